@@ -1,0 +1,3 @@
+#include "platform/Variant.h"
+
+// The variant is header-only so far; its conversions live in VbConvert.
