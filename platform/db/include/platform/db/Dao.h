@@ -1,0 +1,154 @@
+#pragma once
+
+// What the libraries use of DAO, over SQLite. Every object is held by std::shared_ptr; a record set
+// keeps its database alive, a database keeps its workspace alive. Failures throw platform::CallError
+// with Jet's error number and text (see JetErrors.h).
+
+#include "platform/Variant.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform::db {
+
+enum class RecordsetType { Table = 1, Dynaset = 2, Snapshot = 4, ForwardOnly = 8 };
+
+class Database;
+class Recordset;
+
+/// One column of the current record: its name as the database reports it and its value.
+struct FieldInfo {
+    std::string name;
+};
+
+/// A record set. Navigation, field access, Seek on a table's index, Find on a criteria text, edits.
+/// A table record set holds no read transaction open between calls, so other connections can write.
+class Recordset {
+public:
+    class Impl;
+    explicit Recordset(std::unique_ptr<Impl> impl);
+    ~Recordset();
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    [[nodiscard]] RecordsetType type() const;
+    [[nodiscard]] bool bof() const;
+    [[nodiscard]] bool eof() const;
+    void moveFirst();
+    void moveNext();
+    void movePrevious();
+    void moveLast();
+    /// Rows visited so far for a dynaset or snapshot before moveLast (as DAO), all rows after it;
+    /// a table record set always knows its full count.
+    [[nodiscard]] std::int32_t recordCount() const;
+    /// 0-based position of the current record, -1 without one.
+    [[nodiscard]] std::int32_t absolutePosition() const;
+    void setAbsolutePosition(std::int32_t position);
+
+    /// Fields of the current record.
+    [[nodiscard]] std::int32_t fieldCount() const;
+    [[nodiscard]] std::string fieldName(std::int32_t index) const;
+    /// By position from 0; throws 3265 when out of range, 3021 without a current record.
+    [[nodiscard]] Variant field(std::int32_t index) const;
+    /// By name without regard to case, the first match wins; throws 3265 for an unknown name.
+    [[nodiscard]] Variant field(std::string_view name) const;
+    /// Only between addNew()/edit() and update().
+    void setField(std::string_view name, Variant value);
+
+    /// Table record sets: choose an index by name ("PrimaryKey" for the primary key) and seek on it.
+    void setIndex(std::string_view indexName);
+    /// Comparison is one of "=", "<", "<=", ">", ">="; one key value per index column, leading ones.
+    void seek(std::string_view comparison, const std::vector<Variant>& keys);
+    /// Dynasets and snapshots: find a record matching a Jet criteria text.
+    void findFirst(std::string_view criteria);
+    void findNext(std::string_view criteria);
+    void findPrevious(std::string_view criteria);
+    void findLast(std::string_view criteria);
+    /// After seek or a find: true when nothing matched (the position is then undefined as in DAO:
+    /// for a find it stays where it was, for a seek there is no current record).
+    [[nodiscard]] bool noMatch() const;
+
+    void addNew();
+    void edit();
+    void update();
+    void cancelUpdate();
+    void deleteCurrent();
+
+    void close();
+    [[nodiscard]] bool isOpen() const;
+
+private:
+    std::unique_ptr<Impl> m_impl;
+};
+
+/// An open database file. Statements are Jet SQL; the layer translates them for SQLite.
+class Database : public std::enable_shared_from_this<Database> {
+public:
+    class Impl;
+    explicit Database(std::unique_ptr<Impl> impl);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    /// A table name opens a table record set (RecordsetType::Table) or a dynaset/snapshot over it;
+    /// anything else is a Jet SELECT statement.
+    [[nodiscard]] std::shared_ptr<Recordset> openRecordset(std::string_view source,
+                                                           RecordsetType type = RecordsetType::Dynaset);
+    /// Runs an action statement (INSERT, UPDATE, DELETE, CREATE ...) in Jet SQL.
+    void execute(std::string_view statement);
+    [[nodiscard]] std::int32_t recordsAffected() const;
+
+    void beginTrans();
+    void commitTrans();
+    void rollback();
+
+    [[nodiscard]] const std::string& name() const;
+    [[nodiscard]] bool readOnly() const;
+    [[nodiscard]] bool exclusive() const;
+    void close();
+    [[nodiscard]] bool isOpen() const;
+
+private:
+    std::unique_ptr<Impl> m_impl;
+};
+
+/// A session of one user of the workgroup file.
+class Workspace {
+public:
+    class Impl;
+    explicit Workspace(std::unique_ptr<Impl> impl);
+    ~Workspace();
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    /// A missing, empty or foreign file fails with Jet's error; nothing is ever created here.
+    [[nodiscard]] std::shared_ptr<Database> openDatabase(const std::string& path, bool exclusive, bool readOnly,
+                                                         std::string_view connect = {});
+    [[nodiscard]] const std::string& userName() const;
+    void close();
+
+private:
+    std::unique_ptr<Impl> m_impl;
+};
+
+/// The engine: where the workgroup file is, and the factory of workspaces.
+class DBEngine {
+public:
+    void setSystemDB(std::string path) { m_systemDB = std::move(path); }
+    [[nodiscard]] const std::string& systemDB() const { return m_systemDB; }
+    /// Fails with Jet's error 3029 for an unknown user or a wrong password, 3028 without a
+    /// readable workgroup file.
+    [[nodiscard]] std::shared_ptr<Workspace> createWorkspace(const std::string& name, const std::string& user,
+                                                             const std::string& password) const;
+
+private:
+    std::string m_systemDB;
+};
+
+/// A Jet text literal for user text: quoted, inner quotes doubled. User text reaches SQL only so.
+[[nodiscard]] std::string quoteText(std::string_view text);
+
+} // namespace platform::db
