@@ -626,9 +626,9 @@ FROM tabStahlbezVorkommen o
     INNER JOIN tabStahl st ON st.ID_Stahl = b.ID_Stahl
     INNER JOIN tabStahlgruppe g ON g.ID_Stahlgruppe = st.ID_Stahlgruppe;
 
--- Plus one row per standard variant that lists the occurrence.
+-- Plus one row per standard (and its type) that lists the occurrence.
 CREATE VIEW Stahlbez_Gruppe_Land_Norm AS
-SELECT m.*, v.Id_Norm AS Id_Norm, v.Id_Normtyp AS Id_Normtyp
+SELECT DISTINCT m.*, v.Id_Norm AS Id_Norm, v.Id_Normtyp AS Id_Normtyp
 FROM Stahlbez_Gruppe_Land m
     INNER JOIN zuoStahlbezVorkommen_NormVariante z ON z.Id_StahlbezVorkommen = m.Id_StahlbezVorkommen
     INNER JOIN tabNormVariante v ON v.Id_NormVariante = z.Id_NormVariante;
