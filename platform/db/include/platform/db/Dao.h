@@ -4,6 +4,7 @@
 // keeps its database alive, a database keeps its workspace alive. Failures throw platform::CallError
 // with Jet's error number and text (see JetErrors.h).
 
+#include "platform/CallError.h"
 #include "platform/Variant.h"
 
 #include <cstdint>
