@@ -63,17 +63,17 @@ std::string Helper::FormatDoubleToString(const platform::Variant& vValue, std::i
     const double value = vValue.isNull() ? 0.0 : platform::CDbl(vValue, locale);
     std::string text = platform::CStr(platform::CCur(platform::Variant(value), locale), separator);
     if (text.empty()) {
-        text = "0";
+        text.assign(1, '0');
     }
     std::string integerPart;
     std::string fraction;
     const auto at = text.find(separator);
     if (at == std::string::npos) {
         integerPart = text;
-        fraction = "0";
+        fraction.assign(1, '0');
     } else if (at == 0) {
         integerPart = "0";
-        fraction = text.size() > separator.size() ? text.substr(separator.size()) : "0";
+        fraction = text.size() > separator.size() ? text.substr(separator.size()) : std::string(1, '0');
     } else {
         integerPart = text.substr(0, at);
         fraction = text.substr(at + separator.size());
