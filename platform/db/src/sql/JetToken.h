@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform::db::sql {
+
+/// One token of a Jet SQL text. `text` is the decoded content: a name without its brackets, a text
+/// literal without its quotes and with doubled quotes undone, a date without its `#`.
+struct JetToken {
+    enum class Kind { Word, BracketName, Number, Text, Date, Symbol, End };
+    Kind kind = Kind::End;
+    std::string text;
+    std::size_t offset = 0; // where the token starts in the source
+    std::size_t end = 0;    // one past its last character
+
+    [[nodiscard]] bool isSymbol(std::string_view s) const { return kind == Kind::Symbol && text == s; }
+    /// A bare word compared without regard to case (keywords).
+    [[nodiscard]] bool isWord(std::string_view w) const;
+    [[nodiscard]] bool isName() const { return kind == Kind::Word || kind == Kind::BracketName; }
+};
+
+/// Splits a Jet SQL text into tokens; the last one is always End. Throws CallError 3075 (or 3077 for
+/// a bare expression) with Jet's texts for an unterminated text, date or bracketed name.
+[[nodiscard]] std::vector<JetToken> tokenizeJet(std::string_view source, bool bareExpression);
+
+/// True when `a` and `b` are equal ignoring ASCII case (Jet keywords and function names are ASCII).
+[[nodiscard]] bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
+} // namespace platform::db::sql
