@@ -179,9 +179,16 @@ std::vector<UChar32> foldedCodePoints(std::string_view s, bool fold) {
 // ---- the functions ------------------------------------------------------------------------
 
 void jetConcat(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    // A Null side counts as the empty text; only when every side is Null is the result Null.
     std::string out;
+    bool allNull = true;
     for (int i = 0; i < argc; ++i) {
-        out += textOf(argv[i]); // a Null side counts as the empty text
+        allNull = allNull && isNull(argv[i]);
+        out += textOf(argv[i]);
+    }
+    if (allNull) {
+        sqlite3_result_null(ctx);
+        return;
     }
     resultText(ctx, out);
 }
