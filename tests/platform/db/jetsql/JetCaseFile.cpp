@@ -60,11 +60,11 @@ CaseFile readCaseFile(const std::filesystem::path& path) {
             current->hasExpectation = true;
             continue;
         }
-        if (block == Block::Expect) {
-            current->expectedRows.push_back(line);
+        if (!line.empty() && line.front() == '#') {
             continue;
         }
-        if (!line.empty() && line.front() == '#') {
+        if (block == Block::Expect) {
+            current->expectedRows.push_back(line);
             continue;
         }
         switch (block) {

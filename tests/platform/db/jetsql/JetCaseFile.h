@@ -18,12 +18,13 @@ struct CaseQuery {
 };
 
 /// A conformance case file:
-///   # comment            (outside @expect blocks)
+///   # comment            (any line that starts with #, in every block)
 ///   @setup               SQLite statements, run natively
 ///   @query               one Jet SQL statement
 ///   @expect              one line per row, fields separated by TAB, Null as <null>
 ///   @expect-error        a Jet error number; the statement must fail
-/// Several @query blocks may follow one @setup; trailing blank lines of an @expect block are ignored.
+/// Several @query blocks may follow one @setup; trailing blank lines of an @expect block are ignored,
+/// so an expected row can neither start with # nor be one empty field at the end of a block.
 struct CaseFile {
     std::filesystem::path path;
     std::vector<CaseQuery> queries;
