@@ -22,7 +22,7 @@ char lower(char c) {
 
 class Lexer {
 public:
-    Lexer(std::string_view source, bool bare) : m_src(source), m_bare(bare) {}
+    explicit Lexer(std::string_view source) : m_src(source) {}
 
     std::vector<JetToken> run() {
         std::vector<JetToken> out;
@@ -37,7 +37,12 @@ public:
             }
             readToken(t, out);
             t.end = m_pos;
+            const bool invalid = t.kind == JetToken::Kind::Invalid;
             out.push_back(std::move(t));
+            if (invalid) {
+                out.push_back(JetToken{JetToken::Kind::End, {}, m_src.size(), m_src.size(), 0});
+                return out;
+            }
         }
     }
 
@@ -52,8 +57,10 @@ private:
         return i < m_src.size() ? static_cast<unsigned char>(m_src[i]) : '\0';
     }
 
-    [[noreturn]] void fail(ExpressionFault fault, std::size_t from) const {
-        throwExpressionError(fault, m_src.substr(from), m_bare);
+    void invalid(JetToken& t, ExpressionFault fault) {
+        t.kind = JetToken::Kind::Invalid;
+        t.fault = static_cast<int>(fault);
+        m_pos = m_src.size();
     }
 
     void readToken(JetToken& t, const std::vector<JetToken>& before) {
@@ -95,10 +102,10 @@ private:
 
     void readBracketName(JetToken& t) {
         t.kind = JetToken::Kind::BracketName;
-        const std::size_t start = m_pos;
         const std::size_t close = m_src.find(']', m_pos + 1);
         if (close == std::string_view::npos) {
-            fail(ExpressionFault::MissingParenthesis, start);
+            invalid(t, ExpressionFault::MissingParenthesis);
+            return;
         }
         t.text = std::string(m_src.substr(m_pos + 1, close - m_pos - 1));
         m_pos = close + 1;
@@ -129,11 +136,11 @@ private:
 
     void readText(JetToken& t, char quote) {
         t.kind = JetToken::Kind::Text;
-        const std::size_t start = m_pos;
         ++m_pos;
         while (true) {
             if (m_pos >= m_src.size()) {
-                fail(ExpressionFault::StringSyntax, start);
+                invalid(t, ExpressionFault::StringSyntax);
+                return;
             }
             const char c = m_src[m_pos++];
             if (c == quote) {
@@ -150,10 +157,10 @@ private:
 
     void readDate(JetToken& t) {
         t.kind = JetToken::Kind::Date;
-        const std::size_t start = m_pos;
         const std::size_t close = m_src.find('#', m_pos + 1);
         if (close == std::string_view::npos) {
-            fail(ExpressionFault::DateSyntax, start);
+            invalid(t, ExpressionFault::DateSyntax);
+            return;
         }
         t.text = std::string(m_src.substr(m_pos + 1, close - m_pos - 1));
         m_pos = close + 1;
@@ -170,14 +177,14 @@ private:
         }
         static constexpr std::string_view kSingle = "=<>(),.;*+-/\\^&!?";
         if (kSingle.find(c) == std::string_view::npos) {
-            fail(ExpressionFault::MissingOperator, 0);
+            invalid(t, ExpressionFault::MissingOperator);
+            return;
         }
         t.text = std::string(1, c);
         ++m_pos;
     }
 
     std::string_view m_src;
-    bool m_bare;
     std::size_t m_pos = 0;
 };
 
@@ -199,8 +206,8 @@ bool JetToken::isWord(std::string_view w) const {
     return kind == Kind::Word && equalsIgnoringCase(text, w);
 }
 
-std::vector<JetToken> tokenizeJet(std::string_view source, bool bareExpression) {
-    return Lexer(source, bareExpression).run();
+std::vector<JetToken> tokenizeJet(std::string_view source) {
+    return Lexer(source).run();
 }
 
 } // namespace platform::db::sql

@@ -4,6 +4,7 @@
 #include "JetLikePrefix.h"
 #include "JetSyntaxErrors.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <sqlite3.h>
@@ -140,7 +141,7 @@ std::string sqliteTextLiteral(std::string_view text) {
 }
 
 JetTranslator::JetTranslator(std::string_view source, bool bareExpression)
-    : m_source(source), m_bare(bareExpression), m_tokens(tokenizeJet(source, bareExpression)) {}
+    : m_source(source), m_bare(bareExpression), m_tokens(tokenizeJet(source)) {}
 
 // ---------------------------------------------------------------------------------------------
 // Tokens
@@ -195,25 +196,32 @@ std::string JetTranslator::nameText(const JetToken& token) const {
 // Errors
 
 void JetTranslator::failExpression(ExpressionFault fault) const {
-    // Jet quotes the expression from its start to where its clause or list item ends.
+    // Jet quotes the expression from its start to where its clause or list item ends; an unclosed
+    // bracket does not hide the next clause, a subquery's own clauses belong to the expression.
     const JetToken& first = m_tokens[std::min(m_exprStart, m_tokens.size() - 1)];
     std::size_t endOffset = first.offset;
-    int depth = 0;
+    std::vector<bool> openSubquery; // one entry per open bracket: does a SELECT follow it?
+    const auto insideSubquery = [&] {
+        return std::find(openSubquery.begin(), openSubquery.end(), true) != openSubquery.end();
+    };
     for (std::size_t i = m_exprStart; i < m_tokens.size(); ++i) {
         const JetToken& t = m_tokens[i];
         if (t.kind == Kind::End || t.isSymbol(";")) {
             break;
         }
-        if (depth == 0 && i > m_exprStart && (isClauseWord(t) || (m_inList && t.isSymbol(",")))) {
+        if (i > m_exprStart && !insideSubquery() &&
+            (isClauseWord(t) || (openSubquery.empty() && m_inList && t.isSymbol(",")))) {
             break;
         }
         if (t.isSymbol("(")) {
-            ++depth;
+            openSubquery.push_back(i + 1 < m_tokens.size() && m_tokens[i + 1].isWord("SELECT"));
         } else if (t.isSymbol(")")) {
-            if (depth == 0 && m_selectDepth > 1) {
+            if (openSubquery.empty() && m_selectDepth > 1) {
                 break;
             }
-            --depth;
+            if (!openSubquery.empty()) {
+                openSubquery.pop_back();
+            }
         }
         endOffset = t.end;
     }
@@ -404,13 +412,8 @@ std::string JetTranslator::selectList() {
         }
         sql += ", ";
     }
+    checkExpressionEnd();
     m_inList = false;
-    if (!atClauseEnd()) {
-        if (peek().isSymbol(")")) {
-            failExpression(ExpressionFault::ExtraParenthesis);
-        }
-        failExpression(ExpressionFault::MissingOperator);
-    }
     return sql;
 }
 
@@ -555,10 +558,8 @@ std::string JetTranslator::orderByList() {
         }
         sql += ", ";
     }
+    checkExpressionEnd();
     m_inList = false;
-    if (!atClauseEnd()) {
-        failExpression(ExpressionFault::MissingOperator);
-    }
     return sql;
 }
 
@@ -576,8 +577,8 @@ std::string JetTranslator::expressionList(std::int32_t clauseError) {
         }
         sql += ", ";
     }
-    m_inList = false;
     checkExpressionEnd();
+    m_inList = false;
     return sql;
 }
 
@@ -1080,6 +1081,8 @@ Operand JetTranslator::primary() {
             failExpression(ExpressionFault::Comma);
         }
         failExpression(ExpressionFault::MissingOperator);
+    case Kind::Invalid:
+        failExpression(static_cast<ExpressionFault>(t.fault));
     case Kind::End:
         failExpression(ExpressionFault::MissingOperator);
     }
