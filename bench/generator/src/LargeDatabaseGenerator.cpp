@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <charconv>
 #include <optional>
 #include <sqlite3.h>
 #include <stdexcept>
@@ -98,10 +98,12 @@ std::string padded(Id value, int width) {
            text;
 }
 
+// Always with a decimal point, whatever the locale: the XML matrices are written so.
 std::string decimal(double value) {
     std::array<char, 32> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.2f", value);
-    return buffer.data();
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 2);
+    return std::string(buffer.data(), result.ptr);
 }
 
 // The three language variants of a generated text: German, French, English.
