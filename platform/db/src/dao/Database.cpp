@@ -4,7 +4,6 @@
 #include "TableRecordset.h"
 #include "platform/db/Dao.h"
 #include "platform/db/JetErrors.h"
-#include "platform/db/JetSql.h"
 #include "platform/db/SqliteExtensions.h"
 
 #include <array>
@@ -154,7 +153,7 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
         if (type == RecordsetType::Table) {
             throw jet::makeError(jet::InvalidOperation, source);
         }
-        const std::string sql = translateStatement(text);
+        const std::string sql = m_impl->connection->translations().statement(text);
         StatementPtr stmt = prepareOne(db, sql, source, SqlContext::Statement, text);
         if (sqlite3_column_count(stmt.get()) == 0) {
             throw jet::makeError(jet::InvalidOperation, source);
@@ -200,7 +199,7 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
 void Database::execute(std::string_view statement) {
     sqlite3* db = m_impl->connection->handle(source);
     const std::string_view text = trim(statement);
-    const std::string sql = translateStatement(text);
+    const std::string sql = m_impl->connection->translations().statement(text);
     const StatementPtr stmt = prepareOne(db, sql, source, SqlContext::Statement, text);
     if (sqlite3_column_count(stmt.get()) > 0 && sqlite3_stmt_readonly(stmt.get())) {
         throw jet::makeError(jet::CannotExecuteSelect, source);
