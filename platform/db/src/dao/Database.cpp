@@ -182,11 +182,11 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
     if (object->type == "table") {
         sqlite3_stmt* raw = nullptr;
         const std::string withRowid = "SELECT rowid," + all;
-        if (sqlite3_prepare_v2(db, withRowid.c_str(), -1, &raw, nullptr) == SQLITE_OK) {
-            stmt.reset(raw);
+        const int rc = sqlite3_prepare_v2(db, withRowid.c_str(), -1, &raw, nullptr);
+        StatementPtr candidate(raw);
+        if (rc == SQLITE_OK) { // else a table without rowid
+            stmt = std::move(candidate);
             rowidFirst = true;
-        } else {
-            sqlite3_finalize(raw); // a table without rowid
         }
     }
     if (!stmt) {
