@@ -5,7 +5,11 @@
 // its statement ends before the caller starts editing. Edits go to the table the first field comes
 // from; a row is found again by its rowid, its primary key or, failing both, all its values.
 
+#include "CriteriaMatcher.h"
+#include "EqualityKeys.h"
 #include "RecordsetImpl.h"
+
+#include <unordered_map>
 
 namespace platform::db {
 
@@ -51,6 +55,13 @@ private:
     void requireScrollable() const;
     [[nodiscard]] std::int32_t liveBefore(std::int64_t ordinal);
     [[nodiscard]] std::optional<std::int64_t> findRowid(const Entry& entry);
+    /// Answers a `field = literal [AND ...]` find from a hash index on the first field; false when
+    /// the values have no keys, so that the caller evaluates the criteria row by row.
+    bool findByIndex(FindDirection direction, const std::vector<EqualityTerm>& terms);
+    /// Rows (ordinals, ascending) by the key of their value in `column`; nullptr when some value has
+    /// no key.
+    [[nodiscard]] const std::unordered_map<std::string, std::vector<std::int64_t>>*
+    indexOn(std::size_t column);
 
     StatementPtr m_stmt;
     bool m_rowidFirst;
@@ -61,6 +72,10 @@ private:
     bool m_bof = true;
     bool m_eof = true;
     std::int64_t m_visited = 0; // rows up to here count in RecordCount
+    std::unique_ptr<EqualityKeys> m_keys;
+    // Built on the first equality find of a field; dropped when rows change.
+    std::unordered_map<std::size_t, std::unordered_map<std::string, std::vector<std::int64_t>>> m_indexes;
+    std::unordered_map<std::size_t, bool> m_unindexable;
 };
 
 } // namespace platform::db
