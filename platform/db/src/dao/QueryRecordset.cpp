@@ -246,25 +246,28 @@ void QueryRecordset::find(FindDirection direction, std::string_view criteria) {
     setNoMatch(true);
 }
 
-const std::unordered_map<std::string, std::vector<std::int64_t>>*
-QueryRecordset::indexOn(std::size_t column) {
-    if (m_unindexable[column]) {
-        return nullptr;
-    }
+const std::vector<std::pair<std::string, std::int64_t>>* QueryRecordset::indexOn(std::size_t column) {
     if (const auto it = m_indexes.find(column); it != m_indexes.end()) {
         return &it->second;
     }
-    std::unordered_map<std::string, std::vector<std::int64_t>> index;
+    int& finds = m_equalityFinds[column];
+    if (finds < 0 || ++finds < 2) {
+        return nullptr;
+    }
+    fetchAll();
+    std::vector<std::pair<std::string, std::int64_t>> index;
+    index.reserve(m_rows.size());
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        const EqualityKeys::Result key = m_keys->key(m_rows[i].values[column]);
+        EqualityKeys::Result key = m_keys->key(m_rows[i].values[column]);
         if (key.outcome == EqualityKeys::Outcome::Unknown) {
-            m_unindexable[column] = true;
+            finds = -1;
             return nullptr;
         }
         if (key.outcome == EqualityKeys::Outcome::Key) {
-            index[key.key].push_back(m_offset + static_cast<std::int64_t>(i));
+            index.emplace_back(std::move(key.key), m_offset + static_cast<std::int64_t>(i));
         }
     }
+    std::sort(index.begin(), index.end());
     return &m_indexes.emplace(column, std::move(index)).first->second;
 }
 
@@ -280,7 +283,6 @@ bool QueryRecordset::findByIndex(FindDirection direction, const std::vector<Equa
         }
         wanted.push_back(std::move(key.key));
     }
-    fetchAll();
     const auto* index = indexOn(terms.front().column);
     if (index == nullptr) {
         return false;
@@ -298,9 +300,13 @@ bool QueryRecordset::findByIndex(FindDirection direction, const std::vector<Equa
         }
         return true;
     };
-    const auto it = index->find(wanted.front());
-    static const std::vector<std::int64_t> none;
-    const std::vector<std::int64_t>& candidates = it != index->end() ? it->second : none;
+    // The rows whose key is the wanted one, in row order.
+    std::vector<std::int64_t> candidates;
+    for (auto c = std::lower_bound(index->begin(), index->end(), wanted.front(),
+                                   [](const auto&entry, const std::string&key) { return entry.first < key; });
+         c != index->end() && c->first == wanted.front(); ++c) {
+        candidates.push_back(c->second);
+    }
     std::optional<std::int64_t> found;
     switch (direction) {
     case FindDirection::First:
@@ -425,7 +431,7 @@ std::optional<std::int64_t> QueryRecordset::currentRowid() {
 
 void QueryRecordset::afterUpdate(EditMode mode, std::int64_t rowid, Row row) {
     m_indexes.clear();
-    m_unindexable.clear();
+    m_equalityFinds.clear();
     if (mode == EditMode::Edit) {
         Entry& entry = at(m_pos);
         entry.values = std::move(row);
