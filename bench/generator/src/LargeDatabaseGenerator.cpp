@@ -16,6 +16,7 @@
 namespace generator {
 namespace {
 
+// A database file written under a temporary name, renamed over the target when complete.
 class PendingFile {
 public:
     explicit PendingFile(std::filesystem::path target)
