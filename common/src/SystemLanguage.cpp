@@ -1,7 +1,8 @@
 #include "common/SystemLanguage.h"
 
+#include "platform/UserLocale.h"
+
 #include <array>
-#include <cstdlib>
 #include <utility>
 
 namespace common {
@@ -30,13 +31,7 @@ std::string languageNameOfLocale(std::string_view locale) {
 }
 
 std::string GetSystemLanguageName() {
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = std::getenv(variable);
-        if (value != nullptr && *value != '\0') {
-            return languageNameOfLocale(value);
-        }
-    }
-    return {};
+    return languageNameOfLocale(platform::UserLocale::currentLanguage());
 }
 
 } // namespace common

@@ -1,8 +1,10 @@
 #include "common/cls_Language.h"
 
 #include "common/LanguageForm.h"
+#include "common/SystemLanguage.h"
 #include "common/TextSource.h"
 #include "platform/CallError.h"
+#include "platform/UserNotifier.h"
 
 #include <algorithm>
 #include <dlfcn.h>
@@ -51,7 +53,16 @@ std::string indexed(const std::string& name, std::int32_t index) {
 
 cls_Language::cls_Language(std::unique_ptr<TextSource> source, SystemLanguage systemLanguage, Notify notify)
     : m_source(std::move(source)), m_systemLanguage(std::move(systemLanguage)), m_notify(std::move(notify)),
-      m_dbPath(libraryFolder()) {}
+      m_dbPath(libraryFolder()) {
+    if (!m_systemLanguage) {
+        m_systemLanguage = GetSystemLanguageName;
+    }
+    if (!m_notify) {
+        m_notify = [](const platform::UserMessage& message) {
+            platform::notifyUser(message);
+        };
+    }
+}
 
 cls_Language::~cls_Language() = default;
 
@@ -71,9 +82,7 @@ void cls_Language::reportFailure(const std::string& text) {
         return;
     }
     m_failureReported = true;
-    if (m_notify) {
-        m_notify(std::string(LibraryTitle), text);
-    }
+    m_notify({text, std::string(LibraryTitle), platform::MessageIcon::Critical});
 }
 
 bool cls_Language::openTextTable() {
@@ -312,13 +321,10 @@ void cls_Language::setFormToDB(LanguageForm& form) {
         for (const FormControl* control : form.controls()) {
             writeControl(formId, *control);
         }
-        if (m_notify) {
-            m_notify(std::string(LibraryTitle), formId + " wurde in Language.mdb eingestellt");
-        }
+        m_notify({formId + " wurde in Language.mdb eingestellt", std::string(LibraryTitle),
+                  platform::MessageIcon::Information});
     } catch (const std::exception& e) {
-        if (m_notify) {
-            m_notify(std::string(LibraryTitle), e.what());
-        }
+        m_notify({e.what(), std::string(LibraryTitle), platform::MessageIcon::Critical});
     }
 }
 

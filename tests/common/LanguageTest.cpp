@@ -13,6 +13,7 @@ const Text null = std::nullopt;
 
 struct Notices {
     std::vector<std::string> texts;
+    std::vector<std::string> titles;
 };
 
 /// A service over a fake database whose system language and notifier the test controls.
@@ -21,7 +22,10 @@ struct Service {
         : system(std::move(systemLanguage)),
           language(
               std::make_unique<FakeTextSource>(db), [this] { return system; },
-              [this](const std::string&, const std::string& text) { notices.texts.push_back(text); }) {}
+              [this](const platform::UserMessage& m) {
+                  notices.texts.push_back(m.text);
+                  notices.titles.push_back(m.title);
+              }) {}
 
     FakeTextSource::State db;
     std::string system;
@@ -137,6 +141,7 @@ TEST(LanguageDatabaseFailure, ReportedOnceThenRetriedSilently) {
     EXPECT_EQ(form.caption(), "Titel");
     ASSERT_EQ(s.notices.texts.size(), 1U);
     EXPECT_NE(s.notices.texts.front().find("Language.mdb"), std::string::npos);
+    EXPECT_EQ(s.notices.titles.front(), "OrvikCommonVers5");
     EXPECT_EQ(s.db.openAttempts, 5) << "each request tries to open again";
 
     s.db.failOpen = false;

@@ -50,7 +50,7 @@ private slots:
         db = {};
         language = std::make_unique<common::cls_Language>(
             std::make_unique<FakeTextSource>(db), [] { return std::string("German"); },
-            [](const std::string&, const std::string&) {});
+            [](const platform::UserMessage&) {});
     }
 
     void setsCaptionsOfAWindowByObjectNameAndIndex() {

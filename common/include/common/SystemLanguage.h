@@ -9,7 +9,7 @@ namespace common {
 /// code itself for a language without a name here, "" for the C and POSIX locales.
 [[nodiscard]] std::string languageNameOfLocale(std::string_view locale);
 
-/// The English name of the user's language, from LC_ALL, LC_MESSAGES or LANG, the first one set.
+/// The English name of the user's language (platform::UserLocale).
 [[nodiscard]] std::string GetSystemLanguageName();
 
 } // namespace common

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/TextID.h"
+#include "platform/UserNotifier.h"
 
 #include <cstdint>
 #include <functional>
@@ -25,8 +26,8 @@ struct TextRecord;
 /// every later request tries to open it again without a further report.
 class cls_Language {
 public:
-    /// Shows a message to the user: title, text. The program shows it as a message box.
-    using Notify = std::function<void(const std::string& title, const std::string& text)>;
+    /// Shows a message to the user; the program shows it as a message box.
+    using Notify = std::function<void(const platform::UserMessage&)>;
     /// The English name of the system's language ("German", "French", "English", ...).
     using SystemLanguage = std::function<std::string()>;
     /// Opens the editor of user-defined texts for this service and returns when it is closed.
@@ -43,8 +44,10 @@ public:
     static constexpr std::string_view DatabaseName = "Language.mdb";
 
     /// Reads the text database through `source`; the system language from `systemLanguage` (asked at
-    /// each use); messages go to `notify`.
-    cls_Language(std::unique_ptr<TextSource> source, SystemLanguage systemLanguage, Notify notify);
+    /// each use; by default the user's locale); messages go to `notify` (by default the platform's
+    /// user notifier).
+    explicit cls_Language(std::unique_ptr<TextSource> source, SystemLanguage systemLanguage = {},
+                          Notify notify = {});
     ~cls_Language();
     cls_Language(const cls_Language&) = delete;
     cls_Language& operator=(const cls_Language&) = delete;
