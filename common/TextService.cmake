@@ -10,3 +10,4 @@ target_sources(OrvikCommonVers5 PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/src/SystemLanguage.cpp
 )
 target_link_libraries(OrvikCommonVers5 PRIVATE ${CMAKE_DL_LIBS})
+add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/editor ${CMAKE_CURRENT_BINARY_DIR}/editor)
