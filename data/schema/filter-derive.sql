@@ -14,7 +14,8 @@ FROM graukant.Stahlbez_Gruppe_Land_Norm;
 
 INSERT INTO tabFilterFirma (Id_Stahlbez, Id_Firma)
 SELECT DISTINCT ID_Stahlbez, ID_Firma
-FROM graukant.zuoStahlbez_Firma;
+FROM graukant.zuoStahlbez_Firma
+WHERE ID_Stahlbez IN (SELECT Id_Stahlbez FROM graukant.tabStahlbezVorkommen);
 
 INSERT INTO tabFilterNormliste (
     Id_Norm, Id_Normtyp, Prefix, Dokumentnummer, Stand, SufSuffix_D, SufSuffix_F, SufSuffix_E,
