@@ -22,7 +22,7 @@ namespace controls {
 
 namespace {
 
-using common::ControlKind;
+using orvik::common::ControlKind;
 
 QString q(const std::string& text) {
     return QString::fromStdString(text);
@@ -66,7 +66,7 @@ private:
 
 /// A caption read and written through two callables, for the many widgets with a text.
 template <typename Widget, typename Get, typename Set>
-class Caption : public Adapter<common::CaptionControl> {
+class Caption : public Adapter<orvik::common::CaptionControl> {
 public:
     Caption(ControlKind kind, Widget& widget, Get get, Set set)
         : Adapter(kind, widget), m_widget(widget), m_get(get), m_set(set) {}
@@ -80,11 +80,11 @@ private:
 };
 
 template <typename Widget, typename Get, typename Set>
-std::unique_ptr<common::FormControl> caption(ControlKind kind, Widget& widget, Get get, Set set) {
+std::unique_ptr<orvik::common::FormControl> caption(ControlKind kind, Widget& widget, Get get, Set set) {
     return std::make_unique<Caption<Widget, Get, Set>>(kind, widget, get, set);
 }
 
-class ActionCaption : public Adapter<common::CaptionControl> {
+class ActionCaption : public Adapter<orvik::common::CaptionControl> {
 public:
     explicit ActionCaption(QAction& action) : Adapter(ControlKind::MenuItem, action), m_action(action) {}
     [[nodiscard]] std::string caption() const override {
@@ -96,7 +96,7 @@ private:
     QAction& m_action;
 };
 
-class TabWidgetTabs : public Adapter<common::TabsControl> {
+class TabWidgetTabs : public Adapter<orvik::common::TabsControl> {
 public:
     explicit TabWidgetTabs(QTabWidget& tabs) : Adapter(ControlKind::TabControl, tabs), m_tabs(tabs) {}
     [[nodiscard]] std::int32_t tabCount() const override { return m_tabs.count(); }
@@ -107,7 +107,7 @@ private:
     QTabWidget& m_tabs;
 };
 
-class TabBarTabs : public Adapter<common::TabsControl> {
+class TabBarTabs : public Adapter<orvik::common::TabsControl> {
 public:
     explicit TabBarTabs(QTabBar& tabs) : Adapter(ControlKind::TabStrip, tabs), m_tabs(tabs) {}
     [[nodiscard]] std::int32_t tabCount() const override { return m_tabs.count(); }
@@ -119,7 +119,7 @@ private:
 };
 
 /// A QTableWidget: its horizontal header is row 0, the only fixed row; table rows follow from 1.
-class TableWidgetGrid : public Adapter<common::GridControl> {
+class TableWidgetGrid : public Adapter<orvik::common::GridControl> {
 public:
     explicit TableWidgetGrid(QTableWidget& table) : Adapter(ControlKind::Grid, table), m_table(table) {}
     [[nodiscard]] std::int32_t rows() const override { return m_table.rowCount() + 1; }
@@ -155,7 +155,7 @@ private:
     QTableWidget& m_table;
 };
 
-class CaptionsGrid : public Adapter<common::GridControl> {
+class CaptionsGrid : public Adapter<orvik::common::GridControl> {
 public:
     CaptionsGrid(QWidget& widget, GridCaptions& grid) : Adapter(ControlKind::Grid, widget), m_grid(grid) {}
     [[nodiscard]] std::int32_t rows() const override { return m_grid.captionRows(); }
@@ -175,7 +175,7 @@ private:
     GridCaptions& m_grid;
 };
 
-class CaptionsListBar : public Adapter<common::ListBarControl> {
+class CaptionsListBar : public Adapter<orvik::common::ListBarControl> {
 public:
     CaptionsListBar(QWidget& widget, ListBarCaptions& bar)
         : Adapter(ControlKind::ListBar, widget), m_bar(bar) {}
@@ -204,7 +204,7 @@ private:
     ListBarCaptions& m_bar;
 };
 
-class ToolBarButtons : public Adapter<common::ToolbarControl> {
+class ToolBarButtons : public Adapter<orvik::common::ToolbarControl> {
 public:
     explicit ToolBarButtons(QToolBar& bar) : Adapter(ControlKind::Toolbar, bar), m_bar(bar) {}
     [[nodiscard]] std::int32_t buttonCount() const override {
@@ -247,7 +247,7 @@ bool isMenuEntry(const QAction& action) {
                        [](const QObject* owner) { return qobject_cast<const QMenu*>(owner) != nullptr; });
 }
 
-std::unique_ptr<common::FormControl> adapt(QObject& object) {
+std::unique_ptr<orvik::common::FormControl> adapt(QObject& object) {
     if (auto* action = qobject_cast<QAction*>(&object)) {
         return isMenuEntry(*action) ? std::make_unique<ActionCaption>(*action) : nullptr;
     }
@@ -303,7 +303,7 @@ bool isOwnForm(const QObject& object) {
     return widget->isWindow() || widget->objectName().startsWith(QLatin1String("uctl"));
 }
 
-void collect(const QObject& parent, std::vector<std::unique_ptr<common::FormControl>>& out) {
+void collect(const QObject& parent, std::vector<std::unique_ptr<orvik::common::FormControl>>& out) {
     for (QObject* child : parent.children()) {
         if (isOwnForm(*child)) {
             continue;
@@ -344,8 +344,8 @@ std::int32_t QtLanguageForm::width() const {
     return twips(m_form.width());
 }
 
-std::vector<common::FormControl*> QtLanguageForm::controls() const {
-    std::vector<common::FormControl*> result;
+std::vector<orvik::common::FormControl*> QtLanguageForm::controls() const {
+    std::vector<orvik::common::FormControl*> result;
     result.reserve(m_controls.size());
     for (const auto& control : m_controls) {
         result.push_back(control.get());

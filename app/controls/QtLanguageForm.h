@@ -19,7 +19,7 @@ inline constexpr int TwipsPerPixel = 15;
 ///
 /// The controls are collected when the adapter is made; it does not own the widget and must not
 /// outlive it.
-class QtLanguageForm : public common::LanguageForm {
+class QtLanguageForm : public orvik::common::LanguageForm {
 public:
     explicit QtLanguageForm(QWidget& form);
     ~QtLanguageForm() override;
@@ -31,11 +31,11 @@ public:
     [[nodiscard]] std::string caption() const override;
     void setCaption(const std::string& caption) override;
     [[nodiscard]] std::int32_t width() const override;
-    [[nodiscard]] std::vector<common::FormControl*> controls() const override;
+    [[nodiscard]] std::vector<orvik::common::FormControl*> controls() const override;
 
 private:
     QWidget& m_form;
-    std::vector<std::unique_ptr<common::FormControl>> m_controls;
+    std::vector<std::unique_ptr<orvik::common::FormControl>> m_controls;
 };
 
 } // namespace controls

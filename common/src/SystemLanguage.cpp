@@ -5,7 +5,7 @@
 #include <array>
 #include <utility>
 
-namespace common {
+namespace orvik::common {
 
 std::string languageNameOfLocale(std::string_view locale) {
     const std::string_view code = locale.substr(0, locale.find_first_of("_.@"));
@@ -34,4 +34,4 @@ std::string GetSystemLanguageName() {
     return languageNameOfLocale(platform::UserLocale::currentLanguage());
 }
 
-} // namespace common
+} // namespace orvik::common

@@ -1,5 +1,6 @@
 #include "common/cls_Language.h"
 
+#include "common/Helper.h"
 #include "common/LanguageForm.h"
 #include "common/SystemLanguage.h"
 #include "common/TextSource.h"
@@ -12,7 +13,7 @@
 #include <filesystem>
 #include <utility>
 
-namespace common {
+namespace orvik::common {
 
 namespace {
 
@@ -70,7 +71,7 @@ void cls_Language::setDbPath(const std::string& folder) {
     if (m_databaseOpened) {
         return;
     }
-    m_dbPath = withSeparator(folder);
+    m_dbPath = Helper::Backslash(folder);
 }
 
 std::string cls_Language::databaseFile() const {
@@ -410,4 +411,4 @@ void cls_Language::addControlRecord(const std::string& formId, const std::string
     static_cast<void>(m_source->addControl(formId, indexed(controlName, index), text, storedWidth));
 }
 
-} // namespace common
+} // namespace orvik::common

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace common::test {
+namespace orvik::common::test {
 
 /// Plain controls and a form that owns them, for the text service's tests.
 struct FakeCaption : CaptionControl {
@@ -171,4 +171,4 @@ private:
     std::vector<std::unique_ptr<FormControl>> m_controls;
 };
 
-} // namespace common::test
+} // namespace orvik::common::test

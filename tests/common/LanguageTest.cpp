@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace common::test {
+namespace orvik::common::test {
 namespace {
 
 using Text = std::optional<std::string>;
@@ -330,9 +330,9 @@ TEST(LanguageSetFormToDB, WritesEveryControlOnceWithItsWidth) {
 }
 
 } // namespace
-} // namespace common::test
+} // namespace orvik::common::test
 
-namespace common::test {
+namespace orvik::common::test {
 namespace {
 
 TEST(LanguageSystemName, FromLocaleName) {
@@ -354,4 +354,4 @@ TEST(LanguageSystemName, FromLocaleName) {
 }
 
 } // namespace
-} // namespace common::test
+} // namespace orvik::common::test

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace common::test {
+namespace orvik::common::test {
 
 /// An in-memory text database. `failOpen` makes every open fail as a locked file would.
 class FakeTextSource : public TextSource {
@@ -80,4 +80,4 @@ private:
     bool m_controlOpen = false;
 };
 
-} // namespace common::test
+} // namespace orvik::common::test

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace editor::test {
+namespace orvik::editor::test {
 
 /// Answers message boxes from a queue (OK when empty) and keeps what they showed.
 class FakeMessageBoxes : public controls::MessageBoxes {
@@ -124,4 +124,4 @@ inline LanguageEditorRow textRow(int id, std::string shown, std::string self) {
             "0"};
 }
 
-} // namespace editor::test
+} // namespace orvik::editor::test

@@ -13,8 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
-using namespace editor;
-using namespace editor::test;
+using namespace orvik::editor;
+using namespace orvik::editor::test;
 using Answer = controls::MessageBoxes::Answer;
 
 namespace {
@@ -216,14 +216,15 @@ private slots:
     }
 
     void settingsDialogShowsTheSystemLanguageForUserDefined() {
-        common::test::FakeTextSource::State texts;
-        texts.controls[{"frmbigedit", "frmbigedit"}] = common::TextRecord{"Text bearbeiten", {}, {}, {}};
+        orvik::common::test::FakeTextSource::State texts;
+        texts.controls[{"frmbigedit", "frmbigedit"}] =
+            orvik::common::TextRecord{"Text bearbeiten", {}, {}, {}};
         texts.controls[{"frmlanguagesetting", "cmduebernehmen"}] =
-            common::TextRecord{"&Speichern", {}, {}, {}};
-        common::cls_Language language(
-            std::make_unique<common::test::FakeTextSource>(texts), [] { return std::string("German"); },
-            [](const platform::UserMessage&) {});
-        language.setLanguage(common::cls_Language::UserDefined);
+            orvik::common::TextRecord{"&Speichern", {}, {}, {}};
+        orvik::common::cls_Language language(
+            std::make_unique<orvik::common::test::FakeTextSource>(texts),
+            [] { return std::string("German"); }, [](const platform::UserMessage&) {});
+        language.setLanguage(orvik::common::cls_Language::UserDefined);
         language.setDbPath("/tmp/gk/Daten");
 
         QString editCaption;
@@ -239,7 +240,7 @@ private slots:
         });
         language.showSettingsDialog();
 
-        QCOMPARE(language.Language(), common::cls_Language::German);
+        QCOMPARE(language.Language(), orvik::common::cls_Language::German);
         QCOMPARE(saveCaption, QString("&Speichern"));
         QCOMPARE(editCaption, QString("Text bearbeiten"));
     }

@@ -18,7 +18,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-using common::test::FakeTextSource;
+using orvik::common::test::FakeTextSource;
 
 namespace {
 
@@ -38,17 +38,17 @@ class QtLanguageFormTest : public QObject {
 
 private:
     FakeTextSource::State db;
-    std::unique_ptr<common::cls_Language> language;
+    std::unique_ptr<orvik::common::cls_Language> language;
 
     void record(const std::string& form, const std::string& control, const std::string& german) {
         db.controls[{FakeTextSource::lower(form), FakeTextSource::lower(control)}] =
-            common::TextRecord{german, std::nullopt, std::nullopt, std::nullopt};
+            orvik::common::TextRecord{german, std::nullopt, std::nullopt, std::nullopt};
     }
 
 private slots:
     void init() {
         db = {};
-        language = std::make_unique<common::cls_Language>(
+        language = std::make_unique<orvik::common::cls_Language>(
             std::make_unique<FakeTextSource>(db), [] { return std::string("German"); },
             [](const platform::UserMessage&) {});
     }

@@ -5,15 +5,15 @@
 #include "editor/frmBigEdit.h"
 #include "editor/frmLanguageSetting.h"
 
-namespace editor {
+namespace orvik::editor {
 
-void showLanguageSettings(common::cls_Language& language, LanguageEditorData& data,
+void showLanguageSettings(orvik::common::cls_Language& language, LanguageEditorData& data,
                           controls::MessageBoxes& messages, QWidget* parent) {
     frmLanguageSetting settings(data, messages, parent);
     frmBigEdit bigEdit(&settings);
     settings.setLanguage(language.Language());
     settings.setDbPath(language.dbPath());
-    settings.setDbName(std::string(common::cls_Language::DatabaseName));
+    settings.setDbName(std::string(orvik::common::cls_Language::DatabaseName));
     settings.init_dlg();
     controls::QtLanguageForm settingsForm(settings);
     language.adjustForm(settingsForm);
@@ -23,9 +23,9 @@ void showLanguageSettings(common::cls_Language& language, LanguageEditorData& da
     settings.exec();
 }
 
-common::cls_Language::SettingsDialog
+orvik::common::cls_Language::SettingsDialog
 languageSettingsDialog(LanguageEditorDataFactory data, controls::MessageBoxes& messages, QWidget* parent) {
-    return [data = std::move(data), &messages, parent](common::cls_Language& language) {
+    return [data = std::move(data), &messages, parent](orvik::common::cls_Language& language) {
         const std::unique_ptr<LanguageEditorData> texts = data();
         if (texts) {
             showLanguageSettings(language, *texts, messages, parent);
@@ -33,4 +33,4 @@ languageSettingsDialog(LanguageEditorDataFactory data, controls::MessageBoxes& m
     };
 }
 
-} // namespace editor
+} // namespace orvik::editor

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <exception>
 
-namespace editor {
+namespace orvik::editor {
 
 namespace {
 
@@ -93,4 +93,4 @@ void WindowHelper::Center_Form(QWidget* frm) {
     frm->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
 }
 
-} // namespace editor
+} // namespace orvik::editor

@@ -10,7 +10,7 @@
 #include <QRegularExpressionValidator>
 #include <QTimer>
 
-namespace editor {
+namespace orvik::editor {
 
 namespace {
 
@@ -92,4 +92,4 @@ bool frmBigEdit::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-} // namespace editor
+} // namespace orvik::editor

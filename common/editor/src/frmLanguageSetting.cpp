@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
-namespace editor {
+namespace orvik::editor {
 
 namespace {
 
@@ -234,4 +234,4 @@ void frmLanguageSetting::closeData() noexcept {
     }
 }
 
-} // namespace editor
+} // namespace orvik::editor

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace common {
+namespace orvik::common {
 
 /// The kinds of controls whose captions the text service sets. Anything else is `Other` and left alone.
 enum class ControlKind {
@@ -109,4 +109,4 @@ public:
     [[nodiscard]] virtual std::vector<FormControl*> controls() const = 0;
 };
 
-} // namespace common
+} // namespace orvik::common

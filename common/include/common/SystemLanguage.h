@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace common {
+namespace orvik::common {
 
 /// The English name of the language of a locale name such as "de_DE.UTF-8" ("German"); the language
 /// code itself for a language without a name here, "" for the C and POSIX locales.
@@ -12,4 +12,4 @@ namespace common {
 /// The English name of the user's language (platform::UserLocale).
 [[nodiscard]] std::string GetSystemLanguageName();
 
-} // namespace common
+} // namespace orvik::common

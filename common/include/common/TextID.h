@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace common {
+namespace orvik::common {
 
 /// The numbers of the user-interface texts in `tab_text` of Language.mdb (column `id_text`). The texts
 /// themselves are data of the text database; numbers missing here are unused and stay free. Umlauts
@@ -98,4 +98,4 @@ enum class TextID : std::int32_t {
     Vorgaengerdokument = 98,
 };
 
-} // namespace common
+} // namespace orvik::common

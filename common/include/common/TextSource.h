@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace common {
+namespace orvik::common {
 
 /// The four text columns of one record of `tab_text` or `tab_controls`; a null column is empty.
 struct TextRecord {
@@ -39,4 +39,4 @@ public:
                             std::int32_t width) = 0;
 };
 
-} // namespace common
+} // namespace orvik::common

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace common {
+namespace orvik::common {
 
 class LanguageForm;
 class FormControl;
@@ -110,4 +110,4 @@ private:
     bool m_failureReported = false;
 };
 
-} // namespace common
+} // namespace orvik::common

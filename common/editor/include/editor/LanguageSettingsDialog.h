@@ -11,7 +11,7 @@ namespace controls {
 class MessageBoxes;
 }
 
-namespace editor {
+namespace orvik::editor {
 
 class LanguageEditorData;
 
@@ -20,13 +20,13 @@ using LanguageEditorDataFactory = std::function<std::unique_ptr<LanguageEditorDa
 
 /// Opens the editor of user-defined texts for the service, modal: its language, its folder and
 /// Language.mdb, captions from the service, and returns when the user closes it.
-void showLanguageSettings(common::cls_Language& language, LanguageEditorData& data,
+void showLanguageSettings(orvik::common::cls_Language& language, LanguageEditorData& data,
                           controls::MessageBoxes& messages, QWidget* parent = nullptr);
 
 /// What the program hands to cls_Language::setSettingsDialog. The factory, the message boxes and the
 /// parent must outlive the service.
-[[nodiscard]] common::cls_Language::SettingsDialog languageSettingsDialog(LanguageEditorDataFactory data,
-                                                                          controls::MessageBoxes& messages,
-                                                                          QWidget* parent = nullptr);
+[[nodiscard]] orvik::common::cls_Language::SettingsDialog
+languageSettingsDialog(LanguageEditorDataFactory data, controls::MessageBoxes& messages,
+                       QWidget* parent = nullptr);
 
-} // namespace editor
+} // namespace orvik::editor

@@ -11,7 +11,7 @@ namespace controls {
 class MessageBoxes;
 }
 
-namespace editor {
+namespace orvik::editor {
 
 class LanguageEditorData;
 struct LanguageEditorRow;
@@ -75,4 +75,4 @@ private:
 [[nodiscard]] QString errorText(const std::string& description, std::int32_t number,
                                 const std::string& source);
 
-} // namespace editor
+} // namespace orvik::editor
