@@ -242,7 +242,7 @@ def qt(rows, soft_hb=None, hard=None, temper=None, cooling=None, normal=None):
         heat.append(V("T_hard", hard[0], hard[1], z="QT", f="all", k="guide", a=cooling,
                       fn=["guide"]))
     if temper:
-        heat.append(V("T_temp", temper[0], temper[1], z="QT", f="all", k="guide", a="air",
+        heat.append(V("T_temp", temper[0], temper[1], z="QT", f="all", k="guide",
                       fn=["guide"]))
     if normal:
         heat.append(V("T_norm", normal[0], normal[1], z="N", f="all", k="guide", a="air",
@@ -256,7 +256,7 @@ def case(soft_hb, core):
     heat = [V("T_carb", 880, 980, f="all", k="guide", fn=["guide"]),
             V("T_core", core[0], core[1], f="all", k="guide", a="oil", fn=["guide", "core"]),
             V("T_case", 780, 820, f="all", k="guide", a="oil", fn=["guide"]),
-            V("T_temp", 150, 200, f="all", k="guide", a="air", fn=["guide"])]
+            V("T_temp", 150, 200, f="all", k="guide", fn=["guide"])]
     return mech, heat
 
 

@@ -207,8 +207,7 @@ STEELS = [
     dict(no="1.6587", sym="18CrNiMo7-6", grp="case", std="EN10084",
          comp="C:0.15-0.21 Si:-0.40 Mn:0.50-0.90 P:-0.025 S:-0.035 Cr:1.50-1.80 Mo:0.25-0.35 "
               "Ni:1.40-1.70",
-         nat=[("D", "K", "17CrNiMo6", "DIN17210", 2, None),
-              ("GB", "K", "820A16", None, 1, None)]),
+         nat=[("D", "K", "17CrNiMo6", "DIN17210", 2, None)]),
     dict(no="1.5752", sym="15NiCr13", grp="case", std="EN10084",
          comp="C:0.14-0.20 Si:-0.40 Mn:0.40-0.70 P:-0.025 S:-0.035 Cr:0.60-0.90 Ni:3.00-3.50"),
 
@@ -598,7 +597,7 @@ STEELS = [
               ("J", "K", "SUS310S", "JIS-G4304", 1, "JIS-SUS310S"),
               ("CN", "K", "06Cr25Ni20", "GB-20878", 1, None),
               ("CN", "W", "S31008", "GB-20878", 1, None),
-              ("GB", "K", "310S16", "BS970-1", 1, None), ("S", "W", "2361", None, 1, None)]),
+              ("GB", "K", "310S16", None, 1, None), ("S", "W", "2361", None, 1, None)]),
 ]
 
 # Compositions of national designations, each per the standard its designation is listed in.
