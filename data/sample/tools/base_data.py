@@ -450,6 +450,12 @@ COMP_FOOTNOTES = {
         "compositions par plage d'épaisseur.",
         "The maximum carbon content depends on the nominal thickness of the product; see the "
         "compositions per thickness range."),
+    "c_100": ("Bei Profilen mit einer Nenndicke über 100 mm nach Vereinbarung.",
+              "Pour les profilés d'épaisseur nominale supérieure à 100 mm, par accord.",
+              "For sections with a nominal thickness above 100 mm, by agreement."),
+    "ps_long": ("Bei Langerzeugnissen darf der Gehalt um 0,005 % höher liegen.",
+                "Pour les produits longs, la teneur peut être supérieure de 0,005 %.",
+                "For long products the content may be 0.005 % higher."),
     "cu_hot": (
         "Ein Kupfergehalt über 0,40 % kann zu Heißbrüchigkeit beim Warmumformen führen.",
         "Une teneur en cuivre supérieure à 0,40 % peut provoquer une fragilité à chaud lors "

@@ -16,69 +16,69 @@ FER = "P:-0.040 S:-0.015"
 STEELS = [
     # --- Non-alloy structural steels, EN 10025-2:2019 --------------------------------------
     dict(no="1.0038", sym="S235JR", grp="struct", std="EN10025-2:2019",
-         abm=[("≤ 40 mm", "C:-0.17^c_thick Mn:-1.40 P:-0.035 S:-0.035 N:-0.012^n_fix "
+         abm=[("≤ 40 mm", "C:-0.17^c_thick Mn:-1.40 P:-0.035^ps_long S:-0.035^ps_long N:-0.012^n_fix "
                           "Cu:-0.55^cu_hot"),
-              ("> 40 mm", "C:-0.20^c_thick Mn:-1.40 P:-0.035 S:-0.035 N:-0.012^n_fix "
+              ("> 40 mm", "C:-0.20^c_thick,c_100 Mn:-1.40 P:-0.035^ps_long S:-0.035^ps_long N:-0.012^n_fix "
                           "Cu:-0.55^cu_hot")],
          nat=[("D", "K", "RSt 37-2", "DIN17100", 2, None), ("F", "K", "E24-2", None, 2, None),
               ("I", "K", "Fe360B", None, 2, None), ("GB", "K", "40B", None, 2, None),
               ("CN", "K", "Q235B", "GB-700", 1, None)]),
     dict(no="1.0114", sym="S235J0", grp="struct", std="EN10025-2:2019",
-         comp="C:-0.17 Mn:-1.40 P:-0.030 S:-0.030 N:-0.012^n_fix Cu:-0.55^cu_hot",
+         comp="C:-0.17^c_100 Mn:-1.40 P:-0.030^ps_long S:-0.030^ps_long N:-0.012^n_fix Cu:-0.55^cu_hot",
          nat=[("D", "K", "St 37-3 U", "DIN17100", 2, None), ("F", "K", "E24-3", None, 2, None),
               ("I", "K", "Fe360C", None, 2, None), ("GB", "K", "40C", None, 2, None),
               ("CN", "K", "Q235C", "GB-700", 1, None)]),
     dict(no="1.0117", sym="S235J2", grp="struct", std="EN10025-2:2019",
-         comp="C:-0.17 Mn:-1.40 P:-0.025 S:-0.025 Cu:-0.55^cu_hot",
+         comp="C:-0.17^c_100 Mn:-1.40 P:-0.025^ps_long S:-0.025^ps_long Cu:-0.55^cu_hot",
          nat=[("D", "K", "St 37-3 N", "DIN17100", 2, None), ("F", "K", "E24-4", None, 2, None),
               ("I", "K", "Fe360D", None, 2, None), ("GB", "K", "40D", None, 2, None),
               ("CN", "K", "Q235D", "GB-700", 1, None)]),
     dict(no="1.0044", sym="S275JR", grp="struct", std="EN10025-2:2019",
-         abm=[("≤ 40 mm", "C:-0.21^c_thick Mn:-1.50 P:-0.035 S:-0.035 N:-0.012^n_fix "
+         abm=[("≤ 40 mm", "C:-0.21^c_thick Mn:-1.50 P:-0.035^ps_long S:-0.035^ps_long N:-0.012^n_fix "
                           "Cu:-0.55^cu_hot"),
-              ("> 40 mm", "C:-0.22^c_thick Mn:-1.50 P:-0.035 S:-0.035 N:-0.012^n_fix "
+              ("> 40 mm", "C:-0.22^c_thick,c_100 Mn:-1.50 P:-0.035^ps_long S:-0.035^ps_long N:-0.012^n_fix "
                           "Cu:-0.55^cu_hot")],
          nat=[("D", "K", "St 44-2", "DIN17100", 2, None), ("F", "K", "E28-2", None, 2, None),
               ("I", "K", "Fe430B", None, 2, None), ("GB", "K", "43B", None, 2, None)]),
     dict(no="1.0143", sym="S275J0", grp="struct", std="EN10025-2:2019",
-         comp="C:-0.18 Mn:-1.50 P:-0.030 S:-0.030 N:-0.012^n_fix Cu:-0.55^cu_hot",
+         comp="C:-0.18^c_100 Mn:-1.50 P:-0.030^ps_long S:-0.030^ps_long N:-0.012^n_fix Cu:-0.55^cu_hot",
          nat=[("D", "K", "St 44-3 U", "DIN17100", 2, None), ("F", "K", "E28-3", None, 2, None),
               ("I", "K", "Fe430C", None, 2, None), ("GB", "K", "43C", None, 2, None)]),
     dict(no="1.0145", sym="S275J2", grp="struct", std="EN10025-2:2019",
-         comp="C:-0.18 Mn:-1.50 P:-0.025 S:-0.025 Cu:-0.55^cu_hot",
+         comp="C:-0.18^c_100 Mn:-1.50 P:-0.025^ps_long S:-0.025^ps_long Cu:-0.55^cu_hot",
          nat=[("D", "K", "St 44-3 N", "DIN17100", 2, None), ("F", "K", "E28-4", None, 2, None),
               ("I", "K", "Fe430D", None, 2, None), ("GB", "K", "43D", None, 2, None)]),
     dict(no="1.0045", sym="S355JR", grp="struct", std="EN10025-2:2019",
-         comp="C:-0.24 Si:-0.55 Mn:-1.60 P:-0.035 S:-0.035 N:-0.012^n_fix Cu:-0.55^cu_hot",
+         comp="C:-0.24^c_100 Si:-0.55 Mn:-1.60 P:-0.035^ps_long S:-0.035^ps_long N:-0.012^n_fix Cu:-0.55^cu_hot",
          nat=[("F", "K", "E36-2", None, 2, None), ("I", "K", "Fe510B", None, 2, None),
               ("GB", "K", "50B", None, 2, None)]),
     dict(no="1.0553", sym="S355J0", grp="struct", std="EN10025-2:2019",
-         abm=[("≤ 40 mm", "C:-0.20^c_thick Si:-0.55 Mn:-1.60 P:-0.030 S:-0.030 "
+         abm=[("≤ 40 mm", "C:-0.20^c_thick Si:-0.55 Mn:-1.60 P:-0.030^ps_long S:-0.030^ps_long "
                           "N:-0.012^n_fix Cu:-0.55^cu_hot"),
-              ("> 40 mm", "C:-0.22^c_thick Si:-0.55 Mn:-1.60 P:-0.030 S:-0.030 "
+              ("> 40 mm", "C:-0.22^c_thick,c_100 Si:-0.55 Mn:-1.60 P:-0.030^ps_long S:-0.030^ps_long "
                           "N:-0.012^n_fix Cu:-0.55^cu_hot")],
          nat=[("D", "K", "St 52-3 U", "DIN17100", 2, None), ("F", "K", "E36-3", None, 2, None),
               ("I", "K", "Fe510C", None, 2, None), ("GB", "K", "50C", None, 2, None)]),
     dict(no="1.0577", sym="S355J2", grp="struct", std="EN10025-2:2019",
-         abm=[("≤ 40 mm", "C:-0.20^c_thick Si:-0.55 Mn:-1.60 P:-0.025 S:-0.025 "
+         abm=[("≤ 40 mm", "C:-0.20^c_thick Si:-0.55 Mn:-1.60 P:-0.025^ps_long S:-0.025^ps_long "
                           "Cu:-0.55^cu_hot"),
-              ("> 40 mm", "C:-0.22^c_thick Si:-0.55 Mn:-1.60 P:-0.025 S:-0.025 "
+              ("> 40 mm", "C:-0.22^c_thick,c_100 Si:-0.55 Mn:-1.60 P:-0.025^ps_long S:-0.025^ps_long "
                           "Cu:-0.55^cu_hot")],
          nat=[("D", "K", "St 52-3 N", "DIN17100", 2, None), ("F", "K", "E36-4", None, 2, None),
               ("I", "K", "Fe510D", None, 2, None), ("GB", "K", "50D", None, 2, None)]),
     dict(no="1.0596", sym="S355K2", grp="struct", std="EN10025-2:2019",
-         abm=[("≤ 40 mm", "C:-0.20^c_thick Si:-0.55 Mn:-1.60 P:-0.025 S:-0.025 "
+         abm=[("≤ 40 mm", "C:-0.20^c_thick Si:-0.55 Mn:-1.60 P:-0.025^ps_long S:-0.025^ps_long "
                           "Cu:-0.55^cu_hot"),
-              ("> 40 mm", "C:-0.22^c_thick Si:-0.55 Mn:-1.60 P:-0.025 S:-0.025 "
+              ("> 40 mm", "C:-0.22^c_thick,c_100 Si:-0.55 Mn:-1.60 P:-0.025^ps_long S:-0.025^ps_long "
                           "Cu:-0.55^cu_hot")]),
     dict(no="1.0050", sym="E295", grp="struct", std="EN10025-2:2019",
-         comp="P:-0.045 S:-0.045 N:-0.012^n_fix",
+         comp="P:-0.045^ps_long S:-0.045^ps_long N:-0.012^n_fix",
          nat=[("D", "K", "St 50-2", "DIN17100", 2, None), ("F", "K", "A50-2", None, 2, None)]),
     dict(no="1.0060", sym="E335", grp="struct", std="EN10025-2:2019",
-         comp="P:-0.045 S:-0.045 N:-0.012^n_fix",
+         comp="P:-0.045^ps_long S:-0.045^ps_long N:-0.012^n_fix",
          nat=[("D", "K", "St 60-2", "DIN17100", 2, None), ("F", "K", "A60-2", None, 2, None)]),
     dict(no="1.0070", sym="E360", grp="struct", std="EN10025-2:2019",
-         comp="P:-0.045 S:-0.045 N:-0.012^n_fix",
+         comp="P:-0.045^ps_long S:-0.045^ps_long N:-0.012^n_fix",
          nat=[("D", "K", "St 70-2", "DIN17100", 2, None), ("F", "K", "A70-2", None, 2, None)]),
 
     # --- Non-alloy steels for quenching and tempering, EN 10083-2:2006 ----------------------
@@ -306,18 +306,18 @@ STEELS = [
          comp="C:0.35-0.45 Si:0.20-0.40 Mn:1.30-1.60 P:-0.030 S:-0.030 Cr:1.80-2.10 "
               "Mo:0.15-0.25 Ni:0.90-1.20"),
     dict(no="1.2714", sym="55NiCrMoV7", grp="hot", std="EN4957",
-         comp="C:0.50-0.60 Si:0.10-0.40 Mn:0.60-0.90 P:-0.030 S:-0.020 Cr:0.80-1.20 "
+         comp="C:0.50-0.60 Si:0.10-0.40 Mn:0.60-0.90 P:-0.030 Cr:0.80-1.20 "
               "Mo:0.35-0.55 Ni:1.50-1.80 V:0.05-0.15",
          nat=[("J", "K", "SKT4", "JIS-G4404", 1, None), ("F", "K", "55NCDV7", None, 2, None)]),
     dict(no="1.2343", sym="X37CrMoV5-1", grp="hot", std="EN4957",
-         comp="C:0.33-0.41 Si:0.80-1.20 Mn:0.25-0.50 P:-0.030 S:-0.020 Cr:4.80-5.50 "
+         comp="C:0.33-0.41 Si:0.80-1.20 Mn:0.25-0.50 P:-0.030 Cr:4.80-5.50 "
               "Mo:1.10-1.50 V:0.30-0.50",
          nat=[("USA", "K", "H11", "ASTM-A681", 1, None),
               ("USA", "W", "T20811", "ASTM-A681", 1, None),
               ("J", "K", "SKD6", "JIS-G4404", 1, None), ("GB", "K", "BH11", "BS4659", 1, None),
               ("CN", "K", "4Cr5MoSiV", "GB-1299", 1, None)]),
     dict(no="1.2344", sym="X40CrMoV5-1", grp="hot", std="EN4957",
-         comp="C:0.35-0.42 Si:0.80-1.20 Mn:0.25-0.50 P:-0.030 S:-0.020 Cr:4.80-5.50 "
+         comp="C:0.35-0.42 Si:0.80-1.20 Mn:0.25-0.50 P:-0.030 Cr:4.80-5.50 "
               "Mo:1.20-1.50 V:0.85-1.15",
          nat=[("USA", "K", "H13", "ASTM-A681", 1, None),
               ("USA", "W", "T20813", "ASTM-A681", 1, None),
