@@ -152,20 +152,22 @@ GROUPS = {
 }
 
 # ---------------------------------------------------------------------------------------------
-# Standards. Types of standard per country: key -> (id, country, name).
+# Standards. Types of standard per country: key -> (id, country, body). The type's name is
+# written before the designation in some lists and the body's name before the document number
+# in all of them ("Norm" + "EN 10088-2"), so the type is named generically; the pseudo
+# standard of the steels that no standard covers has the type "Pseudo".
 NORMTYP = {
     "EN": (1, "EU", "EN"),
     "DIN": (2, "D", "DIN"),
-    "NF": (3, "F", "NF"),
     "BS": (4, "GB", "BS"),
-    "UNI": (5, "I", "UNI"),
-    "SS": (6, "S", "SS"),
     "ASTM": (7, "USA", "ASTM"),
     "JIS": (8, "J", "JIS"),
     "GB": (9, "CN", "GB/T"),
     "GOST": (10, "RUS", "GOST"),
-    "PSEUDO_D": (11, "D", "-"),
+    "PSEUDO_D": (11, "D", None),
 }
+NORMTYP_NAMES = ("Norm", "Norme", "Standard")
+PSEUDO_NAMES = ("Pseudo", "Pseudo", "Pseudo")
 
 # Status of a standard: id, sort order, (D, F, E).
 NORMSTATUS = [
@@ -351,6 +353,10 @@ NORMBASIS = {
         "Products of alloy structural steel – Specifications")),
 }
 
+# The edition of a standard whose edition is not stated here: the lists write the edition in
+# brackets after the document name and would run the status into the name without it.
+UNDATED = "–"
+
 # Published variants: key -> (standard id, document, type, prefix, edition, status,
 # conformity, successor, predecessor, hidden). Variants sharing a standard id are editions of
 # one standard; the first in this list is the one the standards list shows.
@@ -359,7 +365,8 @@ NORMVARIANTE = {
     "EN10025-2:2004": (1, "EN10025-2", "EN", None, "2004", 2, None, "EN 10025-2:2019",
                        "EN 10025:1990 + A1:1993"),
     "EN10083-2": (2, "EN10083-2", "EN", None, "2006", 1, None, None, "EN 10083-2:1991 + A1:1996"),
-    "EN10083-3": (3, "EN10083-3", "EN", None, "2006", 1, None, None, None),
+    "EN10083-3": (3, "EN10083-3", "EN", None, "2006", 1, None, None,
+                  "EN 10083-1:1991 + A1:1996, EN 10083-3:1995"),
     "EN10084": (4, "EN10084", "EN", None, "2008", 1, None, None, "EN 10084:1998"),
     "EN10089": (5, "EN10089", "EN", None, "2002", 1, None, None, None),
     "EN683-17": (6, "EN683-17", "EN", "ISO", "2014", 1, "ISO 683-17:2014", None,
@@ -378,24 +385,24 @@ NORMVARIANTE = {
     "BS970-1": (30, "BS970-1", "BS", None, "1996", 2, None,
                 "BS EN 10083-2, BS EN 10083-3, BS EN 10084, BS EN 10088-3", None),
     "BS4659": (31, "BS4659", "BS", None, "1989", 2, None, "BS EN ISO 4957", None),
-    "ASTM-A240": (40, "ASTM-A240", "ASTM", None, None, 1, None, None, None),
-    "ASTM-A29": (41, "ASTM-A29", "ASTM", None, None, 1, None, None, None),
-    "ASTM-A295": (42, "ASTM-A295", "ASTM", None, None, 1, None, None, None),
-    "ASTM-A681": (43, "ASTM-A681", "ASTM", None, None, 1, None, None, None),
-    "ASTM-A600": (44, "ASTM-A600", "ASTM", None, None, 1, None, None, None),
-    "JIS-G4304": (50, "JIS-G4304", "JIS", None, None, 1, None, None, None),
-    "JIS-G4051": (51, "JIS-G4051", "JIS", None, None, 1, None, None, None),
-    "JIS-G4053": (52, "JIS-G4053", "JIS", None, None, 1, None, None, None),
-    "JIS-G4805": (53, "JIS-G4805", "JIS", None, None, 1, None, None, None),
-    "JIS-G4404": (54, "JIS-G4404", "JIS", None, None, 1, None, None, None),
-    "JIS-G4403": (55, "JIS-G4403", "JIS", None, None, 1, None, None, None),
-    "JIS-G4801": (56, "JIS-G4801", "JIS", None, None, 1, None, None, None),
+    "ASTM-A240": (40, "ASTM-A240", "ASTM", None, UNDATED, 1, None, None, None),
+    "ASTM-A29": (41, "ASTM-A29", "ASTM", None, UNDATED, 1, None, None, None),
+    "ASTM-A295": (42, "ASTM-A295", "ASTM", None, UNDATED, 1, None, None, None),
+    "ASTM-A681": (43, "ASTM-A681", "ASTM", None, UNDATED, 1, None, None, None),
+    "ASTM-A600": (44, "ASTM-A600", "ASTM", None, UNDATED, 1, None, None, None),
+    "JIS-G4304": (50, "JIS-G4304", "JIS", None, UNDATED, 1, None, None, None),
+    "JIS-G4051": (51, "JIS-G4051", "JIS", None, UNDATED, 1, None, None, None),
+    "JIS-G4053": (52, "JIS-G4053", "JIS", None, UNDATED, 1, None, None, None),
+    "JIS-G4805": (53, "JIS-G4805", "JIS", None, UNDATED, 1, None, None, None),
+    "JIS-G4404": (54, "JIS-G4404", "JIS", None, UNDATED, 1, None, None, None),
+    "JIS-G4403": (55, "JIS-G4403", "JIS", None, UNDATED, 1, None, None, None),
+    "JIS-G4801": (56, "JIS-G4801", "JIS", None, UNDATED, 1, None, None, None),
     "GB-20878": (60, "GB-20878", "GB", None, "2007", 1, None, None, None),
-    "GB-699": (61, "GB-699", "GB", None, None, 1, None, None, None),
-    "GB-3077": (62, "GB-3077", "GB", None, None, 1, None, None, None),
-    "GB-18254": (63, "GB-18254", "GB", None, None, 1, None, None, None),
-    "GB-700": (64, "GB-700", "GB", None, None, 1, None, None, None),
-    "GB-1299": (65, "GB-1299", "GB", None, None, 1, None, None, None),
+    "GB-699": (61, "GB-699", "GB", None, "2015", 1, None, None, None),
+    "GB-3077": (62, "GB-3077", "GB", None, "2015", 1, None, None, None),
+    "GB-18254": (63, "GB-18254", "GB", None, "2016", 1, None, None, None),
+    "GB-700": (64, "GB-700", "GB", None, "2006", 1, None, None, None),
+    "GB-1299": (65, "GB-1299", "GB", None, "2014", 1, None, None, None),
     "GOST-5632": (70, "GOST-5632", "GOST", None, "2014", 1, None, None, "GOST 5632-72"),
     "GOST-1050": (71, "GOST-1050", "GOST", None, "2013", 1, None, None, None),
     "GOST-4543": (72, "GOST-4543", "GOST", None, "2016", 1, None, None, None),

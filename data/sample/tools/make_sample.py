@@ -166,7 +166,8 @@ def main():
     f = Sql("30-standards.sql", "Standards: types per country, statuses, documents and their "
             "published variants;\nstatuses of designations.")
     f.insert("tabNormtyp", ["ID_Normtyp", "ID_Land", "Normtyp_D", "Normtyp_F", "Normtyp_E"],
-             [(tid, B.COUNTRY_ID[c], n, n, n) for tid, c, n in B.NORMTYP.values()])
+             [(tid, B.COUNTRY_ID[c]) + (B.NORMTYP_NAMES if body else B.PSEUDO_NAMES)
+              for tid, c, body in B.NORMTYP.values()])
     f.insert("tabNormStatus", ["Id_NormStatus", "Sortierung", "SufSuffix_D", "SufSuffix_F",
                                "SufSuffix_E"],
              [(sid, so, t[0], t[1], t[2]) for sid, so, t in B.NORMSTATUS])
@@ -176,6 +177,9 @@ def main():
     for key, (norm, basis, typ, prefix, stand, status, conf, succ, pred) in \
             B.NORMVARIANTE.items():
         vid = variant_ids[key]
+        body = B.NORMTYP[typ][2]
+        if body:
+            prefix = body + (" " + prefix if prefix else "")
         rows.append((vid, norm, basis_ids[basis], status, B.NORMTYP[typ][0], prefix, stand,
                      vid * 10, conf, succ, pred, False))
     f.insert("tabNormVariante", ["Id_NormVariante", "Id_Norm", "Id_NormBasis", "Id_NormStatus",
