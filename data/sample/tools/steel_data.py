@@ -396,7 +396,7 @@ STEELS = [
               ("J", "K", "SUS303", None, 1, None), ("GB", "K", "303S31", "BS970-1", 1, None),
               ("S", "W", "2346", None, 1, None), ("F", "K", "Z8CNF18-09", None, 2, None)]),
     dict(no="1.4567", sym="X3CrNiCu18-9-4", grp="aus", std="EN10088-3",
-         comp="C:-0.04 Si:-1.00 Mn:-2.00 " + AUS + " N:-0.10 Cr:17.0-19.0 Cu:3.0-4.0 "
+         comp="C:-0.04 Si:-1.00 Mn:-2.00 P:-0.045 S:-0.030 N:-0.10 Cr:17.0-19.0 Cu:3.0-4.0 "
               "Ni:8.5-10.5"),
     dict(no="1.4541", sym="X6CrNiTi18-10", grp="aus", std="EN10088-2",
          comp="C:-0.08 Si:-1.00 Mn:-2.00 " + AUS + " Cr:17.0-19.0 Ni:9.0-12.0 Ti:-0.70^ti5c",
@@ -532,7 +532,7 @@ STEELS = [
          comp="C:0.43-0.50 Si:-1.00 Mn:-1.00 " + FER + " Cr:12.5-14.5",
          nat=[("F", "K", "Z44C14", None, 2, None), ("I", "K", "X40Cr14", None, 2, None)]),
     dict(no="1.4057", sym="X17CrNi16-2", grp="mart", std="EN10088-3",
-         comp="C:0.12-0.22 Si:-1.00 Mn:-1.50 " + FER + " Cr:15.0-17.0 Ni:1.50-2.50",
+         comp="C:0.12-0.22 Si:-1.00 Mn:-1.50 P:-0.040 S:-0.030 Cr:15.0-17.0 Ni:1.50-2.50",
          nat=[("USA", "K", "431", None, 1, None), ("USA", "W", "S43100", None, 1, None),
               ("J", "K", "SUS431", None, 1, None), ("GB", "K", "431S29", "BS970-1", 1, None),
               ("RUS", "K", "20X17H2", "GOST-5632", 1, None), ("S", "W", "2321", None, 1, None)]),
