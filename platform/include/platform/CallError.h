@@ -33,6 +33,8 @@ inline constexpr std::int32_t SubscriptOutOfRange = 9;
 inline constexpr std::int32_t FileNotFound = 53;
 inline constexpr std::int32_t KeyAlreadyExists = 457;
 inline constexpr std::int32_t InvalidUseOfNull = 94;
+inline constexpr std::int32_t PathFileAccessError = 75;
+inline constexpr std::int32_t ElementNotFound = 32811;
 } // namespace err
 
 } // namespace platform

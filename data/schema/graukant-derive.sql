@@ -1,0 +1,88 @@
+-- Derived content of the materials database, run by the build after all rows are loaded, so that
+-- the search forms can never disagree with the data they are made from.
+
+-- The designation as the designation search matches it: without blanks, unless given explicitly.
+UPDATE tabStahlbez SET SuchBezeichnung = REPLACE(Bezeichnung, ' ', '') WHERE SuchBezeichnung IS NULL;
+
+-- The composition-search table: per composition and element its range. A value with only a maximum
+-- reaches from 0; one with only a minimum is taken as that single value. The balance element (Rest)
+-- is not searchable and an element without a value row is absent (both columns NULL).
+DELETE FROM tabAnalyseSuchen;
+INSERT INTO tabAnalyseSuchen (
+    Id_Analyse,
+    C_min, C_max, Si_min, Si_max, Mn_min, Mn_max, P_min, P_max, S_min, S_max, N_min, N_max,
+    Al_min, Al_max, As_min, As_max, B_min, B_max, Bi_min, Bi_max, Ca_min, Ca_max, Ce_min, Ce_max,
+    Co_min, Co_max, Cr_min, Cr_max, Cu_min, Cu_max, Fe_min, Fe_max, H_min, H_max, Mg_min, Mg_max,
+    Mo_min, Mo_max, Nb_min, Nb_max, Ni_min, Ni_max, O_min, O_max, Pb_min, Pb_max, Sb_min, Sb_max,
+    Se_min, Se_max, Sn_min, Sn_max, Ta_min, Ta_max, Te_min, Te_max, Ti_min, Ti_max, V_min, V_max,
+    W_min, W_max, Zn_min, Zn_max, Zr_min, Zr_max)
+SELECT a.Id_Analyse,
+       MAX(CASE WHEN w.ID_Element = 'C' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'C' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Si' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Si' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Mn' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Mn' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'P' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'P' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'S' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'S' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'N' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'N' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Al' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Al' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'As' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'As' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'B' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'B' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Bi' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Bi' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Ca' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Ca' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Ce' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Ce' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Co' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Co' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Cr' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Cr' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Cu' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Cu' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Fe' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Fe' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'H' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'H' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Mg' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Mg' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Mo' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Mo' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Nb' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Nb' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Ni' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Ni' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'O' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'O' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Pb' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Pb' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Sb' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Sb' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Se' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Se' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Sn' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Sn' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Ta' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Ta' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Te' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Te' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Ti' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Ti' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'V' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'V' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'W' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'W' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Zn' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Zn' THEN COALESCE(w.MaxWert, w.MinWert) END),
+       MAX(CASE WHEN w.ID_Element = 'Zr' THEN COALESCE(w.MinWert, 0) END),
+       MAX(CASE WHEN w.ID_Element = 'Zr' THEN COALESCE(w.MaxWert, w.MinWert) END)
+FROM tabAnalyse a
+    LEFT JOIN tabAnalyseWert w ON w.Id_Analyse = a.Id_Analyse AND w.Rest = 0
+GROUP BY a.Id_Analyse;

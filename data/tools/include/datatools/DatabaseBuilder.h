@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace datatools {
+
+/// Builds one SQLite database file from SQL files run in the given order inside one transaction.
+/// The file is written under a temporary name beside the target and renamed over it only when
+/// every statement ran and every declared foreign key resolves, so a failed build leaves the
+/// previous file untouched. Throws std::runtime_error with a message naming file and line.
+class DatabaseBuilder {
+public:
+    explicit DatabaseBuilder(std::filesystem::path output);
+
+    /// Another database that the scripts read under `schemaName` (e.g. the built main database).
+    void attach(std::filesystem::path path, std::string schemaName);
+    void addScript(std::filesystem::path script);
+
+    void build() const;
+
+private:
+    std::filesystem::path m_output;
+    std::vector<std::pair<std::filesystem::path, std::string>> m_attachments;
+    std::vector<std::filesystem::path> m_scripts;
+};
+
+} // namespace datatools

@@ -1,0 +1,91 @@
+#include "platform/Profile.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/TextCase.h"
+
+#include <functional>
+#include <optional>
+
+namespace platform {
+namespace {
+
+std::optional<IniDocument> load(const std::filesystem::path& file) {
+    std::string content;
+    if (!readWholeFile(file, content)) {
+        return std::nullopt;
+    }
+    return IniDocument::parse(content);
+}
+
+/// The document to change: the file's, or an empty one for a file that does not exist yet. A file
+/// that exists but cannot be read gives nothing, so it is never overwritten with a fragment.
+std::optional<IniDocument> loadForChange(const std::filesystem::path& file) {
+    if (auto document = load(file)) {
+        return document;
+    }
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec) || ec) {
+        return std::nullopt;
+    }
+    return IniDocument{};
+}
+
+bool hasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+bool validName(std::string_view section, std::string_view key) {
+    return !trimBlanks(section).empty() && !trimBlanks(key).empty() && !hasLineBreak(section) &&
+           !hasLineBreak(key) && section.find(']') == std::string_view::npos &&
+           key.find('=') == std::string_view::npos;
+}
+
+bool change(const std::filesystem::path& file, const std::function<bool(IniDocument&)>& edit) {
+    auto document = loadForChange(file);
+    if (!document) {
+        return false;
+    }
+    if (!edit(*document)) {
+        return true;
+    }
+    return AtomicFile::write(file, document->text());
+}
+
+} // namespace
+
+std::string readProfileString(std::string_view section, std::string_view key, std::string_view defaultValue,
+                              const std::filesystem::path& file) {
+    const auto document = load(file);
+    if (document) {
+        if (auto value = document->value(section, key)) {
+            return std::move(*value);
+        }
+    }
+    return std::string(trimTrailingBlanks(defaultValue));
+}
+
+IniDocument::Entries readProfileSection(std::string_view section, const std::filesystem::path& file) {
+    const auto document = load(file);
+    return document ? document->entries(section) : IniDocument::Entries{};
+}
+
+bool writeProfileString(std::string_view section, std::string_view key, std::string_view value,
+                        const std::filesystem::path& file) {
+    if (!validName(section, key) || hasLineBreak(value)) {
+        return false;
+    }
+    return change(file, [&](IniDocument& document) {
+        document.setValue(section, key, value);
+        return true;
+    });
+}
+
+bool deleteProfileKey(std::string_view section, std::string_view key, const std::filesystem::path& file) {
+    return change(file, [&](IniDocument& document) { return document.removeKey(section, key); });
+}
+
+bool deleteProfileSection(std::string_view section, const std::filesystem::path& file) {
+    return change(file, [&](IniDocument& document) { return document.removeSection(section); });
+}
+
+} // namespace platform

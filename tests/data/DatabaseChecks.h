@@ -1,0 +1,41 @@
+#pragma once
+
+#include "SchemaExpectations.h"
+
+#include <string>
+#include <vector>
+
+namespace datatools {
+class SqliteConnection;
+}
+
+namespace datachecks {
+
+/// Checks of a built database that its readers rely on. Each returns one line per problem found
+/// (empty when the database is sound), so that a failing test names every offending table.
+
+/// References whose rows point at no row of the parent table, with the count of such rows.
+[[nodiscard]] std::vector<std::string> unresolvedReferences(datatools::SqliteConnection& db,
+                                                            const std::vector<Reference>& references);
+
+/// Language columns (suffix _D, _F or _E) that are NULL in some row, with the count of such rows.
+[[nodiscard]] std::vector<std::string> emptyLanguageColumns(datatools::SqliteConnection& db);
+
+/// Views whose columns differ from the expected ones, and views of the database not expected.
+[[nodiscard]] std::vector<std::string> unexpectedViewColumns(datatools::SqliteConnection& db,
+                                                             const std::vector<ViewColumns>& expected);
+
+/// Views that return no row.
+[[nodiscard]] std::vector<std::string> emptyViews(datatools::SqliteConnection& db,
+                                                  const std::vector<ViewColumns>& expected);
+
+/// Views of the filter database whose rows differ from those of the same view of the materials
+/// database, attached to `filter` as `graukant`.
+[[nodiscard]] std::vector<std::string> viewsDisagreeingWithMain(datatools::SqliteConnection& filter,
+                                                                const std::vector<ViewColumns>& views);
+
+/// The names of a table's or view's columns, in order.
+[[nodiscard]] std::vector<std::string> columnNames(datatools::SqliteConnection& db,
+                                                   const std::string& relation);
+
+} // namespace datachecks

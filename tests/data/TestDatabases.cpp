@@ -1,0 +1,41 @@
+#include "TestDatabases.h"
+
+#include "datatools/DatabaseBuilder.h"
+
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+
+namespace datachecks {
+
+TemporaryDirectory::TemporaryDirectory() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "gk-data-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("cannot create a temporary folder");
+    }
+    m_path = pattern;
+}
+
+TemporaryDirectory::~TemporaryDirectory() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+DatabasePair buildFixtureDatabases(const std::filesystem::path& dir) {
+    const std::filesystem::path schema = GK_SCHEMA_DIR;
+    const DatabasePair pair{dir / "Graukant.MDB", dir / "Filter.mdb"};
+    datatools::DatabaseBuilder main(pair.main);
+    main.addScript(schema / "graukant.sql");
+    main.addScript(std::filesystem::path(GK_FIXTURE_DIR) / "graukant.sql");
+    main.addScript(schema / "graukant-derive.sql");
+    main.build();
+    datatools::DatabaseBuilder filter(pair.filter);
+    filter.attach(pair.main, "graukant");
+    filter.addScript(schema / "filter.sql");
+    filter.addScript(schema / "filter-derive.sql");
+    filter.build();
+    return pair;
+}
+
+} // namespace datachecks

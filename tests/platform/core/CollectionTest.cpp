@@ -1,0 +1,74 @@
+#include "platform/Collection.h"
+
+#include "platform/CallError.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using platform::CallError;
+using platform::Collection;
+using platform::Variant;
+
+namespace {
+
+std::int32_t errorOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const CallError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+Collection<std::string> elements() {
+    Collection<std::string> c;
+    c.add("carbon", "C");
+    c.add("chromium", "Cr");
+    c.add("no key");
+    c.add("größe", "GRÖSSE");
+    return c;
+}
+
+} // namespace
+
+TEST(Collection, ReachesItemsByPositionFromOneOrByKeyIgnoringCase) {
+    const auto c = elements();
+    EXPECT_EQ(c.count(), 4);
+    EXPECT_EQ(c.item(1), "carbon");
+    EXPECT_EQ(c.item(3), "no key");
+    EXPECT_EQ(c.item("cr"), "chromium");
+    EXPECT_EQ(c.item("größe"), "größe");
+    EXPECT_EQ(c.item(Variant(2)), "chromium");
+    EXPECT_EQ(c.item(Variant(1.5)), "chromium"); // positions round as CLng
+    EXPECT_EQ(c.item(Variant("CR")), "chromium");
+    EXPECT_EQ((std::vector<std::string>(c.begin(), c.end())),
+              (std::vector<std::string>{"carbon", "chromium", "no key", "größe"}));
+}
+
+TEST(Collection, FailuresCarryTheRuntimesNumbers) {
+    auto c = elements();
+    EXPECT_EQ(errorOf([&] { c.add("again", "CR"); }), platform::err::KeyAlreadyExists);
+    EXPECT_EQ(c.count(), 4);
+    EXPECT_EQ(errorOf([&] { (void)c.item(0); }), platform::err::SubscriptOutOfRange);
+    EXPECT_EQ(errorOf([&] { (void)c.item(5); }), platform::err::SubscriptOutOfRange);
+    EXPECT_EQ(errorOf([&] { (void)c.item("Mo"); }), platform::err::InvalidProcedureCall);
+    EXPECT_EQ(errorOf([&] { (void)c.item(Variant::null()); }), platform::err::TypeMismatch);
+    EXPECT_EQ(c.find(0), nullptr);
+    EXPECT_EQ(c.find(Variant(5)), nullptr);
+    EXPECT_EQ(c.find(Variant("Mo")), nullptr);
+    EXPECT_EQ(c.find(Variant(1e12)), nullptr);
+}
+
+TEST(Collection, RemoveKeepsKeysOfTheRest) {
+    auto c = elements();
+    c.remove("c");
+    EXPECT_EQ(c.item(1), "chromium");
+    EXPECT_EQ(c.item("Cr"), "chromium");
+    c.remove(2);
+    EXPECT_EQ(c.item("Grösse"), "größe");
+    EXPECT_EQ(c.count(), 2);
+    c.add("carbon again", "C"); // its key is free again
+    EXPECT_EQ(c.item("C"), "carbon again");
+}

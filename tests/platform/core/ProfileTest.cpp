@@ -1,0 +1,121 @@
+#include "platform/Profile.h"
+
+#include "platform/AtomicFile.h"
+#include "platform_test/TestEnvironment.h"
+
+#include <csignal>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+using platform::readProfileString;
+using platform::writeProfileString;
+
+namespace {
+
+void writeText(const std::filesystem::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+std::string readText(const std::filesystem::path& file) {
+    std::string content;
+    EXPECT_TRUE(platform::readWholeFile(file, content));
+    return content;
+}
+
+class Profile : public ::testing::Test {
+protected:
+    platform_test::TempFolder folder;
+    std::filesystem::path ini = folder.path() / "velmo2007.ini";
+};
+
+} // namespace
+
+TEST_F(Profile, ReadsCaseInsensitiveTrimmedAndUnquoted) {
+    writeText(ini, "\xEF\xBB\xBF; settings\r\n[Global]\r\n  DBPath =  /data/db  \r\nQuoted=\" a b \"\r\n"
+                   "Empty=\r\n[ AppStart ]\r\nCount=7\r\n");
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"global", "dbpath", "/data/db"}, {"GLOBAL", "Quoted", " a b "}, {"Global", "Empty", ""},
+        {"appstart", "COUNT", "7"},       {"Global", "Count", "dflt"},   {"Missing", "DBPath", "dflt"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readProfileString(c.section, c.key, "dflt  ", ini), c.expected)
+            << c.section << "/" << c.key;
+    }
+    EXPECT_EQ(readProfileString("Global", "DBPath", "x", folder.path() / "none.ini"), "x");
+}
+
+TEST_F(Profile, FirstWriteCreatesFileAndSection) {
+    ASSERT_TRUE(writeProfileString("Global", "Language", "2", ini));
+    ASSERT_TRUE(writeProfileString("AppStart", "Count", "1", ini));
+    ASSERT_TRUE(writeProfileString("global", "TYPE", "3", ini));
+    EXPECT_EQ(readText(ini), "[Global]\nLanguage=2\nTYPE=3\n\n[AppStart]\nCount=1\n");
+}
+
+TEST_F(Profile, RewritingKeepsCommentsOrderAndKeySpelling) {
+    writeText(ini, "; comment\r\n[Global]\r\nLanguage=0\r\n\r\n[Material]\r\nMaterialId=5\r\n");
+    ASSERT_TRUE(writeProfileString("GLOBAL", "language", "1", ini));
+    ASSERT_TRUE(writeProfileString("Global", "DBPath", "/srv", ini));
+    EXPECT_EQ(readText(ini),
+              "; comment\r\n[Global]\r\nLanguage=1\r\nDBPath=/srv\r\n\r\n[Material]\r\nMaterialId=5\r\n");
+    ASSERT_TRUE(platform::deleteProfileKey("material", "materialid", ini));
+    ASSERT_TRUE(platform::deleteProfileSection("Global", ini));
+    EXPECT_EQ(readText(ini), "; comment\r\n[Material]\r\n");
+}
+
+TEST_F(Profile, ValuesHaveNoLengthLimit) {
+    const std::string longPath = "/" + std::string(300, 'p') + "/";
+    ASSERT_TRUE(writeProfileString("Global", "DBPath", longPath, ini));
+    EXPECT_EQ(readProfileString("Global", "DBPath", "", ini), longPath);
+}
+
+TEST_F(Profile, RefusesWhatWouldCorruptTheFile) {
+    writeText(ini, "[Global]\nLanguage=0\n");
+    EXPECT_FALSE(writeProfileString("Global", "Language", "1\n[Evil]\nx=1", ini));
+    EXPECT_FALSE(writeProfileString("Glo]bal", "Language", "1", ini));
+    EXPECT_FALSE(writeProfileString("Global", "a=b", "1", ini));
+    EXPECT_FALSE(writeProfileString("Global", "", "1", ini));
+    EXPECT_FALSE(writeProfileString("", "Language", "1", ini));
+    EXPECT_EQ(readText(ini), "[Global]\nLanguage=0\n");
+}
+
+TEST_F(Profile, FailedWriteLeavesTheOldFileWhole) {
+    // A full disk mid-write, made by a file-size limit below what the new content needs.
+    const std::string original = "[Global]\nLanguage=0\n";
+    writeText(ini, original);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = writeProfileString("Global", "DBPath", std::string(500, 'x'), ini);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &old), 0);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(readText(ini), original);
+    EXPECT_EQ(platform_test::fileNames(folder.path()), (std::vector<std::string>{"config", "velmo2007.ini"}))
+        << "temporary file left behind";
+}
+
+TEST_F(Profile, WriteIntoAMissingFolderFailsCleanly) {
+    EXPECT_FALSE(writeProfileString("Global", "Language", "1", folder.path() / "no" / "such.ini"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "no"));
+}
+
+TEST_F(Profile, WriteThroughASymbolicLinkReplacesTheTarget) {
+    writeText(folder.path() / "real.ini", "[Global]\n");
+    std::filesystem::create_symlink(folder.path() / "real.ini", ini);
+    ASSERT_TRUE(writeProfileString("Global", "Language", "2", ini));
+    EXPECT_TRUE(std::filesystem::is_symlink(ini));
+    EXPECT_EQ(readText(folder.path() / "real.ini"), "[Global]\nLanguage=2\n");
+}
+
+TEST_F(Profile, RelativePathIsTheWorkingDirectory) {
+    ASSERT_TRUE(writeProfileString("Global", "Language", "2", "velmo2007.ini"));
+    EXPECT_EQ(readProfileString("Global", "Language", "", ini), "2");
+}

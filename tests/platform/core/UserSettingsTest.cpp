@@ -1,0 +1,67 @@
+#include "platform/UserSettings.h"
+
+#include "platform/CallError.h"
+#include "platform_test/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+using platform_test::ScopedEnv;
+
+namespace {
+class UserSettings : public ::testing::Test {
+protected:
+    platform_test::TempFolder folder;
+};
+} // namespace
+
+TEST_F(UserSettings, LivesUnderXdgConfigHomeOrHomeConfig) {
+    EXPECT_EQ(platform::userSettingsFile("Graukant2007"),
+              folder.configHome() / "graukant2007" / "settings.ini");
+    {
+        const ScopedEnv relative("XDG_CONFIG_HOME", "relative/dir");
+        const ScopedEnv home("HOME", folder.path().string());
+        EXPECT_EQ(platform::userSettingsFile("App"), folder.path() / ".config" / "app" / "settings.ini");
+    }
+    {
+        const ScopedEnv unset("XDG_CONFIG_HOME", std::nullopt);
+        const ScopedEnv noHome("HOME", std::nullopt);
+        EXPECT_FALSE(platform::userSettingsFile("App"));
+        EXPECT_EQ(platform::GetSetting("App", "Path", "App", "fallback"), "fallback");
+        EXPECT_THROW(platform::SaveSetting("App", "Path", "App", "/x"), platform::CallError);
+    }
+}
+
+TEST_F(UserSettings, SavedValuesComeBackExactly) {
+    EXPECT_EQ(platform::GetSetting("Graukant2007", "Path", "App", "none"), "none");
+    platform::SaveSetting("Graukant2007", "Path", "App", "/opt/graukant/");
+    platform::SaveSetting("Graukant2007", "Favorites", "Fav01", "0");
+    platform::SaveSetting("Graukant2007", "Favorites", "Fav02", "  padded \"text\"  ");
+    platform::SaveSetting("Graukant2007", "Favorites", "Fav03", "");
+    EXPECT_EQ(platform::GetSetting("graukant2007", "path", "app"), "/opt/graukant/");
+    EXPECT_EQ(platform::GetSetting("Graukant2007", "Favorites", "Fav02"), "  padded \"text\"  ");
+    EXPECT_EQ(platform::GetSetting("Graukant2007", "Favorites", "Fav03", "1"), "");
+    platform::SaveSetting("Graukant2007", "Favorites", "FAV01", "4");
+    const auto all = platform::GetAllSettings("Graukant2007", "Favorites");
+    ASSERT_EQ(all.size(), 3U);
+    EXPECT_EQ(all[0], (std::pair<std::string, std::string>{"Fav01", "4"}));
+    EXPECT_EQ(all[2].first, "Fav03");
+}
+
+TEST_F(UserSettings, DeleteRemovesKeysOrSections) {
+    platform::SaveSetting("App", "A", "one", "1");
+    platform::SaveSetting("App", "A", "two", "2");
+    platform::SaveSetting("App", "B", "three", "3");
+    platform::DeleteSetting("App", "A", "one");
+    EXPECT_EQ(platform::GetSetting("App", "A", "one", "gone"), "gone");
+    EXPECT_EQ(platform::GetSetting("App", "A", "two"), "2");
+    platform::DeleteSetting("App", "B");
+    EXPECT_TRUE(platform::GetAllSettings("App", "B").empty());
+    platform::DeleteSetting("App", "Never", "there"); // no error
+    platform::DeleteSetting("Unknown", "Never");
+}
+
+TEST_F(UserSettings, RejectsInvalidArguments) {
+    EXPECT_THROW(platform::SaveSetting("", "A", "k", "v"), platform::CallError);
+    EXPECT_THROW(platform::SaveSetting("App", "A", "k", "two\nlines"), platform::CallError);
+    EXPECT_FALSE(std::filesystem::exists(folder.configHome() / "app"));
+}

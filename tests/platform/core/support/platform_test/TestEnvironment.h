@@ -1,0 +1,99 @@
+#pragma once
+
+// Test helpers: a temporary folder that is also the working directory and the per-user
+// configuration folder, and environment variables set for one test and restored afterwards.
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace platform_test {
+
+/// Sets (or with nullopt unsets) an environment variable until destroyed.
+class ScopedEnv {
+public:
+    ScopedEnv(std::string name, const std::optional<std::string>& value) : m_name(std::move(name)) {
+        if (const char* old = std::getenv(m_name.c_str())) {
+            m_old = old;
+        }
+        apply(value);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    ~ScopedEnv() { apply(m_old); }
+
+private:
+    void apply(const std::optional<std::string>& value) {
+        if (value) {
+            ::setenv(m_name.c_str(), value->c_str(), 1);
+        } else {
+            ::unsetenv(m_name.c_str());
+        }
+    }
+    std::string m_name;
+    std::optional<std::string> m_old;
+};
+
+/// A fresh folder under the system's temporary folder, made the working directory and
+/// XDG_CONFIG_HOME; removed with everything in it at the end.
+class TempFolder {
+public:
+    TempFolder() : m_path(makeFolder()), m_oldCwd(std::filesystem::current_path()) {
+        std::filesystem::create_directories(m_path / "config");
+        std::filesystem::current_path(m_path);
+        m_config.emplace("XDG_CONFIG_HOME", (m_path / "config").string());
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::current_path(m_oldCwd, ec);
+        std::filesystem::remove_all(m_path, ec);
+    }
+
+    [[nodiscard]] const std::filesystem::path& path() const noexcept { return m_path; }
+    [[nodiscard]] std::filesystem::path configHome() const { return m_path / "config"; }
+
+private:
+    static std::filesystem::path makeFolder() {
+        std::random_device random;
+        const auto base = std::filesystem::temp_directory_path();
+        for (;;) {
+            auto candidate = base / ("gk-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate)) {
+                return candidate;
+            }
+        }
+    }
+    std::filesystem::path m_path;
+    std::filesystem::path m_oldCwd;
+    std::optional<ScopedEnv> m_config;
+};
+
+/// The decimal separator and language, fixed without installed locales.
+class ScopedLocale {
+public:
+    ScopedLocale(const std::string& decimalSeparator, const std::string& language)
+        : m_separator("GK_DECIMAL_SEPARATOR", decimalSeparator), m_all("LC_ALL", std::nullopt),
+          m_messages("LC_MESSAGES", std::nullopt), m_lang("LANG", language) {}
+
+private:
+    ScopedEnv m_separator;
+    ScopedEnv m_all;
+    ScopedEnv m_messages;
+    ScopedEnv m_lang;
+};
+
+/// Every file in a folder, for checks that nothing stray was left behind.
+inline std::vector<std::string> fileNames(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+} // namespace platform_test
