@@ -376,6 +376,17 @@ NORMVARIANTE = {
     "EN10088-2": (9, "EN10088-2", "EN", None, "2014", 1, None, None, "EN 10088-2:2005"),
     "EN10088-3": (10, "EN10088-3", "EN", None, "2014", 1, None, None, "EN 10088-3:2005"),
     "EN10095": (11, "EN10095", "EN", None, "1999", 1, None, None, None),
+    # British adoptions of the European standards: same document, same edition year.
+    "BSEN10025-2": (81, "EN10025-2", "BS", "EN", "2019", 1, None, None, None),
+    "BSEN10083-2": (82, "EN10083-2", "BS", "EN", "2006", 1, None, None, None),
+    "BSEN10083-3": (83, "EN10083-3", "BS", "EN", "2006", 1, None, None, None),
+    "BSEN10084": (84, "EN10084", "BS", "EN", "2008", 1, None, None, None),
+    "BSEN10089": (85, "EN10089", "BS", "EN", "2002", 1, None, None, None),
+    "BSEN683-17": (86, "EN683-17", "BS", "EN ISO", "2014", 1, None, None, None),
+    "BSEN4957": (87, "EN4957", "BS", "EN ISO", "2018", 1, None, None, None),
+    "BSEN10088-2": (89, "EN10088-2", "BS", "EN", "2014", 1, None, None, None),
+    "BSEN10088-3": (90, "EN10088-3", "BS", "EN", "2014", 1, None, None, None),
+    "BSEN10095": (91, "EN10095", "BS", "EN", "1999", 1, None, None, None),
     "DIN17100": (20, "DIN17100", "DIN", None, "1980", 2, None, "DIN EN 10025", None),
     "DIN17200": (21, "DIN17200", "DIN", None, "1987", 2, None, "DIN EN 10083", None),
     "DIN17210": (22, "DIN17210", "DIN", None, "1986", 2, None, "DIN EN 10084", None),
@@ -558,3 +569,13 @@ INFO_TITLES = [
     (6, ("Eigenschaften", "Caractéristiques", "Characteristics")),
     (7, ("Verarbeitung", "Mise en œuvre", "Processing")),
 ]
+
+# European standard variant -> its British adoption. The European designations also occur in
+# the United Kingdom under it, marked as national designations that come from a European
+# standard.
+BS_ADOPTION = {
+    "EN10025-2:2019": "BSEN10025-2", "EN10083-2": "BSEN10083-2", "EN10083-3": "BSEN10083-3",
+    "EN10084": "BSEN10084", "EN10089": "BSEN10089", "EN683-17": "BSEN683-17",
+    "EN4957": "BSEN4957", "EN10088-2": "BSEN10088-2", "EN10088-3": "BSEN10088-3",
+    "EN10095": "BSEN10095",
+}

@@ -228,10 +228,10 @@ def main():
         desig_of[(steel_no, text)] = n_desig
         return n_desig
 
-    def add_occ(steel_no, did, text, country, variant, sup_w=False):
+    def add_occ(steel_no, did, text, country, variant, sup_w=False, sup_eur=False):
         nonlocal n_occ
         n_occ += 1
-        occ_rows.append([n_occ, did, B.COUNTRY_ID[country], 0, sup_w, False, False, text,
+        occ_rows.append([n_occ, did, B.COUNTRY_ID[country], 0, sup_w, False, sup_eur, text,
                          country])
         occ_of[(steel_no, country, text)] = n_occ
         if variant:
@@ -246,6 +246,9 @@ def main():
         k = add_desig(st["no"], i, st["sym"], "K", 2, 1)
         add_occ(st["no"], w, st["no"], "EU", st["std"])
         add_occ(st["no"], k, st["sym"], "EU", st["std"])
+        adoption = B.BS_ADOPTION[st["std"]]
+        add_occ(st["no"], w, st["no"], "GB", adoption, sup_eur=True)
+        add_occ(st["no"], k, st["sym"], "GB", adoption, sup_eur=True)
         if "abm" in st:
             for abmass, spec in st["abm"]:
                 add_comp(spec, abmass, [w, k])
