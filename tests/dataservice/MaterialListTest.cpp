@@ -151,6 +151,33 @@ TEST_F(MaterialListTest, FilterCombinationsAndDesignationKinds) {
     }
 }
 
+// The program runs the list on the filter database, whose stored queries have the same columns.
+TEST_F(MaterialListTest, TheFilterDatabaseListsTheSameRows) {
+    const Filters filters[] = {
+        {},
+        {.country = 32},
+        {.steelgroup = 1},
+        {.standard = 100, .standardType = 3},
+        {.supplier = 1},
+        {.steelgroup = 2, .standard = 100, .standardType = 3, .supplier = 1, .country = 34}};
+    for (const auto& f : filters) {
+        for (const bool suppress : {false, true}) {
+            MaterialManager manager([suppress] { return suppress; });
+            EventLog log(manager);
+            const auto onMain = manager.GetMaterialList(db(), f.steelgroup, f.standard, f.standardType,
+                                                        f.supplier, f.country, true, true, true, "");
+            const auto onFilter =
+                manager.GetMaterialList(filterDb(), f.steelgroup, f.standard, f.standardType, f.supplier,
+                                        f.country, true, true, true, "");
+            ASSERT_TRUE(onMain);
+            ASSERT_TRUE(onFilter);
+            EXPECT_EQ(columnNames(onFilter), columnNames(onMain));
+            EXPECT_EQ(integers(onFilter, "Id_StahlbezVorkommen"), integers(onMain, "Id_StahlbezVorkommen"));
+            EXPECT_EQ(log.count(), 0u);
+        }
+    }
+}
+
 TEST_F(MaterialListTest, RowsCarryTheListColumnsAndTheCountry) {
     const auto rs = list({"", {.country = 32}, K, "", false, {}});
     ASSERT_TRUE(rs);

@@ -59,6 +59,20 @@ std::vector<std::string> fixtureScripts() {
             readFile(schema / "graukant-derive.sql")};
 }
 
+std::vector<std::string> filterScripts(const std::string& materialsPath) {
+    const std::filesystem::path schema = GK_SCHEMA_DIR;
+    std::string attach = "ATTACH DATABASE '";
+    for (const char c : materialsPath) {
+        attach += c;
+        if (c == '\'') {
+            attach += c;
+        }
+    }
+    attach += "' AS graukant;";
+    return {attach, readFile(schema / "filter.sql"), readFile(schema / "filter-derive.sql"),
+            "DETACH DATABASE graukant;"};
+}
+
 DatabasePtr Opener::open(const std::string& path) {
     if (!m_workspace) {
         m_workspace = m_engine.createWorkspace("Test", "Admin", "");
@@ -100,11 +114,15 @@ void FixtureTest::SetUpTestSuite() {
     s_dir = std::make_unique<TempDir>();
     const auto path = s_dir->file("Graukant.MDB");
     buildDatabase(path, fixtureScripts());
+    const auto filterPath = s_dir->file("Filter.mdb");
+    buildDatabase(filterPath, filterScripts(path));
     s_opener = std::make_unique<Opener>();
     s_db = s_opener->open(path);
+    s_filterDb = s_opener->open(filterPath);
 }
 
 void FixtureTest::TearDownTestSuite() {
+    s_filterDb.reset();
     s_db.reset();
     s_opener.reset();
     s_dir.reset();

@@ -41,6 +41,8 @@ void buildDatabase(const std::string& path, const std::vector<std::string>& scri
 
 /// The schema, the test rows and the derived content, in the order the data build runs them.
 [[nodiscard]] std::vector<std::string> fixtureScripts();
+/// The filter database derived from the materials database at `materialsPath`.
+[[nodiscard]] std::vector<std::string> filterScripts(const std::string& materialsPath);
 
 /// Opens database files read-only, as the program does.
 class Opener {
@@ -78,11 +80,14 @@ protected:
     static void TearDownTestSuite();
 
     [[nodiscard]] static const DatabasePtr& db() { return s_db; }
+    /// The filter database made from it, on which the material list and the standards list run.
+    [[nodiscard]] static const DatabasePtr& filterDb() { return s_filterDb; }
 
 private:
     static inline std::unique_ptr<TempDir> s_dir;
     static inline std::unique_ptr<Opener> s_opener;
     static inline DatabasePtr s_db;
+    static inline DatabasePtr s_filterDb;
 };
 
 } // namespace servicetest

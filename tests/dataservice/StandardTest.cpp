@@ -28,6 +28,13 @@ TEST_F(StandardTest, ListNamesEveryStandardWithItsStatusAndCountry) {
     EXPECT_EQ(integers(manager.GetList(db(), 0), "Id_Norm"), (Ids{100, 200, 300, 400, 500}));
 }
 
+// The program reads the standards list from the filter database.
+TEST_F(StandardTest, ListOnTheFilterDatabase) {
+    EXPECT_EQ(texts(manager.GetList(filterDb(), 0), "Name"), texts(manager.GetList(db(), 0), "Name"));
+    EXPECT_EQ(texts(manager.GetList(filterDb(), 1), "Dokument"), texts(manager.GetList(db(), 1), "Dokument"));
+    EXPECT_EQ(log.count(), 0u);
+}
+
 TEST_F(StandardTest, ListWithUserDefinedLanguageAppendsTheEnglishStatus) {
     EXPECT_EQ(texts(manager.GetList(db(), 3), "Name").front(), "DIN EN 10088-2 (2005) valid (EU)");
 }
