@@ -72,7 +72,10 @@ bool AtomicFile::write(const std::filesystem::path& file, std::string_view conte
     try {
         const auto target = resolved(file);
         const auto folder = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-        std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+        std::string hidden(1, '.');
+        hidden += target.filename().string();
+        hidden += ".XXXXXX";
+        const std::string pattern = (folder / hidden).string();
         std::vector<char> name(pattern.begin(), pattern.end());
         name.push_back('\0');
         FileDescriptor fd(::mkstemp(name.data()));

@@ -136,7 +136,10 @@ void IniDocument::setValue(std::string_view section, std::string_view key, std::
         if (!m_lines.empty() && !trimSpace(m_lines.back()).empty()) {
             m_lines.emplace_back();
         }
-        m_lines.push_back("[" + std::string(trimSpace(section)) + "]");
+        std::string header(1, '[');
+        header += trimSpace(section);
+        header += ']';
+        m_lines.push_back(std::move(header));
         m_lines.push_back(std::string(trimSpace(key)) + "=" + std::string(value));
         return;
     }

@@ -29,7 +29,13 @@ std::string stored(std::string_view value) {
     const bool needsQuotes =
         !value.empty() && (value.front() == ' ' || value.front() == '\t' || value.back() == ' ' ||
                            value.back() == '\t' || value.front() == '"' || value.front() == '\'');
-    return needsQuotes ? "\"" + std::string(value) + "\"" : std::string(value);
+    if (!needsQuotes) {
+        return std::string(value);
+    }
+    std::string quoted(1, '"');
+    quoted += value;
+    quoted += '"';
+    return quoted;
 }
 
 [[noreturn]] void throwInvalid() {

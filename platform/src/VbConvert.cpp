@@ -158,7 +158,7 @@ std::string dateText(const Date& d) {
     }
     std::string year = std::to_string(d.year);
     while (year.size() < 4) {
-        year.insert(0, "0");
+        year.insert(year.begin(), '0');
     }
     const std::string date = year + "-" + twoDigits(d.month) + "-" + twoDigits(d.day);
     return midnight ? date : date + " " + time;
@@ -221,7 +221,7 @@ double Val(std::string_view text) {
         number.pop_back();
     }
     if (number.starts_with("-.") || number.starts_with(".")) {
-        number.insert(number.find('.'), "0");
+        number.insert(number.begin() + static_cast<std::ptrdiff_t>(number.find('.')), '0');
     }
     readExponent(s, pos, number);
     return fromAscii(number) + 0.0; // + 0.0 turns -0 into 0

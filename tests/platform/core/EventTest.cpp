@@ -12,11 +12,13 @@ using platform::Subscription;
 TEST(Event, HandlersRunInSubscriptionOrderUntilTheirSubscriptionGoes) {
     Event<int, const std::string&> event;
     std::vector<std::string> calls;
-    auto first =
-        event.subscribe([&](int n, const std::string& s) { calls.push_back("a" + std::to_string(n) + s); });
+    auto first = event.subscribe([&](int n, const std::string& s) {
+        calls.push_back(std::string(1, 'a').append(std::to_string(n)).append(s));
+    });
     {
-        const auto second =
-            event.subscribe([&](int n, const std::string&) { calls.push_back("b" + std::to_string(n)); });
+        const auto second = event.subscribe([&](int n, const std::string&) {
+            calls.push_back(std::string(1, 'b').append(std::to_string(n)));
+        });
         event.raise(1, "x");
     }
     event.raise(2, "y");

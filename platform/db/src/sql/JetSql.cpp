@@ -1,7 +1,15 @@
 #include "platform/db/JetSql.h"
 
-// Placeholder until the translator lands: passes text through unchanged.
+#include "JetTranslator.h"
+
 namespace platform::db {
-std::string translateStatement(std::string_view jetSql) { return std::string(jetSql); }
-std::string translateCriteria(std::string_view jetExpression) { return std::string(jetExpression); }
+
+std::string translateStatement(std::string_view jetSql) {
+    return sql::JetTranslator(jetSql, false).statement();
+}
+
+std::string translateCriteria(std::string_view jetExpression) {
+    return sql::JetTranslator(jetExpression, true).criteria();
+}
+
 } // namespace platform::db

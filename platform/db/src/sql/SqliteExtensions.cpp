@@ -1,14 +1,16 @@
 #include "platform/db/SqliteExtensions.h"
 
+#include "JetFunctionErrors.h"
+#include "JetFunctions.h"
 #include "platform/CallError.h"
 
-#include <sqlite3.h>
-#include <unicode/ucol.h>
-
-#include <memory>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <memory>
+#include <sqlite3.h>
 #include <string>
+#include <unicode/ucol.h>
 
 namespace platform::db {
 namespace {
@@ -43,7 +45,9 @@ int compareJetText(void* context, int lengthA, const void* a, int lengthB, const
     return r == UCOL_LESS ? -1 : (r == UCOL_GREATER ? 1 : 0);
 }
 
-void destroyCollator(void* context) { ucol_close(static_cast<UCollator*>(context)); }
+void destroyCollator(void* context) {
+    ucol_close(static_cast<UCollator*>(context));
+}
 
 } // namespace
 
@@ -55,6 +59,28 @@ void registerJetExtensions(sqlite3* connection) {
         throw CallError(3000, "platform.db", std::string("Cannot register collation: ") + sqlite3_errstr(rc));
     }
     collator.release(); // owned by the connection now
+    sql::registerJetFunctions(connection);
+}
+
+std::int32_t jetFunctionErrorNumber(std::string_view sqliteMessage) {
+    struct Known {
+        const char* text;
+        std::int32_t number;
+    };
+    static constexpr Known kKnown[] = {
+        {sql::kTypeMismatchText, 3464},
+        {sql::kInvalidUseOfNullText, err::InvalidUseOfNull},
+        {sql::kInvalidProcedureCallText, err::InvalidProcedureCall},
+        {sql::kOverflowText, err::Overflow},
+        {sql::kDivisionByZeroText, 11},
+        {sql::kInvalidPatternText, 93},
+    };
+    for (const Known& k : kKnown) {
+        if (sqliteMessage == k.text) {
+            return k.number;
+        }
+    }
+    return 0;
 }
 
 } // namespace platform::db

@@ -1,9 +1,8 @@
 #include "platform/db/SqliteExtensions.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
-
 #include <memory>
+#include <sqlite3.h>
 #include <string>
 #include <vector>
 

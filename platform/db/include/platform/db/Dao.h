@@ -4,6 +4,7 @@
 // keeps its database alive, a database keeps its workspace alive. Failures throw platform::CallError
 // with Jet's error number and text (see JetErrors.h).
 
+#include "platform/CallError.h"
 #include "platform/Variant.h"
 
 #include <cstdint>
@@ -116,7 +117,7 @@ private:
 };
 
 /// A session of one user of the workgroup file.
-class Workspace {
+class Workspace : public std::enable_shared_from_this<Workspace> {
 public:
     class Impl;
     explicit Workspace(std::unique_ptr<Impl> impl);
@@ -124,10 +125,14 @@ public:
     Workspace(const Workspace&) = delete;
     Workspace& operator=(const Workspace&) = delete;
 
-    /// A missing, empty or foreign file fails with Jet's error; nothing is ever created here.
-    [[nodiscard]] std::shared_ptr<Database> openDatabase(const std::string& path, bool exclusive, bool readOnly,
-                                                         std::string_view connect = {});
+    /// A missing file fails with 3024, an empty or foreign one (not SQLite) with 3343, a file opened
+    /// exclusively elsewhere (or opened at all, when `exclusive`) with 3045; nothing is ever created.
+    /// A file that cannot be written opens read-only. `connect` is accepted and ignored.
+    [[nodiscard]] std::shared_ptr<Database> openDatabase(const std::string& path, bool exclusive,
+                                                         bool readOnly, std::string_view connect = {});
+    [[nodiscard]] const std::string& name() const;
     [[nodiscard]] const std::string& userName() const;
+    /// Closes the databases opened in it.
     void close();
 
 private:
@@ -140,7 +145,8 @@ public:
     void setSystemDB(std::string path) { m_systemDB = std::move(path); }
     [[nodiscard]] const std::string& systemDB() const { return m_systemDB; }
     /// Fails with Jet's error 3029 for an unknown user or a wrong password, 3028 without a
-    /// readable workgroup file.
+    /// readable workgroup file. Without a workgroup file set, only the engine's default account
+    /// "Admin" with an empty password logs on.
     [[nodiscard]] std::shared_ptr<Workspace> createWorkspace(const std::string& name, const std::string& user,
                                                              const std::string& password) const;
 

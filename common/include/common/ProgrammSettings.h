@@ -1,0 +1,82 @@
+#pragma once
+
+#include "common/Enums.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace orvik::common {
+
+/// The system's settings between runs. Holds no state: every read accessor reads its key from the
+/// INI file velmo2007.ini at the moment of the call and every write accessor writes it, so any number
+/// of objects in any library see the same values at once. The INI file lies in the program folder
+/// that the per-user store keeps (application "Graukant2007", section "Path", key "App"); without it
+/// the file is the bare name, taken from the working directory. A failed INI write is shown to the
+/// user through the notifier and otherwise ignored; read accessors whose number conversion fails give
+/// 0 (false). Only ApplicationPath's write throws (platform::CallError, when the store cannot be
+/// written).
+///
+/// Each setting has a read accessor Name() and a write accessor Name(value).
+class ProgrammSettings {
+public:
+    void ApplicationPath(std::string_view value);
+    /// With the platform's separator at its end when not empty.
+    [[nodiscard]] std::string ApplicationPath() const;
+
+    void AppCounter(std::int32_t value);
+    [[nodiscard]] std::int32_t AppCounter() const;
+    void Symbols(std::int32_t value);
+    [[nodiscard]] std::int32_t Symbols() const;
+    void IdDesignationCountry(std::string_view value);
+    [[nodiscard]] std::string IdDesignationCountry() const;
+    void DesignationType(std::string_view value);
+    [[nodiscard]] std::string DesignationType() const;
+    void Designation(std::string_view value);
+    [[nodiscard]] std::string Designation() const;
+    void AdjustFormSize(bool value);
+    [[nodiscard]] bool AdjustFormSize() const;
+    void DirectElementInput(bool value);
+    [[nodiscard]] bool DirectElementInput() const;
+    void SuppressNationalEnDesignations(bool value);
+    [[nodiscard]] bool SuppressNationalEnDesignations() const;
+    void CurrentLanguage(Language value);
+    /// May hold a number outside the named languages when the file was edited by hand.
+    [[nodiscard]] Language CurrentLanguage() const;
+    void SelfDefined(bool value);
+    [[nodiscard]] bool SelfDefined() const;
+    void StahlAktivieren(std::int16_t value);
+    [[nodiscard]] std::int16_t StahlAktivieren() const;
+    void DirektSuche(std::int16_t value);
+    [[nodiscard]] std::int16_t DirektSuche() const;
+    void EndeBestaetigen(std::int16_t value);
+    [[nodiscard]] std::int16_t EndeBestaetigen() const;
+    /// Stored as given; read with the platform's separator at its end when not empty.
+    void Datenbankpfad(std::string_view value);
+    [[nodiscard]] std::string Datenbankpfad() const;
+    void FilterDbPath(std::string_view value);
+    [[nodiscard]] std::string FilterDbPath() const;
+    void InstallTyp(InstallType value);
+    [[nodiscard]] InstallType InstallTyp() const;
+    void ID_Stahl(std::string_view value);
+    [[nodiscard]] std::string ID_Stahl() const;
+    void ID_Bez(std::string_view value);
+    [[nodiscard]] std::string ID_Bez() const;
+
+    /// The INI file as worked out at this moment; public because the start-up checks that it exists.
+    [[nodiscard]] static std::filesystem::path LocalIniFile();
+
+private:
+    [[nodiscard]] static std::string ReadIni(std::string_view section, std::string_view key,
+                                             std::string_view defaultValue,
+                                             const std::filesystem::path& file);
+    static void WriteIni(std::string_view section, std::string_view key, std::string_view value,
+                         const std::filesystem::path& file);
+
+    [[nodiscard]] static std::string read(std::string_view section, std::string_view key,
+                                          std::string_view defaultValue);
+    static void write(std::string_view section, std::string_view key, std::string_view value);
+};
+
+} // namespace orvik::common

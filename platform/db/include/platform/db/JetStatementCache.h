@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <list>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace platform::db {
+
+/// Remembers the SQLite text of the Jet statements and criteria translated last, so that a statement
+/// run again is not parsed again. Holds at most `capacity` entries and forgets the least recently used.
+/// One per database; not for use from several threads at once. Failures are not remembered: a bad
+/// statement throws the translator's CallError every time.
+class JetStatementCache {
+public:
+    explicit JetStatementCache(std::size_t capacity = 256);
+
+    /// translateStatement(jetSql), from the cache when it was translated before.
+    [[nodiscard]] std::string statement(std::string_view jetSql);
+    /// translateCriteria(jetExpression), from the cache when it was translated before.
+    [[nodiscard]] std::string criteria(std::string_view jetExpression);
+
+    [[nodiscard]] std::size_t size() const noexcept { return m_entries.size(); }
+    [[nodiscard]] std::size_t capacity() const noexcept { return m_capacity; }
+    /// How many lookups were answered without translating (for tests and diagnostics).
+    [[nodiscard]] std::size_t hits() const noexcept { return m_hits; }
+    void clear();
+
+private:
+    struct Entry {
+        std::string key; // kind marker + Jet text
+        std::string sql;
+    };
+    std::string lookup(char kind, std::string_view text);
+
+    std::size_t m_capacity;
+    std::size_t m_hits = 0;
+    std::list<Entry> m_entries;                                               // most recently used first
+    std::unordered_map<std::string_view, std::list<Entry>::iterator> m_index; // views into Entry::key
+};
+
+} // namespace platform::db

@@ -1,0 +1,220 @@
+#include "CriteriaMatcher.h"
+
+#include "platform/db/JetErrors.h"
+
+#include <array>
+#include <cctype>
+#include <optional>
+
+namespace platform::db {
+namespace {
+
+enum class TokenKind { Space, Name, QuotedName, Text, Number, Other };
+
+struct Token {
+    TokenKind kind;
+    std::string_view text;
+};
+
+bool nameStart(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || (c & 0x80) != 0;
+}
+bool namePart(char c) {
+    return nameStart(c) || std::isdigit(static_cast<unsigned char>(c)) || c == '$';
+}
+
+std::size_t quotedEnd(std::string_view s, std::size_t at, char close) {
+    std::size_t i = at + 1;
+    while (i < s.size()) {
+        if (s[i] == close) {
+            if (close != ']' && i + 1 < s.size() && s[i + 1] == close) {
+                i += 2;
+                continue;
+            }
+            return i + 1;
+        }
+        ++i;
+    }
+    return s.size();
+}
+
+std::vector<Token> tokenize(std::string_view s) {
+    std::vector<Token> tokens;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const char c = s[i];
+        std::size_t end = i + 1;
+        TokenKind kind = TokenKind::Other;
+        if (std::isspace(static_cast<unsigned char>(c))) {
+            while (end < s.size() && std::isspace(static_cast<unsigned char>(s[end]))) {
+                ++end;
+            }
+            kind = TokenKind::Space;
+        } else if (c == '\'') {
+            end = quotedEnd(s, i, '\'');
+            kind = TokenKind::Text;
+        } else if (c == '"' || c == '`' || c == '[') {
+            end = quotedEnd(s, i, c == '[' ? ']' : c);
+            kind = TokenKind::QuotedName;
+        } else if (std::isdigit(static_cast<unsigned char>(c)) ||
+                   (c == '.' && i + 1 < s.size() && std::isdigit(static_cast<unsigned char>(s[i + 1])))) {
+            while (end < s.size() &&
+                   (std::isalnum(static_cast<unsigned char>(s[end])) || s[end] == '.' ||
+                    ((s[end] == '+' || s[end] == '-') && (s[end - 1] == 'e' || s[end - 1] == 'E')))) {
+                ++end;
+            }
+            kind = TokenKind::Number;
+        } else if (c == '?' || c == ':' || c == '@' || c == '$') {
+            while (end < s.size() && namePart(s[end])) {
+                ++end;
+            }
+        } else if (nameStart(c)) {
+            while (end < s.size() && namePart(s[end])) {
+                ++end;
+            }
+            kind = TokenKind::Name;
+        }
+        tokens.push_back({kind, s.substr(i, end - i)});
+        i = end;
+    }
+    return tokens;
+}
+
+constexpr std::array keywords{"AND",     "OR",      "NOT",     "IS",     "NULL",     "LIKE",  "GLOB", "IN",
+                              "BETWEEN", "ESCAPE",  "COLLATE", "CASE",   "WHEN",     "THEN",  "ELSE", "END",
+                              "TRUE",    "FALSE",   "EXISTS",  "SELECT", "FROM",     "WHERE", "CAST", "AS",
+                              "ISNULL",  "NOTNULL", "REGEXP",  "MATCH",  "DISTINCT", "ALL"};
+
+bool isKeyword(std::string_view name) {
+    for (const char* k : keywords) {
+        if (equalsNoCase(name, k)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string unquote(const Token& t) {
+    if (t.kind != TokenKind::QuotedName) {
+        return std::string(t.text);
+    }
+    const char close = t.text.front() == '[' ? ']' : t.text.front();
+    const bool closed = t.text.size() >= 2 && t.text.back() == close;
+    const std::string_view inner = t.text.substr(1, t.text.size() - (closed ? 2 : 1));
+    std::string out;
+    for (std::size_t i = 0; i < inner.size(); ++i) {
+        out += inner[i];
+        if (close != ']' && inner[i] == close && i + 1 < inner.size() && inner[i + 1] == close) {
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::optional<std::size_t> nextSignificant(const std::vector<Token>& tokens, std::size_t from) {
+    for (std::size_t i = from; i < tokens.size(); ++i) {
+        if (tokens[i].kind != TokenKind::Space) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+bool isName(const Token& t) {
+    return t.kind == TokenKind::Name || t.kind == TokenKind::QuotedName;
+}
+
+int findColumn(const std::vector<ColumnInfo>& columns, std::string_view table, std::string_view name) {
+    if (!table.empty()) {
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (equalsNoCase(columns[i].originTable, table) &&
+                (equalsNoCase(columns[i].originColumn, name) || equalsNoCase(columns[i].name, name))) {
+                return static_cast<int>(i);
+            }
+        }
+    }
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (equalsNoCase(columns[i].name, name)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+std::string bindFieldNames(std::string_view sqliteExpression, const std::vector<ColumnInfo>& columns) {
+    const std::vector<Token> tokens = tokenize(sqliteExpression);
+    std::string out;
+    bool afterCollate = false;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const Token& t = tokens[i];
+        if (!isName(t)) {
+            out += t.text;
+            if (t.kind != TokenKind::Space) {
+                afterCollate = false;
+            }
+            continue;
+        }
+        const bool plain = t.kind == TokenKind::Name;
+        const auto next = nextSignificant(tokens, i + 1);
+        if (afterCollate || (plain && isKeyword(t.text)) || (plain && next && tokens[*next].text == "(")) {
+            afterCollate = plain && equalsNoCase(t.text, "COLLATE");
+            out += t.text;
+            continue;
+        }
+        std::string table;
+        std::string name = unquote(t);
+        std::size_t last = i;
+        if (next && tokens[*next].text == ".") {
+            const auto member = nextSignificant(tokens, *next + 1);
+            if (member && isName(tokens[*member])) {
+                table = name;
+                name = unquote(tokens[*member]);
+                last = *member;
+            }
+        }
+        const int column = findColumn(columns, table, name);
+        if (column < 0) {
+            out +=
+                sqliteExpression.substr(static_cast<std::size_t>(t.text.data() - sqliteExpression.data()),
+                                        static_cast<std::size_t>(tokens[last].text.data() +
+                                                                 tokens[last].text.size() - t.text.data()));
+        } else {
+            out += "(?" + std::to_string(column + 1) + " COLLATE JETTEXT)";
+        }
+        i = last;
+    }
+    return out;
+}
+
+CriteriaMatcher::CriteriaMatcher(sqlite3* db, std::string_view sqliteCriteria, std::string_view jetCriteria,
+                                 const std::vector<ColumnInfo>& columns)
+    : m_db(db) {
+    const std::string sql = "SELECT (" + bindFieldNames(sqliteCriteria, columns) + ")";
+    m_stmt = prepareOne(db, sql, recordsetSource, SqlContext::Criteria, jetCriteria);
+}
+
+bool CriteriaMatcher::matches(const Row& row) {
+    const StatementReset reset(m_stmt.get());
+    const int parameters = sqlite3_bind_parameter_count(m_stmt.get());
+    for (int i = 1; i <= parameters && static_cast<std::size_t>(i) <= row.size(); ++i) {
+        bindVariant(m_stmt.get(), i, row[static_cast<std::size_t>(i - 1)]);
+    }
+    const int rc = sqlite3_step(m_stmt.get());
+    if (rc != SQLITE_ROW) {
+        throwSqliteError(m_db, rc, recordsetSource, SqlContext::Criteria);
+    }
+    switch (sqlite3_column_type(m_stmt.get(), 0)) {
+    case SQLITE_INTEGER:
+        return sqlite3_column_int64(m_stmt.get(), 0) != 0;
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(m_stmt.get(), 0) != 0.0;
+    case SQLITE_NULL:
+        return false;
+    default:
+        return sqlite3_column_double(m_stmt.get(), 0) != 0.0;
+    }
+}
+
+} // namespace platform::db

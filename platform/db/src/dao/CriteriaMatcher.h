@@ -1,0 +1,33 @@
+#pragma once
+
+// Evaluates a Find criteria text against the rows of a record set. The criteria is translated from
+// Jet SQL, then every field name in it (plain or qualified with its table) becomes a parameter
+// bound to the row's value; SQLite evaluates the expression without touching any table.
+
+#include "RecordsetImpl.h"
+
+#include <string_view>
+#include <vector>
+
+namespace platform::db {
+
+class CriteriaMatcher {
+public:
+    /// Throws 3070 for a name that is no field of the record set, 3075 for bad syntax.
+    /// `sqliteCriteria` is the translated criteria; `jetCriteria` the original, for error texts.
+    CriteriaMatcher(sqlite3* db, std::string_view sqliteCriteria, std::string_view jetCriteria,
+                    const std::vector<ColumnInfo>& columns);
+
+    [[nodiscard]] bool matches(const Row& row);
+
+private:
+    StatementPtr m_stmt;
+    sqlite3* m_db;
+};
+
+/// The criteria's SQLite text with field names replaced by `?N` (N = column position + 1); exposed
+/// for tests.
+[[nodiscard]] std::string bindFieldNames(std::string_view sqliteExpression,
+                                         const std::vector<ColumnInfo>& columns);
+
+} // namespace platform::db

@@ -1,0 +1,358 @@
+#include "QueryRecordset.h"
+
+#include "CriteriaMatcher.h"
+#include "platform/db/JetErrors.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace platform::db {
+
+QueryRecordset::QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<Connection> connection,
+                               RecordsetType type, StatementPtr stmt, bool rowidFirst)
+    : Impl(std::move(owner), std::move(connection), type), m_stmt(std::move(stmt)), m_rowidFirst(rowidFirst) {
+    m_columns = describeColumns(m_stmt.get(), m_rowidFirst ? 1 : 0);
+    if (type == RecordsetType::Dynaset && !this->connection()->readOnly()) {
+        for (const ColumnInfo& c : m_columns) {
+            if (!c.originTable.empty()) {
+                m_baseTable = c.originTable;
+                break;
+            }
+        }
+    }
+    if (type == RecordsetType::Dynaset) {
+        fetchAll();
+    }
+    if (fetch(0)) {
+        moveTo(0);
+    }
+}
+
+bool QueryRecordset::fetch(std::int64_t ordinal) {
+    while (!m_done && m_offset + static_cast<std::int64_t>(m_rows.size()) <= ordinal) {
+        sqlite3* handle = db();
+        const int rc = sqlite3_step(m_stmt.get());
+        if (rc == SQLITE_DONE) {
+            m_done = true;
+            sqlite3_reset(m_stmt.get()); // ends the statement's read transaction
+            break;
+        }
+        if (rc != SQLITE_ROW) {
+            m_done = true;
+            sqlite3_reset(m_stmt.get());
+            throwSqliteError(handle, rc, recordsetSource, SqlContext::Statement);
+        }
+        Entry entry{readRow(m_stmt.get(), m_rowidFirst ? 1 : 0), std::nullopt, false};
+        if (m_rowidFirst) {
+            entry.rowid = sqlite3_column_int64(m_stmt.get(), 0);
+        }
+        if (type() == RecordsetType::ForwardOnly) {
+            m_offset += static_cast<std::int64_t>(m_rows.size());
+            m_rows.clear();
+        }
+        m_rows.push_back(std::move(entry));
+    }
+    return ordinal >= m_offset && ordinal < m_offset + static_cast<std::int64_t>(m_rows.size());
+}
+
+void QueryRecordset::fetchAll() {
+    if (type() == RecordsetType::ForwardOnly) {
+        while (fetch(m_offset + static_cast<std::int64_t>(m_rows.size()))) {
+        }
+        return;
+    }
+    fetch(std::numeric_limits<std::int64_t>::max());
+}
+
+QueryRecordset::Entry& QueryRecordset::at(std::int64_t ordinal) {
+    return m_rows[static_cast<std::size_t>(ordinal - m_offset)];
+}
+
+std::optional<std::int64_t> QueryRecordset::liveFrom(std::int64_t ordinal, int step) {
+    for (std::int64_t i = ordinal; i >= m_offset && fetch(i); i += step) {
+        if (!at(i).deleted) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+void QueryRecordset::moveTo(std::int64_t ordinal) {
+    m_pos = ordinal;
+    m_bof = false;
+    m_eof = false;
+    m_visited = std::max(m_visited, ordinal + 1);
+}
+
+void QueryRecordset::requireScrollable() const {
+    if (type() == RecordsetType::ForwardOnly) {
+        throw jet::makeError(jet::NotSupportedForObject, recordsetSource);
+    }
+}
+
+bool QueryRecordset::bof() const {
+    checkOpen();
+    return m_bof;
+}
+
+bool QueryRecordset::eof() const {
+    checkOpen();
+    return m_eof;
+}
+
+void QueryRecordset::moveFirst() {
+    checkOpen();
+    dropEdit();
+    if (type() == RecordsetType::ForwardOnly && m_pos > 0) {
+        requireScrollable();
+    }
+    const auto first = liveFrom(m_offset, 1);
+    if (!first) {
+        throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
+    }
+    moveTo(*first);
+}
+
+void QueryRecordset::moveNext() {
+    checkOpen();
+    dropEdit();
+    if (m_eof) {
+        throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
+    }
+    const auto next = liveFrom(m_bof ? m_offset : m_pos + 1, 1);
+    if (next) {
+        moveTo(*next);
+        return;
+    }
+    fetchAll();
+    m_pos = m_offset + static_cast<std::int64_t>(m_rows.size());
+    m_visited = m_pos;
+    m_eof = true;
+}
+
+void QueryRecordset::movePrevious() {
+    checkOpen();
+    requireScrollable();
+    dropEdit();
+    if (m_bof) {
+        throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
+    }
+    const auto previous = m_pos > 0 ? liveFrom(m_pos - 1, -1) : std::nullopt;
+    if (previous) {
+        moveTo(*previous);
+        return;
+    }
+    m_pos = -1;
+    m_bof = true;
+}
+
+void QueryRecordset::moveLast() {
+    checkOpen();
+    dropEdit();
+    fetchAll();
+    const std::int64_t end = m_offset + static_cast<std::int64_t>(m_rows.size());
+    const auto last = end > m_offset ? liveFrom(end - 1, -1) : std::nullopt;
+    if (!last) {
+        throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
+    }
+    moveTo(*last);
+    m_visited = end;
+}
+
+std::int32_t QueryRecordset::liveBefore(std::int64_t ordinal) {
+    std::int32_t count = 0;
+    for (std::int64_t i = m_offset; i < ordinal && i < m_offset + static_cast<std::int64_t>(m_rows.size());
+         ++i) {
+        count += at(i).deleted ? 0 : 1;
+    }
+    return count;
+}
+
+std::int32_t QueryRecordset::recordCount() {
+    checkOpen();
+    if (type() == RecordsetType::ForwardOnly) {
+        return static_cast<std::int32_t>(m_visited);
+    }
+    return liveBefore(m_visited);
+}
+
+std::int32_t QueryRecordset::absolutePosition() {
+    checkOpen();
+    requireScrollable();
+    if (m_bof || m_eof) {
+        return -1;
+    }
+    return liveBefore(m_pos);
+}
+
+void QueryRecordset::setAbsolutePosition(std::int32_t position) {
+    checkOpen();
+    requireScrollable();
+    dropEdit();
+    if (position < 0) {
+        throw jet::makeError(jet::InvalidArgument, recordsetSource);
+    }
+    std::int32_t seen = 0;
+    for (std::int64_t i = 0; fetch(i); ++i) {
+        if (at(i).deleted) {
+            continue;
+        }
+        if (seen == position) {
+            moveTo(i);
+            return;
+        }
+        ++seen;
+    }
+    throw jet::makeError(jet::InvalidArgument, recordsetSource);
+}
+
+void QueryRecordset::find(FindDirection direction, std::string_view criteria) {
+    sqlite3* handle = db();
+    requireScrollable();
+    dropEdit();
+    CriteriaMatcher matcher(handle, connection()->translations().criteria(criteria), criteria, m_columns);
+    std::int64_t start = 0;
+    int step = 1;
+    switch (direction) {
+    case FindDirection::First:
+        break;
+    case FindDirection::Next:
+        start = m_bof ? 0 : m_pos + 1;
+        break;
+    case FindDirection::Previous:
+        start = m_eof ? std::numeric_limits<std::int64_t>::max() : m_pos - 1;
+        step = -1;
+        break;
+    case FindDirection::Last:
+        start = std::numeric_limits<std::int64_t>::max();
+        step = -1;
+        break;
+    }
+    if (step < 0) {
+        fetchAll();
+        start = std::min(start, static_cast<std::int64_t>(m_rows.size()) - 1);
+    }
+    for (std::int64_t i = start; i >= 0 && fetch(i); i += step) {
+        if (!at(i).deleted && matcher.matches(at(i).values)) {
+            moveTo(i);
+            setNoMatch(false);
+            return;
+        }
+    }
+    setNoMatch(true);
+}
+
+const Row* QueryRecordset::currentRow() const {
+    if (m_bof || m_eof) {
+        return nullptr;
+    }
+    return &m_rows[static_cast<std::size_t>(m_pos - m_offset)].values;
+}
+
+bool QueryRecordset::currentDeleted() const {
+    return !m_bof && !m_eof && m_rows[static_cast<std::size_t>(m_pos - m_offset)].deleted;
+}
+
+bool QueryRecordset::updatable() const {
+    return type() == RecordsetType::Dynaset && !m_baseTable.empty() && !connection()->readOnly();
+}
+
+std::optional<std::int64_t> QueryRecordset::findRowid(const Entry& entry) {
+    if (entry.rowid) {
+        return entry.rowid;
+    }
+    sqlite3* handle = db();
+    // The primary key's columns when the record set has them all, else every base-table column it has.
+    std::vector<std::size_t> keys;
+    {
+        const StatementPtr info =
+            prepareOne(handle, "SELECT name FROM pragma_table_info(?) WHERE pk > 0 ORDER BY pk",
+                       recordsetSource, SqlContext::Edit);
+        sqlite3_bind_text(info.get(), 1, m_baseTable.c_str(), -1, SQLITE_TRANSIENT);
+        bool complete = true;
+        while (sqlite3_step(info.get()) == SQLITE_ROW) {
+            const std::string pk = reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 0));
+            bool found = false;
+            for (std::size_t i = 0; i < m_columns.size() && !found; ++i) {
+                if (equalsNoCase(m_columns[i].originTable, m_baseTable) &&
+                    equalsNoCase(m_columns[i].originColumn, pk)) {
+                    keys.push_back(i);
+                    found = true;
+                }
+            }
+            complete = complete && found;
+        }
+        if (!complete) {
+            keys.clear();
+        }
+    }
+    if (keys.empty()) {
+        for (std::size_t i = 0; i < m_columns.size(); ++i) {
+            if (equalsNoCase(m_columns[i].originTable, m_baseTable) && !m_columns[i].originColumn.empty()) {
+                keys.push_back(i);
+            }
+        }
+    }
+    std::string sql = "SELECT rowid FROM " + quoteIdentifier(m_baseTable) + " WHERE 1";
+    std::vector<const Variant*> binds;
+    for (const std::size_t key : keys) {
+        const Variant& v = entry.values[key];
+        const std::string column = quoteIdentifier(m_columns[key].originColumn);
+        if (v.type() == Variant::Type::Boolean) {
+            // Read as a truth value; the stored form may be any non-zero number.
+            sql += " AND (" + column + (v.asBoolean() ? " <> 0)" : " = 0)");
+        } else {
+            sql += " AND " + column + " IS ? COLLATE BINARY";
+            binds.push_back(&v);
+        }
+    }
+    sql += " LIMIT 1";
+    const StatementPtr stmt = prepareOne(handle, sql, recordsetSource, SqlContext::Edit);
+    for (std::size_t k = 0; k < binds.size(); ++k) {
+        bindVariant(stmt.get(), static_cast<int>(k) + 1, *binds[k]);
+    }
+    const int rc = sqlite3_step(stmt.get());
+    if (rc == SQLITE_ROW) {
+        return sqlite3_column_int64(stmt.get(), 0);
+    }
+    if (rc != SQLITE_DONE) {
+        throwSqliteError(handle, rc, recordsetSource, SqlContext::Edit);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::int64_t> QueryRecordset::currentRowid() {
+    if (m_bof || m_eof) {
+        return std::nullopt;
+    }
+    Entry& entry = at(m_pos);
+    entry.rowid = findRowid(entry);
+    return entry.rowid;
+}
+
+void QueryRecordset::afterUpdate(EditMode mode, std::int64_t rowid, Row row) {
+    if (mode == EditMode::Edit) {
+        Entry& entry = at(m_pos);
+        entry.values = std::move(row);
+        entry.rowid = rowid;
+        return;
+    }
+    fetchAll();
+    m_rows.push_back(Entry{std::move(row), rowid, false});
+    ++m_visited;
+    if (m_eof) {
+        m_pos = static_cast<std::int64_t>(m_rows.size());
+    }
+}
+
+void QueryRecordset::afterDelete() {
+    at(m_pos).deleted = true;
+}
+
+void QueryRecordset::release() {
+    m_stmt.reset();
+    m_rows.clear();
+    m_done = true;
+}
+
+} // namespace platform::db

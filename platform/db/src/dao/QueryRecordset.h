@@ -1,0 +1,66 @@
+#pragma once
+
+// Dynaset, snapshot and forward-only record sets over a SELECT statement. Rows are read as the caller
+// moves and kept (forward-only keeps only the current one); a dynaset reads all rows at once so that
+// its statement ends before the caller starts editing. Edits go to the table the first field comes
+// from; a row is found again by its rowid, its primary key or, failing both, all its values.
+
+#include "RecordsetImpl.h"
+
+namespace platform::db {
+
+class QueryRecordset final : public Recordset::Impl {
+public:
+    /// `rowidFirst`: the statement's first column is the base table's rowid (hidden from the fields).
+    QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<Connection> connection,
+                   RecordsetType type, StatementPtr stmt, bool rowidFirst);
+
+    [[nodiscard]] bool bof() const override;
+    [[nodiscard]] bool eof() const override;
+    void moveFirst() override;
+    void moveNext() override;
+    void movePrevious() override;
+    void moveLast() override;
+    [[nodiscard]] std::int32_t recordCount() override;
+    [[nodiscard]] std::int32_t absolutePosition() override;
+    void setAbsolutePosition(std::int32_t position) override;
+    void find(FindDirection direction, std::string_view criteria) override;
+
+protected:
+    [[nodiscard]] const Row* currentRow() const override;
+    [[nodiscard]] bool currentDeleted() const override;
+    [[nodiscard]] std::optional<std::int64_t> currentRowid() override;
+    [[nodiscard]] bool updatable() const override;
+    void afterUpdate(EditMode mode, std::int64_t rowid, Row row) override;
+    void afterDelete() override;
+    void release() override;
+
+private:
+    struct Entry {
+        Row values;
+        std::optional<std::int64_t> rowid;
+        bool deleted = false;
+    };
+
+    /// True when the row at `ordinal` exists, reading on as far as needed.
+    bool fetch(std::int64_t ordinal);
+    void fetchAll();
+    [[nodiscard]] Entry& at(std::int64_t ordinal);
+    [[nodiscard]] std::optional<std::int64_t> liveFrom(std::int64_t ordinal, int step);
+    void moveTo(std::int64_t ordinal);
+    void requireScrollable() const;
+    [[nodiscard]] std::int32_t liveBefore(std::int64_t ordinal);
+    [[nodiscard]] std::optional<std::int64_t> findRowid(const Entry& entry);
+
+    StatementPtr m_stmt;
+    bool m_rowidFirst;
+    bool m_done = false;
+    std::vector<Entry> m_rows;
+    std::int64_t m_offset = 0; // ordinal of m_rows[0] (forward-only drops rows behind it)
+    std::int64_t m_pos = -1;   // ordinal of the current row; -1 before the first
+    bool m_bof = true;
+    bool m_eof = true;
+    std::int64_t m_visited = 0; // rows up to here count in RecordCount
+};
+
+} // namespace platform::db

@@ -1,0 +1,229 @@
+#include "Sqlite.h"
+
+#include "platform/db/JetErrors.h"
+#include "platform/db/SqliteExtensions.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+namespace platform::db {
+namespace {
+
+std::string afterPrefix(std::string_view message, std::string_view prefix) {
+    const auto at = message.find(prefix);
+    if (at == std::string_view::npos) {
+        return {};
+    }
+    return std::string(message.substr(at + prefix.size()));
+}
+
+std::string upper(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return out;
+}
+
+std::string isoDate(const Date& d) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day, d.hour,
+                  d.minute, d.second);
+    return buffer;
+}
+
+bool parseDigits(std::string_view text, std::size_t at, std::size_t count, int& out) {
+    if (at + count > text.size()) {
+        return false;
+    }
+    int value = 0;
+    for (std::size_t i = at; i < at + count; ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            return false;
+        }
+        value = value * 10 + (text[i] - '0');
+    }
+    out = value;
+    return true;
+}
+
+// "YYYY-MM-DD", optionally followed by " HH:MM[:SS]" or "THH:MM[:SS]" (fractions ignored).
+bool parseIsoDate(std::string_view text, Date& out) {
+    Date d{};
+    d.hour = d.minute = d.second = 0;
+    if (!parseDigits(text, 0, 4, d.year) || text.size() < 10 || text[4] != '-' ||
+        !parseDigits(text, 5, 2, d.month) || text[7] != '-' || !parseDigits(text, 8, 2, d.day)) {
+        return false;
+    }
+    if (d.month < 1 || d.month > 12 || d.day < 1 || d.day > 31) {
+        return false;
+    }
+    if (text.size() > 10) {
+        if ((text[10] != ' ' && text[10] != 'T') || !parseDigits(text, 11, 2, d.hour) || text.size() < 16 ||
+            text[13] != ':' || !parseDigits(text, 14, 2, d.minute)) {
+            return false;
+        }
+        if (text.size() > 16 && (text[16] != ':' || !parseDigits(text, 17, 2, d.second))) {
+            return false;
+        }
+    }
+    out = d;
+    return true;
+}
+
+} // namespace
+
+bool equalsNoCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+std::string quoteIdentifier(std::string_view name) {
+    std::string out = "\"";
+    for (const char c : name) {
+        out += c;
+        if (c == '"') {
+            out += '"';
+        }
+    }
+    out += '"';
+    return out;
+}
+
+void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext context,
+                      std::string_view sqlText) {
+    const std::string message = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    const int primary = rc & 0xff;
+    if (primary == SQLITE_CONSTRAINT) {
+        if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY) {
+            throw jet::makeError(jet::DuplicateKey, source);
+        }
+        if (rc == SQLITE_CONSTRAINT_NOTNULL) {
+            throw jet::makeError(jet::FieldRequired, source, afterPrefix(message, "failed: "));
+        }
+    }
+    if (primary == SQLITE_READONLY) {
+        throw jet::makeError(jet::ReadOnly, source);
+    }
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) {
+        throw jet::makeError(jet::CurrentlyLocked, source);
+    }
+    if (primary == SQLITE_MISMATCH) {
+        throw jet::makeError(jet::TypeMismatchInCriteria, source);
+    }
+    if (primary == SQLITE_NOTADB) {
+        throw jet::makeError(jet::UnrecognizedFormat, source, sqlite3_db_filename(db, "main"));
+    }
+    if (primary == SQLITE_ERROR) {
+        // A failure the Jet functions reported carries its number in its text.
+        if (const std::int32_t number = jetFunctionErrorNumber(message); number != 0) {
+            throw CallError(number, std::string(source), message);
+        }
+        if (std::string table = afterPrefix(message, "no such table: "); !table.empty()) {
+            if (const auto dot = table.find('.'); dot != std::string::npos) {
+                table.erase(0, dot + 1);
+            }
+            throw jet::makeError(jet::InputTableNotFound, source, table);
+        }
+        if (std::string column = afterPrefix(message, "no such column: "); !column.empty()) {
+            if (context == SqlContext::Criteria) {
+                throw jet::makeError(jet::UnknownFieldInExpression, source, column);
+            }
+            throw jet::makeError(jet::TooFewParameters, source);
+        }
+        if (message.find("syntax error") != std::string::npos ||
+            message.find("incomplete input") != std::string::npos ||
+            message.find("unrecognized token") != std::string::npos) {
+            throw jet::makeError(jet::SyntaxErrorInExpression, source, sqlText);
+        }
+    }
+    throw CallError(jet::ReservedError, std::string(source), message);
+}
+
+StatementPtr prepareOne(sqlite3* db, std::string_view sql, std::string_view source, SqlContext context,
+                        std::string_view jetText) {
+    sqlite3_stmt* raw = nullptr;
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &raw, &tail);
+    StatementPtr stmt(raw);
+    if (rc != SQLITE_OK) {
+        throwSqliteError(db, rc, source, context, jetText.empty() ? sql : jetText);
+    }
+    if (!stmt) {
+        throw jet::makeError(jet::InvalidOperation, source); // nothing but blanks or comments
+    }
+    const std::string_view rest(tail, static_cast<std::size_t>(sql.data() + sql.size() - tail));
+    if (rest.find_first_not_of(" \t\r\n;") != std::string_view::npos) {
+        throw jet::makeError(jet::CharactersAfterEnd, source);
+    }
+    return stmt;
+}
+
+void bindVariant(sqlite3_stmt* stmt, int index, const Variant& value) {
+    switch (value.type()) {
+    case Variant::Type::Empty:
+    case Variant::Type::Null:
+        sqlite3_bind_null(stmt, index);
+        return;
+    case Variant::Type::Integer:
+        sqlite3_bind_int64(stmt, index, value.asInteger());
+        return;
+    case Variant::Type::Double:
+        sqlite3_bind_double(stmt, index, value.asDouble());
+        return;
+    case Variant::Type::Text:
+        sqlite3_bind_text(stmt, index, value.asText().data(), static_cast<int>(value.asText().size()),
+                          SQLITE_TRANSIENT);
+        return;
+    case Variant::Type::Boolean:
+        sqlite3_bind_int64(stmt, index, value.asBoolean() ? -1 : 0);
+        return;
+    case Variant::Type::Date: {
+        const std::string text = isoDate(value.asDate());
+        sqlite3_bind_text(stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        return;
+    }
+    }
+}
+
+ValueKind kindOfDeclaredType(const char* declaredType) {
+    if (declaredType == nullptr) {
+        return ValueKind::Plain;
+    }
+    const std::string type = upper(declaredType);
+    if (type.find("BOOL") != std::string::npos || type == "YESNO" || type == "BIT" || type == "LOGICAL") {
+        return ValueKind::Boolean;
+    }
+    if (type.find("DATE") != std::string::npos || type == "TIMESTAMP") {
+        return ValueKind::Date;
+    }
+    return ValueKind::Plain;
+}
+
+Variant columnVariant(sqlite3_stmt* stmt, int column, ValueKind kind) {
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_NULL:
+        return Variant::null();
+    case SQLITE_INTEGER: {
+        const std::int64_t v = sqlite3_column_int64(stmt, column);
+        return kind == ValueKind::Boolean ? Variant(v != 0) : Variant(v);
+    }
+    case SQLITE_FLOAT: {
+        const double v = sqlite3_column_double(stmt, column);
+        return kind == ValueKind::Boolean ? Variant(v != 0.0) : Variant(v);
+    }
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        const std::string_view view(text != nullptr ? text : "",
+                                    static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
+        Date date;
+        if (kind == ValueKind::Date && parseIsoDate(view, date)) {
+            return Variant(date);
+        }
+        return Variant(std::string(view));
+    }
+    }
+}
+
+} // namespace platform::db

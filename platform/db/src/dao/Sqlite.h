@@ -1,0 +1,67 @@
+#pragma once
+
+// RAII owners of SQLite handles and the translation of SQLite failures into the engine's errors.
+// Private to the database layer: sqlite3.h goes no further than this folder.
+
+#include "platform/Variant.h"
+
+#include <memory>
+#include <sqlite3.h>
+#include <string>
+#include <string_view>
+
+namespace platform::db {
+
+struct ConnectionCloser {
+    void operator()(sqlite3* db) const noexcept { sqlite3_close_v2(db); }
+};
+using ConnectionPtr = std::unique_ptr<sqlite3, ConnectionCloser>;
+
+struct StatementFinalizer {
+    void operator()(sqlite3_stmt* stmt) const noexcept { sqlite3_finalize(stmt); }
+};
+using StatementPtr = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+
+/// Resets a statement when it leaves scope, so that no read transaction outlives the call that
+/// stepped it.
+class StatementReset {
+public:
+    explicit StatementReset(sqlite3_stmt* stmt) : m_stmt(stmt) {}
+    ~StatementReset() {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+    }
+    StatementReset(const StatementReset&) = delete;
+    StatementReset& operator=(const StatementReset&) = delete;
+
+private:
+    sqlite3_stmt* m_stmt;
+};
+
+/// What a statement was doing when SQLite failed, for choosing the engine's error.
+enum class SqlContext { Statement, Criteria, Edit };
+
+/// Throws the engine's error for a failed SQLite call on `db`. `sqlText` names the statement or
+/// expression in syntax errors.
+[[noreturn]] void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext context,
+                                   std::string_view sqlText = {});
+
+/// Prepares exactly one statement; characters after it (other than blanks and ';') fail with 3142.
+[[nodiscard]] StatementPtr prepareOne(sqlite3* db, std::string_view sql, std::string_view source,
+                                      SqlContext context, std::string_view jetText = {});
+
+/// Binds a variant as the engine stores it: booleans as -1/0, dates as ISO text, Empty as Null.
+void bindVariant(sqlite3_stmt* stmt, int index, const Variant& value);
+
+/// How a column's declared type reads back.
+enum class ValueKind { Plain, Boolean, Date };
+[[nodiscard]] ValueKind kindOfDeclaredType(const char* declaredType);
+[[nodiscard]] Variant columnVariant(sqlite3_stmt* stmt, int column, ValueKind kind);
+
+/// A quoted SQLite identifier.
+[[nodiscard]] std::string quoteIdentifier(std::string_view name);
+
+/// ASCII comparison without regard to case (the engine's names are ASCII).
+[[nodiscard]] bool equalsNoCase(std::string_view a, std::string_view b);
+
+} // namespace platform::db

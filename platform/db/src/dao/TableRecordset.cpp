@@ -1,0 +1,388 @@
+#include "TableRecordset.h"
+
+#include "platform/db/JetErrors.h"
+
+namespace platform::db {
+
+TableRecordset::TableRecordset(std::shared_ptr<Database> owner, std::shared_ptr<Connection> connection,
+                               std::string table)
+    : Impl(std::move(owner), std::move(connection), RecordsetType::Table), m_table(std::move(table)) {
+    sqlite3_stmt* stmt = statement("SELECT * FROM " + quoteIdentifier(m_table) + " LIMIT 0");
+    m_columns = describeColumns(stmt, 0);
+    m_baseTable = m_table;
+    land(selectRow("1", {}, false));
+}
+
+sqlite3_stmt* TableRecordset::statement(const std::string& sql) {
+    sqlite3* handle = db();
+    auto it = m_statements.find(sql);
+    if (it == m_statements.end()) {
+        it = m_statements.emplace(sql, prepareOne(handle, sql, recordsetSource, SqlContext::Statement)).first;
+    }
+    return it->second.get();
+}
+
+std::optional<TableRecordset::Current> TableRecordset::selectRow(const std::string& condition,
+                                                                 const std::vector<Variant>& binds,
+                                                                 bool backwards, std::int64_t offset) {
+    std::string sql = "SELECT rowid";
+    for (const std::string& key : m_keyColumns) {
+        sql += ", " + key;
+    }
+    sql += ", * FROM " + quoteIdentifier(m_table) + " WHERE " + condition + " ORDER BY ";
+    for (const std::string& key : m_keyColumns) {
+        sql += key + (backwards ? " DESC, " : ", ");
+    }
+    sql += backwards ? "rowid DESC LIMIT 1 OFFSET ?" : "rowid LIMIT 1 OFFSET ?";
+    sqlite3_stmt* stmt = statement(sql);
+    const StatementReset reset(stmt);
+    int param = 1;
+    for (const Variant& v : binds) {
+        bindVariant(stmt, param++, v);
+    }
+    sqlite3_bind_int64(stmt, param, offset);
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_DONE) {
+        return std::nullopt;
+    }
+    if (rc != SQLITE_ROW) {
+        throwSqliteError(db(), rc, recordsetSource, SqlContext::Statement);
+    }
+    Current row;
+    row.rowid = sqlite3_column_int64(stmt, 0);
+    const int keyCount = static_cast<int>(m_keyColumns.size());
+    for (int k = 0; k < keyCount; ++k) {
+        row.keys.push_back(columnVariant(stmt, 1 + k, ValueKind::Plain));
+    }
+    row.values = readRow(stmt, 1 + keyCount);
+    return row;
+}
+
+std::int64_t TableRecordset::countWhere(const std::string& condition, const std::vector<Variant>& binds) {
+    sqlite3_stmt* stmt =
+        statement("SELECT count(*) FROM " + quoteIdentifier(m_table) + " WHERE " + condition);
+    const StatementReset reset(stmt);
+    int param = 1;
+    for (const Variant& v : binds) {
+        bindVariant(stmt, param++, v);
+    }
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_ROW) {
+        throwSqliteError(db(), rc, recordsetSource, SqlContext::Statement);
+    }
+    return sqlite3_column_int64(stmt, 0);
+}
+
+// Index order puts Null first, as SQLite and the engine both sort. For the leading columns c1..cn and
+// values v1..vn, "after" means: for some i, c1..c(i-1) equal v1..v(i-1) and ci sorts after vi.
+std::string TableRecordset::beyond(const std::vector<Variant>& values, bool after, bool inclusive,
+                                   std::vector<Variant>& binds, bool withRowid) const {
+    std::vector<std::string> columns(
+        m_keyColumns.begin(),
+        m_keyColumns.begin() + static_cast<std::ptrdiff_t>(std::min(values.size(), m_keyColumns.size())));
+    if (withRowid) {
+        columns.emplace_back("rowid");
+    }
+    auto equal = [&](std::size_t i) {
+        if (values[i].isNull() || values[i].isEmpty()) {
+            return columns[i] + " IS NULL";
+        }
+        binds.push_back(values[i]);
+        return columns[i] + " = ?";
+    };
+    auto beyondOne = [&](std::size_t i) {
+        const bool null = values[i].isNull() || values[i].isEmpty();
+        if (after) {
+            if (null) {
+                return columns[i] + " IS NOT NULL";
+            }
+            binds.push_back(values[i]);
+            return columns[i] + " > ?";
+        }
+        if (null) {
+            return std::string("0");
+        }
+        binds.push_back(values[i]);
+        return "(" + columns[i] + " < ? OR " + columns[i] + " IS NULL)";
+    };
+    std::string condition;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        std::string term;
+        for (std::size_t j = 0; j < i; ++j) {
+            term += equal(j) + " AND ";
+        }
+        term += beyondOne(i);
+        if (inclusive && i + 1 == columns.size()) {
+            term = "(" + term + ") OR (";
+            for (std::size_t j = 0; j <= i; ++j) {
+                term += (j == 0 ? "" : " AND ") + equal(j);
+            }
+            term += ")";
+        }
+        condition += (condition.empty() ? "(" : " OR (") + term + ")";
+    }
+    return condition.empty() ? std::string("1") : condition;
+}
+
+std::vector<Variant> TableRecordset::anchorKey(const Current& row) const {
+    std::vector<Variant> key = row.keys;
+    key.emplace_back(row.rowid);
+    return key;
+}
+
+void TableRecordset::land(std::optional<Current> row) {
+    m_deleted = false;
+    if (row) {
+        m_current = std::move(row);
+        m_bof = false;
+        m_eof = false;
+    }
+}
+
+bool TableRecordset::bof() const {
+    checkOpen();
+    return m_bof;
+}
+
+bool TableRecordset::eof() const {
+    checkOpen();
+    return m_eof;
+}
+
+void TableRecordset::moveFirst() {
+    checkOpen();
+    dropEdit();
+    auto row = selectRow("1", {}, false);
+    if (!row) {
+        throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
+    }
+    land(std::move(row));
+}
+
+void TableRecordset::moveLast() {
+    checkOpen();
+    dropEdit();
+    auto row = selectRow("1", {}, true);
+    if (!row) {
+        throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
+    }
+    land(std::move(row));
+}
+
+void TableRecordset::moveNext() {
+    checkOpen();
+    dropEdit();
+    if (m_eof) {
+        throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
+    }
+    std::optional<Current> row;
+    if (m_bof || !m_current) {
+        row = selectRow("1", {}, false);
+    } else {
+        std::vector<Variant> binds;
+        const std::string condition = beyond(anchorKey(*m_current), true, false, binds, true);
+        row = selectRow(condition, binds, false);
+    }
+    if (!row) {
+        m_eof = true;
+        m_bof = false;
+        m_current.reset();
+        m_deleted = false;
+        return;
+    }
+    land(std::move(row));
+}
+
+void TableRecordset::movePrevious() {
+    checkOpen();
+    dropEdit();
+    if (m_bof) {
+        throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
+    }
+    std::optional<Current> row;
+    if (m_eof || !m_current) {
+        row = selectRow("1", {}, true);
+    } else {
+        std::vector<Variant> binds;
+        const std::string condition = beyond(anchorKey(*m_current), false, false, binds, true);
+        row = selectRow(condition, binds, true);
+    }
+    if (!row) {
+        m_bof = true;
+        m_eof = false;
+        m_current.reset();
+        m_deleted = false;
+        return;
+    }
+    land(std::move(row));
+}
+
+std::int32_t TableRecordset::recordCount() {
+    checkOpen();
+    return static_cast<std::int32_t>(countWhere("1", {}));
+}
+
+std::int32_t TableRecordset::absolutePosition() {
+    checkOpen();
+    if (m_bof || m_eof || !m_current || m_deleted) {
+        return -1;
+    }
+    std::vector<Variant> binds;
+    const std::string condition = beyond(anchorKey(*m_current), false, false, binds, true);
+    return static_cast<std::int32_t>(countWhere(condition, binds));
+}
+
+void TableRecordset::setAbsolutePosition(std::int32_t position) {
+    checkOpen();
+    dropEdit();
+    if (position < 0) {
+        throw jet::makeError(jet::InvalidArgument, recordsetSource);
+    }
+    auto row = selectRow("1", {}, false, position);
+    if (!row) {
+        throw jet::makeError(jet::InvalidArgument, recordsetSource);
+    }
+    land(std::move(row));
+}
+
+std::vector<std::string> TableRecordset::indexColumns(std::string_view indexName) {
+    sqlite3* handle = db();
+    std::vector<std::string> columns;
+    if (equalsNoCase(indexName, "PrimaryKey")) {
+        const StatementPtr stmt =
+            prepareOne(handle, "SELECT name FROM pragma_table_info(?) WHERE pk > 0 ORDER BY pk",
+                       recordsetSource, SqlContext::Statement);
+        sqlite3_bind_text(stmt.get(), 1, m_table.c_str(), -1, SQLITE_TRANSIENT);
+        while (sqlite3_step(stmt.get()) == SQLITE_ROW) {
+            columns.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 0)));
+        }
+        return columns;
+    }
+    const StatementPtr list =
+        prepareOne(handle, "SELECT name FROM pragma_index_list(?)", recordsetSource, SqlContext::Statement);
+    sqlite3_bind_text(list.get(), 1, m_table.c_str(), -1, SQLITE_TRANSIENT);
+    std::string found;
+    while (sqlite3_step(list.get()) == SQLITE_ROW) {
+        const std::string name = reinterpret_cast<const char*>(sqlite3_column_text(list.get(), 0));
+        if (equalsNoCase(name, indexName)) {
+            found = name;
+            break;
+        }
+    }
+    if (found.empty()) {
+        return columns;
+    }
+    const StatementPtr info = prepareOne(handle, "SELECT name FROM pragma_index_info(?) ORDER BY seqno",
+                                         recordsetSource, SqlContext::Statement);
+    sqlite3_bind_text(info.get(), 1, found.c_str(), -1, SQLITE_TRANSIENT);
+    while (sqlite3_step(info.get()) == SQLITE_ROW) {
+        const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 0));
+        if (name == nullptr) {
+            return {}; // an index on an expression cannot be sought by column values
+        }
+        columns.emplace_back(name);
+    }
+    return columns;
+}
+
+void TableRecordset::setIndex(std::string_view indexName) {
+    checkOpen();
+    dropEdit();
+    const std::vector<std::string> columns = indexColumns(indexName);
+    if (columns.empty()) {
+        throw jet::makeError(jet::NotAnIndex, recordsetSource, indexName);
+    }
+    m_keyColumns.clear();
+    for (const std::string& c : columns) {
+        m_keyColumns.push_back(quoteIdentifier(c));
+    }
+    m_current.reset();
+    m_deleted = false;
+    m_bof = m_eof = true;
+    land(selectRow("1", {}, false));
+}
+
+void TableRecordset::seek(std::string_view comparison, const std::vector<Variant>& keys) {
+    checkOpen();
+    dropEdit();
+    if (m_keyColumns.empty()) {
+        throw jet::makeError(jet::OperationInvalidWithoutIndex, recordsetSource);
+    }
+    if (keys.empty() || keys.size() > m_keyColumns.size()) {
+        throw jet::makeError(jet::InvalidArgument, recordsetSource);
+    }
+    std::vector<Variant> binds;
+    std::string condition;
+    bool backwards = false;
+    if (comparison == "=") {
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            condition += i == 0 ? "" : " AND ";
+            if (keys[i].isNull() || keys[i].isEmpty()) {
+                condition += m_keyColumns[i] + " IS NULL";
+            } else {
+                condition += m_keyColumns[i] + " = ?";
+                binds.push_back(keys[i]);
+            }
+        }
+    } else if (comparison == ">=" || comparison == ">") {
+        condition = beyond(keys, true, comparison == ">=", binds, false);
+    } else if (comparison == "<=" || comparison == "<") {
+        condition = beyond(keys, false, comparison == "<=", binds, false);
+        backwards = true;
+    } else {
+        throw jet::makeError(jet::InvalidArgument, recordsetSource);
+    }
+    auto row = selectRow(condition, binds, backwards);
+    setNoMatch(!row);
+    if (!row) {
+        // No current record after a failed seek.
+        m_current.reset();
+        m_deleted = false;
+        m_bof = false;
+        m_eof = true;
+        return;
+    }
+    land(std::move(row));
+}
+
+const Row* TableRecordset::currentRow() const {
+    if (m_bof || m_eof || !m_current) {
+        return nullptr;
+    }
+    return &m_current->values;
+}
+
+bool TableRecordset::currentDeleted() const {
+    return m_deleted;
+}
+
+std::optional<std::int64_t> TableRecordset::currentRowid() {
+    if (!m_current || m_deleted) {
+        return std::nullopt;
+    }
+    return m_current->rowid;
+}
+
+bool TableRecordset::updatable() const {
+    return !connection()->readOnly();
+}
+
+void TableRecordset::afterUpdate(EditMode mode, std::int64_t rowid, Row) {
+    if (mode != EditMode::Edit) {
+        return; // after AddNew the record that was current stays current
+    }
+    if (auto row = selectRow("rowid = ?", {Variant(rowid)}, false)) {
+        land(std::move(row));
+    }
+}
+
+void TableRecordset::afterDelete() {
+    m_deleted = true;
+}
+
+void TableRecordset::release() {
+    m_statements.clear();
+    m_current.reset();
+}
+
+} // namespace platform::db

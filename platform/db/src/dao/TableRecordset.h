@@ -1,0 +1,69 @@
+#pragma once
+
+// A table-type record set: one table in the order of its current index (rowid order without one),
+// with Seek on the index's leading columns. It keeps only the current row and its key; every move
+// runs a short statement that is reset at once, so no read transaction stays open between calls.
+
+#include "RecordsetImpl.h"
+
+#include <map>
+
+namespace platform::db {
+
+class TableRecordset final : public Recordset::Impl {
+public:
+    TableRecordset(std::shared_ptr<Database> owner, std::shared_ptr<Connection> connection,
+                   std::string table);
+
+    [[nodiscard]] bool bof() const override;
+    [[nodiscard]] bool eof() const override;
+    void moveFirst() override;
+    void moveNext() override;
+    void movePrevious() override;
+    void moveLast() override;
+    [[nodiscard]] std::int32_t recordCount() override;
+    [[nodiscard]] std::int32_t absolutePosition() override;
+    void setAbsolutePosition(std::int32_t position) override;
+    void setIndex(std::string_view indexName) override;
+    void seek(std::string_view comparison, const std::vector<Variant>& keys) override;
+
+protected:
+    [[nodiscard]] const Row* currentRow() const override;
+    [[nodiscard]] bool currentDeleted() const override;
+    [[nodiscard]] std::optional<std::int64_t> currentRowid() override;
+    [[nodiscard]] bool updatable() const override;
+    void afterUpdate(EditMode mode, std::int64_t rowid, Row row) override;
+    void afterDelete() override;
+    void release() override;
+
+private:
+    struct Current {
+        std::int64_t rowid = 0;
+        std::vector<Variant> keys; // the index columns as stored
+        Row values;
+    };
+
+    /// One row of the table in index order: WHERE `condition` ORDER BY the index, forwards or
+    /// backwards, after skipping `offset` rows.
+    [[nodiscard]] std::optional<Current> selectRow(const std::string& condition,
+                                                   const std::vector<Variant>& binds, bool backwards,
+                                                   std::int64_t offset = 0);
+    [[nodiscard]] std::int64_t countWhere(const std::string& condition, const std::vector<Variant>& binds);
+    /// Rows that sort after (or before) the given values of the leading order columns.
+    [[nodiscard]] std::string beyond(const std::vector<Variant>& values, bool after, bool inclusive,
+                                     std::vector<Variant>& binds, bool withRowid) const;
+    [[nodiscard]] std::vector<Variant> anchorKey(const Current& row) const;
+    [[nodiscard]] sqlite3_stmt* statement(const std::string& sql);
+    void land(std::optional<Current> row);
+    [[nodiscard]] std::vector<std::string> indexColumns(std::string_view indexName);
+
+    std::string m_table;
+    std::vector<std::string> m_keyColumns; // quoted names of the current index's columns
+    std::optional<Current> m_current;      // also kept after a delete, as the place to move on from
+    bool m_deleted = false;
+    bool m_bof = true;
+    bool m_eof = true;
+    std::map<std::string, StatementPtr> m_statements;
+};
+
+} // namespace platform::db

@@ -1,0 +1,161 @@
+#include "JetLikeMatcher.h"
+
+#include <cstdint>
+#include <unicode/uchar.h>
+#include <unicode/ucol.h>
+#include <unicode/utf16.h>
+#include <unicode/utf8.h>
+#include <vector>
+
+namespace platform::db::sql {
+namespace {
+
+std::vector<UChar32> codePoints(std::string_view s) {
+    std::vector<UChar32> out;
+    out.reserve(s.size());
+    const auto* bytes = reinterpret_cast<const uint8_t*>(s.data());
+    const auto length = static_cast<int32_t>(s.size());
+    int32_t i = 0;
+    while (i < length) {
+        UChar32 c = 0;
+        U8_NEXT(bytes, i, length, c);
+        out.push_back(c < 0 ? 0xFFFD : c);
+    }
+    return out;
+}
+
+UChar32 fold(UChar32 c) {
+    return u_foldCase(c, U_FOLD_CASE_DEFAULT);
+}
+
+struct SetItem {
+    UChar32 low;
+    UChar32 high; // == low for a single character
+};
+
+struct Element {
+    enum class Kind { Literal, AnyOne, Digit, Star, Set } kind = Kind::Literal;
+    UChar32 c = 0;
+    bool negated = false;
+    std::vector<SetItem> items;
+};
+
+int compareByCollator(const UCollator* collator, UChar32 a, UChar32 b) {
+    UChar ua[2];
+    UChar ub[2];
+    int32_t la = 0;
+    int32_t lb = 0;
+    UBool error = false;
+    U16_APPEND(ua, la, 2, a, error);
+    U16_APPEND(ub, lb, 2, b, error);
+    if (collator == nullptr || error) {
+        return fold(a) < fold(b) ? -1 : (fold(a) > fold(b) ? 1 : 0);
+    }
+    const UCollationResult r = ucol_strcoll(collator, ua, la, ub, lb);
+    return r == UCOL_LESS ? -1 : (r == UCOL_GREATER ? 1 : 0);
+}
+
+bool compilePattern(const std::vector<UChar32>& p, std::vector<Element>& out) {
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        Element e;
+        const UChar32 c = p[i];
+        if (c == '*') {
+            if (!out.empty() && out.back().kind == Element::Kind::Star) {
+                continue;
+            }
+            e.kind = Element::Kind::Star;
+        } else if (c == '?') {
+            e.kind = Element::Kind::AnyOne;
+        } else if (c == '#') {
+            e.kind = Element::Kind::Digit;
+        } else if (c == '[') {
+            std::size_t j = i + 1;
+            e.kind = Element::Kind::Set;
+            if (j < p.size() && p[j] == '!') {
+                e.negated = true;
+                ++j;
+            }
+            while (j < p.size() && p[j] != ']') {
+                SetItem item{p[j], p[j]};
+                if (j + 2 < p.size() && p[j + 1] == '-' && p[j + 2] != ']') {
+                    item.high = p[j + 2];
+                    j += 2;
+                }
+                e.items.push_back(item);
+                ++j;
+            }
+            if (j >= p.size()) {
+                return false; // no closing bracket
+            }
+            i = j;
+            if (e.items.empty() && !e.negated) {
+                continue; // [] matches the empty text between two characters
+            }
+        } else {
+            e.c = fold(c);
+        }
+        out.push_back(std::move(e));
+    }
+    return true;
+}
+
+bool matchesOne(const Element& e, UChar32 c, const UCollator* collator) {
+    switch (e.kind) {
+    case Element::Kind::Literal:
+        return fold(c) == e.c;
+    case Element::Kind::AnyOne:
+        return true;
+    case Element::Kind::Digit:
+        return c >= '0' && c <= '9';
+    case Element::Kind::Set: {
+        bool in = false;
+        for (const SetItem& item : e.items) {
+            if (item.low == item.high ? fold(c) == fold(item.low)
+                                      : compareByCollator(collator, item.low, c) <= 0 &&
+                                            compareByCollator(collator, c, item.high) <= 0) {
+                in = true;
+                break;
+            }
+        }
+        return in != e.negated;
+    }
+    case Element::Kind::Star:
+        return false;
+    }
+    return false;
+}
+
+} // namespace
+
+LikeResult matchJetLike(std::string_view text, std::string_view pattern, const UCollator* collator) {
+    std::vector<Element> elements;
+    if (!compilePattern(codePoints(pattern), elements)) {
+        return LikeResult::BadPattern;
+    }
+    const std::vector<UChar32> s = codePoints(text);
+    // Greedy matching that returns to the last star on a mismatch: linear in practice, never exponential.
+    std::size_t si = 0;
+    std::size_t pi = 0;
+    std::size_t starElement = SIZE_MAX;
+    std::size_t starText = 0;
+    while (si < s.size()) {
+        if (pi < elements.size() && elements[pi].kind == Element::Kind::Star) {
+            starElement = pi++;
+            starText = si;
+        } else if (pi < elements.size() && matchesOne(elements[pi], s[si], collator)) {
+            ++pi;
+            ++si;
+        } else if (starElement != SIZE_MAX) {
+            pi = starElement + 1;
+            si = ++starText;
+        } else {
+            return LikeResult::NoMatch;
+        }
+    }
+    while (pi < elements.size() && elements[pi].kind == Element::Kind::Star) {
+        ++pi;
+    }
+    return pi == elements.size() ? LikeResult::Match : LikeResult::NoMatch;
+}
+
+} // namespace platform::db::sql

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+
+struct UCollator;
+
+namespace platform::db::sql {
+
+/// The outcome of matching a text against a Jet Like pattern.
+enum class LikeResult { NoMatch, Match, BadPattern };
+
+/// Jet's Like: `*` any run of characters, `?` one character, `#` one digit, `[abc]`, `[a-z]` and
+/// `[!...]` one character in or not in a set; `[*]`, `[?]`, `[#]`, `[[]` stand for themselves.
+/// Letters compare without regard to case over all of Unicode (simple case folding); set ranges
+/// compare by `collator` (case-insensitive), so `[a-z]` takes `ä` as Jet does. Texts are UTF-8.
+[[nodiscard]] LikeResult matchJetLike(std::string_view text, std::string_view pattern,
+                                      const UCollator* collator);
+
+} // namespace platform::db::sql

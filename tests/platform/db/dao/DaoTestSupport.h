@@ -1,0 +1,117 @@
+#pragma once
+
+// A temporary folder with database files built natively, and the workspace that opens them.
+
+#include "platform/db/Dao.h"
+#include "platform/db/JetErrors.h"
+#include "platform/db/SqliteExtensions.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sqlite3.h>
+#include <string>
+
+namespace daotest {
+
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "dao-test-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("mkdtemp failed");
+        }
+        m_path = pattern;
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    [[nodiscard]] std::string file(const std::string& name) const { return (m_path / name).string(); }
+    [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+/// Builds a database file with SQLite directly (JETTEXT registered, as the schemas need it).
+inline void buildDatabase(const std::string& path, const std::string& sql) {
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr),
+              SQLITE_OK);
+    std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(raw, &sqlite3_close);
+    platform::db::registerJetExtensions(db.get());
+    char* error = nullptr;
+    const int rc = sqlite3_exec(db.get(), sql.c_str(), nullptr, nullptr, &error);
+    const std::string message = error != nullptr ? error : "";
+    sqlite3_free(error);
+    ASSERT_EQ(rc, SQLITE_OK) << message;
+}
+
+/// The error number a call fails with, 0 when it does not fail.
+inline int errorOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const platform::CallError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+/// A fixture with one database file and a workspace of the default account.
+class DatabaseFixture : public ::testing::Test {
+protected:
+    void build(const std::string& sql) { buildDatabase(m_path, sql); }
+    std::shared_ptr<platform::db::Database> open(bool readOnly = false, bool exclusive = false) {
+        return workspace()->openDatabase(m_path, exclusive, readOnly);
+    }
+    std::shared_ptr<platform::db::Workspace> workspace() {
+        if (!m_workspace) {
+            m_workspace = m_engine.createWorkspace("Test", "Admin", "");
+        }
+        return m_workspace;
+    }
+
+    TempDir m_dir;
+    std::string m_path = m_dir.file("test.mdb");
+    platform::db::DBEngine m_engine;
+    std::shared_ptr<platform::db::Workspace> m_workspace;
+};
+
+} // namespace daotest
+
+namespace platform {
+// Readable values in failure messages.
+inline void PrintTo(const Variant& v, std::ostream* os) {
+    switch (v.type()) {
+    case Variant::Type::Empty:
+        *os << "<empty>";
+        return;
+    case Variant::Type::Null:
+        *os << "<null>";
+        return;
+    case Variant::Type::Integer:
+        *os << v.asInteger();
+        return;
+    case Variant::Type::Double:
+        *os << v.asDouble() << " (double)";
+        return;
+    case Variant::Type::Text:
+        *os << '"' << v.asText() << '"';
+        return;
+    case Variant::Type::Boolean:
+        *os << (v.asBoolean() ? "True" : "False");
+        return;
+    case Variant::Type::Date: {
+        const Date& d = v.asDate();
+        *os << "#" << d.year << "-" << d.month << "-" << d.day << " " << d.hour << ":" << d.minute << ":"
+            << d.second << "#";
+        return;
+    }
+    }
+}
+} // namespace platform

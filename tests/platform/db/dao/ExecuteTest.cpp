@@ -1,0 +1,95 @@
+#include "DaoTestSupport.h"
+
+using daotest::errorOf;
+using namespace platform::db;
+using platform::Variant;
+
+namespace {
+
+class Execute : public daotest::DatabaseFixture {
+protected:
+    void SetUp() override {
+        build("CREATE TABLE t(id INTEGER PRIMARY KEY, name TEXT COLLATE JETTEXT NOT NULL);"
+              "INSERT INTO t VALUES(1, 'a'), (2, 'b');");
+        m_db = open();
+    }
+    int count() {
+        const auto rs = m_db->openRecordset("SELECT count(*) AS n FROM t", RecordsetType::Snapshot);
+        return static_cast<int>(rs->field("n").asInteger());
+    }
+    std::shared_ptr<Database> m_db;
+};
+
+} // namespace
+
+TEST_F(Execute, ActionStatementsReportTheRowsTheyTouched) {
+    m_db->execute("INSERT INTO t (id, name) VALUES (3, 'c');");
+    EXPECT_EQ(m_db->recordsAffected(), 1);
+    m_db->execute("UPDATE t SET name = 'x' WHERE name = 'B' ;  ");
+    EXPECT_EQ(m_db->recordsAffected(), 1);
+    m_db->execute("DELETE FROM t WHERE id > 1");
+    EXPECT_EQ(m_db->recordsAffected(), 2);
+    m_db->execute("CREATE TABLE u(v INTEGER)");
+    EXPECT_EQ(count(), 1);
+}
+
+TEST_F(Execute, FailuresCarryTheEngineNumbers) {
+    struct Case {
+        const char* statement;
+        int number;
+    };
+    const Case cases[] = {
+        {"SELECT * FROM t", jet::CannotExecuteSelect},
+        {"DELETE FROM nosuch", jet::InputTableNotFound},
+        {"UPDATE t SET nosuch = 1", jet::TooFewParameters},
+        {"DELETE FROM t WHERE", jet::SyntaxErrorInExpression},
+        {"INSERT INTO t VALUES(1, 'again')", jet::DuplicateKey},
+        {"INSERT INTO t (id) VALUES(7)", jet::FieldRequired},
+        {"DELETE FROM t WHERE id = 1; DELETE FROM t", jet::CharactersAfterEnd},
+        {"", jet::InvalidSqlStatement},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(errorOf([&] { m_db->execute(c.statement); }), c.number) << c.statement;
+    }
+    EXPECT_EQ(count(), 2); // none of the refused statements was run
+    try {
+        m_db->execute("SELECT * FROM missing_table");
+        FAIL();
+    } catch (const platform::CallError& e) {
+        EXPECT_EQ(e.number(), jet::InputTableNotFound);
+        EXPECT_EQ(e.description(),
+                  "The database engine cannot find the input table or query 'missing_table'. "
+                  "Make sure it exists and that its name is spelled correctly.");
+        EXPECT_EQ(e.source(), "DAO.Database");
+    }
+    EXPECT_EQ(errorOf([&] { static_cast<void>(m_db->openRecordset("SELECT * FROM nosuch")); }),
+              jet::InputTableNotFound);
+    EXPECT_EQ(
+        errorOf([&] { static_cast<void>(m_db->openRecordset("SELECT * FROM t", RecordsetType::Table)); }),
+        jet::InvalidOperation);
+}
+
+TEST_F(Execute, TransactionsCommitRollBackAndNest) {
+    m_db->beginTrans();
+    m_db->execute("INSERT INTO t VALUES(3, 'c')");
+    m_db->rollback();
+    EXPECT_EQ(count(), 2);
+
+    m_db->beginTrans();
+    m_db->execute("INSERT INTO t VALUES(3, 'c')");
+    m_db->beginTrans();
+    m_db->execute("INSERT INTO t VALUES(4, 'd')");
+    m_db->rollback(); // only the inner level
+    m_db->commitTrans();
+    EXPECT_EQ(count(), 3);
+
+    EXPECT_EQ(errorOf([&] { m_db->commitTrans(); }), jet::TransactionNotBegun);
+    EXPECT_EQ(errorOf([&] { m_db->rollback(); }), jet::TransactionNotBegun);
+
+    // Closing with an open transaction rolls it back.
+    m_db->beginTrans();
+    m_db->execute("DELETE FROM t");
+    m_db->close();
+    m_db = open();
+    EXPECT_EQ(count(), 3);
+}

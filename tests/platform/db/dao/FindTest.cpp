@@ -1,0 +1,112 @@
+#include "DaoTestSupport.h"
+
+using daotest::errorOf;
+using namespace platform::db;
+using platform::Variant;
+
+namespace {
+
+class Find : public daotest::DatabaseFixture {
+protected:
+    void SetUp() override {
+        build("CREATE TABLE tab_controls(id_form TEXT COLLATE JETTEXT, id_control TEXT COLLATE JETTEXT, n "
+              "INTEGER,"
+              " selfdefine TEXT);"
+              "INSERT INTO tab_controls VALUES('frmA', 'lbl1', 1, NULL), ('frmB', 'lbl1', 2, 'x'),"
+              " ('frmA', 'lbl2', 3, NULL), ('frmB', 'lbl2', 4, NULL), ('frmA', 'lbl3', 5, 'y');"
+              "CREATE TABLE tab_width(id_form TEXT, id_control TEXT, width INTEGER);"
+              "INSERT INTO tab_width VALUES('frmA', 'lbl1', 100), ('frmB', 'lbl1', 0);");
+        m_db = open(true);
+    }
+    std::shared_ptr<Database> m_db;
+};
+
+} // namespace
+
+TEST_F(Find, FirstNextPreviousLastWithNoMatch) {
+    for (const RecordsetType type : {RecordsetType::Dynaset, RecordsetType::Snapshot}) {
+        const auto rs = m_db->openRecordset("SELECT * FROM tab_controls ORDER BY n", type);
+        const std::string criteria = "id_form = 'FRMA'"; // text compares without regard to case
+        rs->findFirst(criteria);
+        EXPECT_FALSE(rs->noMatch());
+        EXPECT_EQ(rs->field("n"), Variant(1));
+        rs->findNext(criteria);
+        EXPECT_EQ(rs->field("n"), Variant(3));
+        rs->findNext(criteria);
+        EXPECT_EQ(rs->field("n"), Variant(5));
+        rs->findNext(criteria);
+        EXPECT_TRUE(rs->noMatch());
+        EXPECT_EQ(rs->field("n"), Variant(5)); // a failed find leaves the position alone
+        rs->findPrevious(criteria);
+        EXPECT_EQ(rs->field("n"), Variant(3));
+        rs->findLast("n < 5");
+        EXPECT_EQ(rs->field("n"), Variant(4));
+        rs->findFirst("n > 10");
+        EXPECT_TRUE(rs->noMatch());
+        EXPECT_EQ(rs->field("n"), Variant(4));
+        rs->findFirst("selfdefine IS NULL AND n >= 3");
+        EXPECT_EQ(rs->field("n"), Variant(3));
+        EXPECT_FALSE(rs->noMatch());
+    }
+}
+
+TEST_F(Find, CriteriaNamesFieldsQualifiedOrPlain) {
+    const auto rs = m_db->openRecordset("SELECT * FROM tab_controls", RecordsetType::Dynaset);
+    rs->findFirst("tab_controls.id_form = 'frmB' AND tab_controls.id_control = 'lbl2'");
+    EXPECT_FALSE(rs->noMatch());
+    EXPECT_EQ(rs->field("n"), Variant(4));
+    rs->findFirst("[id_control] = 'lbl3'");
+    EXPECT_EQ(rs->field("n"), Variant(5));
+
+    // Over a join the qualifier picks the table's field among fields of the same name.
+    const auto join = m_db->openRecordset(
+        "SELECT * FROM tab_controls LEFT JOIN tab_width ON tab_controls.id_form = tab_width.id_form AND "
+        "tab_controls.id_control = tab_width.id_control ORDER BY tab_controls.n",
+        RecordsetType::Snapshot);
+    join->findFirst("tab_width.id_form IS NULL");
+    EXPECT_EQ(join->field("n"), Variant(3));
+    join->findFirst("tab_controls.id_form = 'frmB' AND width = 0");
+    EXPECT_EQ(join->field("n"), Variant(2));
+}
+
+TEST_F(Find, BadCriteriaAndUnsupportedKindsFail) {
+    const auto rs = m_db->openRecordset("SELECT * FROM tab_controls", RecordsetType::Snapshot);
+    EXPECT_EQ(errorOf([&] { rs->findFirst("nosuch = 1"); }), jet::UnknownFieldInExpression);
+    EXPECT_EQ(errorOf([&] { rs->findFirst("n = = 1"); }), jet::SyntaxErrorInCriteria);
+    // A field name of the record set cannot be smuggled in as a statement.
+    EXPECT_NE(errorOf([&] { rs->findFirst("n = 1) ; DELETE FROM tab_controls; SELECT (1"); }), 0);
+    const auto forward = m_db->openRecordset("SELECT * FROM tab_controls", RecordsetType::ForwardOnly);
+    EXPECT_EQ(errorOf([&] { forward->findFirst("n = 1"); }), jet::NotSupportedForObject);
+}
+
+TEST_F(Find, FindOnAnEmptySetOnlySetsNoMatch) {
+    const auto rs = m_db->openRecordset("SELECT * FROM tab_controls WHERE n > 100", RecordsetType::Snapshot);
+    rs->findFirst("n = 1");
+    EXPECT_TRUE(rs->noMatch());
+    EXPECT_TRUE(rs->eof());
+    EXPECT_TRUE(rs->bof());
+}
+
+TEST_F(Find, StatementsAndCriteriaAreJetSql) {
+    const auto rs = m_db->openRecordset(
+        "SELECT DISTINCTROW [n], [id_form] & '/' & [id_control] AS [key] FROM tab_controls ORDER BY [n];",
+        RecordsetType::Snapshot);
+    rs->findFirst("[key] Like \"FRMB/*\" And n > 2");
+    EXPECT_FALSE(rs->noMatch());
+    EXPECT_EQ(rs->field("key"), Variant("frmB/lbl2"));
+    rs->findFirst("key Like 'frm?/lbl#' And Not n In (1, 2)");
+    EXPECT_EQ(rs->field("n"), Variant(3));
+    const auto top =
+        m_db->openRecordset("SELECT TOP 1 n FROM tab_controls WHERE selfdefine Is Not Null ORDER BY n DESC",
+                            RecordsetType::ForwardOnly);
+    EXPECT_EQ(top->field(0), Variant(5));
+    top->moveNext();
+    EXPECT_TRUE(top->eof());
+    // A failure of a Jet function keeps its number.
+    EXPECT_EQ(errorOf([&] {
+                  const auto bad = m_db->openRecordset("SELECT Mid(id_form, 0, 1) AS m FROM tab_controls",
+                                                       RecordsetType::Snapshot);
+                  static_cast<void>(bad->field(0));
+              }),
+              platform::err::InvalidProcedureCall);
+}

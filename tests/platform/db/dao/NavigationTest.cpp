@@ -1,0 +1,161 @@
+#include "DaoTestSupport.h"
+
+#include <vector>
+
+using daotest::errorOf;
+using namespace platform::db;
+using platform::Variant;
+
+namespace {
+
+struct NavigationCase {
+    RecordsetType type;
+    int rows;
+};
+
+std::string caseName(const ::testing::TestParamInfo<NavigationCase>& info) {
+    const char* type = info.param.type == RecordsetType::Table      ? "Table"
+                       : info.param.type == RecordsetType::Dynaset  ? "Dynaset"
+                       : info.param.type == RecordsetType::Snapshot ? "Snapshot"
+                                                                    : "ForwardOnly";
+    return std::string(type) + std::to_string(info.param.rows) + "Rows";
+}
+
+class Navigation : public daotest::DatabaseFixture, public ::testing::WithParamInterface<NavigationCase> {
+protected:
+    std::shared_ptr<Recordset> openSet() {
+        std::string sql = "CREATE TABLE t(id INTEGER PRIMARY KEY, name TEXT);";
+        for (int i = 1; i <= GetParam().rows; ++i) {
+            sql += "INSERT INTO t VALUES(" + std::to_string(i) + ", 'row" + std::to_string(i) + "');";
+        }
+        build(sql);
+        m_db = open(true);
+        const RecordsetType type = GetParam().type;
+        return m_db->openRecordset(type == RecordsetType::Table ? "t" : "SELECT id, name FROM t ORDER BY id",
+                                   type);
+    }
+    static std::int64_t id(const Recordset& rs) { return rs.field("id").asInteger(); }
+
+    std::shared_ptr<Database> m_db;
+};
+
+} // namespace
+
+TEST_P(Navigation, BehavesAsDao) {
+    const auto [type, rows] = GetParam();
+    const auto rs = openSet();
+    const bool table = type == RecordsetType::Table;
+    const bool scrollable = type != RecordsetType::ForwardOnly;
+
+    // A new record set sits on its first row; an empty one is at BOF and EOF both.
+    EXPECT_EQ(rs->bof(), rows == 0);
+    EXPECT_EQ(rs->eof(), rows == 0);
+    EXPECT_EQ(rs->recordCount(), table ? rows : std::min(rows, 1));
+    if (rows == 0) {
+        EXPECT_EQ(errorOf([&] { static_cast<void>(rs->field(0)); }), jet::NoCurrentRecord);
+        EXPECT_EQ(errorOf([&] { rs->moveNext(); }), jet::NoCurrentRecord);
+        EXPECT_EQ(errorOf([&] { rs->moveFirst(); }), jet::NoCurrentRecord);
+        EXPECT_EQ(errorOf([&] { rs->moveLast(); }), jet::NoCurrentRecord);
+        if (scrollable) {
+            EXPECT_EQ(errorOf([&] { rs->movePrevious(); }), jet::NoCurrentRecord);
+            EXPECT_EQ(rs->absolutePosition(), -1);
+        }
+        return;
+    }
+
+    std::vector<std::int64_t> forward;
+    while (!rs->eof()) {
+        forward.push_back(id(*rs));
+        if (scrollable) {
+            EXPECT_EQ(rs->absolutePosition(), static_cast<int>(forward.size()) - 1);
+        }
+        rs->moveNext();
+    }
+    std::vector<std::int64_t> expected;
+    for (int i = 1; i <= rows; ++i) {
+        expected.push_back(i);
+    }
+    EXPECT_EQ(forward, expected);
+    EXPECT_FALSE(rs->bof());
+    EXPECT_EQ(rs->recordCount(), rows); // every row was visited
+    EXPECT_EQ(errorOf([&] { rs->moveNext(); }), jet::NoCurrentRecord);
+    EXPECT_EQ(errorOf([&] { static_cast<void>(rs->field("id")); }), jet::NoCurrentRecord);
+
+    if (!scrollable) {
+        EXPECT_EQ(errorOf([&] { rs->movePrevious(); }), jet::NotSupportedForObject);
+        EXPECT_EQ(errorOf([&] { rs->moveFirst(); }), jet::NotSupportedForObject);
+        EXPECT_EQ(errorOf([&] { static_cast<void>(rs->absolutePosition()); }), jet::NotSupportedForObject);
+        return;
+    }
+
+    rs->movePrevious(); // from EOF to the last row
+    EXPECT_EQ(id(*rs), rows);
+    std::vector<std::int64_t> backward;
+    while (!rs->bof()) {
+        backward.push_back(id(*rs));
+        rs->movePrevious();
+    }
+    EXPECT_EQ(backward, std::vector<std::int64_t>(expected.rbegin(), expected.rend()));
+    EXPECT_FALSE(rs->eof());
+    EXPECT_EQ(rs->absolutePosition(), -1);
+    EXPECT_EQ(errorOf([&] { rs->movePrevious(); }), jet::NoCurrentRecord);
+    rs->moveNext(); // from BOF to the first row
+    EXPECT_EQ(id(*rs), 1);
+
+    rs->moveLast();
+    EXPECT_EQ(id(*rs), rows);
+    EXPECT_EQ(rs->absolutePosition(), rows - 1);
+    rs->moveFirst();
+    EXPECT_EQ(id(*rs), 1);
+    EXPECT_EQ(rs->absolutePosition(), 0);
+
+    rs->setAbsolutePosition(rows - 1);
+    EXPECT_EQ(id(*rs), rows);
+    EXPECT_EQ(errorOf([&] { rs->setAbsolutePosition(rows); }), jet::InvalidArgument);
+    EXPECT_EQ(errorOf([&] { rs->setAbsolutePosition(-1); }), jet::InvalidArgument);
+    EXPECT_EQ(id(*rs), rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllKinds, Navigation,
+    ::testing::Values(NavigationCase{RecordsetType::Table, 0}, NavigationCase{RecordsetType::Table, 1},
+                      NavigationCase{RecordsetType::Table, 5}, NavigationCase{RecordsetType::Dynaset, 0},
+                      NavigationCase{RecordsetType::Dynaset, 1}, NavigationCase{RecordsetType::Dynaset, 5},
+                      NavigationCase{RecordsetType::Snapshot, 0}, NavigationCase{RecordsetType::Snapshot, 1},
+                      NavigationCase{RecordsetType::Snapshot, 5},
+                      NavigationCase{RecordsetType::ForwardOnly, 0},
+                      NavigationCase{RecordsetType::ForwardOnly, 1},
+                      NavigationCase{RecordsetType::ForwardOnly, 5}),
+    caseName);
+
+class RecordCount : public daotest::DatabaseFixture {};
+
+TEST_F(RecordCount, CountsVisitedRowsUntilMoveLastAsDao) {
+    build("CREATE TABLE t(id INTEGER PRIMARY KEY); INSERT INTO t VALUES(1),(2),(3),(4),(5);");
+    const auto db = open(true);
+    for (const RecordsetType type : {RecordsetType::Dynaset, RecordsetType::Snapshot}) {
+        const auto rs = db->openRecordset("SELECT id FROM t ORDER BY id", type);
+        EXPECT_EQ(rs->recordCount(), 1);
+        rs->moveNext();
+        rs->moveNext();
+        EXPECT_EQ(rs->recordCount(), 3);
+        rs->movePrevious();
+        EXPECT_EQ(rs->recordCount(), 3);
+        rs->moveLast();
+        EXPECT_EQ(rs->recordCount(), 5);
+        rs->moveFirst();
+        EXPECT_EQ(rs->recordCount(), 5);
+    }
+    const auto table = db->openRecordset("t", RecordsetType::Table);
+    EXPECT_EQ(table->recordCount(), 5);
+}
+
+TEST_F(RecordCount, ClosedRecordSetRefusesUse) {
+    build("CREATE TABLE t(id INTEGER); INSERT INTO t VALUES(1);");
+    const auto db = open(true);
+    const auto rs = db->openRecordset("SELECT id FROM t", RecordsetType::Snapshot);
+    rs->close();
+    EXPECT_FALSE(rs->isOpen());
+    EXPECT_EQ(errorOf([&] { rs->moveNext(); }), jet::ObjectInvalid);
+    EXPECT_TRUE(db->isOpen());
+}

@@ -1,0 +1,131 @@
+// A Like whose pattern starts with literal characters searches the column's index and still gives
+// exactly the rows of the matcher alone, over mixed case, umlauts, accents and numbers.
+
+#include "SqliteTestSupport.h"
+#include "platform/CallError.h"
+#include "platform/db/JetSql.h"
+#include "platform/db/JetStatementCache.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+class JetLikeIndex : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(sqlitetest::execNative(
+                      db.get(), "CREATE TABLE d(id INTEGER PRIMARY KEY, SuchBezeichnung TEXT COLLATE "
+                                "JETTEXT, num NUMERIC);"
+                                "CREATE INDEX idx_such ON d(SuchBezeichnung);"
+                                "CREATE INDEX idx_num ON d(num);"),
+                  "");
+        // Every combination of a few tricky first characters with a few tails: case pairs, umlauts
+        // and their bases, accents, digits, signs, the points of material numbers.
+        const std::vector<std::string> heads = {"a", "A", "ä",  "Ä", "o",  "O", "ö", "Ö", "oe", "e", "é", "É",
+                                                "s", "ß", "ss", "1", "1.", "-", "x", "X", "z",  "Z", ""};
+        const std::vector<std::string> tails = {"", "a", "B", "ä", "1", ".43", "x5crni", "X5CrNi", "ü", " "};
+        std::string sql = "INSERT INTO d(SuchBezeichnung, num) VALUES ";
+        int n = 0;
+        for (const std::string& h : heads) {
+            for (const std::string& t : tails) {
+                sql +=
+                    std::string(n == 0 ? "" : ",") + "('" + h + t + "'," + std::to_string(n % 37 - 5) + ".5)";
+                ++n;
+            }
+        }
+        sql += ",(NULL, NULL),(12, 12),(-1.5, -1.5),(1.43, 1.43)";
+        ASSERT_EQ(sqlitetest::execNative(db.get(), sql), "");
+    }
+
+    std::vector<std::string> matcherAlone(const std::string& column, const std::string& pattern) {
+        return sqlitetest::run(db.get(), "SELECT id FROM d WHERE jet_like(" + column + ", '" + pattern +
+                                             "') ORDER BY id")
+            .rows;
+    }
+
+    sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
+};
+
+TEST_F(JetLikeIndex, PrefixPatternSearchesTheIndex) {
+    const std::string sql =
+        platform::db::translateStatement("SELECT id FROM d WHERE SuchBezeichnung Like 'X5cr*'");
+    const std::vector<std::string> plan = sqlitetest::queryPlan(db.get(), sql);
+    bool searchesIndex = false;
+    for (const std::string& line : plan) {
+        searchesIndex = searchesIndex || line.find("SEARCH d USING INDEX idx_such") != std::string::npos ||
+                        line.find("SEARCH d USING COVERING INDEX idx_such") != std::string::npos;
+    }
+    EXPECT_TRUE(searchesIndex) << sql << "\n" << testing::PrintToString(plan);
+}
+
+TEST_F(JetLikeIndex, PatternWithoutLiteralPrefixUsesTheMatcherOnly) {
+    for (const char* jet : {"SELECT id FROM d WHERE SuchBezeichnung Like '*x5'",
+                            "SELECT id FROM d WHERE SuchBezeichnung Like SuchBezeichnung",
+                            "SELECT id FROM d WHERE SuchBezeichnung Not Like 'x*'"}) {
+        const std::string sql = platform::db::translateStatement(jet);
+        EXPECT_EQ(sql.find(">="), std::string::npos) << sql;
+    }
+}
+
+TEST_F(JetLikeIndex, PrefixRangeGivesTheRowsOfTheMatcherAlone) {
+    const std::vector<std::string> patterns = {
+        "a*",  "A*",   "ä*",  "Ä*",  "o*",   "ö*",       "Ö?*", "oe*",     "e*",  "é*",     "É*",  "s*",
+        "ß*",  "ss*",  "1*",  "1.*", "1.4*", "1.43",     "-*",  "-1*",     "x5*", "X5CRNI", "x*",  "z*",
+        "Za*", "a[b]", "ab*", "äB",  "zü",   "x5crni*1", "o#*", "ö[a-z]*", "a ",  "12*",    "1?4*"};
+    int checked = 0;
+    for (const std::string& p : patterns) {
+        for (const std::string column : {"SuchBezeichnung", "num"}) {
+            const std::string sql = platform::db::translateStatement("SELECT id FROM d WHERE " + column +
+                                                                     " Like '" + p + "' ORDER BY id");
+            const sqlitetest::RunResult translated = sqlitetest::run(db.get(), sql);
+            ASSERT_EQ(translated.errorNumber, 0) << sql << ": " << translated.errorText;
+            EXPECT_EQ(translated.rows, matcherAlone(column, p)) << sql;
+            checked += static_cast<int>(translated.rows.size());
+        }
+    }
+    EXPECT_GT(checked, 200); // the patterns do find rows
+}
+
+TEST(JetStatementCache, AnswersARepeatedStatementWithoutParsingAgain) {
+    platform::db::JetStatementCache cache(2);
+    const std::string a = "SELECT [x] FROM t WHERE s & 'a' = 'b'";
+    EXPECT_EQ(cache.statement(a), platform::db::translateStatement(a));
+    EXPECT_EQ(cache.hits(), 0U);
+    EXPECT_EQ(cache.statement(a), platform::db::translateStatement(a));
+    EXPECT_EQ(cache.hits(), 1U);
+    // The same text as a criteria is another translation.
+    EXPECT_EQ(cache.criteria("x = 1"), platform::db::translateCriteria("x = 1"));
+    EXPECT_EQ(cache.hits(), 1U);
+}
+
+TEST(JetStatementCache, StaysBoundedAndForgetsTheLeastRecentlyUsed) {
+    platform::db::JetStatementCache cache(2);
+    (void)cache.statement("SELECT 1 FROM a");
+    (void)cache.statement("SELECT 1 FROM b");
+    (void)cache.statement("SELECT 1 FROM a"); // a is now the most recent
+    (void)cache.statement("SELECT 1 FROM c"); // b goes
+    EXPECT_EQ(cache.size(), 2U);
+    const std::size_t hits = cache.hits();
+    (void)cache.statement("SELECT 1 FROM a");
+    EXPECT_EQ(cache.hits(), hits + 1);
+    (void)cache.statement("SELECT 1 FROM b");
+    EXPECT_EQ(cache.hits(), hits + 1);
+    EXPECT_EQ(cache.size(), 2U);
+}
+
+TEST(JetStatementCache, RaisesTheSyntaxErrorEveryTime) {
+    platform::db::JetStatementCache cache;
+    for (int i = 0; i < 2; ++i) {
+        try {
+            (void)cache.statement("SELECT a FROM t WHERE a = = 1");
+            ADD_FAILURE() << "no error";
+        } catch (const platform::CallError& e) {
+            EXPECT_EQ(e.number(), 3075);
+        }
+    }
+    EXPECT_EQ(cache.size(), 0U);
+}
+
+} // namespace

@@ -1,0 +1,57 @@
+// User text reaches SQL only through quoteText: whatever it holds, it stays one text literal.
+
+#include "SqliteTestSupport.h"
+#include "platform/db/Dao.h"
+#include "platform/db/JetSql.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <string>
+
+namespace {
+
+TEST(QuoteText, DoublesSingleQuotesAndNothingElse) {
+    EXPECT_EQ(platform::db::quoteText(""), "''");
+    EXPECT_EQ(platform::db::quoteText("O'Brien"), "'O''Brien'");
+    EXPECT_EQ(platform::db::quoteText("say \"hi\""), "'say \"hi\"'");
+}
+
+TEST(QuoteText, AnyTextComesBackUnchangedAndFindsItsRow) {
+    const sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
+    ASSERT_EQ(
+        sqlitetest::execNative(db.get(), "CREATE TABLE t(id INTEGER PRIMARY KEY, s TEXT COLLATE JETTEXT)"),
+        "");
+    const std::string texts[] = {"",
+                                 "O'Brien",
+                                 "''",
+                                 "'",
+                                 "\"",
+                                 "a\"b'c",
+                                 "x'; DROP TABLE t; --",
+                                 "' OR '1'='1",
+                                 "Größe [mm] #1# *?",
+                                 "line\nbreak",
+                                 "[t].[c] & 'x'"};
+    int id = 0;
+    for (const std::string& text : texts) {
+        ++id;
+        sqlite3_stmt* raw = nullptr;
+        ASSERT_EQ(sqlite3_prepare_v2(db.get(), "INSERT INTO t VALUES (?, ?)", -1, &raw, nullptr), SQLITE_OK);
+        sqlite3_bind_int(raw, 1, id);
+        sqlite3_bind_text(raw, 2, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        EXPECT_EQ(sqlite3_step(raw), SQLITE_DONE);
+        sqlite3_finalize(raw);
+
+        const std::string quoted = platform::db::quoteText(text);
+        const sqlitetest::RunResult echo = sqlitetest::run(
+            db.get(), platform::db::translateStatement("SELECT " + quoted + " FROM t WHERE id = 1"));
+        ASSERT_EQ(echo.errorNumber, 0) << quoted << ": " << echo.errorText;
+        EXPECT_EQ(echo.rows, std::vector<std::string>{text}) << quoted;
+        const sqlitetest::RunResult found = sqlitetest::run(
+            db.get(), platform::db::translateStatement("SELECT id FROM t WHERE s = " + quoted));
+        EXPECT_EQ(found.rows, std::vector<std::string>{std::to_string(id)}) << quoted;
+    }
+    EXPECT_EQ(sqlitetest::run(db.get(), "SELECT count(*) FROM t").rows, std::vector<std::string>{"11"});
+}
+
+} // namespace
