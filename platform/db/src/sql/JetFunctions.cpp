@@ -273,10 +273,6 @@ void jetLike(sqlite3_context* ctx, sqlite3_value* value, sqlite3_value* pattern)
 void jetLikeValueFirst(sqlite3_context* ctx, int, sqlite3_value** argv) {
     jetLike(ctx, argv[0], argv[1]);
 }
-// SQLite's like(pattern, value), which `value LIKE pattern` calls.
-void jetLikePatternFirst(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    jetLike(ctx, argv[1], argv[0]);
-}
 
 /// A count argument of Mid/Left/Right; fails the call (and gives nothing) when it is Null or negative.
 std::optional<std::int64_t> countArgument(sqlite3_context* ctx, sqlite3_value* v, std::int64_t minimum) {
@@ -683,9 +679,9 @@ void registerJetFunctions(sqlite3* connection) {
     }
     // Each like function owns its collator (for [a-z] ranges); the connection closes it.
     // SQLite calls the destructor itself when a registration fails, so it owns the collator at once.
+    // SQLite's own LIKE stays as it is: native statements (the schema's, sqlite_master queries with
+    // `%`) keep its meaning, and translated statements call jet_like.
     registerOne(connection, "jet_like", 2, &jetLikeValueFirst, openCaseInsensitiveCollator().release(),
-                &destroyCollator);
-    registerOne(connection, "like", 2, &jetLikePatternFirst, openCaseInsensitiveCollator().release(),
                 &destroyCollator);
 }
 
