@@ -91,7 +91,8 @@ Operand JetTranslator::comparison() {
                                        t.text == "<=" || t.text == ">=")) {
             const std::string op = next().text;
             const Operand right = concatenation();
-            left = booleanOperand("(" + comparedSql(left) + " " + op + " " + comparedSql(right) + ")");
+            left = booleanOperand("(" + comparedSql(left, right) + " " + op + " " + comparedSql(right, left) +
+                                  ")");
             continue;
         }
         bool negated = false;
@@ -108,8 +109,8 @@ Operand JetTranslator::comparison() {
                 failExpression(ExpressionFault::MissingOperator);
             }
             const Operand high = concatenation();
-            left = booleanOperand("(" + comparedSql(left) + (negated ? " NOT" : "") + " BETWEEN " +
-                                  comparedSql(low) + " AND " + comparedSql(high) + ")");
+            left = booleanOperand("(" + comparedSql(left, low) + (negated ? " NOT" : "") + " BETWEEN " +
+                                  comparedSql(low, left) + " AND " + comparedSql(high, left) + ")");
         } else if (acceptWord("IN")) {
             if (!acceptSymbol("(")) {
                 failExpression(ExpressionFault::MissingOperator);
@@ -120,7 +121,7 @@ Operand JetTranslator::comparison() {
             } else {
                 const bool wasInList = m_inList;
                 while (true) {
-                    list += comparedSql(expression());
+                    list += comparedSql(expression(), left);
                     if (!acceptSymbol(",")) {
                         break;
                     }

@@ -72,8 +72,8 @@ std::string valueSql(const Operand& op) {
     return op.sql;
 }
 
-std::string comparedSql(const Operand& op) {
-    if (op.isTextLiteral) {
+std::string comparedSql(const Operand& op, const Operand& other) {
+    if (op.isTextLiteral && !other.isColumn) {
         return op.sql + " COLLATE JETTEXT";
     }
     return valueSql(op);

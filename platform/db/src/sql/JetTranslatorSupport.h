@@ -15,8 +15,10 @@ namespace platform::db::sql {
 
 /// A value where Jet uses the value of a truth: SQLite's 1 becomes Jet's -1.
 [[nodiscard]] std::string valueSql(const Operand& op);
-/// A side of a comparison: a text literal compares as Jet does, without regard to case.
-[[nodiscard]] std::string comparedSql(const Operand& op);
+/// A side of a comparison with `other`: a text literal compares without regard to case as Jet does.
+/// Against a column the column's own collation decides (JETTEXT on text columns): naming it again
+/// would keep SQLite from using the index of a column of another collation, such as a number.
+[[nodiscard]] std::string comparedSql(const Operand& op, const Operand& other);
 [[nodiscard]] Operand booleanOperand(std::string sql);
 [[nodiscard]] bool isTextLike(StaticType t);
 [[nodiscard]] bool isNumberLike(StaticType t);
