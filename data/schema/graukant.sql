@@ -564,6 +564,7 @@ CREATE INDEX idxEigenschaftswerte_Probenlage ON tabEigenschaftswerte (ID_Probenl
 CREATE INDEX idxEigenschaftswerte_Klassifizierung ON tabEigenschaftswerte (ID_Klassifizierung);
 CREATE INDEX idxEigenschaftswerte_Dauer ON tabEigenschaftswerte (ID_Dauer);
 CREATE INDEX idxEigenschaftswerte_Abkuehlung ON tabEigenschaftswerte (ID_Abkuehlung);
+CREATE INDEX idxEigenschaftsMatrix_Kennung ON tabEigenschaftsMatrix (Id_Eigenschaftskennung);
 CREATE INDEX idxStahlEigenschaftsmatrix_StahlLand ON zuoStahl_Eigenschaftsmatrix (ID_Stahl, Id_Land);
 CREATE INDEX idxStahlEigenschaftsmatrix_Land ON zuoStahl_Eigenschaftsmatrix (Id_Land);
 CREATE INDEX idxStahlEigenschaftsmatrix_NormVariante ON zuoStahl_Eigenschaftsmatrix (ID_NormVariante);

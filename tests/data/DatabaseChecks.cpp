@@ -54,7 +54,34 @@ bool endsWithLanguageSuffix(const std::string& column) {
     return last == 'D' || last == 'F' || last == 'E';
 }
 
+// True when `column` is the rowid of `table` or the first column of one of its indexes.
+bool leadsAnIndex(datatools::SqliteConnection& db, const std::string& table, const std::string& column) {
+    const std::string t = "'" + table + "'";
+    const std::string c = "'" + column + "'";
+    const bool rowid =
+        db.queryInteger("SELECT COUNT(*) FROM pragma_table_info(" + t + ") WHERE pk > 0") == 1 &&
+        db.queryInteger("SELECT COUNT(*) FROM pragma_table_info(" + t + ") WHERE pk = 1 AND name = " + c +
+                        " COLLATE NOCASE AND type = 'INTEGER'") == 1;
+    return rowid || db.queryInteger("SELECT COUNT(*) FROM pragma_index_list(" + t +
+                                    ") l, pragma_index_info(l.name) i WHERE i.seqno = 0 AND i.name = " + c +
+                                    " COLLATE NOCASE") > 0;
+}
+
 } // namespace
+
+std::vector<std::string> unindexedReferences(datatools::SqliteConnection& db,
+                                             const std::vector<Reference>& references) {
+    std::vector<std::string> problems;
+    for (const Reference& r : references) {
+        if (!leadsAnIndex(db, r.table, r.columns[0])) {
+            problems.push_back(r.table + "." + r.columns[0] + ": no index");
+        }
+        if (!leadsAnIndex(db, r.parentTable, r.parentColumns[0])) {
+            problems.push_back(r.parentTable + "." + r.parentColumns[0] + ": no index");
+        }
+    }
+    return problems;
+}
 
 std::vector<std::string> columnNames(datatools::SqliteConnection& db, const std::string& relation) {
     const Statement statement = prepare(db, "SELECT * FROM " + quoted(relation) + " LIMIT 0");

@@ -18,6 +18,11 @@ namespace datachecks {
 [[nodiscard]] std::vector<std::string> unresolvedReferences(datatools::SqliteConnection& db,
                                                             const std::vector<Reference>& references);
 
+/// References whose column, or whose parent column, leads no index (nor is the table's rowid), so
+/// that a join over them would scan the table.
+[[nodiscard]] std::vector<std::string> unindexedReferences(datatools::SqliteConnection& db,
+                                                           const std::vector<Reference>& references);
+
 /// Language columns (suffix _D, _F or _E) that are NULL in some row, with the count of such rows.
 [[nodiscard]] std::vector<std::string> emptyLanguageColumns(datatools::SqliteConnection& db);
 

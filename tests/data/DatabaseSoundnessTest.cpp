@@ -64,6 +64,11 @@ TEST_P(DatabaseSoundness, EveryReferenceResolves) {
     EXPECT_EQ(lines(unresolvedReferences(*m_filter, filterDatabaseReferences())), "");
 }
 
+TEST_P(DatabaseSoundness, EveryReferenceIsIndexedOnBothSides) {
+    EXPECT_EQ(lines(unindexedReferences(*m_main, mainDatabaseReferences())), "");
+    EXPECT_EQ(lines(unindexedReferences(*m_filter, filterDatabaseReferences())), "");
+}
+
 TEST_P(DatabaseSoundness, EveryLanguageColumnIsFilled) {
     EXPECT_EQ(lines(emptyLanguageColumns(*m_main)), "");
     EXPECT_EQ(lines(emptyLanguageColumns(*m_filter)), "");

@@ -111,6 +111,10 @@ TEST_F(DerivedContent, ChecksReportTheFaultsTheyLookFor) {
                   "unresolved",
                   "tabFilterFirma (Id_Stahlbez) -> tabFilterStahlbez (Id_Stahlbez): 1 rows unresolved"}));
 
+    m_main->execute("DROP INDEX idxStahlbezVorkommen_Land");
+    EXPECT_EQ(unindexedReferences(*m_main, mainDatabaseReferences()),
+              std::vector<std::string>{"tabStahlbezVorkommen.Id_Land: no index"});
+
     m_main->execute("DROP VIEW Normliste; CREATE VIEW Normliste AS SELECT Id_Norm FROM tabNormVariante");
     m_main->execute("CREATE VIEW Extra AS SELECT 1 AS One");
     EXPECT_EQ(unexpectedViewColumns(*m_main, mainDatabaseViews()),

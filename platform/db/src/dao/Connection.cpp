@@ -12,6 +12,12 @@ sqlite3* Connection::handle(std::string_view source) const {
 }
 
 void Connection::close() noexcept {
+    // Record sets may still hold statements; resetting them ends their reads, so the file is free for
+    // other connections although SQLite keeps this one until the last statement is finalised.
+    for (sqlite3_stmt* stmt = m_db ? sqlite3_next_stmt(m_db.get(), nullptr) : nullptr; stmt != nullptr;
+         stmt = sqlite3_next_stmt(m_db.get(), stmt)) {
+        sqlite3_reset(stmt);
+    }
     if (m_db && m_transactionDepth > 0) {
         sqlite3_exec(m_db.get(), "ROLLBACK", nullptr, nullptr, nullptr);
     }

@@ -5,6 +5,7 @@
 
 #include "FileLock.h"
 #include "Sqlite.h"
+#include "platform/db/JetStatementCache.h"
 
 #include <optional>
 #include <string>
@@ -26,6 +27,8 @@ public:
     [[nodiscard]] bool readOnly() const { return m_readOnly; }
     [[nodiscard]] bool exclusive() const { return m_exclusive; }
     [[nodiscard]] int& transactionDepth() { return m_transactionDepth; }
+    /// Jet SQL and criteria translated for this database, each text parsed once.
+    [[nodiscard]] JetStatementCache& translations() { return m_translations; }
 
     /// Rolls back an open transaction and closes the file; statements still held by record sets are
     /// finalised by them later (SQLite keeps the connection until then).
@@ -38,6 +41,7 @@ private:
     bool m_readOnly;
     bool m_exclusive;
     int m_transactionDepth = 0;
+    JetStatementCache m_translations;
 };
 
 /// Runs a statement without results natively (not translated); throws the engine's error.

@@ -1,7 +1,6 @@
 #include "CriteriaMatcher.h"
 
 #include "platform/db/JetErrors.h"
-#include "platform/db/JetSql.h"
 
 #include <array>
 #include <cctype>
@@ -189,11 +188,10 @@ std::string bindFieldNames(std::string_view sqliteExpression, const std::vector<
     return out;
 }
 
-CriteriaMatcher::CriteriaMatcher(sqlite3* db, std::string_view jetCriteria,
+CriteriaMatcher::CriteriaMatcher(sqlite3* db, std::string_view sqliteCriteria, std::string_view jetCriteria,
                                  const std::vector<ColumnInfo>& columns)
     : m_db(db) {
-    const std::string translated = translateCriteria(jetCriteria);
-    const std::string sql = "SELECT (" + bindFieldNames(translated, columns) + ")";
+    const std::string sql = "SELECT (" + bindFieldNames(sqliteCriteria, columns) + ")";
     m_stmt = prepareOne(db, sql, recordsetSource, SqlContext::Criteria, jetCriteria);
 }
 

@@ -4,7 +4,6 @@
 #include "TableRecordset.h"
 #include "platform/db/Dao.h"
 #include "platform/db/JetErrors.h"
-#include "platform/db/JetSql.h"
 #include "platform/db/SqliteExtensions.h"
 
 #include <array>
@@ -154,7 +153,7 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
         if (type == RecordsetType::Table) {
             throw jet::makeError(jet::InvalidOperation, source);
         }
-        const std::string sql = translateStatement(text);
+        const std::string sql = m_impl->connection->translations().statement(text);
         StatementPtr stmt = prepareOne(db, sql, source, SqlContext::Statement, text);
         if (sqlite3_column_count(stmt.get()) == 0) {
             throw jet::makeError(jet::InvalidOperation, source);
@@ -183,11 +182,11 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
     if (object->type == "table") {
         sqlite3_stmt* raw = nullptr;
         const std::string withRowid = "SELECT rowid," + all;
-        if (sqlite3_prepare_v2(db, withRowid.c_str(), -1, &raw, nullptr) == SQLITE_OK) {
-            stmt.reset(raw);
+        const int rc = sqlite3_prepare_v2(db, withRowid.c_str(), -1, &raw, nullptr);
+        StatementPtr candidate(raw);
+        if (rc == SQLITE_OK) { // else a table without rowid
+            stmt = std::move(candidate);
             rowidFirst = true;
-        } else {
-            sqlite3_finalize(raw); // a table without rowid
         }
     }
     if (!stmt) {
@@ -200,7 +199,7 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
 void Database::execute(std::string_view statement) {
     sqlite3* db = m_impl->connection->handle(source);
     const std::string_view text = trim(statement);
-    const std::string sql = translateStatement(text);
+    const std::string sql = m_impl->connection->translations().statement(text);
     const StatementPtr stmt = prepareOne(db, sql, source, SqlContext::Statement, text);
     if (sqlite3_column_count(stmt.get()) > 0 && sqlite3_stmt_readonly(stmt.get())) {
         throw jet::makeError(jet::CannotExecuteSelect, source);

@@ -1,5 +1,6 @@
 #include "FileLock.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -13,9 +14,11 @@ std::optional<FileLock> FileLock::tryAcquire(const std::string& path, bool exclu
         return std::nullopt;
     }
     FileLock lock(fd);
-    if (::flock(fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
+    if (::flock(fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
         return std::nullopt;
     }
+    // Any other failure means the file system keeps no such locks: open without one rather than
+    // calling a file in use that is not.
     return lock;
 }
 

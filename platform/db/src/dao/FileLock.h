@@ -11,7 +11,8 @@ namespace platform::db {
 
 class FileLock {
 public:
-    /// No lock when another opener holds a conflicting one (or the file cannot be opened).
+    /// No lock when another opener holds a conflicting one or the file cannot be opened. Where the
+    /// file system does not lock, the result holds the file without a lock.
     [[nodiscard]] static std::optional<FileLock> tryAcquire(const std::string& path, bool exclusive);
 
     FileLock(FileLock&& other) noexcept;

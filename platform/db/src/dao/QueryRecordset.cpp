@@ -210,7 +210,7 @@ void QueryRecordset::find(FindDirection direction, std::string_view criteria) {
     sqlite3* handle = db();
     requireScrollable();
     dropEdit();
-    CriteriaMatcher matcher(handle, criteria, m_columns);
+    CriteriaMatcher matcher(handle, connection()->translations().criteria(criteria), criteria, m_columns);
     std::int64_t start = 0;
     int step = 1;
     switch (direction) {

@@ -1,6 +1,7 @@
 #include "Sqlite.h"
 
 #include "platform/db/JetErrors.h"
+#include "platform/db/SqliteExtensions.h"
 
 #include <algorithm>
 #include <cctype>
@@ -115,6 +116,10 @@ void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext c
         throw jet::makeError(jet::UnrecognizedFormat, source, sqlite3_db_filename(db, "main"));
     }
     if (primary == SQLITE_ERROR) {
+        // A failure the Jet functions reported carries its number in its text.
+        if (const std::int32_t number = jetFunctionErrorNumber(message); number != 0) {
+            throw CallError(number, std::string(source), message);
+        }
         if (std::string table = afterPrefix(message, "no such table: "); !table.empty()) {
             if (const auto dot = table.find('.'); dot != std::string::npos) {
                 table.erase(0, dot + 1);

@@ -8,7 +8,9 @@ std::optional<LikePrefixRange> likePrefixRange(std::string_view pattern) {
     if (prefix.empty()) {
         return std::nullopt;
     }
-    return LikePrefixRange{std::string(prefix), std::string(prefix) + "\xEF\xBF\xBF"};
+    const char first = prefix.front();
+    const bool numeric = (first >= '0' && first <= '9') || first == '-' || first == '+' || first == '.';
+    return LikePrefixRange{std::string(prefix), std::string(prefix) + "\xEF\xBF\xBF", numeric};
 }
 
 } // namespace platform::db::sql

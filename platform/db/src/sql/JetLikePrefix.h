@@ -13,6 +13,9 @@ namespace platform::db::sql {
 struct LikePrefixRange {
     std::string low;
     std::string high;
+    /// The prefix can begin the text of a number (a digit, a sign or a point): a numeric value of the
+    /// column, which sorts before all texts, may then match although it lies outside the range.
+    bool mayMatchNumbers = false;
 };
 
 /// The range of a pattern whose first character is literal; nothing when it starts with a wildcard.

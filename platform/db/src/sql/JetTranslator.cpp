@@ -881,11 +881,17 @@ Operand JetTranslator::likeExpr(const Operand& value, bool negated) {
     if (!range) {
         return booleanOperand(matcher);
     }
-    // The range lets SQLite search the column's index; the matcher then decides within it. Numbers
-    // sort before every text, so `< ''` keeps numeric values of the column for the matcher too.
-    return booleanOperand("(((" + value.sql + " >= " + sqliteTextLiteral(range->low) +
-                          " COLLATE JETTEXT AND " + value.sql + " < " + sqliteTextLiteral(range->high) +
-                          " COLLATE JETTEXT) OR " + value.sql + " < '') AND " + matcher + ")");
+    // The range lets SQLite search the column's index; the matcher then decides within it.
+    const std::string inRange = value.sql + " >= " + sqliteTextLiteral(range->low) + " COLLATE JETTEXT AND " +
+                                value.sql + " < " + sqliteTextLiteral(range->high) + " COLLATE JETTEXT";
+    if (!range->mayMatchNumbers) {
+        return booleanOperand("(" + inRange + " AND " + matcher + ")");
+    }
+    // A number stored in a numeric column sorts before every text, and its text can begin with
+    // these characters: `< ''` keeps such values for the matcher. Told that numbers are rare, the
+    // planner searches both ranges of the index instead of scanning in another order.
+    return booleanOperand("(((" + inRange + ") OR likelihood(" + value.sql + " < '', 0.001)) AND " + matcher +
+                          ")");
 }
 
 Operand JetTranslator::concatenation() {

@@ -132,7 +132,7 @@ TEST_F(Edit, RefusedEdits) {
     EXPECT_EQ(errorOf([&] { forward->deleteCurrent(); }), jet::ReadOnly);
 
     const auto rs =
-        m_db->openRecordset("SELECT id_text, german || '!' AS shout FROM tab_text", RecordsetType::Dynaset);
+        m_db->openRecordset("SELECT id_text, german & '!' AS shout FROM tab_text", RecordsetType::Dynaset);
     rs->edit();
     EXPECT_EQ(errorOf([&] { rs->setField("shout", Variant("x")); }), jet::FieldCannotBeUpdated);
     EXPECT_EQ(errorOf([&] { rs->setField("nosuch", Variant("x")); }), jet::ItemNotFound);

@@ -46,7 +46,7 @@ TEST_F(Execute, FailuresCarryTheEngineNumbers) {
         {"INSERT INTO t VALUES(1, 'again')", jet::DuplicateKey},
         {"INSERT INTO t (id) VALUES(7)", jet::FieldRequired},
         {"DELETE FROM t WHERE id = 1; DELETE FROM t", jet::CharactersAfterEnd},
-        {"", jet::InvalidOperation},
+        {"", jet::InvalidSqlStatement},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(errorOf([&] { m_db->execute(c.statement); }), c.number) << c.statement;

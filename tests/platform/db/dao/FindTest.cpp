@@ -72,7 +72,7 @@ TEST_F(Find, CriteriaNamesFieldsQualifiedOrPlain) {
 TEST_F(Find, BadCriteriaAndUnsupportedKindsFail) {
     const auto rs = m_db->openRecordset("SELECT * FROM tab_controls", RecordsetType::Snapshot);
     EXPECT_EQ(errorOf([&] { rs->findFirst("nosuch = 1"); }), jet::UnknownFieldInExpression);
-    EXPECT_EQ(errorOf([&] { rs->findFirst("n = = 1"); }), jet::SyntaxErrorInExpression);
+    EXPECT_EQ(errorOf([&] { rs->findFirst("n = = 1"); }), jet::SyntaxErrorInCriteria);
     // A field name of the record set cannot be smuggled in as a statement.
     EXPECT_NE(errorOf([&] { rs->findFirst("n = 1) ; DELETE FROM tab_controls; SELECT (1"); }), 0);
     const auto forward = m_db->openRecordset("SELECT * FROM tab_controls", RecordsetType::ForwardOnly);
@@ -85,4 +85,28 @@ TEST_F(Find, FindOnAnEmptySetOnlySetsNoMatch) {
     EXPECT_TRUE(rs->noMatch());
     EXPECT_TRUE(rs->eof());
     EXPECT_TRUE(rs->bof());
+}
+
+TEST_F(Find, StatementsAndCriteriaAreJetSql) {
+    const auto rs = m_db->openRecordset(
+        "SELECT DISTINCTROW [n], [id_form] & '/' & [id_control] AS [key] FROM tab_controls ORDER BY [n];",
+        RecordsetType::Snapshot);
+    rs->findFirst("[key] Like \"FRMB/*\" And n > 2");
+    EXPECT_FALSE(rs->noMatch());
+    EXPECT_EQ(rs->field("key"), Variant("frmB/lbl2"));
+    rs->findFirst("key Like 'frm?/lbl#' And Not n In (1, 2)");
+    EXPECT_EQ(rs->field("n"), Variant(3));
+    const auto top =
+        m_db->openRecordset("SELECT TOP 1 n FROM tab_controls WHERE selfdefine Is Not Null ORDER BY n DESC",
+                            RecordsetType::ForwardOnly);
+    EXPECT_EQ(top->field(0), Variant(5));
+    top->moveNext();
+    EXPECT_TRUE(top->eof());
+    // A failure of a Jet function keeps its number.
+    EXPECT_EQ(errorOf([&] {
+                  const auto bad = m_db->openRecordset("SELECT Mid(id_form, 0, 1) AS m FROM tab_controls",
+                                                       RecordsetType::Snapshot);
+                  static_cast<void>(bad->field(0));
+              }),
+              platform::err::InvalidProcedureCall);
 }

@@ -162,3 +162,18 @@ TEST_F(OpenDatabase, ClosingTheWorkspaceClosesItsDatabases) {
     EXPECT_FALSE(db->isOpen());
     EXPECT_EQ(errorOf([&] { static_cast<void>(open()); }), jet::ObjectInvalid);
 }
+
+TEST_F(OpenDatabase, ClosingEndsTheReadsOfItsRecordSets) {
+    std::string sql = "CREATE TABLE t(id INTEGER);";
+    for (int i = 0; i < 50; ++i) {
+        sql += "INSERT INTO t VALUES(" + std::to_string(i) + ");";
+    }
+    build(sql);
+    const auto reader = open(true);
+    const auto rs = reader->openRecordset("SELECT id FROM t", RecordsetType::Snapshot);
+    rs->moveNext(); // the snapshot reads on as it moves: its statement is still running
+    const auto writer = open(false);
+    reader->close();
+    writer->execute("DELETE FROM t WHERE id < 10");
+    EXPECT_EQ(writer->recordsAffected(), 10);
+}
