@@ -1,6 +1,7 @@
 #include "common/cls_Language.h"
 
 #include "common/Helper.h"
+#include "common/LanguageDatabase.h"
 #include "common/LanguageForm.h"
 #include "common/SystemLanguage.h"
 #include "common/TextSource.h"
@@ -64,6 +65,9 @@ cls_Language::cls_Language(std::unique_ptr<TextSource> source, SystemLanguage sy
         };
     }
 }
+
+cls_Language::cls_Language(platform::db::DBEngine engine)
+    : cls_Language(std::make_unique<LanguageDatabase>(std::move(engine))) {}
 
 cls_Language::~cls_Language() = default;
 

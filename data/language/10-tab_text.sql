@@ -72,7 +72,7 @@ INSERT INTO tab_text (id_text, german, france, english, selfdefine) VALUES
     (76, 'Bitte wählen Sie eine Eigenschaft aus.', 'Veuillez sélectionner une propriété.', 'Please select a property.', NULL),
     (77, 'Treffer gefunden', 'résultats trouvés', 'hits found', NULL),
     (78, 'Keine Analyse vorhanden', 'Aucune analyse disponible', 'No composition available', NULL),
-    (80, 'Ein Doppelklick übernimmt den Werkstoff.', 'Double-cliquez pour reprendre le matériau.', 'Double-click to take over the material.', NULL),
+    (80, 'Ein Doppelklick übernimmt den Werkstoff in die Auswahl.', 'Double-cliquez pour reprendre le matériau dans la sélection.', 'Double-click to add the material to the selection.', NULL),
     (81, 'Toleranz min.', 'Tolérance min.', 'Tolerance min.', NULL),
     (83, 'Siehe unter', 'Voir', 'See', NULL),
     (84, 'Nachfolgedokument', 'Remplacé par', 'Replaced by', NULL),

@@ -90,6 +90,15 @@ TEST(LanguageDatabase, MissingFileIsReportedOnceAndFoundLater) {
     EXPECT_EQ(s.notices.size(), 1U);
 }
 
+TEST(LanguageDatabase, ServiceOfARunReadsTheTextDatabaseInItsFolder) {
+    const LanguageTestDatabase db(rows);
+    cls_Language language(db.engine());
+    language.setDbPath(db.folder());
+    language.setLanguage(Language::French);
+    language.createRecordsetsImmediately();
+    EXPECT_EQ(language.getTextFromDB(TextID::ja), "oui");
+}
+
 TEST(LanguageDatabase, SetFormToDBAddsNewControlsOnly) {
     const LanguageTestDatabase db(rows);
     Service s(db);

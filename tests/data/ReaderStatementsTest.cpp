@@ -1,6 +1,7 @@
 // The statements the program's readers run, in the shape they build them (German columns, ids of
-// the fixture's rows; Jet-only syntax such as TOP and IsNull written the SQLite way), run on the
-// fixture databases: every table and column they name exists, and each finds the fixture's rows.
+// the fixture's rows; Jet-only syntax such as TOP, IsNull, & and Like patterns written the SQLite
+// way, since these run natively and not through the translator), run on the fixture
+// databases: every table and column they name exists, and each finds the fixture's rows.
 
 #include "TestDatabases.h"
 #include "datatools/SqliteConnection.h"

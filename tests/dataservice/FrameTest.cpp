@@ -290,6 +290,23 @@ TEST_F(FrameTest, EveryQueryOnTheFixtureRunsWithoutAnEvent) {
     }
 }
 
+// The statements run on the delivered sample content too (the material list on its filter database).
+TEST(SampleDatabaseTest, EveryQueryRunsOnTheSampleDatabase) {
+    if (!std::filesystem::exists(GK_SAMPLE_GRAUKANT_MDB) || !std::filesystem::exists(GK_SAMPLE_FILTER_MDB)) {
+        GTEST_SKIP() << "the sample databases are not built";
+    }
+    Opener opener;
+    const auto db = opener.open(GK_SAMPLE_GRAUKANT_MDB);
+    const auto filter = opener.open(GK_SAMPLE_FILTER_MDB);
+    for (const auto& query : everyQuery()) {
+        SCOPED_TRACE(std::string(query.modul) + "." + query.procedure);
+        const bool onFilter = std::string_view(query.modul) == "MaterialManager";
+        const auto outcome = query.call(onFilter ? filter : db);
+        EXPECT_TRUE(outcome.events.empty())
+            << (outcome.events.empty() ? "" : outcome.events.front()->Description());
+    }
+}
+
 TEST_F(FrameTest, AnEmptyResultIsAnEmptyRecordSetNotANullOne) {
     InfoManager manager;
     EventLog log(manager);

@@ -198,6 +198,28 @@ private slots:
         QVERIFY(messages.shown.empty());
     }
 
+    void aMouseClickOpensTheEditWindowOnce() {
+        const auto editor = openEditor();
+        frmBigEdit bigEdit(editor.get());
+        editor->setBigEdit(&bigEdit);
+        editor->show();
+        int opened = 0;
+        connect(&bigEdit, &QDialog::finished, &bigEdit, [&opened] { ++opened; });
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, &bigEdit, [&bigEdit] {
+            if (bigEdit.isVisible()) {
+                bigEdit.findChild<QPushButton*>("cmdAbbrechen")->click();
+            }
+        });
+        closer.start(0);
+        QTableWidget& grid = editor->grid();
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualItemRect(grid.item(2, 0)).center());
+        closer.stop();
+        QCOMPARE(opened, 1);
+        QCOMPARE(grid.item(2, 6)->text(), QString("TRUE"));
+        QCOMPARE(grid.currentColumn(), 1);
+    }
+
     void closingClosesTheData() {
         { const auto editor = openEditor(); }
         QCOMPARE(data.closes, 1);

@@ -1,6 +1,7 @@
 #include "QtLanguageForm.h"
 
 #include "../common/TextServiceFakeSource.h"
+#include "LanguageCaptions.h"
 #include "common/cls_Language.h"
 
 #include <QCheckBox>
@@ -19,6 +20,39 @@
 #include <QVBoxLayout>
 
 using orvik::common::test::FakeTextSource;
+
+namespace {
+
+/// A grid of our own with two fixed rows, as the grid stand-in shows itself to the text service.
+class TwoRowGrid : public QWidget, public controls::GridCaptions {
+public:
+    using QWidget::QWidget;
+    [[nodiscard]] int captionRows() const override { return 3; }
+    [[nodiscard]] int captionCols() const override { return 2; }
+    [[nodiscard]] int captionFixedRows() const override { return 2; }
+    [[nodiscard]] QString captionText(int row, int col) const override { return cells[row][col]; }
+    void setCaptionText(int row, int col, const QString& text) override { cells[row][col] = text; }
+    [[nodiscard]] int captionColWidth(int) const override { return 100; }
+    QString cells[3][2] = {{"a", "b"}, {"", "d"}, {"data", "data"}};
+};
+
+/// A list bar with one group of two items.
+class OneGroupBar : public QWidget, public controls::ListBarCaptions {
+public:
+    using QWidget::QWidget;
+    [[nodiscard]] int captionGroupCount() const override { return 1; }
+    [[nodiscard]] int captionGroupIndex(int) const override { return 2; }
+    [[nodiscard]] QString captionGroupText(int) const override { return group; }
+    void setCaptionGroupText(int, const QString& text) override { group = text; }
+    [[nodiscard]] int captionItemCount(int) const override { return 2; }
+    [[nodiscard]] int captionItemIndex(int, int item) const override { return item + 1; }
+    [[nodiscard]] QString captionItemText(int, int item) const override { return items[item]; }
+    void setCaptionItemText(int, int item, const QString& text) override { items[item] = text; }
+    QString group = "Overview";
+    QString items[2] = {"composition", "suppliers"};
+};
+
+} // namespace
 
 namespace {
 
@@ -163,6 +197,30 @@ private slots:
         language->adjustForm(form);
         QCOMPARE(label->text(), QString("Symbol"));
         QCOMPARE(panel->windowTitle(), QString());
+    }
+
+    void gridAndListBarOfOurOwn() {
+        QWidget window;
+        window.setObjectName("frmMain");
+        auto* grid = new TwoRowGrid(&window);
+        grid->setObjectName("grdMechSuchen");
+        auto* bar = new OneGroupBar(&window);
+        bar->setObjectName("SSListBar1");
+        record("frmMain", "grdMechSuchen_Col(1)", "B");
+        record("frmMain", "grdMechSuchen_Col(2000)", "C");
+        record("frmMain", "SSListBar1_Group2", "Übersicht");
+        record("frmMain", "SSListBar1_Group2_ListItem2", "Lieferfirmen");
+
+        controls::QtLanguageForm form(window);
+        language->adjustForm(form);
+        QCOMPARE(grid->cells[0][0], QString("a"));
+        QCOMPARE(grid->cells[0][1], QString("B"));
+        QCOMPARE(grid->cells[1][0], QString("C"));
+        QCOMPARE(grid->cells[1][1], QString("d"));
+        QCOMPARE(grid->cells[2][0], QString("data"));
+        QCOMPARE(bar->group, QString("Übersicht"));
+        QCOMPARE(bar->items[0], QString("composition"));
+        QCOMPARE(bar->items[1], QString("Lieferfirmen"));
     }
 
     void widthsAreInTwips() {

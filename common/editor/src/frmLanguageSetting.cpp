@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <exception>
@@ -83,7 +84,10 @@ frmLanguageSetting::frmLanguageSetting(LanguageEditorData& texts, controls::Mess
     buttons->addWidget(m_cmdAbbrechen);
     layout->addLayout(buttons);
 
-    connect(m_flx, &QTableWidget::cellClicked, this, &frmLanguageSetting::enterCell);
+    // A click or Enter enters a cell; where a single click already activates, once only.
+    if (!m_flx->style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr, m_flx)) {
+        connect(m_flx, &QTableWidget::cellClicked, this, &frmLanguageSetting::enterCell);
+    }
     connect(m_flx, &QTableWidget::cellActivated, this, &frmLanguageSetting::enterCell);
     connect(m_cmdUebernehmen, &QPushButton::clicked, this, [this] { static_cast<void>(save()); });
     connect(m_cmdAbbrechen, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "common/Enums.h"
 #include "common/TextID.h"
 #include "platform/UserNotifier.h"
+#include "platform/db/Dao.h"
 
 #include <cstdint>
 #include <functional>
@@ -34,10 +36,11 @@ public:
     using SettingsDialog = std::function<void(cls_Language&)>;
 
     /// The values of the `Language` property that name a column (the `Language` enumeration).
-    static constexpr std::int32_t German = 0;
-    static constexpr std::int32_t French = 1;
-    static constexpr std::int32_t English = 2;
-    static constexpr std::int32_t UserDefined = 3;
+    static constexpr std::int32_t German = static_cast<std::int32_t>(orvik::common::Language::German);
+    static constexpr std::int32_t French = static_cast<std::int32_t>(orvik::common::Language::French);
+    static constexpr std::int32_t English = static_cast<std::int32_t>(orvik::common::Language::English);
+    static constexpr std::int32_t UserDefined =
+        static_cast<std::int32_t>(orvik::common::Language::UserDefined);
 
     /// The title of the library's messages.
     static constexpr std::string_view LibraryTitle = "OrvikCommonVers5";
@@ -48,6 +51,9 @@ public:
     /// user notifier).
     explicit cls_Language(std::unique_ptr<TextSource> source, SystemLanguage systemLanguage = {},
                           Notify notify = {});
+    /// The service of a run: Language.mdb through the database layer, with the engine whose workgroup
+    /// file the program set at start-up; the user's locale and the platform's notifier.
+    explicit cls_Language(platform::db::DBEngine engine);
     ~cls_Language();
     cls_Language(const cls_Language&) = delete;
     cls_Language& operator=(const cls_Language&) = delete;
@@ -55,6 +61,7 @@ public:
     [[nodiscard]] std::int32_t Language() const { return m_language; }
     /// Stored unchanged; a value that names no column falls back as UserDefined does.
     void setLanguage(std::int32_t language) { m_language = language; }
+    void setLanguage(orvik::common::Language language) { m_language = static_cast<std::int32_t>(language); }
     /// The folder of Language.mdb; a separator is added when missing. Has no effect once the
     /// database is open.
     void setDbPath(const std::string& folder);

@@ -115,11 +115,11 @@ GROUPS = {
             ("Ferritische nichtrostende Stähle", "Aciers inoxydables ferritiques",
              "Ferritic stainless steels"),
             ("Chromstähle mit ferritischem Gefüge und niedrigem Kohlenstoffgehalt; magnetisch, "
-             "nicht härtbar, beständig gegen Spannungsrisskorrosion.",
+             "nicht härtbar, wenig anfällig für Spannungsrisskorrosion.",
              "Aciers au chrome à structure ferritique et faible teneur en carbone ; "
-             "magnétiques, non trempants, résistants à la corrosion sous contrainte.",
+             "magnétiques, non trempants, peu sensibles à la corrosion sous contrainte.",
              "Chromium steels with a ferritic structure and low carbon content; magnetic, not "
-             "hardenable, resistant to stress corrosion cracking.")),
+             "hardenable, little prone to stress corrosion cracking.")),
     "mart": (10110, 4,
              ("Martensitische nichtrostende Stähle", "Aciers inoxydables martensitiques",
               "Martensitic stainless steels"),

@@ -199,12 +199,11 @@ INFO = {
             "Die-casting dies for light alloys, extrusion tooling, forging dies, hot shear "
             "blades, plastic moulds."),
         6: ("Chrom-Molybdän-Vanadium-Warmarbeitsstahl mit hoher Warmfestigkeit, guter "
-            "Zähigkeit und guter Beständigkeit gegen Warmrisse; auch wasserkühlbar.",
+            "Zähigkeit und guter Beständigkeit gegen Warmrisse.",
             "Acier pour travail à chaud au chrome-molybdène-vanadium, de haute résistance à "
-            "chaud, bonne ténacité et bonne tenue à la fissuration thermique ; refroidissement "
-            "à l'eau possible.",
+            "chaud, bonne ténacité et bonne tenue à la fissuration thermique.",
             "Chromium-molybdenum-vanadium hot-work steel with high hot strength, good "
-            "toughness and good resistance to heat checking; can be water cooled."),
+            "toughness and good resistance to heat checking."),
     },
     "1.2842": {
         5: ("Schnitt- und Stanzwerkzeuge, Messzeuge, Lehren, Kunststoffformen, "
@@ -333,11 +332,11 @@ INFO = {
             "Household appliances, sinks, cutlery, interior fittings and decorative parts, "
             "automotive trim."),
         6: ("Ferritischer Chromstahl mit 17 % Chrom; magnetisch, nicht härtbar, gut "
-            "kaltumformbar, unempfindlich gegen Spannungsrisskorrosion.",
+            "kaltumformbar, wenig anfällig für chloridinduzierte Spannungsrisskorrosion.",
             "Acier ferritique à 17 % de chrome ; magnétique, non trempant, bonne aptitude au "
-            "formage à froid, insensible à la corrosion sous contrainte.",
+            "formage à froid, peu sensible à la corrosion sous contrainte en milieu chloruré.",
             "Ferritic chromium steel with 17 % chromium; magnetic, not hardenable, good cold "
-            "formability, insensitive to stress corrosion cracking."),
+            "formability, little prone to chloride stress corrosion cracking."),
     },
     "1.4021": {
         5: ("Pumpen- und Ventilteile, Wellen, Spindeln, Messer und Schneidwaren.",

@@ -256,26 +256,38 @@ void jetPow(sqlite3_context* ctx, int, sqlite3_value** argv) {
     sqlite3_result_double(ctx, std::pow(*a, *b));
 }
 
-void jetLike(sqlite3_context* ctx, sqlite3_value* value, sqlite3_value* pattern) {
+void destroyPattern(void* p) {
+    delete static_cast<JetLikePattern*>(p);
+}
+
+/// jet_like(value, pattern). The compiled pattern is kept with the statement while the pattern
+/// argument stays the same, so a scan compiles it once.
+void jetLike(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    sqlite3_value* value = argv[0];
+    sqlite3_value* pattern = argv[1];
     if (isNull(value) || isNull(pattern)) {
         sqlite3_result_null(ctx);
         return;
     }
-    const auto* collator = static_cast<const UCollator*>(sqlite3_user_data(ctx));
-    const LikeResult r = matchJetLike(textOf(value), textOf(pattern), collator);
-    if (r == LikeResult::BadPattern) {
-        fail(ctx, kInvalidPatternText);
-        return;
+    auto* compiled = static_cast<JetLikePattern*>(sqlite3_get_auxdata(ctx, 1));
+    if (compiled == nullptr) {
+        std::unique_ptr<JetLikePattern> fresh = JetLikePattern::compile(textOf(pattern));
+        if (!fresh) {
+            fail(ctx, kInvalidPatternText);
+            return;
+        }
+        compiled = fresh.get();
+        sqlite3_set_auxdata(ctx, 1, fresh.release(), &destroyPattern); // frees it at once on failure
+        if (sqlite3_get_auxdata(ctx, 1) != compiled) {
+            // Not kept (out of memory): SQLite has already destroyed it; compile for this row only.
+            fresh = JetLikePattern::compile(textOf(pattern));
+            const auto* collator = static_cast<const UCollator*>(sqlite3_user_data(ctx));
+            sqlite3_result_int(ctx, fresh->matches(textOf(value), collator) ? 1 : 0);
+            return;
+        }
     }
-    sqlite3_result_int(ctx, r == LikeResult::Match ? 1 : 0);
-}
-
-void jetLikeValueFirst(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    jetLike(ctx, argv[0], argv[1]);
-}
-// SQLite's like(pattern, value), which `value LIKE pattern` calls.
-void jetLikePatternFirst(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    jetLike(ctx, argv[1], argv[0]);
+    const auto* collator = static_cast<const UCollator*>(sqlite3_user_data(ctx));
+    sqlite3_result_int(ctx, compiled->matches(textOf(value), collator) ? 1 : 0);
 }
 
 /// A count argument of Mid/Left/Right; fails the call (and gives nothing) when it is Null or negative.
@@ -683,9 +695,9 @@ void registerJetFunctions(sqlite3* connection) {
     }
     // Each like function owns its collator (for [a-z] ranges); the connection closes it.
     // SQLite calls the destructor itself when a registration fails, so it owns the collator at once.
-    registerOne(connection, "jet_like", 2, &jetLikeValueFirst, openCaseInsensitiveCollator().release(),
-                &destroyCollator);
-    registerOne(connection, "like", 2, &jetLikePatternFirst, openCaseInsensitiveCollator().release(),
+    // SQLite's own LIKE stays as it is: native statements (the schema's, sqlite_master queries with
+    // `%`) keep its meaning, and translated statements call jet_like.
+    registerOne(connection, "jet_like", 2, &jetLike, openCaseInsensitiveCollator().release(),
                 &destroyCollator);
 }
 

@@ -127,11 +127,23 @@ bool matchesOne(const Element& e, UChar32 c, const UCollator* collator) {
 
 } // namespace
 
-LikeResult matchJetLike(std::string_view text, std::string_view pattern, const UCollator* collator) {
-    std::vector<Element> elements;
-    if (!compilePattern(codePoints(pattern), elements)) {
-        return LikeResult::BadPattern;
+struct JetLikePattern::Elements {
+    std::vector<Element> list;
+};
+
+JetLikePattern::JetLikePattern(std::unique_ptr<Elements> elements) : m_elements(std::move(elements)) {}
+JetLikePattern::~JetLikePattern() = default;
+
+std::unique_ptr<JetLikePattern> JetLikePattern::compile(std::string_view pattern) {
+    auto elements = std::make_unique<Elements>();
+    if (!compilePattern(codePoints(pattern), elements->list)) {
+        return nullptr;
     }
+    return std::unique_ptr<JetLikePattern>(new JetLikePattern(std::move(elements)));
+}
+
+bool JetLikePattern::matches(std::string_view text, const UCollator* collator) const {
+    const std::vector<Element>& elements = m_elements->list;
     const std::vector<UChar32> s = codePoints(text);
     // Greedy matching that returns to the last star on a mismatch: linear in practice, never exponential.
     std::size_t si = 0;
@@ -149,13 +161,21 @@ LikeResult matchJetLike(std::string_view text, std::string_view pattern, const U
             pi = starElement + 1;
             si = ++starText;
         } else {
-            return LikeResult::NoMatch;
+            return false;
         }
     }
     while (pi < elements.size() && elements[pi].kind == Element::Kind::Star) {
         ++pi;
     }
-    return pi == elements.size() ? LikeResult::Match : LikeResult::NoMatch;
+    return pi == elements.size();
+}
+
+LikeResult matchJetLike(std::string_view text, std::string_view pattern, const UCollator* collator) {
+    const std::unique_ptr<JetLikePattern> compiled = JetLikePattern::compile(pattern);
+    if (!compiled) {
+        return LikeResult::BadPattern;
+    }
+    return compiled->matches(text, collator) ? LikeResult::Match : LikeResult::NoMatch;
 }
 
 } // namespace platform::db::sql

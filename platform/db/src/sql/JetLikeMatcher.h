@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string_view>
 
 struct UCollator;
@@ -15,5 +16,22 @@ enum class LikeResult { NoMatch, Match, BadPattern };
 /// compare by `collator` (case-insensitive), so `[a-z]` takes `ä` as Jet does. Texts are UTF-8.
 [[nodiscard]] LikeResult matchJetLike(std::string_view text, std::string_view pattern,
                                       const UCollator* collator);
+
+/// A Like pattern compiled once, to match many texts (a statement's pattern over every row).
+class JetLikePattern {
+public:
+    /// Nothing for a pattern with an unclosed `[`.
+    [[nodiscard]] static std::unique_ptr<JetLikePattern> compile(std::string_view pattern);
+    ~JetLikePattern();
+    JetLikePattern(const JetLikePattern&) = delete;
+    JetLikePattern& operator=(const JetLikePattern&) = delete;
+
+    [[nodiscard]] bool matches(std::string_view text, const UCollator* collator) const;
+
+private:
+    struct Elements;
+    explicit JetLikePattern(std::unique_ptr<Elements> elements);
+    std::unique_ptr<Elements> m_elements;
+};
 
 } // namespace platform::db::sql

@@ -40,3 +40,17 @@ TEST(JetCollation, IgnoresCaseKeepsAccentsAndSortsUmlautsWithTheirBase) {
     EXPECT_EQ(column(db.get(), "SELECT n FROM t ORDER BY n"),
               (std::vector<std::string>{"apfel", "Äpfel", "oel", "Ol", "Öl", "zinc"}));
 }
+
+TEST(JetExtensions, LeaveSqliteLikeToNativeStatements) {
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(":memory:", &raw), SQLITE_OK);
+    std::unique_ptr<sqlite3, Closer> db(raw);
+    platform::db::registerJetExtensions(db.get());
+    // Native SQL such as a look at sqlite_master keeps `%` and `_`; Jet's Like is jet_like.
+    EXPECT_EQ(column(db.get(),
+                     "SELECT ('sqlite_sequence' LIKE 'sqlite%') || ('a*' LIKE 'a%') || ('ABC' LIKE 'a*')"),
+              std::vector<std::string>{"110"});
+    EXPECT_EQ(
+        column(db.get(), "SELECT jet_like('ABC', 'a*') || jet_like('a%', 'a%') || jet_like('ab', 'a%')"),
+        std::vector<std::string>{"110"});
+}

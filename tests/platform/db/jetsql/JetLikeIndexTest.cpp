@@ -60,6 +60,20 @@ TEST_F(JetLikeIndex, PrefixPatternSearchesTheIndex) {
     EXPECT_TRUE(searchesIndex) << sql << "\n" << testing::PrintToString(plan);
 }
 
+TEST_F(JetLikeIndex, ComparisonWithATextLiteralKeepsTheIndexOfAnyColumn) {
+    for (const char* jet :
+         {"SELECT id FROM d WHERE num = '12'", "SELECT id FROM d WHERE SuchBezeichnung = 'x5crni'"}) {
+        const std::string sql = platform::db::translateStatement(jet);
+        const std::vector<std::string> plan = sqlitetest::queryPlan(db.get(), sql);
+        ASSERT_FALSE(plan.empty());
+        EXPECT_EQ(plan.front().find("SEARCH d USING"), 0U) << sql << "\n" << testing::PrintToString(plan);
+    }
+    EXPECT_EQ(
+        sqlitetest::run(db.get(), platform::db::translateStatement("SELECT num FROM d WHERE num = '12'"))
+            .rows,
+        std::vector<std::string>{"12"});
+}
+
 TEST_F(JetLikeIndex, PatternWithoutLiteralPrefixUsesTheMatcherOnly) {
     for (const char* jet : {"SELECT id FROM d WHERE SuchBezeichnung Like '*x5'",
                             "SELECT id FROM d WHERE SuchBezeichnung Like SuchBezeichnung",

@@ -9,8 +9,9 @@ namespace platform::db {
 
 /// Registers on one connection what the Jet dialect needs of SQLite: the case-insensitive,
 /// accent-sensitive text collation `JETTEXT` that the schemas declare on their text columns, and the
-/// functions that translated statements call (jet_like, jet_concat, jet_add, jet_mid, ...; SQLite's
-/// own like() becomes Jet's matcher too). Call it on every connection before running translated SQL.
+/// functions that translated statements call (jet_like, jet_concat, jet_add, jet_mid, ...). SQLite's
+/// own LIKE keeps its meaning for native statements; Jet's Like is jet_like(value, pattern).
+/// Call it on every connection before running translated SQL.
 /// Throws CallError when SQLite refuses a registration.
 void registerJetExtensions(sqlite3* connection);
 

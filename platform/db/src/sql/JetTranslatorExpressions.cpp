@@ -1,0 +1,482 @@
+// The expression half of JetTranslator: one function per level of Jet's operator precedence.
+
+#include "JetDateLiteral.h"
+#include "JetLikePrefix.h"
+#include "JetSyntaxErrors.h"
+#include "JetTranslator.h"
+#include "JetTranslatorSupport.h"
+
+#include <optional>
+
+namespace platform::db::sql {
+
+using Kind = JetToken::Kind;
+
+// ---------------------------------------------------------------------------------------------
+// Expressions
+
+Operand JetTranslator::condition() {
+    m_exprStart = m_pos;
+    if (atClauseEnd()) {
+        failExpression(ExpressionFault::MissingOperator);
+    }
+    Operand c = expression();
+    checkExpressionEnd();
+    return c;
+}
+
+Operand JetTranslator::expression() {
+    return impExpr();
+}
+
+Operand JetTranslator::impExpr() {
+    Operand left = eqvExpr();
+    while (acceptWord("IMP")) {
+        const Operand right = eqvExpr();
+        left = booleanOperand("((NOT (" + left.sql + ")) OR (" + right.sql + "))");
+    }
+    return left;
+}
+
+Operand JetTranslator::eqvExpr() {
+    Operand left = xorExpr();
+    while (acceptWord("EQV")) {
+        const Operand right = xorExpr();
+        left = booleanOperand("((" + left.sql + ") IS NOT 0) = ((" + right.sql + ") IS NOT 0)");
+        left.sql = "(" + left.sql + ")";
+    }
+    return left;
+}
+
+Operand JetTranslator::xorExpr() {
+    Operand left = orExpr();
+    while (acceptWord("XOR")) {
+        const Operand right = orExpr();
+        left = booleanOperand("(((" + left.sql + ") <> 0) <> ((" + right.sql + ") <> 0))");
+    }
+    return left;
+}
+
+Operand JetTranslator::orExpr() {
+    Operand left = andExpr();
+    while (acceptWord("OR")) {
+        const Operand right = andExpr();
+        left = booleanOperand("(" + left.sql + " OR " + right.sql + ")");
+    }
+    return left;
+}
+
+Operand JetTranslator::andExpr() {
+    Operand left = notExpr();
+    while (acceptWord("AND")) {
+        const Operand right = notExpr();
+        left = booleanOperand("(" + left.sql + " AND " + right.sql + ")");
+    }
+    return left;
+}
+
+Operand JetTranslator::notExpr() {
+    if (acceptWord("NOT")) {
+        const Operand inner = notExpr();
+        return booleanOperand("(NOT " + inner.sql + ")");
+    }
+    return comparison();
+}
+
+Operand JetTranslator::comparison() {
+    Operand left = concatenation();
+    while (true) {
+        const JetToken& t = peek();
+        if (t.kind == Kind::Symbol && (t.text == "=" || t.text == "<>" || t.text == "<" || t.text == ">" ||
+                                       t.text == "<=" || t.text == ">=")) {
+            const std::string op = next().text;
+            const Operand right = concatenation();
+            left = booleanOperand("(" + comparedSql(left, right) + " " + op + " " + comparedSql(right, left) +
+                                  ")");
+            continue;
+        }
+        bool negated = false;
+        if (t.isWord("NOT") &&
+            (peek(1).isWord("LIKE") || peek(1).isWord("BETWEEN") || peek(1).isWord("IN"))) {
+            next();
+            negated = true;
+        }
+        if (acceptWord("LIKE")) {
+            left = likeExpr(left, negated);
+        } else if (acceptWord("BETWEEN")) {
+            const Operand low = concatenation();
+            if (!acceptWord("AND")) {
+                failExpression(ExpressionFault::MissingOperator);
+            }
+            const Operand high = concatenation();
+            left = booleanOperand("(" + comparedSql(left, low) + (negated ? " NOT" : "") + " BETWEEN " +
+                                  comparedSql(low, left) + " AND " + comparedSql(high, left) + ")");
+        } else if (acceptWord("IN")) {
+            if (!acceptSymbol("(")) {
+                failExpression(ExpressionFault::MissingOperator);
+            }
+            std::string list;
+            if (peek().isWord("SELECT")) {
+                list = selectStatement();
+            } else {
+                const bool wasInList = m_inList;
+                while (true) {
+                    list += comparedSql(expression(), left);
+                    if (!acceptSymbol(",")) {
+                        break;
+                    }
+                    list += ", ";
+                }
+                m_inList = wasInList;
+            }
+            expectSymbol(")");
+            left = booleanOperand("(" + valueSql(left) + (negated ? " NOT IN (" : " IN (") + list + "))");
+        } else if (!negated && acceptWord("IS")) {
+            const bool isNot = acceptWord("NOT");
+            if (!acceptWord("NULL")) {
+                failExpression(ExpressionFault::MissingOperator);
+            }
+            left = booleanOperand("(" + valueSql(left) + (isNot ? " IS NOT NULL)" : " IS NULL)"));
+        } else {
+            return left;
+        }
+    }
+}
+
+Operand JetTranslator::likeExpr(const Operand& value, bool negated) {
+    const Operand pattern = concatenation();
+    const std::string matcher = "jet_like(" + valueSql(value) + ", " + valueSql(pattern) + ")";
+    if (negated) {
+        return booleanOperand("(NOT " + matcher + ")");
+    }
+    if (!pattern.isTextLiteral || !value.isColumn) {
+        return booleanOperand(matcher);
+    }
+    const std::optional<LikePrefixRange> range = likePrefixRange(pattern.literal);
+    if (!range) {
+        return booleanOperand(matcher);
+    }
+    // The range lets SQLite search the column's index; the matcher then decides within it.
+    const std::string inRange = value.sql + " >= " + sqliteTextLiteral(range->low) + " COLLATE JETTEXT AND " +
+                                value.sql + " < " + sqliteTextLiteral(range->high) + " COLLATE JETTEXT";
+    if (!range->mayMatchNumbers) {
+        return booleanOperand("(" + inRange + " AND " + matcher + ")");
+    }
+    // A number stored in a numeric column sorts before every text, and its text can begin with
+    // these characters: `< ''` keeps such values for the matcher. Told that numbers are rare, the
+    // planner searches both ranges of the index instead of scanning in another order.
+    return booleanOperand("(((" + inRange + ") OR likelihood(" + value.sql + " < '', 0.001)) AND " + matcher +
+                          ")");
+}
+
+Operand JetTranslator::concatenation() {
+    Operand left = additive();
+    if (!peek().isSymbol("&")) {
+        return left;
+    }
+    Operand r;
+    r.type = StaticType::Text;
+    r.concatParts.push_back(valueSql(left));
+    while (acceptSymbol("&")) {
+        const Operand right = additive();
+        r.concatParts.push_back(valueSql(right));
+    }
+    std::string args;
+    for (const std::string& part : r.concatParts) {
+        args += (args.empty() ? "" : ", ") + part;
+    }
+    r.sql = "(jet_concat(" + args + ") COLLATE JETTEXT)";
+    return r;
+}
+
+Operand JetTranslator::additive() {
+    Operand left = modulo();
+    while (peek().isSymbol("+") || peek().isSymbol("-")) {
+        const bool plus = next().text == "+";
+        const Operand right = modulo();
+        Operand r;
+        if (!plus) {
+            r.sql = "(" + valueSql(left) + " - " + valueSql(right) + ")";
+            r.type = StaticType::Number;
+        } else if (isNumberLike(left.type) && isNumberLike(right.type)) {
+            r.sql = "(" + valueSql(left) + " + " + valueSql(right) + ")";
+            r.type = StaticType::Number;
+        } else if (isTextLike(left.type) && isTextLike(right.type)) {
+            // Text + text concatenates and is Null when a side is Null, as SQLite's || is.
+            r.sql = "((" + left.sql + " || " + right.sql + ") COLLATE JETTEXT)";
+            r.type = StaticType::Text;
+        } else {
+            // Decided per row: numbers add, texts concatenate, Null wins.
+            r.sql = "jet_add(" + valueSql(left) + ", " + valueSql(right) + ")";
+        }
+        left = std::move(r);
+    }
+    return left;
+}
+
+Operand JetTranslator::modulo() {
+    Operand left = integerDivision();
+    while (acceptWord("MOD")) {
+        const Operand right = integerDivision();
+        Operand r;
+        r.sql = "jet_mod(" + valueSql(left) + ", " + valueSql(right) + ")";
+        r.type = StaticType::Number;
+        left = std::move(r);
+    }
+    return left;
+}
+
+Operand JetTranslator::integerDivision() {
+    Operand left = multiplicative();
+    while (acceptSymbol("\\")) {
+        const Operand right = multiplicative();
+        Operand r;
+        r.sql = "jet_intdiv(" + valueSql(left) + ", " + valueSql(right) + ")";
+        r.type = StaticType::Number;
+        left = std::move(r);
+    }
+    return left;
+}
+
+Operand JetTranslator::multiplicative() {
+    Operand left = unary();
+    while (peek().isSymbol("*") || peek().isSymbol("/")) {
+        const bool times = next().text == "*";
+        const Operand right = unary();
+        Operand r;
+        // Jet's / always divides as floating point.
+        r.sql = times ? "(" + valueSql(left) + " * " + valueSql(right) + ")"
+                      : "(CAST(" + valueSql(left) + " AS REAL) / " + valueSql(right) + ")";
+        r.type = StaticType::Number;
+        left = std::move(r);
+    }
+    return left;
+}
+
+Operand JetTranslator::unary() {
+    if (acceptSymbol("-")) {
+        Operand inner = unary();
+        if (inner.isNumberLiteral && inner.sql.front() != '-') {
+            inner.sql = "-" + inner.sql;
+            return inner;
+        }
+        Operand r;
+        r.sql = "(-(" + valueSql(inner) + "))";
+        r.type = StaticType::Number;
+        return r;
+    }
+    if (acceptSymbol("+")) {
+        return unary();
+    }
+    return power();
+}
+
+Operand JetTranslator::power() {
+    Operand left = primary();
+    while (acceptSymbol("^")) {
+        Operand right;
+        if (acceptSymbol("-")) {
+            const Operand inner = primary();
+            right.sql = inner.isNumberLiteral ? "-" + inner.sql : "(-(" + valueSql(inner) + "))";
+        } else {
+            right = primary();
+        }
+        Operand r;
+        r.sql = "jet_pow(" + valueSql(left) + ", " + valueSql(right) + ")";
+        r.type = StaticType::Number;
+        left = std::move(r);
+    }
+    return left;
+}
+
+Operand JetTranslator::primary() {
+    const JetToken& t = peek();
+    Operand r;
+    switch (t.kind) {
+    case Kind::Number:
+        r.sql = next().text;
+        r.type = StaticType::Number;
+        r.isNumberLiteral = true;
+        return r;
+    case Kind::Text:
+        r.literal = next().text;
+        r.sql = sqliteTextLiteral(r.literal);
+        r.type = StaticType::Text;
+        r.isTextLiteral = true;
+        return r;
+    case Kind::Date: {
+        const std::optional<std::string> iso = isoFromJetDate(t.text);
+        if (!iso) {
+            failExpression(ExpressionFault::DateSyntax);
+        }
+        next();
+        r.sql = sqliteTextLiteral(*iso);
+        r.type = StaticType::Text;
+        return r;
+    }
+    case Kind::Word:
+        if (acceptWord("TRUE")) {
+            r.sql = "-1";
+            r.type = StaticType::Number;
+            return r;
+        }
+        if (acceptWord("FALSE")) {
+            r.sql = "0";
+            r.type = StaticType::Number;
+            return r;
+        }
+        if (acceptWord("NULL")) {
+            r.sql = "NULL";
+            r.type = StaticType::Null;
+            return r;
+        }
+        if (t.isWord("EXISTS") && peek(1).isSymbol("(")) {
+            next();
+            return booleanOperand("EXISTS " + subquery().sql);
+        }
+        if (isReserved(t)) {
+            failExpression(ExpressionFault::MissingOperator);
+        }
+        return nameOrCall();
+    case Kind::BracketName:
+        return nameOrCall();
+    case Kind::Symbol:
+        if (t.isSymbol("(")) {
+            if (peek(1).isWord("SELECT")) {
+                return subquery();
+            }
+            next();
+            const bool wasInList = m_inList;
+            Operand inner = expression();
+            m_inList = wasInList;
+            expectSymbol(")");
+            inner.sql = "(" + inner.sql + ")";
+            inner.isColumn = false;
+            inner.isTextLiteral = false;
+            return inner;
+        }
+        if (t.isSymbol(")")) {
+            failExpression(ExpressionFault::ExtraParenthesis);
+        }
+        if (t.isSymbol(",")) {
+            failExpression(ExpressionFault::Comma);
+        }
+        failExpression(ExpressionFault::MissingOperator);
+    case Kind::Invalid:
+        failExpression(static_cast<ExpressionFault>(t.fault));
+    case Kind::End:
+        failExpression(ExpressionFault::MissingOperator);
+    }
+    failExpression(ExpressionFault::MissingOperator);
+}
+
+Operand JetTranslator::subquery() {
+    expectSymbol("(");
+    Operand r;
+    const std::size_t exprStart = m_exprStart;
+    const bool wasInList = m_inList;
+    const int counter = m_exprCounter;
+    m_exprCounter = 0;
+    r.sql = "(" + selectStatement() + ")";
+    m_exprCounter = counter;
+    m_inList = wasInList;
+    m_exprStart = exprStart;
+    expectSymbol(")");
+    return r;
+}
+
+Operand JetTranslator::nameOrCall() {
+    const JetToken& first = next();
+    if (first.kind == Kind::Word && peek().isSymbol("(")) {
+        return functionCall(first.text);
+    }
+    Operand r;
+    r.sql = nameText(first);
+    r.isColumn = true;
+    while (peek().isSymbol(".") || peek().isSymbol("!")) {
+        next();
+        if (peek().isSymbol("*")) {
+            next();
+            r.sql += ".*";
+            r.isColumn = false;
+            return r;
+        }
+        if (!peek().isName()) {
+            failExpression(ExpressionFault::MissingOperator);
+        }
+        // After a point every word is a name, keywords such as `order` included.
+        r.sql += "." + nameText(next());
+    }
+    return r;
+}
+
+Operand JetTranslator::functionCall(const std::string& name) {
+    expectSymbol("(");
+    const bool wasInList = m_inList;
+    std::vector<Operand> args;
+    bool star = false;
+    if (!peek().isSymbol(")")) {
+        while (true) {
+            if (peek().isSymbol("*") && peek(1).isSymbol(")")) {
+                next();
+                star = true;
+                break;
+            }
+            args.push_back(expression());
+            if (!acceptSymbol(",")) {
+                break;
+            }
+        }
+    }
+    m_inList = wasInList;
+    expectSymbol(")");
+    const int count = static_cast<int>(args.size()) + (star ? 1 : 0);
+
+    if (equalsIgnoringCase(name, "IIf")) {
+        if (count != 3 || star) {
+            failExpression(ExpressionFault::MissingOperator);
+        }
+        Operand r;
+        r.sql = "(CASE WHEN " + args[0].sql + " THEN " + valueSql(args[1]) + " ELSE " + valueSql(args[2]) +
+                " END)";
+        r.type =
+            (isTextLike(args[1].type) && isTextLike(args[2].type)) ? StaticType::Text : StaticType::Unknown;
+        return r;
+    }
+    if (equalsIgnoringCase(name, "Nz")) {
+        if (count < 1 || count > 2 || star) {
+            failExpression(ExpressionFault::MissingOperator);
+        }
+        // In a query Nz without a replacement gives the zero-length text.
+        Operand r;
+        r.sql = "COALESCE(" + valueSql(args[0]) + ", " +
+                (count == 2 ? valueSql(args[1]) : std::string("''")) + ")";
+        return r;
+    }
+    if (equalsIgnoringCase(name, "IsNull")) {
+        if (count != 1 || star) {
+            failExpression(ExpressionFault::MissingOperator);
+        }
+        return booleanOperand("(" + valueSql(args[0]) + " IS NULL)");
+    }
+    const FunctionInfo* f = findFunction(name);
+    if (f == nullptr) {
+        throwUndefinedFunction(name);
+    }
+    if (count < f->minArgs || count > f->maxArgs || (star && f->sqlName != "count")) {
+        failExpression(ExpressionFault::MissingOperator);
+    }
+    Operand r;
+    r.type = f->result;
+    r.sql = std::string(f->sqlName) + "(";
+    if (star) {
+        r.sql += "*";
+    }
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        r.sql += (i == 0 ? "" : ", ") + valueSql(args[i]);
+    }
+    r.sql += ")";
+    return r;
+}
+
+} // namespace platform::db::sql
