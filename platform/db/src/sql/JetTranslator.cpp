@@ -272,7 +272,8 @@ std::string JetTranslator::selectList() {
                     failClause(jeterr::SelectSyntax);
                 }
                 sql += " AS " + quoteIdentifier(next().text);
-            } else if (!item.isColumn && item.sql.find(".*") == std::string::npos) {
+            } else if ((!item.isColumn || item.sql.front() == '(') &&
+                       item.sql.find(".*") == std::string::npos) {
                 // Jet names an unnamed computed column Expr1000, Expr1001, ...
                 sql += " AS Expr" + std::to_string(1000 + m_exprCounter);
                 ++m_exprCounter;

@@ -350,8 +350,8 @@ Operand JetTranslator::primary() {
             Operand inner = expression();
             m_inList = wasInList;
             expectSymbol(")");
+            // A bracketed column is still the column to SQLite: its collation and index stay.
             inner.sql = "(" + inner.sql + ")";
-            inner.isColumn = false;
             inner.isTextLiteral = false;
             return inner;
         }
