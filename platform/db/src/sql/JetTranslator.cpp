@@ -162,7 +162,6 @@ std::string JetTranslator::selectStatement() {
     bool hasOrderBy = false;
     std::string limit;
     std::string sql = selectCore(hasOrderBy, limit);
-    bool compound = false;
     while (peek().isWord("UNION")) {
         if (hasOrderBy) {
             failClause(jeterr::UnionSyntax);
@@ -183,9 +182,7 @@ std::string JetTranslator::selectStatement() {
         }
         sql += all ? " UNION ALL " : " UNION ";
         sql += part;
-        compound = true;
     }
-    (void)compound;
     if (!limit.empty()) {
         sql += " LIMIT " + limit;
     }
