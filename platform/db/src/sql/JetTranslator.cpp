@@ -14,6 +14,18 @@ using Kind = JetToken::Kind;
 JetTranslator::JetTranslator(std::string_view source, bool bareExpression)
     : m_source(source), m_bare(bareExpression), m_tokens(tokenizeJet(source)) {}
 
+JetTranslator::NestingGuard::NestingGuard(JetTranslator& owner) : m_owner(owner) {
+    // A bound on the nesting keeps a pathological text from exhausting the stack.
+    if (m_owner.m_nesting >= kMaxNesting) {
+        m_owner.failClause(jeterr::TooComplex);
+    }
+    ++m_owner.m_nesting;
+}
+
+JetTranslator::NestingGuard::~NestingGuard() {
+    --m_owner.m_nesting;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Tokens
 
@@ -350,6 +362,7 @@ std::unique_ptr<FromNode> JetTranslator::tableReference() {
             return node;
         }
         next();
+        const NestingGuard guard(*this);
         std::unique_ptr<FromNode> inner = fromItem();
         if (!acceptSymbol(")")) {
             failClause(jeterr::JoinSyntax);
