@@ -326,7 +326,10 @@ void jetMid(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     }
     const std::string s = textOf(argv[0]);
     const std::size_t from = byteOffset(s, static_cast<std::size_t>(*start - 1));
-    const std::size_t to = length ? byteOffset(s, static_cast<std::size_t>(*start - 1 + *length)) : s.size();
+    // Both counts are at most about 9.2E18, so their sum cannot overflow unsigned 64 bits.
+    const std::size_t to =
+        length ? byteOffset(s, static_cast<std::size_t>(*start - 1) + static_cast<std::size_t>(*length))
+               : s.size();
     resultText(ctx, s.substr(from, to - from));
 }
 
@@ -573,6 +576,9 @@ std::string formatNumber(double value, std::string mask) {
     // Format rounds half away from zero, unlike CLng.
     const double scale = std::pow(10.0, static_cast<double>(fractionPlaces));
     const double rounded = std::round(std::fabs(value) * scale);
+    if (!(rounded < 1e18)) {
+        return doubleText(value); // beyond what a digit mask can spell out exactly (or not a number)
+    }
     const bool negative = value < 0 && rounded != 0;
     std::string digits = std::to_string(static_cast<unsigned long long>(rounded));
     if (digits.size() <= fractionPlaces) {
