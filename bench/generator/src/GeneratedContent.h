@@ -105,7 +105,8 @@ struct Texts {
 };
 inline Texts texts(const std::string& german, const std::string& french, const std::string& english,
                    Id number) {
-    const std::string n = " " + std::to_string(number);
+    std::string n = " ";
+    n += std::to_string(number);
     return {german + n, french + n, english + n};
 }
 

@@ -18,7 +18,7 @@ void VocabularyWriter::writeCountriesAndGroups() {
     PreparedInsert land(m_db, "tabLand", "ID_Land, Landeskuerzel, Land_D, Land_F, Land_E, EuLand, Filter");
     for (const Country& c : countries) {
         const Texts name = texts("Land", "Pays", "Country", c.id);
-        land.row(c.id, "L" + padded(c.id, 2), name.d, name.f, name.e, c.european ? -1 : 0,
+        land.row(c.id, std::string("L").append(padded(c.id, 2)), name.d, name.f, name.e, c.european ? -1 : 0,
                  c.offered ? -1 : 0);
     }
     PreparedInsert group(
@@ -168,7 +168,8 @@ void VocabularyWriter::writePropertyVocabulary() {
     for (Id p = 1; p <= propertyCount; ++p) {
         const Texts t = texts("Eigenschaft", "Propriété", "Property", p);
         property.row(p, 1 + (p - 1) % 5, 100 + p, p % 6 == 0 ? 0 : -1, t.d, t.f, t.e,
-                     p % 4 == 0 ? OptionalText{} : OptionalText("MPa"), "R" + std::to_string(p),
+                     p % 4 == 0 ? OptionalText{} : OptionalText("MPa"),
+                     std::string("R").append(std::to_string(p)),
                      p % 3 == 0 ? OptionalId{} : OptionalId(p % 2 == 0 ? 1 : -1), OptionalId{});
     }
     struct Vocabulary {

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cctype>
+#include <cerrno>
+#include <cstdlib>
 #include <optional>
 
 namespace platform::db {
@@ -186,6 +188,129 @@ std::string bindFieldNames(std::string_view sqliteExpression, const std::vector<
         i = last;
     }
     return out;
+}
+
+namespace {
+
+std::optional<Variant> numberLiteral(std::string_view text, bool negative) {
+    std::string digits(text);
+    if (negative) {
+        digits.insert(digits.begin(), '-');
+    }
+    if (digits.find_first_of(".eE") == std::string::npos) {
+        errno = 0;
+        char* end = nullptr;
+        const long long value = std::strtoll(digits.c_str(), &end, 10);
+        if (errno != 0 || end != digits.c_str() + digits.size()) {
+            return std::nullopt;
+        }
+        return Variant(static_cast<std::int64_t>(value));
+    }
+    char* end = nullptr;
+    const double value = std::strtod(digits.c_str(), &end);
+    if (end != digits.c_str() + digits.size()) {
+        return std::nullopt;
+    }
+    return Variant(value);
+}
+
+std::string textLiteral(std::string_view quoted) {
+    std::string out;
+    for (std::size_t i = 1; i + 1 < quoted.size(); ++i) {
+        out += quoted[i];
+        if (quoted[i] == '\'' && quoted[i + 1] == '\'') {
+            ++i;
+        }
+    }
+    return out;
+}
+
+// Reads a literal at tokens[i...]; advances i past it.
+std::optional<Variant> literalAt(const std::vector<Token>& tokens, std::size_t& i) {
+    if (i < tokens.size() && tokens[i].kind == TokenKind::Text) {
+        std::string text = textLiteral(tokens[i].text);
+        ++i;
+        if (i + 1 < tokens.size() && equalsNoCase(tokens[i].text, "COLLATE") &&
+            equalsNoCase(tokens[i + 1].text, "JETTEXT")) {
+            i += 2;
+        }
+        return Variant(std::move(text));
+    }
+    const bool negative = i < tokens.size() && tokens[i].text == "-";
+    const std::size_t at = negative ? i + 1 : i;
+    if (at < tokens.size() && tokens[at].kind == TokenKind::Number) {
+        i = at + 1;
+        return numberLiteral(tokens[at].text, negative);
+    }
+    return std::nullopt;
+}
+
+// Reads a field name (optionally qualified) at tokens[i...]; advances i past it.
+std::optional<std::size_t> fieldAt(const std::vector<Token>& tokens, std::size_t& i,
+                                   const std::vector<ColumnInfo>& columns) {
+    if (i >= tokens.size() || !isName(tokens[i]) ||
+        (tokens[i].kind == TokenKind::Name && isKeyword(tokens[i].text))) {
+        return std::nullopt;
+    }
+    std::string table;
+    std::string name = unquote(tokens[i]);
+    ++i;
+    if (i + 1 < tokens.size() && tokens[i].text == "." && isName(tokens[i + 1])) {
+        table = name;
+        name = unquote(tokens[i + 1]);
+        i += 2;
+    }
+    const int column = findColumn(columns, table, name);
+    if (column < 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(column);
+}
+
+} // namespace
+
+std::optional<std::vector<EqualityTerm>> parseEqualities(std::string_view sqliteExpression,
+                                                         const std::vector<ColumnInfo>& columns) {
+    // Without OR and NOT, parentheses around AND-joined terms change nothing: drop them.
+    std::vector<Token> tokens;
+    for (const Token& t : tokenize(sqliteExpression)) {
+        if (t.kind != TokenKind::Space && t.text != "(" && t.text != ")") {
+            tokens.push_back(t);
+        }
+    }
+    std::vector<EqualityTerm> terms;
+    std::size_t i = 0;
+    while (true) {
+        std::size_t start = i;
+        std::optional<std::size_t> column = fieldAt(tokens, i, columns);
+        std::optional<Variant> literal;
+        if (column) {
+            if (i >= tokens.size() || tokens[i].text != "=") {
+                return std::nullopt;
+            }
+            ++i;
+            literal = literalAt(tokens, i);
+        } else {
+            i = start;
+            literal = literalAt(tokens, i);
+            if (!literal || i >= tokens.size() || tokens[i].text != "=") {
+                return std::nullopt;
+            }
+            ++i;
+            column = fieldAt(tokens, i, columns);
+        }
+        if (!column || !literal || columns[*column].kind != ValueKind::Plain) {
+            return std::nullopt;
+        }
+        terms.push_back({*column, std::move(*literal)});
+        if (i == tokens.size()) {
+            return terms;
+        }
+        if (!equalsNoCase(tokens[i].text, "AND")) {
+            return std::nullopt;
+        }
+        ++i;
+    }
 }
 
 CriteriaMatcher::CriteriaMatcher(sqlite3* db, std::string_view sqliteCriteria, std::string_view jetCriteria,

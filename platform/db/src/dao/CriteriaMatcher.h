@@ -6,6 +6,7 @@
 
 #include "RecordsetImpl.h"
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -24,6 +25,17 @@ private:
     StatementPtr m_stmt;
     sqlite3* m_db;
 };
+
+/// One `field = literal` term of a criteria.
+struct EqualityTerm {
+    std::size_t column;
+    Variant literal; // an integer, a double or a text
+};
+
+/// The terms when the translated criteria is nothing but `field = literal` terms joined by AND (in
+/// any parentheses), on fields whose values are plain (not yes/no, not dates); nullopt otherwise.
+[[nodiscard]] std::optional<std::vector<EqualityTerm>>
+parseEqualities(std::string_view sqliteExpression, const std::vector<ColumnInfo>& columns);
 
 /// The criteria's SQLite text with field names replaced by `?N` (N = column position + 1); exposed
 /// for tests.

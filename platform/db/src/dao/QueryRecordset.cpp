@@ -210,7 +210,11 @@ void QueryRecordset::find(FindDirection direction, std::string_view criteria) {
     sqlite3* handle = db();
     requireScrollable();
     dropEdit();
-    CriteriaMatcher matcher(handle, connection()->translations().criteria(criteria), criteria, m_columns);
+    const std::string translated = connection()->translations().criteria(criteria);
+    if (const auto terms = parseEqualities(translated, m_columns); terms && findByIndex(direction, *terms)) {
+        return;
+    }
+    CriteriaMatcher matcher(handle, translated, criteria, m_columns);
     std::int64_t start = 0;
     int step = 1;
     switch (direction) {
@@ -240,6 +244,101 @@ void QueryRecordset::find(FindDirection direction, std::string_view criteria) {
         }
     }
     setNoMatch(true);
+}
+
+const std::vector<std::pair<std::string, std::int64_t>>* QueryRecordset::indexOn(std::size_t column) {
+    if (const auto it = m_indexes.find(column); it != m_indexes.end()) {
+        return &it->second;
+    }
+    int& finds = m_equalityFinds[column];
+    if (finds < 0 || ++finds < 2) {
+        return nullptr;
+    }
+    fetchAll();
+    std::vector<std::pair<std::string, std::int64_t>> index;
+    index.reserve(m_rows.size());
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        EqualityKeys::Result key = m_keys->key(m_rows[i].values[column]);
+        if (key.outcome == EqualityKeys::Outcome::Unknown) {
+            finds = -1;
+            return nullptr;
+        }
+        if (key.outcome == EqualityKeys::Outcome::Key) {
+            index.emplace_back(std::move(key.key), m_offset + static_cast<std::int64_t>(i));
+        }
+    }
+    std::sort(index.begin(), index.end());
+    return &m_indexes.emplace(column, std::move(index)).first->second;
+}
+
+bool QueryRecordset::findByIndex(FindDirection direction, const std::vector<EqualityTerm>& terms) {
+    if (!m_keys) {
+        m_keys = std::make_unique<EqualityKeys>();
+    }
+    std::vector<std::string> wanted;
+    for (const EqualityTerm& term : terms) {
+        EqualityKeys::Result key = m_keys->key(term.literal);
+        if (key.outcome != EqualityKeys::Outcome::Key) {
+            return false;
+        }
+        wanted.push_back(std::move(key.key));
+    }
+    const auto* index = indexOn(terms.front().column);
+    if (index == nullptr) {
+        return false;
+    }
+    auto matchesRest = [&](std::int64_t ordinal) {
+        const Entry& entry = at(ordinal);
+        if (entry.deleted) {
+            return false;
+        }
+        for (std::size_t t = 1; t < terms.size(); ++t) {
+            const EqualityKeys::Result key = m_keys->key(entry.values[terms[t].column]);
+            if (key.outcome != EqualityKeys::Outcome::Key || key.key != wanted[t]) {
+                return false;
+            }
+        }
+        return true;
+    };
+    // The rows whose key is the wanted one, in row order.
+    std::vector<std::int64_t> candidates;
+    for (auto c = std::lower_bound(index->begin(), index->end(), wanted.front(),
+                                   [](const auto&entry, const std::string&key) { return entry.first < key; });
+         c != index->end() && c->first == wanted.front(); ++c) {
+        candidates.push_back(c->second);
+    }
+    std::optional<std::int64_t> found;
+    switch (direction) {
+    case FindDirection::First:
+    case FindDirection::Next: {
+        const std::int64_t start = direction == FindDirection::Next && !m_bof ? m_pos + 1 : 0;
+        for (auto c = std::lower_bound(candidates.begin(), candidates.end(), start);
+             c != candidates.end() && !found; ++c) {
+            if (matchesRest(*c)) {
+                found = *c;
+            }
+        }
+        break;
+    }
+    case FindDirection::Previous:
+    case FindDirection::Last: {
+        const std::int64_t limit =
+            direction == FindDirection::Previous && !m_eof ? m_pos : std::numeric_limits<std::int64_t>::max();
+        for (auto c = std::lower_bound(candidates.begin(), candidates.end(), limit);
+             c != candidates.begin() && !found;) {
+            --c;
+            if (matchesRest(*c)) {
+                found = *c;
+            }
+        }
+        break;
+    }
+    }
+    if (found) {
+        moveTo(*found);
+    }
+    setNoMatch(!found);
+    return true;
 }
 
 const Row* QueryRecordset::currentRow() const {
@@ -331,6 +430,8 @@ std::optional<std::int64_t> QueryRecordset::currentRowid() {
 }
 
 void QueryRecordset::afterUpdate(EditMode mode, std::int64_t rowid, Row row) {
+    m_indexes.clear();
+    m_equalityFinds.clear();
     if (mode == EditMode::Edit) {
         Entry& entry = at(m_pos);
         entry.values = std::move(row);

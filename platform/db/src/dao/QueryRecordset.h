@@ -5,7 +5,11 @@
 // its statement ends before the caller starts editing. Edits go to the table the first field comes
 // from; a row is found again by its rowid, its primary key or, failing both, all its values.
 
+#include "CriteriaMatcher.h"
+#include "EqualityKeys.h"
 #include "RecordsetImpl.h"
+
+#include <unordered_map>
 
 namespace platform::db {
 
@@ -51,6 +55,12 @@ private:
     void requireScrollable() const;
     [[nodiscard]] std::int32_t liveBefore(std::int64_t ordinal);
     [[nodiscard]] std::optional<std::int64_t> findRowid(const Entry& entry);
+    /// Answers a `field = literal [AND ...]` find from a hash index on the first field; false when
+    /// the values have no keys, so that the caller evaluates the criteria row by row.
+    bool findByIndex(FindDirection direction, const std::vector<EqualityTerm>& terms);
+    /// (key, ordinal) of every row with a key in `column`, sorted; nullptr when some value has no
+    /// key. Built at the second equality find on the column: one find alone is cheaper as a scan.
+    [[nodiscard]] const std::vector<std::pair<std::string, std::int64_t>>* indexOn(std::size_t column);
 
     StatementPtr m_stmt;
     bool m_rowidFirst;
@@ -61,6 +71,10 @@ private:
     bool m_bof = true;
     bool m_eof = true;
     std::int64_t m_visited = 0; // rows up to here count in RecordCount
+    std::unique_ptr<EqualityKeys> m_keys;
+    // Dropped whenever rows change.
+    std::unordered_map<std::size_t, std::vector<std::pair<std::string, std::int64_t>>> m_indexes;
+    std::unordered_map<std::size_t, int> m_equalityFinds; // per column; -1: no index possible
 };
 
 } // namespace platform::db

@@ -25,10 +25,15 @@ std::string upper(std::string_view text) {
     return out;
 }
 
+// A date without time of day is stored as the date alone, as the translator writes #date# literals.
 std::string isoDate(const Date& d) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day, d.hour,
-                  d.minute, d.second);
+    char buffer[64];
+    if (d.hour == 0 && d.minute == 0 && d.second == 0) {
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", d.year, d.month, d.day);
+    } else {
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day, d.hour,
+                      d.minute, d.second);
+    }
     return buffer;
 }
 
@@ -113,7 +118,8 @@ void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext c
         throw jet::makeError(jet::TypeMismatchInCriteria, source);
     }
     if (primary == SQLITE_NOTADB) {
-        throw jet::makeError(jet::UnrecognizedFormat, source, sqlite3_db_filename(db, "main"));
+        const char* file = db != nullptr ? sqlite3_db_filename(db, "main") : nullptr;
+        throw jet::makeError(jet::UnrecognizedFormat, source, file != nullptr ? file : "");
     }
     if (primary == SQLITE_ERROR) {
         // A failure the Jet functions reported carries its number in its text.

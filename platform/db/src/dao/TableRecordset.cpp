@@ -73,55 +73,70 @@ std::int64_t TableRecordset::countWhere(const std::string& condition, const std:
     return sqlite3_column_int64(stmt, 0);
 }
 
-// Index order puts Null first, as SQLite and the engine both sort. For the leading columns c1..cn and
-// values v1..vn, "after" means: for some i, c1..c(i-1) equal v1..v(i-1) and ci sorts after vi.
-std::string TableRecordset::beyond(const std::vector<Variant>& values, bool after, bool inclusive,
-                                   std::vector<Variant>& binds, bool withRowid) const {
+// Index order puts Null first, as SQLite and the engine both sort. For the order columns c1..cn and
+// values v1..vn, a row lies after them when, for some i, c1..c(i-1) equal v1..v(i-1) and ci sorts
+// after vi; the larger i, the nearer the row.
+std::vector<TableRecordset::Term> TableRecordset::beyond(const std::vector<Variant>& values, bool after,
+                                                         bool inclusive, bool withRowid) const {
     std::vector<std::string> columns(
         m_keyColumns.begin(),
         m_keyColumns.begin() + static_cast<std::ptrdiff_t>(std::min(values.size(), m_keyColumns.size())));
     if (withRowid) {
         columns.emplace_back("rowid");
     }
-    auto equal = [&](std::size_t i) {
-        if (values[i].isNull() || values[i].isEmpty()) {
-            return columns[i] + " IS NULL";
-        }
-        binds.push_back(values[i]);
-        return columns[i] + " = ?";
+    auto isNull = [&](std::size_t i) {
+        return values[i].isNull() || values[i].isEmpty();
     };
-    auto beyondOne = [&](std::size_t i) {
-        const bool null = values[i].isNull() || values[i].isEmpty();
-        if (after) {
-            if (null) {
-                return columns[i] + " IS NOT NULL";
+    auto prefix = [&](std::size_t count) {
+        Term term{"1", {}};
+        for (std::size_t j = 0; j < count; ++j) {
+            if (isNull(j)) {
+                term.condition += " AND " + columns[j] + " IS NULL";
+            } else {
+                term.condition += " AND " + columns[j] + " = ?";
+                term.binds.push_back(values[j]);
             }
-            binds.push_back(values[i]);
-            return columns[i] + " > ?";
         }
-        if (null) {
-            return std::string("0");
-        }
-        binds.push_back(values[i]);
-        return "(" + columns[i] + " < ? OR " + columns[i] + " IS NULL)";
+        return term;
     };
-    std::string condition;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        std::string term;
-        for (std::size_t j = 0; j < i; ++j) {
-            term += equal(j) + " AND ";
-        }
-        term += beyondOne(i);
-        if (inclusive && i + 1 == columns.size()) {
-            term = "(" + term + ") OR (";
-            for (std::size_t j = 0; j <= i; ++j) {
-                term += (j == 0 ? "" : " AND ") + equal(j);
-            }
-            term += ")";
-        }
-        condition += (condition.empty() ? "(" : " OR (") + term + ")";
+    std::vector<Term> terms;
+    if (inclusive) {
+        terms.push_back(prefix(columns.size()));
     }
-    return condition.empty() ? std::string("1") : condition;
+    for (std::size_t i = columns.size(); i-- > 0;) {
+        if (after) {
+            Term term = prefix(i);
+            if (isNull(i)) {
+                term.condition += " AND " + columns[i] + " IS NOT NULL";
+            } else {
+                term.condition += " AND " + columns[i] + " > ?";
+                term.binds.push_back(values[i]);
+            }
+            terms.push_back(std::move(term));
+            continue;
+        }
+        if (isNull(i)) {
+            continue; // nothing sorts before Null
+        }
+        Term lower = prefix(i);
+        lower.condition += " AND " + columns[i] + " < ?";
+        lower.binds.push_back(values[i]);
+        terms.push_back(std::move(lower));
+        Term nulls = prefix(i); // Null sorts before every value, so these rows are farther back
+        nulls.condition += " AND " + columns[i] + " IS NULL";
+        terms.push_back(std::move(nulls));
+    }
+    return terms;
+}
+
+std::optional<TableRecordset::Current> TableRecordset::nearest(const std::vector<Variant>& values, bool after,
+                                                               bool inclusive, bool withRowid) {
+    for (const Term& term : beyond(values, after, inclusive, withRowid)) {
+        if (auto row = selectRow(term.condition, term.binds, !after)) {
+            return row;
+        }
+    }
+    return std::nullopt;
 }
 
 std::vector<Variant> TableRecordset::anchorKey(const Current& row) const {
@@ -179,9 +194,7 @@ void TableRecordset::moveNext() {
     if (m_bof || !m_current) {
         row = selectRow("1", {}, false);
     } else {
-        std::vector<Variant> binds;
-        const std::string condition = beyond(anchorKey(*m_current), true, false, binds, true);
-        row = selectRow(condition, binds, false);
+        row = nearest(anchorKey(*m_current), true, false, true);
     }
     if (!row) {
         m_eof = true;
@@ -203,9 +216,7 @@ void TableRecordset::movePrevious() {
     if (m_eof || !m_current) {
         row = selectRow("1", {}, true);
     } else {
-        std::vector<Variant> binds;
-        const std::string condition = beyond(anchorKey(*m_current), false, false, binds, true);
-        row = selectRow(condition, binds, true);
+        row = nearest(anchorKey(*m_current), false, false, true);
     }
     if (!row) {
         m_bof = true;
@@ -227,9 +238,11 @@ std::int32_t TableRecordset::absolutePosition() {
     if (m_bof || m_eof || !m_current || m_deleted) {
         return -1;
     }
-    std::vector<Variant> binds;
-    const std::string condition = beyond(anchorKey(*m_current), false, false, binds, true);
-    return static_cast<std::int32_t>(countWhere(condition, binds));
+    std::int64_t before = 0;
+    for (const Term& term : beyond(anchorKey(*m_current), false, false, true)) {
+        before += countWhere(term.condition, term.binds);
+    }
+    return static_cast<std::int32_t>(before);
 }
 
 void TableRecordset::setAbsolutePosition(std::int32_t position) {
@@ -311,28 +324,17 @@ void TableRecordset::seek(std::string_view comparison, const std::vector<Variant
     if (keys.empty() || keys.size() > m_keyColumns.size()) {
         throw jet::makeError(jet::InvalidArgument, recordsetSource);
     }
-    std::vector<Variant> binds;
-    std::string condition;
-    bool backwards = false;
+    std::optional<Current> row;
     if (comparison == "=") {
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            condition += i == 0 ? "" : " AND ";
-            if (keys[i].isNull() || keys[i].isEmpty()) {
-                condition += m_keyColumns[i] + " IS NULL";
-            } else {
-                condition += m_keyColumns[i] + " = ?";
-                binds.push_back(keys[i]);
-            }
-        }
+        const Term equal = beyond(keys, true, true, false).front();
+        row = selectRow(equal.condition, equal.binds, false);
     } else if (comparison == ">=" || comparison == ">") {
-        condition = beyond(keys, true, comparison == ">=", binds, false);
+        row = nearest(keys, true, comparison == ">=", false);
     } else if (comparison == "<=" || comparison == "<") {
-        condition = beyond(keys, false, comparison == "<=", binds, false);
-        backwards = true;
+        row = nearest(keys, false, comparison == "<=", false);
     } else {
         throw jet::makeError(jet::InvalidArgument, recordsetSource);
     }
-    auto row = selectRow(condition, binds, backwards);
     setNoMatch(!row);
     if (!row) {
         // No current record after a failed seek.

@@ -49,9 +49,19 @@ private:
                                                    const std::vector<Variant>& binds, bool backwards,
                                                    std::int64_t offset = 0);
     [[nodiscard]] std::int64_t countWhere(const std::string& condition, const std::vector<Variant>& binds);
-    /// Rows that sort after (or before) the given values of the leading order columns.
-    [[nodiscard]] std::string beyond(const std::vector<Variant>& values, bool after, bool inclusive,
-                                     std::vector<Variant>& binds, bool withRowid) const;
+    /// One part of a range of rows: an equality prefix on the order columns and a bound on the next.
+    struct Term {
+        std::string condition;
+        std::vector<Variant> binds;
+    };
+    /// The rows that sort after (or before) the given values of the leading order columns, as
+    /// disjoint terms nearest first. Each term is a range an index answers at once; a single
+    /// condition with OR between them would make SQLite scan the table.
+    [[nodiscard]] std::vector<Term> beyond(const std::vector<Variant>& values, bool after, bool inclusive,
+                                           bool withRowid) const;
+    /// The nearest row beyond the values: the first row of the first term that has one.
+    [[nodiscard]] std::optional<Current> nearest(const std::vector<Variant>& values, bool after,
+                                                 bool inclusive, bool withRowid);
     [[nodiscard]] std::vector<Variant> anchorKey(const Current& row) const;
     [[nodiscard]] sqlite3_stmt* statement(const std::string& sql);
     void land(std::optional<Current> row);

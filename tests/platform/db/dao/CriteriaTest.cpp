@@ -31,3 +31,47 @@ TEST(Criteria, FieldNamesBecomeParametersAndEverythingElseStays) {
         EXPECT_EQ(bindFieldNames(c.input, columns), c.expected) << c.input;
     }
 }
+
+TEST(Criteria, EqualityTermsAreRecognisedInTranslatedCriteria) {
+    const std::vector<ColumnInfo> columns{
+        {"Id", "t", "Id", ValueKind::Plain},
+        {"id_form", "tab_controls", "id_form", ValueKind::Plain},
+        {"Suchbar", "t", "Suchbar", ValueKind::Boolean},
+    };
+    using platform::Variant;
+    struct Case {
+        const char* input;
+        std::vector<std::pair<std::size_t, Variant>> terms; // empty: not an equality criteria
+    };
+    const Case cases[] = {
+        {"((Id = 123))", {{0, Variant(123)}}},
+        {"(Id = -5)", {{0, Variant(-5)}}},
+        {"(Id = 1.5)", {{0, Variant(1.5)}}},
+        {"(id_form = 'it''s' COLLATE JETTEXT)", {{1, Variant("it's")}}},
+        {"((\"tab_controls\".\"id_form\" = 'a' COLLATE JETTEXT) AND (Id = 2))",
+         {{1, Variant("a")}, {0, Variant(2)}}},
+        {"(7 = Id)", {{0, Variant(7)}}},
+        {"(Id = 1 OR Id = 2)", {}},
+        {"(NOT Id = 1)", {}},
+        {"(Id > 1)", {}},
+        {"(Id = 1) AND 1 = 1", {}},
+        {"(Id = Id)", {}},
+        {"(Suchbar = -1)", {}}, // yes/no values are compared the slow way
+        {"(nosuch = 1)", {}},
+        {"(Id = 1 + 1)", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.input);
+        const auto terms = parseEqualities(c.input, columns);
+        if (c.terms.empty()) {
+            EXPECT_FALSE(terms.has_value());
+            continue;
+        }
+        ASSERT_TRUE(terms.has_value());
+        ASSERT_EQ(terms->size(), c.terms.size());
+        for (std::size_t i = 0; i < c.terms.size(); ++i) {
+            EXPECT_EQ((*terms)[i].column, c.terms[i].first);
+            EXPECT_TRUE((*terms)[i].literal == c.terms[i].second);
+        }
+    }
+}

@@ -13,7 +13,8 @@ protected:
             "CREATE TABLE tab_text(id_text INTEGER PRIMARY KEY, german TEXT, selfdefine TEXT, flag BOOLEAN);"
             "INSERT INTO tab_text VALUES(1, 'eins', NULL, 0), (2, 'zwei', NULL, -1), (3, 'drei', 'x', 0);"
             "CREATE TABLE loose(a TEXT, b INTEGER);"
-            "INSERT INTO loose VALUES('p', 1), ('q', 2);");
+            "INSERT INTO loose VALUES('p', 1), ('q', 2);"
+            "CREATE TABLE dates(id INTEGER PRIMARY KEY, d DATETIME, x REAL);");
         m_db = open();
     }
     std::vector<Variant> column(const std::string& sql) {
@@ -166,4 +167,39 @@ TEST_F(Edit, ARowDeletedByAnotherUserCannotBeUpdated) {
         EXPECT_EQ(errorOf([&] { set->update(); }), jet::RecordDeleted);
     }
     EXPECT_TRUE(column("SELECT id_text FROM tab_text WHERE id_text = 1").empty());
+}
+
+TEST_F(Edit, ValuesAreStoredAsTheEngineWritesThem) {
+    const auto rs = m_db->openRecordset("dates", RecordsetType::Table);
+    const struct {
+        const char* field;
+        Variant written;
+        const char* stored; // as text
+    } cases[] = {
+        {"d", Variant(platform::Date{2007, 3, 4, 0, 0, 0}), "2007-03-04"},
+        {"d", Variant(platform::Date{2007, 3, 4, 5, 6, 7}), "2007-03-04 05:06:07"},
+        {"x", Variant(2.5), "2.5"},
+        {"x", Variant("text"), "text"},
+        {"x", Variant(), "<null>"}, // Empty is written as Null
+    };
+    int id = 1;
+    for (const auto& c : cases) {
+        rs->addNew();
+        rs->setField("id", Variant(id));
+        rs->setField(c.field, c.written);
+        rs->update();
+        const std::string f = c.field;
+        EXPECT_EQ(column("SELECT IIf(IsNull(" + f + "), '<null>', " + f +
+                         " & '') FROM dates WHERE id = " + std::to_string(id)),
+                  std::vector<Variant>{Variant(c.stored)});
+        ++id;
+    }
+    // Dates read back as written, and a criteria's #date# finds them.
+    const auto dynaset = m_db->openRecordset("SELECT * FROM dates ORDER BY id", RecordsetType::Dynaset);
+    EXPECT_EQ(dynaset->field("d"), Variant(platform::Date{2007, 3, 4, 0, 0, 0}));
+    dynaset->findFirst("d = #2007-03-04 05:06:07#");
+    EXPECT_FALSE(dynaset->noMatch());
+    EXPECT_EQ(dynaset->field("id"), Variant(2));
+    dynaset->findFirst("d = #3/4/2007#");
+    EXPECT_EQ(dynaset->field("id"), Variant(1));
 }

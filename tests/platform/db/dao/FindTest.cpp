@@ -110,3 +110,89 @@ TEST_F(Find, StatementsAndCriteriaAreJetSql) {
               }),
               platform::err::InvalidProcedureCall);
 }
+
+namespace {
+
+class FindEquality : public daotest::DatabaseFixture {
+protected:
+    void SetUp() override {
+        build("CREATE TABLE t(id INTEGER PRIMARY KEY, n, x TEXT COLLATE JETTEXT, k TEXT);"
+              "INSERT INTO t VALUES(1, 5, 'Öl', 'a'), (2, 5.0, 'öl', 'b'), (3, 6, 'Ol', 'a'), (4, NULL, "
+              "'oel', 'a'),"
+              " (5, '5', '5', 'b'), (6, 5.5, NULL, 'a'), (7, -3, 'O''l', 'a'), (8, 5, 'ÖL', 'a');");
+        m_db = open(true);
+    }
+    // The ids FindFirst/FindNext visit, and FindLast/FindPrevious backwards.
+    std::pair<std::vector<int>, std::vector<int>> visit(const std::string& criteria) {
+        const auto rs = m_db->openRecordset("SELECT * FROM t ORDER BY id", RecordsetType::Snapshot);
+        std::pair<std::vector<int>, std::vector<int>> ids;
+        for (rs->findFirst(criteria); !rs->noMatch(); rs->findNext(criteria)) {
+            ids.first.push_back(static_cast<int>(rs->field("id").asInteger()));
+        }
+        for (rs->findLast(criteria); !rs->noMatch(); rs->findPrevious(criteria)) {
+            ids.second.push_back(static_cast<int>(rs->field("id").asInteger()));
+        }
+        return ids;
+    }
+    std::shared_ptr<Database> m_db;
+};
+
+} // namespace
+
+TEST_F(FindEquality, IndexedEqualityFindsWhatTheExpressionFinds) {
+    struct Case {
+        const char* criteria;
+        std::vector<int> expected;
+    };
+    const Case cases[] = {
+        {"n = 5", {1, 2, 8}},
+        {"(n=5.0)", {1, 2, 8}},
+        {"n = 5.5", {6}},
+        {"[n] = -3", {7}},
+        {"x = 'öl'", {1, 2, 8}}, // case ignored, accents kept
+        {"x = \"OL\"", {3}},
+        {"x = 'O''l'", {7}},
+        {"x = '5'", {5}},
+        {"n = '5'", {5}},
+        {"x = 5", {}},
+        {"t.x = 'öl' AND k = 'A'", {1, 8}},
+        {"(k = 'a') And (n = 5)", {1, 8}},
+        {"5 = n", {1, 2, 8}},
+        {"n = 7", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.criteria);
+        const auto fast = visit(c.criteria);
+        // The same criteria in a form that is evaluated row by row.
+        const auto slow = visit(std::string("(") + c.criteria + ") And 1 = 1");
+        EXPECT_EQ(fast.first, c.expected);
+        EXPECT_EQ(fast.first, slow.first);
+        EXPECT_EQ(fast.second, std::vector<int>(c.expected.rbegin(), c.expected.rend()));
+        EXPECT_EQ(fast.second, slow.second);
+    }
+}
+
+TEST_F(FindEquality, IndexFollowsEditsAndDeletes) {
+    m_db->close();
+    m_db = open(false);
+    const auto rs = m_db->openRecordset("SELECT * FROM t ORDER BY id", RecordsetType::Dynaset);
+    rs->findFirst("k = 'b'");
+    EXPECT_EQ(rs->field("id"), Variant(2));
+    rs->edit();
+    rs->setField("k", Variant("c"));
+    rs->update();
+    rs->findFirst("k = 'b'");
+    EXPECT_EQ(rs->field("id"), Variant(5));
+    rs->deleteCurrent();
+    rs->findFirst("k = 'b'");
+    EXPECT_TRUE(rs->noMatch());
+    rs->addNew();
+    rs->setField("id", Variant(9));
+    rs->setField("k", Variant("B"));
+    rs->update();
+    rs->findFirst("k = 'b'");
+    EXPECT_FALSE(rs->noMatch());
+    EXPECT_EQ(rs->field("id"), Variant(9));
+    rs->findFirst("k = 'c'");
+    EXPECT_EQ(rs->field("id"), Variant(2));
+}

@@ -164,3 +164,59 @@ TEST_F(Seek, QueryIsNoTableRecordSet) {
     const auto table = db->openRecordset("[TAB_TEXT]", RecordsetType::Table);
     EXPECT_EQ(table->recordCount(), 3);
 }
+
+TEST_F(Seek, TwoColumnIndexWithNullsWalksInIndexOrderBothWays) {
+    build("CREATE TABLE pairs(id INTEGER PRIMARY KEY, a TEXT COLLATE JETTEXT, b INTEGER);"
+          "CREATE INDEX idx_ab ON pairs(a, b);"
+          "INSERT INTO pairs VALUES(1, 'x', 2), (2, NULL, 1), (3, 'X', NULL), (4, 'a', 5), (5, NULL, NULL),"
+          " (6, 'x', 1), (7, 'a', 5), (8, 'b', NULL), (9, 'x', 2), (10, NULL, 1);");
+    const auto db = open(true);
+    std::vector<std::int64_t> expected;
+    {
+        const auto rs = db->openRecordset("SELECT id FROM pairs ORDER BY a, b, id", RecordsetType::Snapshot);
+        for (; !rs->eof(); rs->moveNext()) {
+            expected.push_back(rs->field(0).asInteger());
+        }
+    }
+    const auto rs = db->openRecordset("pairs", RecordsetType::Table);
+    rs->setIndex("idx_ab");
+    std::vector<std::int64_t> forward;
+    for (; !rs->eof(); rs->moveNext()) {
+        EXPECT_EQ(rs->absolutePosition(), static_cast<int>(forward.size()));
+        forward.push_back(rs->field("id").asInteger());
+    }
+    EXPECT_EQ(forward, expected);
+    std::vector<std::int64_t> backward;
+    for (rs->moveLast(); !rs->bof(); rs->movePrevious()) {
+        backward.push_back(rs->field("id").asInteger());
+    }
+    EXPECT_EQ(backward, std::vector<std::int64_t>(expected.rbegin(), expected.rend()));
+
+    struct Case {
+        const char* comparison;
+        std::vector<Variant> keys;
+        std::int64_t found; // 0: no match
+    };
+    const Case cases[] = {
+        {"=", {"X", 2}, 1},
+        {"=", {"x"}, 3},
+        {">=", {"x", 2}, 1},
+        {">", {"x", 2}, 0},
+        {">", {"a", 5}, 8},
+        {"<", {"a", 5}, 10},
+        {"<=", {"x", 1}, 6},
+        {"<", {"x", 1}, 3},
+        {">=", {"c"}, 3},
+        {"<", {"a"}, 10},
+        {"=", {Variant::null(), 1}, 2},
+        {">", {Variant::null(), 1}, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.comparison) + " " + std::to_string(c.found));
+        rs->seek(c.comparison, c.keys);
+        EXPECT_EQ(rs->noMatch(), c.found == 0);
+        if (c.found != 0) {
+            EXPECT_EQ(rs->field("id"), Variant(c.found));
+        }
+    }
+}

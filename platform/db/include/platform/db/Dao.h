@@ -27,6 +27,13 @@ struct FieldInfo {
 
 /// A record set. Navigation, field access, Seek on a table's index, Find on a criteria text, edits.
 /// A table record set holds no read transaction open between calls, so other connections can write.
+/// A dynaset reads its rows when opened; a snapshot or forward-only set reads them as it moves (its
+/// statement runs until the last row was read or the set is closed). Edits: table record sets and
+/// dynasets of a writable database; a dynaset writes to the table its first field comes from and
+/// finds its rows again by rowid, primary key or all their values. Snapshots and forward-only sets
+/// refuse edits with 3027; forward-only sets refuse moving back (3251). Field values: INTEGER ->
+/// integer, REAL -> double, TEXT -> text, NULL -> Null; columns declared BOOLEAN/YESNO/BIT -> Boolean
+/// (stored -1/0, any non-zero reads True), DATE/DATETIME -> Date from ISO text.
 class Recordset {
 public:
     class Impl;
@@ -94,14 +101,18 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    /// A table name opens a table record set (RecordsetType::Table) or a dynaset/snapshot over it;
-    /// anything else is a Jet SELECT statement.
+    /// A table or stored-query name (without regard to case, optionally in brackets) opens a table
+    /// record set (RecordsetType::Table; a stored query fails with 3219) or a dynaset/snapshot over
+    /// it; anything else is a Jet SELECT statement (3219 with RecordsetType::Table). An unknown name
+    /// fails with 3078.
     [[nodiscard]] std::shared_ptr<Recordset> openRecordset(std::string_view source,
                                                            RecordsetType type = RecordsetType::Dynaset);
-    /// Runs an action statement (INSERT, UPDATE, DELETE, CREATE ...) in Jet SQL.
+    /// Runs one action statement (INSERT, UPDATE, DELETE, CREATE ...) in Jet SQL; a SELECT fails with
+    /// 3065, a second statement after the first with 3142.
     void execute(std::string_view statement);
     [[nodiscard]] std::int32_t recordsAffected() const;
 
+    /// Transactions nest; commit or rollback without one fails with 3034; closing rolls back.
     void beginTrans();
     void commitTrans();
     void rollback();

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "common/cls_Language.h"
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace controls {
+class MessageBoxes;
+}
+
+namespace orvik::editor {
+
+class LanguageEditorData;
+
+/// Makes the editor's data for one opening of the editor.
+using LanguageEditorDataFactory = std::function<std::unique_ptr<LanguageEditorData>()>;
+
+/// Opens the editor of user-defined texts for the service, modal: its language, its folder and
+/// Language.mdb, captions from the service, and returns when the user closes it.
+void showLanguageSettings(orvik::common::cls_Language& language, LanguageEditorData& data,
+                          controls::MessageBoxes& messages, QWidget* parent = nullptr);
+
+/// What the program hands to cls_Language::setSettingsDialog. The factory, the message boxes and the
+/// parent must outlive the service.
+[[nodiscard]] orvik::common::cls_Language::SettingsDialog
+languageSettingsDialog(LanguageEditorDataFactory data, controls::MessageBoxes& messages,
+                       QWidget* parent = nullptr);
+
+} // namespace orvik::editor

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <string>
+
+class QPushButton;
+class QTableWidget;
+
+namespace controls {
+class MessageBoxes;
+}
+
+namespace orvik::editor {
+
+class LanguageEditorData;
+struct LanguageEditorRow;
+class frmBigEdit;
+
+/// The editor of user-defined texts: every caption and message of the text database in the language
+/// shown, beside the user's own text, which the user edits row by row in frmBigEdit and stores with
+/// "&Übernehmen". The data and the message boxes are passed in and must outlive the window.
+class frmLanguageSetting : public QDialog {
+public:
+    /// The grid's columns; those from Form on are hidden.
+    enum Column { Shown, SelfDefine, Form, Control, Width, Table, Opened, ColumnCount };
+
+    frmLanguageSetting(LanguageEditorData& texts, controls::MessageBoxes& messages,
+                       QWidget* parent = nullptr);
+    ~frmLanguageSetting() override;
+
+    [[nodiscard]] std::int32_t Language() const { return m_language; }
+    void setLanguage(std::int32_t language) { m_language = language; }
+    void setDbPath(const std::string& folder);
+    void setDbName(const std::string& name) { m_dbName = name; }
+    void setBigEdit(frmBigEdit* bigEdit) { m_bigEdit = bigEdit; }
+    /// Opens the data and fills the grid; call after the setters, before showing the window.
+    void init_dlg();
+
+    /// Entering a cell as a click or Enter does: column 0 moves on to column 1; any other cell marks
+    /// its row and opens it in the edit window.
+    void enterCell(int row, int column);
+    /// "&Übernehmen": stores the user's text of every row that was opened, as one transaction.
+    /// Returns true when it was stored and the window closed.
+    bool save();
+
+    [[nodiscard]] QTableWidget& grid() const { return *m_flx; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void addRow(const LanguageEditorRow& row);
+    [[nodiscard]] LanguageEditorRow rowAt(int row) const;
+    [[nodiscard]] bool storeWithRetry(const LanguageEditorRow& row, bool& abort);
+    void layOutColumns();
+    void closeData() noexcept;
+
+    LanguageEditorData& m_data;
+    controls::MessageBoxes& m_messages;
+    QTableWidget* m_flx;
+    QPushButton* m_cmdUebernehmen;
+    QPushButton* m_cmdAbbrechen;
+    frmBigEdit* m_bigEdit = nullptr;
+    std::int32_t m_language = 0;
+    std::string m_dbPath;
+    std::string m_dbName = "Language.mdb";
+    bool m_open = false;
+};
+
+/// The column of the language shown: german, france, english, selfdefine for 0 to 3.
+[[nodiscard]] std::string languageColumn(std::int32_t language);
+
+/// The text of a failure message of the editor.
+[[nodiscard]] QString errorText(const std::string& description, std::int32_t number,
+                                const std::string& source);
+
+} // namespace orvik::editor

@@ -1,0 +1,36 @@
+#include "editor/LanguageSettingsDialog.h"
+
+#include "QtLanguageForm.h"
+#include "editor/LanguageEditorData.h"
+#include "editor/frmBigEdit.h"
+#include "editor/frmLanguageSetting.h"
+
+namespace orvik::editor {
+
+void showLanguageSettings(orvik::common::cls_Language& language, LanguageEditorData& data,
+                          controls::MessageBoxes& messages, QWidget* parent) {
+    frmLanguageSetting settings(data, messages, parent);
+    frmBigEdit bigEdit(&settings);
+    settings.setLanguage(language.Language());
+    settings.setDbPath(language.dbPath());
+    settings.setDbName(std::string(orvik::common::cls_Language::DatabaseName));
+    settings.init_dlg();
+    controls::QtLanguageForm settingsForm(settings);
+    language.adjustForm(settingsForm);
+    controls::QtLanguageForm bigEditForm(bigEdit);
+    language.adjustForm(bigEditForm);
+    settings.setBigEdit(&bigEdit);
+    settings.exec();
+}
+
+orvik::common::cls_Language::SettingsDialog
+languageSettingsDialog(LanguageEditorDataFactory data, controls::MessageBoxes& messages, QWidget* parent) {
+    return [data = std::move(data), &messages, parent](orvik::common::cls_Language& language) {
+        const std::unique_ptr<LanguageEditorData> texts = data();
+        if (texts) {
+            showLanguageSettings(language, *texts, messages, parent);
+        }
+    };
+}
+
+} // namespace orvik::editor

@@ -1,0 +1,141 @@
+#include "common/LanguageDatabase.h"
+
+#include "FakeLanguageForm.h"
+#include "LanguageTestDatabase.h"
+#include "TextServiceFakeSource.h"
+#include "common/cls_Language.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace orvik::common::test {
+namespace {
+
+const char* const rows = R"sql(
+INSERT INTO tab_text (id_text, german, france, english, selfdefine) VALUES
+    (17, 'ja', 'oui', 'yes', NULL),
+    (13, '', 'tous', 'all', '  '),
+    (41, 'Beenden?', NULL, NULL, 'Schluss?');
+INSERT INTO tab_controls (id_form, id_control, german, france, english, selfdefine) VALUES
+    ('frmMain', 'frmMain', 'Hauptfenster', 'Fenêtre principale', 'Main window', NULL),
+    ('frmMain', 'cmdOk(2)', '&OK', NULL, NULL, 'Los'),
+    ('frmMain', 'Toolbar1_ButtonPRINT_ButtonMenueSETUP', 'Einrichten', NULL, 'Set up', NULL);
+)sql";
+
+struct Service {
+    explicit Service(const LanguageTestDatabase& db, std::string system = "German")
+        : systemLanguage(std::move(system)),
+          language(
+              std::make_unique<LanguageDatabase>(db.engine()), [this] { return systemLanguage; },
+              [this](const platform::UserMessage& m) { notices.push_back(m.text); }) {
+        language.setDbPath(db.folder());
+    }
+    std::string systemLanguage;
+    std::vector<std::string> notices;
+    cls_Language language;
+};
+
+TEST(LanguageDatabase, LooksUpTextsAndCaptionsBySeek) {
+    const LanguageTestDatabase db(rows);
+    Service s(db, "French");
+    struct Case {
+        std::int32_t language;
+        bool self;
+        TextID id;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {0, false, TextID::ja, "ja"},
+        {1, false, TextID::ja, "oui"},
+        {2, false, TextID::ja, "yes"},
+        {0, false, TextID::alle, "tous"},
+        {0, true, TextID::alle, "tous"},
+        {0, true, TextID::Programm_beenden, "Schluss?"},
+        {2, false, TextID::Programm_beenden, ""},
+        {0, false, TextID::Min, ""},
+    };
+    for (const Case& c : cases) {
+        s.language.setLanguage(c.language);
+        s.language.setUseSelfDefined(c.self);
+        EXPECT_EQ(s.language.getTextFromDB(c.id), c.expected)
+            << static_cast<int>(c.id) << " in " << c.language;
+    }
+
+    s.language.setLanguage(cls_Language::English);
+    s.language.setUseSelfDefined(false);
+    FakeForm form("FRMMAIN", "main");
+    auto& ok = form.add<FakeCaption>(ControlKind::CommandButton, "cmdOK", "ok", 2);
+    auto& toolbar = form.add<FakeToolbar>(
+        "Toolbar1", std::vector<FakeToolbar::Button>{{"PRINT", "print", {{"SETUP", "setup"}}, false}});
+    s.language.adjustForm(form);
+    EXPECT_EQ(form.caption(), "Main window") << "ids compare without regard to case";
+    EXPECT_EQ(ok.text, "") << "English null, French system column null";
+    EXPECT_EQ(toolbar.buttons[0].caption, "print");
+    EXPECT_EQ(toolbar.buttons[0].menu[0].second, "Set up");
+    EXPECT_TRUE(s.notices.empty());
+}
+
+TEST(LanguageDatabase, MissingFileIsReportedOnceAndFoundLater) {
+    const LanguageTestDatabase db(rows);
+    const std::string moved = db.folder() + "elsewhere.mdb";
+    std::filesystem::rename(db.file(), moved);
+    Service s(db);
+    EXPECT_EQ(s.language.getTextFromDB(TextID::ja), "");
+    EXPECT_EQ(s.language.getTextFromDB(TextID::ja), "");
+    ASSERT_EQ(s.notices.size(), 1U);
+    EXPECT_NE(s.notices[0].find("Language.mdb"), std::string::npos) << s.notices[0];
+
+    std::filesystem::rename(moved, db.file());
+    EXPECT_EQ(s.language.getTextFromDB(TextID::ja), "ja");
+    EXPECT_EQ(s.notices.size(), 1U);
+}
+
+TEST(LanguageDatabase, ServiceOfARunReadsTheTextDatabaseInItsFolder) {
+    const LanguageTestDatabase db(rows);
+    cls_Language language(db.engine());
+    language.setDbPath(db.folder());
+    language.setLanguage(Language::French);
+    language.createRecordsetsImmediately();
+    EXPECT_EQ(language.getTextFromDB(TextID::ja), "oui");
+}
+
+TEST(LanguageDatabase, SetFormToDBAddsNewControlsOnly) {
+    const LanguageTestDatabase db(rows);
+    Service s(db);
+    FakeForm form("frmNew", "Neu");
+    form.add<FakeCaption>(ControlKind::Label, "lblA", "A", std::nullopt, 1000);
+    s.language.setFormToDB(form);
+    s.language.setFormToDB(form);
+    ASSERT_EQ(s.notices.size(), 2U);
+    EXPECT_EQ(s.notices[1], "frmNew wurde in Language.mdb eingestellt");
+
+    FakeForm again("frmNew", "x");
+    auto& label = again.add<FakeCaption>(ControlKind::Label, "lblA", "y");
+    s.language.adjustForm(again);
+    EXPECT_EQ(again.caption(), "Neu");
+    EXPECT_EQ(label.text, "A");
+}
+
+TEST(LanguageDatabase, BuiltTextDatabaseHasEveryTextInThreeLanguages) {
+    platform::db::DBEngine engine;
+    const LanguageTestDatabase scratch("");
+    engine.setSystemDB(scratch.workgroupFile());
+    const auto workspace =
+        engine.createWorkspace("Language", std::string(ProgramUser), std::string(ProgramPassword));
+    const auto database = workspace->openDatabase(GK_BUILT_LANGUAGE_MDB, false, true);
+    const auto texts = database->openRecordset("SELECT * FROM tab_text ORDER BY id_text");
+    int count = 0;
+    for (; !texts->eof(); texts->moveNext()) {
+        ++count;
+        for (const char* column : {"german", "france", "english"}) {
+            const std::optional<std::string> text = textOf(texts->field(column));
+            EXPECT_TRUE(text && !text->empty())
+                << column << " of " << textOf(texts->field("id_text")).value_or("?");
+        }
+        EXPECT_FALSE(textOf(texts->field("selfdefine")).has_value());
+    }
+    EXPECT_EQ(count, 88);
+}
+
+} // namespace
+} // namespace orvik::common::test

@@ -1,0 +1,131 @@
+#include "ServiceTestSupport.h"
+
+#include "platform/db/SqliteExtensions.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sqlite3.h>
+#include <sstream>
+#include <stdexcept>
+
+namespace servicetest {
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "dataservice-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("mkdtemp failed");
+    }
+    m_path = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(m_path, ec);
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + path.string());
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void buildDatabase(const std::string& path, const std::vector<std::string>& scripts) {
+    sqlite3* raw = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_close(raw);
+        throw std::runtime_error("cannot create " + path);
+    }
+    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> connection(raw, &sqlite3_close);
+    platform::db::registerJetExtensions(connection.get());
+    for (const auto& script : scripts) {
+        char* error = nullptr;
+        const int rc = sqlite3_exec(connection.get(), script.c_str(), nullptr, nullptr, &error);
+        const std::string message = error != nullptr ? error : "";
+        sqlite3_free(error);
+        if (rc != SQLITE_OK) {
+            throw std::runtime_error("building " + path + ": " + message);
+        }
+    }
+}
+
+std::vector<std::string> fixtureScripts() {
+    const std::filesystem::path schema = GK_SCHEMA_DIR;
+    return {readFile(schema / "graukant.sql"), readFile(GK_FIXTURE_SQL),
+            readFile(schema / "graukant-derive.sql")};
+}
+
+std::vector<std::string> filterScripts(const std::string& materialsPath) {
+    const std::filesystem::path schema = GK_SCHEMA_DIR;
+    std::string attach = "ATTACH DATABASE '";
+    for (const char c : materialsPath) {
+        attach += c;
+        if (c == '\'') {
+            attach += c;
+        }
+    }
+    attach += "' AS graukant;";
+    return {attach, readFile(schema / "filter.sql"), readFile(schema / "filter-derive.sql"),
+            "DETACH DATABASE graukant;"};
+}
+
+DatabasePtr Opener::open(const std::string& path) {
+    if (!m_workspace) {
+        m_workspace = m_engine.createWorkspace("Test", "Admin", "");
+    }
+    return m_workspace->openDatabase(path, false, true);
+}
+
+EventLog::EventLog(orvik::dataservice::Manager& manager)
+    : m_subscription(
+          manager.ManagerException.subscribe([this](const ExceptionPtr& ex) { m_events.push_back(ex); })) {}
+
+std::vector<std::int64_t> integers(const RecordsetPtr& rs, const std::string& column) {
+    std::vector<std::int64_t> values;
+    for (; !rs->eof(); rs->moveNext()) {
+        const auto value = rs->field(column);
+        values.push_back(value.isNull() ? -1 : value.asInteger());
+    }
+    return values;
+}
+
+std::vector<std::string> texts(const RecordsetPtr& rs, const std::string& column) {
+    std::vector<std::string> values;
+    for (; !rs->eof(); rs->moveNext()) {
+        const auto value = rs->field(column);
+        values.push_back(value.isNull() ? "<null>" : value.asText());
+    }
+    return values;
+}
+
+std::vector<std::string> columnNames(const RecordsetPtr& rs) {
+    std::vector<std::string> names;
+    for (std::int32_t i = 0; i < rs->fieldCount(); ++i) {
+        names.push_back(rs->fieldName(i));
+    }
+    return names;
+}
+
+void FixtureTest::SetUpTestSuite() {
+    s_dir = std::make_unique<TempDir>();
+    const auto path = s_dir->file("Graukant.MDB");
+    buildDatabase(path, fixtureScripts());
+    const auto filterPath = s_dir->file("Filter.mdb");
+    buildDatabase(filterPath, filterScripts(path));
+    s_opener = std::make_unique<Opener>();
+    s_db = s_opener->open(path);
+    s_filterDb = s_opener->open(filterPath);
+}
+
+void FixtureTest::TearDownTestSuite() {
+    s_filterDb.reset();
+    s_db.reset();
+    s_opener.reset();
+    s_dir.reset();
+}
+
+} // namespace servicetest

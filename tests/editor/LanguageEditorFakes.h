@@ -1,0 +1,127 @@
+#pragma once
+
+#include "MessageBoxes.h"
+#include "editor/LanguageEditorData.h"
+#include "platform/CallError.h"
+
+#include <deque>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace orvik::editor::test {
+
+/// Answers message boxes from a queue (OK when empty) and keeps what they showed.
+class FakeMessageBoxes : public controls::MessageBoxes {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        Icon icon;
+        Buttons buttons;
+    };
+    Answer show(QWidget*, const QString& text, const QString& title, Icon icon, Buttons buttons) override {
+        shown.push_back({text, title, icon, buttons});
+        if (answers.empty()) {
+            return Answer::Ok;
+        }
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::deque<Answer> answers;
+    std::vector<Shown> shown;
+};
+
+/// The editor's data in memory, with a transaction: stored texts become visible at commit only.
+class FakeEditorData : public LanguageEditorData {
+public:
+    using Key = std::pair<std::string, std::string>;
+
+    void open(const std::string& file) override {
+        openedFile = file;
+        if (failOpen) {
+            throw platform::CallError(3024, "DAO.Workspace", "Could not find file '" + file + "'.");
+        }
+    }
+    void load(const std::string& column,
+              const std::function<void(const LanguageEditorRow&)>& deliver) override {
+        loadedColumn = column;
+        int delivered = 0;
+        for (const LanguageEditorRow& row : rows) {
+            if (failLoadAfter >= 0 && delivered == failLoadAfter) {
+                throw platform::CallError(3021, "DAO.Recordset", "No current record.");
+            }
+            deliver(row);
+            ++delivered;
+        }
+    }
+    void beginSave() override {
+        pending.clear();
+        inTransaction = true;
+    }
+    bool store(const LanguageEditorRow& row) override {
+        const Key key{row.key1, row.key2};
+        attempts.push_back(key);
+        if (failures.count(key) != 0 && failures[key] > 0) {
+            --failures[key];
+            throw platform::CallError(3260, "DAO.Recordset", "Couldn't update; currently locked.");
+        }
+        if (missing.count(key) != 0) {
+            return false;
+        }
+        pending[key] = row.selfdefine;
+        return true;
+    }
+    void commitSave() override {
+        for (const auto& [key, text] : pending) {
+            committed[key] = text;
+        }
+        pending.clear();
+        inTransaction = false;
+        ++commits;
+    }
+    void rollbackSave() noexcept override {
+        pending.clear();
+        inTransaction = false;
+        ++rollbacks;
+    }
+    void close() noexcept override { ++closes; }
+
+    std::vector<LanguageEditorRow> rows;
+    bool failOpen = false;
+    int failLoadAfter = -1;
+    std::map<Key, int> failures;
+    std::map<Key, bool> missing;
+    std::string openedFile;
+    std::string loadedColumn;
+    std::vector<Key> attempts;
+    std::map<Key, std::string> pending;
+    std::map<Key, std::string> committed;
+    bool inTransaction = false;
+    int commits = 0;
+    int rollbacks = 0;
+    int closes = 0;
+};
+
+inline LanguageEditorRow controlRow(std::string form, std::string control, std::string shown,
+                                    std::string self, std::string width = "1200") {
+    return {LanguageEditorRow::Table::Controls,
+            std::move(shown),
+            std::move(self),
+            std::move(form),
+            std::move(control),
+            std::move(width)};
+}
+
+inline LanguageEditorRow textRow(int id, std::string shown, std::string self) {
+    return {LanguageEditorRow::Table::Texts,
+            std::move(shown),
+            std::move(self),
+            std::to_string(id),
+            std::to_string(id),
+            "0"};
+}
+
+} // namespace orvik::editor::test
