@@ -260,16 +260,17 @@ void destroyPattern(void* p) {
     delete static_cast<JetLikePattern*>(p);
 }
 
-/// jet_like(value, pattern). The compiled pattern is kept with the statement while the pattern
-/// argument stays the same, so a scan compiles it once.
-void jetLike(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    sqlite3_value* value = argv[0];
-    sqlite3_value* pattern = argv[1];
+/// jet_like(value, pattern), and SQLite's like(pattern, value) behind `value LIKE pattern`. A constant
+/// pattern is compiled once per statement and kept with it.
+template <int ValueArg, int PatternArg> void jetLike(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    sqlite3_value* value = argv[ValueArg];
+    sqlite3_value* pattern = argv[PatternArg];
     if (isNull(value) || isNull(pattern)) {
         sqlite3_result_null(ctx);
         return;
     }
-    auto* compiled = static_cast<JetLikePattern*>(sqlite3_get_auxdata(ctx, 1));
+    const auto* collator = static_cast<const UCollator*>(sqlite3_user_data(ctx));
+    auto* compiled = static_cast<JetLikePattern*>(sqlite3_get_auxdata(ctx, PatternArg));
     if (compiled == nullptr) {
         std::unique_ptr<JetLikePattern> fresh = JetLikePattern::compile(textOf(pattern));
         if (!fresh) {
@@ -277,16 +278,14 @@ void jetLike(sqlite3_context* ctx, int, sqlite3_value** argv) {
             return;
         }
         compiled = fresh.get();
-        sqlite3_set_auxdata(ctx, 1, fresh.release(), &destroyPattern); // frees it at once on failure
-        if (sqlite3_get_auxdata(ctx, 1) != compiled) {
+        sqlite3_set_auxdata(ctx, PatternArg, fresh.release(), &destroyPattern); // frees it at once on failure
+        if (sqlite3_get_auxdata(ctx, PatternArg) != compiled) {
             // Not kept (out of memory): SQLite has already destroyed it; compile for this row only.
             fresh = JetLikePattern::compile(textOf(pattern));
-            const auto* collator = static_cast<const UCollator*>(sqlite3_user_data(ctx));
             sqlite3_result_int(ctx, fresh->matches(textOf(value), collator) ? 1 : 0);
             return;
         }
     }
-    const auto* collator = static_cast<const UCollator*>(sqlite3_user_data(ctx));
     sqlite3_result_int(ctx, compiled->matches(textOf(value), collator) ? 1 : 0);
 }
 
@@ -326,7 +325,10 @@ void jetMid(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     }
     const std::string s = textOf(argv[0]);
     const std::size_t from = byteOffset(s, static_cast<std::size_t>(*start - 1));
-    const std::size_t to = length ? byteOffset(s, static_cast<std::size_t>(*start - 1 + *length)) : s.size();
+    // Both counts are at most about 9.2E18, so their sum cannot overflow unsigned 64 bits.
+    const std::size_t to =
+        length ? byteOffset(s, static_cast<std::size_t>(*start - 1) + static_cast<std::size_t>(*length))
+               : s.size();
     resultText(ctx, s.substr(from, to - from));
 }
 
@@ -573,6 +575,9 @@ std::string formatNumber(double value, std::string mask) {
     // Format rounds half away from zero, unlike CLng.
     const double scale = std::pow(10.0, static_cast<double>(fractionPlaces));
     const double rounded = std::round(std::fabs(value) * scale);
+    if (!(rounded < 1e18)) {
+        return doubleText(value); // beyond what a digit mask can spell out exactly (or not a number)
+    }
     const bool negative = value < 0 && rounded != 0;
     std::string digits = std::to_string(static_cast<unsigned long long>(rounded));
     if (digits.size() <= fractionPlaces) {
@@ -693,11 +698,13 @@ void registerJetFunctions(sqlite3* connection) {
     for (const Registration& r : kPlain) {
         registerOne(connection, r.name, r.args, r.function, nullptr, nullptr);
     }
-    // Each like function owns its collator (for [a-z] ranges); the connection closes it.
-    // SQLite calls the destructor itself when a registration fails, so it owns the collator at once.
-    // SQLite's own LIKE stays as it is: native statements (the schema's, sqlite_master queries with
-    // `%`) keep its meaning, and translated statements call jet_like.
-    registerOne(connection, "jet_like", 2, &jetLike, openCaseInsensitiveCollator().release(),
+    // Each like function owns its collator (for [a-z] ranges); the connection closes it. SQLite
+    // calls the destructor itself when a registration fails, so it owns the collator at once.
+    // Translated statements call jet_like; LIKE written natively on these connections has Jet's
+    // wildcards too (only the three-argument form with ESCAPE stays SQLite's).
+    registerOne(connection, "jet_like", 2, &jetLike<0, 1>, openCaseInsensitiveCollator().release(),
+                &destroyCollator);
+    registerOne(connection, "like", 2, &jetLike<1, 0>, openCaseInsensitiveCollator().release(),
                 &destroyCollator);
 }
 

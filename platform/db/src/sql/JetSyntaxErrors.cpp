@@ -75,6 +75,9 @@ void throwClauseError(std::int32_t number) {
     case jeterr::WhereSyntax:
         text = "Syntax error in WHERE clause.";
         break;
+    case jeterr::TooComplex:
+        text = "Query is too complex.";
+        break;
     case jeterr::UnionSyntax:
         text = "Syntax error in union query.";
         break;

@@ -24,6 +24,7 @@ inline constexpr std::int32_t TrailingCharacters = 3142;
 inline constexpr std::int32_t UpdateSyntax = 3144;
 inline constexpr std::int32_t WhereSyntax = 3145;
 inline constexpr std::int32_t UnionSyntax = 3319;
+inline constexpr std::int32_t TooComplex = 3360;
 } // namespace jeterr
 
 /// How an expression failed; each has its own Jet text.

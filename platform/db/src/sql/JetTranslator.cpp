@@ -14,6 +14,18 @@ using Kind = JetToken::Kind;
 JetTranslator::JetTranslator(std::string_view source, bool bareExpression)
     : m_source(source), m_bare(bareExpression), m_tokens(tokenizeJet(source)) {}
 
+JetTranslator::NestingGuard::NestingGuard(JetTranslator& owner) : m_owner(owner) {
+    // A bound on the nesting keeps a pathological text from exhausting the stack.
+    if (m_owner.m_nesting >= kMaxNesting) {
+        m_owner.failClause(jeterr::TooComplex);
+    }
+    ++m_owner.m_nesting;
+}
+
+JetTranslator::NestingGuard::~NestingGuard() {
+    --m_owner.m_nesting;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Tokens
 
@@ -162,7 +174,6 @@ std::string JetTranslator::selectStatement() {
     bool hasOrderBy = false;
     std::string limit;
     std::string sql = selectCore(hasOrderBy, limit);
-    bool compound = false;
     while (peek().isWord("UNION")) {
         if (hasOrderBy) {
             failClause(jeterr::UnionSyntax);
@@ -183,9 +194,7 @@ std::string JetTranslator::selectStatement() {
         }
         sql += all ? " UNION ALL " : " UNION ";
         sql += part;
-        compound = true;
     }
-    (void)compound;
     if (!limit.empty()) {
         sql += " LIMIT " + limit;
     }
@@ -272,7 +281,8 @@ std::string JetTranslator::selectList() {
                     failClause(jeterr::SelectSyntax);
                 }
                 sql += " AS " + quoteIdentifier(next().text);
-            } else if (!item.isColumn && item.sql.find(".*") == std::string::npos) {
+            } else if ((!item.isColumn || item.sql.front() == '(') &&
+                       item.sql.find(".*") == std::string::npos) {
                 // Jet names an unnamed computed column Expr1000, Expr1001, ...
                 sql += " AS Expr" + std::to_string(1000 + m_exprCounter);
                 ++m_exprCounter;
@@ -352,6 +362,7 @@ std::unique_ptr<FromNode> JetTranslator::tableReference() {
             return node;
         }
         next();
+        const NestingGuard guard(*this);
         std::unique_ptr<FromNode> inner = fromItem();
         if (!acceptSymbol(")")) {
             failClause(jeterr::JoinSyntax);

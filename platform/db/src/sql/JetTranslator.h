@@ -97,6 +97,18 @@ private:
     [[nodiscard]] bool atClauseEnd() const;
     [[nodiscard]] std::string nameText(const JetToken& token) const;
 
+    /// Counts one level of nesting for as long as it lives; throws 3360 beyond kMaxNesting.
+    class NestingGuard {
+    public:
+        explicit NestingGuard(JetTranslator& owner);
+        ~NestingGuard();
+        NestingGuard(const NestingGuard&) = delete;
+        NestingGuard& operator=(const NestingGuard&) = delete;
+
+    private:
+        JetTranslator& m_owner;
+    };
+
     // Errors.
     [[noreturn]] void failExpression(ExpressionFault fault) const;
     [[noreturn]] void failClause(std::int32_t number) const;
@@ -110,6 +122,8 @@ private:
     bool m_inList = false;       // a ',' ends the current expression's text in error messages
     int m_selectDepth = 0;
     int m_exprCounter = 0; // names Expr1000, Expr1001 ... of unnamed select items
+    int m_nesting = 0;     // expressions open inside one another
+    static constexpr int kMaxNesting = 200;
 };
 
 /// An identifier as SQLite must see it: bare when that is safe, otherwise in brackets.

@@ -26,6 +26,7 @@ Operand JetTranslator::condition() {
 }
 
 Operand JetTranslator::expression() {
+    const NestingGuard guard(*this); // each bracket, argument list and subquery parses through here
     return impExpr();
 }
 
@@ -77,6 +78,7 @@ Operand JetTranslator::andExpr() {
 
 Operand JetTranslator::notExpr() {
     if (acceptWord("NOT")) {
+        const NestingGuard guard(*this);
         const Operand inner = notExpr();
         return booleanOperand("(NOT " + inner.sql + ")");
     }
@@ -255,6 +257,7 @@ Operand JetTranslator::multiplicative() {
 
 Operand JetTranslator::unary() {
     if (acceptSymbol("-")) {
+        const NestingGuard guard(*this);
         Operand inner = unary();
         if (inner.isNumberLiteral && inner.sql.front() != '-') {
             inner.sql = "-" + inner.sql;
@@ -266,6 +269,7 @@ Operand JetTranslator::unary() {
         return r;
     }
     if (acceptSymbol("+")) {
+        const NestingGuard guard(*this);
         return unary();
     }
     return power();
@@ -350,8 +354,8 @@ Operand JetTranslator::primary() {
             Operand inner = expression();
             m_inList = wasInList;
             expectSymbol(")");
+            // A bracketed column is still the column to SQLite: its collation and index stay.
             inner.sql = "(" + inner.sql + ")";
-            inner.isColumn = false;
             inner.isTextLiteral = false;
             return inner;
         }

@@ -61,8 +61,8 @@ TEST_F(JetLikeIndex, PrefixPatternSearchesTheIndex) {
 }
 
 TEST_F(JetLikeIndex, ComparisonWithATextLiteralKeepsTheIndexOfAnyColumn) {
-    for (const char* jet :
-         {"SELECT id FROM d WHERE num = '12'", "SELECT id FROM d WHERE SuchBezeichnung = 'x5crni'"}) {
+    for (const char* jet : {"SELECT id FROM d WHERE num = '12'", "SELECT id FROM d WHERE (((d.num) = '12'))",
+                            "SELECT id FROM d WHERE SuchBezeichnung = 'x5crni'"}) {
         const std::string sql = platform::db::translateStatement(jet);
         const std::vector<std::string> plan = sqlitetest::queryPlan(db.get(), sql);
         ASSERT_FALSE(plan.empty());

@@ -55,6 +55,31 @@ INSTANTIATE_TEST_SUITE_P(
             "GRANT a", 3129,
             "Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or 'UPDATE'."}));
 
+TEST(JetSqlNesting, DeepNestingFailsAsTooComplexInsteadOfExhaustingTheStack) {
+    const std::string brackets = std::string(100000, '(') + "1" + std::string(100000, ')');
+    const std::string nots = [] {
+        std::string s;
+        for (int i = 0; i < 100000; ++i) {
+            s += "Not ";
+        }
+        return s + "a";
+    }();
+    for (const std::string& jet : {"SELECT " + brackets + " FROM t", "SELECT a FROM t WHERE " + nots,
+                                   "SELECT a FROM " + std::string(100000, '(') + "t",
+                                   "SELECT " + std::string(100000, '-') + "1 FROM t"}) {
+        try {
+            (void)platform::db::translateStatement(jet);
+            ADD_FAILURE() << "no error";
+        } catch (const platform::CallError& e) {
+            EXPECT_EQ(e.number(), 3360);
+            EXPECT_EQ(e.description(), "Query is too complex.");
+        }
+    }
+    // Ordinary depth stays fine.
+    EXPECT_NO_THROW((void)platform::db::translateStatement("SELECT " + std::string(50, '(') + "1" +
+                                                           std::string(50, ')') + " FROM t"));
+}
+
 TEST(JetCriteria, TranslatesWhatFindFirstIsGiven) {
     // Against a column its own collation decides; a text literal elsewhere compares as Jet does.
     EXPECT_EQ(platform::db::translateCriteria("id_text = 5"), "(id_text = 5)");

@@ -10,7 +10,8 @@ namespace platform::db {
 /// Registers on one connection what the Jet dialect needs of SQLite: the case-insensitive,
 /// accent-sensitive text collation `JETTEXT` that the schemas declare on their text columns, and the
 /// functions that translated statements call (jet_like, jet_concat, jet_add, jet_mid, ...). SQLite's
-/// own LIKE keeps its meaning for native statements; Jet's Like is jet_like(value, pattern).
+/// LIKE operator becomes Jet's Like as well, in native statements too: `*`, `?`, `#`, `[...]` are its
+/// wildcards and `%`, `_` stand for themselves (LIKE ... ESCAPE keeps SQLite's meaning).
 /// Call it on every connection before running translated SQL.
 /// Throws CallError when SQLite refuses a registration.
 void registerJetExtensions(sqlite3* connection);
