@@ -2,7 +2,31 @@
 
 #include "platform/db/JetErrors.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace platform::db {
+namespace {
+
+// SQLite runs a parenthesised join on the right as a subquery and names a column that two of its
+// tables share "name:1"; Jet names it by the column. Only a name made of the origin column and such a
+// suffix is renamed, so other aliases stay as written.
+std::string jetColumnName(std::string name, const std::string& originColumn) {
+    const std::size_t colon = name.rfind(':');
+    if (colon == std::string::npos || colon + 1 == name.size() || originColumn.empty()) {
+        return name;
+    }
+    const bool digits = std::all_of(name.begin() + static_cast<std::ptrdiff_t>(colon) + 1, name.end(),
+                                    [](unsigned char c) { return c >= '0' && c <= '9'; });
+    const std::string_view base(name.data(), colon);
+    const bool sameColumn =
+        base.size() == originColumn.size() &&
+        std::equal(base.begin(), base.end(), originColumn.begin(),
+                   [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
+    return digits && sameColumn ? std::string(base) : name;
+}
+
+} // namespace
 
 std::vector<ColumnInfo> describeColumns(sqlite3_stmt* stmt, int firstColumn) {
     std::vector<ColumnInfo> columns;
@@ -17,6 +41,7 @@ std::vector<ColumnInfo> describeColumns(sqlite3_stmt* stmt, int firstColumn) {
         if (const char* origin = sqlite3_column_origin_name(stmt, i)) {
             info.originColumn = origin;
         }
+        info.name = jetColumnName(std::move(info.name), info.originColumn);
         info.kind = kindOfDeclaredType(sqlite3_column_decltype(stmt, i));
         columns.push_back(std::move(info));
     }

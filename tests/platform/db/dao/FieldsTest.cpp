@@ -47,6 +47,19 @@ TEST_F(Fields, AliasNamesTheFieldAndTheFirstOfDuplicateNamesWins) {
     EXPECT_EQ(aliased->field("bezeichnung"), Variant(1));
 }
 
+TEST_F(Fields, ColumnsOfRightNestedJoinsKeepTheirNames) {
+    build("CREATE TABLE a(id INTEGER, Id_Land INTEGER); CREATE TABLE b(id INTEGER, Id_Land INTEGER);"
+          "CREATE TABLE c(id INTEGER, Id_Land INTEGER, z TEXT);"
+          "INSERT INTO a VALUES(1, 5); INSERT INTO b VALUES(1, 6); INSERT INTO c VALUES(1, 7, 'c');");
+    const auto db = open(true);
+    const auto rs = db->openRecordset("SELECT c.Id_Land, z AS [y:1] FROM a INNER JOIN (b INNER JOIN c ON "
+                                      "c.id = b.id) ON a.id = b.id",
+                                      RecordsetType::Snapshot);
+    EXPECT_EQ(rs->fieldName(0), "Id_Land");
+    EXPECT_EQ(rs->field("id_land"), Variant(7));
+    EXPECT_EQ(rs->fieldName(1), "y:1"); // an alias is the caller's own name
+}
+
 TEST_F(Fields, ValuesFollowTheStoredTypeAndTheDeclaredYesNoAndDateTypes) {
     build(
         "CREATE TABLE t(k INTEGER, i INTEGER, r REAL, s TEXT, n TEXT, b BOOLEAN, yn YESNO, bit BIT, d DATE, "
