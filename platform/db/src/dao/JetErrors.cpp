@@ -40,6 +40,9 @@ constexpr std::array entries{
     Entry{InputTableNotFound,
           "The database engine cannot find the input table or query '|'. Make sure it exists "
           "and that its name is spelled correctly."},
+    Entry{AmbiguousField,
+          "The specified field '|' could refer to more than one table listed in the FROM clause "
+          "of your SQL statement."},
     Entry{SyntaxErrorInFrom, "Syntax error in FROM clause."},
     Entry{CharactersAfterEnd, "Characters found after end of SQL statement."},
     Entry{FieldCannotBeUpdated, "Field cannot be updated."},

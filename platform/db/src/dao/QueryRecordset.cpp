@@ -148,6 +148,7 @@ void QueryRecordset::movePrevious() {
 
 void QueryRecordset::moveLast() {
     checkOpen();
+    requireScrollable();
     dropEdit();
     fetchAll();
     const std::int64_t end = m_offset + static_cast<std::int64_t>(m_rows.size());

@@ -72,6 +72,19 @@ int Recordset::Impl::columnIndex(std::string_view name) const {
             return static_cast<int>(i);
         }
     }
+    // "table.field", as the engine names a field whose name several tables of a join share.
+    const auto dot = name.find('.');
+    if (dot == std::string_view::npos) {
+        return -1;
+    }
+    const std::string_view table = name.substr(0, dot);
+    const std::string_view column = name.substr(dot + 1);
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        if (equalsNoCase(m_columns[i].originTable, table) &&
+            (equalsNoCase(m_columns[i].originColumn, column) || equalsNoCase(m_columns[i].name, column))) {
+            return static_cast<int>(i);
+        }
+    }
     return -1;
 }
 

@@ -132,6 +132,9 @@ void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext c
             }
             throw jet::makeError(jet::InputTableNotFound, source, table);
         }
+        if (std::string column = afterPrefix(message, "ambiguous column name: "); !column.empty()) {
+            throw jet::makeError(jet::AmbiguousField, source, column);
+        }
         if (std::string column = afterPrefix(message, "no such column: "); !column.empty()) {
             if (context == SqlContext::Criteria) {
                 throw jet::makeError(jet::UnknownFieldInExpression, source, column);

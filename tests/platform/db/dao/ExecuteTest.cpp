@@ -62,6 +62,9 @@ TEST_F(Execute, FailuresCarryTheEngineNumbers) {
                   "Make sure it exists and that its name is spelled correctly.");
         EXPECT_EQ(e.source(), "DAO.Database");
     }
+    m_db->execute("CREATE TABLE u(id INTEGER, name TEXT)");
+    EXPECT_EQ(errorOf([&] { static_cast<void>(m_db->openRecordset("SELECT name FROM t, u")); }),
+              jet::AmbiguousField);
     EXPECT_EQ(errorOf([&] { static_cast<void>(m_db->openRecordset("SELECT * FROM nosuch")); }),
               jet::InputTableNotFound);
     EXPECT_EQ(

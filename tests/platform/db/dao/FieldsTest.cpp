@@ -39,6 +39,9 @@ TEST_F(Fields, AliasNamesTheFieldAndTheFirstOfDuplicateNamesWins) {
     EXPECT_EQ(rs->fieldName(2), "id_form");
     EXPECT_EQ(rs->field("ID_FORM"), Variant("A"));
     EXPECT_EQ(rs->field(2), Variant("B"));
+    EXPECT_EQ(rs->field("B.ID_FORM"), Variant("B")); // a table's field among fields of the same name
+    EXPECT_EQ(rs->field("a.id_form"), Variant("A"));
+    EXPECT_EQ(errorOf([&] { static_cast<void>(rs->field("c.id_form")); }), jet::ItemNotFound);
     const auto aliased = db->openRecordset("SELECT x AS Bezeichnung, y FROM a, b", RecordsetType::Snapshot);
     EXPECT_EQ(aliased->fieldName(0), "Bezeichnung");
     EXPECT_EQ(aliased->field("bezeichnung"), Variant(1));

@@ -61,7 +61,8 @@ public:
     [[nodiscard]] std::string fieldName(std::int32_t index) const;
     /// By position from 0; throws 3265 when out of range, 3021 without a current record.
     [[nodiscard]] Variant field(std::int32_t index) const;
-    /// By name without regard to case, the first match wins; throws 3265 for an unknown name.
+    /// By name without regard to case, the first match wins; "table.field" picks a table's field among
+    /// fields of the same name. Throws 3265 for an unknown name.
     [[nodiscard]] Variant field(std::string_view name) const;
     /// Only between addNew()/edit() and update().
     void setField(std::string_view name, Variant value);

@@ -31,6 +31,7 @@ inline constexpr std::int32_t SyntaxErrorInExpression = 3075;
 inline constexpr std::int32_t SyntaxErrorInCriteria = 3077; // raised by the translator
 inline constexpr std::int32_t UndefinedFunction = 3085;     // raised by the translator
 inline constexpr std::int32_t InputTableNotFound = 3078;
+inline constexpr std::int32_t AmbiguousField = 3079;
 inline constexpr std::int32_t InvalidSqlStatement = 3129; // raised by the translator
 inline constexpr std::int32_t SyntaxErrorInFrom = 3131;
 inline constexpr std::int32_t CharactersAfterEnd = 3142;
