@@ -1,6 +1,6 @@
 // The statements the program's readers run, in the shape they build them (German columns, ids of
-// the fixture's rows; Jet-only syntax such as TOP, IsNull, & and Like patterns written the SQLite
-// way, since these run natively and not through the translator), run on the fixture
+// the fixture's rows; Jet-only syntax such as TOP, IsNull and & written the SQLite way, LIKE
+// patterns in Jet's form, which the connection's like function takes), run on the fixture
 // databases: every table and column they name exists, and each finds the fixture's rows.
 
 #include "TestDatabases.h"
@@ -309,11 +309,11 @@ const ReaderStatement filterStatements[] = {
                                                       "AND (Id_Normtyp = 1) AND (Id_Stahlgruppe=10301) AND "
                                                       "(Id_Firma = 1) AND  (Id_Land = 5)  AND  ((Kennung='K' "
                                                       "OR Kennung='F')  AND SupK=0 AND (SuchBezeichnung LIKE "
-                                                      "'Sample%'))  ORDER BY IndexSort;"},
+                                                      "'Sample*'))  ORDER BY IndexSort;"},
     {"MaterialManager.GetMaterialList (no filter)",
      "SELECT Id_Stahl, Id_Stahlbez, Id_StahlbezVorkommen, Bezeichnung, SuchBezeichnung, Kennung, IndexSort "
      "FROM "
-     "Stahlbez_Gruppe_Land WHERE  (SupK=0 AND SupW=0) AND (SuchBezeichnung LIKE '1.4%')  AND (SupEur=0)   "
+     "Stahlbez_Gruppe_Land WHERE  (SupK=0 AND SupW=0) AND (SuchBezeichnung LIKE '1.4*')  AND (SupEur=0)   "
      "ORDER BY "
      "IndexSort;"},
     {"StandardManager.GetList", "SELECT Normliste.Id_Norm, Normliste.Id_Normtyp, Prefix||' ' || "
