@@ -135,7 +135,7 @@ std::optional<std::string> isoFromJetDate(std::string_view text) {
         }
         date = *d;
     }
-    std::array<char, 32> buffer{};
+    std::array<char, 96> buffer{};
     if (timePart.empty()) {
         std::snprintf(buffer.data(), buffer.size(), "%04d-%02d-%02d", date.y, date.m, date.d);
         return std::string(buffer.data());

@@ -132,7 +132,10 @@ Operand JetTranslator::comparison() {
                 m_inList = wasInList;
             }
             expectSymbol(")");
-            left = booleanOperand("(" + valueSql(left) + (negated ? " NOT IN (" : " IN (") + list + "))");
+            // SQLite compares an IN list by the collation of its left side alone: anything but a column
+            // (which has its own) gets Jet's text comparison.
+            const std::string tested = left.isColumn ? valueSql(left) : valueSql(left) + " COLLATE JETTEXT";
+            left = booleanOperand("(" + tested + (negated ? " NOT IN (" : " IN (") + list + "))");
         } else if (!negated && acceptWord("IS")) {
             const bool isNot = acceptWord("NOT");
             if (!acceptWord("NULL")) {
