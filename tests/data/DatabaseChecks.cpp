@@ -114,8 +114,9 @@ std::vector<std::string> unresolvedReferences(datatools::SqliteConnection& db,
 
 std::vector<std::string> emptyLanguageColumns(datatools::SqliteConnection& db) {
     std::vector<std::string> problems;
-    const std::vector<std::string> tables = firstColumn(
-        db, "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite%' ORDER BY name");
+    const std::vector<std::string> tables =
+        firstColumn(db, "SELECT name FROM sqlite_master WHERE type = 'table' AND substr(name, 1, 7) <> "
+                        "'sqlite_' ORDER BY name");
     for (const std::string& table : tables) {
         for (const std::string& column : columnNames(db, table)) {
             if (!endsWithLanguageSuffix(column)) {
