@@ -5,7 +5,6 @@
 #include "common/LanguageForm.h"
 #include "common/SystemLanguage.h"
 #include "common/TextSource.h"
-#include "platform/CallError.h"
 #include "platform/UserNotifier.h"
 
 #include <algorithm>
@@ -185,8 +184,8 @@ std::string cls_Language::getTextFromDB(TextID id) {
         }
         const std::optional<TextRecord> record = m_source->findText(static_cast<std::int32_t>(id));
         return record ? chooseText(*record) : std::string();
-    } catch (const platform::CallError& e) {
-        reportFailure(e.what());
+    } catch (const std::exception&) {
+        // A seek that fails is a missing text; only a database that cannot be opened is reported.
         return {};
     }
 }
@@ -215,10 +214,9 @@ void cls_Language::adjustForm(LanguageForm& form) {
         for (FormControl* control : controls) {
             try {
                 adjustControl(formId, *control);
-            } catch (const platform::CallError& e) {
-                reportFailure(e.what());
             } catch (const std::exception&) {
-                // This control keeps what it has; the others go on.
+                // Silently: one report per failed step would be a message box per caption. This control
+                // keeps what it has; the others go on.
             }
         }
     } catch (const std::exception&) {
