@@ -254,31 +254,26 @@ std::vector<std::string> elementsShortOfDecimals(datatools::SqliteConnection& db
 
 std::vector<std::string> nationalNumbersNotHidden(datatools::SqliteConnection& db) {
     // A national occurrence: not the steel's own country, not a European designation taken over.
-    std::vector<std::string> problems = firstColumn(
-        db, "SELECT b.Bezeichnung || ' (' || l.Landeskuerzel || ')' FROM tabStahlbezVorkommen o "
-            "JOIN tabStahlbez b ON b.Id_Stahlbez = o.Id_Stahlbez JOIN tabStahl s ON s.ID_Stahl = b.ID_Stahl "
-            "JOIN tabLand l ON l.ID_Land = o.Id_Land "
-            "WHERE b.Kennung = 'W' AND o.SupW = 0 AND o.SupEur = 0 AND o.Id_Land <> s.ID_Land AND EXISTS ("
-            "SELECT 1 FROM tabStahlbezVorkommen ko JOIN tabStahlbez k ON k.Id_Stahlbez = ko.Id_Stahlbez "
-            "WHERE k.ID_Stahl = b.ID_Stahl AND k.Kennung = 'K' AND ko.Id_Land = o.Id_Land AND ko.SupEur = 0) "
-            "ORDER BY o.Id_StahlbezVorkommen");
-    for (std::string& p : problems) {
-        p += ": shown beside the national symbol (SupW not set)";
-    }
-    return problems;
+    return firstColumn(
+        db,
+        "SELECT b.Bezeichnung || ' (' || l.Landeskuerzel || '): shown beside the national symbol (SupW not "
+        "set)' FROM tabStahlbezVorkommen o "
+        "JOIN tabStahlbez b ON b.Id_Stahlbez = o.Id_Stahlbez JOIN tabStahl s ON s.ID_Stahl = b.ID_Stahl "
+        "JOIN tabLand l ON l.ID_Land = o.Id_Land "
+        "WHERE b.Kennung = 'W' AND o.SupW = 0 AND o.SupEur = 0 AND o.Id_Land <> s.ID_Land AND EXISTS ("
+        "SELECT 1 FROM tabStahlbezVorkommen ko JOIN tabStahlbez k ON k.Id_Stahlbez = ko.Id_Stahlbez "
+        "WHERE k.ID_Stahl = b.ID_Stahl AND k.Kennung = 'K' AND ko.Id_Land = o.Id_Land AND ko.SupEur = 0) "
+        "ORDER BY o.Id_StahlbezVorkommen");
 }
 
 std::vector<std::string> suppliersWithoutShapes(datatools::SqliteConnection& db) {
-    std::vector<std::string> problems = firstColumn(
-        db, "SELECT DISTINCT 'firm ' || f.ID_Firma || ', steel group ' || s.ID_Stahlgruppe FROM "
+    return firstColumn(
+        db, "SELECT DISTINCT 'firm ' || f.ID_Firma || ', steel group ' || s.ID_Stahlgruppe || ': supplied "
+            "without a product shape' FROM "
             "zuoStahlbez_Firma f "
             "JOIN tabStahlbez b ON b.Id_Stahlbez = f.ID_Stahlbez JOIN tabStahl s ON s.ID_Stahl = b.ID_Stahl "
             "WHERE NOT EXISTS (SELECT 1 FROM zuoStahlgruppe_Firma_Lieferform d WHERE d.ID_Firma = f.ID_Firma "
             "AND d.ID_Stahlgruppe = s.ID_Stahlgruppe) ORDER BY f.ID_Firma, s.ID_Stahlgruppe");
-    for (std::string& p : problems) {
-        p += ": supplied without a product shape";
-    }
-    return problems;
 }
 
 } // namespace datachecks
