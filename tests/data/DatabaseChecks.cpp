@@ -266,6 +266,19 @@ std::vector<std::string> nationalNumbersNotHidden(datatools::SqliteConnection& d
         "ORDER BY o.Id_StahlbezVorkommen");
 }
 
+std::vector<std::string> designationsOfSupersededStandardsShownCurrent(datatools::SqliteConnection& db) {
+    const std::string standardsOf =
+        "FROM tabStahlbezVorkommen o JOIN zuoStahlbezVorkommen_NormVariante z ON "
+        "z.Id_StahlbezVorkommen = o.Id_StahlbezVorkommen JOIN tabNormVariante v ON "
+        "v.Id_NormVariante = z.Id_NormVariante WHERE o.Id_Stahlbez = b.Id_Stahlbez";
+    return firstColumn(
+        db, "SELECT b.Bezeichnung || ': shown as current, its standards are all superseded' FROM "
+            "tabStahlbez b JOIN tabBezeichnungStatus bs ON bs.Id_BezeichnungStatus = "
+            "b.ID_BezeichnungStatus WHERE bs.vor IS NULL AND bs.nach IS NULL AND EXISTS (SELECT 1 " +
+                standardsOf + ") AND NOT EXISTS (SELECT 1 " + standardsOf +
+                " AND v.Nachfolgedokument IS NULL) ORDER BY b.Id_Stahlbez");
+}
+
 std::vector<std::string> suppliersWithoutShapes(datatools::SqliteConnection& db) {
     return firstColumn(
         db, "SELECT DISTINCT 'firm ' || f.ID_Firma || ', steel group ' || s.ID_Stahlgruppe || ': supplied "

@@ -47,6 +47,11 @@ namespace datachecks {
 /// although the same steel has a national symbol in that country.
 [[nodiscard]] std::vector<std::string> nationalNumbersNotHidden(datatools::SqliteConnection& db);
 
+/// Designations shown as current (their status has no marker) although every standard that lists
+/// them has been superseded (names a successor document).
+[[nodiscard]] std::vector<std::string>
+designationsOfSupersededStandardsShownCurrent(datatools::SqliteConnection& db);
+
 /// Suppliers of designations of a steel group that deliver no product shape for that group.
 [[nodiscard]] std::vector<std::string> suppliersWithoutShapes(datatools::SqliteConnection& db);
 

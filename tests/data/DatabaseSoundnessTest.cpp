@@ -106,6 +106,10 @@ TEST_P(CuratedContent, NationalNumbersBesideNationalSymbolsAreHidden) {
     EXPECT_EQ(lines(nationalNumbersNotHidden(*m_main)), "");
 }
 
+TEST_P(CuratedContent, DesignationsOfSupersededStandardsAreMarkedWithdrawn) {
+    EXPECT_EQ(lines(designationsOfSupersededStandardsShownCurrent(*m_main)), "");
+}
+
 TEST_P(CuratedContent, EverySupplierOfAGroupDeliversShapesOfIt) {
     EXPECT_EQ(lines(suppliersWithoutShapes(*m_main)), "");
 }

@@ -132,7 +132,7 @@ TEST_F(DerivedContent, ChecksReportTheFaultsTheyLookFor) {
 }
 
 // The checks of what the lists show, each on the fixture with one fault put in.
-TEST_F(DerivedContent, ContentChecksFindValuesCutNumbersShownAndShapesMissing) {
+TEST_F(DerivedContent, ContentChecksFindTheFaultsOfTheCuratedRows) {
     EXPECT_TRUE(elementsShortOfDecimals(*m_main).empty());
     m_main->execute("UPDATE tabAnalyseWert SET MaxWert = 0.025 WHERE Id_AnalyseWert = 1");
     m_main->execute("UPDATE tabAnalyseWert SET MinWert = 17.25 WHERE Id_AnalyseWert = 2");
@@ -152,6 +152,14 @@ TEST_F(DerivedContent, ContentChecksFindValuesCutNumbersShownAndShapesMissing) {
         << "Germany has no national symbol of the steel";
     m_main->execute("UPDATE tabStahlbezVorkommen SET SupW = -1 WHERE Id_StahlbezVorkommen = 107");
     EXPECT_TRUE(nationalNumbersNotHidden(*m_main).empty());
+
+    EXPECT_TRUE(designationsOfSupersededStandardsShownCurrent(*m_main).empty())
+        << "1.4301 is listed by a superseded and by a current edition";
+    m_main->execute(
+        "UPDATE tabNormVariante SET Nachfolgedokument = 'EN 10083-3:2006' WHERE Id_NormVariante = 3");
+    EXPECT_EQ(designationsOfSupersededStandardsShownCurrent(*m_main),
+              (std::vector<std::string>{"1.7225: shown as current, its standards are all superseded",
+                                        "42CrMo4: shown as current, its standards are all superseded"}));
 
     EXPECT_TRUE(suppliersWithoutShapes(*m_main).empty());
     m_main->execute("INSERT INTO zuoStahlbez_Firma (ID_Stahlbez, ID_Firma) VALUES (22, 1)");
