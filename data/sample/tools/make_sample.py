@@ -358,6 +358,12 @@ def main():
     f.write()
 
     write_properties(steel_id_of, occ_of, variant_ids)
+    # A firm that supplies a steel of a group delivers that group in some shape.
+    group_of_steel = {sid: grp for sid, _, grp in steel_rows}
+    group_of_desig = {r[0]: group_of_steel[r[1]] for r in desig_rows}
+    delivered = {(B.GROUPS[grp][0], firm) for grp, firm, _ in B.DELIVERIES}
+    for d, firm in firm_desig_rows:
+        assert (group_of_desig[d], firm) in delivered, (d, firm)
     write_suppliers(firm_desig_rows)
     write_texts(steel_id_of)
 
