@@ -195,7 +195,13 @@ std::string cls_Language::getControlText(const std::string& formId, const std::s
     if (defaultText.empty()) {
         return {};
     }
-    const std::optional<TextRecord> record = m_source->findControl(formId, indexed(controlName, index));
+    std::optional<TextRecord> record;
+    try {
+        record = m_source->findControl(formId, indexed(controlName, index));
+    } catch (const std::exception&) {
+        // A seek that fails leaves this caption as it was; the next caption is looked up anew.
+        return defaultText;
+    }
     return record ? chooseText(*record) : defaultText;
 }
 

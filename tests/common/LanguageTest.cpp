@@ -176,6 +176,20 @@ TEST(LanguageDatabaseFailure, FailedSeeksKeepTextsAndCaptionsWithoutReport) {
     EXPECT_EQ(form.caption(), "Neu");
 }
 
+TEST(LanguageDatabaseFailure, OneFailedCaptionLeavesTheOthersOfItsControlToBeSet) {
+    Service s;
+    s.db.controls[{"frmtest", "sstab(0)"}] = TextRecord{"Null", null, null, null};
+    s.db.controls[{"frmtest", "sstab(1)"}] = TextRecord{"Eins", null, null, null};
+    s.db.controls[{"frmtest", "sstab(2)"}] = TextRecord{"Zwei", null, null, null};
+    s.db.brokenControls = {"sstab(1)"};
+    FakeForm form("frmTest", "Titel");
+    auto& tabs =
+        form.add<FakeTabs>(ControlKind::TabControl, "SSTab", std::vector<std::string>{"zero", "one", "two"});
+    s.language.adjustForm(form);
+    EXPECT_EQ(tabs.tabs, (std::vector<std::string>{"Null", "one", "Zwei"}));
+    EXPECT_TRUE(s.notices.texts.empty());
+}
+
 TEST(LanguageDatabasePath, FolderGetsSeparatorAndIsFixedOnceOpen) {
     Service s;
     s.language.setDbPath("/opt/graukant/Daten");

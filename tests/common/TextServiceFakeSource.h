@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +22,7 @@ public:
         std::vector<std::pair<std::string, std::int32_t>> widths;
         bool failOpen = false;
         bool failSeek = false;
+        std::set<std::string> brokenControls; // control ids, lower case, whose seek fails
         int openAttempts = 0;
         std::string openedFile;
     };
@@ -46,6 +48,9 @@ public:
     [[nodiscard]] std::optional<TextRecord> findControl(std::string_view formId,
                                                         std::string_view controlId) override {
         seek();
+        if (m_state.brokenControls.count(lower(controlId)) != 0) {
+            throw platform::CallError(3343, "DAO.Recordset", "Unrecognized database format.");
+        }
         const auto it = m_state.controls.find({lower(formId), lower(controlId)});
         return it == m_state.controls.end() ? std::nullopt : std::optional<TextRecord>(it->second);
     }
