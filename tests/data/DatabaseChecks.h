@@ -39,6 +39,22 @@ namespace datachecks {
 [[nodiscard]] std::vector<std::string> viewsDisagreeingWithMain(datatools::SqliteConnection& filter,
                                                                 const std::vector<ViewColumns>& views);
 
+/// Elements whose decimal places (`Anzahl_NK`) are fewer than a stored value of theirs needs, so
+/// that the composition lists would cut it; with the value that needs the most.
+[[nodiscard]] std::vector<std::string> elementsShortOfDecimals(datatools::SqliteConnection& db);
+
+/// Occurrences of a national material number that are not hidden from the mixed lists (`SupW`)
+/// although the same steel has a national symbol in that country.
+[[nodiscard]] std::vector<std::string> nationalNumbersNotHidden(datatools::SqliteConnection& db);
+
+/// Designations shown as current (their status has no marker) although every standard that lists
+/// them has been superseded (names a successor document).
+[[nodiscard]] std::vector<std::string>
+designationsOfSupersededStandardsShownCurrent(datatools::SqliteConnection& db);
+
+/// Suppliers of designations of a steel group that deliver no product shape for that group.
+[[nodiscard]] std::vector<std::string> suppliersWithoutShapes(datatools::SqliteConnection& db);
+
 /// The names of a table's or view's columns, in order.
 [[nodiscard]] std::vector<std::string> columnNames(datatools::SqliteConnection& db,
                                                    const std::string& relation);
