@@ -46,7 +46,7 @@ INSERT INTO tab_controls (id_form, id_control, german, france, english, selfdefi
 
 INSERT INTO tab_controls (id_form, id_control, german, france, english, selfdefine) VALUES
     ('DlgFuzzyPara', 'DlgFuzzyPara', 'Fuzzy-Parameter', 'Paramètres de la recherche approximative', 'Fuzzy search parameters', NULL),
-    ('DlgFuzzyPara', 'lblHits', 'Gewünschte Anzahl an Analysen:', 'Nombre d''analyses souhaité :', 'Wanted number of compositions:', NULL),
+    ('DlgFuzzyPara', 'lblHits', 'Gewünschte Anzahl an Analysen:', 'Nombre d''analyses souhaité :', 'Desired number of compositions:', NULL),
     ('DlgFuzzyPara', 'lblMaxTol', 'Maximal zugelassene Toleranz:', 'Tolérance maximale admise :', 'Maximum permitted tolerance:', NULL),
     ('DlgFuzzyPara', 'cmdOk', 'OK', 'OK', 'OK', NULL),
     ('DlgFuzzyPara', 'cmdCancel', 'Abbrechen', 'Annuler', 'Cancel', NULL);
