@@ -1,6 +1,7 @@
 # Tests of the user-interface text service: the lookups on a fake text source, and the text database
 # itself on a Language.mdb built per test from the real schema.
 add_executable(common_textservice_tests
+    ${CMAKE_CURRENT_LIST_DIR}/BuiltCaptionsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LanguageTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LanguageDatabaseTest.cpp
 )

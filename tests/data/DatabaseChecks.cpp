@@ -59,6 +59,22 @@ bool endsWithLanguageSuffix(const std::string& column) {
     return last == 'D' || last == 'F' || last == 'E';
 }
 
+// The access-key marks of a caption: each "&" that is not part of "&&".
+int accessKeys(const std::string& caption) {
+    int marks = 0;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] != '&') {
+            continue;
+        }
+        if (i + 1 < caption.size() && caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        ++marks;
+    }
+    return marks;
+}
+
 // True when `column` is the rowid of `table` or the first column of one of its indexes.
 bool leadsAnIndex(datatools::SqliteConnection& db, const std::string& table, const std::string& column) {
     const std::string t = "'" + table + "'";
@@ -151,6 +167,47 @@ std::vector<std::string> emptyLanguageColumns(datatools::SqliteConnection& db) {
                 problems.push_back(table + "." + column + ": " + std::to_string(count) +
                                    " rows without text");
             }
+        }
+    }
+    return problems;
+}
+
+std::vector<std::string> captionsWithoutText(datatools::SqliteConnection& db) {
+    std::vector<std::string> problems;
+    for (const char* column : {"german", "france", "english"}) {
+        const std::string c(column);
+        for (const std::string& key :
+             firstColumn(db, "SELECT id_form || ' ' || id_control FROM tab_controls WHERE trim(coalesce(" +
+                                 c + ", '')) = '' ORDER BY id_form, id_control")) {
+            problems.push_back(key + ": " + c);
+        }
+    }
+    return problems;
+}
+
+std::vector<std::string> captionKeysHeldTwice(datatools::SqliteConnection& db) {
+    return firstColumn(db, "SELECT lower(id_form) || ' ' || lower(id_control) || ': ' || COUNT(*) || ' rows' "
+                           "FROM tab_controls GROUP BY lower(id_form), lower(id_control) "
+                           "HAVING COUNT(*) > 1 ORDER BY 1");
+}
+
+std::vector<std::string> captionsWithUnevenAccessKeys(datatools::SqliteConnection& db) {
+    const Statement statement =
+        prepare(db, "SELECT id_form || ' ' || id_control, german, france, english FROM tab_controls "
+                    "ORDER BY id_form, id_control");
+    const auto text = [&](int column) {
+        const unsigned char* value = sqlite3_column_text(statement.get(), column);
+        return value != nullptr ? std::string(reinterpret_cast<const char*>(value)) : std::string();
+    };
+    std::vector<std::string> problems;
+    while (sqlite3_step(statement.get()) == SQLITE_ROW) {
+        const int german = accessKeys(text(1));
+        const int french = accessKeys(text(2));
+        const int english = accessKeys(text(3));
+        if (german > 1 || french != german || english != german) {
+            problems.push_back(text(0) + ": " + std::to_string(german) + " German, " +
+                               std::to_string(french) + " French, " + std::to_string(english) +
+                               " English access keys");
         }
     }
     return problems;

@@ -26,6 +26,18 @@ namespace datachecks {
 /// Language columns (suffix _D, _F or _E) that are NULL in some row, with the count of such rows.
 [[nodiscard]] std::vector<std::string> emptyLanguageColumns(datatools::SqliteConnection& db);
 
+/// Captions of tab_controls (text database) whose German, French or English text is missing or
+/// blank, as "form control: column".
+[[nodiscard]] std::vector<std::string> captionsWithoutText(datatools::SqliteConnection& db);
+
+/// Keys of tab_controls held by more than one row, compared as the text service compares them
+/// (without regard to case).
+[[nodiscard]] std::vector<std::string> captionKeysHeldTwice(datatools::SqliteConnection& db);
+
+/// Captions of tab_controls whose languages disagree on the access key: a German caption with one
+/// "&" needs one in each language, one without needs none ("&&" stands for the sign itself).
+[[nodiscard]] std::vector<std::string> captionsWithUnevenAccessKeys(datatools::SqliteConnection& db);
+
 /// Views whose columns differ from the expected ones, and views of the database not expected.
 [[nodiscard]] std::vector<std::string> unexpectedViewColumns(datatools::SqliteConnection& db,
                                                              const std::vector<ViewColumns>& expected);
