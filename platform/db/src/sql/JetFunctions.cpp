@@ -2,8 +2,9 @@
 
 #include "JetFunctionErrors.h"
 #include "JetLikeMatcher.h"
-#include "JetValueText.h"
 #include "platform/CallError.h"
+#include "platform/TextCase.h"
+#include "platform/VbConvert.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,11 +42,21 @@ std::string textOf(sqlite3_value* v) {
     case SQLITE_INTEGER:
         return std::to_string(sqlite3_value_int64(v));
     case SQLITE_FLOAT:
-        return doubleText(sqlite3_value_double(v));
+        return platform::CStr(sqlite3_value_double(v), ".");
     case SQLITE_NULL:
         return {};
     default:
         return std::string(rawText(v));
+    }
+}
+
+/// Text as a number in a statement: a decimal point whatever the locale; a value beyond a Double is
+/// no number here either, so it fails as a type mismatch.
+std::optional<double> numberFromText(std::string_view text) {
+    try {
+        return platform::parseNumber(text, ".");
+    } catch (const CallError&) {
+        return std::nullopt;
     }
 }
 
@@ -373,15 +384,14 @@ template <bool Leading, bool Trailing> void jetTrim(sqlite3_context* ctx, int, s
         return;
     }
     const std::string s = textOf(argv[0]);
-    std::size_t from = 0;
-    std::size_t to = s.size();
-    while (Leading && from < to && s[from] == ' ') {
-        ++from;
+    std::string_view kept = s;
+    if (Leading) {
+        kept = platform::trimLeadingBlanks(kept);
     }
-    while (Trailing && to > from && s[to - 1] == ' ') {
-        --to;
+    if (Trailing) {
+        kept = platform::trimTrailingBlanks(kept);
     }
-    resultText(ctx, s.substr(from, to - from));
+    resultText(ctx, std::string(kept));
 }
 
 void jetInStr(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -434,7 +444,11 @@ void jetVal(sqlite3_context* ctx, int, sqlite3_value** argv) {
         sqlite3_result_double(ctx, sqlite3_value_double(argv[0]));
         return;
     }
-    sqlite3_result_double(ctx, valOfText(textOf(argv[0])));
+    try {
+        sqlite3_result_double(ctx, platform::Val(textOf(argv[0])));
+    } catch (const CallError&) {
+        fail(ctx, kOverflowText); // the only failure of Val: a number beyond a Double
+    }
 }
 
 void jetCStr(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -533,7 +547,7 @@ void jetSgn(sqlite3_context* ctx, int, sqlite3_value** argv) {
 /// literal characters before and after; the named masks Fixed, Standard, Percent and General Number.
 std::string formatNumber(double value, std::string mask) {
     if (equalsNamed(mask, "General Number")) {
-        return doubleText(value);
+        return platform::CStr(value, ".");
     }
     if (equalsNamed(mask, "Fixed")) {
         mask = "0.00";
@@ -576,7 +590,7 @@ std::string formatNumber(double value, std::string mask) {
     const double scale = std::pow(10.0, static_cast<double>(fractionPlaces));
     const double rounded = std::round(std::fabs(value) * scale);
     if (!(rounded < 1e18)) {
-        return doubleText(value); // beyond what a digit mask can spell out exactly (or not a number)
+        return platform::CStr(value, "."); // beyond what a digit mask can spell out exactly (or not a number)
     }
     const bool negative = value < 0 && rounded != 0;
     std::string digits = std::to_string(static_cast<unsigned long long>(rounded));
