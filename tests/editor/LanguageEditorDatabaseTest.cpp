@@ -17,7 +17,7 @@
 
 using namespace orvik::editor;
 using orvik::common::test::LanguageTestDatabase;
-using Answer = controls::MessageBoxes::Answer;
+using Answer = platform::qt::MessageBoxes::Answer;
 
 namespace {
 

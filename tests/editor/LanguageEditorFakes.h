@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MessageBoxes.h"
 #include "editor/LanguageEditorData.h"
 #include "platform/CallError.h"
+#include "platform/qt/MessageBoxes.h"
 
 #include <deque>
 #include <map>
@@ -13,7 +13,7 @@
 namespace orvik::editor::test {
 
 /// Answers message boxes from a queue (OK when empty) and keeps what they showed.
-class FakeMessageBoxes : public controls::MessageBoxes {
+class FakeMessageBoxes : public platform::qt::MessageBoxes {
 public:
     struct Shown {
         QString text;

@@ -15,7 +15,7 @@
 
 using namespace orvik::editor;
 using namespace orvik::editor::test;
-using Answer = controls::MessageBoxes::Answer;
+using Answer = platform::qt::MessageBoxes::Answer;
 
 namespace {
 
@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(editor->grid().rowCount(), 2);
         QCOMPARE(messages.shown.size(), std::size_t{1});
         QCOMPARE(messages.shown[0].title, QString("ERROR"));
-        QCOMPARE(messages.shown[0].icon, controls::MessageBoxes::Icon::Critical);
+        QCOMPARE(messages.shown[0].icon, platform::qt::MessageBoxes::Icon::Critical);
         QCOMPARE(messages.shown[0].text, QString("Error Description: \tNo current record.\nError Number: "
                                                  "\t3021\nError Source: \tDAO.Recordset\n"));
 
@@ -182,7 +182,7 @@ private slots:
             expected[{"frmMain", "lblName"}] = "früher gespeichert";
             QCOMPARE(data.committed, expected);
             QCOMPARE(messages.shown.size(), std::size_t{1});
-            QCOMPARE(messages.shown[0].buttons, controls::MessageBoxes::Buttons::AbortRetryIgnore);
+            QCOMPARE(messages.shown[0].buttons, platform::qt::MessageBoxes::Buttons::AbortRetryIgnore);
             QCOMPARE(editor->isVisible(), !c.saved);
             QVERIFY(!data.inTransaction);
         }

@@ -1,30 +1,31 @@
 #include "editor/LanguageSettingsDialog.h"
 
-#include "QtLanguageForm.h"
 #include "editor/LanguageEditorData.h"
 #include "editor/frmBigEdit.h"
 #include "editor/frmLanguageSetting.h"
+#include "platform/qt/QtLanguageForm.h"
 
 namespace orvik::editor {
 
 void showLanguageSettings(orvik::common::cls_Language& language, LanguageEditorData& data,
-                          controls::MessageBoxes& messages, QWidget* parent) {
+                          platform::qt::MessageBoxes& messages, QWidget* parent) {
     frmLanguageSetting settings(data, messages, parent);
     frmBigEdit bigEdit(&settings);
     settings.setLanguage(language.Language());
     settings.setDbPath(language.dbPath());
     settings.setDbName(std::string(orvik::common::cls_Language::DatabaseName));
     settings.init_dlg();
-    controls::QtLanguageForm settingsForm(settings);
+    platform::qt::QtLanguageForm settingsForm(settings);
     language.adjustForm(settingsForm);
-    controls::QtLanguageForm bigEditForm(bigEdit);
+    platform::qt::QtLanguageForm bigEditForm(bigEdit);
     language.adjustForm(bigEditForm);
     settings.setBigEdit(&bigEdit);
     settings.exec();
 }
 
-orvik::common::cls_Language::SettingsDialog
-languageSettingsDialog(LanguageEditorDataFactory data, controls::MessageBoxes& messages, QWidget* parent) {
+orvik::common::cls_Language::SettingsDialog languageSettingsDialog(LanguageEditorDataFactory data,
+                                                                   platform::qt::MessageBoxes& messages,
+                                                                   QWidget* parent) {
     return [data = std::move(data), &messages, parent](orvik::common::cls_Language& language) {
         const std::unique_ptr<LanguageEditorData> texts = data();
         if (texts) {

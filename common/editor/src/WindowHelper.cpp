@@ -1,6 +1,7 @@
 #include "editor/WindowHelper.h"
 
-#include "MessageBoxes.h"
+#include "platform/qt/MessageBoxes.h"
+#include "platform/qt/QtLanguageForm.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -17,7 +18,7 @@ namespace orvik::editor {
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
+using platform::qt::TwipsPerPixel;
 
 int pixels(std::int32_t twips) {
     return static_cast<int>(twips / TwipsPerPixel);
@@ -47,12 +48,12 @@ void WindowHelper::SetComboHeightWidth(QWidget* parent, QComboBox* combo, std::i
 }
 
 void WindowHelper::ShowInfo(QWidget* owner, const QString& sApp, const QString& sSonstig,
-                            controls::MessageBoxes& messages) {
-    messages.show(owner, sSonstig, sApp, controls::MessageBoxes::Icon::Information,
-                  controls::MessageBoxes::Buttons::Ok);
+                            platform::qt::MessageBoxes& messages) {
+    messages.show(owner, sSonstig, sApp, platform::qt::MessageBoxes::Icon::Information,
+                  platform::qt::MessageBoxes::Buttons::Ok);
 }
 
-int WindowHelper::StartHTML(const QString& sSide, controls::MessageBoxes& messages, const Opener& open) {
+int WindowHelper::StartHTML(const QString& sSide, platform::qt::MessageBoxes& messages, const Opener& open) {
     try {
         const QUrl url = QUrl::fromUserInput(sSide, QString(), QUrl::AssumeLocalFile);
         const bool opened = open ? open(sSide) : QDesktopServices::openUrl(url);
@@ -60,7 +61,7 @@ int WindowHelper::StartHTML(const QString& sSide, controls::MessageBoxes& messag
         return opened ? 33 : 2;
     } catch (const std::exception& e) {
         messages.show(nullptr, QString::fromStdString(e.what()), QStringLiteral("Fehlernummer: 0"),
-                      controls::MessageBoxes::Icon::Information, controls::MessageBoxes::Buttons::Ok);
+                      platform::qt::MessageBoxes::Icon::Information, platform::qt::MessageBoxes::Buttons::Ok);
         return 0;
     }
 }

@@ -1,10 +1,10 @@
 #include "editor/frmLanguageSetting.h"
 
-#include "MessageBoxes.h"
 #include "editor/LanguageEditorData.h"
 #include "editor/WindowHelper.h"
 #include "editor/frmBigEdit.h"
 #include "platform/CallError.h"
+#include "platform/qt/MessageBoxes.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -53,7 +53,7 @@ QString errorText(const std::string& description, std::int32_t number, const std
            QString::number(number) + QStringLiteral("\nError Source: \t") + q(source) + QStringLiteral("\n");
 }
 
-frmLanguageSetting::frmLanguageSetting(LanguageEditorData& texts, controls::MessageBoxes& messages,
+frmLanguageSetting::frmLanguageSetting(LanguageEditorData& texts, platform::qt::MessageBoxes& messages,
                                        QWidget* parent)
     : QDialog(parent), m_data(texts), m_messages(messages), m_flx(new QTableWidget(0, ColumnCount, this)),
       m_cmdUebernehmen(new QPushButton(QStringLiteral("&Übernehmen"), this)),
@@ -115,11 +115,11 @@ void frmLanguageSetting::init_dlg() {
         m_data.load(languageColumn(m_language), [this](const LanguageEditorRow& row) { addRow(row); });
     } catch (const platform::CallError& e) {
         m_messages.show(this, errorText(e.description(), e.number(), e.source()),
-                        QString::fromLatin1(ErrorTitle), controls::MessageBoxes::Icon::Critical,
-                        controls::MessageBoxes::Buttons::Ok);
+                        QString::fromLatin1(ErrorTitle), platform::qt::MessageBoxes::Icon::Critical,
+                        platform::qt::MessageBoxes::Buttons::Ok);
     } catch (const std::exception& e) {
         m_messages.show(this, errorText(e.what(), 0, "editor"), QString::fromLatin1(ErrorTitle),
-                        controls::MessageBoxes::Icon::Critical, controls::MessageBoxes::Buttons::Ok);
+                        platform::qt::MessageBoxes::Icon::Critical, platform::qt::MessageBoxes::Buttons::Ok);
     }
     WindowHelper::Center_Form(this);
 }
@@ -178,13 +178,14 @@ bool frmLanguageSetting::storeWithRetry(const LanguageEditorRow& row, bool& abor
             static_cast<void>(m_data.store(row));
             return true;
         } catch (const platform::CallError& e) {
-            const auto answer = m_messages.show(
-                this, errorText(e.description(), e.number(), e.source()), QString::fromLatin1(ErrorTitle),
-                controls::MessageBoxes::Icon::Critical, controls::MessageBoxes::Buttons::AbortRetryIgnore);
-            if (answer == controls::MessageBoxes::Answer::Retry) {
+            const auto answer =
+                m_messages.show(this, errorText(e.description(), e.number(), e.source()),
+                                QString::fromLatin1(ErrorTitle), platform::qt::MessageBoxes::Icon::Critical,
+                                platform::qt::MessageBoxes::Buttons::AbortRetryIgnore);
+            if (answer == platform::qt::MessageBoxes::Answer::Retry) {
                 continue;
             }
-            abort = answer != controls::MessageBoxes::Answer::Ignore;
+            abort = answer != platform::qt::MessageBoxes::Answer::Ignore;
             return false;
         }
     }
@@ -211,8 +212,8 @@ bool frmLanguageSetting::save() {
     } catch (const platform::CallError& e) {
         m_data.rollbackSave();
         m_messages.show(this, errorText(e.description(), e.number(), e.source()),
-                        QString::fromLatin1(ErrorTitle), controls::MessageBoxes::Icon::Critical,
-                        controls::MessageBoxes::Buttons::Ok);
+                        QString::fromLatin1(ErrorTitle), platform::qt::MessageBoxes::Icon::Critical,
+                        platform::qt::MessageBoxes::Buttons::Ok);
         return false;
     }
     accept();

@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace controls {
+namespace platform::qt {
 class MessageBoxes;
 }
 
@@ -21,12 +21,12 @@ using LanguageEditorDataFactory = std::function<std::unique_ptr<LanguageEditorDa
 /// Opens the editor of user-defined texts for the service, modal: its language, its folder and
 /// Language.mdb, captions from the service, and returns when the user closes it.
 void showLanguageSettings(orvik::common::cls_Language& language, LanguageEditorData& data,
-                          controls::MessageBoxes& messages, QWidget* parent = nullptr);
+                          platform::qt::MessageBoxes& messages, QWidget* parent = nullptr);
 
 /// What the program hands to cls_Language::setSettingsDialog. The factory, the message boxes and the
 /// parent must outlive the service.
 [[nodiscard]] orvik::common::cls_Language::SettingsDialog
-languageSettingsDialog(LanguageEditorDataFactory data, controls::MessageBoxes& messages,
+languageSettingsDialog(LanguageEditorDataFactory data, platform::qt::MessageBoxes& messages,
                        QWidget* parent = nullptr);
 
 } // namespace orvik::editor

@@ -7,7 +7,7 @@
 class QComboBox;
 class QWidget;
 
-namespace controls {
+namespace platform::qt {
 class MessageBoxes;
 }
 
@@ -29,10 +29,10 @@ public:
     static void SetComboHeightWidth(QWidget* parent, QComboBox* combo, std::int32_t dropHeight);
     /// The about box with the application's name and a further text.
     static void ShowInfo(QWidget* owner, const QString& sApp, const QString& sSonstig,
-                         controls::MessageBoxes& messages);
+                         platform::qt::MessageBoxes& messages);
     /// Opens a file or link with its program. Returns the shell's code: above 32 when it was opened,
     /// 2 (not found) when the desktop could not open it, 0 after a failure shown to the user.
-    static int StartHTML(const QString& sSide, controls::MessageBoxes& messages, const Opener& open = {});
+    static int StartHTML(const QString& sSide, platform::qt::MessageBoxes& messages, const Opener& open = {});
     /// The folder the user picks, or "" when he cancels.
     static QString GetFolder(QWidget* owner, const FolderPicker& pick = {});
     /// The primary screen's height and width in twips.

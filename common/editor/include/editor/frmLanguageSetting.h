@@ -7,7 +7,7 @@
 class QPushButton;
 class QTableWidget;
 
-namespace controls {
+namespace platform::qt {
 class MessageBoxes;
 }
 
@@ -25,7 +25,7 @@ public:
     /// The grid's columns; those from Form on are hidden.
     enum Column { Shown, SelfDefine, Form, Control, Width, Table, Opened, ColumnCount };
 
-    frmLanguageSetting(LanguageEditorData& texts, controls::MessageBoxes& messages,
+    frmLanguageSetting(LanguageEditorData& texts, platform::qt::MessageBoxes& messages,
                        QWidget* parent = nullptr);
     ~frmLanguageSetting() override;
 
@@ -57,7 +57,7 @@ private:
     void closeData() noexcept;
 
     LanguageEditorData& m_data;
-    controls::MessageBoxes& m_messages;
+    platform::qt::MessageBoxes& m_messages;
     QTableWidget* m_flx;
     QPushButton* m_cmdUebernehmen;
     QPushButton* m_cmdAbbrechen;

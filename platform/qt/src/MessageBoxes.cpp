@@ -1,8 +1,8 @@
-#include "MessageBoxes.h"
+#include "platform/qt/MessageBoxes.h"
 
 #include <QMessageBox>
 
-namespace controls {
+namespace platform::qt {
 
 namespace {
 
@@ -59,4 +59,4 @@ MessageBoxes::Answer QtMessageBoxes::show(QWidget* parent, const QString& text, 
     return answerOf(box.exec());
 }
 
-} // namespace controls
+} // namespace platform::qt

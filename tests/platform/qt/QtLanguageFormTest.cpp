@@ -1,8 +1,8 @@
-#include "QtLanguageForm.h"
+#include "platform/qt/QtLanguageForm.h"
 
-#include "../common/TextServiceFakeSource.h"
-#include "LanguageCaptions.h"
+#include "../../common/TextServiceFakeSource.h"
 #include "common/cls_Language.h"
+#include "platform/qt/LanguageCaptions.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -24,7 +24,7 @@ using orvik::common::test::FakeTextSource;
 namespace {
 
 /// A grid of our own with two fixed rows, as the grid stand-in shows itself to the text service.
-class TwoRowGrid : public QWidget, public controls::GridCaptions {
+class TwoRowGrid : public QWidget, public platform::qt::GridCaptions {
 public:
     using QWidget::QWidget;
     [[nodiscard]] int captionRows() const override { return 3; }
@@ -37,7 +37,7 @@ public:
 };
 
 /// A list bar with one group of two items.
-class OneGroupBar : public QWidget, public controls::ListBarCaptions {
+class OneGroupBar : public QWidget, public platform::qt::ListBarCaptions {
 public:
     using QWidget::QWidget;
     [[nodiscard]] int captionGroupCount() const override { return 1; }
@@ -157,7 +157,7 @@ private slots:
         record("frmMain", "Toolbar1_ButtonPRINT", "Drucken");
         record("frmMain", "Toolbar1_ButtonPRINT_ButtonmenueSETUP", "Einrichten");
 
-        controls::QtLanguageForm form(window);
+        platform::qt::QtLanguageForm form(window);
         QVERIFY(form.isWindow());
         language->adjustForm(form);
 
@@ -191,7 +191,7 @@ private slots:
         auto* label = named<QLabel>(inner, "lblBeschreibung", "Kurzname", 1);
         record("uctlDescription", "lblBeschreibung(1)", "Symbol");
 
-        controls::QtLanguageForm form(*panel);
+        platform::qt::QtLanguageForm form(*panel);
         QVERIFY(!form.isWindow());
         QCOMPARE(form.controls().size(), std::size_t{1});
         language->adjustForm(form);
@@ -211,7 +211,7 @@ private slots:
         record("frmMain", "SSListBar1_Group2", "Übersicht");
         record("frmMain", "SSListBar1_Group2_ListItem2", "Lieferfirmen");
 
-        controls::QtLanguageForm form(window);
+        platform::qt::QtLanguageForm form(window);
         language->adjustForm(form);
         QCOMPARE(grid->cells[0][0], QString("a"));
         QCOMPARE(grid->cells[0][1], QString("B"));
@@ -229,7 +229,7 @@ private slots:
         window.resize(400, 300);
         auto* button = named<QPushButton>(&window, "cmdOk", "ok");
         button->resize(80, 20);
-        controls::QtLanguageForm form(window);
+        platform::qt::QtLanguageForm form(window);
         QCOMPARE(form.width(), 6000);
         QCOMPARE(form.controls().size(), std::size_t{1});
         QCOMPARE(form.controls().front()->width(), 1200);

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace controls {
+namespace platform::qt {
 
 /// Message boxes, passed in to every window that shows one, so that a test answers them instead of
 /// a user and never waits on a modal window.
@@ -27,4 +27,4 @@ public:
                 Buttons buttons) override;
 };
 
-} // namespace controls
+} // namespace platform::qt

@@ -1,6 +1,6 @@
-#include "QtLanguageForm.h"
+#include "platform/qt/QtLanguageForm.h"
 
-#include "LanguageCaptions.h"
+#include "platform/qt/LanguageCaptions.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -18,7 +18,7 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace controls {
+namespace platform::qt {
 
 namespace {
 
@@ -353,4 +353,4 @@ std::vector<orvik::common::FormControl*> QtLanguageForm::controls() const {
     return result;
 }
 
-} // namespace controls
+} // namespace platform::qt
