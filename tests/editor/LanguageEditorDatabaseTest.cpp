@@ -1,12 +1,12 @@
-#include "editor/LanguageEditorDatabase.h"
+#include "common/editor/LanguageEditorDatabase.h"
 
 #include "../common/LanguageTestDatabase.h"
 #include "../common/TextServiceFakeSource.h"
 #include "LanguageEditorFakes.h"
 #include "common/LanguageDatabase.h"
 #include "common/cls_Language.h"
-#include "editor/frmBigEdit.h"
-#include "editor/frmLanguageSetting.h"
+#include "common/editor/frmBigEdit.h"
+#include "common/editor/frmLanguageSetting.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <sqlite3.h>
 
-using namespace orvik::editor;
+using namespace orvik::common::editor;
 using orvik::common::test::LanguageTestDatabase;
 using Answer = platform::qt::MessageBoxes::Answer;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/LanguageEditorData.h"
+#include "common/editor/LanguageEditorData.h"
 #include "platform/CallError.h"
 #include "platform/qt/MessageBoxes.h"
 
@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace orvik::editor::test {
+namespace orvik::common::editor::test {
 
 /// Answers message boxes from a queue (OK when empty) and keeps what they showed.
 class FakeMessageBoxes : public platform::qt::MessageBoxes {
@@ -124,4 +124,4 @@ inline LanguageEditorRow textRow(int id, std::string shown, std::string self) {
             "0"};
 }
 
-} // namespace orvik::editor::test
+} // namespace orvik::common::editor::test

@@ -1,9 +1,9 @@
 #include "../common/TextServiceFakeSource.h"
 #include "LanguageEditorFakes.h"
-#include "editor/LanguageSettingsDialog.h"
-#include "editor/WindowHelper.h"
-#include "editor/frmBigEdit.h"
-#include "editor/frmLanguageSetting.h"
+#include "common/editor/LanguageSettingsDialog.h"
+#include "common/editor/WindowHelper.h"
+#include "common/editor/frmBigEdit.h"
+#include "common/editor/frmLanguageSetting.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -13,8 +13,8 @@
 #include <QTest>
 #include <QTimer>
 
-using namespace orvik::editor;
-using namespace orvik::editor::test;
+using namespace orvik::common::editor;
+using namespace orvik::common::editor::test;
 using Answer = platform::qt::MessageBoxes::Answer;
 
 namespace {

@@ -1,4 +1,4 @@
-#include "editor/LanguageEditorDatabase.h"
+#include "common/editor/LanguageEditorDatabase.h"
 
 #include "common/LanguageDatabase.h"
 #include "common/ProgramAccount.h"
@@ -8,7 +8,7 @@
 #include <array>
 #include <charconv>
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 namespace {
 
@@ -169,4 +169,4 @@ void LanguageEditorDatabase::close() noexcept {
     m_workspace.reset();
 }
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor

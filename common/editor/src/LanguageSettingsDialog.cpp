@@ -1,11 +1,11 @@
-#include "editor/LanguageSettingsDialog.h"
+#include "common/editor/LanguageSettingsDialog.h"
 
-#include "editor/LanguageEditorData.h"
-#include "editor/frmBigEdit.h"
-#include "editor/frmLanguageSetting.h"
+#include "common/editor/LanguageEditorData.h"
+#include "common/editor/frmBigEdit.h"
+#include "common/editor/frmLanguageSetting.h"
 #include "platform/qt/QtLanguageForm.h"
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 void showLanguageSettings(orvik::common::cls_Language& language, LanguageEditorData& data,
                           platform::qt::MessageBoxes& messages, QWidget* parent) {
@@ -34,4 +34,4 @@ orvik::common::cls_Language::SettingsDialog languageSettingsDialog(LanguageEdito
     };
 }
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor

@@ -1,4 +1,4 @@
-#include "editor/WindowHelper.h"
+#include "common/editor/WindowHelper.h"
 
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/QtLanguageForm.h"
@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <exception>
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 namespace {
 
@@ -94,4 +94,4 @@ void WindowHelper::Center_Form(QWidget* frm) {
     frm->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
 }
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor

@@ -1,8 +1,8 @@
-#include "editor/frmLanguageSetting.h"
+#include "common/editor/frmLanguageSetting.h"
 
-#include "editor/LanguageEditorData.h"
-#include "editor/WindowHelper.h"
-#include "editor/frmBigEdit.h"
+#include "common/editor/LanguageEditorData.h"
+#include "common/editor/WindowHelper.h"
+#include "common/editor/frmBigEdit.h"
 #include "platform/CallError.h"
 #include "platform/qt/MessageBoxes.h"
 
@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 namespace {
 
@@ -239,4 +239,4 @@ void frmLanguageSetting::closeData() noexcept {
     }
 }
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor

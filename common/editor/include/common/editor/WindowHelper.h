@@ -11,7 +11,7 @@ namespace platform::qt {
 class MessageBoxes;
 }
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 /// The window and shell helpers of the common library: drop-down sizes of combo boxes, centring a
 /// window, the screen size, the about box, opening a document with its program and picking a folder.
@@ -41,4 +41,4 @@ public:
     static void Center_Form(QWidget* frm);
 };
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor

@@ -11,7 +11,7 @@ namespace platform::qt {
 class MessageBoxes;
 }
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 class LanguageEditorData;
 
@@ -29,4 +29,4 @@ void showLanguageSettings(orvik::common::cls_Language& language, LanguageEditorD
 languageSettingsDialog(LanguageEditorDataFactory data, platform::qt::MessageBoxes& messages,
                        QWidget* parent = nullptr);
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor

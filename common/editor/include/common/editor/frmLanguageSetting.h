@@ -11,7 +11,7 @@ namespace platform::qt {
 class MessageBoxes;
 }
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 class LanguageEditorData;
 struct LanguageEditorRow;
@@ -75,4 +75,4 @@ private:
 [[nodiscard]] QString errorText(const std::string& description, std::int32_t number,
                                 const std::string& source);
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor
