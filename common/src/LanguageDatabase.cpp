@@ -10,8 +10,10 @@ namespace orvik::common {
 namespace {
 
 TextRecord recordOf(const platform::db::Recordset& table) {
-    return TextRecord{textOf(table.field("german")), textOf(table.field("france")),
-                      textOf(table.field("english")), textOf(table.field("selfdefine"))};
+    const auto column = [&table](std::size_t language) {
+        return textOf(table.field(LanguageTextColumns[language]));
+    };
+    return TextRecord{column(0), column(1), column(2), column(3)};
 }
 
 } // namespace

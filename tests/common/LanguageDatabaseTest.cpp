@@ -116,6 +116,15 @@ TEST(LanguageDatabase, SetFormToDBAddsNewControlsOnly) {
     EXPECT_EQ(label.text, "A");
 }
 
+TEST(LanguageDatabase, EachLanguageNamesItsColumnOfTheTextTables) {
+    const std::pair<std::int32_t, std::string_view> cases[] = {
+        {0, "german"}, {1, "france"}, {2, "english"}, {3, "selfdefine"}, {-1, "german"}, {4, "german"}};
+    for (const auto& [language, column] : cases) {
+        EXPECT_EQ(languageTextColumn(language), column) << language;
+    }
+    EXPECT_EQ(SelfDefinedTextColumn, "selfdefine");
+}
+
 TEST(LanguageDatabase, BuiltTextDatabaseHasEveryTextInThreeLanguages) {
     platform::db::DBEngine engine;
     const LanguageTestDatabase scratch("");

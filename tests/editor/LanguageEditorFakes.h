@@ -75,6 +75,11 @@ public:
         return true;
     }
     void commitSave() override {
+        if (failCommit) {
+            throw platform::CallError(
+                3034, "DAO.Workspace",
+                "You tried to commit or rollback a transaction without first beginning a transaction.");
+        }
         for (const auto& [key, text] : pending) {
             committed[key] = text;
         }
@@ -91,6 +96,7 @@ public:
 
     std::vector<LanguageEditorRow> rows;
     bool failOpen = false;
+    bool failCommit = false;
     int failLoadAfter = -1;
     std::map<Key, int> failures;
     std::map<Key, bool> missing;

@@ -1,5 +1,6 @@
 #include "../common/TextServiceFakeSource.h"
 #include "LanguageEditorFakes.h"
+#include "common/editor/LanguageEditorModel.h"
 #include "common/editor/LanguageSettingsDialog.h"
 #include "common/editor/WindowHelper.h"
 #include "common/editor/frmBigEdit.h"
@@ -7,9 +8,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -30,8 +32,8 @@ void answerBigEdit(frmBigEdit& bigEdit, const QString& typed, bool ok) {
     });
 }
 
-QString cellText(const QTableWidget& grid, int row, int column) {
-    return grid.item(row, column)->text();
+QString cellText(const frmLanguageSetting& editor, int row, int column) {
+    return editor.rows().index(row, column).data().toString();
 }
 
 } // namespace
@@ -61,42 +63,48 @@ private slots:
         messages = FakeMessageBoxes{};
     }
 
-    void fillsTheGridFromTheData() {
+    void fillsTheRowsFromTheData() {
         const auto editor = openEditor(1);
         QCOMPARE(data.openedFile, std::string("/tmp/gk/Daten/Language.mdb"));
         QCOMPARE(data.loadedColumn, std::string("france"));
-        const QTableWidget& grid = editor->grid();
-        QCOMPARE(grid.rowCount(), 4);
-        QCOMPARE(grid.columnCount(), 7);
-        const QStringList expected[] = {
-            {"&OK", "", "frmMain", "cmdOk(2)", "1200", "tab_control", ""},
-            {"Name:", "Mein Name", "frmMain", "lblName", "1200", "tab_control", ""},
-            {"ja", "", "17", "17", "0", "tab_text", ""},
-            {"Möchten Sie das Programm beenden?", "Schluss?", "41", "41", "0", "tab_text", ""}};
+        const LanguageEditorModel& rows = editor->rows();
+        QCOMPARE(editor->grid().model(), &rows);
+        QCOMPARE(rows.rowCount(), 4);
+        QCOMPARE(rows.columnCount(), 2);
+        QCOMPARE(rows.headerData(0, Qt::Horizontal).toString(), QString("Standardtext"));
+        QCOMPARE(rows.headerData(1, Qt::Horizontal).toString(), QString("Selbstdefinierter Text"));
+        struct Expected {
+            const char* shown;
+            const char* self;
+            LanguageEditorRow::Table table;
+            const char* key1;
+            const char* key2;
+            const char* width;
+        };
+        const Expected expected[] = {
+            {"&OK", "", LanguageEditorRow::Table::Controls, "frmMain", "cmdOk(2)", "1200"},
+            {"Name:", "Mein Name", LanguageEditorRow::Table::Controls, "frmMain", "lblName", "1200"},
+            {"ja", "", LanguageEditorRow::Table::Texts, "17", "17", "0"},
+            {"Möchten Sie das Programm beenden?", "Schluss?", LanguageEditorRow::Table::Texts, "41", "41",
+             "0"}};
         for (int r = 0; r < 4; ++r) {
-            for (int c = 0; c < 7; ++c) {
-                QCOMPARE(cellText(grid, r, c), expected[r][c]);
-            }
+            const Expected& e = expected[r];
+            QCOMPARE(cellText(*editor, r, LanguageEditorModel::Shown), QString(e.shown));
+            QCOMPARE(cellText(*editor, r, LanguageEditorModel::SelfDefine), QString(e.self));
+            QCOMPARE(rows.row(r).table, e.table);
+            QCOMPARE(rows.row(r).key1, std::string(e.key1));
+            QCOMPARE(rows.row(r).key2, std::string(e.key2));
+            QCOMPARE(rows.row(r).width, std::string(e.width));
+            QVERIFY(!rows.isOpened(r));
         }
-        for (int c = 2; c < 7; ++c) {
-            QVERIFY(grid.isColumnHidden(c));
-        }
-        QVERIFY(!grid.isColumnHidden(0) && !grid.isColumnHidden(1));
+        QVERIFY(!editor->grid().currentIndex().isValid());
         QVERIFY(messages.shown.empty());
-    }
-
-    void languageColumns() {
-        const std::pair<int, const char*> cases[] = {
-            {0, "german"}, {1, "france"}, {2, "english"}, {3, "selfdefine"}};
-        for (const auto& [language, column] : cases) {
-            QCOMPARE(languageColumn(language), std::string(column));
-        }
     }
 
     void openingFailureShowsTheErrorAndKeepsWhatWasFilled() {
         data.failLoadAfter = 2;
         const auto editor = openEditor();
-        QCOMPARE(editor->grid().rowCount(), 2);
+        QCOMPARE(editor->rows().rowCount(), 2);
         QCOMPARE(messages.shown.size(), std::size_t{1});
         QCOMPARE(messages.shown[0].title, QString("ERROR"));
         QCOMPARE(messages.shown[0].icon, platform::qt::MessageBoxes::Icon::Critical);
@@ -105,7 +113,7 @@ private slots:
 
         data.failOpen = true;
         const auto unopened = openEditor();
-        QCOMPARE(unopened->grid().rowCount(), 0);
+        QCOMPARE(unopened->rows().rowCount(), 0);
         QVERIFY(!unopened->save());
         QCOMPARE(data.commits, 0);
     }
@@ -117,15 +125,16 @@ private slots:
 
         answerBigEdit(bigEdit, "Sicher?", true);
         editor->enterCell(3, 0);
-        QCOMPARE(editor->grid().currentColumn(), 1);
-        QCOMPARE(cellText(editor->grid(), 3, 1), QString("Sicher?"));
-        QCOMPARE(cellText(editor->grid(), 3, 6), QString("TRUE"));
+        QCOMPARE(editor->grid().currentIndex(), editor->rows().index(3, 1));
+        QCOMPARE(cellText(*editor, 3, 1), QString("Sicher?"));
+        QVERIFY(editor->rows().isOpened(3));
 
         answerBigEdit(bigEdit, "verworfen", false);
         editor->enterCell(1, 1);
         // Cancel keeps the cell, but the row counts as opened.
-        QCOMPARE(cellText(editor->grid(), 1, 1), QString("Mein Name"));
-        QCOMPARE(cellText(editor->grid(), 1, 6), QString("TRUE"));
+        QCOMPARE(cellText(*editor, 1, 1), QString("Mein Name"));
+        QVERIFY(editor->rows().isOpened(1));
+        QVERIFY(!editor->rows().isOpened(0) && !editor->rows().isOpened(2));
 
         QVERIFY(editor->save());
         QCOMPARE(data.commits, 1);
@@ -212,12 +221,13 @@ private slots:
             }
         });
         closer.start(0);
-        QTableWidget& grid = editor->grid();
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualItemRect(grid.item(2, 0)).center());
+        QTableView& grid = editor->grid();
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                          grid.visualRect(editor->rows().index(2, 0)).center());
         closer.stop();
         QCOMPARE(opened, 1);
-        QCOMPARE(grid.item(2, 6)->text(), QString("TRUE"));
-        QCOMPARE(grid.currentColumn(), 1);
+        QVERIFY(editor->rows().isOpened(2));
+        QCOMPARE(grid.currentIndex().column(), 1);
     }
 
     void closingClosesTheData() {
@@ -243,6 +253,8 @@ private slots:
             orvik::common::TextRecord{"Text bearbeiten", {}, {}, {}};
         texts.controls[{"frmlanguagesetting", "cmduebernehmen"}] =
             orvik::common::TextRecord{"&Speichern", {}, {}, {}};
+        texts.controls[{"frmlanguagesetting", "flx_col(1)"}] =
+            orvik::common::TextRecord{"Eigener Text", {}, {}, {}};
         orvik::common::cls_Language language(
             std::make_unique<orvik::common::test::FakeTextSource>(texts),
             [] { return std::string("German"); }, [](const platform::UserMessage&) {});
@@ -251,12 +263,14 @@ private slots:
 
         QString editCaption;
         QString saveCaption;
+        QString ownHeading;
         language.setSettingsDialog(
             languageSettingsDialog([this] { return std::make_unique<FakeEditorData>(data); }, messages));
         QTimer::singleShot(0, [&] {
             auto* editor = dynamic_cast<frmLanguageSetting*>(QApplication::activeModalWidget());
             QVERIFY(editor != nullptr);
             saveCaption = editor->findChild<QPushButton*>("cmdUebernehmen")->text();
+            ownHeading = editor->grid().model()->headerData(1, Qt::Horizontal).toString();
             editCaption = editor->findChild<frmBigEdit*>()->windowTitle();
             editor->reject();
         });
@@ -264,6 +278,7 @@ private slots:
 
         QCOMPARE(language.Language(), orvik::common::cls_Language::German);
         QCOMPARE(saveCaption, QString("&Speichern"));
+        QCOMPARE(ownHeading, QString("Eigener Text"));
         QCOMPARE(editCaption, QString("Text bearbeiten"));
     }
 

@@ -12,8 +12,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
@@ -221,6 +223,33 @@ private slots:
         QCOMPARE(bar->group, QString("Übersicht"));
         QCOMPARE(bar->items[0], QString("composition"));
         QCOMPARE(bar->items[1], QString("Lieferfirmen"));
+    }
+
+    void tableViewOverAModelTakesItsHeadings() {
+        QWidget window;
+        window.setObjectName("frmList");
+        QStandardItemModel model(1, 3);
+        model.setHorizontalHeaderLabels({"first", "", "third"});
+        model.setItem(0, 0, new QStandardItem("cell"));
+        auto* view = new QTableView(&window);
+        view->setObjectName("flx");
+        view->setModel(&model);
+        view->setColumnWidth(0, 100);
+        record("frmList", "flx_Col(0)", "Erste");
+        record("frmList", "flx_Col(1)", "Zweite");
+
+        platform::qt::QtLanguageForm form(window);
+        QCOMPARE(form.controls().size(), std::size_t{1});
+        language->adjustForm(form);
+        QCOMPARE(model.horizontalHeaderItem(0)->text(), QString("Erste"));
+        QCOMPARE(model.horizontalHeaderItem(1)->text(), QString("Zweite"));
+        QCOMPARE(model.horizontalHeaderItem(2)->text(), QString("third"));
+        QCOMPARE(model.item(0, 0)->text(), QString("cell"));
+
+        // A view without a model has nothing to caption.
+        QWidget empty;
+        (new QTableView(&empty))->setObjectName("flx");
+        QCOMPARE(platform::qt::QtLanguageForm(empty).controls().size(), std::size_t{0});
     }
 
     void widthsAreInTwips() {
