@@ -4,6 +4,7 @@
 #include "platform/CallError.h"
 #include "platform/qt/MessageBoxes.h"
 
+#include <QIcon>
 #include <deque>
 #include <map>
 #include <string>
@@ -30,8 +31,17 @@ public:
         answers.pop_front();
         return answer;
     }
+    void about(QWidget*, const QString& application, const QString& text, const QIcon& icon) override {
+        abouts.push_back({application, text, icon});
+    }
+    struct About {
+        QString application;
+        QString text;
+        QIcon icon;
+    };
     std::deque<Answer> answers;
     std::vector<Shown> shown;
+    std::vector<About> abouts;
 };
 
 /// The editor's data in memory, with a transaction: stored texts become visible at commit only.

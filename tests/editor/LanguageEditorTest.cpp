@@ -6,14 +6,17 @@
 #include "common/editor/frmBigEdit.h"
 #include "common/editor/frmLanguageSetting.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <stdexcept>
 
 using namespace orvik::common::editor;
 using namespace orvik::common::editor::test;
@@ -280,6 +283,124 @@ private slots:
         QCOMPARE(saveCaption, QString("&Speichern"));
         QCOMPARE(ownHeading, QString("Eigener Text"));
         QCOMPARE(editCaption, QString("Text bearbeiten"));
+    }
+
+    void helpKeyOpensTheHelpFileOfTheService() {
+        orvik::common::test::FakeTextSource::State texts;
+        orvik::common::cls_Language language(
+            std::make_unique<orvik::common::test::FakeTextSource>(texts),
+            [] { return std::string("German"); }, [](const platform::UserMessage&) {});
+        language.setDbPath("/tmp/gk/Daten");
+        QStringList opened;
+        language.setSettingsDialog(languageSettingsDialog(
+            [this] { return std::make_unique<FakeEditorData>(data); }, messages, nullptr,
+            [&opened](const QString& address) {
+                opened << address;
+                return true;
+            }));
+        const auto pressHelpAndClose = [] {
+            auto* editor = dynamic_cast<frmLanguageSetting*>(QApplication::activeModalWidget());
+            QVERIFY(editor != nullptr);
+            QTest::keyClick(&editor->grid(), Qt::Key_F1);
+            QTest::keyClick(editor->findChild<frmBigEdit*>()->findChild<QLineEdit*>("txtSelfDefine"),
+                            Qt::Key_F1);
+            editor->reject();
+        };
+
+        QTimer::singleShot(0, pressHelpAndClose);
+        language.showSettingsDialog();
+        QVERIFY(opened.isEmpty()); // no help file set, none opened
+
+        language.setHelpFile("/opt/gk/Hilfe/Sprache.html");
+        QTimer::singleShot(0, pressHelpAndClose);
+        language.showSettingsDialog();
+        QCOMPARE(opened, (QStringList{"/opt/gk/Hilfe/Sprache.html", "/opt/gk/Hilfe/Sprache.html"}));
+        QVERIFY(messages.shown.empty());
+    }
+
+    void startHtmlReportsTheFailuresNumber() {
+        struct Case {
+            const char* what;
+            WindowHelper::Opener open;
+            int result;
+            const char* title;
+            const char* text;
+        };
+        const Case cases[] = {
+            {"opened", [](const QString&) { return true; }, 33, nullptr, nullptr},
+            {"not opened", [](const QString&) { return false; }, 2, nullptr, nullptr},
+            {"failed with a number",
+             [](const QString&) -> bool {
+                 throw platform::CallError(platform::err::FileNotFound, "Shell", "File not found");
+             },
+             0, "Fehlernummer: 53", "File not found"},
+            {"failed without a number",
+             [](const QString&) -> bool { throw std::runtime_error("no desktop"); }, 0, "Fehlernummer: 5",
+             "no desktop"},
+        };
+        for (const Case& c : cases) {
+            messages = FakeMessageBoxes{};
+            QVERIFY2(WindowHelper::StartHTML("/opt/gk/Hilfe/index.html", messages, c.open) == c.result,
+                     c.what);
+            if (c.title == nullptr) {
+                QVERIFY2(messages.shown.empty(), c.what);
+                continue;
+            }
+            QVERIFY2(messages.shown.size() == 1, c.what);
+            QCOMPARE(messages.shown[0].title, QString(c.title));
+            QCOMPARE(messages.shown[0].text, QString(c.text));
+            QCOMPARE(messages.shown[0].icon, platform::qt::MessageBoxes::Icon::Information);
+        }
+    }
+
+    void showInfoShowsTheIconAskedFor() {
+        QPixmap picture(16, 16);
+        picture.fill(Qt::red);
+        const QIcon icon(picture);
+        WindowHelper::ShowInfo(nullptr, "Graukant", "Version 5.1", icon, messages);
+        QCOMPARE(messages.abouts.size(), std::size_t{1});
+        QCOMPARE(messages.abouts[0].application, QString("Graukant"));
+        QCOMPARE(messages.abouts[0].text, QString("Version 5.1"));
+        QCOMPARE(messages.abouts[0].icon.cacheKey(), icon.cacheKey());
+        QVERIFY(messages.shown.empty());
+    }
+
+    void comboOpensToTheGivenHeightAndItsWidth() {
+        QWidget window;
+        auto* combo = new QComboBox(&window);
+        for (int i = 0; i < 60; ++i) {
+            combo->addItem(QString("Eintrag %1").arg(i));
+        }
+        combo->setGeometry(10, 10, 150, 24);
+        window.resize(400, 500);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const int rowHeight = combo->view()->sizeHintForRow(0);
+        constexpr int heightTwips = 4500; // 300 pixels for the field and its open list
+        WindowHelper::SetComboHeightWidth(&window, combo, heightTwips);
+        combo->showPopup();
+        const QWidget* list = combo->view()->window();
+        QVERIFY(list->isVisible());
+        QVERIFY2(combo->height() + list->height() <= 300,
+                 qPrintable(QString("field %1 + list %2").arg(combo->height()).arg(list->height())));
+        QVERIFY2(combo->height() + list->height() > 300 - rowHeight,
+                 qPrintable(QString("field %1 + list %2").arg(combo->height()).arg(list->height())));
+        QCOMPARE(list->width(), combo->width());
+        QCOMPARE(list->mapToGlobal(QPoint(0, 0)), combo->mapToGlobal(QPoint(0, combo->height())));
+        combo->hidePopup();
+
+        // Set again, smaller: the last height holds.
+        WindowHelper::SetComboHeightWidth(&window, combo, 1500);
+        combo->showPopup();
+        QCOMPARE(combo->height() + list->height(), 100);
+        combo->hidePopup();
+
+        // Inside a panel, not a window: left as it is.
+        auto* panel = new QWidget(&window);
+        auto* inPanel = new QComboBox(panel);
+        const int visible = inPanel->maxVisibleItems();
+        WindowHelper::SetComboHeightWidth(panel, inPanel, heightTwips);
+        QCOMPARE(inPanel->maxVisibleItems(), visible);
     }
 
     void windowHelpers() {

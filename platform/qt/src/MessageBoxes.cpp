@@ -1,5 +1,6 @@
 #include "platform/qt/MessageBoxes.h"
 
+#include <QIcon>
 #include <QMessageBox>
 
 namespace platform::qt {
@@ -52,6 +53,14 @@ MessageBoxes::Answer answerOf(int button) {
 }
 
 } // namespace
+
+void MessageBoxes::about(QWidget* parent, const QString& application, const QString& text,
+                         const QIcon& icon) {
+    QMessageBox box(QMessageBox::NoIcon, application, text, QMessageBox::Ok, parent);
+    constexpr int IconSize = 32;
+    box.setIconPixmap(icon.pixmap(IconSize));
+    box.exec();
+}
 
 MessageBoxes::Answer QtMessageBoxes::show(QWidget* parent, const QString& text, const QString& title,
                                           Icon icon, Buttons buttons) {
