@@ -1,6 +1,7 @@
 #include "common/LanguageDatabase.h"
 
 #include "common/ProgramAccount.h"
+#include "platform/VbConvert.h"
 
 #include <cmath>
 #include <string>
@@ -26,7 +27,7 @@ std::optional<std::string> textOf(const platform::Variant& value) {
     case Type::Integer:
         return std::to_string(value.asInteger());
     case Type::Double:
-        return std::to_string(value.asDouble());
+        return platform::CStr(value);
     case Type::Boolean:
         return value.asBoolean() ? "-1" : "0";
     case Type::Empty:
