@@ -9,8 +9,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <exception>
 #include <limits>
 #include <memory>
+#include <new>
 #include <optional>
 #include <sqlite3.h>
 #include <string>
@@ -50,16 +52,6 @@ std::string textOf(sqlite3_value* v) {
     }
 }
 
-/// Text as a number in a statement: a decimal point whatever the locale; a value beyond a Double is
-/// no number here either, so it fails as a type mismatch.
-std::optional<double> numberFromText(std::string_view text) {
-    try {
-        return platform::parseNumber(text, ".");
-    } catch (const CallError&) {
-        return std::nullopt;
-    }
-}
-
 /// A value as a number; nothing for text that is not a number.
 std::optional<double> numberOf(sqlite3_value* v) {
     switch (sqlite3_value_type(v)) {
@@ -68,7 +60,8 @@ std::optional<double> numberOf(sqlite3_value* v) {
     case SQLITE_FLOAT:
         return sqlite3_value_double(v);
     case SQLITE_TEXT:
-        return numberFromText(rawText(v));
+        // A decimal point whatever the locale; beyond a Double it throws Overflow (see guarded).
+        return platform::parseNumber(rawText(v), ".");
     default:
         return std::nullopt;
     }
@@ -444,11 +437,7 @@ void jetVal(sqlite3_context* ctx, int, sqlite3_value** argv) {
         sqlite3_result_double(ctx, sqlite3_value_double(argv[0]));
         return;
     }
-    try {
-        sqlite3_result_double(ctx, platform::Val(textOf(argv[0])));
-    } catch (const CallError&) {
-        fail(ctx, kOverflowText); // the only failure of Val: a number beyond a Double
-    }
+    sqlite3_result_double(ctx, platform::Val(textOf(argv[0])));
 }
 
 void jetCStr(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -646,6 +635,25 @@ struct Registration {
 
 constexpr int kFlags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
 
+/// Runs the registration's function so that a failure thrown inside it, such as the overflow of a
+/// number read from text, fails the statement instead of escaping into SQLite.
+void guarded(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    const auto* registration = static_cast<const Registration*>(sqlite3_user_data(ctx));
+    try {
+        registration->function(ctx, argc, argv);
+    } catch (const CallError& e) {
+        if (e.number() == platform::err::Overflow) {
+            fail(ctx, kOverflowText);
+        } else {
+            sqlite3_result_error(ctx, e.description().c_str(), -1);
+        }
+    } catch (const std::bad_alloc&) {
+        sqlite3_result_error_nomem(ctx);
+    } catch (const std::exception& e) {
+        sqlite3_result_error(ctx, e.what(), -1);
+    }
+}
+
 void registerOne(sqlite3* db, const char* name, int args, Function f, void* data, void (*destroy)(void*)) {
     const int rc = sqlite3_create_function_v2(db, name, args, kFlags, data, f, nullptr, nullptr, destroy);
     if (rc != SQLITE_OK) {
@@ -710,7 +718,8 @@ void registerJetFunctions(sqlite3* connection) {
         {"jet_sgn", 1, &jetSgn},
     };
     for (const Registration& r : kPlain) {
-        registerOne(connection, r.name, r.args, r.function, nullptr, nullptr);
+        // The table is static: its entries outlive every connection.
+        registerOne(connection, r.name, r.args, &guarded, const_cast<Registration*>(&r), nullptr);
     }
     // Each like function owns its collator (for [a-z] ranges); the connection closes it. SQLite
     // calls the destructor itself when a registration fails, so it owns the collator at once.
