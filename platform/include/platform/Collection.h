@@ -36,6 +36,19 @@ public:
         m_keys.emplace_back(std::move(folded));
     }
 
+    /// Puts the item before the first one (the runtime's Add with Before:=1); into an empty
+    /// collection it is simply added.
+    void addFirst(T item, std::string_view key) {
+        auto folded = foldCase(key);
+        if (m_index.contains(folded)) {
+            throw CallError(err::KeyAlreadyExists, "Collection",
+                            "This key is already associated with an element of this collection");
+        }
+        m_items.insert(m_items.begin(), std::move(item));
+        m_keys.insert(m_keys.begin(), std::move(folded));
+        reindex();
+    }
+
     [[nodiscard]] std::int32_t count() const noexcept { return static_cast<std::int32_t>(m_items.size()); }
 
     [[nodiscard]] const T& item(std::int32_t position) const { return m_items[offset(position)]; }
@@ -94,6 +107,9 @@ private:
     void erase(std::size_t at) {
         m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(at));
         m_keys.erase(m_keys.begin() + static_cast<std::ptrdiff_t>(at));
+        reindex();
+    }
+    void reindex() {
         m_index.clear();
         for (std::size_t i = 0; i < m_keys.size(); ++i) {
             if (m_keys[i]) {

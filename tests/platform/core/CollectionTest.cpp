@@ -72,3 +72,19 @@ TEST(Collection, RemoveKeepsKeysOfTheRest) {
     c.add("carbon again", "C"); // its key is free again
     EXPECT_EQ(c.item("C"), "carbon again");
 }
+
+TEST(Collection, AddFirstPutsTheItemInFrontAndKeepsEveryKey) {
+    Collection<std::string> c;
+    c.addFirst("only", "1"); // into an empty collection: simply added
+    c.add("second", "2");
+    c.addFirst("front", "3");
+    EXPECT_EQ((std::vector<std::string>(c.begin(), c.end())),
+              (std::vector<std::string>{"front", "only", "second"}));
+    EXPECT_EQ(c.item(1), "front");
+    EXPECT_EQ(c.item("1"), "only");
+    EXPECT_EQ(c.item("2"), "second");
+    EXPECT_EQ(c.item("3"), "front");
+    EXPECT_EQ(errorOf([&] { c.addFirst("again", "2"); }), platform::err::KeyAlreadyExists);
+    EXPECT_EQ(c.count(), 3);
+    EXPECT_EQ(c.item(1), "front");
+}
