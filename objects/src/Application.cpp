@@ -13,6 +13,7 @@
 #include "dataservice/DesignationManager.h"
 #include "dataservice/InfoManager.h"
 #include "dataservice/StandardManager.h"
+#include "objects/ChemicalCompostions.h"
 #include "objects/Connection.h"
 #include "platform/CallError.h"
 #include "platform/TextCase.h"
@@ -143,6 +144,30 @@ std::shared_ptr<platform::db::Recordset> Application::CompositionFuzzySearch(
     BoundManager<orvik::dataservice::CompositionManager> manager(managerRelay());
     return manager->FuzzySearchCompositions(m_connection->Database(), IdCountry, searchItems,
                                             requiredCompositions, maxTolerance);
+}
+
+std::shared_ptr<ChemicalCompostion> Application::ChemicalComposition(std::string_view idComposition) {
+    if (!RequireConnection("ChemicalComposition")) {
+        return nullptr;
+    }
+    BoundManager<orvik::dataservice::CompositionManager> manager(managerRelay());
+    const auto& db = m_connection->Database();
+    const auto rs = manager->GetCompositionById(db, idComposition);
+    if (!hasRows(rs)) {
+        return nullptr;
+    }
+    rs->moveFirst();
+    const auto values = manager->GetValuesForComposition(db, platform::CStr(rs->field("ID_Analyse")));
+    if (!values) {
+        return nullptr;
+    }
+    try {
+        ChemicalCompostions compositions;
+        return compositions.Add(rs.get(), *values, nullptr, false);
+    } catch (const platform::CallError& e) {
+        ReportError(e.number(), "Application", "ChemicalComposition", e.description());
+    }
+    return nullptr;
 }
 
 std::string Application::StandardInformations(std::int32_t idStandard) {

@@ -4,11 +4,14 @@
 #include "common/TextID.h"
 #include "common/cls_Language.h"
 #include "objects/Application.h"
+#include "objects/ChemicalCompostions.h"
+#include "platform/VbConvert.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 using objectstest::ErrorLog;
 using objectstest::TestProgram;
@@ -79,6 +82,27 @@ TEST(ApplicationQueries, CountryIdAndSymbolConvertBothWays) {
     EXPECT_EQ(errors.count(), 0U);
     EXPECT_EQ(app->GetTop1MaterialNumber("69", 34), "1.4301");
     EXPECT_EQ(app->GetTop1MaterialNumber("69", 22), "");
+}
+
+TEST(ApplicationQueries, ChemicalCompositionReadsOneAnalysisWithItsElements) {
+    const TestProgram program;
+    const auto app = objectstest::connectedApplication();
+    ErrorLog errors(app->Error);
+    const auto composition = app->ChemicalComposition("80");
+    ASSERT_NE(composition, nullptr);
+    EXPECT_EQ(composition->ID_Composition, "80");
+    std::vector<std::string> symbols;
+    for (const auto& element : *composition->Elements) {
+        symbols.push_back(element->Element);
+    }
+    EXPECT_EQ(symbols, (std::vector<std::string>{"C", "Si", "Mn", "P", "S", "N", "Cr", "Ni", "Fe"}));
+    const auto& chromium = *composition->Elements->Item(7);
+    EXPECT_DOUBLE_EQ(platform::CDbl(chromium.MinValue), 17.5);
+    EXPECT_DOUBLE_EQ(platform::CDbl(chromium.MaxValue), 19.5);
+    EXPECT_TRUE(composition->Elements->Item(1)->MinValue.isNull());
+    EXPECT_TRUE(composition->Elements->Item(9)->Rest);
+    EXPECT_EQ(app->ChemicalComposition("999999"), nullptr);
+    EXPECT_EQ(errors.count(), 0U);
 }
 
 TEST(ApplicationQueries, StandardInformationsBuildsTheLinesAndCaptionBlocks) {

@@ -19,6 +19,7 @@ class CompositionSearchItems;
 namespace orvik::objects {
 
 class Connection;
+struct ChemicalCompostion;
 
 /// The root of the object model: one per run, made by the program at start-up with `create` and
 /// held in a std::shared_ptr for the whole run. It owns the `Connection`, the text service and the
@@ -67,6 +68,8 @@ public:
     CompositionFuzzySearch(std::int32_t IdCountry,
                            const std::shared_ptr<const orvik::common::CompositionSearchItems>& searchItems,
                            std::int32_t requiredCompositions, std::int32_t maxTolerance);
+    /// One composition with its element values, by its analysis id; nullptr when there is none.
+    [[nodiscard]] std::shared_ptr<ChemicalCompostion> ChemicalComposition(std::string_view idComposition);
     /// Country, name and title of the standard, then its conformity, successor and predecessor
     /// documents under their captions, lines joined by CRLF; empty when there is no such standard.
     [[nodiscard]] std::string StandardInformations(std::int32_t idStandard);

@@ -36,16 +36,21 @@ public:
         m_keys.emplace_back(std::move(folded));
     }
 
-    /// Puts the item before the first one (the runtime's Add with Before:=1); into an empty
-    /// collection it is simply added.
-    void addFirst(T item, std::string_view key) {
+    /// Puts the item before the one at `before` (a position from 1, as the runtime's Add with
+    /// Before:=); `before` one past the last adds it at the end, so an empty collection takes it
+    /// before 1. Any other position fails with 9.
+    void addBefore(std::int32_t before, T item, std::string_view key) {
+        if (before < 1 || before > count() + 1) {
+            throw CallError(err::SubscriptOutOfRange, "Collection", "Subscript out of range");
+        }
         auto folded = foldCase(key);
         if (m_index.contains(folded)) {
             throw CallError(err::KeyAlreadyExists, "Collection",
                             "This key is already associated with an element of this collection");
         }
-        m_items.insert(m_items.begin(), std::move(item));
-        m_keys.insert(m_keys.begin(), std::move(folded));
+        const auto at = static_cast<std::ptrdiff_t>(before - 1);
+        m_items.insert(m_items.begin() + at, std::move(item));
+        m_keys.insert(m_keys.begin() + at, std::move(folded));
         reindex();
     }
 
