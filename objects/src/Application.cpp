@@ -15,6 +15,7 @@
 #include "dataservice/StandardManager.h"
 #include "objects/ChemicalCompostions.h"
 #include "objects/Connection.h"
+#include "objects/List.h"
 #include "platform/CallError.h"
 #include "platform/TextCase.h"
 #include "platform/VbConvert.h"
@@ -115,6 +116,12 @@ void Application::OpenConnection(bool bAutoLogin) {
 
 void Application::CloseConnection() {
     m_connection->Close();
+}
+
+std::shared_ptr<objects::List> Application::List() const {
+    auto list = std::make_shared<objects::List>();
+    static_cast<void>(list->Init(m_connection));
+    return list;
 }
 
 std::string Application::GetTop1MaterialNumber(std::string_view idSteel, std::int32_t IdCountry) {

@@ -19,6 +19,7 @@ class CompositionSearchItems;
 namespace orvik::objects {
 
 class Connection;
+class List;
 struct ChemicalCompostion;
 
 /// The root of the object model: one per run, made by the program at start-up with `create` and
@@ -54,6 +55,8 @@ public:
     /// opens the databases (see Connection). A failure is reported through Error; LoggedIn tells.
     void OpenConnection(bool bAutoLogin = false);
     void CloseConnection();
+    /// A new pick list bound to the connection, open or not.
+    [[nodiscard]] std::shared_ptr<objects::List> List() const;
     [[nodiscard]] const std::shared_ptr<objects::Connection>& Connection() const noexcept {
         return m_connection;
     }
