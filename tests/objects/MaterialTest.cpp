@@ -13,7 +13,6 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -30,11 +29,6 @@ std::vector<std::string> texts(const orvik::objects::Designations& designations)
         result.push_back(d->Designation);
     }
     return result;
-}
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // 1.4301 (steel 69) through its material number in Europe.
@@ -200,7 +194,7 @@ TEST(Material, ExportsTheSupplierAddresses) {
     const auto file = program.file("suppliers.txt");
     material->ExportSuppliers(file.string(), ";", true);
     ASSERT_EQ(errors.count(), 0U);
-    const auto content = readFile(file);
+    const auto content = objectstest::readFile(file);
     ASSERT_TRUE(content.starts_with("Code;Name1;Name2;Strasse;")) << content;
     EXPECT_EQ(content.find("LfdNr"), std::string::npos);
     EXPECT_TRUE(content.ends_with("\r\n"));
@@ -208,7 +202,7 @@ TEST(Material, ExportsTheSupplierAddresses) {
     EXPECT_NE(content.find("Musterstahl Beispiel GmbH (sample firm)"), std::string::npos);
 
     material->ExportSuppliers(file.string(), "\t", false);
-    const auto plain = readFile(file);
+    const auto plain = objectstest::readFile(file);
     EXPECT_FALSE(plain.starts_with("Code"));
     EXPECT_NE(plain.find("\t"), std::string::npos);
 
