@@ -92,6 +92,13 @@ TEST(Material, CompositionsAreAnnouncedOnceWhenLoaded) {
     EXPECT_EQ(material->ChemicalCompositions(), compositions);
     EXPECT_EQ(announced, 1);
     EXPECT_EQ(material->ChemicalCompositions(5), nullptr);
+
+    // The analysis of the designation the steel is seen through comes first.
+    for (const auto& [designation, first] : {std::pair{"340", "1.4301"}, std::pair{"341", "X5CrNi18-10"}}) {
+        const auto seen = app->Material("69", designation, Variant(483));
+        ASSERT_EQ(seen->ChemicalCompositions()->Count(), 2) << designation;
+        EXPECT_EQ(seen->ChemicalCompositions()->Item(1)->CompositonDesignation, first) << designation;
+    }
 }
 
 TEST(Material, ProductShapesOnlyWithASupplierForTheSteel) {
