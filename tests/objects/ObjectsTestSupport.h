@@ -1,0 +1,47 @@
+#pragma once
+
+// What the tests of the object library share: a scratch database for rows made up by a test, the
+// fixture files, and an environment variable set for one scope.
+
+#include "../dataservice/ServiceTestSupport.h"
+
+#include <optional>
+#include <string>
+
+namespace objectstest {
+
+using servicetest::readFile;
+using servicetest::TempDir;
+
+/// A fixture file of this folder.
+[[nodiscard]] std::string fixture(const std::string& name);
+
+/// An empty database in a folder of its own, to select literal rows from.
+class ScratchDatabase {
+public:
+    ScratchDatabase();
+    /// Opens a snapshot over a Jet SELECT, positioned on its first row.
+    [[nodiscard]] servicetest::RecordsetPtr rows(const std::string& select);
+    [[nodiscard]] const servicetest::DatabasePtr& database() const { return m_db; }
+    [[nodiscard]] std::string file(const std::string& name) const { return m_dir.file(name); }
+
+private:
+    TempDir m_dir;
+    servicetest::Opener m_opener;
+    servicetest::DatabasePtr m_db;
+};
+
+/// Sets an environment variable, restoring the old value when the scope ends.
+class ScopedEnv {
+public:
+    ScopedEnv(std::string name, const std::string& value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string m_name;
+    std::optional<std::string> m_old;
+};
+
+} // namespace objectstest
