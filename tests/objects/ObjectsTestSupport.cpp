@@ -9,9 +9,9 @@ std::string fixture(const std::string& name) {
     return readFile(std::filesystem::path(GK_OBJECTS_FIXTURE_DIR) / name);
 }
 
-ScratchDatabase::ScratchDatabase() {
+ScratchDatabase::ScratchDatabase(const std::string& script) {
     const auto path = m_dir.file("scratch.mdb");
-    servicetest::buildDatabase(path, {"CREATE TABLE tabLeer (id INTEGER);"});
+    servicetest::buildDatabase(path, {script});
     m_db = m_opener.open(path);
 }
 

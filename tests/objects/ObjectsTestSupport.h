@@ -19,7 +19,8 @@ using servicetest::TempDir;
 /// An empty database in a folder of its own, to select literal rows from.
 class ScratchDatabase {
 public:
-    ScratchDatabase();
+    /// `script` makes the tables and rows a test needs.
+    explicit ScratchDatabase(const std::string& script = "CREATE TABLE tabLeer (id INTEGER);");
     /// Opens a snapshot over a Jet SELECT, positioned on its first row.
     [[nodiscard]] servicetest::RecordsetPtr rows(const std::string& select);
     [[nodiscard]] const servicetest::DatabasePtr& database() const { return m_db; }
