@@ -1,9 +1,10 @@
 // The combination of search results: which results count, which one drives, the intersection by
 // designation occurrence and the list's cursor.
 
-#include "ObjectsTestSupport.h"
+#include "PrintTestSupport.h"
 #include "objects/CombinationResultBuilder.h"
 #include "objects/MaterialItems.h"
+#include "platform_test/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,7 @@ protected:
         return ids;
     }
 
-    objectstest::ScratchDatabase m_db{results};
+    propstest::ScratchDatabase m_db{results};
 };
 
 TEST_F(CombinationTest, DesignationCompositionAndPropertyGiveTheirIntersection) {
@@ -169,7 +170,7 @@ TEST_F(CombinationTest, NewResultsSwitchEverythingOffAndResetKeepsTheDesignation
 
 TEST_F(CombinationTest, FailingBuildRaisesOnceAndReturnsAnEmptyList) {
     // A result without the occurrence column cannot be searched.
-    objectstest::ScratchDatabase other("CREATE TABLE t (x INTEGER); INSERT INTO t VALUES (1), (2);");
+    propstest::ScratchDatabase other("CREATE TABLE t (x INTEGER); INSERT INTO t VALUES (1), (2);");
     CombinationResultBuilder builder;
     std::vector<std::shared_ptr<const orvik::common::Exception>> errors;
     const auto subscription =

@@ -1,37 +1,44 @@
 #include "ObjectsTestSupport.h"
 
-#include <cstdlib>
-#include <filesystem>
+#include "common/Enums.h"
+#include "common/ProgrammSettings.h"
+
+#include <gtest/gtest.h>
 
 namespace objectstest {
 
-std::string fixture(const std::string& name) {
-    return readFile(std::filesystem::path(GK_OBJECTS_FIXTURE_DIR) / name);
+TestProgram::TestProgram(const DatabaseFiles& files)
+    : m_dataHome("XDG_DATA_HOME", (m_temp.path() / "data").string()), m_program(m_temp.path() / "program"),
+      m_databases(m_temp.path() / "Datenbank") {
+    namespace fs = std::filesystem;
+    fs::create_directories(m_program / "Daten");
+    fs::create_directories(m_databases);
+    fs::copy_file(GK_BUILT_WORKGROUP_FILE, m_program / "GK2007.LG");
+    fs::copy_file(GK_SAMPLE_LANGUAGE_MDB, m_program / "Daten" / "Language.mdb");
+    fs::copy_file(files.main, m_databases / "Graukant.MDB");
+    fs::copy_file(files.filter, m_databases / "Filter.mdb");
+
+    orvik::common::ProgrammSettings settings;
+    settings.ApplicationPath(m_program.string());
+    settings.Datenbankpfad(m_databases.string());
+    settings.FilterDbPath(m_databases.string());
+    settings.InstallTyp(orvik::common::InstallType::ClientMin);
+    settings.CurrentLanguage(orvik::common::Language::German);
 }
 
-ScratchDatabase::ScratchDatabase(const std::string& script) {
-    const auto path = m_dir.file("scratch.mdb");
-    servicetest::buildDatabase(path, {script});
-    m_db = m_opener.open(path);
-}
+ErrorLog::ErrorLog(platform::Event<const orvik::objects::ErrorPtr&>& event)
+    : m_subscription(event.subscribe([this](const orvik::objects::ErrorPtr& error) {
+          ASSERT_NE(error, nullptr);
+          m_errors.push_back(*error);
+      })) {}
 
-servicetest::RecordsetPtr ScratchDatabase::rows(const std::string& select) {
-    return m_db->openRecordset(select, platform::db::RecordsetType::Snapshot);
-}
-
-ScopedEnv::ScopedEnv(std::string name, const std::string& value) : m_name(std::move(name)) {
-    if (const char* old = std::getenv(m_name.c_str())) {
-        m_old = old;
-    }
-    setenv(m_name.c_str(), value.c_str(), 1);
-}
-
-ScopedEnv::~ScopedEnv() {
-    if (m_old) {
-        setenv(m_name.c_str(), m_old->c_str(), 1);
-    } else {
-        unsetenv(m_name.c_str());
-    }
+std::shared_ptr<orvik::objects::Application> connectedApplication() {
+    auto app = orvik::objects::Application::create();
+    ErrorLog log(app->Error);
+    app->OpenConnection();
+    EXPECT_EQ(log.count(), 0U) << (log.count() > 0 ? log.errors().front().Description() : "");
+    EXPECT_TRUE(app->LoggedIn());
+    return app;
 }
 
 } // namespace objectstest

@@ -1,48 +1,61 @@
 #pragma once
 
-// What the tests of the object library share: a scratch database for rows made up by a test, the
-// fixture files, and an environment variable set for one scope.
+// A program folder of its own for one test: the workgroup file and the text database beside it, the
+// sample databases copied into Datenbank/, and the settings pointing at them.
 
-#include "../dataservice/ServiceTestSupport.h"
+#include "objects/Application.h"
+#include "objects/Error.h"
+#include "platform/Event.h"
+#include "platform_test/TestEnvironment.h"
 
+#include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace objectstest {
 
-using servicetest::readFile;
-using servicetest::TempDir;
-
-/// A fixture file of this folder.
-[[nodiscard]] std::string fixture(const std::string& name);
-
-/// An empty database in a folder of its own, to select literal rows from.
-class ScratchDatabase {
-public:
-    /// `script` makes the tables and rows a test needs.
-    explicit ScratchDatabase(const std::string& script = "CREATE TABLE tabLeer (id INTEGER);");
-    /// Opens a snapshot over a Jet SELECT, positioned on its first row.
-    [[nodiscard]] servicetest::RecordsetPtr rows(const std::string& select);
-    [[nodiscard]] const servicetest::DatabasePtr& database() const { return m_db; }
-    [[nodiscard]] std::string file(const std::string& name) const { return m_dir.file(name); }
-
-private:
-    TempDir m_dir;
-    servicetest::Opener m_opener;
-    servicetest::DatabasePtr m_db;
+/// The databases a test opens: the built sample files unless said otherwise.
+struct DatabaseFiles {
+    std::filesystem::path main = GK_SAMPLE_GRAUKANT_MDB;
+    std::filesystem::path filter = GK_SAMPLE_FILTER_MDB;
 };
 
-/// Sets an environment variable, restoring the old value when the scope ends.
-class ScopedEnv {
+class TestProgram {
 public:
-    ScopedEnv(std::string name, const std::string& value);
-    ~ScopedEnv();
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    explicit TestProgram(const DatabaseFiles& files = {});
+
+    [[nodiscard]] const std::filesystem::path& programFolder() const { return m_program; }
+    [[nodiscard]] const std::filesystem::path& databaseFolder() const { return m_databases; }
+    [[nodiscard]] std::filesystem::path file(const std::string& relative) const {
+        return m_temp.path() / relative;
+    }
+    /// The user's data folder of this test (XDG_DATA_HOME/graukant2007).
+    [[nodiscard]] std::filesystem::path userDataFolder() const {
+        return m_temp.path() / "data" / "graukant2007";
+    }
 
 private:
-    std::string m_name;
-    std::optional<std::string> m_old;
+    platform_test::TempFolder m_temp;
+    platform_test::ScopedEnv m_dataHome;
+    std::filesystem::path m_program;
+    std::filesystem::path m_databases;
 };
+
+/// Every error an event reports while the log lives, copied at the moment of the report.
+class ErrorLog {
+public:
+    explicit ErrorLog(platform::Event<const orvik::objects::ErrorPtr&>& event);
+    [[nodiscard]] const std::vector<orvik::objects::Error>& errors() const { return m_errors; }
+    [[nodiscard]] std::size_t count() const { return m_errors.size(); }
+
+private:
+    std::vector<orvik::objects::Error> m_errors;
+    platform::Subscription m_subscription;
+};
+
+/// An application over the test program's databases, connected.
+[[nodiscard]] std::shared_ptr<orvik::objects::Application> connectedApplication();
 
 } // namespace objectstest

@@ -3,10 +3,11 @@
 
 #include "objects/PropertyBag.h"
 
-#include "ObjectsTestSupport.h"
+#include "PrintTestSupport.h"
 #include "objects/PropertyBags.h"
 #include "objects/XmlPropertyBagBuilder.h"
 #include "platform/CallError.h"
+#include "platform_test/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,7 @@ protected:
         "'EN 10025-2' AS Name, 'EN 10025' AS NameKurz, 'Warmgewalzte Erzeugnisse' AS Title, "
         "'2019-11' AS Stand, 'Norm' AS Normtyp";
 
-    objectstest::ScratchDatabase m_db;
+    propstest::ScratchDatabase m_db;
 };
 
 double number(const Variant& value) {
@@ -41,8 +42,8 @@ double number(const Variant& value) {
 }
 
 TEST_F(XmlPropertyBagTest, FixtureGivesHeaderValuesRangesAndUnits) {
-    const objectstest::ScopedEnv separator("GK_DECIMAL_SEPARATOR", ",");
-    const auto bag = build(objectstest::fixture("matrix.xml"));
+    const platform_test::ScopedEnv separator("GK_DECIMAL_SEPARATOR", ",");
+    const auto bag = build(propstest::fixture("matrix.xml"));
     ASSERT_NE(bag, nullptr);
     EXPECT_EQ(bag->Standard_ID, 17);
     EXPECT_EQ(bag->Matrix, "M-4711");
@@ -107,7 +108,7 @@ TEST_F(XmlPropertyBagTest, FixtureGivesHeaderValuesRangesAndUnits) {
 }
 
 TEST_F(XmlPropertyBagTest, FootnotesLackingMarkOrTextAreLeftOut) {
-    const auto bag = build(objectstest::fixture("matrix.xml"));
+    const auto bag = build(propstest::fixture("matrix.xml"));
     ASSERT_NE(bag, nullptr);
     ASSERT_EQ(bag->Footnotes->Count(), 2);
     EXPECT_EQ(bag->Footnotes->Item(1)->Symbol, "1)");
@@ -117,7 +118,7 @@ TEST_F(XmlPropertyBagTest, FootnotesLackingMarkOrTextAreLeftOut) {
 
 TEST_F(XmlPropertyBagTest, DecimalsReadTheSameUnderEitherSeparator) {
     for (const char* separator : {",", "."}) {
-        const objectstest::ScopedEnv env("GK_DECIMAL_SEPARATOR", separator);
+        const platform_test::ScopedEnv env("GK_DECIMAL_SEPARATOR", separator);
         const auto bag = build(R"(<Eigenschaften><Wert E="1" n="1.5" x="1.25"/></Eigenschaften>)");
         ASSERT_NE(bag, nullptr);
         EXPECT_EQ(number(bag->Properties->Item(1)->Value_min), 1.5) << separator;
@@ -136,7 +137,7 @@ TEST_F(XmlPropertyBagTest, FilterKeepsMatchingValuesAndEveryFootnote) {
         {"(@x>=600)", {"Zugfestigkeit"}},
     };
     for (const auto& c : cases) {
-        const auto bag = build(objectstest::fixture("matrix.xml"), c.filter);
+        const auto bag = build(propstest::fixture("matrix.xml"), c.filter);
         ASSERT_NE(bag, nullptr) << c.filter;
         std::vector<std::string> names;
         for (const auto& property : *bag->Properties) {
@@ -148,8 +149,7 @@ TEST_F(XmlPropertyBagTest, FilterKeepsMatchingValuesAndEveryFootnote) {
 }
 
 TEST_F(XmlPropertyBagTest, NoSelectedValueGivesNoBag) {
-    EXPECT_EQ(build(objectstest::fixture("matrix.xml"), "@E='999'"), nullptr)
-        << "footnotes alone make no bag";
+    EXPECT_EQ(build(propstest::fixture("matrix.xml"), "@E='999'"), nullptr) << "footnotes alone make no bag";
     EXPECT_EQ(build(""), nullptr);
     EXPECT_EQ(build("   "), nullptr);
     EXPECT_EQ(build("<Eigenschaften/>"), nullptr);
@@ -157,8 +157,8 @@ TEST_F(XmlPropertyBagTest, NoSelectedValueGivesNoBag) {
 
 TEST_F(XmlPropertyBagTest, MalformedMatrixOrFilterFailsNamingTheMatrix) {
     for (const auto& [text, filter] :
-         {std::pair<std::string, std::string>{objectstest::fixture("matrix-malformed.xml"), ""},
-          {objectstest::fixture("matrix.xml"), "@E='2' and"}}) {
+         {std::pair<std::string, std::string>{propstest::fixture("matrix-malformed.xml"), ""},
+          {propstest::fixture("matrix.xml"), "@E='2' and"}}) {
         try {
             (void)build(text, filter);
             ADD_FAILURE() << "no error for filter " << filter;

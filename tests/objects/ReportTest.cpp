@@ -3,9 +3,10 @@
 
 #include "objects/Report.h"
 
-#include "ObjectsTestSupport.h"
+#include "PrintTestSupport.h"
 #include "objects/DataSheetReport.h"
 #include "platform/CallError.h"
+#include "platform_test/TestEnvironment.h"
 
 #include <filesystem>
 #include <fstream>
@@ -33,7 +34,7 @@ class ReportTest : public ::testing::Test {
 protected:
     void SetUp() override {
         std::filesystem::copy_file(GK_SAMPLE_PRINT_ORG_MDB, printDb());
-        servicetest::buildDatabase(printDb(), {objectstest::fixture("print-1.0038.sql")});
+        servicetest::buildDatabase(printDb(), {propstest::fixture("print-1.0038.sql")});
     }
     [[nodiscard]] std::string folder() const { return m_dir.file(""); }
     [[nodiscard]] std::string printDb() const { return m_dir.file("print.mdb"); }
@@ -42,7 +43,7 @@ protected:
         return openDataSheetReport(GK_REPORT_FILE, folder(), [&pointed](ReportTable& t) { pointed(t); });
     }
 
-    objectstest::TempDir m_dir;
+    propstest::TempDir m_dir;
 };
 
 TEST_F(ReportTest, EveryTableOfEverySubreportIsPointedAtThePrintDatabase) {
@@ -73,7 +74,7 @@ TEST_F(ReportTest, EveryTableOfEverySubreportIsPointedAtThePrintDatabase) {
 }
 
 TEST_F(ReportTest, ReportFileLackingASubreportFailsAfterTheOnesBeforeWerePointed) {
-    auto text = objectstest::readFile(GK_REPORT_FILE);
+    auto text = propstest::readFile(GK_REPORT_FILE);
     const auto start = text.find("<SubReport name=\"Lieferfirmen\"");
     ASSERT_NE(start, std::string::npos);
     const auto end = text.find("</SubReport>", start) + std::string("</SubReport>").size();
@@ -102,7 +103,7 @@ TEST_F(ReportTest, MissingOrForeignReportFileFails) {
 TEST_F(ReportTest, DataSheetWithEverySectionMatchesTheExpectedText) {
     PointedTables pointed;
     const auto text = open(pointed)->Text("10.12.2026");
-    const auto expected = objectstest::fixture("datasheet-1.0038.txt");
+    const auto expected = propstest::fixture("datasheet-1.0038.txt");
     EXPECT_EQ(text, expected);
     if (text != expected) {
         std::ofstream(m_dir.file("actual.txt")) << text;

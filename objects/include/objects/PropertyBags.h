@@ -1,11 +1,10 @@
 #pragma once
 
 #include "common/Exception.h"
+#include "objects/PartCollection.h"
 #include "objects/PropertyBag.h"
-#include "platform/Collection.h"
 #include "platform/Event.h"
 
-#include <cstdint>
 #include <memory>
 
 namespace orvik::objects {
@@ -14,26 +13,17 @@ class Connection;
 
 /// The property tables of a steel (or of a property-search hit), keyed "1", "2" ... in the order
 /// added. Item with an unknown position or key throws platform::CallError (9 or 5).
-class PropertyBags {
+class PropertyBags : public PartCollection<PropertyBag> {
 public:
-    [[nodiscard]] const std::shared_ptr<PropertyBag>& Item(const platform::Variant& index) const {
-        return m_items.item(index);
-    }
-    [[nodiscard]] std::int32_t Count() const noexcept { return m_items.count(); }
-    [[nodiscard]] auto begin() const noexcept { return m_items.begin(); }
-    [[nodiscard]] auto end() const noexcept { return m_items.end(); }
-
     /// Library-internal: keeps the connection for the life of the collection.
     void Init(std::shared_ptr<Connection> connection) { m_connection = std::move(connection); }
     /// Library-internal: appends under the next running number.
-    void Add(std::shared_ptr<PropertyBag> bag);
+    void Add(std::shared_ptr<PropertyBag> bag) { append(std::move(bag)); }
 
     /// Relays a property-footnote manager's failure; no part of the system gives the collection one.
     platform::Event<const std::shared_ptr<const common::Exception>&> ThrowException;
 
 private:
-    platform::Collection<std::shared_ptr<PropertyBag>> m_items;
-    std::int16_t m_counter = 1;
     std::shared_ptr<Connection> m_connection;
 };
 
