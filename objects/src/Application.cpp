@@ -15,6 +15,8 @@
 #include "dataservice/StandardManager.h"
 #include "objects/ChemicalCompostions.h"
 #include "objects/Connection.h"
+#include "objects/List.h"
+#include "objects/Material.h"
 #include "platform/CallError.h"
 #include "platform/TextCase.h"
 #include "platform/VbConvert.h"
@@ -115,6 +117,22 @@ void Application::OpenConnection(bool bAutoLogin) {
 
 void Application::CloseConnection() {
     m_connection->Close();
+}
+
+std::shared_ptr<objects::List> Application::List() const {
+    auto list = std::make_shared<objects::List>();
+    static_cast<void>(list->Init(m_connection));
+    return list;
+}
+
+std::shared_ptr<objects::Material> Application::Material(std::string_view idSteel,
+                                                         std::string_view IdDesignation,
+                                                         const platform::Variant& idDesignationCountry) {
+    auto material = std::make_shared<objects::Material>();
+    if (LoggedIn()) {
+        material->Init(idSteel, IdDesignation, idDesignationCountry, shared_from_this());
+    }
+    return material;
 }
 
 std::string Application::GetTop1MaterialNumber(std::string_view idSteel, std::int32_t IdCountry) {

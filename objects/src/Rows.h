@@ -8,6 +8,8 @@
 #include "platform/db/Dao.h"
 
 #include <cstdint>
+#include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -49,6 +51,21 @@ namespace orvik::objects::rows {
     }
     return value.type() == platform::Variant::Type::Boolean ? value.asBoolean()
                                                             : platform::CDbl(value) != 0.0;
+}
+
+/// Gives each row from the current one to its end to `entry`; a row whose entry fails is left out,
+/// a failure to move on ends the walk (moving again could fail the same way for ever).
+inline void eachRowSkippingFailures(platform::db::Recordset& rs,
+                                    const std::function<void(const platform::db::Recordset&)>& entry) {
+    try {
+        for (; !rs.eof(); rs.moveNext()) {
+            try {
+                entry(rs);
+            } catch (const std::exception&) {
+            }
+        }
+    } catch (const std::exception&) {
+    }
 }
 
 } // namespace orvik::objects::rows

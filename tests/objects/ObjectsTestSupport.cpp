@@ -42,3 +42,16 @@ std::shared_ptr<orvik::objects::Application> connectedApplication() {
 }
 
 } // namespace objectstest
+
+namespace objectstest {
+
+void changeDatabase(const std::filesystem::path& file, const std::vector<std::string>& statements) {
+    const platform::db::DBEngine engine;
+    const auto db = engine.createWorkspace("Change", "Admin", "")->openDatabase(file.string(), false, false);
+    for (const auto& statement : statements) {
+        db->execute(statement);
+    }
+    db->close();
+}
+
+} // namespace objectstest

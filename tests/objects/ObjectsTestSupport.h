@@ -6,6 +6,7 @@
 #include "objects/Application.h"
 #include "objects/Error.h"
 #include "platform/Event.h"
+#include "platform/db/Dao.h"
 #include "platform_test/TestEnvironment.h"
 
 #include <filesystem>
@@ -57,5 +58,12 @@ private:
 
 /// An application over the test program's databases, connected.
 [[nodiscard]] std::shared_ptr<orvik::objects::Application> connectedApplication();
+
+} // namespace objectstest
+
+namespace objectstest {
+
+/// Runs Jet action statements on a database file of the test (never on the built samples).
+void changeDatabase(const std::filesystem::path& file, const std::vector<std::string>& statements);
 
 } // namespace objectstest

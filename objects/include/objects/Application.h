@@ -19,6 +19,8 @@ class CompositionSearchItems;
 namespace orvik::objects {
 
 class Connection;
+class List;
+class Material;
 struct ChemicalCompostion;
 
 /// The root of the object model: one per run, made by the program at start-up with `create` and
@@ -54,6 +56,13 @@ public:
     /// opens the databases (see Connection). A failure is reported through Error; LoggedIn tells.
     void OpenConnection(bool bAutoLogin = false);
     void CloseConnection();
+    /// A new pick list bound to the connection, open or not.
+    [[nodiscard]] std::shared_ptr<objects::List> List() const;
+    /// A new Material for the steel seen through that designation and occurrence, bound and loaded
+    /// while the connection is open; otherwise unbound (its queries report the missing connection).
+    [[nodiscard]] std::shared_ptr<objects::Material> Material(std::string_view idSteel,
+                                                              std::string_view IdDesignation,
+                                                              const platform::Variant& idDesignationCountry);
     [[nodiscard]] const std::shared_ptr<objects::Connection>& Connection() const noexcept {
         return m_connection;
     }
