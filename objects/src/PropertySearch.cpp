@@ -1,13 +1,11 @@
 #include "objects/PropertySearch.h"
 
+#include "PropertyBagLoader.h"
 #include "common/Helper.h"
-#include "common/ProgrammSettings.h"
-#include "dataservice/PropertyManager.h"
 #include "dataservice/PropertySearchManager.h"
 #include "objects/Connection.h"
 #include "objects/MaterialItems.h"
 #include "objects/PropertyBags.h"
-#include "objects/XmlPropertyBagBuilder.h"
 #include "platform/CallError.h"
 #include "platform/VbConvert.h"
 
@@ -95,11 +93,6 @@ std::string xmlFilter(const std::vector<std::string>& filters) {
 
 } // namespace
 
-void PropertySearch::raise(std::int32_t number, std::string procedure, std::string description) {
-    Error.raise(
-        std::make_shared<const objects::Error>(number, Modul, std::move(procedure), std::move(description)));
-}
-
 std::shared_ptr<objects::MaterialItems> PropertySearch::MaterialItems(std::int32_t country) {
     auto items = std::make_shared<objects::MaterialItems>();
     if (m_sqlFilters.empty() || !m_connection || !m_connection->Database()) {
@@ -156,55 +149,8 @@ std::shared_ptr<objects::MaterialItems> PropertySearch::MaterialItems(std::int32
 
 std::shared_ptr<objects::PropertyBags> PropertySearch::PropertyBags(std::string_view steel,
                                                                     std::int32_t country) {
-    auto bags = std::make_shared<objects::PropertyBags>();
-    bags->Init(m_connection);
-    if (!m_connection || !m_connection->Database()) {
-        raise(91, "getPropertyBags", "The property search has no open connection");
-        return bags;
-    }
-    dataservice::PropertyManager manager;
-    const auto relay = manager.ManagerException.subscribe([this](const dataservice::ExceptionPtr& ex) {
-        Error.raise(std::make_shared<const objects::Error>(ex->Number(), ex->Modul(), ex->Procedure(),
-                                                           ex->Description()));
-    });
-    try {
-        const auto& db = m_connection->Database();
-        const auto language = static_cast<std::int32_t>(common::ProgrammSettings().CurrentLanguage());
-        const auto kinds = manager.GetPropertyTypeList(db, language);
-        const auto standards = manager.GetPropertyStandardBySteelId(db, steel, country, language);
-        if (!kinds || !standards) {
-            throw platform::CallError(platform::err::InvalidProcedureCall, Modul,
-                                      "The property tables cannot be read");
-        }
-        const auto filter = xmlFilter(m_xmlFilters);
-        const XmlPropertyBagBuilder builder;
-        for (; !standards->eof(); standards->moveNext()) {
-            if (isEmpty(*kinds)) {
-                break;
-            }
-            const auto matrix = Helper::CVarStr(standards->field("Matrix"));
-            for (kinds->moveFirst(); !kinds->eof(); kinds->moveNext()) {
-                const auto text = manager.GetPropertiesForMatrixAndType(
-                    db, matrix, platform::CLng(kinds->field("id")), language);
-                try {
-                    auto bag = builder.CreatePropertyBag(common::ProgrammSettings().CurrentLanguage(), *kinds,
-                                                         *standards, text, filter);
-                    if (bag && bag->Properties->Count() > 0) {
-                        bags->Add(std::move(bag));
-                    }
-                } catch (const platform::CallError& e) {
-                    // One unreadable matrix costs only its own table.
-                    raise(e.number(), "getPropertyBags",
-                          e.description() + " (steel " + std::string(steel) + ")");
-                }
-            }
-        }
-    } catch (const platform::CallError& e) {
-        raise(e.number(), "getPropertyBags", e.description());
-    } catch (const std::exception& e) {
-        raise(platform::err::InvalidProcedureCall, "getPropertyBags", e.what());
-    }
-    return bags;
+    return loadPropertyBags(m_connection, steel, country, xmlFilter(m_xmlFilters), Modul, "getPropertyBags",
+                            [this](const ErrorPtr& error) { Error.raise(error); });
 }
 
 } // namespace orvik::objects

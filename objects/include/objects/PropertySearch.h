@@ -44,8 +44,6 @@ public:
     platform::Event<const ErrorPtr&> Error;
 
 private:
-    void raise(std::int32_t number, std::string procedure, std::string description);
-
     std::shared_ptr<Connection> m_connection;
     std::vector<std::string> m_sqlFilters;
     std::vector<std::string> m_xmlFilters;
