@@ -52,6 +52,7 @@ Grid::Grid(QWidget* parent) : QTableView(parent) {
     m_delegate = new GridDelegate(this);
     setItemDelegate(m_delegate);
     setMouseTracking(true);
+    setTabKeyNavigation(false); // Tab leaves the grid, as with the other controls of a window
 
     m_fixed = new QTableView(this);
     prepareView(*m_fixed);
@@ -375,6 +376,10 @@ void Grid::keyPressEvent(QKeyEvent* event) {
     } else if (keyCodeOf(*event) == KeyCode::Return) {
         emit KeyPress(KeyCode::Return);
     }
+    if (keyCodeOf(*event) == KeyCode::Return) {
+        event->accept(); // Enter belongs to the grid's owner, not to a default button of the window
+        return;
+    }
     QTableView::keyPressEvent(event);
 }
 
@@ -543,8 +548,8 @@ void Grid::scrolled() {
     if (top == m_lastTop && left == m_lastLeft) {
         return;
     }
-    const int oldTop = m_lastTop;
-    const int oldLeft = m_lastLeft;
+    const int oldTop = m_lastTop < 0 ? FixedRows() : m_lastTop;
+    const int oldLeft = m_lastLeft < 0 ? 0 : m_lastLeft;
     m_lastTop = top;
     m_lastLeft = left;
     emit AfterScroll(oldTop, oldLeft, top, left);

@@ -3,6 +3,7 @@
 #include "KeyCodes.h"
 #include "QtLanguageForm.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -66,6 +67,7 @@ private slots:
         QVERIFY(!g.RowIsVisible(1));
         QVERIFY(g.RowPos(50000) >= headingTop + g.RowHeight(0));
         QVERIFY(!scrolled.isEmpty());
+        QCOMPARE(scrolled.first().at(0).toInt(), 1);
         QCOMPARE(scrolled.last().at(2).toInt(), 50000);
         g.setTopRow(100000); // as far as the grid allows
         QVERIFY(g.RowIsVisible(100000));
@@ -210,6 +212,10 @@ private slots:
         QCOMPARE(down.at(2).at(1).toInt(), 1);
         QTest::keyClicks(&g, "5");
         QCOMPARE(press.last().at(0).toInt(), int('5'));
+        // Enter stays with the grid: a default button of the window must not take it.
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(&g, &enter);
+        QVERIFY(enter.isAccepted());
     }
 
     void textServiceSetsHeadingTexts() {
