@@ -1,6 +1,7 @@
 #include "ImageCombo.h"
 #include "ImageList.h"
 #include "ListBar.h"
+#include "NumEntry.h"
 #include "Placement.h"
 #include "ProgressBar.h"
 #include "QtLanguageForm.h"
@@ -9,7 +10,10 @@
 #include "ToolBar.h"
 
 #include <QAction>
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -171,6 +175,55 @@ private slots:
         QCOMPARE(tool->menuKey(0, 0), std::string("NEW_LIST"));
         tool->setButtonCaption(0, "New");
         QCOMPARE(toolbar->Button("NEW")->text(), QString("New"));
+    }
+
+    void pictureOfAMainWindowFrameSavedToTheBuildFolder() {
+        QMainWindow window;
+        window.resize(720, 420);
+        auto* toolbar = new controls::ToolBar(&window);
+        toolbar->addButton("NEW", "Neu", icon(Qt::darkGreen, 16));
+        toolbar->addButton("FIND", "Suchen", icon(Qt::darkBlue, 16));
+        toolbar->addButton("PRINT", "Drucken", icon(Qt::darkGray, 16));
+        toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        window.addToolBar(toolbar);
+        auto* status = new controls::StatusBar(&window);
+        status->addPanel("LINKS");
+        status->addPanel("RECHTS", 1);
+        status->setPanelText("LINKS", "Angemeldet");
+        status->setPanelText("RECHTS", "Doppelklick übernimmt Werkstoff");
+        window.setStatusBar(status);
+        auto* central = new QWidget(&window);
+        auto* layout = new QHBoxLayout(central);
+        PageBar p;
+        p.bar->setParent(central);
+        p.bar->setFixedWidth(170);
+        p.bar->setGroupIconSize(1, ListBar::IconSize::Small);
+        layout->addWidget(p.bar);
+        auto* tabs = new controls::TabControl(central);
+        auto* page = new QWidget;
+        auto* form = new QFormLayout(page);
+        auto* entry = new controls::NumEntry(page);
+        entry->setBackNumbers(2);
+        entry->setDecimalSeparator(",");
+        entry->setEntryText("0,25");
+        entry->setBackColor(QColor(255, 255, 192));
+        form->addRow("Toleranz", entry);
+        auto* combo = new controls::ImageCombo(page);
+        combo->addKeyedItem("inside", "innerhalb", icon(Qt::green, 16));
+        combo->addKeyedItem("outside", "außerhalb", icon(Qt::red, 16));
+        combo->setSelectedKey("outside");
+        form->addRow("Suchmethode", combo);
+        auto* progress = new controls::ProgressBar(page);
+        progress->setMax(155);
+        progress->setValueInRange(100);
+        form->addRow("Laden", progress);
+        tabs->addTab(page, "Einfach");
+        tabs->addTab(new QWidget, "Erweitert");
+        layout->addWidget(tabs, 1);
+        window.setCentralWidget(central);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.grab().save(QStringLiteral(GK_TEST_OUTPUT_DIR "/controls.png")));
     }
 
     void tabClickTellsThePreviousTab() {

@@ -156,6 +156,37 @@ private slots:
         QCOMPARE(g.ColSpan(3, 0), 3);
     }
 
+    void columnsFitTheirTextsButNotMergedRuns() {
+        ShownGrid s(5);
+        Grid& g = *s.grid;
+        g.setTextMatrix(2, 1, "X5CrNiMo17-12-2 warmgewalzt");
+        for (int c = 0; c < 3; ++c) {
+            g.setTextMatrix(4, c, "Eine sehr lange Überschrift über die ganze Zeile hinweg");
+        }
+        g.setMergeCells(MergeMode::Free);
+        g.setMergeRow(4, true);
+        g.AutoSize(0, 2);
+        const int widest = g.fontMetrics().horizontalAdvance("X5CrNiMo17-12-2 warmgewalzt");
+        QVERIFY(g.ColWidth(1) >= widest * controls::TwipsPerPixel);
+        QVERIFY(g.ColWidth(1) < (widest + 20) * controls::TwipsPerPixel);
+        QCOMPARE(g.ColWidth(0), 0); // the hidden key column stays hidden
+        QVERIFY(g.ColWidth(2) < g.ColWidth(1));
+    }
+
+    void rowHeightsInTwipsWithAMinimum() {
+        ShownGrid s(5);
+        Grid& g = *s.grid;
+        g.setRowHeight(2, 600);
+        QCOMPARE(g.RowHeight(2), 600);
+        g.setRowHeightMin(450);
+        QVERIFY(g.RowHeight(3) >= 450);
+        g.setRowHeight(3, 150); // below the minimum
+        QCOMPARE(g.RowHeight(3), 450);
+        g.setRowHeight(0, 480); // a heading row: the rows below move down with it
+        QCOMPARE(g.RowHeight(0), 480);
+        QVERIFY(g.RowPos(1) >= g.RowPos(0) + 480);
+    }
+
     void customSortAsksTheOwnerAndKeepsKeys() {
         ShownGrid s(4);
         Grid& g = *s.grid;
