@@ -3,6 +3,7 @@
 #include "KeyCodes.h"
 #include "QtLanguageForm.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -226,6 +227,49 @@ private slots:
         g.clearSelection();
         QVERIFY(g.SelectedRows().empty());
         QCOMPARE(g.FindRow("Stahl 5", -1, 1), 5);
+    }
+
+    void highlightShowsOrHidesTheSelection_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("focused");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("never") << int(controls::HighLight::Never) << true << false;
+        QTest::newRow("always, without focus") << int(controls::HighLight::Always) << false << true;
+        QTest::newRow("with focus, focused") << int(controls::HighLight::WithFocus) << true << true;
+        QTest::newRow("with focus, not focused") << int(controls::HighLight::WithFocus) << false << false;
+    }
+    void highlightShowsOrHidesTheSelection() {
+        QFETCH(int, mode);
+        QFETCH(bool, focused);
+        QFETCH(bool, shown);
+        ShownGrid s(10);
+        Grid& g = *s.grid;
+        auto* elsewhere = new QWidget(&s.window);
+        elsewhere->setFocusPolicy(Qt::StrongFocus);
+        elsewhere->setGeometry(0, 290, 10, 10);
+        elsewhere->show();
+        QApplication::setActiveWindow(&s.window);
+        g.setHighLight(static_cast<controls::HighLight>(mode));
+        g.Select(3, 1);
+        if (focused) {
+            g.setFocus();
+            QTRY_VERIFY(g.hasFocus());
+        } else {
+            elsewhere->setFocus();
+            QTRY_VERIFY(elsewhere->hasFocus());
+        }
+        const QRect cell = g.visualRect(g.cells().index(3, 1)); // its short text stands at the left
+        const QImage picture = g.viewport()->grab().toImage();
+        const QColor at = picture.pixelColor(cell.right() - 3, cell.center().y());
+        const QColor highlight = g.palette().color(QPalette::Active, QPalette::Highlight);
+        const QColor inactive = g.palette().color(QPalette::Inactive, QPalette::Highlight);
+        // The focused current cell carries a faint focus tint over the selection colour.
+        auto near = [&at](const QColor& c) {
+            return std::abs(at.red() - c.red()) + std::abs(at.green() - c.green()) +
+                       std::abs(at.blue() - c.blue()) <
+                   12;
+        };
+        QCOMPARE(near(highlight) || near(inactive), shown);
     }
 
     void keysArriveWithTheirCodes() {

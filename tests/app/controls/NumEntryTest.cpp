@@ -177,8 +177,9 @@ private slots:
         QVERIFY(!f.entry->value().has_value());
     }
 
-    void tabAndEnterGoToTheOwner() {
+    void tabAndEnterGoToTheOwnerOfAnEditorOverCells() {
         Fields f;
+        f.entry->setOwnerHandlesTab(true);
         QSignalSpy keys(f.entry, &NumEntry::KeyDown);
         QTest::keyClick(f.entry, Qt::Key_Tab);
         QTest::keyClick(f.entry, Qt::Key_Return);
@@ -186,6 +187,13 @@ private slots:
         QCOMPARE(keys.at(0).at(0).toInt(), controls::KeyCode::Tab);
         QCOMPARE(keys.at(1).at(0).toInt(), controls::KeyCode::Return);
         QVERIFY(f.entry->hasFocus());
+    }
+
+    void tabMovesOnInAFieldOfADialog() {
+        Fields f;
+        QTRY_VERIFY(f.entry->hasFocus());
+        QTest::keyClick(f.entry, Qt::Key_Tab);
+        QTRY_VERIFY(f.other->hasFocus());
     }
 
     void validateCanKeepTheFocus() {
