@@ -348,6 +348,7 @@ void Grid::currentChanged(const QModelIndex& current, const QModelIndex& previou
     if (m_syncing || !current.isValid() || (current.row() == m_row && current.column() == m_col)) {
         return;
     }
+    m_noCurrent = false;
     m_row = current.row();
     m_col = current.column();
     emit RowColChange();
@@ -483,6 +484,9 @@ void Grid::syncCurrent() {
         m_col = -1;
         return;
     }
+    if (m_noCurrent) {
+        return; // the window cleared the current cell; it stays cleared until set again
+    }
     const int row = std::clamp(m_row < 0 ? FixedRows() : m_row, 0, Rows() - 1);
     const int col = std::clamp(m_col < 0 ? FixedCols() : m_col, 0, Cols() - 1);
     m_row = row;
@@ -498,6 +502,11 @@ void Grid::changeCurrent(int row, int col) {
     if (Rows() == 0 || Cols() == 0) {
         return;
     }
+    if (row < 0) {
+        clearCurrent();
+        return;
+    }
+    m_noCurrent = false;
     row = std::clamp(row, 0, Rows() - 1);
     col = std::clamp(col, 0, Cols() - 1);
     if (row == m_row && col == m_col) {
@@ -518,6 +527,18 @@ void Grid::changeCurrent(int row, int col) {
     m_syncing = false;
     emit RowColChange();
     emit EnterCell();
+}
+
+void Grid::clearCurrent() {
+    if (m_row < 0) {
+        return;
+    }
+    m_row = -1;
+    m_noCurrent = true;
+    m_syncing = true;
+    selectionModel()->clear();
+    m_syncing = false;
+    emit RowColChange();
 }
 
 void Grid::scheduleSpans() {

@@ -224,9 +224,17 @@ private slots:
         QTest::mouseClick(g.viewport(), Qt::LeftButton, Qt::ControlModifier,
                           g.visualRect(g.cells().index(5, 1)).center());
         QCOMPARE(g.SelectedRows(), (std::vector<int>{2, 5}));
-        g.clearSelection();
+        QSignalSpy changed(&g, &Grid::RowColChange);
+        g.setRow(-1); // no current row and no selection, also after rows come and go
+        QCOMPARE(g.Row(), -1);
         QVERIFY(g.SelectedRows().empty());
-        QCOMPARE(g.FindRow("Stahl 5", -1, 1), 5);
+        QCOMPARE(changed.count(), 1);
+        g.AddItem("99\tneu\t1");
+        g.RemoveItem(2);
+        QCOMPARE(g.Row(), -1);
+        g.setRow(3);
+        QCOMPARE(g.SelectedRows(), (std::vector<int>{3}));
+        QCOMPARE(g.FindRow("Stahl 5", -1, 1), 4); // row 2 was removed
     }
 
     void highlightShowsOrHidesTheSelection_data() {
