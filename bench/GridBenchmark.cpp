@@ -34,6 +34,17 @@ void BM_FillHundredThousandRows(benchmark::State& state) {
 }
 BENCHMARK(BM_FillHundredThousandRows)->Unit(benchmark::kMillisecond);
 
+void BM_FillShownGrid(benchmark::State& state) {
+    for (auto _ : state) {
+        controls::Grid grid;
+        grid.resize(800, 600);
+        grid.show();
+        fill(grid.cells());
+        benchmark::DoNotOptimize(grid.Rows());
+    }
+}
+BENCHMARK(BM_FillShownGrid)->Unit(benchmark::kMillisecond);
+
 void BM_SortHundredThousandRows(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();

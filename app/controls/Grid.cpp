@@ -592,7 +592,7 @@ void Grid::updateRowSizes() {
     syncFixedRows();
 }
 
-QRect Grid::cellRectTwips() const {
+QRect Grid::cellRect() const {
     if (m_row < 0 || m_col < 0) {
         return {};
     }
@@ -602,8 +602,12 @@ QRect Grid::cellRectTwips() const {
     if (showGrid()) {
         rect.adjust(0, 0, 1, 1); // the cell's own grid line belongs to it, as with the column width
     }
-    const QPoint topLeft = view.viewport()->mapTo(this, rect.topLeft());
-    return {pixelsToTwips(topLeft.x()), pixelsToTwips(topLeft.y()), pixelsToTwips(rect.width()),
+    return {view.viewport()->mapTo(this, rect.topLeft()), rect.size()};
+}
+
+QRect Grid::cellRectTwips() const {
+    const QRect rect = cellRect();
+    return {pixelsToTwips(rect.x()), pixelsToTwips(rect.y()), pixelsToTwips(rect.width()),
             pixelsToTwips(rect.height())};
 }
 

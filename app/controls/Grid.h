@@ -84,6 +84,8 @@ public:
     [[nodiscard]] int CellTop() const { return cellRectTwips().y(); }
     [[nodiscard]] int CellWidth() const { return cellRectTwips().width(); }
     [[nodiscard]] int CellHeight() const { return cellRectTwips().height(); }
+    /// The same in pixels within the grid, for laying an editor over the cell.
+    [[nodiscard]] QRect cellRect() const;
 
     // Rows and columns
     /// 0 for a hidden column.

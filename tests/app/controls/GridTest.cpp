@@ -105,6 +105,11 @@ private slots:
         QCOMPARE(g.CellWidth(), 1500);
         QCOMPARE(g.CellTop(), g.RowPos(5));
         QCOMPARE(g.CellHeight(), g.RowHeight(5));
+        // An editor laid over the cell in the grid's parent covers exactly the cell.
+        const QRect over = g.cellRect().translated(g.pos());
+        QCOMPARE(g.parentWidget()->childAt(over.center()), g.viewport());
+        QCOMPARE(QRect(g.viewport()->mapFrom(g.parentWidget(), over.topLeft()), over.size()),
+                 g.visualRect(g.cells().index(5, 2)).adjusted(0, 0, 1, 1));
         g.setCellBackColor(QColor(255, 255, 192));
         g.setCellFontBold(true);
         QCOMPARE(g.cells().cellBackColor(5, 2), QColor(255, 255, 192));
