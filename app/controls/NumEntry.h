@@ -18,6 +18,13 @@ namespace controls {
 /// owner handles it (an editor over grid cells moves to the next cell): then it arrives as KeyDown.
 class NumEntry : public QLineEdit {
     Q_OBJECT
+    // The design-time settings under the names the windows give them.
+    Q_PROPERTY(int frontnumbers READ frontNumbers WRITE setFrontNumbers)
+    Q_PROPERTY(int backnumbers READ backNumbers WRITE setBackNumbers)
+    Q_PROPERTY(double max READ max WRITE setMax)
+    Q_PROPERTY(int alignment READ alignmentCode WRITE setAlignmentCode)
+    Q_PROPERTY(bool formatenabled READ formatEnabled WRITE setFormatEnabled)
+    Q_PROPERTY(bool allownegativ READ allowNegative WRITE setAllowNegative)
 
 public:
     /// The decimal separator is the user's (platform::UserLocale) unless set.

@@ -216,6 +216,22 @@ private slots:
         QCOMPARE(f.entry->text(), QString("7,5")); // tidied as it was left
     }
 
+    void settingsByTheirDesignNames() {
+        SeparatorScope scope(",");
+        Fields f;
+        QVERIFY(f.other->setProperty("frontnumbers", 9));
+        QVERIFY(f.other->setProperty("backnumbers", 9));
+        QVERIFY(f.other->setProperty("max", 999999999.0));
+        QVERIFY(f.other->setProperty("alignment", 1));
+        QVERIFY(f.other->setProperty("formatenabled", true));
+        QVERIFY(f.other->setProperty("allownegativ", true));
+        QCOMPARE(f.other->backNumbers(), 9);
+        QVERIFY(f.other->alignment() & Qt::AlignRight);
+        f.other->setFocus();
+        QTest::keyClicks(f.other, "-123456789,123456789");
+        QCOMPARE(f.other->text(), QString("-123456789,123456789"));
+    }
+
     void selectionAndColour() {
         Fields f;
         f.entry->setEntryText("123");
