@@ -1,5 +1,6 @@
 #include "ImageCombo.h"
 #include "ImageList.h"
+#include "KeyCodes.h"
 #include "ListBar.h"
 #include "NumEntry.h"
 #include "Placement.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QSignalSpy>
@@ -300,6 +302,33 @@ private slots:
         QSignalSpy chosen(&combo, &controls::ImageCombo::ItemChosen);
         emit combo.activated(0);
         QCOMPARE(chosen.at(0).at(0).toString(), QString("inside"));
+    }
+
+    void keyCodesAsTheWindowsCompareThem_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("shift");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << 13 << 0;
+        QTest::newRow("Enter of the number pad") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 13 << 0;
+        QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << 9 << 1;
+        QTest::newRow("Ctrl+Shift+I")
+            << int(Qt::Key_I) << int(Qt::ShiftModifier | Qt::ControlModifier) << 73 << 3;
+        QTest::newRow("Alt+F4") << int(Qt::Key_F4) << int(Qt::AltModifier) << 115 << 4;
+        QTest::newRow("F1") << int(Qt::Key_F1) << 0 << 112 << 0;
+        QTest::newRow("digit") << int(Qt::Key_7) << 0 << 55 << 0;
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << 46 << 0;
+        QTest::newRow("arrow down") << int(Qt::Key_Down) << 0 << 40 << 0;
+        QTest::newRow("a key without a code") << int(Qt::Key_Launch0) << 0 << 0 << 0;
+    }
+    void keyCodesAsTheWindowsCompareThem() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, code);
+        QFETCH(int, shift);
+        const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(controls::keyCodeOf(event), code);
+        QCOMPARE(controls::shiftStateOf(event.modifiers()), shift);
     }
 
     void placementInTwipsWithTagAndHelp() {
