@@ -126,6 +126,27 @@ private slots:
         QCOMPARE(g.MouseRow(), 7);
     }
 
+    void hiddenRowsAndTheMouseRow() {
+        ShownGrid s(20);
+        Grid& g = *s.grid;
+        g.setRowHidden(3, true);
+        g.setRowHidden(0, true); // a heading row is not hidden this way
+        QVERIFY(g.RowHidden(3));
+        QVERIFY(!g.RowIsVisible(3));
+        QVERIFY(!g.RowHidden(0));
+        QVERIFY(g.RowIsVisible(0));
+        QVERIFY(g.RowPos(4) == g.RowPos(2) + g.RowHeight(2));
+        QSignalSpy moves(&g, &Grid::MouseMove);
+        const QPoint at = g.visualRect(g.cells().index(6, 2)).center();
+        QTest::mouseMove(g.viewport(), at);
+        QTRY_COMPARE(g.MouseRow(), 6);
+        QCOMPARE(g.MouseCol(), 2);
+        QVERIFY(!moves.isEmpty());
+        const QPoint inGrid = g.viewport()->mapTo(&g, at);
+        QCOMPARE(moves.last().at(2).toInt(), inGrid.x() * controls::TwipsPerPixel);
+        QCOMPARE(moves.last().at(3).toInt(), inGrid.y() * controls::TwipsPerPixel);
+    }
+
     void rowCountChangesKeepTheCurrentRowInside() {
         ShownGrid s(20);
         Grid& g = *s.grid;
