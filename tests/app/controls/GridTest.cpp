@@ -377,10 +377,16 @@ private slots:
             grid->cells().setCellBackColor(5, c, QColor(224, 224, 224));
         }
         grid->setMergeRow(5, true);
+        QPixmap inside(12, 12);
+        inside.fill(Qt::darkGreen);
+        grid->cells().setCellPicture(3, 4, inside);
+        grid->cells().setCellPictureAlignment(3, 4, CellAlign::CenterCenter);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(grid->ColSpan(0, 2), 2);
         QCOMPARE(grid->ColSpan(5, 1), 4);
+        const QRect pictureCell = grid->visualRect(grid->cells().index(3, 4));
+        QCOMPARE(grid->viewport()->grab().toImage().pixelColor(pictureCell.center()), QColor(Qt::darkGreen));
         const QString path = QStringLiteral(GK_TEST_OUTPUT_DIR "/grid.png");
         QVERIFY(window.grab().save(path));
     }
