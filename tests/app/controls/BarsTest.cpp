@@ -120,9 +120,12 @@ private slots:
         auto* list = bar.findChildren<QListWidget*>().at(0);
         QVERIFY(QTest::qWaitForWindowExposed(&p.window));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
-        QCOMPARE(clicks.count(), 2);
+        list->setCurrentRow(1);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(clicks.count(), 3);
         QCOMPARE(clicks.at(0).at(0).toString(), QString("SUCHEN_ANALYSE"));
         QCOMPARE(clicks.at(1).at(0).toString(), QString("AUSWAHL"));
+        QCOMPARE(clicks.at(2).at(0).toString(), QString("SUCHEN_ANALYSE"));
     }
 
     void iconSizePerGroup() {

@@ -75,6 +75,23 @@ private slots:
         QVERIFY(g.TopRow() < 100000);
     }
 
+    void headingRowsScrollSidewaysWithTheData() {
+        ShownGrid s(30, 2);
+        Grid& g = *s.grid;
+        g.setCols(12);
+        for (int c = 3; c < 12; ++c) {
+            g.setColWidth(c, 1500);
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(g.horizontalScrollBar()->maximum() > 0);
+        g.horizontalScrollBar()->setValue(g.horizontalScrollBar()->maximum());
+        const auto views = g.findChildren<QTableView*>();
+        QCOMPARE(views.size(), 1); // the view of the heading rows
+        QCOMPARE(views.front()->horizontalScrollBar()->value(), g.horizontalScrollBar()->value());
+        QCOMPARE(views.front()->columnWidth(7), g.columnWidth(7));
+        QVERIFY(g.LeftCol() > 1);
+    }
+
     void hiddenKeyColumnsKeepTheirTexts() {
         ShownGrid s(10);
         Grid& g = *s.grid;
