@@ -5,7 +5,7 @@
 #include "NumEntry.h"
 #include "Placement.h"
 #include "ProgressBar.h"
-#include "QtLanguageForm.h"
+#include "platform/qt/QtLanguageForm.h"
 #include "StatusBar.h"
 #include "TabControl.h"
 #include "ToolBar.h"
@@ -152,7 +152,7 @@ private slots:
         toolbar->setObjectName("Toolbar1");
         toolbar->addButton("NEW", "Neu");
         toolbar->addButtonMenu("NEW", "NEW_LIST", "Liste");
-        controls::QtLanguageForm form(window);
+        platform::qt::QtLanguageForm form(window);
         const auto found = form.controls();
         orvik::common::ListBarControl* bar = nullptr;
         orvik::common::TabsControl* tab = nullptr;

@@ -160,8 +160,8 @@ private slots:
         QCOMPARE(g.MouseCol(), 2);
         QVERIFY(!moves.isEmpty());
         const QPoint inGrid = g.viewport()->mapTo(&g, at);
-        QCOMPARE(moves.last().at(2).toInt(), inGrid.x() * controls::TwipsPerPixel);
-        QCOMPARE(moves.last().at(3).toInt(), inGrid.y() * controls::TwipsPerPixel);
+        QCOMPARE(moves.last().at(2).toInt(), inGrid.x() * platform::qt::TwipsPerPixel);
+        QCOMPARE(moves.last().at(3).toInt(), inGrid.y() * platform::qt::TwipsPerPixel);
     }
 
     void rowCountChangesKeepTheCurrentRowInside() {
@@ -211,8 +211,8 @@ private slots:
         g.setMergeRow(4, true);
         g.AutoSize(0, 2);
         const int widest = g.fontMetrics().horizontalAdvance("X5CrNiMo17-12-2 warmgewalzt");
-        QVERIFY(g.ColWidth(1) >= widest * controls::TwipsPerPixel);
-        QVERIFY(g.ColWidth(1) < (widest + 20) * controls::TwipsPerPixel);
+        QVERIFY(g.ColWidth(1) >= widest * platform::qt::TwipsPerPixel);
+        QVERIFY(g.ColWidth(1) < (widest + 20) * platform::qt::TwipsPerPixel);
         QCOMPARE(g.ColWidth(0), 0); // the hidden key column stays hidden
         QVERIFY(g.ColWidth(2) < g.ColWidth(1));
     }
