@@ -5,10 +5,14 @@
 
 #include "ObjectsTestSupport.h"
 #include "PrintTestSupport.h"
+#include "common/CompositionSearchItems.h"
+#include "dataservice/CompositionManager.h"
 #include "dataservice/PropertyManager.h"
 #include "objects/Application.h"
+#include "objects/CombinationResultBuilder.h"
 #include "objects/Connection.h"
 #include "objects/DaoPropertyBagBuilder.h"
+#include "objects/List.h"
 #include "objects/MaterialItems.h"
 #include "objects/PropertyBag.h"
 #include "objects/PropertyBags.h"
@@ -177,6 +181,61 @@ TEST(DaoPropertyBagBuilderTest, ValuesFromRowsWithTheirRemarksAsFootnotes) {
     EXPECT_EQ(none->Properties->Count(), 0);
     EXPECT_EQ(builder.CreatePropertyBag(orvik::common::Language::German, *kinds, *standards, nullptr),
               nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST(CombinationOfSearchesTest, DesignationCompositionAndPropertyResultsIntersect) {
+    objectstest::TestProgram program;
+    const auto app = objectstest::connectedApplication();
+    // Worked out from the sample rows: the symbols S355J* are S355JR, S355J0 and S355J2 (Europe 53,
+    // 60, 68; United Kingdom 55, 62, 70); a carbon maximum of at most 0.20 % holds for the thin
+    // analyses of S355J0, S355J2 and S355K2 (in Europe 60, 68, 76); the property search finds
+    // S355J2 and S355K2 (68, 76). Only S355J2 in Europe is in all three.
+    const auto designations =
+        app->List()->Materials(-1, -1, -1, -1, -1, true, true, true, "SuchBezeichnung Like 'S355J*'");
+    ASSERT_NE(designations, nullptr);
+    orvik::dataservice::CompositionManager compositionManager;
+    auto criteria = std::make_shared<orvik::common::CompositionSearchItems>();
+    criteria->Add("C", "", "0.2", "", "", "", orvik::common::CompositionSearchMethod::Outside, "1");
+    const auto compositions =
+        compositionManager.SearchCompositions(app->Connection()->Database(), 34, criteria);
+    ASSERT_NE(compositions, nullptr);
+    PropertySearch search;
+    search.Init(app->Connection());
+    search.addFilter(strongYield);
+    search.addFilter(coldImpact);
+
+    orvik::objects::CombinationResultBuilder builder;
+    builder.SetDesignationResultSet(designations, true);
+    builder.SetCompositionResultSet(compositions, true);
+    builder.SetPropertyResult(search.MaterialItems(0), true);
+    builder.IncludeDesignation(true);
+    builder.IncludeComposition(true);
+    builder.IncludeProperty(true);
+    const auto list = builder.Build();
+    ASSERT_EQ(list->Count(), 1);
+    list->MoveFirst();
+    EXPECT_EQ(list->Current()->IdDesigCountry, "68");
+    EXPECT_EQ(list->Current()->Designation, "S355J2");
+    EXPECT_EQ(list->Current()->idSteel, "9");
+
+    // Without the property result the designation and composition results alone meet in S355J0
+    // and S355J2, each in Europe.
+    builder.IncludeProperty(false);
+    std::vector<std::string> both;
+    const auto pair = builder.Build();
+    for (pair->MoveFirst(); pair->Current(); pair->MoveNext()) {
+        both.push_back(pair->Current()->IdDesigCountry);
+        if (pair->position() == pair->Count()) {
+            break;
+        }
+    }
+    std::sort(both.begin(), both.end());
+    both.erase(std::unique(both.begin(), both.end()), both.end());
+    EXPECT_EQ(both, (std::vector<std::string>{"60", "68"}));
 }
 
 } // namespace
