@@ -22,17 +22,17 @@ protected:
         servicetest::buildDatabase((m_program.databaseFolder() / "Graukant.MDB").string(),
                                    {"UPDATE tabEigenschaftssuche SET Vergleich = NULL WHERE Spalte = 2;"});
         m_app = objectstest::connectedApplication();
-        m_mask.Init(m_app->Connection());
+        m_mask = m_app->PropertyMaskInit();
     }
 
     objectstest::TestProgram m_program;
     std::shared_ptr<orvik::objects::Application> m_app;
-    PropertyMaskInit m_mask;
+    std::shared_ptr<PropertyMaskInit> m_mask;
 };
 
 TEST_F(PropertyMaskInitTest, LayoutIsLoadedOnceWithItsVisibleBounds) {
-    const auto fields = m_mask.PropertySearchFields();
-    EXPECT_EQ(m_mask.PropertySearchFields(), fields);
+    const auto fields = m_mask->PropertySearchFields();
+    EXPECT_EQ(m_mask->PropertySearchFields(), fields);
     EXPECT_EQ(fields->Count(), 17);
     EXPECT_EQ(fields->First_Visible_Column(), 1);
     EXPECT_EQ(fields->Last_Visible_Column(), 18);
@@ -51,18 +51,18 @@ TEST_F(PropertyMaskInitTest, LayoutIsLoadedOnceWithItsVisibleBounds) {
 }
 
 TEST_F(PropertyMaskInitTest, PickListsAndSearchIdsByKind) {
-    const auto states = m_mask.GetSearchItems("Zustand");
+    const auto states = m_mask->GetSearchItems("Zustand");
     EXPECT_EQ(states->count(), 7);
     EXPECT_EQ(states->item(Variant("3")), "vergütet (+QT)");
-    EXPECT_EQ(m_mask.GetSearchId("Zustand", 3), 103);
-    EXPECT_EQ(m_mask.GetSearchId("Eigenschaft", 8), 1008);
-    EXPECT_EQ(m_mask.GetPropteryUnitByID(1), "MPa");
-    EXPECT_EQ(m_mask.GetTemperatureTendencyByID(1), -1);
+    EXPECT_EQ(m_mask->GetSearchId("Zustand", 3), 103);
+    EXPECT_EQ(m_mask->GetSearchId("Eigenschaft", 8), 1008);
+    EXPECT_EQ(m_mask->GetPropteryUnitByID(1), "MPa");
+    EXPECT_EQ(m_mask->GetTemperatureTendencyByID(1), -1);
 
-    objectstest::ErrorLog log(m_mask.Error);
+    objectstest::ErrorLog log(m_mask->Error);
     for (const char* unknown : {"zustand", "Bezeichnung", ""}) {
-        EXPECT_EQ(m_mask.GetSearchItems(unknown)->count(), 0) << unknown;
-        EXPECT_EQ(m_mask.GetSearchId(unknown, 3), 0) << unknown;
+        EXPECT_EQ(m_mask->GetSearchItems(unknown)->count(), 0) << unknown;
+        EXPECT_EQ(m_mask->GetSearchId(unknown, 3), 0) << unknown;
     }
     EXPECT_EQ(log.count(), 0U);
 }

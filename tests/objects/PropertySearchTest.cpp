@@ -16,6 +16,7 @@
 #include "objects/MaterialItems.h"
 #include "objects/PropertyBag.h"
 #include "objects/PropertyBags.h"
+#include "objects/PropertyMaskInit.h"
 #include "platform/CallError.h"
 
 #include <algorithm>
@@ -34,8 +35,7 @@ const char* const coldImpact =
 class PropertySearchTest : public ::testing::Test {
 protected:
     std::shared_ptr<PropertySearch> search(const std::vector<std::string>& filters) {
-        auto s = std::make_shared<PropertySearch>();
-        s->Init(m_app->Connection());
+        auto s = m_app->PropertySearch();
         for (const auto& filter : filters) {
             s->addFilter(filter);
         }
@@ -81,6 +81,20 @@ TEST_F(PropertySearchTest, EmptySetOrNoConditionGivesNoHit) {
                   ->MaterialItems(34)
                   ->Count(),
               4);
+}
+
+TEST_F(PropertySearchTest, ObjectsOfAClosedConnectionAreUnbound) {
+    m_app->CloseConnection();
+    const auto s = m_app->PropertySearch();
+    s->addFilter(strongYield);
+    EXPECT_EQ(s->MaterialItems(0)->Count(), 0);
+    objectstest::ErrorLog log(s->Error);
+    EXPECT_EQ(s->PropertyBags("9", 34)->Count(), 0);
+    EXPECT_EQ(log.count(), 1U);
+    const auto mask = m_app->PropertyMaskInit();
+    objectstest::ErrorLog maskLog(mask->Error);
+    EXPECT_EQ(mask->GetSearchItems("Zustand")->count(), 0);
+    EXPECT_EQ(maskLog.count(), 1U);
 }
 
 TEST_F(PropertySearchTest, MalformedConditionReportsAndFails) {
