@@ -363,7 +363,12 @@ private:
         default:
             break;
         }
-        return on && m_print.m_standards && m_print.m_standards->exists(Variant(bag.VariantId));
+        return on && listed(m_print.m_standards, bag.Standard_ID);
+    }
+
+    // The callers key their lists by the number or by its decimal text.
+    static bool listed(const std::shared_ptr<const platform::Dictionary<>>& list, std::int32_t id) {
+        return list && (list->exists(Variant(std::to_string(id))) || list->exists(Variant(id)));
     }
 
     void writeProperties() {

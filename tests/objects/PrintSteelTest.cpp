@@ -154,3 +154,38 @@ TEST_F(PrintSteelTest, PrintDatabaseGoesToTheUsersFolderWhenTheProgramFolderIsRe
 }
 
 } // namespace
+
+namespace {
+
+TEST(PrintSteelStandardsTest, PropertyTablesAreChosenByTheStandardsId) {
+    // C45 in Europe: its property tables come from variant 3 of standard 2 (sample rows).
+    objectstest::TestProgram program;
+    const platform_test::ScopedEnv separator("GK_DECIMAL_SEPARATOR", std::string(","));
+    std::filesystem::copy_file(GK_SAMPLE_PRINT_ORG_MDB, program.programFolder() / "Daten" / "print_org.mdb");
+    const auto app = objectstest::connectedApplication();
+    const auto material = app->Material("17", "87", Variant(122));
+    const auto folder = PrintSteel::PreparePrintDatabase(program.programFolder().string());
+    struct Case {
+        std::shared_ptr<const platform::Dictionary<>> standards;
+        bool printed;
+    };
+    auto byNumber = std::make_shared<platform::Dictionary<>>();
+    byNumber->add(Variant(2), Variant(2));
+    const Case cases[] = {{keys({"2"}), true}, {byNumber, true}, {keys({"3"}), false}};
+    for (const auto& c : cases) {
+        PrintSteel print;
+        print.Material(material);
+        print.LanguageClass(app->LanguageObject());
+        print.PrintMechanicalProperties = true;
+        print.PrintHeatTreatment = true;
+        print.PropertyStandardList(c.standards);
+        print.PropertyList(keys({"1", "3", "4", "21", "22"}));
+        objectstest::ErrorLog log(print.Error);
+        print.writeData(folder, Language::German);
+        ASSERT_EQ(log.count(), 0U) << log.errors().front().Description();
+        const auto text = print.CreateReport(GK_REPORT_FILE, folder)->Text("");
+        EXPECT_EQ(text.find("Eigenschaften\n=") != std::string::npos, c.printed) << text;
+    }
+}
+
+} // namespace
