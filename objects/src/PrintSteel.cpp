@@ -3,7 +3,6 @@
 #include "PropertyBagLoader.h"
 #include "common/DataFolder.h"
 #include "common/Helper.h"
-#include "common/ProgramAccount.h"
 #include "common/ProgrammSettings.h"
 #include "common/TextID.h"
 #include "common/cls_Language.h"
@@ -516,13 +515,10 @@ void PrintSteel::writeData(const std::string& sDBPath, common::Language /*eLangu
 
 std::shared_ptr<Report> PrintSteel::CreateReport(const std::string& reportFilePath,
                                                  const std::string& printDbFilePath) const {
-    const auto workgroup = common::ProgrammSettings().ApplicationPath() + "GK2007.LG";
-    return openDataSheetReport(reportFilePath, printDbFilePath, [&workgroup](ReportTable& table) {
-        auto& logon = table.ConnectionProperties();
-        logon.Add("System Database Path", workgroup);
-        logon.Add("Session UserID", std::string(common::ProgramUser));
-        logon.Add("Session Password", std::string(common::ProgramPassword));
-    });
+    // One connection of its own gives every table the workgroup logon.
+    const objects::Connection logon{platform::db::DBEngine()};
+    return openDataSheetReport(reportFilePath, printDbFilePath,
+                               [&logon](ReportTable& table) { logon.SetReportConnection(table); });
 }
 
 std::string PrintSteel::PreparePrintDatabase(const std::string& programFolder) {

@@ -82,6 +82,19 @@ TEST_F(PrintSteelTest, DataSheetOfASampleSteelWithEverySection) {
     }
 }
 
+TEST_F(PrintSteelTest, ReportTablesLogOnAsTheProgram) {
+    const auto report = m_print.CreateReport(GK_REPORT_FILE, m_folder);
+    for (const auto& name : {"Normen", "Lieferfirmen"}) {
+        auto& table = report->OpenSubreport(name)->Database().Tables(1);
+        EXPECT_EQ(table.ConnectionProperties().Item("Session UserID"), "GK2007PRG") << name;
+        EXPECT_EQ(std::filesystem::path(table.ConnectionProperties().Item("System Database Path")),
+                  m_program.programFolder() / "GK2007.LG")
+            << name;
+        EXPECT_EQ(std::filesystem::path(table.Location), std::filesystem::path(m_folder) / "print.mdb")
+            << name;
+    }
+}
+
 TEST_F(PrintSteelTest, SectionsSwitchedOffAreNotPrinted) {
     const auto text = write();
     for (const char* caption : {"Normen\n", "Stahlgruppe\n", "Verwendungszweck\n", "Chemische Analyse\n",
