@@ -1,5 +1,6 @@
 #include "objects/PrintSteel.h"
 
+#include "PrintRangeText.h"
 #include "PropertyBagLoader.h"
 #include "common/DataFolder.h"
 #include "common/Helper.h"
@@ -45,24 +46,6 @@ bool blank(const std::string& text) {
 
 bool noValue(const Variant& value) {
     return value.isNull() || value.isEmpty();
-}
-
-// A range of a property value as the data sheet shows it: "a - b", ">=a", "<=b" or "~ a", then the
-// unit; nothing at all without bounds.
-std::string rangeText(const Variant& minimum, const Variant& maximum, const std::string& unit) {
-    std::string range;
-    if (noValue(maximum)) {
-        range = noValue(minimum) ? std::string() : ">=" + platform::CStr(minimum);
-    } else if (!noValue(minimum) && platform::CDbl(minimum) == platform::CDbl(maximum)) {
-        range = "~ " + platform::CStr(maximum);
-    } else {
-        range = (noValue(minimum) ? std::string("<=") : platform::CStr(minimum) + " - ") +
-                platform::CStr(maximum);
-    }
-    if (!blank(range)) {
-        range += " " + unit;
-    }
-    return range;
 }
 
 // One table of print.mdb, filled row by row with bound values in the order of its columns.

@@ -5,6 +5,7 @@
 #include "objects/PrintSteel.h"
 
 #include "ObjectsTestSupport.h"
+#include "PrintRangeText.h"
 #include "PrintTestSupport.h"
 #include "objects/Application.h"
 #include "objects/Material.h"
@@ -198,6 +199,27 @@ TEST(PrintSteelStandardsTest, PropertyTablesAreChosenByTheStandardsId) {
         ASSERT_EQ(log.count(), 0U) << log.errors().front().Description();
         const auto text = print.CreateReport(GK_REPORT_FILE, folder)->Text("");
         EXPECT_EQ(text.find("Eigenschaften\n=") != std::string::npos, c.printed) << text;
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(PrintRangeTextTest, RangesAsTheDataSheetShowsThem) {
+    const platform_test::ScopedEnv separator("GK_DECIMAL_SEPARATOR", std::string(","));
+    struct Case {
+        Variant minimum, maximum;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {Variant(10), Variant(20), "10 - 20 mm"},       {Variant(10), Variant::null(), ">=10 mm"},
+        {Variant::null(), Variant(20), "<=20 mm"},      {Variant(5), Variant(5), "~ 5 mm"},
+        {Variant::null(), Variant::null(), ""},         {Variant(), Variant(), ""},
+        {Variant(0.5), Variant(1.25), "0,5 - 1,25 mm"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(orvik::objects::rangeText(c.minimum, c.maximum, "mm"), c.expected) << c.expected;
     }
 }
 
