@@ -7,6 +7,7 @@
 #include "ObjectsTestSupport.h"
 #include "PrintRangeText.h"
 #include "PrintTestSupport.h"
+#include "common/ProgrammSettings.h"
 #include "objects/Application.h"
 #include "objects/Material.h"
 #include "objects/Report.h"
@@ -221,6 +222,66 @@ TEST(PrintRangeTextTest, RangesAsTheDataSheetShowsThem) {
     for (const auto& c : cases) {
         EXPECT_EQ(orvik::objects::rangeText(c.minimum, c.maximum, "mm"), c.expected) << c.expected;
     }
+}
+
+} // namespace
+
+namespace {
+
+// A program of its own whose databases a case may change before the application connects.
+struct PrintProgram {
+    explicit PrintProgram(const std::vector<std::string>& changes = {}) {
+        std::filesystem::copy_file(GK_SAMPLE_PRINT_ORG_MDB,
+                                   program.programFolder() / "Daten" / "print_org.mdb");
+        if (!changes.empty()) {
+            servicetest::buildDatabase((program.databaseFolder() / "Graukant.MDB").string(), changes);
+        }
+    }
+    std::string print(PrintSteel& print) {
+        const auto app = objectstest::connectedApplication();
+        print.Material(app->Material("1", "2", Variant(2)));
+        print.LanguageClass(app->LanguageObject());
+        print.PropertyStandardList(keys({"1"}));
+        print.PropertyList(keys({"1"}));
+        const auto folder = PrintSteel::PreparePrintDatabase(program.programFolder().string());
+        objectstest::ErrorLog log(print.Error);
+        print.writeData(folder, Language::German);
+        EXPECT_EQ(log.count(), 0U);
+        servicetest::Opener opener;
+        const auto selection = opener.open(folder + "print.mdb")->openRecordset("SELECT * FROM tabAuswahl");
+        composition = !selection->eof() && selection->field("ANALYSE").asInteger() != 0;
+        return print.CreateReport(GK_REPORT_FILE, folder)->Text("");
+    }
+    objectstest::TestProgram program;
+    bool composition = true;
+};
+
+TEST(PrintSteelDataTest, SteelWithoutCompositionClearsItsSwitch) {
+    PrintProgram program({"DELETE FROM zuoStahlbez_Analyse WHERE Id_Stahlbez IN "
+                          "(SELECT Id_Stahlbez FROM tabStahlbez WHERE ID_Stahl = 1);"});
+    PrintSteel print;
+    print.PrintComposition = true;
+    print.PrintStandards = true;
+    const auto text = program.print(print);
+    EXPECT_FALSE(print.PrintComposition);
+    EXPECT_FALSE(program.composition) << "tabAuswahl holds the cleared switch";
+    EXPECT_EQ(text.find("Chemische Analyse"), std::string::npos);
+    EXPECT_NE(text.find("Normen\n"), std::string::npos);
+}
+
+TEST(PrintSteelDataTest, CaptionsFollowTheCurrentLanguage) {
+    PrintProgram program;
+    orvik::common::ProgrammSettings().CurrentLanguage(Language::English);
+    PrintSteel print;
+    print.PrintStandards = true;
+    print.PrintComposition = true;
+    const auto text = program.print(print);
+    EXPECT_TRUE(program.composition);
+    EXPECT_EQ(text.rfind("Material data sheet\nMaterial: 1.0038\n", 0), 0U) << text;
+    for (const char* caption : {"Standards\n", "Chemical composition\n", "Page 1 of 1"}) {
+        EXPECT_NE(text.find(caption), std::string::npos) << caption;
+    }
+    EXPECT_EQ(text.find("Normen"), std::string::npos);
 }
 
 } // namespace
