@@ -87,10 +87,11 @@ TEST_F(PropertySearchTest, ObjectsOfAClosedConnectionAreUnbound) {
     m_app->CloseConnection();
     const auto s = m_app->PropertySearch();
     s->addFilter(strongYield);
-    EXPECT_EQ(s->MaterialItems(0)->Count(), 0);
     objectstest::ErrorLog log(s->Error);
+    EXPECT_EQ(s->MaterialItems(0)->Count(), 0);
     EXPECT_EQ(s->PropertyBags("9", 34)->Count(), 0);
-    EXPECT_EQ(log.count(), 1U);
+    ASSERT_EQ(log.count(), 2U);
+    EXPECT_EQ(log.errors()[0].Number(), 91);
     const auto mask = m_app->PropertyMaskInit();
     objectstest::ErrorLog maskLog(mask->Error);
     EXPECT_EQ(mask->GetSearchItems("Zustand")->count(), 0);
