@@ -286,11 +286,8 @@ private:
     }
 
     void writeComposition() {
-        const auto compositions = m_material.ChemicalCompositions(0);
-        if (!compositions || compositions->Count() == 0) {
-            if (!compositions && m_materialError) {
-                return;
-            }
+        const auto& compositions = required(m_material.ChemicalCompositions(0), "compositions");
+        if (compositions.Count() == 0) {
             m_print.PrintComposition = false;
             return;
         }
@@ -299,7 +296,7 @@ private:
         std::vector<std::string> written;
         std::int32_t k = 0;
         std::int32_t e = 0;
-        for (const auto& composition : *compositions) {
+        for (const auto& composition : compositions) {
             if (std::find(written.begin(), written.end(), composition->ID_Composition) != written.end()) {
                 continue;
             }
