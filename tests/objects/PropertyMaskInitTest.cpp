@@ -79,3 +79,33 @@ TEST(PropertyMaskInitUnboundTest, UnboundMaskReportsAndAnswersEmpty) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(PropertySearchFieldsTest, VisibleBoundsFollowTheVisibleColumnsInAnyOrder) {
+    propstest::ScratchDatabase db(
+        "CREATE TABLE t (Nr INTEGER, Spalte INTEGER, Breite INTEGER, Feldname TEXT, Vergleich TEXT);"
+        "INSERT INTO t VALUES (1, 2, 10, 'a', '>='), (2, 5, 10, 'b', NULL), (3, 3, 10, 'c', '<='),"
+        " (4, 1, 0, 'd', '='), (5, 9, 0, 'e', '=');");
+    orvik::objects::PropertySearchFields fields;
+    for (const auto rows = db.rows("SELECT * FROM t ORDER BY Nr"); !rows->eof(); rows->moveNext()) {
+        (void)fields.Add(*rows);
+    }
+    EXPECT_EQ(fields.Count(), 5);
+    EXPECT_EQ(fields.First_Visible_Column(), 2);
+    EXPECT_EQ(fields.Last_Visible_Column(), 5);
+    EXPECT_FALSE(fields.Item(Variant(1))->Visible);
+    EXPECT_EQ(fields.Item(Variant("5"))->Comparison, "=");
+    // Columns the layout row lacks keep their defaults.
+    EXPECT_EQ(fields.Item(Variant(3))->Symbol, "");
+    EXPECT_FALSE(fields.Item(Variant(3))->isCombo);
+
+    orvik::objects::PropertySearchFields hidden;
+    for (const auto rows = db.rows("SELECT * FROM t WHERE Breite = 0"); !rows->eof(); rows->moveNext()) {
+        (void)hidden.Add(*rows);
+    }
+    EXPECT_EQ(hidden.First_Visible_Column(), 9999);
+    EXPECT_EQ(hidden.Last_Visible_Column(), -9999);
+}
+
+} // namespace
