@@ -6,10 +6,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <malloc.h>
 #include <map>
 #include <sqlite3.h>
-#include <unistd.h>
 
 namespace bench {
 namespace {
@@ -94,12 +93,10 @@ std::int64_t NativeDatabase::readAll(sqlite3_stmt* stmt) {
     return rows;
 }
 
-double residentMegabytes() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0;
-    long resident = 0;
-    statm >> pages >> resident;
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+double heapMegabytes() {
+    // Heap in use rather than resident pages: freed blocks that the allocator keeps would hide
+    // what a later repetition allocates.
+    return static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0);
 }
 
 void addCase(const std::string& name, std::function<void(benchmark::State&)> run,

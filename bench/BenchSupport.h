@@ -48,8 +48,8 @@ private:
     std::vector<sqlite3_stmt*> m_statements;
 };
 
-/// Resident memory of this process in MB.
-[[nodiscard]] double residentMegabytes();
+/// Heap memory in use by this process, in MB.
+[[nodiscard]] double heapMegabytes();
 
 /// What a case must reach: a median time, and a memory bound where the issue names one.
 struct Target {

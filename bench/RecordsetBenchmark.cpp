@@ -27,7 +27,7 @@ void snapshot(benchmark::State& state) {
     std::int64_t rows = 0;
     double megabytes = 0;
     for (auto _ : state) {
-        const double before = residentMegabytes();
+        const double before = heapMegabytes();
         const auto rs =
             db->openRecordset(std::string("SELECT * FROM ") + kTable, platform::db::RecordsetType::Snapshot);
         const std::int32_t fields = rs->fieldCount();
@@ -36,7 +36,7 @@ void snapshot(benchmark::State& state) {
             readAllFields(*rs, fields);
             ++rows;
         }
-        megabytes = residentMegabytes() - before;
+        megabytes = heapMegabytes() - before;
     }
     state.counters["rows"] = static_cast<double>(rows);
     state.counters["MB"] = megabytes;
@@ -51,9 +51,9 @@ void snapshotFloor(benchmark::State& state) {
     std::int64_t rows = 0;
     double megabytes = 0;
     for (auto _ : state) {
-        const double before = residentMegabytes();
+        const double before = heapMegabytes();
         rows = db.readAll(stmt);
-        megabytes = residentMegabytes() - before;
+        megabytes = heapMegabytes() - before;
     }
     state.counters["rows"] = static_cast<double>(rows);
     state.counters["MB"] = megabytes;
