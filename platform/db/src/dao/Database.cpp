@@ -153,13 +153,16 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
         if (type == RecordsetType::Table) {
             throw jet::makeError(jet::InvalidOperation, source);
         }
-        const std::string sql = m_impl->connection->translations().statement(text);
-        StatementPtr stmt = prepareOne(db, sql, source, SqlContext::Statement, text);
+        std::string sql = m_impl->connection->translations().statement(text);
+        StatementPtr stmt = m_impl->connection->prepared().take(sql);
+        if (!stmt) {
+            stmt = prepareOne(db, sql, source, SqlContext::Statement, text);
+        }
         if (sqlite3_column_count(stmt.get()) == 0) {
             throw jet::makeError(jet::InvalidOperation, source);
         }
         return std::make_shared<Recordset>(std::make_unique<QueryRecordset>(
-            shared_from_this(), m_impl->connection, type, std::move(stmt), false));
+            shared_from_this(), m_impl->connection, type, std::move(stmt), false, std::move(sql)));
     }
     std::string_view name = text;
     if (name.size() >= 2 && name.front() == '[' && name.back() == ']') {
@@ -193,7 +196,7 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
         stmt = prepareOne(db, "SELECT" + all, source, SqlContext::Statement);
     }
     return std::make_shared<Recordset>(std::make_unique<QueryRecordset>(
-        shared_from_this(), m_impl->connection, type, std::move(stmt), rowidFirst));
+        shared_from_this(), m_impl->connection, type, std::move(stmt), rowidFirst, std::string()));
 }
 
 void Database::execute(std::string_view statement) {
@@ -203,6 +206,12 @@ void Database::execute(std::string_view statement) {
     const StatementPtr stmt = prepareOne(db, sql, source, SqlContext::Statement, text);
     if (sqlite3_column_count(stmt.get()) > 0 && sqlite3_stmt_readonly(stmt.get())) {
         throw jet::makeError(jet::CannotExecuteSelect, source);
+    }
+    if (!sqlite3_stmt_readonly(stmt.get())) {
+        // A kept statement must not outlive a change of the tables it reads (SELECT * would keep
+        // the old columns); a write of rows changes nothing for them, but telling the two apart
+        // is not worth it.
+        m_impl->connection->prepared().clear();
     }
     int rc = sqlite3_step(stmt.get());
     while (rc == SQLITE_ROW) {

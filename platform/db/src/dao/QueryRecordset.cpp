@@ -9,8 +9,9 @@
 namespace platform::db {
 
 QueryRecordset::QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<Connection> connection,
-                               RecordsetType type, StatementPtr stmt, bool rowidFirst)
-    : Impl(std::move(owner), std::move(connection), type), m_stmt(std::move(stmt)), m_rowidFirst(rowidFirst) {
+                               RecordsetType type, StatementPtr stmt, bool rowidFirst, std::string sql)
+    : Impl(std::move(owner), std::move(connection), type), m_stmt(std::move(stmt)), m_sql(std::move(sql)),
+      m_rowidFirst(rowidFirst) {
     m_columns = describeColumns(m_stmt.get(), m_rowidFirst ? 1 : 0);
     m_values = PackedRows(m_columns.size());
     if (type == RecordsetType::Dynaset && !this->connection()->readOnly()) {
@@ -27,6 +28,17 @@ QueryRecordset::QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<
     if (fetch(0)) {
         moveTo(0);
     }
+}
+
+QueryRecordset::~QueryRecordset() {
+    returnStatement();
+}
+
+void QueryRecordset::returnStatement() noexcept {
+    if (m_stmt && !m_sql.empty() && connection()->isOpen()) {
+        connection()->prepared().give(m_sql, std::move(m_stmt));
+    }
+    m_stmt.reset();
 }
 
 bool QueryRecordset::fetch(std::int64_t ordinal) {
@@ -473,7 +485,7 @@ void QueryRecordset::afterDelete() {
 }
 
 void QueryRecordset::release() {
-    m_stmt.reset();
+    returnStatement();
     m_rows.clear();
     m_values.clear();
     m_decodedOrdinal = -1;

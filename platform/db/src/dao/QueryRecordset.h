@@ -17,8 +17,13 @@ namespace platform::db {
 class QueryRecordset final : public Recordset::Impl {
 public:
     /// `rowidFirst`: the statement's first column is the base table's rowid (hidden from the fields).
+    /// `sql`: the statement's text, under which the connection keeps it when the record set is done
+    /// with it (empty: finalised instead).
     QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<Connection> connection,
-                   RecordsetType type, StatementPtr stmt, bool rowidFirst);
+                   RecordsetType type, StatementPtr stmt, bool rowidFirst, std::string sql);
+    ~QueryRecordset() override;
+    QueryRecordset(const QueryRecordset&) = delete;
+    QueryRecordset& operator=(const QueryRecordset&) = delete;
 
     [[nodiscard]] bool bof() const override;
     [[nodiscard]] bool eof() const override;
@@ -67,7 +72,10 @@ private:
     /// key. Built at the second equality find on the column: one find alone is cheaper as a scan.
     [[nodiscard]] const std::vector<std::pair<std::string, std::int64_t>>* indexOn(std::size_t column);
 
+    void returnStatement() noexcept;
+
     StatementPtr m_stmt;
+    std::string m_sql;
     bool m_rowidFirst;
     bool m_done = false;
     std::vector<Entry> m_rows;
