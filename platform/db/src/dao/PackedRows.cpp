@@ -204,6 +204,19 @@ Variant PackedRows::value(std::size_t index, std::size_t column) const {
     return getValue(p, true);
 }
 
+void PackedRows::locate(std::size_t index, std::vector<const char*>& starts) const {
+    starts.clear();
+    const char* p = start(index);
+    for (std::size_t c = 0; c < m_columnCount; ++c) {
+        starts.push_back(p);
+        static_cast<void>(getValue(p, false));
+    }
+}
+
+Variant PackedRows::valueAt(const char* start) {
+    return getValue(start, true);
+}
+
 Row PackedRows::row(std::size_t index) const {
     const char* p = start(index);
     Row row;

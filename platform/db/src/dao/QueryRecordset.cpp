@@ -64,6 +64,7 @@ bool QueryRecordset::fetch(std::int64_t ordinal) {
             m_rows.clear();
             m_values.clear();
             m_decodedOrdinal = -1;
+            m_locatedOrdinal = -1;
         }
         m_values.appendFrom(m_stmt.get(), m_rowidFirst ? 1 : 0, m_columns);
         m_rows.push_back(entry);
@@ -376,7 +377,11 @@ Variant QueryRecordset::currentField(std::size_t index) const {
     if (m_rows[slot(m_pos)].deleted) {
         throw jet::makeError(jet::RecordDeleted, recordsetSource);
     }
-    return m_values.value(slot(m_pos), index);
+    if (m_locatedOrdinal != m_pos) {
+        m_values.locate(slot(m_pos), m_starts);
+        m_locatedOrdinal = m_pos;
+    }
+    return PackedRows::valueAt(m_starts[index]);
 }
 
 bool QueryRecordset::currentDeleted() const {
@@ -466,6 +471,7 @@ void QueryRecordset::afterUpdate(EditMode mode, std::int64_t rowid, Row row) {
     m_indexes.clear();
     m_equalityFinds.clear();
     m_decodedOrdinal = -1;
+    m_locatedOrdinal = -1;
     if (mode == EditMode::Edit) {
         m_values.replace(slot(m_pos), row);
         at(m_pos).rowid = rowid;
@@ -489,6 +495,7 @@ void QueryRecordset::release() {
     m_rows.clear();
     m_values.clear();
     m_decodedOrdinal = -1;
+    m_locatedOrdinal = -1;
     m_done = true;
 }
 

@@ -82,6 +82,8 @@ private:
     PackedRows m_values;
     mutable std::int64_t m_decodedOrdinal = -1; // the row in m_decoded, -1 for none
     mutable Row m_decoded;
+    mutable std::int64_t m_locatedOrdinal = -1; // the row whose values m_starts points at
+    mutable std::vector<const char*> m_starts;
     std::int64_t m_offset = 0; // ordinal of m_rows[0] (forward-only drops rows behind it)
     std::int64_t m_pos = -1;   // ordinal of the current row; -1 before the first
     bool m_bof = true;
