@@ -7,6 +7,7 @@ int main(int argc, char** argv) {
     bench::addDesignationSearchCases();
     bench::addMaterialCases();
     bench::addRecordsetCases();
+    bench::addSearchCases();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

@@ -81,5 +81,6 @@ private:
 void addDesignationSearchCases();
 void addMaterialCases();
 void addRecordsetCases();
+void addSearchCases();
 
 } // namespace bench

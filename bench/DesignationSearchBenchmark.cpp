@@ -1,10 +1,12 @@
-// The designation search as the selection page runs it: the material list of the data service with
+// The designation search as the selection page runs it: the material list of the object model with
 // a Jet Like on SuchBezeichnung, every kind of designation, all rows read as the list fills; with and
 // without a country and a steel-group filter. The floor is the same list hand-written on SQLite: a
 // range of the search index (or a GLOB for a leading wildcard), prepared once.
 
 #include "BenchSupport.h"
-#include "dataservice/MaterialManager.h"
+#include "ObjectModelBench.h"
+#include "objects/Application.h"
+#include "objects/List.h"
 #include "platform/db/Dao.h"
 
 #include <sqlite3.h>
@@ -26,16 +28,16 @@ struct Search {
 };
 
 void ours(benchmark::State& state, const Search& search, bool filtered) {
-    const auto db = openGenerated(state, "Filter.mdb");
-    if (!db) {
+    const auto app = application(state);
+    if (!app) {
         return;
     }
-    orvik::dataservice::MaterialManager manager([] { return false; });
+    const auto list = app->List();
     const std::string condition = "SuchBezeichnung Like " + platform::db::quoteText(search.pattern);
     std::int64_t rows = 0;
     for (auto _ : state) {
-        const auto rs = manager.GetMaterialList(db, filtered ? kSteelgroup : -1, -1, -1, -1,
-                                                filtered ? kCountry : -1, true, true, true, condition);
+        const auto rs = list->Materials(filtered ? kSteelgroup : -1, -1, -1, -1, filtered ? kCountry : -1,
+                                        true, true, true, condition);
         if (!rs) {
             state.SkipWithError("the material list failed");
             return;

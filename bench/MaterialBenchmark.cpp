@@ -2,7 +2,16 @@
 // materials database. The floor is the same final query hand-written on SQLite, prepared once.
 
 #include "BenchSupport.h"
+#include "ObjectModelBench.h"
 #include "dataservice/StandardManager.h"
+#include "objects/Application.h"
+#include "objects/ChemicalCompostions.h"
+#include "objects/Designations.h"
+#include "objects/Material.h"
+#include "objects/ProductShapes.h"
+#include "objects/StandardComparisons.h"
+#include "objects/Standards.h"
+#include "objects/Suppliers.h"
 #include "platform/db/Dao.h"
 
 #include <sqlite3.h>
@@ -70,9 +79,55 @@ void standardComparisonFloor(benchmark::State& state) {
     state.counters["rows"] = static_cast<double>(rows);
 }
 
+// Opening a material as the display window does and reading every part of it, another steel each
+// time (its first designation and occurrence, found before the clock runs).
+void everyPart(benchmark::State& state) {
+    const auto app = application(state);
+    const auto db = app ? openGenerated(state, "Graukant.MDB") : nullptr;
+    if (!db) {
+        return;
+    }
+    struct Pick {
+        std::string steel;
+        std::string designation;
+        platform::Variant occurrence;
+    };
+    std::vector<Pick> picks;
+    for (std::int64_t call = 0; call < 97; ++call) {
+        const auto rs = db->openRecordset(
+            "SELECT TOP 1 b.ID_Stahl, b.Id_Stahlbez, o.Id_StahlbezVorkommen FROM tabStahlbez AS b INNER JOIN "
+            "tabStahlbezVorkommen AS o ON b.Id_Stahlbez = o.Id_Stahlbez WHERE b.ID_Stahl = " +
+                steelOfCall(call),
+            platform::db::RecordsetType::Snapshot);
+        if (!rs->eof()) {
+            picks.push_back({steelOfCall(call), std::to_string(rs->field(1).asInteger()), rs->field(2)});
+        }
+    }
+    if (picks.empty()) {
+        state.SkipWithError("no steel with a designation");
+        return;
+    }
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const Pick& pick = picks[next++ % picks.size()];
+        const auto material = app->Material(pick.steel, pick.designation, pick.occurrence);
+        benchmark::DoNotOptimize(material->Symbols());
+        benchmark::DoNotOptimize(material->MaterialNumbers());
+        benchmark::DoNotOptimize(material->Tradenames());
+        benchmark::DoNotOptimize(material->Suppliers());
+        benchmark::DoNotOptimize(material->Standards());
+        benchmark::DoNotOptimize(material->ChemicalCompositions());
+        benchmark::DoNotOptimize(material->ProductShapes());
+        benchmark::DoNotOptimize(material->StandardComparisons());
+        benchmark::DoNotOptimize(material->Info());
+        benchmark::DoNotOptimize(material->RangeOfApplication());
+    }
+}
+
 } // namespace
 
 void addMaterialCases() {
+    addCase("material_every_part", everyPart, Target{5, std::nullopt});
     // Part of the 5 ms a material with every part may take.
     addCase("material_standard_comparison", standardComparison, Target{5, std::nullopt});
     addCase("material_standard_comparison_floor", standardComparisonFloor);

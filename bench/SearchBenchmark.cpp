@@ -1,0 +1,105 @@
+// The composition searches as the composition window runs them through the application, reading
+// every row of the result, over every country. The floor is the same final query (the data service's statement,
+// translated) prepared once on SQLite.
+
+#include "BenchSupport.h"
+#include "ObjectModelBench.h"
+#include "common/CompositionSearchItems.h"
+#include "dataservice/CompSearchSqlBuilder.h"
+#include "objects/Application.h"
+#include "platform/db/Dao.h"
+#include "platform/db/JetSql.h"
+
+#include <memory>
+#include <sqlite3.h>
+#include <string>
+#include <vector>
+
+namespace bench {
+namespace {
+
+using orvik::common::CompositionSearchItems;
+using orvik::common::CompositionSearchMethod;
+
+struct Range {
+    const char* element;
+    const char* low; // inside: the steel's range holds low..high; outside: it lies within wideLow..wideHigh
+    const char* high;
+    const char* wideLow;
+    const char* wideHigh;
+};
+
+// An austenitic stainless steel, then its usual companions.
+constexpr Range kRanges[] = {{"Cr", "18", "18.5", "10", "26"},  {"Ni", "10", "10.5", "0", "30"},
+                             {"Mo", "2", "2.1", "0", "5"},      {"C", "0.05", "0.06", "0", "1"},
+                             {"Si", "0.5", "0.6", "0", "2"},    {"Mn", "1", "1.1", "0", "3"},
+                             {"P", "0.02", "0.03", "0", "0.1"}, {"S", "0.01", "0.02", "0", "0.1"}};
+
+std::shared_ptr<CompositionSearchItems> items(std::size_t count, CompositionSearchMethod method) {
+    auto set = std::make_shared<CompositionSearchItems>();
+    const bool inside = method == CompositionSearchMethod::Inside;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Range& r = kRanges[i];
+        set->Add(r.element, inside ? r.low : r.wideLow, inside ? r.high : r.wideHigh, "", "", "", method, "");
+    }
+    return set;
+}
+
+void compositionSearch(benchmark::State& state, std::size_t count, CompositionSearchMethod method) {
+    const auto app = application(state);
+    if (!app) {
+        return;
+    }
+    const auto criteria = items(count, method);
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        const auto rs = app->CompositionSearch(0, criteria);
+        rows = 0;
+        for (; rs && !rs->eof(); rs->moveNext()) {
+            benchmark::DoNotOptimize(rs->field(4));
+            ++rows;
+        }
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
+void compositionSearchFloor(benchmark::State& state, std::size_t count, CompositionSearchMethod method) {
+    NativeDatabase db(state, "Graukant.MDB");
+    if (!db) {
+        return;
+    }
+    orvik::dataservice::CompSearchSqlBuilder builder;
+    builder.SetCompositionSearchItems(items(count, method));
+    sqlite3_stmt* stmt = db.prepare(platform::db::translateStatement(builder.GetSearchSql(0)));
+    if (stmt == nullptr) {
+        return;
+    }
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        rows = db.readAll(stmt);
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
+} // namespace
+
+void addSearchCases() {
+    struct Shape {
+        const char* name;
+        std::size_t count;
+        CompositionSearchMethod method;
+    };
+    static const Shape shapes[] = {{"composition_3_inside", 3, CompositionSearchMethod::Inside},
+                                   {"composition_3_outside", 3, CompositionSearchMethod::Outside},
+                                   {"composition_8_inside", 8, CompositionSearchMethod::Inside},
+                                   {"composition_8_outside", 8, CompositionSearchMethod::Outside}};
+    for (const Shape& shape : shapes) {
+        addCase(
+            shape.name, [&shape](benchmark::State& s) { compositionSearch(s, shape.count, shape.method); },
+            Target{70, std::nullopt});
+        addCase(std::string(shape.name) + "_floor",
+                [&shape](benchmark::State& s) { compositionSearchFloor(s, shape.count, shape.method); });
+    }
+}
+
+} // namespace bench
