@@ -1,6 +1,6 @@
 // The composition searches as the composition window runs them through the application, reading
-// every row of the result, over every country. The floor is the same final query (the data service's statement,
-// translated) prepared once on SQLite.
+// every row of the result, over every country. The floor is the same final query (the data service's
+// statement, translated) prepared once on SQLite.
 
 #include "BenchSupport.h"
 #include "ObjectModelBench.h"
@@ -81,9 +81,28 @@ void compositionSearchFloor(benchmark::State& state, std::size_t count, Composit
     state.counters["rows"] = static_cast<double>(rows);
 }
 
+// The fuzzy search widens the tolerances round by round until about 20 compositions are found.
+void fuzzySearch(benchmark::State& state) {
+    const auto app = application(state);
+    if (!app) {
+        return;
+    }
+    const auto criteria = items(3, CompositionSearchMethod::Inside);
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        const auto rs = app->CompositionFuzzySearch(0, criteria, 20, 50);
+        rows = 0;
+        for (; rs && !rs->eof(); rs->moveNext()) {
+            ++rows;
+        }
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
 } // namespace
 
 void addSearchCases() {
+    addCase("composition_fuzzy_20_hits", fuzzySearch, Target{500, std::nullopt});
     struct Shape {
         const char* name;
         std::size_t count;
