@@ -93,6 +93,14 @@ std::int64_t NativeDatabase::readAll(sqlite3_stmt* stmt) {
     return rows;
 }
 
+void NativeDatabase::run(benchmark::State& state, sqlite3_stmt* stmt) {
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        rows = readAll(stmt);
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
 double heapMegabytes() {
     // Heap in use rather than resident pages: freed blocks that the allocator keeps would hide
     // what a later repetition allocates.

@@ -41,6 +41,8 @@ public:
     [[nodiscard]] sqlite3_stmt* prepare(const std::string& sql);
     /// Steps `stmt` to its end, reading every column of every row as the layer does; returns the rows.
     std::int64_t readAll(sqlite3_stmt* stmt);
+    /// The floor loop of a statement without parameters: readAll at every iteration, the rows counted.
+    void run(benchmark::State& state, sqlite3_stmt* stmt);
 
 private:
     benchmark::State& m_state;

@@ -74,11 +74,7 @@ void compositionSearchFloor(benchmark::State& state, std::size_t count, Composit
     if (stmt == nullptr) {
         return;
     }
-    std::int64_t rows = 0;
-    for (auto _ : state) {
-        rows = db.readAll(stmt);
-    }
-    state.counters["rows"] = static_cast<double>(rows);
+    db.run(state, stmt);
 }
 
 // The fuzzy search widens the tolerances round by round until about 20 compositions are found.
