@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
     bench::addMaterialCases();
     bench::addRecordsetCases();
     bench::addSearchCases();
+    bench::addTextCases();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

@@ -84,5 +84,6 @@ void addDesignationSearchCases();
 void addMaterialCases();
 void addRecordsetCases();
 void addSearchCases();
+void addTextCases();
 
 } // namespace bench
