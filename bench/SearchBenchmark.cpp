@@ -7,6 +7,8 @@
 #include "common/CompositionSearchItems.h"
 #include "dataservice/CompSearchSqlBuilder.h"
 #include "objects/Application.h"
+#include "objects/MaterialItems.h"
+#include "objects/PropertySearch.h"
 #include "platform/db/Dao.h"
 #include "platform/db/JetSql.h"
 
@@ -95,9 +97,30 @@ void fuzzySearch(benchmark::State& state) {
     state.counters["rows"] = static_cast<double>(rows);
 }
 
+// The property search with two criteria as the property window builds them, each a property with
+// a lower bound on its value, over every country.
+void propertySearch(benchmark::State& state) {
+    const auto app = application(state);
+    if (!app) {
+        return;
+    }
+    std::int64_t hits = 0;
+    for (auto _ : state) {
+        const auto search = app->PropertySearch();
+        search->addFilter(
+            "tabEigenschaftswerte.ID_Eigenschaft = 2 AND tabEigenschaftswerte.Eigenschaft_min >= 355");
+        search->addFilter(
+            "tabEigenschaftswerte.ID_Eigenschaft = 8 AND tabEigenschaftswerte.Eigenschaft_min >= 700");
+        const auto items = search->MaterialItems(0);
+        hits = items ? items->Count() : 0;
+    }
+    state.counters["rows"] = static_cast<double>(hits);
+}
+
 } // namespace
 
 void addSearchCases() {
+    addCase("property_search_two_criteria", propertySearch, Target{150, std::nullopt});
     addCase("composition_fuzzy_20_hits", fuzzySearch, Target{500, std::nullopt});
     struct Shape {
         const char* name;
