@@ -110,7 +110,7 @@ void propertySearch(benchmark::State& state) {
         search->addFilter(
             "tabEigenschaftswerte.ID_Eigenschaft = 2 AND tabEigenschaftswerte.Eigenschaft_min >= 355");
         search->addFilter(
-            "tabEigenschaftswerte.ID_Eigenschaft = 8 AND tabEigenschaftswerte.Eigenschaft_min >= 700");
+            "tabEigenschaftswerte.ID_Eigenschaft = 12 AND tabEigenschaftswerte.Eigenschaft_min >= 500");
         const auto items = search->MaterialItems(0);
         hits = items ? items->Count() : 0;
     }
