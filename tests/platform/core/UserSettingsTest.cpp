@@ -61,7 +61,24 @@ TEST_F(UserSettings, DeleteRemovesKeysOrSections) {
 }
 
 TEST_F(UserSettings, RejectsInvalidArguments) {
-    EXPECT_THROW(platform::SaveSetting("", "A", "k", "v"), platform::CallError);
-    EXPECT_THROW(platform::SaveSetting("App", "A", "k", "two\nlines"), platform::CallError);
+    struct Case {
+        const char* application;
+        const char* section;
+        const char* key;
+        const char* value;
+    };
+    const Case cases[] = {
+        {"", "A", "k", "v"},     {"App", "A", "k", "two\nlines"}, {"App", "A]", "k", "v"},
+        {"App", "A", "k=", "v"}, {"App", "A", ";k", "v"},         {"App", "A", "[k]", "v"},
+        {"App", "", "k", "v"},   {"App", "A", "", "v"},
+    };
+    for (const auto& c : cases) {
+        try {
+            platform::SaveSetting(c.application, c.section, c.key, c.value);
+            ADD_FAILURE() << "saved " << c.section << "/" << c.key;
+        } catch (const platform::CallError& error) {
+            EXPECT_EQ(error.number(), platform::err::InvalidProcedureCall) << c.section << "/" << c.key;
+        }
+    }
     EXPECT_FALSE(std::filesystem::exists(folder.configHome() / "app"));
 }
