@@ -55,6 +55,7 @@ constexpr std::array entries{
           "The field '|' cannot contain a Null value because the Required property for this field "
           "is set to True. Enter a value in this field."},
     Entry{UnrecognizedFormat, "Unrecognized database format '|'."},
+    Entry{TooComplex, "Query is too complex."},
     Entry{ObjectInvalid, "Object invalid or no longer set."},
     Entry{TypeMismatchInCriteria, "Data type mismatch in criteria expression."},
     Entry{NotAnIndex, "'|' is not an index in this table."},

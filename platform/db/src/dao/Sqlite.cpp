@@ -122,6 +122,13 @@ void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext c
         throw jet::makeError(jet::UnrecognizedFormat, source, file != nullptr ? file : "");
     }
     if (primary == SQLITE_ERROR) {
+        // Beyond SQLite's limits on depth, arguments, terms or joins: a statement too big to run.
+        if (message.find("parser stack overflow") != std::string::npos ||
+            message.find("Expression tree is too large") != std::string::npos ||
+            message.find("too many ") != std::string::npos ||
+            message.find("at most 64 tables") != std::string::npos) {
+            throw jet::makeError(jet::TooComplex, source);
+        }
         // A failure the Jet functions reported carries its number in its text.
         if (const std::int32_t number = jetFunctionErrorNumber(message); number != 0) {
             throw CallError(number, std::string(source), message);

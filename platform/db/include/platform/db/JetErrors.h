@@ -43,6 +43,7 @@ inline constexpr std::int32_t ItemNotFound = 3265;
 inline constexpr std::int32_t NotSupportedForObject = 3251;
 inline constexpr std::int32_t FieldRequired = 3314;
 inline constexpr std::int32_t UnrecognizedFormat = 3343;
+inline constexpr std::int32_t TooComplex = 3360;
 inline constexpr std::int32_t ObjectInvalid = 3420;
 inline constexpr std::int32_t TypeMismatchInCriteria = 3464;
 inline constexpr std::int32_t NotAnIndex = 3800;
