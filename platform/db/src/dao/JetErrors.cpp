@@ -30,6 +30,8 @@ constexpr std::array entries{
     Entry{TransactionNotBegun,
           "You tried to commit or roll back a transaction without first beginning a transaction."},
     Entry{FileInUse, "Could not use '|'; file already in use."},
+    Entry{CannotOpenDatabase, "Cannot open database '|'. It may not be a database that your application "
+                              "recognizes, or the file may be corrupt."},
     Entry{CannotOpenFile, "The database engine cannot open the file '|'. It is already opened exclusively by "
                           "another user, or you need permission to view its data."},
     Entry{TooFewParameters, "Too few parameters. Expected 1."},
@@ -48,6 +50,7 @@ constexpr std::array entries{
     Entry{FieldCannotBeUpdated, "Field cannot be updated."},
     Entry{RecordDeleted, "Record is deleted."},
     Entry{CurrentlyLocked, "Could not update; currently locked."},
+    Entry{ReadLocked, "Could not read '|'; currently locked by another user."},
     Entry{InvalidOperation, "Invalid operation."},
     Entry{ItemNotFound, "Item not found in this collection."},
     Entry{NotSupportedForObject, "Operation is not supported for this type of object."},

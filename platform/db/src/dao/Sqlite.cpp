@@ -111,14 +111,18 @@ void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext c
     if (primary == SQLITE_READONLY) {
         throw jet::makeError(jet::ReadOnly, source);
     }
+    const char* file = db != nullptr ? sqlite3_db_filename(db, "main") : nullptr;
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) {
+        // A read blocked by another process's write is no failed update: say whose file it is.
+        if (context != SqlContext::Edit) {
+            throw jet::makeError(jet::ReadLocked, source, file != nullptr ? file : "");
+        }
         throw jet::makeError(jet::CurrentlyLocked, source);
     }
     if (primary == SQLITE_MISMATCH) {
         throw jet::makeError(jet::TypeMismatchInCriteria, source);
     }
-    if (primary == SQLITE_NOTADB) {
-        const char* file = db != nullptr ? sqlite3_db_filename(db, "main") : nullptr;
+    if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT) {
         throw jet::makeError(jet::UnrecognizedFormat, source, file != nullptr ? file : "");
     }
     if (primary == SQLITE_ERROR) {
