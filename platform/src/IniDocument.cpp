@@ -79,9 +79,9 @@ IniDocument IniDocument::parse(std::string_view content) {
         const auto end = content.find('\n');
         auto line = content.substr(0, end);
         auto ending = end == std::string_view::npos ? Ending::None : Ending::Lf;
-        if (ending == Ending::Lf && line.ends_with('\r')) {
+        if (line.ends_with('\r')) {
             line.remove_suffix(1);
-            ending = Ending::CrLf;
+            ending = ending == Ending::Lf ? Ending::CrLf : Ending::Cr;
         }
         document.m_lines.push_back(Line{std::string(line), ending});
         content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
@@ -97,11 +97,21 @@ std::string IniDocument::text() const {
         result += line.text;
         // A last line without a line break keeps it so, unless lines were added after it.
         auto ending = line.ending;
-        if (ending == Ending::None && i + 1 < m_lines.size()) {
-            ending = added;
+        if (i + 1 < m_lines.size()) {
+            ending = ending == Ending::None ? added : ending == Ending::Cr ? Ending::CrLf : ending;
         }
-        if (ending != Ending::None) {
-            result += ending == Ending::CrLf ? "\r\n" : "\n";
+        switch (ending) {
+        case Ending::None:
+            break;
+        case Ending::Lf:
+            result += '\n';
+            break;
+        case Ending::CrLf:
+            result += "\r\n";
+            break;
+        case Ending::Cr:
+            result += '\r';
+            break;
         }
     }
     return result;

@@ -47,7 +47,8 @@ private:
     [[nodiscard]] std::optional<Range> findSection(std::string_view section) const;
     [[nodiscard]] std::optional<std::size_t> findKey(const Range& range, std::string_view key) const;
 
-    enum class Ending { None, Lf, CrLf };
+    // Cr: a carriage return that ends the file, written as CRLF once lines follow it.
+    enum class Ending { None, Lf, CrLf, Cr };
     struct Line {
         std::string text;
         Ending ending;

@@ -130,12 +130,22 @@ TEST_F(Profile, RewriteKeepsByteOrderMarkAndEachLineEnding) {
         {"mostly CRLF", "[Global]\r\nA=1\r\nB=2\n", "C", "[Global]\r\nA=1\r\nB=2\nC=9\r\n"},
         {"no final line break, changed", "[Global]\nA=1", "A", "[Global]\nA=9"},
         {"no final line break, added", "[Global]\nA=1", "B", "[Global]\nA=1\nB=9\n"},
+        {"final carriage return, changed", "[Global]\nA=1\r", "A", "[Global]\nA=9\r"},
+        {"final carriage return, added", "[Global]\nA=1\r", "B", "[Global]\nA=1\r\nB=9\n"},
     };
     for (const auto& c : cases) {
         writeText(ini, c.before);
         ASSERT_TRUE(writeProfileString("Global", c.key, "9", ini)) << c.name;
         EXPECT_EQ(readText(ini), c.after) << c.name;
     }
+}
+
+TEST_F(Profile, KeyOnAFinalLineEndingInACarriageReturnKeepsItsValueWhenKeysFollow) {
+    // Found by fuzzing: the carriage return was part of the value until a key was added after it.
+    writeText(ini, "[Global]\nA=1\r");
+    EXPECT_EQ(readProfileString("Global", "A", "", ini), "1");
+    ASSERT_TRUE(writeProfileString("Global", "B", "2", ini));
+    EXPECT_EQ(readProfileString("Global", "A", "", ini), "1");
 }
 
 TEST_F(Profile, FailedWriteLeavesTheOldFileWhole) {
