@@ -166,6 +166,36 @@ TEST_F(Profile, FailedWriteLeavesTheOldFileWhole) {
         << "temporary file left behind";
 }
 
+TEST_F(Profile, GarbageFileReadsAsDefaultsAndKeepsItsBytesOnWrite) {
+    std::string garbage = "\x01\xff\xfe\x00[x\n=\n;;;\r\r\n\x80\xc3(\n";
+    garbage += std::string("\0\0\0", 3);
+    writeText(ini, garbage);
+    EXPECT_EQ(readProfileString("Global", "DBPath", "dflt", ini), "dflt");
+    ASSERT_TRUE(writeProfileString("Global", "DBPath", "/srv", ini));
+    const std::string after = readText(ini);
+    EXPECT_EQ(after.substr(0, garbage.size()), garbage);
+    EXPECT_EQ(readProfileString("Global", "DBPath", "", ini), "/srv");
+}
+
+TEST_F(Profile, UnreadableFileReadsAsDefaultsAndIsNeverReplaced) {
+    // A folder where the file should be cannot be read, as root too.
+    std::filesystem::create_directory(ini);
+    EXPECT_EQ(readProfileString("Global", "DBPath", "dflt", ini), "dflt");
+    EXPECT_FALSE(writeProfileString("Global", "DBPath", "/srv", ini));
+    EXPECT_TRUE(std::filesystem::is_directory(ini));
+    EXPECT_EQ(platform_test::fileNames(folder.path()), (std::vector<std::string>{"config", "velmo2007.ini"}));
+}
+
+TEST_F(Profile, WriteIntoAReadOnlyFolderFailsAndKeepsTheFile) {
+    writeText(ini, "[Global]\nLanguage=0\n");
+    const platform_test::ScopedReadOnlyFolder readOnly(folder.path());
+    if (!readOnly.effective()) {
+        GTEST_SKIP() << "every folder is writable to this user";
+    }
+    EXPECT_FALSE(writeProfileString("Global", "Language", "1", ini));
+    EXPECT_EQ(readText(ini), "[Global]\nLanguage=0\n");
+}
+
 TEST_F(Profile, WriteIntoAMissingFolderFailsCleanly) {
     EXPECT_FALSE(writeProfileString("Global", "Language", "1", folder.path() / "no" / "such.ini"));
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "no"));
