@@ -23,12 +23,14 @@ constexpr std::array entries{
           "field or fields that contain duplicate data, remove the index, or redefine the index to "
           "permit duplicate entries and try again."},
     Entry{FileNotFound, "Could not find file '|'."},
+    Entry{DiskFull, "Not enough space on disk to write '|'."},
     Entry{ReadOnly, "Cannot update. Database or object is read-only."},
     Entry{WorkgroupFileMissing, "Cannot start your application. The workgroup information file is missing or "
                                 "opened exclusively by another user."},
     Entry{BadAccount, "Not a valid account name or password."},
     Entry{TransactionNotBegun,
           "You tried to commit or roll back a transaction without first beginning a transaction."},
+    Entry{DiskOrNetworkError, "Disk or network error reading or writing '|'."},
     Entry{FileInUse, "Could not use '|'; file already in use."},
     Entry{CannotOpenDatabase, "Cannot open database '|'. It may not be a database that your application "
                               "recognizes, or the file may be corrupt."},
@@ -49,7 +51,7 @@ constexpr std::array entries{
     Entry{CharactersAfterEnd, "Characters found after end of SQL statement."},
     Entry{FieldCannotBeUpdated, "Field cannot be updated."},
     Entry{RecordDeleted, "Record is deleted."},
-    Entry{CurrentlyLocked, "Could not update; currently locked."},
+    Entry{CurrentlyLocked, "Could not update '|'; currently locked."},
     Entry{ReadLocked, "Could not read '|'; currently locked by another user."},
     Entry{InvalidOperation, "Invalid operation."},
     Entry{ItemNotFound, "Item not found in this collection."},

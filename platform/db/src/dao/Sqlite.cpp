@@ -117,7 +117,17 @@ void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext c
         if (context != SqlContext::Edit) {
             throw jet::makeError(jet::ReadLocked, source, file != nullptr ? file : "");
         }
-        throw jet::makeError(jet::CurrentlyLocked, source);
+        throw jet::makeError(jet::CurrentlyLocked, source, file != nullptr ? file : "");
+    }
+    // A write that the disk refused: the caller's old data stay, the user learns which file it was.
+    const int systemError = db != nullptr ? sqlite3_system_errno(db) : 0;
+    fprintf(stderr, "DEBUG rc=%d errno=%d\n", rc, systemError);
+    if (primary == SQLITE_FULL ||
+        (primary == SQLITE_IOERR && (systemError == ENOSPC || systemError == EFBIG))) {
+        throw jet::makeError(jet::DiskFull, source, file != nullptr ? file : "");
+    }
+    if (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN) {
+        throw jet::makeError(jet::DiskOrNetworkError, source, file != nullptr ? file : "");
     }
     if (primary == SQLITE_MISMATCH) {
         throw jet::makeError(jet::TypeMismatchInCriteria, source);

@@ -1,4 +1,5 @@
 #include "DaoTestSupport.h"
+#include "platform_test/TestEnvironment.h"
 
 #include <fstream>
 #include <random>
@@ -163,4 +164,40 @@ TEST_F(DamagedDatabase, ReadBlockedByAnotherWriterSaysSoAndNamesTheFile) {
     EXPECT_EQ(error.description(), "Could not read '" + m_path + "'; currently locked by another user.");
     sqlite3_exec(writer.get(), "ROLLBACK", nullptr, nullptr, nullptr);
     EXPECT_NO_THROW(readAll(db));
+}
+
+TEST_F(DamagedDatabase, WriteTheDiskRefusesKeepsTheOldRowsAndNamesTheFile) {
+    const auto db = open(false);
+    const auto count = [&] {
+        const auto rs = db->openRecordset("SELECT count(*) AS n FROM t", RecordsetType::Snapshot);
+        return rs->field("n");
+    };
+    const auto before = count();
+    const std::string bytes = readBytes(m_path);
+    platform::CallError error(0, "", "");
+    {
+        const platform_test::ScopedFileSizeLimit diskFull(bytes.size());
+        error = errorOfCall([&] {
+            db->execute("INSERT INTO t (name) SELECT name & name & name & name FROM t");
+            db->execute("INSERT INTO t (name) SELECT name & name & name & name FROM t");
+        });
+    }
+    // A full file system gives the first, a file-size limit (as here) the second.
+    EXPECT_TRUE(error.number() == jet::DiskFull || error.number() == jet::DiskOrNetworkError)
+        << error.number();
+    EXPECT_NE(error.description().find("'" + m_path + "'"), std::string::npos) << error.description();
+    EXPECT_EQ(count(), before);
+    EXPECT_EQ(readBytes(m_path), bytes);
+}
+
+TEST_F(DamagedDatabase, WriteBlockedByAnotherProcessNamesTheFile) {
+    const auto db = open(false);
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(m_path.c_str(), &raw), SQLITE_OK);
+    std::unique_ptr<sqlite3, int (*)(sqlite3*)> other(raw, &sqlite3_close);
+    ASSERT_EQ(sqlite3_exec(other.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const auto error = errorOfCall([&] { db->execute("DELETE FROM t"); });
+    EXPECT_EQ(error.number(), jet::CurrentlyLocked);
+    EXPECT_EQ(error.description(), "Could not update '" + m_path + "'; currently locked.");
+    sqlite3_exec(other.get(), "ROLLBACK", nullptr, nullptr, nullptr);
 }
