@@ -1,30 +1,13 @@
 #include "DaoTestSupport.h"
 #include "platform_test/TestEnvironment.h"
 
-#include <fstream>
-#include <random>
-
 using namespace platform::db;
 
 namespace {
 
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string randomBytes(std::size_t count) {
-    std::mt19937 generator(4711);
-    std::string out;
-    for (std::size_t i = 0; i < count; ++i) {
-        out += static_cast<char>(generator() & 0xff);
-    }
-    return out;
-}
+using daotest::randomBytes;
+using daotest::readBytes;
+using daotest::writeBytes;
 
 /// The error of a call, or number 0 when it does not fail.
 platform::CallError errorOfCall(const std::function<void()>& call) {
