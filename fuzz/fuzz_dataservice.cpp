@@ -1,9 +1,11 @@
 // The data service's entry points that take text (ids, symbols, element values) on the sample
 // databases, opened read-only as the program opens them: each gives rows, nothing, or its trapped
-// error, never a crash. The folder of the databases is GK_FUZZ_DATABASES in the environment, else
-// the build's own.
+// error, never a crash. The whole input is the id or symbol; its parts between zero bytes are also
+// an element, its values and tolerances of a composition search. The folder of the databases is
+// GK_FUZZ_DATABASES in the environment, else the build's own.
 
 #include "FuzzInput.h"
+#include "common/CompositionSearchItems.h"
 #include "dataservice/CompositionManager.h"
 #include "dataservice/CountryManager.h"
 #include "dataservice/DesignationManager.h"
@@ -72,6 +74,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         readAll(standards.GetForSteel(db, text, lang));
         orvik::dataservice::PropertyFootnoteManager footnotes;
         readAll(footnotes.GetFootnoteIdListByPropertyValueId(db, text));
+
+        const auto parts = fuzz::parts(data, size, 6);
+        const auto items = std::make_shared<orvik::common::CompositionSearchItems>();
+        items->Add(parts[0], parts[1], parts[2], parts[3], parts[4], parts[5],
+                   orvik::common::CompositionSearchMethod::Inside, "1");
+        items->Add("Cr", parts[1], parts[2], "", parts[4], parts[5],
+                   orvik::common::CompositionSearchMethod::Outside, parts[3]);
+        readAll(compositions.SearchCompositions(db, 0, items));
+        readAll(compositions.FuzzySearchCompositions(db, 0, items, 1, 10));
     } catch (const platform::CallError&) {
         // Reading a record set after its manager trapped an error is the caller's failed call.
     }
