@@ -120,10 +120,7 @@ void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext c
         throw jet::makeError(jet::CurrentlyLocked, source, file != nullptr ? file : "");
     }
     // A write that the disk refused: the caller's old data stay, the user learns which file it was.
-    const int systemError = db != nullptr ? sqlite3_system_errno(db) : 0;
-    fprintf(stderr, "DEBUG rc=%d errno=%d\n", rc, systemError);
-    if (primary == SQLITE_FULL ||
-        (primary == SQLITE_IOERR && (systemError == ENOSPC || systemError == EFBIG))) {
+    if (primary == SQLITE_FULL) {
         throw jet::makeError(jet::DiskFull, source, file != nullptr ? file : "");
     }
     if (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN) {
