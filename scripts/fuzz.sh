@@ -12,10 +12,15 @@ seconds="${2:-600}"
 targets=(fuzz_jet_sql fuzz_jet_like fuzz_ini fuzz_numbers fuzz_dataservice)
 
 "$here/scripts/fuzz-deps.sh"
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DGK_FUZZ=ON -DGK_BUILD_TESTS=OFF -DGK_BUILD_BENCH=OFF >/dev/null
 [ "$which" = all ] || targets=("$which")
-cmake --build "$build" --parallel "${GK_FUZZ_JOBS:-4}" --target "${targets[@]}" databases
+# Runs of the script side by side share the build folder: one builds at a time.
+mkdir -p "$build"
+(
+    flock 9
+    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+        -DGK_FUZZ=ON -DGK_BUILD_TESTS=OFF -DGK_BUILD_BENCH=OFF >/dev/null
+    cmake --build "$build" --parallel "${GK_FUZZ_JOBS:-4}" --target "${targets[@]}" databases
+) 9>"$build/.build-lock"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
