@@ -9,7 +9,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${GK_FUZZ_BUILD_DIR:-$here/build-fuzz}"
 which="${1:-all}"
 seconds="${2:-600}"
-targets=(fuzz_jet_sql fuzz_jet_like fuzz_ini fuzz_numbers fuzz_dataservice)
+targets=(fuzz_jet_sql fuzz_jet_like fuzz_find fuzz_ini fuzz_numbers fuzz_dataservice)
 
 "$here/scripts/fuzz-deps.sh"
 [ "$which" = all ] || targets=("$which")
