@@ -1,6 +1,9 @@
 // FindFirst on any criteria text against the rows a WHERE clause of the same criteria selects: the
 // record set's own matcher (with its fast path for `field = value` terms) must find the first row
-// the statement finds, or fail with an error.
+// the statement finds, or fail with an error. The matcher compares the values of a row as values,
+// without the type affinity of the columns they came from, so the statement reads its columns the
+// same way: `s = 5` finds the text '5' through a column's affinity, not through FindFirst (Jet
+// refuses both as a type mismatch).
 
 #include "FuzzInput.h"
 #include "platform/CallError.h"
@@ -48,7 +51,10 @@ std::shared_ptr<Database> database() {
 
 /// The id of the first row the statement selects; nullopt for none, an error when it fails.
 std::optional<platform::Variant> firstBySql(const std::string& criteria) {
-    const auto rs = database()->openRecordset("SELECT id FROM t WHERE " + criteria + " ORDER BY id",
+    const auto rs = database()->openRecordset("SELECT id FROM (SELECT id, (+a COLLATE JETTEXT) AS a, (+s "
+                                              "COLLATE JETTEXT) AS s, (+x COLLATE JETTEXT) AS x "
+                                              "FROM t) AS t WHERE " +
+                                                  criteria + " ORDER BY id",
                                               RecordsetType::Snapshot);
     if (rs->eof()) {
         return std::nullopt;
