@@ -5,7 +5,6 @@
 #include "common/LanguageForm.h"
 #include "common/SystemLanguage.h"
 #include "common/TextSource.h"
-#include "platform/CallError.h"
 #include "platform/UserNotifier.h"
 
 #include <algorithm>
@@ -185,8 +184,8 @@ std::string cls_Language::getTextFromDB(TextID id) {
         }
         const std::optional<TextRecord> record = m_source->findText(static_cast<std::int32_t>(id));
         return record ? chooseText(*record) : std::string();
-    } catch (const platform::CallError& e) {
-        reportFailure(e.what());
+    } catch (const std::exception&) {
+        // A seek that fails is a missing text; only a database that cannot be opened is reported.
         return {};
     }
 }
@@ -196,7 +195,13 @@ std::string cls_Language::getControlText(const std::string& formId, const std::s
     if (defaultText.empty()) {
         return {};
     }
-    const std::optional<TextRecord> record = m_source->findControl(formId, indexed(controlName, index));
+    std::optional<TextRecord> record;
+    try {
+        record = m_source->findControl(formId, indexed(controlName, index));
+    } catch (const std::exception&) {
+        // A seek that fails leaves this caption as it was; the next caption is looked up anew.
+        return defaultText;
+    }
     return record ? chooseText(*record) : defaultText;
 }
 
@@ -215,10 +220,9 @@ void cls_Language::adjustForm(LanguageForm& form) {
         for (FormControl* control : controls) {
             try {
                 adjustControl(formId, *control);
-            } catch (const platform::CallError& e) {
-                reportFailure(e.what());
             } catch (const std::exception&) {
-                // This control keeps what it has; the others go on.
+                // Silently: one report per failed step would be a message box per caption. This control
+                // keeps what it has; the others go on.
             }
         }
     } catch (const std::exception&) {

@@ -62,6 +62,8 @@ TEST_P(HelperInLocale, Str2DblReadsTheUsersNotation) {
         {"-0#5", -0.5},
         {" 7 ", 7},
         {"-#5", -0.5},
+        {"#", 0},
+        {" # ", 0},
         {"1#123456789012", 1.123456789012},
         {"3000000000#25", 3000000000.25},
         {"2#5E2", 250},
@@ -69,7 +71,7 @@ TEST_P(HelperInLocale, Str2DblReadsTheUsersNotation) {
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(Helper::Str2Dbl(local(c.text)), c.expected) << local(c.text);
     }
-    for (const char* bad : {"abc", "1~5", "1~000#5", "12#5#1", "1 5", "#"}) {
+    for (const char* bad : {"abc", "1~5", "1~000#5", "12#5#1", "1 5", "-#", "-", "#-"}) {
         EXPECT_EQ(errorNumber([&] { (void)Helper::Str2Dbl(local(bad)); }), platform::err::TypeMismatch)
             << local(bad);
     }

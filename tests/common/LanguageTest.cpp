@@ -151,6 +151,45 @@ TEST(LanguageDatabaseFailure, ReportedOnceThenRetriedSilently) {
     EXPECT_EQ(s.notices.texts.size(), 1U);
 }
 
+TEST(LanguageDatabaseFailure, FailedSeeksKeepTextsAndCaptionsWithoutReport) {
+    Service s;
+    s.db.texts[17] = TextRecord{"ja", null, null, null};
+    s.db.controls[{"frmtest", "frmtest"}] = TextRecord{"Neu", null, null, null};
+    s.db.controls[{"frmtest", "lbltest"}] = TextRecord{"neu", null, null, null};
+    FakeForm form("frmTest", "Titel");
+    auto& label = form.add<FakeCaption>(ControlKind::Label, "lblTest", "alt");
+    auto& tabs = form.add<FakeTabs>(ControlKind::TabControl, "SSTab", std::vector<std::string>{"a", "b"});
+    s.language.createRecordsetsImmediately();
+
+    s.db.failSeek = true;
+    EXPECT_EQ(s.language.getTextFromDB(TextID::ja), "");
+    s.language.adjustForm(form);
+    EXPECT_EQ(form.caption(), "Titel");
+    EXPECT_EQ(label.text, "alt");
+    EXPECT_EQ(tabs.tabs, (std::vector<std::string>{"a", "b"}));
+    EXPECT_TRUE(s.notices.texts.empty()) << "a failed step is no message box";
+
+    s.db.failSeek = false;
+    EXPECT_EQ(s.language.getTextFromDB(TextID::ja), "ja");
+    s.language.adjustForm(form);
+    EXPECT_EQ(label.text, "neu");
+    EXPECT_EQ(form.caption(), "Neu");
+}
+
+TEST(LanguageDatabaseFailure, OneFailedCaptionLeavesTheOthersOfItsControlToBeSet) {
+    Service s;
+    s.db.controls[{"frmtest", "sstab(0)"}] = TextRecord{"Null", null, null, null};
+    s.db.controls[{"frmtest", "sstab(1)"}] = TextRecord{"Eins", null, null, null};
+    s.db.controls[{"frmtest", "sstab(2)"}] = TextRecord{"Zwei", null, null, null};
+    s.db.brokenControls = {"sstab(1)"};
+    FakeForm form("frmTest", "Titel");
+    auto& tabs =
+        form.add<FakeTabs>(ControlKind::TabControl, "SSTab", std::vector<std::string>{"zero", "one", "two"});
+    s.language.adjustForm(form);
+    EXPECT_EQ(tabs.tabs, (std::vector<std::string>{"Null", "one", "Zwei"}));
+    EXPECT_TRUE(s.notices.texts.empty());
+}
+
 TEST(LanguageDatabasePath, FolderGetsSeparatorAndIsFixedOnceOpen) {
     Service s;
     s.language.setDbPath("/opt/graukant/Daten");

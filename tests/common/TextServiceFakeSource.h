@@ -5,13 +5,15 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace orvik::common::test {
 
-/// An in-memory text database. `failOpen` makes every open fail as a locked file would.
+/// An in-memory text database. `failOpen` makes every open fail as a locked file would; `failSeek`
+/// makes every seek on an open table fail as a damaged index would.
 class FakeTextSource : public TextSource {
 public:
     struct State {
@@ -19,6 +21,8 @@ public:
         std::map<std::pair<std::string, std::string>, TextRecord> controls;
         std::vector<std::pair<std::string, std::int32_t>> widths;
         bool failOpen = false;
+        bool failSeek = false;
+        std::set<std::string> brokenControls; // control ids, lower case, whose seek fails
         int openAttempts = 0;
         std::string openedFile;
     };
@@ -37,11 +41,16 @@ public:
     [[nodiscard]] bool controlTableOpen() const override { return m_controlOpen; }
 
     [[nodiscard]] std::optional<TextRecord> findText(std::int32_t id) override {
+        seek();
         const auto it = m_state.texts.find(id);
         return it == m_state.texts.end() ? std::nullopt : std::optional<TextRecord>(it->second);
     }
     [[nodiscard]] std::optional<TextRecord> findControl(std::string_view formId,
                                                         std::string_view controlId) override {
+        seek();
+        if (m_state.brokenControls.count(lower(controlId)) != 0) {
+            throw platform::CallError(3343, "DAO.Recordset", "Unrecognized database format.");
+        }
         const auto it = m_state.controls.find({lower(formId), lower(controlId)});
         return it == m_state.controls.end() ? std::nullopt : std::optional<TextRecord>(it->second);
     }
@@ -64,6 +73,11 @@ public:
     }
 
 private:
+    void seek() const {
+        if (m_state.failSeek) {
+            throw platform::CallError(3343, "DAO.Recordset", "Unrecognized database format.");
+        }
+    }
     void open(const std::string& databaseFile) {
         ++m_state.openAttempts;
         if (m_state.failOpen) {

@@ -2,8 +2,13 @@
 
 #include "datatools/SqliteConnection.h"
 
+#include <algorithm>
+#include <cmath>
+#include <iomanip>
+#include <map>
 #include <memory>
 #include <sqlite3.h>
+#include <sstream>
 #include <stdexcept>
 
 namespace datachecks {
@@ -54,6 +59,22 @@ bool endsWithLanguageSuffix(const std::string& column) {
     return last == 'D' || last == 'F' || last == 'E';
 }
 
+// The access-key marks of a caption: each "&" that is not part of "&&".
+int accessKeys(const std::string& caption) {
+    int marks = 0;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] != '&') {
+            continue;
+        }
+        if (i + 1 < caption.size() && caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        ++marks;
+    }
+    return marks;
+}
+
 // True when `column` is the rowid of `table` or the first column of one of its indexes.
 bool leadsAnIndex(datatools::SqliteConnection& db, const std::string& table, const std::string& column) {
     const std::string t = "'" + table + "'";
@@ -65,6 +86,24 @@ bool leadsAnIndex(datatools::SqliteConnection& db, const std::string& table, con
     return rowid || db.queryInteger("SELECT COUNT(*) FROM pragma_index_list(" + t +
                                     ") l, pragma_index_info(l.name) i WHERE i.seqno = 0 AND i.name = " + c +
                                     " COLLATE NOCASE") > 0;
+}
+
+// The decimal places a stored value needs, up to the nine a composition could ever show.
+int decimalsNeeded(double value) {
+    constexpr int MostDecimals = 9;
+    double scaled = value;
+    for (int places = 0; places < MostDecimals; ++places, scaled *= 10.0) {
+        if (std::fabs(scaled - std::round(scaled)) <= 1e-6 * std::max(1.0, std::fabs(scaled))) {
+            return places;
+        }
+    }
+    return MostDecimals;
+}
+
+std::string fixed(double value, int places) {
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(places) << value;
+    return text.str();
 }
 
 } // namespace
@@ -133,6 +172,47 @@ std::vector<std::string> emptyLanguageColumns(datatools::SqliteConnection& db) {
     return problems;
 }
 
+std::vector<std::string> captionsWithoutText(datatools::SqliteConnection& db) {
+    std::vector<std::string> problems;
+    for (const char* column : {"german", "france", "english"}) {
+        const std::string c(column);
+        for (const std::string& key :
+             firstColumn(db, "SELECT id_form || ' ' || id_control FROM tab_controls WHERE trim(coalesce(" +
+                                 c + ", '')) = '' ORDER BY id_form, id_control")) {
+            problems.push_back(key + ": " + c);
+        }
+    }
+    return problems;
+}
+
+std::vector<std::string> captionKeysHeldTwice(datatools::SqliteConnection& db) {
+    return firstColumn(db, "SELECT lower(id_form) || ' ' || lower(id_control) || ': ' || COUNT(*) || ' rows' "
+                           "FROM tab_controls GROUP BY lower(id_form), lower(id_control) "
+                           "HAVING COUNT(*) > 1 ORDER BY 1");
+}
+
+std::vector<std::string> captionsWithUnevenAccessKeys(datatools::SqliteConnection& db) {
+    const Statement statement =
+        prepare(db, "SELECT id_form || ' ' || id_control, german, france, english FROM tab_controls "
+                    "ORDER BY id_form, id_control");
+    const auto text = [&](int column) {
+        const unsigned char* value = sqlite3_column_text(statement.get(), column);
+        return value != nullptr ? std::string(reinterpret_cast<const char*>(value)) : std::string();
+    };
+    std::vector<std::string> problems;
+    while (sqlite3_step(statement.get()) == SQLITE_ROW) {
+        const int german = accessKeys(text(1));
+        const int french = accessKeys(text(2));
+        const int english = accessKeys(text(3));
+        if (german > 1 || french != german || english != german) {
+            problems.push_back(text(0) + ": " + std::to_string(german) + " German, " +
+                               std::to_string(french) + " French, " + std::to_string(english) +
+                               " English access keys");
+        }
+    }
+    return problems;
+}
+
 std::vector<std::string> unexpectedViewColumns(datatools::SqliteConnection& db,
                                                const std::vector<ViewColumns>& expected) {
     std::vector<std::string> problems;
@@ -192,6 +272,78 @@ std::vector<std::string> viewsDisagreeingWithMain(datatools::SqliteConnection& f
         }
     }
     return problems;
+}
+
+std::vector<std::string> elementsShortOfDecimals(datatools::SqliteConnection& db) {
+    struct Worst {
+        int allowed = 0;
+        int needed = 0;
+        double value = 0.0;
+    };
+    std::map<std::string, Worst> worst;
+    const Statement statement =
+        prepare(db, "SELECT e.ID_Element, e.Anzahl_NK, v.Wert FROM tabElemente e JOIN "
+                    "(SELECT ID_Element, MinWert AS Wert FROM tabAnalyseWert UNION ALL "
+                    "SELECT ID_Element, MaxWert FROM tabAnalyseWert) v "
+                    "ON v.ID_Element = e.ID_Element WHERE v.Wert IS NOT NULL");
+    while (sqlite3_step(statement.get()) == SQLITE_ROW) {
+        const std::string element = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 0));
+        const int allowed = sqlite3_column_int(statement.get(), 1);
+        const double value = sqlite3_column_double(statement.get(), 2);
+        const int needed = decimalsNeeded(value);
+        Worst& w = worst[element];
+        w.allowed = allowed;
+        if (needed > allowed && needed > w.needed) {
+            w.needed = needed;
+            w.value = value;
+        }
+    }
+    std::vector<std::string> problems;
+    for (const auto& [element, w] : worst) {
+        if (w.needed > w.allowed) {
+            problems.push_back("tabElemente." + element + ": " + std::to_string(w.allowed) +
+                               " decimal places, " + fixed(w.value, w.needed) + " needs " +
+                               std::to_string(w.needed));
+        }
+    }
+    return problems;
+}
+
+std::vector<std::string> nationalNumbersNotHidden(datatools::SqliteConnection& db) {
+    // A national occurrence: not the steel's own country, not a European designation taken over.
+    return firstColumn(
+        db,
+        "SELECT b.Bezeichnung || ' (' || l.Landeskuerzel || '): shown beside the national symbol (SupW not "
+        "set)' FROM tabStahlbezVorkommen o "
+        "JOIN tabStahlbez b ON b.Id_Stahlbez = o.Id_Stahlbez JOIN tabStahl s ON s.ID_Stahl = b.ID_Stahl "
+        "JOIN tabLand l ON l.ID_Land = o.Id_Land "
+        "WHERE b.Kennung = 'W' AND o.SupW = 0 AND o.SupEur = 0 AND o.Id_Land <> s.ID_Land AND EXISTS ("
+        "SELECT 1 FROM tabStahlbezVorkommen ko JOIN tabStahlbez k ON k.Id_Stahlbez = ko.Id_Stahlbez "
+        "WHERE k.ID_Stahl = b.ID_Stahl AND k.Kennung = 'K' AND ko.Id_Land = o.Id_Land AND ko.SupEur = 0) "
+        "ORDER BY o.Id_StahlbezVorkommen");
+}
+
+std::vector<std::string> designationsOfSupersededStandardsShownCurrent(datatools::SqliteConnection& db) {
+    const std::string standardsOf =
+        "FROM tabStahlbezVorkommen o JOIN zuoStahlbezVorkommen_NormVariante z ON "
+        "z.Id_StahlbezVorkommen = o.Id_StahlbezVorkommen JOIN tabNormVariante v ON "
+        "v.Id_NormVariante = z.Id_NormVariante WHERE o.Id_Stahlbez = b.Id_Stahlbez";
+    return firstColumn(
+        db, "SELECT b.Bezeichnung || ': shown as current, its standards are all superseded' FROM "
+            "tabStahlbez b JOIN tabBezeichnungStatus bs ON bs.Id_BezeichnungStatus = "
+            "b.ID_BezeichnungStatus WHERE bs.vor IS NULL AND bs.nach IS NULL AND EXISTS (SELECT 1 " +
+                standardsOf + ") AND NOT EXISTS (SELECT 1 " + standardsOf +
+                " AND v.Nachfolgedokument IS NULL) ORDER BY b.Id_Stahlbez");
+}
+
+std::vector<std::string> suppliersWithoutShapes(datatools::SqliteConnection& db) {
+    return firstColumn(
+        db, "SELECT DISTINCT 'firm ' || f.ID_Firma || ', steel group ' || s.ID_Stahlgruppe || ': supplied "
+            "without a product shape' FROM "
+            "zuoStahlbez_Firma f "
+            "JOIN tabStahlbez b ON b.Id_Stahlbez = f.ID_Stahlbez JOIN tabStahl s ON s.ID_Stahl = b.ID_Stahl "
+            "WHERE NOT EXISTS (SELECT 1 FROM zuoStahlgruppe_Firma_Lieferform d WHERE d.ID_Firma = f.ID_Firma "
+            "AND d.ID_Stahlgruppe = s.ID_Stahlgruppe) ORDER BY f.ID_Firma, s.ID_Stahlgruppe");
 }
 
 } // namespace datachecks

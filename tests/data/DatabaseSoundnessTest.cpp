@@ -95,6 +95,25 @@ TEST_P(DatabaseSoundness, EveryDesignationHasItsSearchForm) {
     EXPECT_EQ(m_main->queryInteger("SELECT COUNT(*) FROM tabStahlbez WHERE SuchBezeichnung IS NULL"), 0);
 }
 
+TEST_P(DatabaseSoundness, EveryElementShowsItsStoredValuesInFull) {
+    EXPECT_EQ(lines(elementsShortOfDecimals(*m_main)), "");
+}
+
+// What the curated rows keep to and the generator's random rows need not.
+class CuratedContent : public DatabaseSoundness {};
+
+TEST_P(CuratedContent, NationalNumbersBesideNationalSymbolsAreHidden) {
+    EXPECT_EQ(lines(nationalNumbersNotHidden(*m_main)), "");
+}
+
+TEST_P(CuratedContent, DesignationsOfSupersededStandardsAreMarkedWithdrawn) {
+    EXPECT_EQ(lines(designationsOfSupersededStandardsShownCurrent(*m_main)), "");
+}
+
+TEST_P(CuratedContent, EverySupplierOfAGroupDeliversShapesOfIt) {
+    EXPECT_EQ(lines(suppliersWithoutShapes(*m_main)), "");
+}
+
 const Source built{"Built", [](const std::filesystem::path&) {
                        return std::optional<DatabasePair>(DatabasePair{GK_GRAUKANT_MDB, GK_FILTER_MDB});
                    }};
@@ -138,6 +157,7 @@ INSTANTIATE_TEST_SUITE_P(Databases, DatabaseSoundness, ::testing::Values(built, 
 #else
 INSTANTIATE_TEST_SUITE_P(Databases, DatabaseSoundness, ::testing::Values(built, fixture), sourceName);
 #endif
+INSTANTIATE_TEST_SUITE_P(Databases, CuratedContent, ::testing::Values(built, fixture), sourceName);
 INSTANTIATE_TEST_SUITE_P(GeneratedLargeDatabase, DatabaseSoundness, ::testing::Values(generatedLarge),
                          sourceName);
 

@@ -131,5 +131,41 @@ TEST_F(DerivedContent, ChecksReportTheFaultsTheyLookFor) {
                                         "Stahlbez_Gruppe_Land_Norm_Firma: no rows"}));
 }
 
+// The checks of what the lists show, each on the fixture with one fault put in.
+TEST_F(DerivedContent, ContentChecksFindTheFaultsOfTheCuratedRows) {
+    EXPECT_TRUE(elementsShortOfDecimals(*m_main).empty());
+    m_main->execute("UPDATE tabAnalyseWert SET MaxWert = 0.025 WHERE Id_AnalyseWert = 1");
+    m_main->execute("UPDATE tabAnalyseWert SET MinWert = 17.25 WHERE Id_AnalyseWert = 2");
+    EXPECT_EQ(elementsShortOfDecimals(*m_main),
+              std::vector<std::string>{"tabElemente.C: 2 decimal places, 0.025 needs 3"});
+    m_main->execute("UPDATE tabElemente SET Anzahl_NK = 3 WHERE ID_Element = 'C'");
+    EXPECT_TRUE(elementsShortOfDecimals(*m_main).empty());
+
+    // A national number in the country of the national symbol 304, merged there from elsewhere.
+    m_main->execute("INSERT INTO tabStahlbez (Id_Stahlbez, ID_Stahl, Bezeichnung, Kennung, Prioritaet, "
+                    "ID_BezeichnungStatus) VALUES (15, 1, 'S30400', 'W', 5, 1)");
+    m_main->execute(
+        "INSERT INTO tabStahlbezVorkommen (Id_StahlbezVorkommen, Id_Stahlbez, Id_Land, IndexSort, "
+        "SupW, SupK, SupEur) VALUES (106, 15, 5, 9, 0, 0, 0), (107, 15, 30, 10, 0, 0, 0)");
+    EXPECT_EQ(nationalNumbersNotHidden(*m_main),
+              std::vector<std::string>{"S30400 (USA): shown beside the national symbol (SupW not set)"})
+        << "Germany has no national symbol of the steel";
+    m_main->execute("UPDATE tabStahlbezVorkommen SET SupW = -1 WHERE Id_StahlbezVorkommen = 107");
+    EXPECT_TRUE(nationalNumbersNotHidden(*m_main).empty());
+
+    EXPECT_TRUE(designationsOfSupersededStandardsShownCurrent(*m_main).empty())
+        << "1.4301 is listed by a superseded and by a current edition";
+    m_main->execute(
+        "UPDATE tabNormVariante SET Nachfolgedokument = 'EN 10083-3:2006' WHERE Id_NormVariante = 3");
+    EXPECT_EQ(designationsOfSupersededStandardsShownCurrent(*m_main),
+              (std::vector<std::string>{"1.7225: shown as current, its standards are all superseded",
+                                        "42CrMo4: shown as current, its standards are all superseded"}));
+
+    EXPECT_TRUE(suppliersWithoutShapes(*m_main).empty());
+    m_main->execute("INSERT INTO zuoStahlbez_Firma (ID_Stahlbez, ID_Firma) VALUES (22, 1)");
+    EXPECT_EQ(suppliersWithoutShapes(*m_main),
+              std::vector<std::string>{"firm 1, steel group 10201: supplied without a product shape"});
+}
+
 } // namespace
 } // namespace datachecks

@@ -22,8 +22,9 @@ public:
                                                                                 std::string errProc);
 
     /// The number a text denotes in the user's notation: 0 for a blank text; digits with at most one
-    /// decimal separator ("12," is 12, ",5" is 0.5) and an optional sign and exponent. Any other text,
-    /// digit grouping or the other separator included, fails with 13; beyond a Double with 6.
+    /// decimal separator ("12," is 12, ",5" is 0.5, "," alone is 0) and an optional sign and exponent.
+    /// Any other text, digit grouping or the other separator included, fails with 13; beyond a Double
+    /// with 6.
     [[nodiscard]] static double Str2Dbl(std::string_view sValue);
 
     /// The user's decimal separator (may be more than one byte in UTF-8).

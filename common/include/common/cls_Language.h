@@ -25,7 +25,8 @@ struct TextRecord;
 ///
 /// One object serves a whole run. Nothing it does throws: when the text database cannot be opened the
 /// failure is reported once through the notifier, texts come back empty and captions stay as they are;
-/// every later request tries to open it again without a further report.
+/// every later request tries to open it again without a further report. A lookup that fails on an open
+/// database reports nothing: the text comes back empty, the caption stays as it was.
 class cls_Language {
 public:
     /// Shows a message to the user; the program shows it as a message box.

@@ -2,12 +2,12 @@
 -- with the footnotes of single values. tabAnalyseSuchen is derived by the build.
 
 INSERT INTO tabElemente (ID_Element, Anzahl_NK, Sortierung) VALUES
-    ('C', 2, 1),
+    ('C', 3, 1),
     ('Si', 2, 2),
     ('Mn', 2, 3),
     ('P', 3, 4),
     ('S', 3, 5),
-    ('N', 2, 6),
+    ('N', 3, 6),
     ('Al', 2, 7),
     ('B', 4, 8),
     ('Cr', 2, 9),

@@ -109,6 +109,8 @@ INSERT INTO zuoStahlgruppe_Firma_Lieferform (ID_Stahlgruppe, ID_Firma, ID_Liefer
     (10040, 5, 3),
     (10040, 5, 5),
     (10010, 5, 1),
+    (10120, 5, 1),
+    (10120, 5, 3),
     (10020, 6, 3),
     (10020, 6, 7),
     (10020, 6, 8),

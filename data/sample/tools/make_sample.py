@@ -50,6 +50,10 @@ class Num:
     def __float__(self):
         return float(self.text)
 
+    def decimals(self):
+        """The decimal places the value needs (trailing zeros need none)."""
+        return len(self.text.partition(".")[2].rstrip("0"))
+
 
 class Sql:
     def __init__(self, name, heading):
@@ -104,6 +108,12 @@ def language_order(names):
 
 # --- Compositions ------------------------------------------------------------------------------
 
+def sup_w_of(nat, country, kind):
+    """Whether a national number is hidden beside a national symbol of the same steel in the
+    same country."""
+    return kind == "W" and any(n[0] == country and n[1] == "K" for n in nat)
+
+
 def parse_comp(spec):
     """'C:-0.07 Cr:17.5-19.5^fn' -> [(element, min, max, other, [footnotes])]."""
     out = []
@@ -133,7 +143,7 @@ def parse_comp(spec):
 
 def main():
     os.makedirs(OUT, exist_ok=True)
-    elements = {e[0] for e in B.ELEMENTS}
+    elements = {e[0]: e[1] for e in B.ELEMENTS}
     variant_ids = {}
     for i, key in enumerate(B.NORMVARIANTE, 1):
         variant_ids[key] = i
@@ -211,6 +221,8 @@ def main():
         used = set()
         for el, lo, hi, other, fns in parse_comp(spec):
             assert el in elements, el
+            # The composition lists show an element with its decimal places: none may be cut.
+            assert all(v is None or v.decimals() <= elements[el] for v in (lo, hi)), (spec, el)
             assert el not in used, (spec, el)
             used.add(el)
             n_wert += 1
@@ -258,19 +270,21 @@ def main():
         natcomp_desigs = {}
         merged = {}
         for country, kind, text, variant, status, comp in st.get("nat", []):
+            # A designation known only from a withdrawn standard is shown as withdrawn.
+            assert not variant or B.NORMVARIANTE[variant][5] != 2 or status == 2, (text, variant)
             # One designation may occur in several countries; designations with their own
             # composition stay apart, so that each country shows its own standard's values.
             mkey = (kind, text, status) if comp is None else None
+            # A national number beside a national symbol of the same steel is left out of
+            # lists that mix kinds, in every country where it occurs.
+            sup_w = sup_w_of(st["nat"], country, kind)
             if mkey in merged:
-                add_occ(st["no"], merged[mkey], text, country, variant)
+                add_occ(st["no"], merged[mkey], text, country, variant, sup_w)
                 continue
             d = add_desig(st["no"], i, text, kind, prio, status)
             prio += 1
             if mkey:
                 merged[mkey] = d
-            # A national number beside a national symbol of the same steel is left out of
-            # lists that mix kinds.
-            sup_w = kind == "W" and any(n[0] == country and n[1] == "K" for n in st["nat"])
             add_occ(st["no"], d, text, country, variant, sup_w)
             if comp:
                 natcomp_desigs.setdefault(comp, []).append(d)
@@ -344,6 +358,12 @@ def main():
     f.write()
 
     write_properties(steel_id_of, occ_of, variant_ids)
+    # A firm that supplies a steel of a group delivers that group in some shape.
+    group_of_steel = {sid: grp for sid, _, grp in steel_rows}
+    group_of_desig = {r[0]: group_of_steel[r[1]] for r in desig_rows}
+    delivered = {(B.GROUPS[grp][0], firm) for grp, firm, _ in B.DELIVERIES}
+    for d, firm in firm_desig_rows:
+        assert (group_of_desig[d], firm) in delivered, (d, firm)
     write_suppliers(firm_desig_rows)
     write_texts(steel_id_of)
 

@@ -393,8 +393,8 @@ _m, _h = qt([(800, 1000, 1200, 11, None, None), (660, 900, 1100, 12, None, None)
             soft_hb=241, hard=(820, 860), temper=(540, 680), cooling="oil")
 table("1.7035", "EU", "EN10083-3", "41Cr4", mech=_m, heat=_h)
 
-_m, _h = qt([(1100, 1350, 1650, 9, None, None), (900, 1100, 1300, 10, None, None),
-             (800, 1000, 1200, 11, None, None), None, None],
+_m, _h = qt([(900, 1100, 1300, 9, None, None), (800, 1000, 1200, 10, None, None),
+             (700, 900, 1100, 12, None, None), None, None],
             soft_hb=248, hard=(820, 860), temper=(540, 680), cooling="oil")
 table("1.8159", "EU", "EN10083-3", "51CrV4", mech=_m, heat=_h)
 
