@@ -9,7 +9,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${GK_FUZZ_BUILD_DIR:-$here/build-fuzz}"
 which="${1:-all}"
 seconds="${2:-600}"
-targets=(fuzz_jet_sql fuzz_jet_like fuzz_find fuzz_ini fuzz_numbers fuzz_dataservice)
+targets=(fuzz_jet_sql fuzz_jet_like fuzz_find fuzz_ini fuzz_numbers fuzz_dataservice fuzz_xml_matrix)
 
 "$here/scripts/fuzz-deps.sh"
 [ "$which" = all ] || targets=("$which")
@@ -22,7 +22,9 @@ mkdir -p "$build"
     cmake --build "$build" --parallel "${GK_FUZZ_JOBS:-4}" --target "${targets[@]}" databases
 ) 9>"$build/.build-lock"
 
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+# Each shared library carries its own copy of the static platform libraries, which ASan reports as
+# an ODR violation for the object model's targets.
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_odr_violation=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 status=0
 for target in "${targets[@]}"; do

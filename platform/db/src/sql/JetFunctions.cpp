@@ -211,7 +211,7 @@ struct AddValue {
         case SQLITE_FLOAT:
             return real;
         case SQLITE_TEXT:
-            return numberFromText(text);
+            return platform::parseNumber(text, ".");
         default:
             return std::nullopt;
         }
