@@ -184,6 +184,23 @@ TEST_F(MaterialProperties, ThePropertyListGathersTheKindsShownTogether) {
     EXPECT_EQ(errors.count(), 0U);
 }
 
+// The short name is built of the standard's type, prefix and number: with all three blank it is empty.
+TEST(MaterialPropertiesOfAChangedDatabase, AStandardWithoutShortNameIsListedByItsTitle) {
+    const TestProgram program;
+    objectstest::changeDatabase(program.databaseFolder() / "Graukant.MDB",
+                                {"UPDATE tabNormtyp SET Normtyp_D = NULL WHERE ID_Normtyp = 1",
+                                 "UPDATE tabNormVariante SET Prefix = NULL WHERE Id_NormVariante = 10",
+                                 "UPDATE tabNormBasis SET Name = ' ' WHERE Id_NormBasis = 9"});
+    const auto app = objectstest::connectedApplication();
+    const auto material = app->Material("69", "340", Variant(482));
+    ErrorLog errors(material->Error);
+    const auto list = material->GetPropertyStandardList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(material->PropertyBags()->Item(Variant(1))->StandardShortName, "");
+    expectList(*list, {{"9", StainlessSheet}});
+    EXPECT_EQ(errors.count(), 0U) << (errors.count() ? errors.errors()[0].Description() : "");
+}
+
 // Logged in, yet no database: the tables cannot be read; reported once per call, not kept, and read
 // once the database is back.
 TEST_F(MaterialProperties, AFailedLoadIsReportedOnceAndReadAgain) {
