@@ -11,6 +11,7 @@
 #include "platform/CallError.h"
 #include "platform/db/Dao.h"
 
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -138,6 +139,15 @@ TEST(HostileInput, EveryTextEntryPointGivesNothingOrAnErrorAndChangesNoDatabase)
              const auto fuzzy = app->CompositionFuzzySearch(0, items, 1, 10);
              readAll(fuzzy);
              return none && empty(fuzzy);
+         }},
+        {"export file name and separator",
+         [&](const std::string& t) {
+             // Inside a folder of its own: a name may hold '/' or '..' but the folder stays the test's.
+             const auto folder = program.file("export");
+             std::filesystem::create_directories(folder);
+             const auto material = app->Material("69", "340", platform::Variant(482));
+             material->ExportSuppliers((folder / ("x" + t)).string(), t, true);
+             return true; // a file may be written: what matters is no crash and no database change
          }},
         {"composition values of a real element",
          [&](const std::string& t) {
