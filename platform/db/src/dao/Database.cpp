@@ -1,4 +1,5 @@
 #include "Connection.h"
+#include "DatabaseFileCheck.h"
 #include "Opening.h"
 #include "QueryRecordset.h"
 #include "TableRecordset.h"
@@ -6,11 +7,7 @@
 #include "platform/db/JetErrors.h"
 #include "platform/db/SqliteExtensions.h"
 
-#include <array>
 #include <cctype>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 
 namespace platform::db {
 namespace {
@@ -70,25 +67,6 @@ std::optional<SchemaObject> findTableOrView(sqlite3* db, std::string_view name) 
     return std::nullopt;
 }
 
-void checkFormat(const std::string& path) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(status) || std::filesystem::is_directory(status)) {
-        throw jet::makeError(jet::FileNotFound, workspaceSource, path);
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw jet::makeError(jet::CannotOpenFile, workspaceSource, path);
-    }
-    std::array<char, 16> header{};
-    in.read(header.data(), header.size());
-    static constexpr char sqliteHeader[] = "SQLite format 3"; // with its terminating zero: 16 bytes
-    if (in.gcount() != static_cast<std::streamsize>(header.size()) ||
-        std::memcmp(header.data(), sqliteHeader, header.size()) != 0) {
-        throw jet::makeError(jet::UnrecognizedFormat, workspaceSource, path);
-    }
-}
-
 } // namespace
 
 class Database::Impl {
@@ -103,7 +81,7 @@ public:
 
 std::shared_ptr<Database> openDatabaseFile(std::shared_ptr<Workspace> workspace, const std::string& path,
                                            bool exclusive, bool readOnly) {
-    checkFormat(path);
+    checkDatabaseFile(path, workspaceSource);
     std::optional<FileLock> lock = FileLock::tryAcquire(path, exclusive);
     if (!lock) {
         throw jet::makeError(jet::FileInUse, workspaceSource, path);
@@ -116,22 +94,8 @@ std::shared_ptr<Database> openDatabaseFile(std::shared_ptr<Workspace> workspace,
         throw jet::makeError((rc & 0xff) == SQLITE_NOTADB ? jet::UnrecognizedFormat : jet::CannotOpenFile,
                              workspaceSource, path);
     }
-    {
-        // A cheap read proves the file is a database SQLite can use.
-        sqlite3_stmt* check = nullptr;
-        int checkRc = sqlite3_prepare_v2(db.get(), "PRAGMA schema_version", -1, &check, nullptr);
-        const StatementPtr stmt(check);
-        if (checkRc == SQLITE_OK) {
-            checkRc = sqlite3_step(stmt.get());
-        }
-        if (checkRc != SQLITE_ROW) {
-            throw jet::makeError((checkRc & 0xff) == SQLITE_BUSY || (checkRc & 0xff) == SQLITE_LOCKED
-                                     ? jet::FileInUse
-                                     : jet::UnrecognizedFormat,
-                                 workspaceSource, path);
-        }
-    }
     registerJetExtensions(db.get());
+    checkSchemaReadable(db.get(), path, workspaceSource);
     sqlite3_busy_timeout(db.get(), 5000);
     const bool actuallyReadOnly = readOnly || sqlite3_db_readonly(db.get(), "main") == 1;
     if (actuallyReadOnly) {
@@ -231,7 +195,7 @@ void Database::execute(std::string_view statement) {
         rc = sqlite3_step(stmt.get());
     }
     if (rc != SQLITE_DONE) {
-        throwSqliteError(db, rc, source, SqlContext::Statement, text);
+        throwSqliteError(db, rc, source, SqlContext::Edit, text);
     }
     m_impl->recordsAffected = sqlite3_changes(db);
 }

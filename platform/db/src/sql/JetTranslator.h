@@ -70,6 +70,10 @@ private:
     // Expressions, from the loosest binding to the tightest.
     Operand condition(); // a whole expression, checked to end where a clause may end
     Operand expression();
+    /// `operand (word operand)...` as one flat list; `word` is AND or OR.
+    Operand flatChain(std::string_view word, Operand (JetTranslator::*operand)());
+    /// Counts one more term of a chain of one operator; throws 3360 beyond kMaxChainTerms.
+    void countChainTerm(std::size_t& terms) const;
     Operand impExpr();
     Operand eqvExpr();
     Operand xorExpr();
@@ -126,6 +130,7 @@ private:
     int m_exprCounter = 0; // names Expr1000, Expr1001 ... of unnamed select items
     int m_nesting = 0;     // expressions open inside one another
     static constexpr int kMaxNesting = 200;
+    static constexpr std::size_t kMaxChainTerms = 1000;
 };
 
 /// A Jet identifier as the translated statement writes it: bare when that is safe (a plain name that
