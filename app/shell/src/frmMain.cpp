@@ -528,7 +528,12 @@ void frmMain::layoutFrame() {
     m_lblUebersicht->setGeometry(0, px(10), w / 2, labelHeight);
     m_lblAktuellerStahl->setGeometry(w / 2, px(10), w - w / 2, labelHeight);
     const double r = static_cast<double>(width()) / MinimumWidthPx;
-    const int listWidth = px(std::min(static_cast<int>(1965 * r), 2800));
+    // The list bar grows with the window up to its widest; it is never narrower than its longest text.
+    int longest = 0;
+    for (const QString& key : m_listBar->itemKeys()) {
+        longest = std::max(longest, m_listBar->fontMetrics().horizontalAdvance(m_listBar->itemText(key)));
+    }
+    const int listWidth = std::max(px(std::min(static_cast<int>(1965 * r), 2800)), longest + 56);
     const int top = m_lblUebersicht->geometry().bottom() + 1 + px(20);
     m_listBar->setGeometry(0, top, listWidth, h - top);
     const int right = w - listWidth;
