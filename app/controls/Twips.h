@@ -1,10 +1,12 @@
 #pragma once
 
-#include "QtLanguageForm.h"
+#include "platform/qt/QtLanguageForm.h"
 
 #include <cmath>
 
 namespace controls {
+
+using platform::qt::TwipsPerPixel;
 
 /// Lengths the windows give in twips, turned into the pixels Qt lays out with, and back.
 [[nodiscard]] inline int twipsToPixels(int twips) {

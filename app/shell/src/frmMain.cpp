@@ -387,6 +387,7 @@ contract::DialogContext frmMain::dialogContext() {
     contract::DialogContext context;
     context.parent = this;
     context.language = m_dialogLanguage;
+    context.services.messageBoxes = m_services.messageBoxes;
     context.services.fileDialogs = m_services.fileDialogs;
     context.services.errorWindow = m_services.errorWindow;
     context.services.help = m_services.help;
@@ -474,6 +475,7 @@ void frmMain::wirePanels() {
         page->setMaterialDisplayInfo(m_displayInfo);
     }
     contract::WindowServices services;
+    services.messageBoxes = m_services.messageBoxes;
     services.fileDialogs = m_services.fileDialogs;
     services.errorWindow = m_services.errorWindow;
     services.help = m_services.help;
