@@ -10,6 +10,8 @@
 #include "Twips.h"
 #include "common/ProgrammSettings.h"
 #include "common/cls_Language.h"
+#include "common/editor/LanguageEditorDatabase.h"
+#include "common/editor/LanguageSettingsDialog.h"
 #include "objects/Application.h"
 #include "objects/CombinationResultBuilder.h"
 #include "objects/Error.h"
@@ -460,6 +462,16 @@ void frmMain::createObjects() {
     language->setUseSelfDefined(settings.SelfDefined());
     m_dialogLanguage->setLanguage(static_cast<std::int32_t>(settings.CurrentLanguage()));
     m_dialogLanguage->setLanguageClass(language);
+    if (m_services.messageBoxes != nullptr) {
+        const std::string workgroup = m_files.workgroupFile().string();
+        language->setSettingsDialog(orvik::common::editor::languageSettingsDialog(
+            [workgroup] {
+                platform::db::DBEngine engine;
+                engine.setSystemDB(workgroup);
+                return std::make_unique<orvik::common::editor::LanguageEditorDatabase>(engine);
+            },
+            *m_services.messageBoxes, this));
+    }
     m_printer = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter());
     m_application->OpenConnection(false);
 }
