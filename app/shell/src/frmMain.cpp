@@ -1,7 +1,6 @@
 #include "frmMain.h"
 
 #include "BusyCursor.h"
-#include "Captions.h"
 #include "ListBar.h"
 #include "Pages.h"
 #include "StatusBar.h"
@@ -16,6 +15,7 @@
 #include "objects/CombinationResultBuilder.h"
 #include "objects/Error.h"
 #include "objects/Material.h"
+#include "shell/contract/Captions.h"
 #include "shell/contract/DialogLanguage.h"
 #include "shell/contract/ErrorWindow.h"
 
@@ -375,7 +375,7 @@ orvik::common::cls_Language* frmMain::languageClass() const {
 }
 
 QString frmMain::text(int id, const QString& fallback) const {
-    return textOf(languageClass(), static_cast<orvik::common::TextID>(id), fallback);
+    return contract::textOf(languageClass(), static_cast<orvik::common::TextID>(id), fallback);
 }
 
 void frmMain::information(const QString& message) {
@@ -422,7 +422,7 @@ void frmMain::Load() {
     ResetMaterialDisplay();
     step();
     ConnectionRefresh();
-    adjustCaptions(languageClass(), *this);
+    contract::adjustCaptions(languageClass(), *this);
     ShowConnectionState();
     step();
     m_favorites.LoadFavorites(*m_listBar);
