@@ -136,6 +136,8 @@ private slots:
         QCOMPARE(main.window->currentPage(), 1);
         QCOMPARE(main.fakes.messageBoxes.shown.size(), std::size_t{1});
         QCOMPARE(main.fakes.messageBoxes.shown.back().text, u"Sie haben keinen Werkstoff ausgewählt."_qs);
+        QCOMPARE(main.fakes.messageBoxes.shown.back().pointer, Qt::ArrowCursor);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
         bar.clickItem(u"SUCHEN_ANALYSE"_qs);
         QCOMPARE(main.window->currentPage(), 2);
         QVERIFY(main.window->compositionTabs().isVisible());
@@ -205,6 +207,7 @@ private slots:
         main.window->listBar().clickItem(u"FAV_ANALYSE"_qs);
         QCOMPARE(main.log.shows[u"uctlCompositionView"_qs], 2);
         QVERIFY(main.fakes.errorWindow.shown.empty());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
     void idsZeroOrEmptyChooseNoSteel() {
