@@ -30,6 +30,7 @@ struct PanelLog {
     std::map<QString, int> shows;
     std::map<QString, int> recaptions;
     std::vector<QString> selections;
+    std::map<QString, int> shifts;
 };
 
 template <typename Base> class CountingPanel : public Base {
@@ -40,6 +41,7 @@ public:
     void SelectDesignation(const QString& id) override {
         m_log.selections.push_back(this->objectName() + u':' + id);
     }
+    void setShift(int shift) override { m_log.shifts[this->objectName()] = shift; }
 
 protected:
     void languageChanged() override { ++m_log.recaptions[this->objectName()]; }
@@ -372,6 +374,21 @@ private slots:
         const std::vector<QString> expected{u"uctlAdvancedCompositionSearch:77"_qs, u"uctlSelection:77"_qs,
                                             u"uctlPropertySearch:77"_qs};
         QCOMPARE(main.log.selections, expected);
+    }
+
+    void keysReachTheVisibleSearchPanelsAndCountThePage() {
+        Loaded main;
+        main.window->listBar().clickItem(u"SUCHEN_MECH_EIGENSCHAFTEN"_qs);
+        QTest::keyClick(main.window.get(), Qt::Key_Shift, Qt::ShiftModifier);
+        QVERIFY(main.log.shifts.count(u"uctlPropertySearch"_qs) == 1);
+        QVERIFY(main.log.shifts.count(u"uctlCompositionSearch"_qs) == 0);
+        main.window->listBar().clickItem(u"AUSWAHL"_qs);
+        QTest::keyClick(main.window.get(), Qt::Key_I, Qt::ShiftModifier | Qt::ControlModifier);
+        QCOMPARE(main.window->statusBar().PanelText(u"RECHTS"_qs), u"Anzahl der Bezeichnungen = 0"_qs);
+        main.window->listBar().clickItem(u"SUCHEN_ANALYSE"_qs);
+        main.window->statusBar().setPanelText(u"RECHTS"_qs, u"alt"_qs);
+        QTest::keyClick(main.window.get(), Qt::Key_I, Qt::ShiftModifier | Qt::ControlModifier);
+        QCOMPARE(main.window->statusBar().PanelText(u"RECHTS"_qs), QString());
     }
 
     void closingAsksOnlyWhenTheSettingSaysSo() {
