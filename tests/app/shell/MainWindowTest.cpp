@@ -433,6 +433,10 @@ private slots:
         const QString file = QStringLiteral(GK_BUILD_DIR "/main-window.png");
         QVERIFY(main.window->grab().save(file));
         QVERIFY(QFileInfo(file).size() > 0);
+        main.window->ChangeLanguage(2);
+        main.window->listBar().clickItem(u"SUCHEN_ANALYSE"_qs);
+        QApplication::processEvents();
+        QVERIFY(main.window->grab().save(QStringLiteral(GK_BUILD_DIR "/main-window-english.png")));
     }
 };
 
