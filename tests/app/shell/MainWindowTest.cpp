@@ -425,6 +425,40 @@ private slots:
         QCOMPARE(main.window->statusBar().PanelText(u"RECHTS"_qs), u"12 Bezeichnungen"_qs);
     }
 
+    void saveOnTheSupplierPageExportsAndOnTheCompositionPageSavesTheAnalysis() {
+        Loaded main;
+        main.window->ActivateMaterial(steel14301(*main.window->Application()));
+        main.window->listBar().clickItem(u"LIEFERFIRMEN"_qs);
+        QVERIFY(main.window->menuItem(u"mnuDatei"_qs, 3)->isEnabled());
+        main.fakes.fileDialogs.saveAnswer = u"/tmp/lieferanten.txt"_qs;
+        main.window->ToolbarClick(u"SAVE"_qs);
+        QCOMPARE(main.fakes.fileDialogs.titles, std::vector<QString>{u"Steuerdatei festlegen"_qs});
+        QCOMPARE(main.fakes.dialogs.exports, std::vector<QString>{u"/tmp/lieferanten.txt"_qs});
+        main.fakes.fileDialogs.saveAnswer.clear();
+        main.window->ToolbarClick(u"SAVE"_qs);
+        QCOMPARE(main.fakes.dialogs.exports.size(), std::size_t{1});
+        main.window->listBar().clickItem(u"INFO"_qs);
+        QVERIFY(!main.window->menuItem(u"mnuDatei"_qs, 3)->isEnabled());
+        QVERIFY(!main.window->toolBar().buttonEnabled(u"SAVE"_qs));
+        main.window->ToolbarClick(u"PRINT"_qs);
+        QCOMPARE(main.fakes.dialogs.prints, 1);
+    }
+
+    void tooltipOfACompositionPanelSitsOverTheTabs() {
+        Loaded main;
+        main.window->listBar().clickItem(u"SUCHEN_ANALYSE"_qs);
+        auto* simple = main.window->panel(u"uctlCompositionSearch"_qs);
+        emit simple->DisplayToolTip(u"C 0,07"_qs, 3000);
+        const QWidget& tabs = main.window->compositionTabs();
+        const QFrame& tip = main.window->toolTipPanel();
+        QVERIFY(tip.isVisible());
+        QCOMPARE(tip.y() + tip.height() + 120 / 15, tabs.y() + 3000 / 15);
+        QCOMPARE(tip.x(), tabs.x() + simple->x());
+        const QString wide(400, u'x');
+        emit simple->DisplayToolTip(wide, 3000);
+        QVERIFY(tip.x() + tip.width() <= main.window->centralWidget()->width());
+    }
+
     void screenshotOfTheMainWindowOnTheSampleData() {
         Loaded main;
         main.window->resize(1100, 720);
