@@ -72,6 +72,7 @@ private slots:
             splash.InitializeStep();
         }
         QCOMPARE(splash.progress(), shell::frmSplash::Steps);
+        QVERIFY(splash.grab().save(QStringLiteral(GK_BUILD_DIR "/splash.png")));
     }
 
     void startRemovesLeftOverPrintDatabaseAndCountsTheStart() {
