@@ -3,6 +3,7 @@
 // disconnecting.
 #include "BusyCursor.h"
 #include "ListBar.h"
+#include "MissingDatabase.h"
 #include "Pages.h"
 #include "StatusBar.h"
 #include "TabControl.h"
@@ -281,9 +282,13 @@ void frmMain::ShowOptions() {
         m_uctlCompositionSearch->ChangeElementEntry();
     }
     if (outcome.databasePathChanged) {
+        // Connect to the new folder at once; if it holds no database either, say again what was looked for.
         m_application->CloseConnection();
         Connect();
-        ConnectionRefresh();
+        if (!m_application->LoggedIn()) {
+            ConnectionRefresh();
+            information(MissingDatabaseText(m_dialogLanguage->Language()).section(u'\n', 0, 2));
+        }
         return;
     }
     if (m_application->LoggedIn() && outcome.enSuppressChanged) {

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <map>
 
@@ -457,6 +458,38 @@ private slots:
         const QString wide(400, u'x');
         emit simple->DisplayToolTip(wide, 3000);
         QVERIFY(tip.x() + tip.width() <= main.window->centralWidget()->width());
+    }
+
+    void aDatabaseFolderChangedInTheOptionsIsUsedAtOnce() {
+        Loaded main;
+        QTemporaryDir empty;
+        main.fakes.dialogs.onOptions = [&empty] {
+            ProgrammSettings settings;
+            settings.Datenbankpfad((empty.path() + u'/').toStdString());
+            settings.FilterDbPath((empty.path() + u'/').toStdString());
+            shell::contract::ShellDialogs::OptionsOutcome outcome;
+            outcome.databasePathChanged = true;
+            return outcome;
+        };
+        main.window->ShowOptions();
+        QVERIFY(!main.window->Application()->LoggedIn());
+        QVERIFY(!main.fakes.messageBoxes.shown.empty());
+        const QString told = main.fakes.messageBoxes.shown.back().text;
+        QVERIFY2(told.contains(u"Graukant.MDB"_qs) && told.contains(empty.path()), qPrintable(told));
+        QVERIFY(main.window->menuItem(u"mnuDatei"_qs, 8)->isEnabled());
+        QVERIFY(!main.window->listBar().isEnabled());
+        main.fakes.dialogs.onOptions = [&main] {
+            ProgrammSettings settings;
+            settings.Datenbankpfad((main.folder.databases() + u'/').toStdString());
+            settings.FilterDbPath((main.folder.databases() + u'/').toStdString());
+            shell::contract::ShellDialogs::OptionsOutcome outcome;
+            outcome.databasePathChanged = true;
+            return outcome;
+        };
+        main.window->ShowOptions();
+        QVERIFY(main.window->Application()->LoggedIn());
+        QVERIFY(main.window->listBar().isEnabled());
+        QCOMPARE(main.window->statusBar().PanelText(u"LINKS"_qs), u"Angemeldet"_qs);
     }
 
     void screenshotOfTheMainWindowOnTheSampleData() {
