@@ -129,6 +129,22 @@ void frmMain::CombinationMaterialSelected(const QString& idDesignationCountry) {
     }
 }
 
+void frmMain::wireCombinationWindow() {
+    m_combinationWindow->setServices(windowServices());
+    m_combinationWindow->setApplication(m_application);
+    m_combinationWindow->setDialogLanguage(m_dialogLanguage);
+    m_combinationWindow->setCombinationResultBuilder(m_builder);
+}
+
+void frmMain::ShowCombinationWindow() {
+    if (m_combinationWindow == nullptr) {
+        return;
+    }
+    wireCombinationWindow();
+    m_combinationWindow->show();
+    m_combinationWindow->raise();
+}
+
 void frmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_uctlSelection->isVisible() &&

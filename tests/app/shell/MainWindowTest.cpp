@@ -392,6 +392,20 @@ private slots:
         QCOMPARE(main.window->statusBar().PanelText(u"RECHTS"_qs), QString());
     }
 
+    void combinationWindowOpensByShortcutAndHandsBackAChoice() {
+        Loaded main;
+        auto& combination = main.window->combinationWindow();
+        QVERIFY(!combination.isVisible());
+        QTest::keyClick(main.window.get(), Qt::Key_S, Qt::ShiftModifier | Qt::ControlModifier);
+        QVERIFY(combination.isVisible());
+        main.window->combinationResultBuilder()->IncludeDesignation(true);
+        emit combination.MaterialSelected({u"1"_qs, u"2"_qs, u"33"_qs, u"1.4301"_qs, u"W"_qs});
+        QVERIFY(std::find(main.log.selections.begin(), main.log.selections.end(), u"uctlSelection:33"_qs) !=
+                main.log.selections.end());
+        main.window->close();
+        QVERIFY(!combination.isVisible());
+    }
+
     void closingAsksOnlyWhenTheSettingSaysSo() {
         Loaded main(u"ExitQuery=1\n"_qs);
         main.fakes.messageBoxes.answers = {shell::MessageBoxes::Answer::No};
