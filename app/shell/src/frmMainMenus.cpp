@@ -21,7 +21,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 
 namespace shell {
@@ -206,8 +206,12 @@ void frmMain::ExportSuppliers() {
 }
 
 void frmMain::PrinterSetup() {
-    // The choice is the program's own: the system's default printer stays as it is.
-    QPageSetupDialog dialog(m_printer.get(), this);
+    // The choice (printer, paper, orientation) is the program's own and goes to its printer object; the
+    // system's default printer stays as it is. Nothing is printed here.
+    QPrintDialog dialog(m_printer.get(), this);
+    dialog.setWindowTitle(menuItem(QStringLiteral("mnuDatei"), 5)->text().remove(QLatin1Char('&')));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.exec();
 }
 
