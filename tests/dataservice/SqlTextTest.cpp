@@ -2,7 +2,7 @@
 
 #include "SqlText.h"
 
-#include "VersionText.h"
+#include "common/VersionText.h"
 #include "dataservice/InfoManager.h"
 #include "platform/CallError.h"
 
@@ -11,6 +11,7 @@
 namespace {
 
 using namespace orvik::dataservice;
+namespace VersionText = orvik::common::VersionText;
 
 TEST(SqlTextTest, NumbersCarryADecimalPointAndFifteenSignificantDigits) {
     struct Case {

@@ -36,6 +36,24 @@ public:
         m_keys.emplace_back(std::move(folded));
     }
 
+    /// Puts the item before the one at `before` (a position from 1, as the runtime's Add with
+    /// Before:=); `before` one past the last adds it at the end, so an empty collection takes it
+    /// before 1. Any other position fails with 9.
+    void addBefore(std::int32_t before, T item, std::string_view key) {
+        if (before < 1 || before > count() + 1) {
+            throw CallError(err::SubscriptOutOfRange, "Collection", "Subscript out of range");
+        }
+        auto folded = foldCase(key);
+        if (m_index.contains(folded)) {
+            throw CallError(err::KeyAlreadyExists, "Collection",
+                            "This key is already associated with an element of this collection");
+        }
+        const auto at = static_cast<std::ptrdiff_t>(before - 1);
+        m_items.insert(m_items.begin() + at, std::move(item));
+        m_keys.insert(m_keys.begin() + at, std::move(folded));
+        reindex();
+    }
+
     [[nodiscard]] std::int32_t count() const noexcept { return static_cast<std::int32_t>(m_items.size()); }
 
     [[nodiscard]] const T& item(std::int32_t position) const { return m_items[offset(position)]; }
@@ -94,6 +112,9 @@ private:
     void erase(std::size_t at) {
         m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(at));
         m_keys.erase(m_keys.begin() + static_cast<std::ptrdiff_t>(at));
+        reindex();
+    }
+    void reindex() {
         m_index.clear();
         for (std::size_t i = 0; i < m_keys.size(); ++i) {
             if (m_keys[i]) {

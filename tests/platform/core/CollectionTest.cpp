@@ -72,3 +72,24 @@ TEST(Collection, RemoveKeepsKeysOfTheRest) {
     c.add("carbon again", "C"); // its key is free again
     EXPECT_EQ(c.item("C"), "carbon again");
 }
+
+TEST(Collection, AddBeforePutsTheItemAtThePositionAndKeepsEveryKey) {
+    Collection<std::string> c;
+    c.addBefore(1, "only", "1"); // into an empty collection: simply added
+    c.add("second", "2");
+    c.addBefore(1, "front", "3");
+    c.addBefore(2, "after front", "4");
+    c.addBefore(5, "last", "5");
+    EXPECT_EQ((std::vector<std::string>(c.begin(), c.end())),
+              (std::vector<std::string>{"front", "after front", "only", "second", "last"}));
+    EXPECT_EQ(c.item(1), "front");
+    EXPECT_EQ(c.item("1"), "only");
+    EXPECT_EQ(c.item("2"), "second");
+    EXPECT_EQ(c.item("3"), "front");
+    EXPECT_EQ(c.item("4"), "after front");
+    EXPECT_EQ(errorOf([&] { c.addBefore(1, "again", "2"); }), platform::err::KeyAlreadyExists);
+    EXPECT_EQ(errorOf([&] { c.addBefore(7, "beyond", "7"); }), platform::err::SubscriptOutOfRange);
+    EXPECT_EQ(errorOf([&] { c.addBefore(0, "before", "8"); }), platform::err::SubscriptOutOfRange);
+    EXPECT_EQ(c.count(), 5);
+    EXPECT_EQ(c.item(1), "front");
+}

@@ -1,8 +1,8 @@
-#include "VersionText.h"
+#include "common/VersionText.h"
 
 #include <string>
 
-namespace orvik::dataservice::VersionText {
+namespace orvik::common::VersionText {
 
 namespace {
 std::string padded(int value, int width) {
@@ -19,4 +19,4 @@ std::string format(int major, int minor, int revision) {
     return first + "." + padded(minor, 2) + "." + padded(revision, 4);
 }
 
-} // namespace orvik::dataservice::VersionText
+} // namespace orvik::common::VersionText

@@ -1,0 +1,229 @@
+#include "objects/List.h"
+
+#include "BoundManager.h"
+#include "Rows.h"
+#include "common/Helper.h"
+#include "common/ProgrammSettings.h"
+#include "dataservice/CompositionManager.h"
+#include "dataservice/CountryManager.h"
+#include "dataservice/MaterialManager.h"
+#include "dataservice/StandardManager.h"
+#include "dataservice/SteelgroupManager.h"
+#include "dataservice/SupplierManager.h"
+#include "objects/Connection.h"
+
+namespace orvik::objects {
+namespace {
+
+using orvik::common::Language;
+
+constexpr std::int32_t NoConnection = 91;
+
+std::int32_t currentLanguage() {
+    return static_cast<std::int32_t>(orvik::common::ProgrammSettings().CurrentLanguage());
+}
+
+/// The list's name of the steels of no standard; the user-defined language reads the English one.
+std::string nonStandardised() {
+    switch (orvik::common::ProgrammSettings().CurrentLanguage()) {
+    case Language::German:
+        return "Nicht genormte Stähle";
+    case Language::French:
+        return "Aciers non normalisés";
+    default:
+        return "Non standardized steels";
+    }
+}
+
+/// Two blanks become one, in one pass from the left (three become two).
+std::string singleBlanks(const std::string& text) {
+    std::string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        result += text[i];
+        if (text[i] == ' ' && i + 1 < text.size() && text[i + 1] == ' ') {
+            ++i;
+        }
+    }
+    return result;
+}
+
+std::shared_ptr<StandardListEntry> standardEntry(const platform::db::Recordset& rs) {
+    auto entry = std::make_shared<StandardListEntry>();
+    std::string name;
+    std::string document;
+    if (rows::idText(rs, "Dokument", "").starts_with('-')) {
+        // The pseudo standard of one country's steels that no standard covers: the group text
+        // with the bracketed country symbol the query puts at the end of its name.
+        const auto trimmedName = rows::text(rs, "Name");
+        name = nonStandardised();
+        if (const auto bracket = trimmedName.find('('); bracket != std::string::npos) {
+            name += " " + trimmedName.substr(bracket);
+        }
+        document = name;
+    } else {
+        name = rows::idText(rs, "Name", "");
+        document = rows::idText(rs, "Dokument", "");
+    }
+    entry->StandardId = rows::number(rs, "ID_Norm");
+    entry->StandardType = rows::number(rs, "Id_Normtyp");
+    entry->Name = singleBlanks(name);
+    entry->Dokument = document;
+    entry->CountryDe = rows::text(rs, "Land_D");
+    entry->CountryEn = rows::text(rs, "Land_E");
+    entry->CountryFr = rows::text(rs, "Land_F");
+    entry->TitleDe = rows::text(rs, "Titel_D");
+    entry->TitleEn = rows::text(rs, "Titel_E");
+    entry->TitleFr = rows::text(rs, "Titel_F");
+    entry->IntConformity = rows::text(rs, "Uebereinstimmung");
+    entry->ReplacedBy = rows::text(rs, "Nachfolgedokument");
+    entry->Replaces = rows::text(rs, "Vorgaengerdokument");
+    return entry;
+}
+
+} // namespace
+
+List::List(std::shared_ptr<objects::Connection> conn) : m_connection(std::move(conn)) {}
+
+platform::Variant List::Init(std::shared_ptr<objects::Connection> conn) {
+    m_connection = std::move(conn);
+    return {};
+}
+
+bool List::connected(const std::string& procedure) {
+    if (m_connection && m_connection->LoggedIn()) {
+        return true;
+    }
+    ManagerException.raise(orvik::common::Helper::CreateExceptionObject(
+        NoConnection, "List", "No database connection is open.", procedure));
+    return false;
+}
+
+std::shared_ptr<List::Countries_t> List::countryList(bool withProperties) {
+    auto result = std::make_shared<Countries_t>();
+    if (!connected(withProperties ? "PropertyCountries" : "Countries")) {
+        return result;
+    }
+    BoundManager<orvik::dataservice::CountryManager> manager(
+        [this](const auto& ex) { ManagerException.raise(ex); });
+    const auto& db = m_connection->Database();
+    const auto rs = withProperties ? manager->GetForProperties(db, currentLanguage())
+                                   : manager->GetList(db, currentLanguage());
+    if (rs) {
+        rows::eachRowSkippingFailures(*rs, [&](const platform::db::Recordset& row) {
+            const auto symbol = row.field("Landeskuerzel");
+            auto text = rows::text(row, "Land");
+            if (!symbol.isNull()) {
+                text += " (" + platform::CStr(symbol) + ")";
+            }
+            result->add(row.field("ID_Land"), std::move(text));
+        });
+        rs->close();
+    }
+    return result;
+}
+
+std::shared_ptr<List::Countries_t> List::Countries() {
+    const auto result = countryList(false);
+    CountriesAvailable.raise(result);
+    return result;
+}
+
+std::shared_ptr<List::Countries_t> List::PropertyCountries() {
+    const auto result = countryList(true);
+    PropertyCountriesAvailable.raise(result);
+    return result;
+}
+
+std::shared_ptr<List::Standards_t> List::Standards() {
+    auto result = std::make_shared<Standards_t>();
+    if (connected("Standards")) {
+        BoundManager<orvik::dataservice::StandardManager> manager(
+            [this](const auto& ex) { ManagerException.raise(ex); });
+        if (const auto rs = manager->GetList(m_connection->FilterDatabase(), currentLanguage())) {
+            std::int32_t key = 0;
+            rows::eachRowSkippingFailures(*rs, [&](const platform::db::Recordset& row) {
+                result->add(platform::Variant(key), standardEntry(row));
+                ++key;
+            });
+            rs->close();
+        }
+    }
+    StandardsAvailable.raise(result);
+    return result;
+}
+
+std::shared_ptr<objects::Suppliers> List::Suppliers() {
+    auto result = std::make_shared<objects::Suppliers>();
+    if (connected("Suppliers")) {
+        BoundManager<orvik::dataservice::SupplierManager> manager(
+            [this](const auto& ex) { ManagerException.raise(ex); });
+        if (const auto rs = manager->GetList(m_connection->Database())) {
+            rows::eachRowSkippingFailures(
+                *rs, [&](const platform::db::Recordset& row) { result->Add(row, nullptr); });
+            rs->close();
+        }
+    }
+    SuppliersAvailable.raise(result);
+    return result;
+}
+
+std::shared_ptr<List::Steelgroups_t> List::Steelgroups() {
+    auto result = std::make_shared<Steelgroups_t>();
+    if (connected("Steelgroups")) {
+        BoundManager<orvik::dataservice::SteelgroupManager> manager(
+            [this](const auto& ex) { ManagerException.raise(ex); });
+        if (const auto rs = manager->GetList(m_connection->Database(), currentLanguage())) {
+            rows::eachRowSkippingFailures(*rs, [&](const platform::db::Recordset& row) {
+                const auto id = rows::number(row, "ID_Stahlgruppe");
+                auto text = rows::text(row, "Gruppe");
+                std::string key = std::to_string(id);
+                if (id >= 11000 && id < 12000) {
+                    // The international groups are filtered by their common group.
+                    text += " (Int)";
+                    key = platform::CStr(row.field("IntGruppe"));
+                } else if (id < 11000) {
+                    text += " (D)";
+                }
+                result->add(platform::Variant(key), std::move(text));
+            });
+            rs->close();
+        }
+    }
+    SteelgroupsAvailable.raise(result);
+    return result;
+}
+
+std::shared_ptr<platform::db::Recordset> List::Materials(std::int32_t idSteelgroup, std::int32_t idStandard,
+                                                         std::int32_t idStandardType, std::int32_t idSupplier,
+                                                         std::int32_t IdCountry, bool includeMaterialNumber,
+                                                         bool includeSymbols, bool includeTradenames,
+                                                         std::string_view pattern) {
+    std::shared_ptr<platform::db::Recordset> rs;
+    {
+        BoundManager<orvik::dataservice::MaterialManager> manager(
+            [this](const auto& ex) { ManagerException.raise(ex); });
+        // Without a connection the data service reports the missing database itself.
+        const auto db = m_connection ? m_connection->FilterDatabase() : nullptr;
+        rs = manager->GetMaterialList(db, idSteelgroup, idStandard, idStandardType, idSupplier, IdCountry,
+                                      includeMaterialNumber, includeSymbols, includeTradenames, pattern);
+    }
+    MaterialsAvailable.raise(rs, std::string(pattern));
+    return rs;
+}
+
+std::shared_ptr<objects::Elements> List::Elements() {
+    auto result = std::make_shared<objects::Elements>();
+    if (connected("Elements")) {
+        BoundManager<orvik::dataservice::CompositionManager> manager(
+            [this](const auto& ex) { ManagerException.raise(ex); });
+        if (const auto rs = manager->GetElementList(m_connection->Database())) {
+            rows::eachRowSkippingFailures(
+                *rs, [&](const platform::db::Recordset& row) { result->AddListElement(row); });
+            rs->close();
+        }
+    }
+    ElementsAvailable.raise(result);
+    return result;
+}
+
+} // namespace orvik::objects

@@ -1,0 +1,71 @@
+#include "PropertyBagLoader.h"
+
+#include "common/Helper.h"
+#include "common/ProgrammSettings.h"
+#include "dataservice/PropertyManager.h"
+#include "objects/Connection.h"
+#include "objects/PropertyBags.h"
+#include "objects/XmlPropertyBagBuilder.h"
+#include "platform/CallError.h"
+#include "platform/VbConvert.h"
+#include "platform/db/Dao.h"
+
+#include <exception>
+
+namespace orvik::objects {
+
+std::shared_ptr<PropertyBags> loadPropertyBags(const std::shared_ptr<Connection>& connection,
+                                               std::string_view steel, std::int32_t country,
+                                               const std::string& xmlFilter, const std::string& modul,
+                                               const std::string& procedure,
+                                               const std::function<void(const ErrorPtr&)>& report) {
+    auto bags = std::make_shared<PropertyBags>();
+    bags->Init(connection);
+    const auto fail = [&](std::int32_t number, const std::string& description) {
+        report(std::make_shared<const Error>(number, modul, procedure, description));
+    };
+    if (!connection || !connection->Database()) {
+        fail(91, "There is no open connection to read property tables from");
+        return bags;
+    }
+    dataservice::PropertyManager manager;
+    const auto relay = manager.ManagerException.subscribe([&report](const dataservice::ExceptionPtr& ex) {
+        report(std::make_shared<const Error>(ex->Number(), ex->Modul(), ex->Procedure(), ex->Description()));
+    });
+    try {
+        const auto& db = connection->Database();
+        const auto language = common::ProgrammSettings().CurrentLanguage();
+        const auto languageNumber = static_cast<std::int32_t>(language);
+        const auto kinds = manager.GetPropertyTypeList(db, languageNumber);
+        const auto standards = manager.GetPropertyStandardBySteelId(db, steel, country, languageNumber);
+        if (!kinds || !standards) {
+            throw platform::CallError(platform::err::InvalidProcedureCall, modul,
+                                      "The property tables of steel " + std::string(steel) +
+                                          " cannot be read");
+        }
+        const XmlPropertyBagBuilder builder;
+        for (; !standards->eof() && !(kinds->bof() && kinds->eof()); standards->moveNext()) {
+            const auto matrix = common::Helper::CVarStr(standards->field("Matrix"));
+            for (kinds->moveFirst(); !kinds->eof(); kinds->moveNext()) {
+                const auto text = manager.GetPropertiesForMatrixAndType(
+                    db, matrix, platform::CLng(kinds->field("id")), languageNumber);
+                try {
+                    auto bag = builder.CreatePropertyBag(language, *kinds, *standards, text, xmlFilter);
+                    if (bag && bag->Properties->Count() > 0) {
+                        bags->Add(std::move(bag));
+                    }
+                } catch (const platform::CallError& e) {
+                    // One unreadable matrix costs only its own table.
+                    fail(e.number(), e.description() + " (steel " + std::string(steel) + ")");
+                }
+            }
+        }
+    } catch (const platform::CallError& e) {
+        fail(e.number(), e.description());
+    } catch (const std::exception& e) {
+        fail(platform::err::InvalidProcedureCall, e.what());
+    }
+    return bags;
+}
+
+} // namespace orvik::objects

@@ -1,0 +1,156 @@
+// The print data of a sample steel written into print.mdb and read back by the data-sheet report,
+// with every section on and with sections off; values arrive bound and intact; a failure is one
+// Error and leaves the data marked incomplete.
+
+#include "objects/PrintSteel.h"
+
+#include "ObjectsTestSupport.h"
+#include "PrintTestSupport.h"
+#include "objects/Application.h"
+#include "objects/Material.h"
+#include "objects/Report.h"
+#include "platform_test/TestEnvironment.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+using orvik::common::Language;
+using orvik::objects::PrintSteel;
+using platform::Variant;
+
+std::shared_ptr<const platform::Dictionary<>> keys(const std::vector<std::string>& values) {
+    auto dictionary = std::make_shared<platform::Dictionary<>>();
+    for (const auto& value : values) {
+        dictionary->add(Variant(value), Variant(value));
+    }
+    return dictionary;
+}
+
+class PrintSteelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::copy_file(GK_SAMPLE_PRINT_ORG_MDB,
+                                   m_program.programFolder() / "Daten" / "print_org.mdb");
+        // S235JR (designation 2) in Europe, the sample steel 1.0038.
+        m_material->Init("1", "2", Variant(2), m_app);
+        m_print.Material(m_material);
+        m_print.LanguageClass(m_app->LanguageObject());
+        m_print.PropertyStandardList(keys({"1"}));
+        m_print.PropertyList(keys({"1", "2", "6", "8"}));
+        m_folder = PrintSteel::PreparePrintDatabase(m_program.programFolder().string());
+    }
+
+    void allOn() {
+        for (bool* on :
+             {&m_print.PrintStandards, &m_print.PrintSteelgroup, &m_print.PrintRangeOfApplication,
+              &m_print.PrintSuppliers, &m_print.PrintAddress, &m_print.PrintShapes, &m_print.PrintTradename,
+              &m_print.PrintComposition, &m_print.PrintMechanicalProperties, &m_print.PrintPhysicalProperties,
+              &m_print.PrintHeatTreatment, &m_print.PrintStandardsComparsion, &m_print.PrintInfo}) {
+            *on = true;
+        }
+    }
+
+    std::string write() {
+        objectstest::ErrorLog log(m_print.Error);
+        m_print.writeData(m_folder, Language::German);
+        EXPECT_EQ(log.count(), 0U) << (log.count() > 0 ? log.errors().front().Description() : "");
+        EXPECT_TRUE(m_print.DataComplete());
+        return m_print.CreateReport(GK_REPORT_FILE, m_folder)->Text("10.12.2026");
+    }
+
+    objectstest::TestProgram m_program;
+    // The data sheet shows numbers as a German user sees them.
+    platform_test::ScopedEnv m_separator{"GK_DECIMAL_SEPARATOR", std::string(",")};
+    std::shared_ptr<orvik::objects::Application> m_app = objectstest::connectedApplication();
+    std::shared_ptr<orvik::objects::Material> m_material = std::make_shared<orvik::objects::Material>();
+    PrintSteel m_print;
+    std::string m_folder;
+};
+
+TEST_F(PrintSteelTest, DataSheetOfASampleSteelWithEverySection) {
+    allOn();
+    const auto text = write();
+    const auto expected = propstest::fixture("datasheet-sample-1.0038.txt");
+    EXPECT_EQ(text, expected);
+    if (text != expected) {
+        std::cout << text;
+    }
+}
+
+TEST_F(PrintSteelTest, SectionsSwitchedOffAreNotPrinted) {
+    const auto text = write();
+    for (const char* caption : {"Normen\n", "Stahlgruppe\n", "Verwendungszweck\n", "Chemische Analyse\n",
+                                "Eigenschaften\n", "Normenvergleich\n", "Info\n", "Lieferfirmen\n"}) {
+        EXPECT_EQ(text.find(caption), std::string::npos) << caption;
+    }
+    EXPECT_NE(text.find("Kurznamen: S235JR"), std::string::npos);
+
+    // Only the chosen property kinds and properties are written.
+    m_print.PrintMechanicalProperties = true;
+    m_print.PropertyList(keys({"8"}));
+    const auto properties = write();
+    EXPECT_NE(properties.find("Kerbschlagarbeit"), std::string::npos);
+    EXPECT_EQ(properties.find("Zugfestigkeit"), std::string::npos);
+    EXPECT_EQ(properties.find("Chemische Analyse"), std::string::npos);
+}
+
+TEST_F(PrintSteelTest, TextsArriveIntactWithQuotesLineBreaksAndUmlauts) {
+    const std::string detail = "O'Neill's \"Spezial\"\r\nGüte Ä–Ö; DROP TABLE tabWerkstoff; --'";
+    m_material->SteelgroupDetail(detail);
+    m_print.PrintSteelgroup = true;
+    (void)write();
+    servicetest::Opener opener;
+    const auto rows =
+        opener.open(m_folder + "print.mdb")->openRecordset("SELECT Stahlgruppe FROM tabWerkstoff");
+    ASSERT_FALSE(rows->eof());
+    EXPECT_EQ(rows->field("Stahlgruppe").asText(), detail);
+}
+
+TEST_F(PrintSteelTest, FailureIsOneErrorAndLeavesNoPartialData) {
+    allOn();
+    // The comparison table refuses every row, so the writing fails after the sections before it.
+    servicetest::buildDatabase(
+        m_folder + "print.mdb",
+        {"DROP TABLE tabNormvergleich; CREATE TABLE tabNormvergleich (ID_Stahl INTEGER, "
+         "Land TEXT CHECK (Land = 'nie'), Bezeichnung TEXT, Norm TEXT, Werkstoffnummer TEXT, "
+         "LfdNr INTEGER);"});
+    objectstest::ErrorLog log(m_print.Error);
+    m_print.writeData(m_folder, Language::German);
+    ASSERT_EQ(log.count(), 1U);
+    EXPECT_EQ(log.errors()[0].Modul(), "PrintSteel");
+    EXPECT_EQ(log.errors()[0].Procedure(), "writeStandardComparsion");
+    EXPECT_FALSE(m_print.DataComplete());
+    servicetest::Opener opener;
+    const auto rows = opener.open(m_folder + "print.mdb")->openRecordset("SELECT * FROM tabWerkstoff");
+    EXPECT_TRUE(rows->eof()) << "what was written before the failure is rolled back";
+
+    PrintSteel unbound;
+    objectstest::ErrorLog unboundLog(unbound.Error);
+    unbound.writeData(m_folder, Language::German);
+    EXPECT_EQ(unboundLog.count(), 1U);
+    EXPECT_FALSE(unbound.DataComplete());
+}
+
+TEST_F(PrintSteelTest, PrintDatabaseGoesToTheUsersFolderWhenTheProgramFolderIsReadOnly) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes into read-only folders";
+    }
+    namespace fs = std::filesystem;
+    const auto daten = m_program.programFolder() / "Daten";
+    fs::remove(daten / "print.mdb");
+    fs::permissions(m_program.programFolder(), fs::perms::owner_write, fs::perm_options::remove);
+    fs::permissions(daten, fs::perms::owner_write, fs::perm_options::remove);
+    const auto folder = PrintSteel::PreparePrintDatabase(m_program.programFolder().string());
+    fs::permissions(daten, fs::perms::owner_write, fs::perm_options::add);
+    fs::permissions(m_program.programFolder(), fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(fs::path(folder), m_program.userDataFolder() / "Daten" / "");
+    EXPECT_TRUE(fs::is_regular_file(m_program.userDataFolder() / "Daten" / "print.mdb"));
+    EXPECT_FALSE(fs::exists(daten / "print.mdb"));
+}
+
+} // namespace

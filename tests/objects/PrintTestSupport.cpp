@@ -1,0 +1,21 @@
+#include "PrintTestSupport.h"
+
+#include <filesystem>
+
+namespace propstest {
+
+std::string fixture(const std::string& name) {
+    return readFile(std::filesystem::path(GK_OBJECTS_FIXTURE_DIR) / name);
+}
+
+ScratchDatabase::ScratchDatabase(const std::string& script) {
+    const auto path = m_dir.file("scratch.mdb");
+    servicetest::buildDatabase(path, {script});
+    m_db = m_opener.open(path);
+}
+
+servicetest::RecordsetPtr ScratchDatabase::rows(const std::string& select) {
+    return m_db->openRecordset(select, platform::db::RecordsetType::Snapshot);
+}
+
+} // namespace propstest

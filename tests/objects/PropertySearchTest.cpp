@@ -1,0 +1,128 @@
+// The property search on the sample database: hits that meet every condition, each designation
+// occurrence once, and the property tables of a hit reduced to the values that meet a condition.
+
+#include "objects/PropertySearch.h"
+
+#include "ObjectsTestSupport.h"
+#include "PrintTestSupport.h"
+#include "objects/Application.h"
+#include "objects/Connection.h"
+#include "objects/MaterialItems.h"
+#include "objects/PropertyBags.h"
+#include "platform/CallError.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+using orvik::objects::PropertySearch;
+
+// Upper yield strength of at least 355 MPa, and an impact energy tested at -20 °C or colder.
+const char* const strongYield =
+    "tabEigenschaftswerte.ID_Eigenschaft = 2 AND tabEigenschaftswerte.Eigenschaft_min >= 355";
+const char* const coldImpact =
+    "tabEigenschaftswerte.ID_Eigenschaft = 8 AND tabEigenschaftswerte.Temp_min <= -20";
+
+class PropertySearchTest : public ::testing::Test {
+protected:
+    std::shared_ptr<PropertySearch> search(const std::vector<std::string>& filters) {
+        auto s = std::make_shared<PropertySearch>();
+        s->Init(m_app->Connection());
+        for (const auto& filter : filters) {
+            s->addFilter(filter);
+        }
+        return s;
+    }
+    static std::vector<std::string> occurrences(const orvik::objects::MaterialItems& items) {
+        std::vector<std::string> ids;
+        for (const auto& item : items) {
+            ids.push_back(item->IdDesigCountry + " " + item->Designation);
+        }
+        std::sort(ids.begin(), ids.end());
+        return ids;
+    }
+
+    objectstest::TestProgram m_program;
+    std::shared_ptr<orvik::objects::Application> m_app = objectstest::connectedApplication();
+};
+
+TEST_F(PropertySearchTest, FindsExactlyTheSteelsMeetingBothConditions) {
+    // Worked out from the sample rows: yield >= 355 in the matrices of S355JR, S355J0, S355J2 and
+    // S355K2; impact at -20 °C in those of S235J2, S275J2, S355J2 and S355K2.
+    const auto s = search({strongYield, coldImpact});
+    const auto items = s->MaterialItems(0);
+    EXPECT_EQ(occurrences(*items), (std::vector<std::string>{"68 S355J2", "76 S355K2"}));
+    const auto j2 = items->Item("68");
+    ASSERT_NE(j2, nullptr);
+    EXPECT_EQ(j2->ID_Steel, "9");
+    EXPECT_EQ(j2->MaterialNo, "1.0577");
+    EXPECT_EQ(j2->IdCountry, 34);
+    EXPECT_EQ(j2->DesignationType, "K");
+
+    EXPECT_EQ(s->MaterialItems(30)->Count(), 0) << "no such hit in the United States";
+    EXPECT_EQ(occurrences(*search({strongYield})->MaterialItems(34)),
+              (std::vector<std::string>{"53 S355JR", "60 S355J0", "68 S355J2", "76 S355K2"}));
+}
+
+TEST_F(PropertySearchTest, EmptySetOrNoConditionGivesNoHit) {
+    EXPECT_EQ(search({strongYield, "tabEigenschaftswerte.ID_Eigenschaft = 9999"})->MaterialItems(0)->Count(),
+              0);
+    EXPECT_EQ(search({})->MaterialItems(0)->Count(), 0);
+    // The user interface marks its values with "@"; they are dropped.
+    EXPECT_EQ(search({"tabEigenschaftswerte.ID_Eigenschaft = @8 AND tabEigenschaftswerte.Temp_min <= @-20"})
+                  ->MaterialItems(34)
+                  ->Count(),
+              4);
+}
+
+TEST_F(PropertySearchTest, MalformedConditionReportsAndFails) {
+    const auto s = search({"tabEigenschaftswerte.Gibtsnicht = 1"});
+    objectstest::ErrorLog log(s->Error);
+    EXPECT_THROW((void)s->MaterialItems(0), platform::CallError);
+    EXPECT_EQ(log.count(), 1U);
+}
+
+TEST_F(PropertySearchTest, PropertyBagsOfAHitKeepTheValuesMeetingAnXmlCondition) {
+    const auto s = search({strongYield, coldImpact});
+    s->AddXmlFilter("@E='8' and @Tn<=-20");
+    objectstest::ErrorLog log(s->Error);
+    const auto bags = s->PropertyBags("9", 34);
+    EXPECT_EQ(log.count(), 0U);
+    ASSERT_EQ(bags->Count(), 1);
+    const auto& bag = bags->Item(1);
+    EXPECT_EQ(bag->PropertyType, 1);
+    ASSERT_EQ(bag->Properties->Count(), 1);
+    EXPECT_EQ(bag->Properties->Item(1)->Name, "Kerbschlagarbeit (Charpy-V)");
+    EXPECT_EQ(bag->Properties->Item(1)->Value_min.asDouble(), 27.0);
+    EXPECT_EQ(bag->Footnotes->Count(), 2) << "every footnote of the matrix";
+
+    // Without an XML condition every value of every table.
+    const auto all = search({strongYield})->PropertyBags("9", 34);
+    ASSERT_EQ(all->Count(), 1);
+    EXPECT_GT(all->Item(1)->Properties->Count(), 1);
+    EXPECT_EQ(search({strongYield})->PropertyBags("9", 30)->Count(), 0);
+}
+
+TEST(PropertySearchMatrixTest, UnreadableMatrixCostsOnlyItsOwnTable) {
+    // C45 (steel 17) has a mechanical and a heat-treatment table in matrix 11.
+    objectstest::TestProgram program;
+    servicetest::buildDatabase(
+        (program.databaseFolder() / "Graukant.MDB").string(),
+        {"UPDATE tabEigenschaftsMatrix SET Eigenschaft_D = '<Eigenschaften><Wert E=\"1\"' "
+         "WHERE Id_Eigenschaftsmatrix = 11 AND Id_Eigenschaftskennung = 1;"});
+    const auto app = objectstest::connectedApplication();
+    PropertySearch s;
+    s.Init(app->Connection());
+    objectstest::ErrorLog log(s.Error);
+    const auto bags = s.PropertyBags("17", 34);
+    ASSERT_EQ(log.count(), 1U);
+    EXPECT_NE(log.errors()[0].Description().find("matrix 11"), std::string::npos)
+        << log.errors()[0].Description();
+    EXPECT_NE(log.errors()[0].Description().find("steel 17"), std::string::npos)
+        << log.errors()[0].Description();
+    ASSERT_EQ(bags->Count(), 1);
+    EXPECT_EQ(bags->Item(1)->PropertyType, 3);
+}
+
+} // namespace

@@ -1,0 +1,172 @@
+// The data-sheet report: opening the report file with its sub-reports, pointing every table at the
+// print database, and the data sheet laid out from the rows there.
+
+#include "objects/Report.h"
+
+#include "PrintTestSupport.h"
+#include "objects/DataSheetReport.h"
+#include "platform/CallError.h"
+#include "platform_test/TestEnvironment.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+using orvik::objects::openDataSheetReport;
+using orvik::objects::Report;
+using orvik::objects::ReportTable;
+
+// The tables each logon call saw, with where they pointed then.
+struct PointedTables {
+    std::vector<std::string> names;
+    std::vector<std::string> locations;
+    std::vector<std::string> drivers;
+    void operator()(ReportTable& table) {
+        names.push_back(table.Name());
+        locations.push_back(table.Location);
+        drivers.push_back(table.DllName);
+    }
+};
+
+class ReportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::copy_file(GK_SAMPLE_PRINT_ORG_MDB, printDb());
+        servicetest::buildDatabase(printDb(), {propstest::fixture("print-1.0038.sql")});
+    }
+    [[nodiscard]] std::string folder() const { return m_dir.file(""); }
+    [[nodiscard]] std::string printDb() const { return m_dir.file("print.mdb"); }
+    void run(const std::string& sql) const { servicetest::buildDatabase(printDb(), {sql}); }
+    [[nodiscard]] std::shared_ptr<Report> open(PointedTables& pointed) const {
+        return openDataSheetReport(GK_REPORT_FILE, folder(), [&pointed](ReportTable& t) { pointed(t); });
+    }
+
+    propstest::TempDir m_dir;
+};
+
+TEST_F(ReportTest, EveryTableOfEverySubreportIsPointedAtThePrintDatabase) {
+    PointedTables pointed;
+    const auto report = open(pointed);
+    const std::vector<std::string> expected = {"tabWerkstoff",
+                                               "tabAuswahl",
+                                               "tabSeitenkopf",
+                                               "tabDetails",
+                                               "tabNorm",
+                                               "tabAnalyse",
+                                               "tabAnalyseFussnote",
+                                               "tabEigenschaftenuebersicht",
+                                               "tabEigenschaft",
+                                               "tabNormvergleich",
+                                               "tabFirma"};
+    EXPECT_EQ(pointed.names, expected);
+    for (std::size_t i = 0; i < pointed.names.size(); ++i) {
+        EXPECT_EQ(std::filesystem::path(pointed.locations[i]), std::filesystem::path(printDb()))
+            << pointed.names[i];
+        EXPECT_EQ(pointed.drivers[i], "crdb_dao.dll") << pointed.names[i];
+    }
+    const auto properties = report->OpenSubreport("eigenschaften.rpt");
+    ASSERT_EQ(properties->Database().TablesCount(), 2);
+    EXPECT_EQ(properties->Database().Tables(2).Name(), "tabEigenschaft");
+    EXPECT_EQ(properties->Database().Tables(2).Location, pointed.locations.back());
+    EXPECT_THROW((void)properties->Database().Tables(3), platform::CallError);
+}
+
+TEST_F(ReportTest, ReportFileLackingASubreportFailsAfterTheOnesBeforeWerePointed) {
+    auto text = propstest::readFile(GK_REPORT_FILE);
+    const auto start = text.find("<SubReport name=\"Lieferfirmen\"");
+    ASSERT_NE(start, std::string::npos);
+    const auto end = text.find("</SubReport>", start) + std::string("</SubReport>").size();
+    text.erase(start, end - start);
+    const auto file = m_dir.file("Report.rpt");
+    std::ofstream(file) << text;
+
+    PointedTables pointed;
+    try {
+        (void)openDataSheetReport(file, folder(), [&pointed](ReportTable& t) { pointed(t); });
+        FAIL() << "a missing sub-report must fail";
+    } catch (const platform::CallError& e) {
+        EXPECT_NE(e.description().find("Lieferfirmen"), std::string::npos) << e.description();
+    }
+    EXPECT_EQ(pointed.names.back(), "tabNormvergleich");
+    EXPECT_EQ(pointed.names.size(), 10U);
+}
+
+TEST_F(ReportTest, MissingOrForeignReportFileFails) {
+    EXPECT_THROW((void)openDataSheetReport(m_dir.file("none.rpt"), folder(), {}), platform::CallError);
+    const auto foreign = m_dir.file("foreign.rpt");
+    std::ofstream(foreign) << "not a report";
+    EXPECT_THROW((void)openDataSheetReport(foreign, folder(), {}), platform::CallError);
+}
+
+TEST_F(ReportTest, DataSheetWithEverySectionMatchesTheExpectedText) {
+    PointedTables pointed;
+    const auto text = open(pointed)->Text("10.12.2026");
+    const auto expected = propstest::fixture("datasheet-1.0038.txt");
+    EXPECT_EQ(text, expected);
+    if (text != expected) {
+        std::ofstream(m_dir.file("actual.txt")) << text;
+        std::cout << text;
+    }
+}
+
+TEST_F(ReportTest, DocumentModelHoldsCaptionsTablesAndFootnotes) {
+    PointedTables pointed;
+    const auto document = open(pointed)->Document("10.12.2026");
+    EXPECT_EQ(document.head.title, "Werkstoffdatenblatt");
+    EXPECT_EQ(document.head.material, "1.0038");
+    EXPECT_EQ(document.foot.pageCaption, "Seite");
+    EXPECT_EQ(document.foot.date, "10.12.2026");
+    const auto* composition = document.section("Analyse");
+    ASSERT_NE(composition, nullptr);
+    EXPECT_EQ(composition->caption, "Chemische Analyse");
+    const auto& table = composition->blocks.at(1).table;
+    EXPECT_EQ(table.heads, (std::vector<std::string>{"Element", "C", "Mn", "P", "S", "N", "Cu", "Fe"}));
+    EXPECT_EQ(table.rows.at(0).cells.at(1), "<=0,17 1)");
+    EXPECT_EQ(table.rows.at(0).cells.at(7), "Rest");
+    const auto* properties = document.section("eigenschaften.rpt");
+    ASSERT_NE(properties, nullptr);
+    const auto& footnotes = properties->blocks.back();
+    EXPECT_EQ(footnotes.kind, orvik::objects::DocumentBlock::Kind::Footnotes);
+    EXPECT_EQ(footnotes.lines, (std::vector<std::string>{"1 Anfangsmesslänge L0 = 5,65 · √S0.", "",
+                                                         "2 Mittelwert aus drei Proben."}));
+}
+
+TEST_F(ReportTest, SectionsSwitchedOffAreLeftOut) {
+    struct Case {
+        const char* flag;
+        const char* section;
+    };
+    const Case cases[] = {{"Normen", "Normen"},
+                          {"Stahlgruppe", "Stahlgruppe"},
+                          {"Verwendungszweck", "Verwendungszweck"},
+                          {"ANALYSE", "Analyse"},
+                          {"Eigenschaften", "eigenschaften.rpt"},
+                          {"Normenvergleich", "Normenvergleich"},
+                          {"Info", "Info"},
+                          {"Lieferfirmen", "Lieferfirmen"}};
+    for (const auto& c : cases) {
+        run("UPDATE tabAuswahl SET " + std::string(c.flag) + " = -1;");
+        PointedTables pointed;
+        ASSERT_NE(open(pointed)->Document("").section(c.section), nullptr) << c.flag;
+        run("UPDATE tabAuswahl SET " + std::string(c.flag) + " = 0;");
+        const auto document = open(pointed)->Document("");
+        EXPECT_EQ(document.section(c.section), nullptr) << c.flag;
+        EXPECT_NE(document.section("Identification"), nullptr) << c.flag;
+    }
+    // A supplier's address is shown only with its switch on.
+    PointedTables pointed;
+    run("UPDATE tabAuswahl SET Lieferfirmen = -1, Anschrift = 0;");
+    EXPECT_EQ(open(pointed)->Text("").find("Exempelgatan"), std::string::npos);
+}
+
+TEST_F(ReportTest, SectionWithoutRowsIsLeftOutAndAnUnpointedReportCannotBeRead) {
+    run("DELETE FROM tabNormvergleich;");
+    PointedTables pointed;
+    EXPECT_EQ(open(pointed)->Document("").section("Normenvergleich"), nullptr);
+    const auto unpointed = orvik::objects::ReportApplication().OpenReport(GK_REPORT_FILE);
+    EXPECT_THROW((void)unpointed->Document(""), platform::CallError);
+}
+
+} // namespace
