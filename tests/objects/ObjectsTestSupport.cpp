@@ -15,13 +15,15 @@ TestProgram::TestProgram(const DatabaseFiles& files)
     fs::create_directories(m_databases);
     fs::copy_file(GK_BUILT_WORKGROUP_FILE, m_program / "GK2007.LG");
     fs::copy_file(GK_SAMPLE_LANGUAGE_MDB, m_program / "Daten" / "Language.mdb");
-    fs::copy_file(files.main, m_databases / "Graukant.MDB");
-    fs::copy_file(files.filter, m_databases / "Filter.mdb");
+    if (!files.inPlace) {
+        fs::copy_file(files.main, m_databases / "Graukant.MDB");
+        fs::copy_file(files.filter, m_databases / "Filter.mdb");
+    }
 
     orvik::common::ProgrammSettings settings;
     settings.ApplicationPath(m_program.string());
-    settings.Datenbankpfad(m_databases.string());
-    settings.FilterDbPath(m_databases.string());
+    settings.Datenbankpfad(files.inPlace ? files.main.parent_path().string() : m_databases.string());
+    settings.FilterDbPath(files.inPlace ? files.filter.parent_path().string() : m_databases.string());
     settings.InstallTyp(orvik::common::InstallType::ClientMin);
     settings.CurrentLanguage(orvik::common::Language::German);
 }

@@ -21,6 +21,8 @@ namespace objectstest {
 struct DatabaseFiles {
     std::filesystem::path main = GK_SAMPLE_GRAUKANT_MDB;
     std::filesystem::path filter = GK_SAMPLE_FILTER_MDB;
+    /// Opened where they are instead of copied (large files, opened shared and read-only only).
+    bool inPlace = false;
 };
 
 class TestProgram {

@@ -1,0 +1,104 @@
+#include "ObjectsTestSupport.h"
+#include "RecordsTestSupport.h"
+#include "SupplierExportFile.h"
+#include "objects/Application.h"
+#include "objects/Connection.h"
+#include "objects/Material.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <vector>
+
+using objectstest::ErrorLog;
+using objectstest::TestProgram;
+using orvik::objects::SupplierExportFile;
+
+namespace {
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(SupplierExportFile, QuotesOnlyTheFieldsThatNeedIt) {
+    struct Case {
+        const char* value;
+        const char* splitter;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"Musterweg 5", ";", "Musterweg 5"},
+        {"", ";", ""},
+        {"Lager; Süd", ";", "\"Lager; Süd\""},
+        {"Lager; Süd", "\t", "Lager; Süd"},
+        {"Say \"hi\"", ";", "\"Say \"\"hi\"\"\""},
+        {"line\r\nbreak", ";", "\"line\r\nbreak\""},
+        {"only\nfeed", "|", "\"only\nfeed\""},
+        {"a::b", "::", "\"a::b\""},
+        {"a:b", "::", "a:b"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SupplierExportFile::Field(c.value, c.splitter), c.expected) << c.value;
+    }
+}
+
+TEST(SupplierExportFile, LinesJoinTheFieldsWithoutATrailingSeparator) {
+    EXPECT_EQ(SupplierExportFile::Line({"a", "", "c"}, ";"), "a;;c\r\n");
+    EXPECT_EQ(SupplierExportFile::Line({"a", "b"}, ";;"), "a;;b\r\n");
+    EXPECT_EQ(SupplierExportFile::Line({"a;b", "c"}, ";"), "\"a;b\";c\r\n");
+    EXPECT_EQ(SupplierExportFile::Line({}, ";"), "\r\n");
+}
+
+TEST(SupplierExportFile, TheRunningNumberIsNoFieldAndNullIsEmpty) {
+    const objectstest::LiteralRows rows;
+    const auto rs = rows.rows({"'MUS' AS Code, ' Musterstahl ' AS Name1, Null AS Name2, 1 AS LfdNr",
+                               "'EXE' AS Code, 'Exempel; Wien' AS Name1, 'Lager' AS Name2, 2 AS lfdnr"});
+    EXPECT_EQ(SupplierExportFile::Content(*rs, ";", true),
+              "Code;Name1;Name2\r\nMUS;Musterstahl;\r\nEXE;\"Exempel; Wien\";Lager\r\n");
+    const auto none = rows.rows({}, "'x' AS Code, 1 AS LFDNR, 'y' AS Name1");
+    EXPECT_EQ(SupplierExportFile::Content(*none, ";", true), "Code;Name1\r\n");
+    const auto none2 = rows.rows({}, "'x' AS Code, 1 AS LFDNR, 'y' AS Name1");
+    EXPECT_EQ(SupplierExportFile::Content(*none2, ";", false), "");
+}
+
+TEST(SupplierExport, ReplacesTheFileAndLeavesItWhenTheQueryFails) {
+    const TestProgram program;
+    const auto app = objectstest::connectedApplication();
+    const auto material = app->Material("69", "340", platform::Variant(482));
+    ErrorLog errors(material->Error);
+    const auto file = program.file("suppliers.txt");
+    std::ofstream(file) << "the old content";
+
+    material->ExportSuppliers(file.string(), ";", false);
+    const auto first = readFile(file);
+    EXPECT_NE(first, "the old content");
+    EXPECT_EQ(first.find("Code"), std::string::npos);
+    EXPECT_NE(first.find("Musterstahl Beispiel GmbH (sample firm)"), std::string::npos);
+    // UTF-8 as stored: umlauts are two bytes each, no byte-order mark.
+    EXPECT_FALSE(first.starts_with("\xEF\xBB\xBF"));
+
+    material->ExportSuppliers(file.string(), ";", true);
+    EXPECT_TRUE(readFile(file).starts_with("Code;"));
+    const auto written = readFile(file);
+
+    // The query fails: reported by the data service, the file stays as it was.
+    app->Connection()->Close();
+    app->Connection()->setLoggedIn(true);
+    material->ExportSuppliers(file.string(), ";", true);
+    ASSERT_EQ(errors.count(), 1U);
+    EXPECT_EQ(errors.errors()[0].Procedure(), "GetForSteelExport");
+    EXPECT_EQ(readFile(file), written);
+
+    // Nothing but the file itself is left in the folder.
+    std::vector<std::string> stray;
+    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path())) {
+        if (entry.path().filename().string().starts_with("suppliers.txt") && entry.path() != file) {
+            stray.push_back(entry.path().filename().string());
+        }
+    }
+    EXPECT_TRUE(stray.empty());
+}
+
+} // namespace
