@@ -1,6 +1,7 @@
 #include "common/LanguageDatabase.h"
 
 #include "common/ProgramAccount.h"
+#include "platform/VbConvert.h"
 
 #include <cmath>
 #include <string>
@@ -10,8 +11,10 @@ namespace orvik::common {
 namespace {
 
 TextRecord recordOf(const platform::db::Recordset& table) {
-    return TextRecord{textOf(table.field("german")), textOf(table.field("france")),
-                      textOf(table.field("english")), textOf(table.field("selfdefine"))};
+    const auto column = [&table](std::size_t language) {
+        return textOf(table.field(LanguageTextColumns[language]));
+    };
+    return TextRecord{column(0), column(1), column(2), column(3)};
 }
 
 } // namespace
@@ -24,7 +27,7 @@ std::optional<std::string> textOf(const platform::Variant& value) {
     case Type::Integer:
         return std::to_string(value.asInteger());
     case Type::Double:
-        return std::to_string(value.asDouble());
+        return platform::CStr(value);
     case Type::Boolean:
         return value.asBoolean() ? "-1" : "0";
     case Type::Empty:

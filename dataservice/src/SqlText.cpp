@@ -1,24 +1,16 @@
 #include "SqlText.h"
 
 #include "platform/CallError.h"
+#include "platform/TextCase.h"
+#include "platform/VbConvert.h"
 #include "platform/db/Dao.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 
 namespace orvik::dataservice::SqlText {
 
 namespace {
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
 
 [[noreturn]] void rejectId(std::string_view text) {
     throw platform::CallError(platform::err::TypeMismatch, "OrvikServiceVers5",
@@ -28,7 +20,7 @@ std::string_view trimBlanks(std::string_view text) {
 } // namespace
 
 std::string id(std::string_view text) {
-    auto digits = trimBlanks(text);
+    auto digits = platform::trimBlanks(text);
     bool negative = false;
     if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
         negative = digits.front() == '-';
@@ -53,10 +45,7 @@ std::string decimal(double value) {
     if (!std::isfinite(value)) {
         throw platform::CallError(platform::err::Overflow, "OrvikServiceVers5", "Overflow");
     }
-    std::array<char, 64> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
-    return std::string(buffer.data(), result.ptr);
+    return platform::CStr(value, ".");
 }
 
 std::string text(std::string_view value) {

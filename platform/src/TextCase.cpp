@@ -65,6 +65,11 @@ std::string_view trimBlanks(std::string_view text) noexcept {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+std::string_view trimLeadingBlanks(std::string_view text) noexcept {
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view{} : text.substr(first);
+}
+
 std::string_view trimTrailingBlanks(std::string_view text) noexcept {
     const auto last = text.find_last_not_of(' ');
     return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);

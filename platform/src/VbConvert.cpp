@@ -433,6 +433,9 @@ std::string CStr(double value, std::string_view decimalSeparator) {
     if (value == 0.0) {
         return "0";
     }
+    if (!std::isfinite(value)) {
+        return std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf");
+    }
     std::array<char, 64> buffer{};
     const auto result =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);

@@ -4,6 +4,7 @@
 #include "LanguageTestDatabase.h"
 #include "TextServiceFakeSource.h"
 #include "common/cls_Language.h"
+#include "platform_test/TestEnvironment.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -114,6 +115,27 @@ TEST(LanguageDatabase, SetFormToDBAddsNewControlsOnly) {
     s.language.adjustForm(again);
     EXPECT_EQ(again.caption(), "Neu");
     EXPECT_EQ(label.text, "A");
+}
+
+TEST(LanguageDatabase, EachLanguageNamesItsColumnOfTheTextTables) {
+    const std::pair<std::int32_t, std::string_view> cases[] = {
+        {0, "german"}, {1, "france"}, {2, "english"}, {3, "selfdefine"}, {-1, "german"}, {4, "german"}};
+    for (const auto& [language, column] : cases) {
+        EXPECT_EQ(languageTextColumn(language), column) << language;
+    }
+    EXPECT_EQ(SelfDefinedTextColumn, "selfdefine");
+}
+
+TEST(LanguageDatabase, ColumnValuesReadAsText) {
+    const std::pair<platform::Variant, std::optional<std::string>> cases[] = {
+        {platform::Variant("Name:"), "Name:"}, {platform::Variant(1200), "1200"},
+        {platform::Variant(1200.0), "1200"},   {platform::Variant(-0.25), "-0.25"},
+        {platform::Variant(true), "-1"},       {platform::Variant::null(), std::nullopt},
+        {platform::Variant(), std::nullopt}};
+    const platform_test::ScopedLocale point(".", "en_GB.UTF-8");
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(textOf(value), text);
+    }
 }
 
 TEST(LanguageDatabase, BuiltTextDatabaseHasEveryTextInThreeLanguages) {

@@ -1,23 +1,23 @@
-#include "editor/LanguageEditorDatabase.h"
+#include "common/editor/LanguageEditorDatabase.h"
 
 #include "../common/LanguageTestDatabase.h"
 #include "../common/TextServiceFakeSource.h"
 #include "LanguageEditorFakes.h"
 #include "common/LanguageDatabase.h"
 #include "common/cls_Language.h"
-#include "editor/frmBigEdit.h"
-#include "editor/frmLanguageSetting.h"
+#include "common/editor/LanguageEditorModel.h"
+#include "common/editor/frmBigEdit.h"
+#include "common/editor/frmLanguageSetting.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <sqlite3.h>
 
-using namespace orvik::editor;
+using namespace orvik::common::editor;
 using orvik::common::test::LanguageTestDatabase;
-using Answer = controls::MessageBoxes::Answer;
+using Answer = platform::qt::MessageBoxes::Answer;
 
 namespace {
 
@@ -51,13 +51,17 @@ void typeIntoBigEdit(frmBigEdit& bigEdit, const QString& typed) {
     });
 }
 
-int findRow(const QTableWidget& grid, const QString& key2) {
-    for (int r = 0; r < grid.rowCount(); ++r) {
-        if (grid.item(r, frmLanguageSetting::Control)->text() == key2) {
+int findRow(const LanguageEditorModel& model, const std::string& key2) {
+    for (int r = 0; r < model.rowCount(); ++r) {
+        if (model.row(r).key2 == key2) {
             return r;
         }
     }
     return -1;
+}
+
+QString selfDefined(const LanguageEditorModel& model, const std::string& key2) {
+    return model.index(findRow(model, key2), LanguageEditorModel::SelfDefine).data().toString();
 }
 
 } // namespace
@@ -74,10 +78,10 @@ private slots:
         editor.setDbPath(db.folder());
         editor.init_dlg();
         QVERIFY(messages.shown.empty());
-        const QTableWidget& grid = editor.grid();
+        const LanguageEditorModel& model = editor.rows();
         QStringList keys;
-        for (int r = 0; r < grid.rowCount(); ++r) {
-            keys << grid.item(r, frmLanguageSetting::Control)->text();
+        for (int r = 0; r < model.rowCount(); ++r) {
+            keys << QString::fromStdString(model.row(r).key2);
         }
         QCOMPARE(keys, (QStringList{"lblSecond", "cmdOk(2)", "lbl's", "17", "41"}));
     }
@@ -93,17 +97,17 @@ private slots:
             editor.setDbPath(db.folder());
             editor.init_dlg();
             typeIntoBigEdit(bigEdit, "Aufhören?");
-            editor.enterCell(findRow(editor.grid(), "41"), 0);
+            editor.enterCell(findRow(editor.rows(), "41"), 0);
             typeIntoBigEdit(bigEdit, "Meins");
-            editor.enterCell(findRow(editor.grid(), "lbl's"), 1);
+            editor.enterCell(findRow(editor.rows(), "lbl's"), 1);
             QVERIFY(editor.save());
         }
         LanguageEditorDatabase data(db.engine());
         frmLanguageSetting reopened(data, messages);
         reopened.setDbPath(db.folder());
         reopened.init_dlg();
-        QCOMPARE(reopened.grid().item(findRow(reopened.grid(), "41"), 1)->text(), QString("Aufhören?"));
-        QCOMPARE(reopened.grid().item(findRow(reopened.grid(), "lbl's"), 1)->text(), QString("Meins"));
+        QCOMPARE(selfDefined(reopened.rows(), "41"), QString("Aufhören?"));
+        QCOMPARE(selfDefined(reopened.rows(), "lbl's"), QString("Meins"));
         QVERIFY(messages.shown.empty());
 
         orvik::common::cls_Language language(
@@ -124,7 +128,7 @@ private slots:
         editor.setDbPath(db.folder());
         editor.init_dlg();
         typeIntoBigEdit(bigEdit, "erster");
-        editor.enterCell(findRow(editor.grid(), "17"), 1);
+        editor.enterCell(findRow(editor.rows(), "17"), 1);
         QVERIFY(editor.save());
 
         // Another program holds the file locked while this save runs.
@@ -132,9 +136,9 @@ private slots:
         QCOMPARE(sqlite3_open(db.file().c_str(), &other), SQLITE_OK);
         QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
         typeIntoBigEdit(bigEdit, "zweiter");
-        editor.enterCell(findRow(editor.grid(), "17"), 1);
+        editor.enterCell(findRow(editor.rows(), "17"), 1);
         typeIntoBigEdit(bigEdit, "dritter");
-        editor.enterCell(findRow(editor.grid(), "41"), 1);
+        editor.enterCell(findRow(editor.rows(), "41"), 1);
         messages.answers = {Answer::Abort};
         QVERIFY(!editor.save());
         QVERIFY(!messages.shown.empty());

@@ -1,19 +1,20 @@
 #pragma once
 
-#include "MessageBoxes.h"
-#include "editor/LanguageEditorData.h"
+#include "common/editor/LanguageEditorData.h"
 #include "platform/CallError.h"
+#include "platform/qt/MessageBoxes.h"
 
+#include <QIcon>
 #include <deque>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
-namespace orvik::editor::test {
+namespace orvik::common::editor::test {
 
 /// Answers message boxes from a queue (OK when empty) and keeps what they showed.
-class FakeMessageBoxes : public controls::MessageBoxes {
+class FakeMessageBoxes : public platform::qt::MessageBoxes {
 public:
     struct Shown {
         QString text;
@@ -30,8 +31,17 @@ public:
         answers.pop_front();
         return answer;
     }
+    void about(QWidget*, const QString& application, const QString& text, const QIcon& icon) override {
+        abouts.push_back({application, text, icon});
+    }
+    struct About {
+        QString application;
+        QString text;
+        QIcon icon;
+    };
     std::deque<Answer> answers;
     std::vector<Shown> shown;
+    std::vector<About> abouts;
 };
 
 /// The editor's data in memory, with a transaction: stored texts become visible at commit only.
@@ -75,6 +85,11 @@ public:
         return true;
     }
     void commitSave() override {
+        if (failCommit) {
+            throw platform::CallError(
+                3034, "DAO.Workspace",
+                "You tried to commit or rollback a transaction without first beginning a transaction.");
+        }
         for (const auto& [key, text] : pending) {
             committed[key] = text;
         }
@@ -91,6 +106,7 @@ public:
 
     std::vector<LanguageEditorRow> rows;
     bool failOpen = false;
+    bool failCommit = false;
     int failLoadAfter = -1;
     std::map<Key, int> failures;
     std::map<Key, bool> missing;
@@ -124,4 +140,4 @@ inline LanguageEditorRow textRow(int id, std::string shown, std::string self) {
             "0"};
 }
 
-} // namespace orvik::editor::test
+} // namespace orvik::common::editor::test

@@ -1,21 +1,26 @@
 #include "../common/TextServiceFakeSource.h"
 #include "LanguageEditorFakes.h"
-#include "editor/LanguageSettingsDialog.h"
-#include "editor/WindowHelper.h"
-#include "editor/frmBigEdit.h"
-#include "editor/frmLanguageSetting.h"
+#include "common/editor/LanguageEditorModel.h"
+#include "common/editor/LanguageSettingsDialog.h"
+#include "common/editor/WindowHelper.h"
+#include "common/editor/frmBigEdit.h"
+#include "common/editor/frmLanguageSetting.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <stdexcept>
 
-using namespace orvik::editor;
-using namespace orvik::editor::test;
-using Answer = controls::MessageBoxes::Answer;
+using namespace orvik::common::editor;
+using namespace orvik::common::editor::test;
+using Answer = platform::qt::MessageBoxes::Answer;
 
 namespace {
 
@@ -30,8 +35,8 @@ void answerBigEdit(frmBigEdit& bigEdit, const QString& typed, bool ok) {
     });
 }
 
-QString cellText(const QTableWidget& grid, int row, int column) {
-    return grid.item(row, column)->text();
+QString cellText(const frmLanguageSetting& editor, int row, int column) {
+    return editor.rows().index(row, column).data().toString();
 }
 
 } // namespace
@@ -61,51 +66,57 @@ private slots:
         messages = FakeMessageBoxes{};
     }
 
-    void fillsTheGridFromTheData() {
+    void fillsTheRowsFromTheData() {
         const auto editor = openEditor(1);
         QCOMPARE(data.openedFile, std::string("/tmp/gk/Daten/Language.mdb"));
         QCOMPARE(data.loadedColumn, std::string("france"));
-        const QTableWidget& grid = editor->grid();
-        QCOMPARE(grid.rowCount(), 4);
-        QCOMPARE(grid.columnCount(), 7);
-        const QStringList expected[] = {
-            {"&OK", "", "frmMain", "cmdOk(2)", "1200", "tab_control", ""},
-            {"Name:", "Mein Name", "frmMain", "lblName", "1200", "tab_control", ""},
-            {"ja", "", "17", "17", "0", "tab_text", ""},
-            {"Möchten Sie das Programm beenden?", "Schluss?", "41", "41", "0", "tab_text", ""}};
+        const LanguageEditorModel& rows = editor->rows();
+        QCOMPARE(editor->grid().model(), &rows);
+        QCOMPARE(rows.rowCount(), 4);
+        QCOMPARE(rows.columnCount(), 2);
+        QCOMPARE(rows.headerData(0, Qt::Horizontal).toString(), QString("Standardtext"));
+        QCOMPARE(rows.headerData(1, Qt::Horizontal).toString(), QString("Selbstdefinierter Text"));
+        struct Expected {
+            const char* shown;
+            const char* self;
+            LanguageEditorRow::Table table;
+            const char* key1;
+            const char* key2;
+            const char* width;
+        };
+        const Expected expected[] = {
+            {"&OK", "", LanguageEditorRow::Table::Controls, "frmMain", "cmdOk(2)", "1200"},
+            {"Name:", "Mein Name", LanguageEditorRow::Table::Controls, "frmMain", "lblName", "1200"},
+            {"ja", "", LanguageEditorRow::Table::Texts, "17", "17", "0"},
+            {"Möchten Sie das Programm beenden?", "Schluss?", LanguageEditorRow::Table::Texts, "41", "41",
+             "0"}};
         for (int r = 0; r < 4; ++r) {
-            for (int c = 0; c < 7; ++c) {
-                QCOMPARE(cellText(grid, r, c), expected[r][c]);
-            }
+            const Expected& e = expected[r];
+            QCOMPARE(cellText(*editor, r, LanguageEditorModel::Shown), QString(e.shown));
+            QCOMPARE(cellText(*editor, r, LanguageEditorModel::SelfDefine), QString(e.self));
+            QCOMPARE(rows.row(r).table, e.table);
+            QCOMPARE(rows.row(r).key1, std::string(e.key1));
+            QCOMPARE(rows.row(r).key2, std::string(e.key2));
+            QCOMPARE(rows.row(r).width, std::string(e.width));
+            QVERIFY(!rows.isOpened(r));
         }
-        for (int c = 2; c < 7; ++c) {
-            QVERIFY(grid.isColumnHidden(c));
-        }
-        QVERIFY(!grid.isColumnHidden(0) && !grid.isColumnHidden(1));
+        QVERIFY(!editor->grid().currentIndex().isValid());
         QVERIFY(messages.shown.empty());
-    }
-
-    void languageColumns() {
-        const std::pair<int, const char*> cases[] = {
-            {0, "german"}, {1, "france"}, {2, "english"}, {3, "selfdefine"}};
-        for (const auto& [language, column] : cases) {
-            QCOMPARE(languageColumn(language), std::string(column));
-        }
     }
 
     void openingFailureShowsTheErrorAndKeepsWhatWasFilled() {
         data.failLoadAfter = 2;
         const auto editor = openEditor();
-        QCOMPARE(editor->grid().rowCount(), 2);
+        QCOMPARE(editor->rows().rowCount(), 2);
         QCOMPARE(messages.shown.size(), std::size_t{1});
         QCOMPARE(messages.shown[0].title, QString("ERROR"));
-        QCOMPARE(messages.shown[0].icon, controls::MessageBoxes::Icon::Critical);
+        QCOMPARE(messages.shown[0].icon, platform::qt::MessageBoxes::Icon::Critical);
         QCOMPARE(messages.shown[0].text, QString("Error Description: \tNo current record.\nError Number: "
                                                  "\t3021\nError Source: \tDAO.Recordset\n"));
 
         data.failOpen = true;
         const auto unopened = openEditor();
-        QCOMPARE(unopened->grid().rowCount(), 0);
+        QCOMPARE(unopened->rows().rowCount(), 0);
         QVERIFY(!unopened->save());
         QCOMPARE(data.commits, 0);
     }
@@ -117,15 +128,16 @@ private slots:
 
         answerBigEdit(bigEdit, "Sicher?", true);
         editor->enterCell(3, 0);
-        QCOMPARE(editor->grid().currentColumn(), 1);
-        QCOMPARE(cellText(editor->grid(), 3, 1), QString("Sicher?"));
-        QCOMPARE(cellText(editor->grid(), 3, 6), QString("TRUE"));
+        QCOMPARE(editor->grid().currentIndex(), editor->rows().index(3, 1));
+        QCOMPARE(cellText(*editor, 3, 1), QString("Sicher?"));
+        QVERIFY(editor->rows().isOpened(3));
 
         answerBigEdit(bigEdit, "verworfen", false);
         editor->enterCell(1, 1);
         // Cancel keeps the cell, but the row counts as opened.
-        QCOMPARE(cellText(editor->grid(), 1, 1), QString("Mein Name"));
-        QCOMPARE(cellText(editor->grid(), 1, 6), QString("TRUE"));
+        QCOMPARE(cellText(*editor, 1, 1), QString("Mein Name"));
+        QVERIFY(editor->rows().isOpened(1));
+        QVERIFY(!editor->rows().isOpened(0) && !editor->rows().isOpened(2));
 
         QVERIFY(editor->save());
         QCOMPARE(data.commits, 1);
@@ -182,7 +194,7 @@ private slots:
             expected[{"frmMain", "lblName"}] = "früher gespeichert";
             QCOMPARE(data.committed, expected);
             QCOMPARE(messages.shown.size(), std::size_t{1});
-            QCOMPARE(messages.shown[0].buttons, controls::MessageBoxes::Buttons::AbortRetryIgnore);
+            QCOMPARE(messages.shown[0].buttons, platform::qt::MessageBoxes::Buttons::AbortRetryIgnore);
             QCOMPARE(editor->isVisible(), !c.saved);
             QVERIFY(!data.inTransaction);
         }
@@ -212,12 +224,13 @@ private slots:
             }
         });
         closer.start(0);
-        QTableWidget& grid = editor->grid();
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualItemRect(grid.item(2, 0)).center());
+        QTableView& grid = editor->grid();
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                          grid.visualRect(editor->rows().index(2, 0)).center());
         closer.stop();
         QCOMPARE(opened, 1);
-        QCOMPARE(grid.item(2, 6)->text(), QString("TRUE"));
-        QCOMPARE(grid.currentColumn(), 1);
+        QVERIFY(editor->rows().isOpened(2));
+        QCOMPARE(grid.currentIndex().column(), 1);
     }
 
     void closingClosesTheData() {
@@ -243,6 +256,8 @@ private slots:
             orvik::common::TextRecord{"Text bearbeiten", {}, {}, {}};
         texts.controls[{"frmlanguagesetting", "cmduebernehmen"}] =
             orvik::common::TextRecord{"&Speichern", {}, {}, {}};
+        texts.controls[{"frmlanguagesetting", "flx_col(1)"}] =
+            orvik::common::TextRecord{"Eigener Text", {}, {}, {}};
         orvik::common::cls_Language language(
             std::make_unique<orvik::common::test::FakeTextSource>(texts),
             [] { return std::string("German"); }, [](const platform::UserMessage&) {});
@@ -251,12 +266,14 @@ private slots:
 
         QString editCaption;
         QString saveCaption;
+        QString ownHeading;
         language.setSettingsDialog(
             languageSettingsDialog([this] { return std::make_unique<FakeEditorData>(data); }, messages));
         QTimer::singleShot(0, [&] {
             auto* editor = dynamic_cast<frmLanguageSetting*>(QApplication::activeModalWidget());
             QVERIFY(editor != nullptr);
             saveCaption = editor->findChild<QPushButton*>("cmdUebernehmen")->text();
+            ownHeading = editor->grid().model()->headerData(1, Qt::Horizontal).toString();
             editCaption = editor->findChild<frmBigEdit*>()->windowTitle();
             editor->reject();
         });
@@ -264,7 +281,126 @@ private slots:
 
         QCOMPARE(language.Language(), orvik::common::cls_Language::German);
         QCOMPARE(saveCaption, QString("&Speichern"));
+        QCOMPARE(ownHeading, QString("Eigener Text"));
         QCOMPARE(editCaption, QString("Text bearbeiten"));
+    }
+
+    void helpKeyOpensTheHelpFileOfTheService() {
+        orvik::common::test::FakeTextSource::State texts;
+        orvik::common::cls_Language language(
+            std::make_unique<orvik::common::test::FakeTextSource>(texts),
+            [] { return std::string("German"); }, [](const platform::UserMessage&) {});
+        language.setDbPath("/tmp/gk/Daten");
+        QStringList opened;
+        language.setSettingsDialog(languageSettingsDialog(
+            [this] { return std::make_unique<FakeEditorData>(data); }, messages, nullptr,
+            [&opened](const QString& address) {
+                opened << address;
+                return true;
+            }));
+        const auto pressHelpAndClose = [] {
+            auto* editor = dynamic_cast<frmLanguageSetting*>(QApplication::activeModalWidget());
+            QVERIFY(editor != nullptr);
+            QTest::keyClick(&editor->grid(), Qt::Key_F1);
+            QTest::keyClick(editor->findChild<frmBigEdit*>()->findChild<QLineEdit*>("txtSelfDefine"),
+                            Qt::Key_F1);
+            editor->reject();
+        };
+
+        QTimer::singleShot(0, pressHelpAndClose);
+        language.showSettingsDialog();
+        QVERIFY(opened.isEmpty()); // no help file set, none opened
+
+        language.setHelpFile("/opt/gk/Hilfe/Sprache.html");
+        QTimer::singleShot(0, pressHelpAndClose);
+        language.showSettingsDialog();
+        QCOMPARE(opened, (QStringList{"/opt/gk/Hilfe/Sprache.html", "/opt/gk/Hilfe/Sprache.html"}));
+        QVERIFY(messages.shown.empty());
+    }
+
+    void startHtmlReportsTheFailuresNumber() {
+        struct Case {
+            const char* what;
+            WindowHelper::Opener open;
+            int result;
+            const char* title;
+            const char* text;
+        };
+        const Case cases[] = {
+            {"opened", [](const QString&) { return true; }, 33, nullptr, nullptr},
+            {"not opened", [](const QString&) { return false; }, 2, nullptr, nullptr},
+            {"failed with a number",
+             [](const QString&) -> bool {
+                 throw platform::CallError(platform::err::FileNotFound, "Shell", "File not found");
+             },
+             0, "Fehlernummer: 53", "File not found"},
+            {"failed without a number",
+             [](const QString&) -> bool { throw std::runtime_error("no desktop"); }, 0, "Fehlernummer: 5",
+             "no desktop"},
+        };
+        for (const Case& c : cases) {
+            messages = FakeMessageBoxes{};
+            QVERIFY2(WindowHelper::StartHTML("/opt/gk/Hilfe/index.html", messages, c.open) == c.result,
+                     c.what);
+            if (c.title == nullptr) {
+                QVERIFY2(messages.shown.empty(), c.what);
+                continue;
+            }
+            QVERIFY2(messages.shown.size() == 1, c.what);
+            QCOMPARE(messages.shown[0].title, QString(c.title));
+            QCOMPARE(messages.shown[0].text, QString(c.text));
+            QCOMPARE(messages.shown[0].icon, platform::qt::MessageBoxes::Icon::Information);
+        }
+    }
+
+    void showInfoShowsTheIconAskedFor() {
+        QPixmap picture(16, 16);
+        picture.fill(Qt::red);
+        const QIcon icon(picture);
+        WindowHelper::ShowInfo(nullptr, "Graukant", "Version 5.1", icon, messages);
+        QCOMPARE(messages.abouts.size(), std::size_t{1});
+        QCOMPARE(messages.abouts[0].application, QString("Graukant"));
+        QCOMPARE(messages.abouts[0].text, QString("Version 5.1"));
+        QCOMPARE(messages.abouts[0].icon.cacheKey(), icon.cacheKey());
+        QVERIFY(messages.shown.empty());
+    }
+
+    void comboOpensToTheGivenHeightAndItsWidth() {
+        QWidget window;
+        auto* combo = new QComboBox(&window);
+        for (int i = 0; i < 60; ++i) {
+            combo->addItem(QString("Eintrag %1").arg(i));
+        }
+        combo->setGeometry(10, 10, 150, 24);
+        window.resize(400, 500);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const int rowHeight = combo->view()->sizeHintForRow(0);
+        constexpr int heightTwips = 4500; // 300 pixels for the field and its open list
+        WindowHelper::SetComboHeightWidth(&window, combo, heightTwips);
+        combo->showPopup();
+        const QWidget* list = combo->view()->window();
+        QVERIFY(list->isVisible());
+        QVERIFY2(combo->height() + list->height() <= 300,
+                 qPrintable(QString("field %1 + list %2").arg(combo->height()).arg(list->height())));
+        QVERIFY2(combo->height() + list->height() > 300 - rowHeight,
+                 qPrintable(QString("field %1 + list %2").arg(combo->height()).arg(list->height())));
+        QCOMPARE(list->width(), combo->width());
+        QCOMPARE(list->mapToGlobal(QPoint(0, 0)), combo->mapToGlobal(QPoint(0, combo->height())));
+        combo->hidePopup();
+
+        // Set again, smaller: the last height holds.
+        WindowHelper::SetComboHeightWidth(&window, combo, 1500);
+        combo->showPopup();
+        QCOMPARE(combo->height() + list->height(), 100);
+        combo->hidePopup();
+
+        // Inside a panel, not a window: left as it is.
+        auto* panel = new QWidget(&window);
+        auto* inPanel = new QComboBox(panel);
+        const int visible = inPanel->maxVisibleItems();
+        WindowHelper::SetComboHeightWidth(panel, inPanel, heightTwips);
+        QCOMPARE(inPanel->maxVisibleItems(), visible);
     }
 
     void windowHelpers() {

@@ -1,14 +1,14 @@
-#include "editor/LanguageEditorDatabase.h"
+#include "common/editor/LanguageEditorDatabase.h"
 
 #include "common/LanguageDatabase.h"
 #include "common/ProgramAccount.h"
+#include "common/TextSource.h"
 #include "platform/CallError.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 namespace {
 
@@ -18,7 +18,7 @@ std::string text(const platform::db::Recordset& records, std::string_view column
 
 /// The column names the editor may put into its statement.
 bool isLanguageColumn(std::string_view column) {
-    constexpr std::array<std::string_view, 4> columns{"german", "france", "english", "selfdefine"};
+    const auto& columns = orvik::common::LanguageTextColumns;
     return std::find(columns.begin(), columns.end(), column) != columns.end();
 }
 
@@ -65,8 +65,9 @@ void LanguageEditorDatabase::load(const std::string& column,
     const auto controls = m_database->openRecordset(controlsSql, platform::db::RecordsetType::Dynaset);
     for (; !controls->eof(); controls->moveNext()) {
         deliver(LanguageEditorRow{LanguageEditorRow::Table::Controls, text(*controls, column),
-                                  text(*controls, "selfdefine"), text(*controls, "id_form"),
-                                  text(*controls, "id_control"), text(*controls, "width")});
+                                  text(*controls, orvik::common::SelfDefinedTextColumn),
+                                  text(*controls, "id_form"), text(*controls, "id_control"),
+                                  text(*controls, "width")});
     }
     controls->close();
 
@@ -75,7 +76,7 @@ void LanguageEditorDatabase::load(const std::string& column,
     for (; !texts->eof(); texts->moveNext()) {
         const std::string id = text(*texts, "id_text");
         deliver(LanguageEditorRow{LanguageEditorRow::Table::Texts, text(*texts, column),
-                                  text(*texts, "selfdefine"), id, id, "0"});
+                                  text(*texts, orvik::common::SelfDefinedTextColumn), id, id, "0"});
     }
     texts->close();
 }
@@ -114,7 +115,7 @@ bool LanguageEditorDatabase::store(const LanguageEditorRow& row) {
         return false;
     }
     found.edit();
-    found.setField("selfdefine", platform::Variant(row.selfdefine));
+    found.setField(orvik::common::SelfDefinedTextColumn, platform::Variant(row.selfdefine));
     found.update();
     return true;
 }
@@ -169,4 +170,4 @@ void LanguageEditorDatabase::close() noexcept {
     m_workspace.reset();
 }
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor

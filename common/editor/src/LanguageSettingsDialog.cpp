@@ -1,36 +1,50 @@
-#include "editor/LanguageSettingsDialog.h"
+#include "common/editor/LanguageSettingsDialog.h"
 
-#include "QtLanguageForm.h"
-#include "editor/LanguageEditorData.h"
-#include "editor/frmBigEdit.h"
-#include "editor/frmLanguageSetting.h"
+#include "HelpKey.h"
+#include "common/editor/LanguageEditorData.h"
+#include "common/editor/frmBigEdit.h"
+#include "common/editor/frmLanguageSetting.h"
+#include "platform/qt/QtLanguageForm.h"
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 void showLanguageSettings(orvik::common::cls_Language& language, LanguageEditorData& data,
-                          controls::MessageBoxes& messages, QWidget* parent) {
+                          platform::qt::MessageBoxes& messages, QWidget* parent,
+                          const WindowHelper::Opener& openHelp) {
     frmLanguageSetting settings(data, messages, parent);
     frmBigEdit bigEdit(&settings);
+    // The help file of the library's windows is the one the service was given.
+    const auto help = [&language, &messages, &openHelp] {
+        if (!language.helpFile().empty()) {
+            static_cast<void>(
+                WindowHelper::StartHTML(QString::fromStdString(language.helpFile()), messages, openHelp));
+        }
+    };
+    new HelpKey(settings, help);
+    new HelpKey(bigEdit, help);
     settings.setLanguage(language.Language());
     settings.setDbPath(language.dbPath());
     settings.setDbName(std::string(orvik::common::cls_Language::DatabaseName));
     settings.init_dlg();
-    controls::QtLanguageForm settingsForm(settings);
+    platform::qt::QtLanguageForm settingsForm(settings);
     language.adjustForm(settingsForm);
-    controls::QtLanguageForm bigEditForm(bigEdit);
+    platform::qt::QtLanguageForm bigEditForm(bigEdit);
     language.adjustForm(bigEditForm);
     settings.setBigEdit(&bigEdit);
     settings.exec();
 }
 
-orvik::common::cls_Language::SettingsDialog
-languageSettingsDialog(LanguageEditorDataFactory data, controls::MessageBoxes& messages, QWidget* parent) {
-    return [data = std::move(data), &messages, parent](orvik::common::cls_Language& language) {
+orvik::common::cls_Language::SettingsDialog languageSettingsDialog(LanguageEditorDataFactory data,
+                                                                   platform::qt::MessageBoxes& messages,
+                                                                   QWidget* parent,
+                                                                   WindowHelper::Opener openHelp) {
+    return [data = std::move(data), &messages, parent,
+            openHelp = std::move(openHelp)](orvik::common::cls_Language& language) {
         const std::unique_ptr<LanguageEditorData> texts = data();
         if (texts) {
-            showLanguageSettings(language, *texts, messages, parent);
+            showLanguageSettings(language, *texts, messages, parent, openHelp);
         }
     };
 }
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor

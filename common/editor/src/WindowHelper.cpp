@@ -1,10 +1,13 @@
-#include "editor/WindowHelper.h"
+#include "common/editor/WindowHelper.h"
 
-#include "MessageBoxes.h"
+#include "platform/CallError.h"
+#include "platform/qt/MessageBoxes.h"
+#include "platform/qt/QtLanguageForm.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
@@ -13,15 +16,45 @@
 #include <algorithm>
 #include <exception>
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
+using platform::qt::TwipsPerPixel;
 
 int pixels(std::int32_t twips) {
     return static_cast<int>(twips / TwipsPerPixel);
 }
+
+/// Gives the open list of a combo box its height whenever it opens, below the field, and at least the
+/// combo box's width: the styles that open the whole list over the field ignore the number of visible
+/// items, so the list itself is sized. Owned by the combo box.
+class DropDownSize final : public QObject {
+public:
+    static constexpr const char* Name = "gk_DropDownSize";
+
+    explicit DropDownSize(QComboBox& combo) : QObject(&combo), m_combo(combo) {
+        setObjectName(QLatin1String(Name));
+        combo.view()->window()->installEventFilter(this);
+    }
+
+    void setListHeight(int height) { m_height = height; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto& list = static_cast<QWidget&>(*watched);
+            const int width = std::max(m_combo.width(), m_combo.view()->minimumWidth());
+            const QPoint below = m_combo.mapToGlobal(QPoint(0, m_combo.height()));
+            list.setGeometry(below.x(), below.y(), width, m_height);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QComboBox& m_combo;
+    int m_height = 0;
+};
 
 QScreen* screenOf(const QWidget* widget) {
     QScreen* screen = widget != nullptr ? widget->screen() : nullptr;
@@ -42,26 +75,34 @@ void WindowHelper::SetComboHeightWidth(QWidget* parent, QComboBox* combo, std::i
     if (parent == nullptr || !parent->isWindow() || combo == nullptr || combo->view() == nullptr) {
         return;
     }
-    const int rowHeight = std::max(1, combo->view()->sizeHintForRow(0));
-    combo->setMaxVisibleItems(std::max(1, pixels(dropHeight) / rowHeight));
+    auto* size = combo->findChild<DropDownSize*>(DropDownSize::Name, Qt::FindDirectChildrenOnly);
+    if (size == nullptr) {
+        size = new DropDownSize(*combo);
+    }
+    size->setListHeight(std::max(1, pixels(dropHeight) - combo->height()));
 }
 
-void WindowHelper::ShowInfo(QWidget* owner, const QString& sApp, const QString& sSonstig,
-                            controls::MessageBoxes& messages) {
-    messages.show(owner, sSonstig, sApp, controls::MessageBoxes::Icon::Information,
-                  controls::MessageBoxes::Buttons::Ok);
+void WindowHelper::ShowInfo(QWidget* owner, const QString& sApp, const QString& sSonstig, const QIcon& lIcon,
+                            platform::qt::MessageBoxes& messages) {
+    messages.about(owner, sApp, sSonstig, lIcon);
 }
 
-int WindowHelper::StartHTML(const QString& sSide, controls::MessageBoxes& messages, const Opener& open) {
+int WindowHelper::StartHTML(const QString& sSide, platform::qt::MessageBoxes& messages, const Opener& open) {
+    const auto fail = [&messages](const QString& text, std::int32_t number) {
+        messages.show(nullptr, text, QStringLiteral("Fehlernummer: ") + QString::number(number),
+                      platform::qt::MessageBoxes::Icon::Information, platform::qt::MessageBoxes::Buttons::Ok);
+        return 0;
+    };
     try {
         const QUrl url = QUrl::fromUserInput(sSide, QString(), QUrl::AssumeLocalFile);
         const bool opened = open ? open(sSide) : QDesktopServices::openUrl(url);
         // The shell's codes: above 32 is success, 2 is "file not found".
         return opened ? 33 : 2;
+    } catch (const platform::CallError& e) {
+        return fail(QString::fromStdString(e.description()), e.number());
     } catch (const std::exception& e) {
-        messages.show(nullptr, QString::fromStdString(e.what()), QStringLiteral("Fehlernummer: 0"),
-                      controls::MessageBoxes::Icon::Information, controls::MessageBoxes::Buttons::Ok);
-        return 0;
+        // A failure without a number of its own counts as a failed call of the shell.
+        return fail(QString::fromStdString(e.what()), platform::err::InvalidProcedureCall);
     }
 }
 
@@ -93,4 +134,4 @@ void WindowHelper::Center_Form(QWidget* frm) {
     frm->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
 }
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor

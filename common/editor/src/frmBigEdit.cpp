@@ -1,4 +1,4 @@
-#include "editor/frmBigEdit.h"
+#include "common/editor/frmBigEdit.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -10,7 +10,7 @@
 #include <QRegularExpressionValidator>
 #include <QTimer>
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 namespace {
 
@@ -92,4 +92,4 @@ bool frmBigEdit::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor

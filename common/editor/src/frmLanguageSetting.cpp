@@ -1,62 +1,54 @@
-#include "editor/frmLanguageSetting.h"
+#include "common/editor/frmLanguageSetting.h"
 
-#include "MessageBoxes.h"
-#include "editor/LanguageEditorData.h"
-#include "editor/WindowHelper.h"
-#include "editor/frmBigEdit.h"
+#include "common/TextSource.h"
+#include "common/editor/LanguageEditorData.h"
+#include "common/editor/LanguageEditorModel.h"
+#include "common/editor/LanguageEditorSaver.h"
+#include "common/editor/WindowHelper.h"
+#include "common/editor/frmBigEdit.h"
 #include "platform/CallError.h"
+#include "platform/qt/MessageBoxes.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <exception>
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 namespace {
 
-constexpr const char* ControlsTable = "tab_control";
-constexpr const char* TextsTable = "tab_text";
-constexpr const char* OpenedMark = "TRUE";
 constexpr const char* ErrorTitle = "ERROR";
 
 QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QTableWidgetItem* cell(const std::string& text) {
-    auto* item = new QTableWidgetItem(q(text));
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
+LanguageEditorSaver::OnFailure onFailure(platform::qt::MessageBoxes::Answer answer) {
+    switch (answer) {
+    case platform::qt::MessageBoxes::Answer::Retry:
+        return LanguageEditorSaver::OnFailure::Retry;
+    case platform::qt::MessageBoxes::Answer::Ignore:
+        return LanguageEditorSaver::OnFailure::Ignore;
+    default:
+        return LanguageEditorSaver::OnFailure::Abort;
+    }
 }
 
 } // namespace
-
-std::string languageColumn(std::int32_t language) {
-    switch (language) {
-    case 1:
-        return "france";
-    case 2:
-        return "english";
-    case 3:
-        return "selfdefine";
-    default:
-        return "german";
-    }
-}
 
 QString errorText(const std::string& description, std::int32_t number, const std::string& source) {
     return QStringLiteral("Error Description: \t") + q(description) + QStringLiteral("\nError Number: \t") +
            QString::number(number) + QStringLiteral("\nError Source: \t") + q(source) + QStringLiteral("\n");
 }
 
-frmLanguageSetting::frmLanguageSetting(LanguageEditorData& texts, controls::MessageBoxes& messages,
+frmLanguageSetting::frmLanguageSetting(LanguageEditorData& texts, platform::qt::MessageBoxes& messages,
                                        QWidget* parent)
-    : QDialog(parent), m_data(texts), m_messages(messages), m_flx(new QTableWidget(0, ColumnCount, this)),
-      m_cmdUebernehmen(new QPushButton(QStringLiteral("&Übernehmen"), this)),
+    : QDialog(parent), m_data(texts), m_messages(messages), m_rows(new LanguageEditorModel(this)),
+      m_flx(new QTableView(this)), m_cmdUebernehmen(new QPushButton(QStringLiteral("&Übernehmen"), this)),
       m_cmdAbbrechen(new QPushButton(QStringLiteral("&Abbrechen"), this)) {
     setObjectName(QStringLiteral("frmLanguageSetting"));
     setWindowTitle(QStringLiteral("Selbstdefinierte Sprache"));
@@ -65,16 +57,11 @@ frmLanguageSetting::frmLanguageSetting(LanguageEditorData& texts, controls::Mess
     m_cmdUebernehmen->setObjectName(QStringLiteral("cmdUebernehmen"));
     m_cmdAbbrechen->setObjectName(QStringLiteral("cmdAbbrechen"));
 
-    m_flx->setHorizontalHeaderLabels({QStringLiteral("Standardtext"),
-                                      QStringLiteral("Selbstdefinierter Text"), QString(), QString(),
-                                      QString(), QString(), QString()});
+    m_flx->setModel(m_rows);
     m_flx->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_flx->setSelectionMode(QAbstractItemView::SingleSelection);
     m_flx->verticalHeader()->hide();
     m_flx->setWordWrap(false);
-    for (int column = Form; column < ColumnCount; ++column) {
-        m_flx->setColumnHidden(column, true);
-    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_flx);
@@ -85,10 +72,13 @@ frmLanguageSetting::frmLanguageSetting(LanguageEditorData& texts, controls::Mess
     layout->addLayout(buttons);
 
     // A click or Enter enters a cell; where a single click already activates, once only.
+    const auto enter = [this](const QModelIndex& index) {
+        enterCell(index.row(), index.column());
+    };
     if (!m_flx->style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr, m_flx)) {
-        connect(m_flx, &QTableWidget::cellClicked, this, &frmLanguageSetting::enterCell);
+        connect(m_flx, &QTableView::clicked, this, enter);
     }
-    connect(m_flx, &QTableWidget::cellActivated, this, &frmLanguageSetting::enterCell);
+    connect(m_flx, &QTableView::activated, this, enter);
     connect(m_cmdUebernehmen, &QPushButton::clicked, this, [this] { static_cast<void>(save()); });
     connect(m_cmdAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
     resize(760, 520);
@@ -106,87 +96,46 @@ void frmLanguageSetting::setDbPath(const std::string& folder) {
 }
 
 void frmLanguageSetting::init_dlg() {
-    m_flx->setRowCount(0);
-    m_flx->setCurrentCell(-1, -1);
+    m_rows->clear();
+    m_flx->setCurrentIndex({});
     layOutColumns();
     try {
         m_data.open(m_dbPath + m_dbName);
         m_open = true;
-        m_data.load(languageColumn(m_language), [this](const LanguageEditorRow& row) { addRow(row); });
+        m_data.load(std::string(orvik::common::languageTextColumn(m_language)),
+                    [this](const LanguageEditorRow& row) { m_rows->append(row); });
     } catch (const platform::CallError& e) {
-        m_messages.show(this, errorText(e.description(), e.number(), e.source()),
-                        QString::fromLatin1(ErrorTitle), controls::MessageBoxes::Icon::Critical,
-                        controls::MessageBoxes::Buttons::Ok);
+        showFailure(e);
     } catch (const std::exception& e) {
         m_messages.show(this, errorText(e.what(), 0, "editor"), QString::fromLatin1(ErrorTitle),
-                        controls::MessageBoxes::Icon::Critical, controls::MessageBoxes::Buttons::Ok);
+                        platform::qt::MessageBoxes::Icon::Critical, platform::qt::MessageBoxes::Buttons::Ok);
     }
     WindowHelper::Center_Form(this);
 }
 
-void frmLanguageSetting::addRow(const LanguageEditorRow& row) {
-    const int r = m_flx->rowCount();
-    m_flx->insertRow(r);
-    const bool isText = row.table == LanguageEditorRow::Table::Texts;
-    m_flx->setItem(r, Shown, cell(row.shown));
-    m_flx->setItem(r, SelfDefine, cell(row.selfdefine));
-    m_flx->setItem(r, Form, cell(row.key1));
-    m_flx->setItem(r, Control, cell(row.key2));
-    m_flx->setItem(r, Width, cell(isText ? std::string("0") : row.width));
-    m_flx->setItem(r, Table, cell(isText ? TextsTable : ControlsTable));
-    m_flx->setItem(r, Opened, cell(std::string()));
-}
-
-LanguageEditorRow frmLanguageSetting::rowAt(int row) const {
-    const auto text = [&](int column) {
-        return m_flx->item(row, column)->text().toStdString();
-    };
-    LanguageEditorRow result;
-    result.table =
-        text(Table) == TextsTable ? LanguageEditorRow::Table::Texts : LanguageEditorRow::Table::Controls;
-    result.shown = text(Shown);
-    result.selfdefine = text(SelfDefine);
-    result.key1 = text(Form);
-    result.key2 = text(Control);
-    result.width = text(Width);
-    return result;
+void frmLanguageSetting::showFailure(const platform::CallError& error) {
+    m_messages.show(this, errorText(error.description(), error.number(), error.source()),
+                    QString::fromLatin1(ErrorTitle), platform::qt::MessageBoxes::Icon::Critical,
+                    platform::qt::MessageBoxes::Buttons::Ok);
 }
 
 void frmLanguageSetting::enterCell(int row, int column) {
-    if (row < 0 || row >= m_flx->rowCount() || column < 0) {
+    if (row < 0 || row >= m_rows->rowCount() || column < 0) {
         return;
     }
-    if (column == Shown) {
-        m_flx->setCurrentCell(row, SelfDefine);
-        column = SelfDefine;
+    if (column == LanguageEditorModel::Shown) {
+        column = LanguageEditorModel::SelfDefine;
     }
-    m_flx->item(row, Opened)->setText(QString::fromLatin1(OpenedMark));
+    m_flx->setCurrentIndex(m_rows->index(row, column));
+    m_rows->markOpened(row);
     if (m_bigEdit == nullptr) {
         return;
     }
-    m_bigEdit->setStandardText(m_flx->item(row, Shown)->text());
-    m_bigEdit->setSelfDefineText(m_flx->item(row, column)->text());
+    m_bigEdit->setStandardText(q(m_rows->row(row).shown));
+    m_bigEdit->setSelfDefineText(q(m_rows->row(row).selfdefine));
     m_bigEdit->exec();
     if (m_bigEdit->Take()) {
-        m_flx->item(row, column)->setText(m_bigEdit->SelfDefineText());
-    }
-}
-
-bool frmLanguageSetting::storeWithRetry(const LanguageEditorRow& row, bool& abort) {
-    for (;;) {
-        try {
-            static_cast<void>(m_data.store(row));
-            return true;
-        } catch (const platform::CallError& e) {
-            const auto answer = m_messages.show(
-                this, errorText(e.description(), e.number(), e.source()), QString::fromLatin1(ErrorTitle),
-                controls::MessageBoxes::Icon::Critical, controls::MessageBoxes::Buttons::AbortRetryIgnore);
-            if (answer == controls::MessageBoxes::Answer::Retry) {
-                continue;
-            }
-            abort = answer != controls::MessageBoxes::Answer::Ignore;
-            return false;
-        }
+        m_rows->setSelfDefine(row, m_bigEdit->SelfDefineText());
     }
 }
 
@@ -194,25 +143,19 @@ bool frmLanguageSetting::save() {
     if (!m_open) {
         return false;
     }
-    bool abort = false;
+    const auto choose = [this](const platform::CallError& e) {
+        return onFailure(m_messages.show(this, errorText(e.description(), e.number(), e.source()),
+                                         QString::fromLatin1(ErrorTitle),
+                                         platform::qt::MessageBoxes::Icon::Critical,
+                                         platform::qt::MessageBoxes::Buttons::AbortRetryIgnore));
+    };
     try {
-        m_data.beginSave();
-        for (int r = 0; r < m_flx->rowCount() && !abort; ++r) {
-            if (m_flx->item(r, Opened)->text() == QLatin1String(OpenedMark)) {
-                static_cast<void>(storeWithRetry(rowAt(r), abort));
-            }
-        }
-        if (abort) {
+        if (!LanguageEditorSaver(m_data).save(m_rows->openedRows(), choose)) {
             // Nothing of this save is kept, and the window stays open with the user's texts.
-            m_data.rollbackSave();
             return false;
         }
-        m_data.commitSave();
     } catch (const platform::CallError& e) {
-        m_data.rollbackSave();
-        m_messages.show(this, errorText(e.description(), e.number(), e.source()),
-                        QString::fromLatin1(ErrorTitle), controls::MessageBoxes::Icon::Critical,
-                        controls::MessageBoxes::Buttons::Ok);
+        showFailure(e);
         return false;
     }
     accept();
@@ -222,8 +165,8 @@ bool frmLanguageSetting::save() {
 void frmLanguageSetting::layOutColumns() {
     // Each visible column is half the grid less 180 twips (12 pixels).
     const int half = std::max(40, (m_flx->viewport()->width() - 12) / 2);
-    m_flx->setColumnWidth(Shown, half);
-    m_flx->setColumnWidth(SelfDefine, half);
+    m_flx->setColumnWidth(LanguageEditorModel::Shown, half);
+    m_flx->setColumnWidth(LanguageEditorModel::SelfDefine, half);
 }
 
 void frmLanguageSetting::resizeEvent(QResizeEvent* event) {
@@ -238,4 +181,4 @@ void frmLanguageSetting::closeData() noexcept {
     }
 }
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor

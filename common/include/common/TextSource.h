@@ -1,11 +1,26 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace orvik::common {
+
+/// The text columns of `tab_text` and `tab_controls`, one per value of `Language` in its order.
+inline constexpr std::array<std::string_view, 4> LanguageTextColumns{"german", "france", "english",
+                                                                     "selfdefine"};
+
+/// The column of the user's own texts.
+inline constexpr std::string_view SelfDefinedTextColumn = LanguageTextColumns[3];
+
+/// The text column of a `Language` value; one that names no language reads as German.
+[[nodiscard]] constexpr std::string_view languageTextColumn(std::int32_t language) noexcept {
+    return language > 0 && language < static_cast<std::int32_t>(LanguageTextColumns.size())
+               ? LanguageTextColumns[static_cast<std::size_t>(language)]
+               : LanguageTextColumns[0];
+}
 
 /// The four text columns of one record of `tab_text` or `tab_controls`; a null column is empty.
 struct TextRecord {

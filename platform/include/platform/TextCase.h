@@ -14,6 +14,7 @@ namespace platform {
 
 /// The runtime's Trim/LTrim/RTrim: only blanks (U+0020) go, not tabs or line ends.
 [[nodiscard]] std::string_view trimBlanks(std::string_view text) noexcept;
+[[nodiscard]] std::string_view trimLeadingBlanks(std::string_view text) noexcept;
 [[nodiscard]] std::string_view trimTrailingBlanks(std::string_view text) noexcept;
 
 } // namespace platform

@@ -24,8 +24,11 @@ struct Currency {
 };
 
 /// Val: the number at the start of the text, with "." as decimal point whatever the locale; blanks,
-/// tabs and line feeds anywhere are skipped, the rest after the number is ignored, "&H"/"&O" read hex
-/// and octal. Text without a leading number gives 0. Throws 6 only for a value beyond a Double.
+/// tabs and line feeds anywhere are skipped (a carriage return is not: it ends the number), reading
+/// stops at the first character that cannot belong to the number, D or E marks an exponent,
+/// "&H"/"&O" read hex and octal. Text without a leading number gives 0 ("inf" and "nan" are none).
+/// Throws 6 only for a value beyond a Double. The Jet functions of the database layer read text
+/// through this and parseNumber too.
 [[nodiscard]] double Val(std::string_view text);
 
 /// Rounds to the nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
@@ -33,8 +36,8 @@ struct Currency {
 
 /// The number that a text denotes in the given decimal separator: blanks at both ends allowed, an
 /// optional sign, digits with at most one separator ("12," and ",5" are numbers), an optional
-/// exponent (E or D). Anything else, digit grouping included, gives no value. Throws 6 for a value
-/// beyond a Double.
+/// exponent (E or D). Anything else, digit grouping, "inf" and "nan" included, gives no value. Throws
+/// 6 for a value beyond a Double.
 [[nodiscard]] std::optional<double> parseNumber(std::string_view text, std::string_view decimalSeparator);
 
 /// CInt (16 bits) and CLng (32 bits): round half to even; Empty is 0, true is -1.
@@ -55,7 +58,7 @@ struct Currency {
 /// CStr: Empty is "", a Double shows at most 15 significant digits with the user's separator and
 /// switches to exponent form below 1E-04 and from 1E+15 on ("1E-05", "1,5E+20"), a truth value is
 /// "True"/"False", a date "yyyy-mm-dd hh:mm:ss" (time left out at midnight, date left out on day 0).
-/// Throws 94 for Null.
+/// A Double that is no finite number shows as "NaN", "Inf" or "-Inf". Throws 94 for Null.
 [[nodiscard]] std::string CStr(const Variant& value);
 [[nodiscard]] std::string CStr(const Variant& value, const UserLocale& locale);
 [[nodiscard]] std::string CStr(double value, std::string_view decimalSeparator);

@@ -68,10 +68,40 @@ TEST(VbConvert, ValReadsTheLeadingNumberWithAPoint) {
         double expected;
     };
     const Case cases[] = {
-        {"", 0},         {"abc", 0},    {"12abc", 12},  {"  1 2 3", 123},   {"1.5", 1.5},   {"1,5", 1},
-        {"-1.5x", -1.5}, {".5", 0.5},   {"-.5", -0.5},  {"1e3", 1000},      {"1.5D2", 150}, {"1e", 1},
-        {"+7", 7},       {"&HFF", 255}, {"&HFFFF", -1}, {"&H10000", 65536}, {"&O17", 15},   {"3.", 3},
-        {"\t4\n2", 42},  {"1.0", 1},
+        {"", 0},
+        {"abc", 0},
+        {"12abc", 12},
+        {"  1 2 3", 123},
+        {"1.5", 1.5},
+        {"1,5", 1},
+        {"-1.5x", -1.5},
+        {".5", 0.5},
+        {"-.5", -0.5},
+        {"1e3", 1000},
+        {"1.5D2", 150},
+        {"1e", 1},
+        {"+7", 7},
+        {"&HFF", 255},
+        {"&HFFFF", -1},
+        {"&H10000", 65536},
+        {"&O17", 15},
+        {"3.", 3},
+        {"\t4\n2", 42},
+        {"1.0", 1},
+        // Where the database layer's own reading once differed: a carriage return ends the number, D
+        // marks an exponent as E does, and "inf" / "nan" are no numbers.
+        {"1\r2", 1},
+        {"1D2", 100},
+        {"1d-1", 0.1},
+        {"1 E 2", 100},
+        {"inf", 0},
+        {"nan", 0},
+        {"-inf", 0},
+        {"1e+", 1},
+        {"1.5.5", 1.5},
+        {"--1", 0},
+        {"1-2", 1},
+        {"&H", 0},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(platform::Val(c.text), c.expected) << c.text;
@@ -105,6 +135,14 @@ TEST(VbConvert, CDblReadsTheUsersSeparatorAndRejectsGrouping) {
         {"1e", &Point, std::nullopt},
         {"+3", &Point, 3.0},
         {"12345678901234567", &Point, 12345678901234567.0},
+        {"1D2", &Point, 100.0},
+        {"1d-1", &Point, 0.1},
+        {"inf", &Point, std::nullopt},
+        {"-Infinity", &Point, std::nullopt},
+        {"nan", &Point, std::nullopt},
+        {"1\r", &Point, std::nullopt},
+        {"\t7\t", &Point, 7.0},
+        {"0x10", &Point, std::nullopt},
     };
     for (const auto& c : cases) {
         const auto parsed = platform::parseNumber(c.text, c.locale->decimalSeparator());
@@ -150,6 +188,9 @@ TEST(VbConvert, CStrOfADoubleShowsFifteenDigitsAndTheSeparator) {
         {0.0001, "0.0001", "0,0001"},
         {0.00001, "1E-05", "1E-05"},
         {-2.25e-7, "-2.25E-07", "-2,25E-07"},
+        {std::numeric_limits<double>::infinity(), "Inf", "Inf"},
+        {-std::numeric_limits<double>::infinity(), "-Inf", "-Inf"},
+        {std::numeric_limits<double>::quiet_NaN(), "NaN", "NaN"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(platform::CStr(Variant(c.value), Point), c.point);

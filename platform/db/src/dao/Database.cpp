@@ -176,7 +176,7 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
         return std::make_shared<Recordset>(
             std::make_unique<TableRecordset>(shared_from_this(), m_impl->connection, object->name));
     }
-    const std::string all = " * FROM " + quoteIdentifier(object->name);
+    const std::string all = " * FROM " + doubleQuotedIdentifier(object->name);
     bool rowidFirst = false;
     StatementPtr stmt;
     if (object->type == "table") {

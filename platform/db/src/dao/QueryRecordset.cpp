@@ -393,11 +393,11 @@ std::optional<std::int64_t> QueryRecordset::findRowid(const Entry& entry) {
             }
         }
     }
-    std::string sql = "SELECT rowid FROM " + quoteIdentifier(m_baseTable) + " WHERE 1";
+    std::string sql = "SELECT rowid FROM " + doubleQuotedIdentifier(m_baseTable) + " WHERE 1";
     std::vector<const Variant*> binds;
     for (const std::size_t key : keys) {
         const Variant& v = entry.values[key];
-        const std::string column = quoteIdentifier(m_columns[key].originColumn);
+        const std::string column = doubleQuotedIdentifier(m_columns[key].originColumn);
         if (v.type() == Variant::Type::Boolean) {
             // Read as a truth value; the stored form may be any non-zero number.
             sql += " AND (" + column + (v.asBoolean() ? " <> 0)" : " = 0)");

@@ -128,14 +128,14 @@ Row Recordset::Impl::readBack(std::int64_t rowid, Row row) const {
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
         if (!m_columns[i].originColumn.empty() && equalsNoCase(m_columns[i].originTable, m_baseTable)) {
             sql += positions.empty() ? "" : ", ";
-            sql += quoteIdentifier(m_columns[i].originColumn);
+            sql += doubleQuotedIdentifier(m_columns[i].originColumn);
             positions.push_back(i);
         }
     }
     if (positions.empty()) {
         return row;
     }
-    sql += " FROM " + quoteIdentifier(m_baseTable) + " WHERE rowid = ?";
+    sql += " FROM " + doubleQuotedIdentifier(m_baseTable) + " WHERE rowid = ?";
     sqlite3* handle = db();
     const StatementPtr stmt = prepareOne(handle, sql, recordsetSource, SqlContext::Edit);
     sqlite3_bind_int64(stmt.get(), 1, rowid);
@@ -256,14 +256,14 @@ void Recordset::Impl::update() {
     std::int64_t rowid = 0;
     std::string sql;
     if (m_editMode == EditMode::AddNew) {
-        sql = "INSERT INTO " + quoteIdentifier(m_baseTable);
+        sql = "INSERT INTO " + doubleQuotedIdentifier(m_baseTable);
         if (changed.empty()) {
             sql += " DEFAULT VALUES";
         } else {
             std::string names;
             std::string marks;
             for (const std::size_t i : changed) {
-                names += (names.empty() ? "" : ", ") + quoteIdentifier(m_columns[i].originColumn);
+                names += (names.empty() ? "" : ", ") + doubleQuotedIdentifier(m_columns[i].originColumn);
                 marks += marks.empty() ? "?" : ", ?";
             }
             sql += " (" + names + ") VALUES (" + marks + ")";
@@ -275,9 +275,10 @@ void Recordset::Impl::update() {
         }
         rowid = *current;
         if (!changed.empty()) {
-            sql = "UPDATE " + quoteIdentifier(m_baseTable) + " SET ";
+            sql = "UPDATE " + doubleQuotedIdentifier(m_baseTable) + " SET ";
             for (std::size_t k = 0; k < changed.size(); ++k) {
-                sql += (k == 0 ? "" : ", ") + quoteIdentifier(m_columns[changed[k]].originColumn) + " = ?";
+                sql += (k == 0 ? "" : ", ") + doubleQuotedIdentifier(m_columns[changed[k]].originColumn) +
+                       " = ?";
             }
             sql += " WHERE rowid = ?";
         }
@@ -319,7 +320,7 @@ void Recordset::Impl::deleteCurrent() {
         throw jet::makeError(jet::RecordDeleted, recordsetSource);
     }
     const StatementPtr stmt =
-        prepareOne(handle, "DELETE FROM " + quoteIdentifier(m_baseTable) + " WHERE rowid = ?",
+        prepareOne(handle, "DELETE FROM " + doubleQuotedIdentifier(m_baseTable) + " WHERE rowid = ?",
                    recordsetSource, SqlContext::Edit);
     sqlite3_bind_int64(stmt.get(), 1, *rowid);
     const int rc = sqlite3_step(stmt.get());

@@ -84,7 +84,7 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
     });
 }
 
-std::string quoteIdentifier(std::string_view name) {
+std::string doubleQuotedIdentifier(std::string_view name) {
     std::string out = "\"";
     for (const char c : name) {
         out += c;

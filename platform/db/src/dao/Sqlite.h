@@ -58,8 +58,9 @@ enum class ValueKind { Plain, Boolean, Date };
 [[nodiscard]] ValueKind kindOfDeclaredType(const char* declaredType);
 [[nodiscard]] Variant columnVariant(sqlite3_stmt* stmt, int column, ValueKind kind);
 
-/// A quoted SQLite identifier.
-[[nodiscard]] std::string quoteIdentifier(std::string_view name);
+/// Any name as an SQLite identifier in double quotes, inner double quotes doubled: for names that come
+/// from the schema, whatever characters they hold.
+[[nodiscard]] std::string doubleQuotedIdentifier(std::string_view name);
 
 /// ASCII comparison without regard to case (the engine's names are ASCII).
 [[nodiscard]] bool equalsNoCase(std::string_view a, std::string_view b);

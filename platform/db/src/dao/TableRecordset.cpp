@@ -7,7 +7,7 @@ namespace platform::db {
 TableRecordset::TableRecordset(std::shared_ptr<Database> owner, std::shared_ptr<Connection> connection,
                                std::string table)
     : Impl(std::move(owner), std::move(connection), RecordsetType::Table), m_table(std::move(table)) {
-    sqlite3_stmt* stmt = statement("SELECT * FROM " + quoteIdentifier(m_table) + " LIMIT 0");
+    sqlite3_stmt* stmt = statement("SELECT * FROM " + doubleQuotedIdentifier(m_table) + " LIMIT 0");
     m_columns = describeColumns(stmt, 0);
     m_baseTable = m_table;
     land(selectRow("1", {}, false));
@@ -29,7 +29,7 @@ std::optional<TableRecordset::Current> TableRecordset::selectRow(const std::stri
     for (const std::string& key : m_keyColumns) {
         sql += ", " + key;
     }
-    sql += ", * FROM " + quoteIdentifier(m_table) + " WHERE " + condition + " ORDER BY ";
+    sql += ", * FROM " + doubleQuotedIdentifier(m_table) + " WHERE " + condition + " ORDER BY ";
     for (const std::string& key : m_keyColumns) {
         sql += key + (backwards ? " DESC, " : ", ");
     }
@@ -60,7 +60,7 @@ std::optional<TableRecordset::Current> TableRecordset::selectRow(const std::stri
 
 std::int64_t TableRecordset::countWhere(const std::string& condition, const std::vector<Variant>& binds) {
     sqlite3_stmt* stmt =
-        statement("SELECT count(*) FROM " + quoteIdentifier(m_table) + " WHERE " + condition);
+        statement("SELECT count(*) FROM " + doubleQuotedIdentifier(m_table) + " WHERE " + condition);
     const StatementReset reset(stmt);
     int param = 1;
     for (const Variant& v : binds) {
@@ -307,7 +307,7 @@ void TableRecordset::setIndex(std::string_view indexName) {
     }
     m_keyColumns.clear();
     for (const std::string& c : columns) {
-        m_keyColumns.push_back(quoteIdentifier(c));
+        m_keyColumns.push_back(doubleQuotedIdentifier(c));
     }
     m_current.reset();
     m_deleted = false;

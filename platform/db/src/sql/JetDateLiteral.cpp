@@ -1,21 +1,13 @@
 #include "JetDateLiteral.h"
 
+#include "platform/TextCase.h"
+
 #include <array>
 #include <cstdio>
 #include <vector>
 
 namespace platform::db::sql {
 namespace {
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && s.back() == ' ') {
-        s.remove_suffix(1);
-    }
-    return s;
-}
 
 /// Splits on `separator` into runs of digits; nothing when any part is not a number.
 std::optional<std::vector<std::string_view>> numberParts(std::string_view s, char separator) {
@@ -85,13 +77,13 @@ struct Hms {
 };
 
 std::optional<Hms> parseTime(std::string_view s) {
-    s = trimmed(s);
+    s = platform::trimBlanks(s);
     int offset = -1; // -1: 24-hour clock; 0: AM; 12: PM
     if (s.size() > 2) {
         const std::string_view tail = s.substr(s.size() - 2);
         if (tail == "AM" || tail == "am" || tail == "PM" || tail == "pm") {
             offset = (tail[0] == 'P' || tail[0] == 'p') ? 12 : 0;
-            s = trimmed(s.substr(0, s.size() - 2));
+            s = platform::trimBlanks(s.substr(0, s.size() - 2));
         }
     }
     const auto parts = numberParts(s, ':');
@@ -114,7 +106,7 @@ std::optional<Hms> parseTime(std::string_view s) {
 } // namespace
 
 std::optional<std::string> isoFromJetDate(std::string_view text) {
-    text = trimmed(text);
+    text = platform::trimBlanks(text);
     if (text.empty()) {
         return std::nullopt;
     }

@@ -2,14 +2,17 @@
 
 #include "JetFunctionErrors.h"
 #include "JetLikeMatcher.h"
-#include "JetValueText.h"
 #include "platform/CallError.h"
+#include "platform/TextCase.h"
+#include "platform/VbConvert.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <exception>
 #include <limits>
 #include <memory>
+#include <new>
 #include <optional>
 #include <sqlite3.h>
 #include <string>
@@ -41,7 +44,7 @@ std::string textOf(sqlite3_value* v) {
     case SQLITE_INTEGER:
         return std::to_string(sqlite3_value_int64(v));
     case SQLITE_FLOAT:
-        return doubleText(sqlite3_value_double(v));
+        return platform::CStr(sqlite3_value_double(v), ".");
     case SQLITE_NULL:
         return {};
     default:
@@ -57,7 +60,8 @@ std::optional<double> numberOf(sqlite3_value* v) {
     case SQLITE_FLOAT:
         return sqlite3_value_double(v);
     case SQLITE_TEXT:
-        return numberFromText(rawText(v));
+        // A decimal point whatever the locale; beyond a Double it throws Overflow (see guarded).
+        return platform::parseNumber(rawText(v), ".");
     default:
         return std::nullopt;
     }
@@ -373,15 +377,14 @@ template <bool Leading, bool Trailing> void jetTrim(sqlite3_context* ctx, int, s
         return;
     }
     const std::string s = textOf(argv[0]);
-    std::size_t from = 0;
-    std::size_t to = s.size();
-    while (Leading && from < to && s[from] == ' ') {
-        ++from;
+    std::string_view kept = s;
+    if (Leading) {
+        kept = platform::trimLeadingBlanks(kept);
     }
-    while (Trailing && to > from && s[to - 1] == ' ') {
-        --to;
+    if (Trailing) {
+        kept = platform::trimTrailingBlanks(kept);
     }
-    resultText(ctx, s.substr(from, to - from));
+    resultText(ctx, std::string(kept));
 }
 
 void jetInStr(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -434,7 +437,7 @@ void jetVal(sqlite3_context* ctx, int, sqlite3_value** argv) {
         sqlite3_result_double(ctx, sqlite3_value_double(argv[0]));
         return;
     }
-    sqlite3_result_double(ctx, valOfText(textOf(argv[0])));
+    sqlite3_result_double(ctx, platform::Val(textOf(argv[0])));
 }
 
 void jetCStr(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -533,7 +536,7 @@ void jetSgn(sqlite3_context* ctx, int, sqlite3_value** argv) {
 /// literal characters before and after; the named masks Fixed, Standard, Percent and General Number.
 std::string formatNumber(double value, std::string mask) {
     if (equalsNamed(mask, "General Number")) {
-        return doubleText(value);
+        return platform::CStr(value, ".");
     }
     if (equalsNamed(mask, "Fixed")) {
         mask = "0.00";
@@ -576,7 +579,7 @@ std::string formatNumber(double value, std::string mask) {
     const double scale = std::pow(10.0, static_cast<double>(fractionPlaces));
     const double rounded = std::round(std::fabs(value) * scale);
     if (!(rounded < 1e18)) {
-        return doubleText(value); // beyond what a digit mask can spell out exactly (or not a number)
+        return platform::CStr(value, "."); // beyond what a digit mask can spell out exactly (or not a number)
     }
     const bool negative = value < 0 && rounded != 0;
     std::string digits = std::to_string(static_cast<unsigned long long>(rounded));
@@ -631,6 +634,25 @@ struct Registration {
 };
 
 constexpr int kFlags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
+
+/// Runs the registration's function so that a failure thrown inside it, such as the overflow of a
+/// number read from text, fails the statement instead of escaping into SQLite.
+void guarded(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    const auto* registration = static_cast<const Registration*>(sqlite3_user_data(ctx));
+    try {
+        registration->function(ctx, argc, argv);
+    } catch (const CallError& e) {
+        if (e.number() == platform::err::Overflow) {
+            fail(ctx, kOverflowText);
+        } else {
+            sqlite3_result_error(ctx, e.description().c_str(), -1);
+        }
+    } catch (const std::bad_alloc&) {
+        sqlite3_result_error_nomem(ctx);
+    } catch (const std::exception& e) {
+        sqlite3_result_error(ctx, e.what(), -1);
+    }
+}
 
 void registerOne(sqlite3* db, const char* name, int args, Function f, void* data, void (*destroy)(void*)) {
     const int rc = sqlite3_create_function_v2(db, name, args, kFlags, data, f, nullptr, nullptr, destroy);
@@ -696,7 +718,8 @@ void registerJetFunctions(sqlite3* connection) {
         {"jet_sgn", 1, &jetSgn},
     };
     for (const Registration& r : kPlain) {
-        registerOne(connection, r.name, r.args, r.function, nullptr, nullptr);
+        // The table is static: its entries outlive every connection.
+        registerOne(connection, r.name, r.args, &guarded, const_cast<Registration*>(&r), nullptr);
     }
     // Each like function owns its collator (for [a-z] ranges); the connection closes it. SQLite
     // calls the destructor itself when a registration fails, so it owns the collator at once.

@@ -72,7 +72,7 @@ bool JetTranslator::atClauseEnd() const {
 }
 
 std::string JetTranslator::nameText(const JetToken& token) const {
-    return quoteIdentifier(token.text);
+    return bareOrBracketedIdentifier(token.text);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -280,7 +280,7 @@ std::string JetTranslator::selectList() {
                 if (!peek().isName()) {
                     failClause(jeterr::SelectSyntax);
                 }
-                sql += " AS " + quoteIdentifier(next().text);
+                sql += " AS " + bareOrBracketedIdentifier(next().text);
             } else if ((!item.isColumn || item.sql.front() == '(') &&
                        item.sql.find(".*") == std::string::npos) {
                 // Jet names an unnamed computed column Expr1000, Expr1001, ...
@@ -595,7 +595,7 @@ std::string JetTranslator::passThroughStatement() {
         }
         switch (t.kind) {
         case Kind::BracketName:
-            sql += quoteIdentifier(t.text);
+            sql += bareOrBracketedIdentifier(t.text);
             break;
         case Kind::Text:
             sql += sqliteTextLiteral(t.text);

@@ -126,8 +126,9 @@ private:
     static constexpr int kMaxNesting = 200;
 };
 
-/// An identifier as SQLite must see it: bare when that is safe, otherwise in brackets.
-[[nodiscard]] std::string quoteIdentifier(std::string_view name);
+/// A Jet identifier as the translated statement writes it: bare when that is safe (a plain name that
+/// is no SQLite keyword), otherwise in brackets as Jet wrote it.
+[[nodiscard]] std::string bareOrBracketedIdentifier(std::string_view name);
 
 /// A text as an SQLite literal: single quotes, inner ones doubled.
 [[nodiscard]] std::string sqliteTextLiteral(std::string_view text);

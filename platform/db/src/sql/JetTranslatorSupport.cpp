@@ -105,7 +105,7 @@ const FunctionInfo* findFunction(std::string_view name) {
     return nullptr;
 }
 
-std::string quoteIdentifier(std::string_view name) {
+std::string bareOrBracketedIdentifier(std::string_view name) {
     if (isPlainIdentifier(name) && sqlite3_keyword_check(name.data(), static_cast<int>(name.size())) == 0) {
         return std::string(name);
     }

@@ -1,9 +1,8 @@
 #include "SqliteTestSupport.h"
 
+#include "platform/VbConvert.h"
 #include "platform/db/SqliteExtensions.h"
 
-#include <array>
-#include <cstdio>
 #include <sqlite3.h>
 #include <stdexcept>
 #include <string_view>
@@ -20,7 +19,7 @@ std::string fieldText(sqlite3_stmt* stmt, int column) {
     case SQLITE_INTEGER:
         return std::to_string(sqlite3_column_int64(stmt, column));
     case SQLITE_FLOAT:
-        return vbDoubleText(sqlite3_column_double(stmt, column));
+        return platform::CStr(sqlite3_column_double(stmt, column), ".");
     default:
         return std::string(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
                            static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
@@ -99,15 +98,6 @@ RunResult run(sqlite3* db, const std::string& sql) {
         }
         result.rows.push_back(std::move(row));
     }
-}
-
-std::string vbDoubleText(double value) {
-    if (value == 0.0) {
-        return "0";
-    }
-    std::array<char, 64> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.15G", value);
-    return buffer.data();
 }
 
 std::vector<std::string> queryPlan(sqlite3* db, const std::string& sql) {

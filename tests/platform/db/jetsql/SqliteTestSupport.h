@@ -27,10 +27,6 @@ struct RunResult {
 };
 [[nodiscard]] RunResult run(sqlite3* db, const std::string& sql);
 
-/// A double as VB's CStr writes it with a point: 15 significant digits, exponent from 1E15 and
-/// below 1E-4.
-[[nodiscard]] std::string vbDoubleText(double value);
-
 /// The lines of EXPLAIN QUERY PLAN for a statement.
 [[nodiscard]] std::vector<std::string> queryPlan(sqlite3* db, const std::string& sql);
 

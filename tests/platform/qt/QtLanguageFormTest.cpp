@@ -1,8 +1,8 @@
-#include "QtLanguageForm.h"
+#include "platform/qt/QtLanguageForm.h"
 
-#include "../common/TextServiceFakeSource.h"
-#include "LanguageCaptions.h"
+#include "../../common/TextServiceFakeSource.h"
 #include "common/cls_Language.h"
+#include "platform/qt/LanguageCaptions.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -12,8 +12,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
@@ -24,7 +26,7 @@ using orvik::common::test::FakeTextSource;
 namespace {
 
 /// A grid of our own with two fixed rows, as the grid stand-in shows itself to the text service.
-class TwoRowGrid : public QWidget, public controls::GridCaptions {
+class TwoRowGrid : public QWidget, public platform::qt::GridCaptions {
 public:
     using QWidget::QWidget;
     [[nodiscard]] int captionRows() const override { return 3; }
@@ -37,7 +39,7 @@ public:
 };
 
 /// A list bar with one group of two items.
-class OneGroupBar : public QWidget, public controls::ListBarCaptions {
+class OneGroupBar : public QWidget, public platform::qt::ListBarCaptions {
 public:
     using QWidget::QWidget;
     [[nodiscard]] int captionGroupCount() const override { return 1; }
@@ -157,7 +159,7 @@ private slots:
         record("frmMain", "Toolbar1_ButtonPRINT", "Drucken");
         record("frmMain", "Toolbar1_ButtonPRINT_ButtonmenueSETUP", "Einrichten");
 
-        controls::QtLanguageForm form(window);
+        platform::qt::QtLanguageForm form(window);
         QVERIFY(form.isWindow());
         language->adjustForm(form);
 
@@ -191,7 +193,7 @@ private slots:
         auto* label = named<QLabel>(inner, "lblBeschreibung", "Kurzname", 1);
         record("uctlDescription", "lblBeschreibung(1)", "Symbol");
 
-        controls::QtLanguageForm form(*panel);
+        platform::qt::QtLanguageForm form(*panel);
         QVERIFY(!form.isWindow());
         QCOMPARE(form.controls().size(), std::size_t{1});
         language->adjustForm(form);
@@ -211,7 +213,7 @@ private slots:
         record("frmMain", "SSListBar1_Group2", "Übersicht");
         record("frmMain", "SSListBar1_Group2_ListItem2", "Lieferfirmen");
 
-        controls::QtLanguageForm form(window);
+        platform::qt::QtLanguageForm form(window);
         language->adjustForm(form);
         QCOMPARE(grid->cells[0][0], QString("a"));
         QCOMPARE(grid->cells[0][1], QString("B"));
@@ -223,13 +225,40 @@ private slots:
         QCOMPARE(bar->items[1], QString("Lieferfirmen"));
     }
 
+    void tableViewOverAModelTakesItsHeadings() {
+        QWidget window;
+        window.setObjectName("frmList");
+        QStandardItemModel model(1, 3);
+        model.setHorizontalHeaderLabels({"first", "", "third"});
+        model.setItem(0, 0, new QStandardItem("cell"));
+        auto* view = new QTableView(&window);
+        view->setObjectName("flx");
+        view->setModel(&model);
+        view->setColumnWidth(0, 100);
+        record("frmList", "flx_Col(0)", "Erste");
+        record("frmList", "flx_Col(1)", "Zweite");
+
+        platform::qt::QtLanguageForm form(window);
+        QCOMPARE(form.controls().size(), std::size_t{1});
+        language->adjustForm(form);
+        QCOMPARE(model.horizontalHeaderItem(0)->text(), QString("Erste"));
+        QCOMPARE(model.horizontalHeaderItem(1)->text(), QString("Zweite"));
+        QCOMPARE(model.horizontalHeaderItem(2)->text(), QString("third"));
+        QCOMPARE(model.item(0, 0)->text(), QString("cell"));
+
+        // A view without a model has nothing to caption.
+        QWidget empty;
+        (new QTableView(&empty))->setObjectName("flx");
+        QCOMPARE(platform::qt::QtLanguageForm(empty).controls().size(), std::size_t{0});
+    }
+
     void widthsAreInTwips() {
         QWidget window;
         window.setObjectName("frmW");
         window.resize(400, 300);
         auto* button = named<QPushButton>(&window, "cmdOk", "ok");
         button->resize(80, 20);
-        controls::QtLanguageForm form(window);
+        platform::qt::QtLanguageForm form(window);
         QCOMPARE(form.width(), 6000);
         QCOMPARE(form.controls().size(), std::size_t{1});
         QCOMPARE(form.controls().front()->width(), 1200);

@@ -1,6 +1,6 @@
-#include "QtLanguageForm.h"
+#include "platform/qt/QtLanguageForm.h"
 
-#include "LanguageCaptions.h"
+#include "platform/qt/LanguageCaptions.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -12,13 +12,14 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
 
-namespace controls {
+namespace platform::qt {
 
 namespace {
 
@@ -155,6 +156,36 @@ private:
     QTableWidget& m_table;
 };
 
+/// Any other table view: the model's horizontal headings are row 0, the only fixed row; the model's
+/// rows follow from 1.
+class TableViewGrid : public Adapter<orvik::common::GridControl> {
+public:
+    TableViewGrid(QTableView& view, QAbstractItemModel& model)
+        : Adapter(ControlKind::Grid, view), m_view(view), m_model(model) {}
+    [[nodiscard]] std::int32_t rows() const override { return m_model.rowCount() + 1; }
+    [[nodiscard]] std::int32_t cols() const override { return m_model.columnCount(); }
+    [[nodiscard]] std::int32_t fixedRows() const override { return 1; }
+    [[nodiscard]] std::string textMatrix(std::int32_t row, std::int32_t col) const override {
+        const QVariant value =
+            row == 0 ? m_model.headerData(col, Qt::Horizontal) : m_model.index(row - 1, col).data();
+        return s(value.toString());
+    }
+    void setTextMatrix(std::int32_t row, std::int32_t col, const std::string& text) override {
+        if (row == 0) {
+            m_model.setHeaderData(col, Qt::Horizontal, q(text));
+        } else {
+            m_model.setData(m_model.index(row - 1, col), q(text));
+        }
+    }
+    [[nodiscard]] std::int32_t colWidth(std::int32_t col) const override {
+        return twips(m_view.columnWidth(col));
+    }
+
+private:
+    QTableView& m_view;
+    QAbstractItemModel& m_model;
+};
+
 class CaptionsGrid : public Adapter<orvik::common::GridControl> {
 public:
     CaptionsGrid(QWidget& widget, GridCaptions& grid) : Adapter(ControlKind::Grid, widget), m_grid(grid) {}
@@ -288,6 +319,9 @@ std::unique_ptr<orvik::common::FormControl> adapt(QObject& object) {
     if (auto* w = qobject_cast<QTableWidget*>(widget)) {
         return std::make_unique<TableWidgetGrid>(*w);
     }
+    if (auto* w = qobject_cast<QTableView*>(widget); w != nullptr && w->model() != nullptr) {
+        return std::make_unique<TableViewGrid>(*w, *w->model());
+    }
     if (auto* w = qobject_cast<QToolBar*>(widget)) {
         return std::make_unique<ToolBarButtons>(*w);
     }
@@ -353,4 +387,4 @@ std::vector<orvik::common::FormControl*> QtLanguageForm::controls() const {
     return result;
 }
 
-} // namespace controls
+} // namespace platform::qt

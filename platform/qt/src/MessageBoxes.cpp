@@ -1,8 +1,9 @@
-#include "MessageBoxes.h"
+#include "platform/qt/MessageBoxes.h"
 
+#include <QIcon>
 #include <QMessageBox>
 
-namespace controls {
+namespace platform::qt {
 
 namespace {
 
@@ -53,10 +54,18 @@ MessageBoxes::Answer answerOf(int button) {
 
 } // namespace
 
+void MessageBoxes::about(QWidget* parent, const QString& application, const QString& text,
+                         const QIcon& icon) {
+    QMessageBox box(QMessageBox::NoIcon, application, text, QMessageBox::Ok, parent);
+    constexpr int IconSize = 32;
+    box.setIconPixmap(icon.pixmap(IconSize));
+    box.exec();
+}
+
 MessageBoxes::Answer QtMessageBoxes::show(QWidget* parent, const QString& text, const QString& title,
                                           Icon icon, Buttons buttons) {
     QMessageBox box(qtIcon(icon), title, text, qtButtons(buttons), parent);
     return answerOf(box.exec());
 }
 
-} // namespace controls
+} // namespace platform::qt

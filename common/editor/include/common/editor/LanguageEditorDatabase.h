@@ -1,11 +1,11 @@
 #pragma once
 
-#include "editor/LanguageEditorData.h"
+#include "common/editor/LanguageEditorData.h"
 #include "platform/db/Dao.h"
 
 #include <memory>
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 /// The editor's data in Language.mdb through the database layer: a workspace "Language" under the
 /// program's workgroup account, the database shared and writable, one transaction per save.
@@ -36,4 +36,4 @@ private:
     bool m_inTransaction = false;
 };
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor

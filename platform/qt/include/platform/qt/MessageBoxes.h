@@ -2,9 +2,10 @@
 
 #include <QString>
 
+class QIcon;
 class QWidget;
 
-namespace controls {
+namespace platform::qt {
 
 /// Message boxes, passed in to every window that shows one, so that a test answers them instead of
 /// a user and never waits on a modal window.
@@ -18,6 +19,9 @@ public:
     /// Shows the text with the title as caption and returns the button chosen.
     virtual Answer show(QWidget* parent, const QString& text, const QString& title, Icon icon,
                         Buttons buttons) = 0;
+    /// The about box of an application: its name as caption, a further text and the application's
+    /// icon. By default the real modal box.
+    virtual void about(QWidget* parent, const QString& application, const QString& text, const QIcon& icon);
 };
 
 /// The real, modal message boxes.
@@ -27,4 +31,4 @@ public:
                 Buttons buttons) override;
 };
 
-} // namespace controls
+} // namespace platform::qt

@@ -5,16 +5,19 @@
 #include <string>
 
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
-namespace controls {
+namespace platform {
+class CallError;
+}
+namespace platform::qt {
 class MessageBoxes;
 }
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 class LanguageEditorData;
-struct LanguageEditorRow;
+class LanguageEditorModel;
 class frmBigEdit;
 
 /// The editor of user-defined texts: every caption and message of the text database in the language
@@ -22,10 +25,7 @@ class frmBigEdit;
 /// "&Übernehmen". The data and the message boxes are passed in and must outlive the window.
 class frmLanguageSetting : public QDialog {
 public:
-    /// The grid's columns; those from Form on are hidden.
-    enum Column { Shown, SelfDefine, Form, Control, Width, Table, Opened, ColumnCount };
-
-    frmLanguageSetting(LanguageEditorData& texts, controls::MessageBoxes& messages,
+    frmLanguageSetting(LanguageEditorData& texts, platform::qt::MessageBoxes& messages,
                        QWidget* parent = nullptr);
     ~frmLanguageSetting() override;
 
@@ -34,7 +34,7 @@ public:
     void setDbPath(const std::string& folder);
     void setDbName(const std::string& name) { m_dbName = name; }
     void setBigEdit(frmBigEdit* bigEdit) { m_bigEdit = bigEdit; }
-    /// Opens the data and fills the grid; call after the setters, before showing the window.
+    /// Opens the data and fills the rows; call after the setters, before showing the window.
     void init_dlg();
 
     /// Entering a cell as a click or Enter does: column 0 moves on to column 1; any other cell marks
@@ -44,21 +44,21 @@ public:
     /// Returns true when it was stored and the window closed.
     bool save();
 
-    [[nodiscard]] QTableWidget& grid() const { return *m_flx; }
+    [[nodiscard]] QTableView& grid() const { return *m_flx; }
+    [[nodiscard]] LanguageEditorModel& rows() const { return *m_rows; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void addRow(const LanguageEditorRow& row);
-    [[nodiscard]] LanguageEditorRow rowAt(int row) const;
-    [[nodiscard]] bool storeWithRetry(const LanguageEditorRow& row, bool& abort);
+    void showFailure(const platform::CallError& error);
     void layOutColumns();
     void closeData() noexcept;
 
     LanguageEditorData& m_data;
-    controls::MessageBoxes& m_messages;
-    QTableWidget* m_flx;
+    platform::qt::MessageBoxes& m_messages;
+    LanguageEditorModel* m_rows;
+    QTableView* m_flx;
     QPushButton* m_cmdUebernehmen;
     QPushButton* m_cmdAbbrechen;
     frmBigEdit* m_bigEdit = nullptr;
@@ -68,11 +68,8 @@ private:
     bool m_open = false;
 };
 
-/// The column of the language shown: german, france, english, selfdefine for 0 to 3.
-[[nodiscard]] std::string languageColumn(std::int32_t language);
-
 /// The text of a failure message of the editor.
 [[nodiscard]] QString errorText(const std::string& description, std::int32_t number,
                                 const std::string& source);
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor

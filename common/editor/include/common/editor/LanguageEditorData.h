@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 /// One row of the editor's grid: a caption of `tab_controls` or a message of `tab_text`.
 struct LanguageEditorRow {
@@ -43,4 +43,4 @@ public:
     virtual void close() noexcept = 0;
 };
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor

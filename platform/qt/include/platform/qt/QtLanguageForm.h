@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace controls {
+namespace platform::qt {
 
 /// Twips per pixel at 96 dpi.
 inline constexpr int TwipsPerPixel = 15;
@@ -38,4 +38,4 @@ private:
     std::vector<std::unique_ptr<orvik::common::FormControl>> m_controls;
 };
 
-} // namespace controls
+} // namespace platform::qt

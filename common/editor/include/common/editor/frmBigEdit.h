@@ -7,7 +7,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 /// Edits one user text beside the standard text it replaces. At most 150 characters, no double quote
 /// (the text database's texts are spliced into messages and files that quote with it).
@@ -37,4 +37,4 @@ private:
     bool m_take = false;
 };
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor

@@ -5,13 +5,14 @@
 #include <functional>
 
 class QComboBox;
+class QIcon;
 class QWidget;
 
-namespace controls {
+namespace platform::qt {
 class MessageBoxes;
 }
 
-namespace orvik::editor {
+namespace orvik::common::editor {
 
 /// The window and shell helpers of the common library: drop-down sizes of combo boxes, centring a
 /// window, the screen size, the about box, opening a document with its program and picking a folder.
@@ -25,14 +26,17 @@ public:
 
     /// Sets the width of the combo box's open list; 0 makes it as wide as the combo box.
     static void SetDropWidth(QWidget* parent, std::int32_t lNew_DropWidth, QComboBox* combo);
-    /// Sets the height of the combo box's open list, when `parent` is a window.
+    /// When `parent` is a window: the combo box and its open list together take `dropHeight`, as a
+    /// combo box's window of that height does, the list as many whole rows as fit below the field, and
+    /// the list is as wide as the combo box.
     static void SetComboHeightWidth(QWidget* parent, QComboBox* combo, std::int32_t dropHeight);
-    /// The about box with the application's name and a further text.
-    static void ShowInfo(QWidget* owner, const QString& sApp, const QString& sSonstig,
-                         controls::MessageBoxes& messages);
+    /// The about box with the application's name, a further text and the icon given.
+    static void ShowInfo(QWidget* owner, const QString& sApp, const QString& sSonstig, const QIcon& lIcon,
+                         platform::qt::MessageBoxes& messages);
     /// Opens a file or link with its program. Returns the shell's code: above 32 when it was opened,
-    /// 2 (not found) when the desktop could not open it, 0 after a failure shown to the user.
-    static int StartHTML(const QString& sSide, controls::MessageBoxes& messages, const Opener& open = {});
+    /// 2 (not found) when the desktop could not open it, 0 after a failure, which is shown to the user
+    /// with its text and, in the title "Fehlernummer: ", its number.
+    static int StartHTML(const QString& sSide, platform::qt::MessageBoxes& messages, const Opener& open = {});
     /// The folder the user picks, or "" when he cancels.
     static QString GetFolder(QWidget* owner, const FolderPicker& pick = {});
     /// The primary screen's height and width in twips.
@@ -41,4 +45,4 @@ public:
     static void Center_Form(QWidget* frm);
 };
 
-} // namespace orvik::editor
+} // namespace orvik::common::editor
