@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/contract/ActivatedMaterial.h"
+#include "shell/contract/DialogLanguage.h"
 #include "shell/contract/WindowServices.h"
 
 #include <QPointer>
@@ -16,7 +17,6 @@ class Material;
 
 namespace shell::contract {
 
-class DialogLanguage;
 class MaterialDisplayInfo;
 
 /// A page of the main window (a user control): the members the main window sets or reads on every
