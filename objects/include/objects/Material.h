@@ -1,6 +1,8 @@
 #pragma once
 
 #include "objects/Error.h"
+#include "objects/ListItem.h"
+#include "platform/Dictionary.h"
 #include "platform/Event.h"
 #include "platform/Variant.h"
 
@@ -28,6 +30,7 @@ class ChemicalCompostions;
 class Designations;
 class ProductShapes;
 class StandardComparisons;
+class PropertyBags;
 class Standards;
 class Suppliers;
 
@@ -93,6 +96,17 @@ public:
     [[nodiscard]] std::shared_ptr<objects::ProductShapes> ProductShapes();
     /// The comparable designations, the steel itself in its own country left out.
     [[nodiscard]] std::shared_ptr<objects::StandardComparisons> StandardComparisons();
+    /// The property tables of the steel in its country, standard by standard, each kind in its order.
+    [[nodiscard]] std::shared_ptr<objects::PropertyBags> PropertyBags();
+    /// The standards that have property tables of the steel, in the order of their first table: key
+    /// and `id` the `Standard_ID` as decimal text, `Order` from 1, `Designation` the short name or,
+    /// without one, the title. nullptr when the tables cannot be read.
+    [[nodiscard]] std::shared_ptr<platform::Dictionary<ListItem>> GetPropertyStandardList();
+    /// The properties of the tables of one group: 1 or 4 the mechanical ones and the notes, 2 the
+    /// physical ones, 3 or 5 heat treatment and welding; any other group none. Key and `id` the
+    /// property's id as decimal text, each once, `Order` from 1, `Designation` its name.
+    [[nodiscard]] std::shared_ptr<platform::Dictionary<ListItem>>
+    GetPropertyList(std::int32_t propertyTypeId);
 
     /// Writes every supplier address of the steel to `filename`: optionally a header line of the
     /// column names, then one line per address, the fields joined by `splitter`, a field holding
@@ -172,6 +186,7 @@ private:
     std::optional<std::shared_ptr<objects::ChemicalCompostions>> m_compositions;
     std::optional<std::shared_ptr<objects::ProductShapes>> m_productShapes;
     std::optional<std::shared_ptr<objects::StandardComparisons>> m_comparisons;
+    std::optional<std::shared_ptr<objects::PropertyBags>> m_propertyBags;
 };
 
 } // namespace orvik::objects
