@@ -7,6 +7,7 @@ packages=(
     libsqlite3-dev libicu-dev libpugixml-dev
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    poppler-utils
 )
 
 missing=()

@@ -18,7 +18,9 @@ using orvik::objects::DocumentSection;
 using orvik::objects::DocumentTable;
 using orvik::objects::ReportDocument;
 
-QString qt(const std::string& text) { return QString::fromStdString(text); }
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 QFont derived(const QFont& base, double scale, bool bold, bool italic = false) {
     QFont font(base);
@@ -73,11 +75,13 @@ public:
         std::vector<PageItem> items;
         const double title = lineHeight(m_title);
         const double line = lineHeight(m_font);
-        items.push_back({PageItem::Kind::Text, QRectF(0, 0, m_width, title), qt(document.head.title), m_title});
+        items.push_back(
+            {PageItem::Kind::Text, QRectF(0, 0, m_width, title), qt(document.head.title), m_title});
         const auto material = qt(document.head.materialCaption + ": " + document.head.material);
         const auto country = qt(document.head.countryCaption + ": " + document.head.country);
         items.push_back({PageItem::Kind::Text, QRectF(0, title, m_width, line), material, m_bold});
-        items.push_back({PageItem::Kind::Text, QRectF(0, title, m_width, line), country, m_font, Qt::AlignRight});
+        items.push_back(
+            {PageItem::Kind::Text, QRectF(0, title, m_width, line), country, m_font, Qt::AlignRight});
         items.push_back({PageItem::Kind::Rule, QRectF(0, title + line + m_pad, m_width, 0), {}, {}});
         return items;
     }
@@ -101,7 +105,8 @@ public:
             const double gap = lineHeight(m_font) * 0.8;
             const double line = lineHeight(m_caption);
             Unit unit{gap + line + m_pad, {}, true};
-            unit.items.push_back({PageItem::Kind::Text, QRectF(0, gap, m_width, line), qt(section.caption), m_caption});
+            unit.items.push_back(
+                {PageItem::Kind::Text, QRectF(0, gap, m_width, line), qt(section.caption), m_caption});
             unit.items.push_back({PageItem::Kind::Rule, QRectF(0, gap + line, m_width, 0), {}, {}});
             m_units.push_back(std::move(unit));
         } else if (!m_units.empty()) {
@@ -164,14 +169,16 @@ public:
     }
 
 private:
-    void lines(const std::vector<std::string>& texts, const QFont& font, double indent, bool keep, double gap) {
+    void lines(const std::vector<std::string>& texts, const QFont& font, double indent, bool keep,
+               double gap) {
         const double line = lineHeight(font);
         bool first = true;
         for (const auto& text : texts) {
             for (const auto& piece : wrap(qt(text), font, m_width - indent)) {
                 const double top = first ? gap : 0;
                 Unit unit{top + line, {}, keep};
-                unit.items.push_back({PageItem::Kind::Text, QRectF(indent, top, m_width - indent, line), piece, font});
+                unit.items.push_back(
+                    {PageItem::Kind::Text, QRectF(indent, top, m_width - indent, line), piece, font});
                 m_units.push_back(std::move(unit));
                 first = false;
             }
@@ -198,7 +205,8 @@ private:
     }
 
     // Column groups that each fit the page; every group after the first repeats column 0.
-    [[nodiscard]] std::vector<std::vector<std::size_t>> columnGroups(const std::vector<double>& widths) const {
+    [[nodiscard]] std::vector<std::vector<std::size_t>>
+    columnGroups(const std::vector<double>& widths) const {
         std::vector<std::vector<std::size_t>> groups{{0}};
         double used = widths.empty() ? 0 : widths[0];
         for (std::size_t i = 1; i < widths.size(); ++i) {
@@ -218,7 +226,8 @@ private:
         }
         const auto natural = naturalWidths(table);
         const auto groups = columnGroups(natural);
-        const bool grouped = std::any_of(table.rows.begin(), table.rows.end(), [](const DocumentRow& r) { return r.group; });
+        const bool grouped =
+            std::any_of(table.rows.begin(), table.rows.end(), [](const DocumentRow& r) { return r.group; });
         for (std::size_t g = 0; g < groups.size(); ++g) {
             std::vector<double> widths;
             for (const auto column : groups[g]) {
@@ -259,12 +268,13 @@ private:
         return unit;
     }
 
-    void chunk(const DocumentTable& table, const std::vector<std::size_t>& columns, const std::vector<double>& widths,
-               double gap) {
+    void chunk(const DocumentTable& table, const std::vector<std::size_t>& columns,
+               const std::vector<double>& widths, double gap) {
         const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
         const int id = static_cast<int>(m_heads.size());
         Unit head = row(table.heads, columns, widths, m_bold);
-        head.items.insert(head.items.begin(), {PageItem::Kind::Fill, QRectF(0, 0, total, head.height), {}, {}});
+        head.items.insert(head.items.begin(),
+                          {PageItem::Kind::Fill, QRectF(0, 0, total, head.height), {}, {}});
         head.items.push_back({PageItem::Kind::Rule, QRectF(0, head.height, total, 0), {}, {}});
         head.table = id;
         head.tableHead = true;
@@ -332,7 +342,9 @@ DataSheetPages::DataSheetPages(const ReportDocument& document, const QFont& font
     m_pages = layout.paginate(layout.headHeight(), pageSize.height() - layout.footHeight());
 }
 
-std::vector<PageItem> DataSheetPages::head() const { return m_head; }
+std::vector<PageItem> DataSheetPages::head() const {
+    return m_head;
+}
 
 std::vector<PageItem> DataSheetPages::foot(int index) const {
     auto items = m_foot;

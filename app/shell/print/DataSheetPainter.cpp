@@ -34,7 +34,9 @@ void paintItem(QPainter& painter, const PageItem& item) {
 
 } // namespace
 
-void setDataSheetPage(QPagedPaintDevice& device) { device.setPageLayout(dataSheetLayout()); }
+void setDataSheetPage(QPagedPaintDevice& device) {
+    device.setPageLayout(dataSheetLayout());
+}
 
 DataSheetPainter::DataSheetPainter(const orvik::objects::ReportDocument& document, QFont font)
     : m_document(document), m_font(std::move(font)) {}
