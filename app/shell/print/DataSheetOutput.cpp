@@ -6,6 +6,8 @@
 #include "shell/contract/FileDialogs.h"
 #include "shell/contract/WindowServices.h"
 
+#include <QDate>
+#include <QLocale>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -110,6 +112,18 @@ DataSheetOutput::Result DataSheetOutput::print(QWidget* parent, QPrinter& printe
     }
     setDataSheetPage(printer);
     return DataSheetPainter(m_document, m_font).paint(printer) ? Result::Printed : Result::Failed;
+}
+
+std::string printDate(std::int32_t language) {
+    const auto today = QDate::currentDate();
+    switch (language) {
+    case 0:
+        return today.toString(QStringLiteral("dd.MM.yyyy")).toStdString();
+    case 1:
+        return today.toString(QStringLiteral("dd/MM/yyyy")).toStdString();
+    default:
+        return QLocale(QLocale::English).toString(today, QStringLiteral("d MMM yyyy")).toStdString();
+    }
 }
 
 } // namespace shell::print

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 class QPrinter;
 class QWidget;
@@ -54,5 +55,9 @@ private:
     const orvik::objects::ReportDocument& m_document;
     QFont m_font;
 };
+
+/// Today's date as the foot of the data sheet shows it: 10.12.2026 in German, 10/12/2026 in French,
+/// 10 Dec 2026 in English (any other language).
+[[nodiscard]] std::string printDate(std::int32_t language);
 
 } // namespace shell::print
