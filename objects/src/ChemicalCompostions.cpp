@@ -17,11 +17,7 @@ std::shared_ptr<ChemicalCompostion> ChemicalCompostions::Add(const platform::db:
             entry->Elements->Add(values, footnotes);
         }
     }
-    if (front) {
-        putFront(entry);
-    } else {
-        append(entry);
-    }
+    add(entry, front);
     return entry;
 }
 

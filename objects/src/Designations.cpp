@@ -8,11 +8,7 @@ std::shared_ptr<objects::Designation> Designations::Add(const platform::db::Reco
     auto entry = std::make_shared<objects::Designation>();
     entry->Designation_ID = platform::CStr(rs.field("Id_Stahlbez")); // a Null id fails here
     entry->Designation = rows::text(rs, "Bezeichnung");
-    if (front) {
-        putFront(entry);
-    } else {
-        append(entry);
-    }
+    add(entry, front);
     return entry;
 }
 

@@ -98,18 +98,29 @@ bool List::connected(const std::string& procedure) {
     return false;
 }
 
+template <class M>
+void List::walk(const std::string& procedure,
+                const std::function<Rows(M&, const objects::Connection&)>& query,
+                const std::function<void(const platform::db::Recordset&)>& entry) {
+    if (!connected(procedure)) {
+        return;
+    }
+    BoundManager<M> manager([this](const auto& ex) { ManagerException.raise(ex); });
+    if (const auto rs = query(*manager, *m_connection)) {
+        rows::eachRowSkippingFailures(*rs, entry);
+        rs->close();
+    }
+}
+
 std::shared_ptr<List::Countries_t> List::countryList(bool withProperties) {
     auto result = std::make_shared<Countries_t>();
-    if (!connected(withProperties ? "PropertyCountries" : "Countries")) {
-        return result;
-    }
-    BoundManager<orvik::dataservice::CountryManager> manager(
-        [this](const auto& ex) { ManagerException.raise(ex); });
-    const auto& db = m_connection->Database();
-    const auto rs = withProperties ? manager->GetForProperties(db, currentLanguage())
-                                   : manager->GetList(db, currentLanguage());
-    if (rs) {
-        rows::eachRowSkippingFailures(*rs, [&](const platform::db::Recordset& row) {
+    walk<orvik::dataservice::CountryManager>(
+        withProperties ? "PropertyCountries" : "Countries",
+        [withProperties](auto& manager, const auto& conn) {
+            return withProperties ? manager.GetForProperties(conn.Database(), currentLanguage())
+                                  : manager.GetList(conn.Database(), currentLanguage());
+        },
+        [&](const platform::db::Recordset& row) {
             const auto symbol = row.field("Landeskuerzel");
             auto text = rows::text(row, "Land");
             if (!symbol.isNull()) {
@@ -117,8 +128,6 @@ std::shared_ptr<List::Countries_t> List::countryList(bool withProperties) {
             }
             result->add(row.field("ID_Land"), std::move(text));
         });
-        rs->close();
-    }
     return result;
 }
 
@@ -136,59 +145,47 @@ std::shared_ptr<List::Countries_t> List::PropertyCountries() {
 
 std::shared_ptr<List::Standards_t> List::Standards() {
     auto result = std::make_shared<Standards_t>();
-    if (connected("Standards")) {
-        BoundManager<orvik::dataservice::StandardManager> manager(
-            [this](const auto& ex) { ManagerException.raise(ex); });
-        if (const auto rs = manager->GetList(m_connection->FilterDatabase(), currentLanguage())) {
-            std::int32_t key = 0;
-            rows::eachRowSkippingFailures(*rs, [&](const platform::db::Recordset& row) {
-                result->add(platform::Variant(key), standardEntry(row));
-                ++key;
-            });
-            rs->close();
-        }
-    }
+    std::int32_t key = 0;
+    walk<orvik::dataservice::StandardManager>(
+        "Standards",
+        [](auto& manager, const auto& conn) {
+            return manager.GetList(conn.FilterDatabase(), currentLanguage());
+        },
+        [&](const platform::db::Recordset& row) {
+            result->add(platform::Variant(key), standardEntry(row));
+            ++key;
+        });
     StandardsAvailable.raise(result);
     return result;
 }
 
 std::shared_ptr<objects::Suppliers> List::Suppliers() {
     auto result = std::make_shared<objects::Suppliers>();
-    if (connected("Suppliers")) {
-        BoundManager<orvik::dataservice::SupplierManager> manager(
-            [this](const auto& ex) { ManagerException.raise(ex); });
-        if (const auto rs = manager->GetList(m_connection->Database())) {
-            rows::eachRowSkippingFailures(
-                *rs, [&](const platform::db::Recordset& row) { result->Add(row, nullptr); });
-            rs->close();
-        }
-    }
+    walk<orvik::dataservice::SupplierManager>(
+        "Suppliers", [](auto& manager, const auto& conn) { return manager.GetList(conn.Database()); },
+        [&](const platform::db::Recordset& row) { result->Add(row, nullptr); });
     SuppliersAvailable.raise(result);
     return result;
 }
 
 std::shared_ptr<List::Steelgroups_t> List::Steelgroups() {
     auto result = std::make_shared<Steelgroups_t>();
-    if (connected("Steelgroups")) {
-        BoundManager<orvik::dataservice::SteelgroupManager> manager(
-            [this](const auto& ex) { ManagerException.raise(ex); });
-        if (const auto rs = manager->GetList(m_connection->Database(), currentLanguage())) {
-            rows::eachRowSkippingFailures(*rs, [&](const platform::db::Recordset& row) {
-                const auto id = rows::number(row, "ID_Stahlgruppe");
-                auto text = rows::text(row, "Gruppe");
-                std::string key = std::to_string(id);
-                if (id >= 11000 && id < 12000) {
-                    // The international groups are filtered by their common group.
-                    text += " (Int)";
-                    key = platform::CStr(row.field("IntGruppe"));
-                } else if (id < 11000) {
-                    text += " (D)";
-                }
-                result->add(platform::Variant(key), std::move(text));
-            });
-            rs->close();
-        }
-    }
+    walk<orvik::dataservice::SteelgroupManager>(
+        "Steelgroups",
+        [](auto& manager, const auto& conn) { return manager.GetList(conn.Database(), currentLanguage()); },
+        [&](const platform::db::Recordset& row) {
+            const auto id = rows::number(row, "ID_Stahlgruppe");
+            auto text = rows::text(row, "Gruppe");
+            std::string key = std::to_string(id);
+            if (id >= 11000 && id < 12000) {
+                // The international groups are filtered by their common group.
+                text += " (Int)";
+                key = platform::CStr(row.field("IntGruppe"));
+            } else if (id < 11000) {
+                text += " (D)";
+            }
+            result->add(platform::Variant(key), std::move(text));
+        });
     SteelgroupsAvailable.raise(result);
     return result;
 }
@@ -213,15 +210,9 @@ std::shared_ptr<platform::db::Recordset> List::Materials(std::int32_t idSteelgro
 
 std::shared_ptr<objects::Elements> List::Elements() {
     auto result = std::make_shared<objects::Elements>();
-    if (connected("Elements")) {
-        BoundManager<orvik::dataservice::CompositionManager> manager(
-            [this](const auto& ex) { ManagerException.raise(ex); });
-        if (const auto rs = manager->GetElementList(m_connection->Database())) {
-            rows::eachRowSkippingFailures(
-                *rs, [&](const platform::db::Recordset& row) { result->AddListElement(row); });
-            rs->close();
-        }
-    }
+    walk<orvik::dataservice::CompositionManager>(
+        "Elements", [](auto& manager, const auto& conn) { return manager.GetElementList(conn.Database()); },
+        [&](const platform::db::Recordset& row) { result->AddListElement(row); });
     ElementsAvailable.raise(result);
     return result;
 }

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -392,6 +393,14 @@ private slots:
         // Set again, smaller: the last height holds.
         WindowHelper::SetComboHeightWidth(&window, combo, 1500);
         combo->showPopup();
+        QCOMPARE(combo->height() + list->height(), 100);
+        combo->hidePopup();
+
+        // Where the screen ends below the field, the list opens above it.
+        const QRect screen = window.screen()->availableGeometry();
+        window.move(screen.left(), screen.bottom() - 80);
+        combo->showPopup();
+        QCOMPARE(list->mapToGlobal(QPoint(0, list->height())), combo->mapToGlobal(QPoint(0, 0)));
         QCOMPARE(combo->height() + list->height(), 100);
         combo->hidePopup();
 

@@ -13,7 +13,6 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -30,11 +29,6 @@ std::vector<std::string> texts(const orvik::objects::Designations& designations)
         result.push_back(d->Designation);
     }
     return result;
-}
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // 1.4301 (steel 69) through its material number in Europe.
@@ -98,6 +92,13 @@ TEST(Material, CompositionsAreAnnouncedOnceWhenLoaded) {
     EXPECT_EQ(material->ChemicalCompositions(), compositions);
     EXPECT_EQ(announced, 1);
     EXPECT_EQ(material->ChemicalCompositions(5), nullptr);
+
+    // The analysis of the designation the steel is seen through comes first.
+    for (const auto& [designation, first] : {std::pair{"340", "1.4301"}, std::pair{"341", "X5CrNi18-10"}}) {
+        const auto seen = app->Material("69", designation, Variant(483));
+        ASSERT_EQ(seen->ChemicalCompositions()->Count(), 2) << designation;
+        EXPECT_EQ(seen->ChemicalCompositions()->Item(1)->CompositonDesignation, first) << designation;
+    }
 }
 
 TEST(Material, ProductShapesOnlyWithASupplierForTheSteel) {
@@ -200,7 +201,7 @@ TEST(Material, ExportsTheSupplierAddresses) {
     const auto file = program.file("suppliers.txt");
     material->ExportSuppliers(file.string(), ";", true);
     ASSERT_EQ(errors.count(), 0U);
-    const auto content = readFile(file);
+    const auto content = objectstest::readFile(file);
     ASSERT_TRUE(content.starts_with("Code;Name1;Name2;Strasse;")) << content;
     EXPECT_EQ(content.find("LfdNr"), std::string::npos);
     EXPECT_TRUE(content.ends_with("\r\n"));
@@ -208,7 +209,7 @@ TEST(Material, ExportsTheSupplierAddresses) {
     EXPECT_NE(content.find("Musterstahl Beispiel GmbH (sample firm)"), std::string::npos);
 
     material->ExportSuppliers(file.string(), "\t", false);
-    const auto plain = readFile(file);
+    const auto plain = objectstest::readFile(file);
     EXPECT_FALSE(plain.starts_with("Code"));
     EXPECT_NE(plain.find("\t"), std::string::npos);
 

@@ -3,7 +3,9 @@
 #include "common/Enums.h"
 #include "common/ProgrammSettings.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace objectstest {
 
@@ -46,6 +48,11 @@ std::shared_ptr<orvik::objects::Application> connectedApplication() {
 } // namespace objectstest
 
 namespace objectstest {
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 void changeDatabase(const std::filesystem::path& file, const std::vector<std::string>& statements) {
     const platform::db::DBEngine engine;

@@ -5,9 +5,12 @@
 
 #include "ObjectsTestSupport.h"
 #include "PrintTestSupport.h"
+#include "dataservice/PropertyManager.h"
 #include "objects/Application.h"
 #include "objects/Connection.h"
+#include "objects/DaoPropertyBagBuilder.h"
 #include "objects/MaterialItems.h"
+#include "objects/PropertyBag.h"
 #include "objects/PropertyBags.h"
 #include "platform/CallError.h"
 
@@ -123,6 +126,57 @@ TEST(PropertySearchMatrixTest, UnreadableMatrixCostsOnlyItsOwnTable) {
         << log.errors()[0].Description();
     ASSERT_EQ(bags->Count(), 1);
     EXPECT_EQ(bags->Item(1)->PropertyType, 3);
+}
+
+} // namespace
+
+namespace {
+
+TEST(DaoPropertyBagBuilderTest, ValuesFromRowsWithTheirRemarksAsFootnotes) {
+    objectstest::TestProgram program;
+    const auto app = objectstest::connectedApplication();
+    const auto& db = app->Connection()->Database();
+    orvik::dataservice::PropertyManager manager;
+    const auto kinds = manager.GetPropertyTypeList(db, 0);
+    const auto standards = manager.GetPropertyStandardBySteelId(db, "1", 34, 0);
+    ASSERT_TRUE(kinds && standards && !standards->eof());
+    orvik::objects::DaoPropertyBagBuilder builder;
+    builder.Initialize(app->Connection());
+
+    // The mechanical values of 1.0038 in matrix 1: eighteen, of which the five elongations carry
+    // remark 1 and the impact energy remark 3 (from the sample rows).
+    const auto bag =
+        builder.CreatePropertyBag(orvik::common::Language::German, *kinds, *standards,
+                                  manager.GetPropertyValuesBySearchResult(db, "1", 34, "1", 1, 0));
+    ASSERT_NE(bag, nullptr);
+    EXPECT_EQ(bag->PropertyType, 1);
+    EXPECT_EQ(bag->Properties->Count(), 18);
+    ASSERT_EQ(bag->Footnotes->Count(), 2) << "a remark of several values is held once";
+    EXPECT_EQ(bag->Footnotes->Item(1)->Footnote, "Anfangsmesslänge L0 = 5,65 · √S0.");
+    int elongations = 0;
+    for (const auto& value : *bag->Properties) {
+        if (value->propertyId == 6) {
+            ++elongations;
+            ASSERT_EQ(value->FootnoteReferences->Count(), 1);
+            EXPECT_EQ(value->FootnoteReferences->Item(1)->ID_Footnote, 1);
+            EXPECT_EQ(value->FootnoteReferences->Item(1)->Symbol, bag->Footnotes->Item(1)->Symbol);
+            EXPECT_EQ(value->Specimen, "längs");
+        } else if (value->propertyId == 8) {
+            EXPECT_EQ(value->FootnoteReferences->Item(1)->ID_Footnote, 3);
+            EXPECT_EQ(value->Value_min.asDouble(), 27.0);
+        } else {
+            EXPECT_EQ(value->FootnoteReferences->Count(), 0);
+        }
+    }
+    EXPECT_EQ(elongations, 5);
+
+    const auto none =
+        builder.CreatePropertyBag(orvik::common::Language::German, *kinds, *standards,
+                                  manager.GetPropertyValuesBySearchResult(db, "1", 34, "1", 2, 0));
+    ASSERT_NE(none, nullptr) << "empty value rows still give a bag";
+    EXPECT_EQ(none->Properties->Count(), 0);
+    EXPECT_EQ(builder.CreatePropertyBag(orvik::common::Language::German, *kinds, *standards, nullptr),
+              nullptr);
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -16,11 +15,6 @@ using objectstest::TestProgram;
 using orvik::objects::SupplierExportFile;
 
 namespace {
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST(SupplierExportFile, QuotesOnlyTheFieldsThatNeedIt) {
     struct Case {
@@ -72,7 +66,7 @@ TEST(SupplierExport, ReplacesTheFileAndLeavesItWhenTheQueryFails) {
     std::ofstream(file) << "the old content";
 
     material->ExportSuppliers(file.string(), ";", false);
-    const auto first = readFile(file);
+    const auto first = objectstest::readFile(file);
     EXPECT_NE(first, "the old content");
     EXPECT_EQ(first.find("Code"), std::string::npos);
     EXPECT_NE(first.find("Musterstahl Beispiel GmbH (sample firm)"), std::string::npos);
@@ -80,8 +74,8 @@ TEST(SupplierExport, ReplacesTheFileAndLeavesItWhenTheQueryFails) {
     EXPECT_FALSE(first.starts_with("\xEF\xBB\xBF"));
 
     material->ExportSuppliers(file.string(), ";", true);
-    EXPECT_TRUE(readFile(file).starts_with("Code;"));
-    const auto written = readFile(file);
+    EXPECT_TRUE(objectstest::readFile(file).starts_with("Code;"));
+    const auto written = objectstest::readFile(file);
 
     // The query fails: reported by the data service, the file stays as it was.
     app->Connection()->Close();
@@ -89,7 +83,7 @@ TEST(SupplierExport, ReplacesTheFileAndLeavesItWhenTheQueryFails) {
     material->ExportSuppliers(file.string(), ";", true);
     ASSERT_EQ(errors.count(), 1U);
     EXPECT_EQ(errors.errors()[0].Procedure(), "GetForSteelExport");
-    EXPECT_EQ(readFile(file), written);
+    EXPECT_EQ(objectstest::readFile(file), written);
 
     // Nothing but the file itself is left in the folder.
     std::vector<std::string> stray;

@@ -26,9 +26,15 @@ int pixels(std::int32_t twips) {
     return static_cast<int>(twips / TwipsPerPixel);
 }
 
-/// Gives the open list of a combo box its height whenever it opens, below the field, and at least the
-/// combo box's width: the styles that open the whole list over the field ignore the number of visible
-/// items, so the list itself is sized. Owned by the combo box.
+QScreen* screenOf(const QWidget* widget) {
+    QScreen* screen = widget != nullptr ? widget->screen() : nullptr;
+    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+/// Opens the list of a combo box so that the field and the list together are as high as asked, the
+/// list below the field (above it where the screen ends) and at least as wide as the combo box: the
+/// styles that open the whole list over the field ignore the number of visible items, so the list
+/// itself is sized whenever it opens. Owned by the combo box.
 class DropDownSize final : public QObject {
 public:
     static constexpr const char* Name = "gk_DropDownSize";
@@ -38,28 +44,32 @@ public:
         combo.view()->window()->installEventFilter(this);
     }
 
-    void setListHeight(int height) { m_height = height; }
+    /// The height of the field and its open list together, in pixels.
+    void setTotalHeight(int height) { m_total = height; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show) {
-            auto& list = static_cast<QWidget&>(*watched);
-            const int width = std::max(m_combo.width(), m_combo.view()->minimumWidth());
-            const QPoint below = m_combo.mapToGlobal(QPoint(0, m_combo.height()));
-            list.setGeometry(below.x(), below.y(), width, m_height);
+            place(static_cast<QWidget&>(*watched));
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    QComboBox& m_combo;
-    int m_height = 0;
-};
+    void place(QWidget& list) const {
+        const int height = std::max(1, m_total - m_combo.height());
+        const int width = std::max(m_combo.width(), m_combo.view()->minimumWidth());
+        QPoint at = m_combo.mapToGlobal(QPoint(0, m_combo.height()));
+        const QScreen* screen = screenOf(&m_combo);
+        if (screen != nullptr && at.y() + height > screen->availableGeometry().bottom() + 1) {
+            at.setY(m_combo.mapToGlobal(QPoint(0, 0)).y() - height);
+        }
+        list.setGeometry(at.x(), at.y(), width, height);
+    }
 
-QScreen* screenOf(const QWidget* widget) {
-    QScreen* screen = widget != nullptr ? widget->screen() : nullptr;
-    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
-}
+    QComboBox& m_combo;
+    int m_total = 0;
+};
 
 } // namespace
 
@@ -79,7 +89,7 @@ void WindowHelper::SetComboHeightWidth(QWidget* parent, QComboBox* combo, std::i
     if (size == nullptr) {
         size = new DropDownSize(*combo);
     }
-    size->setListHeight(std::max(1, pixels(dropHeight) - combo->height()));
+    size->setTotalHeight(pixels(dropHeight));
 }
 
 void WindowHelper::ShowInfo(QWidget* owner, const QString& sApp, const QString& sSonstig, const QIcon& lIcon,

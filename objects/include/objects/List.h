@@ -7,6 +7,7 @@
 #include "platform/Event.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -78,6 +79,12 @@ private:
     /// True when the connection is open; otherwise reports that once for `procedure`.
     [[nodiscard]] bool connected(const std::string& procedure);
     [[nodiscard]] std::shared_ptr<Countries_t> countryList(bool withProperties);
+    using Rows = std::shared_ptr<platform::db::Recordset>;
+    /// With a fresh manager of type M bound to the relay, runs `query` and gives each of its rows to
+    /// `entry`; nothing without connection (reported once).
+    template <class M>
+    void walk(const std::string& procedure, const std::function<Rows(M&, const objects::Connection&)>& query,
+              const std::function<void(const platform::db::Recordset&)>& entry);
 
     std::shared_ptr<objects::Connection> m_connection;
 };

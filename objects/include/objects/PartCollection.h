@@ -50,6 +50,14 @@ public:
         m_entries.addBefore(m_front + 1, std::move(entry), nextKey());
         ++m_front;
     }
+    /// putFront when `front` is set, else append.
+    void add(Entry entry, bool front) {
+        if (front) {
+            putFront(std::move(entry));
+        } else {
+            append(std::move(entry));
+        }
+    }
     /// At the end under a key of its own; the counter stays. Throws 457 for a key already present.
     void appendUnder(Entry entry, std::string_view key) { m_entries.add(std::move(entry), key); }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "objects/References.h"
 #include "platform/Variant.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace orvik::objects {
@@ -34,6 +36,8 @@ public:
     std::string Classification;
     /// The footnote marks written at the value, one per line (CR LF between them).
     std::string Footnote_Symbol;
+    /// The footnotes of this value in its bag (filled by the builder from rows only).
+    std::shared_ptr<References> FootnoteReferences = std::make_shared<References>();
 };
 
 } // namespace orvik::objects
