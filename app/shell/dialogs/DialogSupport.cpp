@@ -1,9 +1,8 @@
 #include "DialogSupport.h"
 
-#include "common/cls_Language.h"
 #include "platform/CallError.h"
 #include "platform/UserSettings.h"
-#include "platform/qt/QtLanguageForm.h"
+#include "shell/contract/Captions.h"
 #include "shell/contract/DialogLanguage.h"
 #include "shell/contract/WindowServices.h"
 
@@ -11,19 +10,20 @@
 
 namespace shell::dialogs {
 
-void adjustCaptions(contract::DialogLanguage* language, QWidget& dialog) {
-    if (language == nullptr || !language->LanguageClass()) {
-        return;
-    }
-    platform::qt::QtLanguageForm form(dialog);
-    language->LanguageClass()->adjustForm(form);
+namespace {
+
+orvik::common::cls_Language* service(contract::DialogLanguage* language) {
+    return language != nullptr ? language->LanguageClass().get() : nullptr;
 }
 
-QString textOf(contract::DialogLanguage* language, orvik::common::TextID id) {
-    if (language == nullptr || !language->LanguageClass()) {
-        return {};
-    }
-    return QString::fromStdString(language->LanguageClass()->getTextFromDB(id));
+} // namespace
+
+void adjustCaptions(contract::DialogLanguage* language, QWidget& dialog) {
+    contract::adjustCaptions(service(language), dialog);
+}
+
+QString textOf(contract::DialogLanguage* language, orvik::common::TextID id, const QString& fallback) {
+    return contract::textOf(service(language), id, fallback);
 }
 
 QString programTitle() {

@@ -26,10 +26,10 @@ inline constexpr auto PublisherSite = "https://www.graukant.example";
 /// The application under which the per-user store keeps what the user chose in the dialogs.
 inline constexpr auto SettingsApplication = "Graukant2007";
 
-/// Sets the captions of the dialog and its named controls (nothing without a text service).
+/// The contract's captions and texts through the dialog's language relay (nothing without one).
 void adjustCaptions(contract::DialogLanguage* language, QWidget& dialog);
-/// The user-interface text with that number; "" without a text service.
-[[nodiscard]] QString textOf(contract::DialogLanguage* language, orvik::common::TextID id);
+[[nodiscard]] QString textOf(contract::DialogLanguage* language, orvik::common::TextID id,
+                             const QString& fallback = {});
 /// The program's title, the caption of every message box.
 [[nodiscard]] QString programTitle();
 /// Names a control; with an index it is a member of the control array of that name.

@@ -140,7 +140,7 @@ frmPrintSettings::frmPrintSettings(const contract::DialogContext& context, std::
     layout->addLayout(buttons);
 
     adjustCaptions(m_context.language, *this);
-    m_shapes->addItem(textOf(m_context.language, orvik::common::TextID::alle), 0);
+    m_shapes->addItem(textOf(m_context.language, orvik::common::TextID::alle, QStringLiteral("alle")), 0);
     if (m_context.material) {
         if (const auto shapes = m_context.material->ProductShapes()) {
             for (const auto& shape : *shapes) {

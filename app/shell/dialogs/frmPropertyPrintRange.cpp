@@ -203,8 +203,10 @@ void frmPropertyPrintRange::cmdOk_Click() {
     }
     if (m_printItems.count() == 0) {
         if (m_messages != nullptr) {
-            m_messages->show(this, textOf(m_language, TextID::Keine_Auswahl_Getroffen), programTitle(),
-                             platform::qt::MessageBoxes::Icon::Information,
+            m_messages->show(this,
+                             textOf(m_language, TextID::Keine_Auswahl_Getroffen,
+                                    QStringLiteral("Sie haben keine Auswahl getroffen.")),
+                             programTitle(), platform::qt::MessageBoxes::Icon::Information,
                              platform::qt::MessageBoxes::Buttons::Ok);
         }
         return;
