@@ -2,7 +2,7 @@
 
 #include "DataSheetOutput.h"
 #include "objects/ListItem.h"
-#include "platform/Dictionary.h"
+#include "objects/Material.h"
 #include "shell/contract/ShellDialogs.h"
 
 #include <QDialog>
@@ -35,7 +35,7 @@ class frmPrintSettings : public QDialog {
     Q_OBJECT
 
 public:
-    using Items = platform::Dictionary<orvik::objects::ListItem>;
+    using Items = orvik::objects::Material::ListItems_t;
     /// The check boxes by index, as the text database names them.
     enum Box {
         All = 0,

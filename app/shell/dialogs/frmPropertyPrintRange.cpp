@@ -107,7 +107,7 @@ frmPropertyPrintRange::frmPropertyPrintRange(QWidget* parent, contract::DialogLa
         m_all = std::make_shared<Items>();
     }
     for (const auto& entry : *m_all) {
-        addRow(m_printItems.exists(entry.key) ? 1 : 0, entry.item);
+        addRow(m_printItems.exists(entry.key) ? 1 : 0, *entry.item);
     }
     sortGrid(0);
     sortGrid(1);
@@ -163,7 +163,7 @@ void frmPropertyPrintRange::cmdMove_Click(int index) {
     }
     for (const auto& id : chosen) {
         if (const auto* entry = m_all->find(platform::Variant(id.toStdString()))) {
-            addRow(target, *entry);
+            addRow(target, **entry);
         }
     }
     m_grids[source]->setCurrentRow(-1);

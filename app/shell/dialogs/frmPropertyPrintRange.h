@@ -1,7 +1,7 @@
 #pragma once
 
 #include "objects/ListItem.h"
-#include "platform/Dictionary.h"
+#include "objects/Material.h"
 
 #include <QDialog>
 #include <memory>
@@ -11,10 +11,6 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QGroupBox;
-
-namespace orvik::objects {
-class Material;
-}
 
 namespace platform::qt {
 class MessageBoxes;
@@ -36,7 +32,7 @@ class frmPropertyPrintRange : public QDialog {
     Q_OBJECT
 
 public:
-    using Items = platform::Dictionary<orvik::objects::ListItem>;
+    using Items = orvik::objects::Material::ListItems_t;
 
     frmPropertyPrintRange(QWidget* parent, contract::DialogLanguage* language,
                           platform::qt::MessageBoxes* messages,

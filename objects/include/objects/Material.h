@@ -1,7 +1,6 @@
 #pragma once
 
 #include "objects/Error.h"
-#include "objects/ListItem.h"
 #include "platform/Dictionary.h"
 #include "platform/Event.h"
 #include "platform/Variant.h"
@@ -28,9 +27,10 @@ class Application;
 class Connection;
 class ChemicalCompostions;
 class Designations;
+class ListItem;
 class ProductShapes;
-class StandardComparisons;
 class PropertyBags;
+class StandardComparisons;
 class Standards;
 class Suppliers;
 
@@ -49,6 +49,9 @@ class Material {
 public:
     /// The number reported when a member needs the connection and there is none.
     static constexpr std::int32_t NoConnection = 91;
+
+    /// A pick list of the property tables: entries keyed by the id's decimal text, in order.
+    using ListItems_t = platform::Dictionary<std::shared_ptr<const objects::ListItem>>;
 
     Material() = default;
     Material(const Material&) = delete;
@@ -96,17 +99,17 @@ public:
     [[nodiscard]] std::shared_ptr<objects::ProductShapes> ProductShapes();
     /// The comparable designations, the steel itself in its own country left out.
     [[nodiscard]] std::shared_ptr<objects::StandardComparisons> StandardComparisons();
-    /// The property tables of the steel in its country, standard by standard, each kind in its order.
+    /// The property tables of the steel in its country, by standard and then by kind. A matrix
+    /// that cannot be read is reported and left out; the tables are then not kept, so the next
+    /// call reads them again.
     [[nodiscard]] std::shared_ptr<objects::PropertyBags> PropertyBags();
-    /// The standards that have property tables of the steel, in the order of their first table: key
-    /// and `id` the `Standard_ID` as decimal text, `Order` from 1, `Designation` the short name or,
-    /// without one, the title. nullptr when the tables cannot be read.
-    [[nodiscard]] std::shared_ptr<platform::Dictionary<ListItem>> GetPropertyStandardList();
-    /// The properties of the tables of one group: 1 or 4 the mechanical ones and the notes, 2 the
-    /// physical ones, 3 or 5 heat treatment and welding; any other group none. Key and `id` the
-    /// property's id as decimal text, each once, `Order` from 1, `Designation` its name.
-    [[nodiscard]] std::shared_ptr<platform::Dictionary<ListItem>>
-    GetPropertyList(std::int32_t propertyTypeId);
+    /// One entry per standard with property tables, in order of first appearance: the standard's
+    /// short name, or its title when it has none. Built afresh from PropertyBags at each call.
+    [[nodiscard]] std::shared_ptr<ListItems_t> GetPropertyStandardList();
+    /// One entry per property in the tables of the kinds `propertyTypeId` selects: 1 or 4 the
+    /// mechanical properties and the notes, 2 the physical properties, 3 or 5 the heat treatment
+    /// and welding; any other kind none. Built afresh from PropertyBags at each call.
+    [[nodiscard]] std::shared_ptr<ListItems_t> GetPropertyList(std::int32_t propertyTypeId);
 
     /// Writes every supplier address of the steel to `filename`: optionally a header line of the
     /// column names, then one line per address, the fields joined by `splitter`, a field holding
@@ -157,6 +160,7 @@ private:
     void LoadChemicalCompositions(objects::ChemicalCompostions& part);
     void LoadProductShapes(objects::ProductShapes& part);
     void LoadStandardComparisons(objects::StandardComparisons& part);
+    void AddPropertiesOfType(ListItems_t& list, const objects::PropertyBags& bags, std::int32_t type);
     [[nodiscard]] std::string joinedDesignations(bool materialNumbers);
     [[nodiscard]] std::int32_t language() const;
 
@@ -186,7 +190,9 @@ private:
     std::optional<std::shared_ptr<objects::ChemicalCompostions>> m_compositions;
     std::optional<std::shared_ptr<objects::ProductShapes>> m_productShapes;
     std::optional<std::shared_ptr<objects::StandardComparisons>> m_comparisons;
-    std::optional<std::shared_ptr<objects::PropertyBags>> m_propertyBags;
+    std::shared_ptr<objects::PropertyBags> m_propBags;
+    /// Relays the failures the kept property tables report.
+    platform::Subscription m_propBagsRelay;
 };
 
 } // namespace orvik::objects

@@ -92,7 +92,7 @@ private slots:
         const auto all = allIds(steel);
         frmPropertyPrintRange::Items items;
         // An entry the steel no longer has is dropped.
-        items.add(platform::Variant("9999"), {});
+        items.add(platform::Variant("9999"), std::make_shared<orvik::objects::ListItem>());
         {
             frmPropertyPrintRange dialog(nullptr, nullptr, nullptr, steel.material(), Mechanical, items,
                                          false);
@@ -105,7 +105,7 @@ private slots:
         }
         QCOMPARE(items.count(), 1);
         QVERIFY(items.exists(platform::Variant(all[1].toStdString())));
-        QCOMPARE(QString::fromStdString(items.item(platform::Variant(all[1].toStdString())).id().asText()),
+        QCOMPARE(QString::fromStdString(items.item(platform::Variant(all[1].toStdString()))->id().asText()),
                  all[1]);
 
         frmPropertyPrintRange again(nullptr, nullptr, nullptr, steel.material(), Mechanical, items, false);

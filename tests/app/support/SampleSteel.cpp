@@ -16,7 +16,7 @@ namespace {
 using platform::Variant;
 
 std::shared_ptr<platform::Dictionary<>>
-keysOf(std::initializer_list<std::shared_ptr<platform::Dictionary<orvik::objects::ListItem>>> lists) {
+keysOf(std::initializer_list<std::shared_ptr<orvik::objects::Material::ListItems_t>> lists) {
     auto keys = std::make_shared<platform::Dictionary<>>();
     for (const auto& list : lists) {
         for (const auto& entry : *list) {
