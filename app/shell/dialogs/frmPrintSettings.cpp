@@ -166,8 +166,13 @@ QFont frmPrintSettings::chosenFont() const {
 
 void frmPrintSettings::restore() {
     const auto boxes = storedSetting(Section, "Sections", QString());
-    for (int i = 1; i < BoxCount; ++i) {
-        m_boxes[static_cast<std::size_t>(i)]->setChecked(i < boxes.size() && boxes[i] == QLatin1Char('1'));
+    const auto stored = [&boxes](int i) {
+        return i < boxes.size() && boxes[i] == QLatin1Char('1');
+    };
+    // "Eigenschaften" first: checking it checks its three kinds, which then take their own states.
+    m_boxes[Properties]->setChecked(stored(Properties));
+    for (int i = 1; i < Properties; ++i) {
+        m_boxes[static_cast<std::size_t>(i)]->setChecked(stored(i));
     }
     m_boxes[All]->setChecked(boxes.isEmpty() || boxes[0] == QLatin1Char('1'));
     m_fonts->setCurrentFont(QFont(storedSetting(Section, "Font", QStringLiteral("Arial"))));

@@ -133,6 +133,9 @@ private slots:
             set(dialog, Box::All, false);
             set(dialog, Box::Info, true);
             set(dialog, Box::Comparison, true);
+            set(dialog, Box::Properties, true);
+            set(dialog, Box::HeatTreatment, false);
+            set(dialog, Box::Tradename, true);
             dialog.cboFonts().setCurrentFont(QFont(QStringLiteral("DejaVu Serif")));
             dialog.cboFontSize().setCurrentText(QStringLiteral("12"));
             dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
@@ -141,6 +144,11 @@ private slots:
         QVERIFY(!checked(again, Box::All));
         QVERIFY(checked(again, Box::Info) && checked(again, Box::Comparison));
         QVERIFY(!checked(again, Box::Composition));
+        QVERIFY(checked(again, Box::Properties) && checked(again, Box::Mechanical) &&
+                checked(again, Box::Physical));
+        QVERIFY(!checked(again, Box::HeatTreatment));
+        QVERIFY(checked(again, Box::Suppliers) && checked(again, Box::Tradename) &&
+                !checked(again, Box::Address));
         QCOMPARE(again.chosenFont().family(), QFont(QStringLiteral("DejaVu Serif")).family());
         QCOMPARE(again.chosenFont().pointSize(), 12);
     }
