@@ -296,13 +296,14 @@ private:
                 const auto text = source.cells.empty() ? QString() : qt(source.cells.front());
                 const double line = lineHeight(font);
                 const auto pieces = wrap(text, font, total - indent - 2 * m_pad);
+                // Group lines stand close above the rows they head.
                 for (std::size_t k = 0; k < pieces.size(); ++k) {
                     unit.items.push_back({PageItem::Kind::Text,
-                                          QRectF(indent + m_pad, m_pad + static_cast<double>(k) * line,
+                                          QRectF(indent + m_pad, m_pad / 2 + static_cast<double>(k) * line,
                                                  total - indent - 2 * m_pad, line),
                                           pieces[k], font});
                 }
-                unit.height = static_cast<double>(pieces.size()) * line + 2 * m_pad;
+                unit.height = static_cast<double>(pieces.size()) * line + m_pad;
                 unit.keepWithNext = true;
             } else {
                 unit = row(source.cells, columns, widths, m_font);
