@@ -313,7 +313,7 @@ void frmPrintSettings::fillPrintSteel(orvik::objects::PrintSteel& print) {
 
 void frmPrintSettings::showError(const QString& modul, const QString& procedure, std::int32_t number,
                                  const QString& text) {
-    QApplication::restoreOverrideCursor();
+    // The error window puts the normal pointer back itself.
     if (m_context.services.errorWindow != nullptr) {
         m_context.services.errorWindow->ShowErrorForm(this, modul, procedure, number, text);
     }
