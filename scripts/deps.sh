@@ -8,6 +8,7 @@ packages=(
     libsqlite3-dev libicu-dev libpugixml-dev
     qt6-base-dev libgl-dev xdg-utils
     libgtest-dev libgmock-dev libbenchmark-dev
+    poppler-utils
     "$@"
 )
 

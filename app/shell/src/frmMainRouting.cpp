@@ -20,7 +20,7 @@ namespace shell {
 namespace {
 
 int px(int twips) {
-    return twips / controls::TwipsPerPixel;
+    return twips / platform::qt::TwipsPerPixel;
 }
 
 } // namespace
