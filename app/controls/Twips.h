@@ -1,0 +1,18 @@
+#pragma once
+
+#include "QtLanguageForm.h"
+
+#include <cmath>
+
+namespace controls {
+
+/// Lengths the windows give in twips, turned into the pixels Qt lays out with, and back.
+[[nodiscard]] inline int twipsToPixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixel));
+}
+
+[[nodiscard]] inline int pixelsToTwips(int pixels) {
+    return pixels * TwipsPerPixel;
+}
+
+} // namespace controls

@@ -1,0 +1,275 @@
+#include "Grid.h"
+
+#include "KeyCodes.h"
+#include "QtLanguageForm.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+using controls::CellAlign;
+using controls::Grid;
+using controls::GridSelection;
+using controls::MergeMode;
+using controls::SortOrder;
+
+namespace {
+
+/// A shown grid of a fixed size with one heading row over `rows` data rows: a hidden key column,
+/// a designation and a number.
+struct ShownGrid {
+    explicit ShownGrid(int rows, int fixedRows = 1) {
+        window.resize(400, 300);
+        grid = new Grid(&window);
+        grid->setObjectName("grdTest");
+        grid->setGeometry(0, 0, 400, 300);
+        grid->setCols(3);
+        grid->setFixedRows(fixedRows);
+        grid->setRows(rows + fixedRows);
+        grid->setColWidth(0, 0);
+        grid->setColWidth(1, 3000);
+        grid->setColWidth(2, 1500);
+        grid->setTextMatrix(0, 1, "Bezeichnung");
+        grid->setTextMatrix(0, 2, "Nr");
+        for (int r = fixedRows; r < std::min(rows + fixedRows, 200); ++r) {
+            grid->setTextMatrix(r, 0, QString::number(1000 + r));
+            grid->setTextMatrix(r, 1, QString("Stahl %1").arg(r));
+            grid->setTextMatrix(r, 2, QString::number(r));
+        }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+    QWidget window;
+    Grid* grid = nullptr; // owned by window
+};
+
+} // namespace
+
+class GridTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fixedRowStaysAtTheTopWhileDataScroll() {
+        ShownGrid s(100000);
+        Grid& g = *s.grid;
+        QCOMPARE(g.Rows(), 100001);
+        QCOMPARE(g.TopRow(), 1);
+        const int headingTop = g.RowPos(0);
+        QVERIFY(g.RowIsVisible(0));
+        QVERIFY(g.RowPos(1) >= headingTop + g.RowHeight(0));
+        QSignalSpy scrolled(&g, &Grid::AfterScroll);
+        g.setTopRow(50000);
+        QCOMPARE(g.TopRow(), 50000);
+        QCOMPARE(g.RowPos(0), headingTop);
+        QVERIFY(g.RowIsVisible(50000));
+        QVERIFY(!g.RowIsVisible(1));
+        QVERIFY(g.RowPos(50000) >= headingTop + g.RowHeight(0));
+        QVERIFY(!scrolled.isEmpty());
+        QCOMPARE(scrolled.last().at(2).toInt(), 50000);
+        g.setTopRow(100000); // as far as the grid allows
+        QVERIFY(g.RowIsVisible(100000));
+        QVERIFY(g.TopRow() < 100000);
+    }
+
+    void hiddenKeyColumnsKeepTheirTexts() {
+        ShownGrid s(10);
+        Grid& g = *s.grid;
+        QCOMPARE(g.ColWidth(0), 0);
+        QVERIFY(g.ColHidden(0));
+        QCOMPARE(g.ColWidth(1), 3000);
+        QCOMPARE(g.TextMatrix(3, 0), QString("1003"));
+        g.setColWidth(0, 600);
+        QVERIFY(!g.ColHidden(0));
+        QCOMPARE(g.ColWidth(0), 600);
+        g.setColWidth(2, 0);
+        QCOMPARE(g.ColWidth(2), 0);
+    }
+
+    void currentCellIsReportedAndMeasured() {
+        ShownGrid s(50);
+        Grid& g = *s.grid;
+        QSignalSpy changed(&g, &Grid::RowColChange);
+        QSignalSpy entered(&g, &Grid::EnterCell);
+        g.setRow(5);
+        g.setCol(2);
+        QCOMPARE(g.Row(), 5);
+        QCOMPARE(g.Col(), 2);
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(entered.count(), 2);
+        QCOMPARE(g.currentIndex(), g.cells().index(5, 2));
+        QCOMPARE(g.CellLeft(), 3000 + g.frameWidth() * controls::TwipsPerPixel);
+        QCOMPARE(g.CellWidth(), 1500);
+        QCOMPARE(g.CellTop(), g.RowPos(5));
+        QCOMPARE(g.CellHeight(), g.RowHeight(5));
+        g.setCellBackColor(QColor(255, 255, 192));
+        g.setCellFontBold(true);
+        QCOMPARE(g.cells().cellBackColor(5, 2), QColor(255, 255, 192));
+        QVERIFY(g.cells().cellBold(5, 2));
+        // The window may make a heading cell current; the user's view keeps no current data cell then.
+        g.setRow(0);
+        QCOMPARE(g.Row(), 0);
+        QVERIFY(!g.currentIndex().isValid());
+        // The user's click makes a data cell current.
+        const QRect cell = g.visualRect(g.cells().index(7, 1));
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(g.Row(), 7);
+        QCOMPARE(g.Col(), 1);
+        QCOMPARE(g.MouseRow(), 7);
+    }
+
+    void rowCountChangesKeepTheCurrentRowInside() {
+        ShownGrid s(20);
+        Grid& g = *s.grid;
+        g.setRow(20);
+        g.setRows(5);
+        QCOMPARE(g.Row(), 4);
+        g.setRows(0);
+        QCOMPARE(g.Row(), -1);
+        g.setRows(3);
+        QCOMPARE(g.Row(), 1);
+    }
+
+    void mergedRowsShowAsOneCell() {
+        ShownGrid s(5, 2);
+        Grid& g = *s.grid;
+        g.setMergeCells(MergeMode::Free);
+        g.setMergeRow(0, true);
+        g.setTextMatrix(0, 1, "Wert");
+        g.setTextMatrix(0, 2, "Wert");
+        g.setTextMatrix(1, 1, "min");
+        g.setTextMatrix(1, 2, "max");
+        for (int c = 0; c < 3; ++c) {
+            g.setTextMatrix(3, c, "Blech");
+        }
+        g.setMergeRow(3, true);
+        QCOMPARE(g.ColSpan(0, 1), 2);
+        QCOMPARE(g.ColSpan(1, 1), 1);
+        QCOMPARE(g.ColSpan(3, 1), 2); // the run begins at the first shown column; the key column is hidden
+        QCOMPARE(g.ColSpan(4, 1), 1);
+        g.setTextMatrix(3, 2, "Band");
+        QCOMPARE(g.ColSpan(3, 1), 1);
+        g.setColWidth(0, 900);
+        g.setTextMatrix(3, 2, "Blech");
+        QCOMPARE(g.ColSpan(3, 0), 3);
+    }
+
+    void customSortAsksTheOwnerAndKeepsKeys() {
+        ShownGrid s(4);
+        Grid& g = *s.grid;
+        const QStringList numbers{"30", "x", "10", "20"};
+        for (int r = 1; r <= 4; ++r) {
+            g.setTextMatrix(r, 2, numbers[r - 1]);
+        }
+        g.setCompare([&g](int a, int b) {
+            bool okA = false;
+            bool okB = false;
+            const int na = g.TextMatrix(a, 2).toInt(&okA);
+            const int nb = g.TextMatrix(b, 2).toInt(&okB);
+            return okA && okB ? (na > nb) - (na < nb) : 0;
+        });
+        g.setRow(2);
+        g.Sort(SortOrder::Custom);
+        QStringList keys;
+        QStringList values;
+        for (int r = 1; r <= 4; ++r) {
+            keys << g.TextMatrix(r, 0);
+            values << g.TextMatrix(r, 2);
+        }
+        QCOMPARE(values, (QStringList{"10", "20", "30", "x"}));
+        QCOMPARE(keys, (QStringList{"1003", "1004", "1001", "1002"}));
+        QCOMPARE(g.Row(), 2); // the current cell stays at its numbers
+    }
+
+    void listBoxSelectionOfWholeRows() {
+        ShownGrid s(10);
+        Grid& g = *s.grid;
+        g.setSelection(GridSelection::ListBox);
+        g.Select(2, 1);
+        QCOMPARE(g.SelectedRows(), (std::vector<int>{2}));
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          g.visualRect(g.cells().index(5, 1)).center());
+        QCOMPARE(g.SelectedRows(), (std::vector<int>{2, 5}));
+        g.clearSelection();
+        QVERIFY(g.SelectedRows().empty());
+        QCOMPARE(g.FindRow("Stahl 5", -1, 1), 5);
+    }
+
+    void keysArriveWithTheirCodes() {
+        ShownGrid s(10);
+        Grid& g = *s.grid;
+        g.setFocus();
+        QSignalSpy down(&g, &Grid::KeyDown);
+        QSignalSpy press(&g, &Grid::KeyPress);
+        QTest::keyClick(&g, Qt::Key_Return);
+        QTest::keyClick(&g, Qt::Key_A, Qt::ShiftModifier);
+        QCOMPARE(down.count(), 3); // Enter, Shift, A
+        QCOMPARE(down.at(0).at(0).toInt(), controls::KeyCode::Return);
+        QCOMPARE(down.at(1).at(0).toInt(), 16);
+        QCOMPARE(down.at(2).at(0).toInt(), int('A'));
+        QCOMPARE(down.at(2).at(1).toInt(), 1);
+        QTest::keyClicks(&g, "5");
+        QCOMPARE(press.last().at(0).toInt(), int('5'));
+    }
+
+    void textServiceSetsHeadingTexts() {
+        ShownGrid s(3);
+        s.window.setObjectName("uctlTest");
+        controls::QtLanguageForm form(s.window);
+        const auto controlsOfForm = form.controls();
+        QCOMPARE(controlsOfForm.size(), std::size_t(1));
+        auto* grid = dynamic_cast<orvik::common::GridControl*>(controlsOfForm.front());
+        QVERIFY(grid != nullptr);
+        QCOMPARE(grid->name(), std::string("grdTest"));
+        QCOMPARE(grid->fixedRows(), 1);
+        QCOMPARE(grid->colWidth(1), 3000);
+        grid->setTextMatrix(0, 1, "Designation");
+        QCOMPARE(s.grid->TextMatrix(0, 1), QString("Designation"));
+    }
+
+    void pictureOfTheLookSavedToTheBuildFolder() {
+        QWidget window;
+        window.resize(520, 260);
+        auto* grid = new Grid(&window);
+        grid->setGeometry(0, 0, 520, 260);
+        grid->setCols(5);
+        grid->setFixedRows(2);
+        grid->setRows(40);
+        grid->setColWidth(0, 0);
+        for (int c = 1; c < 5; ++c) {
+            grid->setColWidth(c, 1800);
+        }
+        grid->setMergeCells(MergeMode::Free);
+        grid->setMergeRow(0, true);
+        const QStringList heading0{"key", "Element", "Wert", "Wert", "Toleranz"};
+        const QStringList heading1{"key", "Element", "min", "max", "Toleranz"};
+        for (int c = 0; c < 5; ++c) {
+            grid->setTextMatrix(0, c, heading0[c]);
+            grid->setTextMatrix(1, c, heading1[c]);
+        }
+        const QStringList elements{"C", "Si", "Mn", "P", "S", "Cr", "Ni", "N"};
+        for (int r = 2; r < 40; ++r) {
+            grid->setTextMatrix(r, 0, QString::number(r));
+            grid->setTextMatrix(r, 1, elements[(r - 2) % elements.size()]);
+            grid->setTextMatrix(r, 2, "0,10");
+            grid->setTextMatrix(r, 3, "0,50");
+            grid->cells().setCellAlignment(r, 2, CellAlign::RightCenter);
+            grid->cells().setCellAlignment(r, 3, CellAlign::RightCenter);
+        }
+        for (int c = 0; c < 5; ++c) {
+            grid->setTextMatrix(5, c, "Blech, warmgewalzt");
+            grid->cells().setCellBold(5, c, true);
+            grid->cells().setCellBackColor(5, c, QColor(224, 224, 224));
+        }
+        grid->setMergeRow(5, true);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(grid->ColSpan(0, 2), 2);
+        QCOMPARE(grid->ColSpan(5, 1), 4);
+        const QString path = QStringLiteral(GK_TEST_OUTPUT_DIR "/grid.png");
+        QVERIFY(window.grab().save(path));
+    }
+};
+
+QTEST_MAIN(GridTest)
+#include "GridTest.moc"
