@@ -1,7 +1,7 @@
 #include "Grid.h"
 
 #include "KeyCodes.h"
-#include "QtLanguageForm.h"
+#include "platform/qt/QtLanguageForm.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(changed.count(), 2);
         QCOMPARE(entered.count(), 2);
         QCOMPARE(g.currentIndex(), g.cells().index(5, 2));
-        QCOMPARE(g.CellLeft(), 3000 + g.frameWidth() * controls::TwipsPerPixel);
+        QCOMPARE(g.CellLeft(), 3000 + g.frameWidth() * platform::qt::TwipsPerPixel);
         QCOMPARE(g.CellWidth(), 1500);
         QCOMPARE(g.CellTop(), g.RowPos(5));
         QCOMPARE(g.CellHeight(), g.RowHeight(5));
@@ -215,7 +215,7 @@ private slots:
     void textServiceSetsHeadingTexts() {
         ShownGrid s(3);
         s.window.setObjectName("uctlTest");
-        controls::QtLanguageForm form(s.window);
+        platform::qt::QtLanguageForm form(s.window);
         const auto controlsOfForm = form.controls();
         QCOMPARE(controlsOfForm.size(), std::size_t(1));
         auto* grid = dynamic_cast<orvik::common::GridControl*>(controlsOfForm.front());
