@@ -339,7 +339,7 @@ void Grid::setScrollBars(controls::ScrollBars bars) {
 }
 
 int Grid::captionColWidth(int col) const {
-    return ColWidth(col) / TwipsPerPixel;
+    return ColWidth(col) / platform::qt::TwipsPerPixel;
 }
 
 void Grid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
