@@ -177,16 +177,7 @@ void uctlCompositionGrid::setList(std::shared_ptr<orvik::objects::List> list) {
     }
 }
 
-void uctlCompositionGrid::setDialogLanguage(shell::contract::DialogLanguage* language) {
-    disconnect(m_languageChanged);
-    m_language = language;
-    if (language != nullptr) {
-        m_languageChanged = connect(language, &shell::contract::DialogLanguage::AfterLanguageChange, this,
-                                    &uctlCompositionGrid::languageChanged);
-    }
-}
-
-void uctlCompositionGrid::languageChanged() {
+void uctlCompositionGrid::applyCaptions() {
     if (!m_language || !m_language->LanguageClass()) {
         return;
     }
@@ -316,6 +307,11 @@ bool uctlCompositionGrid::ReadFile(const QString& file) {
         message(text(TextID::Fehlerhafter_Aufbau_einer_gespeicherten_Analysedatei));
         return false;
     }
+    LoadRows(analysis);
+    return true;
+}
+
+void uctlCompositionGrid::LoadRows(const Analysis& analysis) {
     m_loading = true;
     hideEditors();
     const auto report = m_rows.Load(analysis.Rows, m_known);
@@ -340,7 +336,6 @@ bool uctlCompositionGrid::ReadFile(const QString& file) {
         message(text(TextID::Fehlerhafter_Aufbau_einer_gespeicherten_Analysedatei) + QStringLiteral(": ") +
                 bad.join(QStringLiteral(", ")));
     }
-    return true;
 }
 
 void uctlCompositionGrid::ChangeElementEntry() {

@@ -3,6 +3,7 @@
 #include "CompositionRows.h"
 #include "ImageList.h"
 #include "platform/Event.h"
+#include "shell/contract/DialogLanguage.h"
 #include "shell/contract/WindowServices.h"
 
 #include <QPointer>
@@ -66,7 +67,10 @@ public:
     [[nodiscard]] int Count() const { return m_rows.count() + 1; }
     /// Its element list fills the element choice.
     void setList(std::shared_ptr<orvik::objects::List> list);
-    void setDialogLanguage(shell::contract::DialogLanguage* language);
+    /// The relay whose text service gives the messages and captions; the host calls applyCaptions
+    /// after each language change.
+    void setDialogLanguage(shell::contract::DialogLanguage* language) { m_language = language; }
+    void applyCaptions();
     void setServices(const shell::contract::WindowServices& services) { m_services = services; }
     void setShift(int shift) { m_shift = shift; }
     [[nodiscard]] QString UserControlName() const { return QStringLiteral("uctlCompositionGrid"); }
@@ -90,6 +94,8 @@ public:
                    const QString& header3);
     /// Adds the rows of a saved analysis; false (reported) when the file is none or damaged.
     bool ReadFile(const QString& file);
+    /// Adds the rows of an analysis read already, reporting the lines left out.
+    void LoadRows(const Analysis& analysis);
     void ChangeElementEntry();
 
     [[nodiscard]] const CompositionRows& rows() const noexcept { return m_rows; }
@@ -102,7 +108,6 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void languageChanged();
 
 private:
     [[nodiscard]] QString text(orvik::common::TextID id) const;
@@ -132,7 +137,6 @@ private:
     std::shared_ptr<orvik::objects::List> m_list;
     platform::Subscription m_elementsAvailable;
     QPointer<shell::contract::DialogLanguage> m_language;
-    QMetaObject::Connection m_languageChanged;
     shell::contract::WindowServices m_services;
     int m_shift = 0;
     int m_editRow = -1;
