@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QResizeEvent>
+#include <algorithm>
 
 namespace composition {
 
@@ -106,7 +107,10 @@ void HitComparisonGrid::layoutColumns() {
     // The widths follow the grid's width as it is laid out, not as it was made.
     const double w = controls::pixelsToTwips(width());
     setColWidth(HitRow::Order, 0);
-    setColWidth(HitRow::Element, 700);
+    // At least as wide as its heading, which is wider than 700 twips in some languages and fonts.
+    setColWidth(HitRow::Element,
+                std::max(700, controls::pixelsToTwips(
+                                  fontMetrics().horizontalAdvance(TextMatrix(0, HitRow::Element)) + 12)));
     for (const int col : {int{HitRow::CritMin}, int{HitRow::CritMax}, int{HitRow::HitMin},
                           int{HitRow::HitMax}, int{HitRow::DevLower}, int{HitRow::DevUpper}}) {
         setColWidth(col, static_cast<int>(0.11 * w));

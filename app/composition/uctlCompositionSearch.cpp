@@ -37,6 +37,7 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <filesystem>
 
 namespace composition {
@@ -352,7 +353,6 @@ void uctlCompositionSearch::SearchComposition(bool isFuzzy, int reqCompositions,
             if (!watch) {
                 progress = std::make_unique<QProgressDialog>(text(TextID::Suche_laeuft), text(TextID::entf),
                                                              0, 0, this);
-                progress->setCancelButtonText(QStringLiteral("Abbrechen"));
                 progress->setWindowModality(Qt::WindowModal);
                 progress->setMinimumDuration(0);
                 watch = [&progress, this](int step, int tolerance) {
@@ -598,6 +598,8 @@ void uctlCompositionSearch::showEvent(QShowEvent* event) {
     CompositionSearchPanel::showEvent(event);
     relay();
     layoutPanel();
+    // The list sizes its columns by its view, which has its final width only once it is shown.
+    QTimer::singleShot(0, m_materialList, [list = m_materialList] { list->setListType(list->ListType()); });
 }
 
 bool uctlCompositionSearch::eventFilter(QObject* watched, QEvent* event) {

@@ -136,6 +136,8 @@ private slots:
         p->compositionGrid().LoadRows(analysisOf(
             {{"Mo", "2", "2,5", "", "", "", "outside"}, {"Ni", "10", "13", "", "", "", "outside"}}));
         QSignalSpy status(p.get(), &uctlCompositionSearch::DisplayStatusBarText);
+        p->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.get()));
         p->Search();
         const std::set<QString> expected = {"1.4401 (EU)", "X5CrNiMo17-12-2 (EU)", "1.4404 (EU)",
                                             "X2CrNiMo17-12-2 (EU)"};
@@ -149,8 +151,7 @@ private slots:
         // The first hit's analysis stands beside the criteria.
         QVERIFY(p->hitGrid().Rows() > 2);
         QVERIFY(p->hitGrid().FindRow(QStringLiteral("Mo"), 2, 1, true) >= 2);
-        p->show();
-        QVERIFY(QTest::qWaitForWindowExposed(p.get()));
+        QTest::qWait(50);
         const auto picture = displaytest::savePicture(*p, QStringLiteral("composition_search"));
         QVERIFY(!picture.isEmpty());
     }
