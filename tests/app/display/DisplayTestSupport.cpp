@@ -8,6 +8,7 @@
 #include "objects/Material.h"
 #include "platform/db/Dao.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QWidget>
 #include <sqlite3.h>
@@ -142,6 +143,7 @@ std::shared_ptr<platform::db::Recordset> listRecords(platform::db::Database& db)
 
 QString savePicture(QWidget& widget, const QString& name) {
     const QString path = QDir(QStringLiteral(GK_TEST_OUTPUT_DIR)).filePath(name + QStringLiteral(".png"));
+    QApplication::processEvents();
     widget.grab().save(path);
     return path;
 }
