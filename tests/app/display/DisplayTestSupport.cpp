@@ -61,10 +61,14 @@ SampleProgram::~SampleProgram() {
     m_app->CloseConnection();
 }
 
-void SampleProgram::switchLanguage(orvik::common::Language language) {
+void SampleProgram::switchLanguage(orvik::common::Language language, const std::function<void()>& between) {
     m_language.ExecBeforeLanguageChange();
     m_app->LanguageObject()->setLanguage(language);
+    orvik::common::ProgrammSettings().CurrentLanguage(language);
     m_language.setLanguage(static_cast<std::int32_t>(language));
+    if (between) {
+        between();
+    }
     m_language.ExecAfterLanguageChange();
 }
 
