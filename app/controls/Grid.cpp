@@ -52,6 +52,7 @@ Grid::Grid(QWidget* parent) : QTableView(parent) {
     m_delegate = new GridDelegate(this);
     setItemDelegate(m_delegate);
     setMouseTracking(true);
+    setTabKeyNavigation(false); // Tab leaves the grid, as with the other controls of a window
 
     m_fixed = new QTableView(this);
     prepareView(*m_fixed);
@@ -347,6 +348,7 @@ void Grid::currentChanged(const QModelIndex& current, const QModelIndex& previou
     if (m_syncing || !current.isValid() || (current.row() == m_row && current.column() == m_col)) {
         return;
     }
+    m_noCurrent = false;
     m_row = current.row();
     m_col = current.column();
     emit RowColChange();
@@ -374,6 +376,10 @@ void Grid::keyPressEvent(QKeyEvent* event) {
         emit KeyPress(text.at(0).unicode());
     } else if (keyCodeOf(*event) == KeyCode::Return) {
         emit KeyPress(KeyCode::Return);
+    }
+    if (keyCodeOf(*event) == KeyCode::Return) {
+        event->accept(); // Enter belongs to the grid's owner, not to a default button of the window
+        return;
     }
     QTableView::keyPressEvent(event);
 }
@@ -478,6 +484,9 @@ void Grid::syncCurrent() {
         m_col = -1;
         return;
     }
+    if (m_noCurrent) {
+        return; // the window cleared the current cell; it stays cleared until set again
+    }
     const int row = std::clamp(m_row < 0 ? FixedRows() : m_row, 0, Rows() - 1);
     const int col = std::clamp(m_col < 0 ? FixedCols() : m_col, 0, Cols() - 1);
     m_row = row;
@@ -493,6 +502,11 @@ void Grid::changeCurrent(int row, int col) {
     if (Rows() == 0 || Cols() == 0) {
         return;
     }
+    if (row < 0) {
+        clearCurrent();
+        return;
+    }
+    m_noCurrent = false;
     row = std::clamp(row, 0, Rows() - 1);
     col = std::clamp(col, 0, Cols() - 1);
     if (row == m_row && col == m_col) {
@@ -513,6 +527,18 @@ void Grid::changeCurrent(int row, int col) {
     m_syncing = false;
     emit RowColChange();
     emit EnterCell();
+}
+
+void Grid::clearCurrent() {
+    if (m_row < 0) {
+        return;
+    }
+    m_row = -1;
+    m_noCurrent = true;
+    m_syncing = true;
+    selectionModel()->clear();
+    m_syncing = false;
+    emit RowColChange();
 }
 
 void Grid::scheduleSpans() {
@@ -543,8 +569,8 @@ void Grid::scrolled() {
     if (top == m_lastTop && left == m_lastLeft) {
         return;
     }
-    const int oldTop = m_lastTop;
-    const int oldLeft = m_lastLeft;
+    const int oldTop = m_lastTop < 0 ? FixedRows() : m_lastTop;
+    const int oldLeft = m_lastLeft < 0 ? 0 : m_lastLeft;
     m_lastTop = top;
     m_lastLeft = left;
     emit AfterScroll(oldTop, oldLeft, top, left);
@@ -566,7 +592,7 @@ void Grid::updateRowSizes() {
     syncFixedRows();
 }
 
-QRect Grid::cellRectTwips() const {
+QRect Grid::cellRect() const {
     if (m_row < 0 || m_col < 0) {
         return {};
     }
@@ -576,8 +602,12 @@ QRect Grid::cellRectTwips() const {
     if (showGrid()) {
         rect.adjust(0, 0, 1, 1); // the cell's own grid line belongs to it, as with the column width
     }
-    const QPoint topLeft = view.viewport()->mapTo(this, rect.topLeft());
-    return {pixelsToTwips(topLeft.x()), pixelsToTwips(topLeft.y()), pixelsToTwips(rect.width()),
+    return {view.viewport()->mapTo(this, rect.topLeft()), rect.size()};
+}
+
+QRect Grid::cellRectTwips() const {
+    const QRect rect = cellRect();
+    return {pixelsToTwips(rect.x()), pixelsToTwips(rect.y()), pixelsToTwips(rect.width()),
             pixelsToTwips(rect.height())};
 }
 

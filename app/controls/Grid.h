@@ -58,7 +58,8 @@ public:
     // Cells
     [[nodiscard]] QString TextMatrix(int row, int col) const { return m_model.text(row, col); }
     void setTextMatrix(int row, int col, const QString& text) { m_model.setText(row, col, text); }
-    /// The current cell; -1 when the grid has no rows (or columns).
+    /// The current cell; -1 when the grid has no rows (or columns). Setting the row to -1 leaves no
+    /// current cell and no selection.
     [[nodiscard]] int Row() const { return m_row; }
     void setRow(int row);
     [[nodiscard]] int Col() const { return m_col; }
@@ -83,6 +84,8 @@ public:
     [[nodiscard]] int CellTop() const { return cellRectTwips().y(); }
     [[nodiscard]] int CellWidth() const { return cellRectTwips().width(); }
     [[nodiscard]] int CellHeight() const { return cellRectTwips().height(); }
+    /// The same in pixels within the grid, for laying an editor over the cell.
+    [[nodiscard]] QRect cellRect() const;
 
     // Rows and columns
     /// 0 for a hidden column.
@@ -190,6 +193,7 @@ private:
     void trackMouse(const QAbstractItemView& view, const QPoint& viewportPos);
     void updateRowSizes();
     void changeCurrent(int row, int col);
+    void clearCurrent();
     [[nodiscard]] QRect cellRectTwips() const;
     [[nodiscard]] int firstShownCol() const;
 
@@ -208,6 +212,7 @@ private:
     int m_lastTop = -1;
     int m_lastLeft = -1;
     bool m_syncing = false;
+    bool m_noCurrent = false; // the window set the row to -1
     bool m_spansDirty = false;
 };
 

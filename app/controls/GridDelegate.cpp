@@ -15,8 +15,12 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const bool fixed = index.data(GridModel::FixedRole).toBool();
     const auto* view = qobject_cast<const QAbstractItemView*>(opt.widget);
     const bool focused = view != nullptr && view->hasFocus();
-    if (fixed || m_highLight == HighLight::Never || (m_highLight == HighLight::WithFocus && !focused)) {
+    const bool hideSelection =
+        fixed || m_highLight == HighLight::Never || (m_highLight == HighLight::WithFocus && !focused);
+    if (hideSelection && opt.state.testFlag(QStyle::State_Selected)) {
         opt.state &= ~QStyle::State_Selected;
+        // The view has already filled the selected row's panel; paint the cell's own ground over it.
+        painter->fillRect(opt.rect, opt.palette.base());
     }
     if (fixed && !index.data(Qt::BackgroundRole).isValid()) {
         painter->fillRect(opt.rect, opt.palette.button());

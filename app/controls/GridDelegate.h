@@ -23,7 +23,7 @@ public:
     [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
-    HighLight m_highLight = HighLight::WithFocus;
+    HighLight m_highLight = HighLight::Always;
 };
 
 } // namespace controls

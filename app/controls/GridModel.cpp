@@ -420,25 +420,33 @@ void GridModel::sort(SortOrder order, int col) {
     if (order == SortOrder::Custom || col < 0 || col >= m_cols) {
         return;
     }
-    const std::string& separator = m_decimalSeparator;
     const bool descending = order == SortOrder::GenericDescending || order == SortOrder::NumericDescending ||
                             order == SortOrder::StringDescending;
     const bool numeric = order == SortOrder::NumericAscending || order == SortOrder::NumericDescending;
     const bool generic = order == SortOrder::GenericAscending || order == SortOrder::GenericDescending;
-    auto ascending = [&](int a, int b) {
-        const QString ta = text(a, col);
-        const QString tb = text(b, col);
+    // Each row's key is worked out once, not at every one of the many comparisons.
+    struct Key {
+        QString text;
+        std::optional<double> number;
+    };
+    std::vector<Key> keys(m_rows.size());
+    for (int r = m_fixedRows; r < rows(); ++r) {
+        Key& key = keys[static_cast<std::size_t>(r)];
+        key.text = text(r, col);
         if (numeric || generic) {
-            const auto na = numberOf(ta, separator);
-            const auto nb = numberOf(tb, separator);
-            if (numeric) {
-                return compareNumbers(na.value_or(0.0), nb.value_or(0.0));
-            }
-            if (na && nb) {
-                return compareNumbers(*na, *nb);
-            }
+            key.number = numberOf(key.text, m_decimalSeparator);
         }
-        return compareTexts(ta, tb);
+    }
+    auto ascending = [&](int a, int b) {
+        const Key& ka = keys[static_cast<std::size_t>(a)];
+        const Key& kb = keys[static_cast<std::size_t>(b)];
+        if (numeric) {
+            return compareNumbers(ka.number.value_or(0.0), kb.number.value_or(0.0));
+        }
+        if (generic && ka.number && kb.number) {
+            return compareNumbers(*ka.number, *kb.number);
+        }
+        return compareTexts(ka.text, kb.text);
     };
     sortCustom([&](int a, int b) { return descending ? ascending(b, a) : ascending(a, b); });
 }

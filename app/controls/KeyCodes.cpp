@@ -8,7 +8,7 @@ namespace controls {
 
 namespace {
 
-constexpr std::array<std::pair<int, int>, 18> Named{{
+constexpr std::array<std::pair<int, int>, 20> Named{{
     {Qt::Key_Backspace, KeyCode::Back},
     {Qt::Key_Tab, KeyCode::Tab},
     {Qt::Key_Backtab, KeyCode::Tab},
@@ -27,6 +27,8 @@ constexpr std::array<std::pair<int, int>, 18> Named{{
     {Qt::Key_Insert, KeyCode::Insert},
     {Qt::Key_Delete, KeyCode::Delete},
     {Qt::Key_Shift, 16},
+    {Qt::Key_Control, 17},
+    {Qt::Key_Alt, 18},
 }};
 
 } // namespace

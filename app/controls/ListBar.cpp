@@ -3,6 +3,7 @@
 #include "KeyCodes.h"
 #include "Twips.h"
 
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QToolButton>
@@ -42,6 +43,7 @@ int ListBar::addGroup(const QString& key, const QString& caption) {
     group.list->setFrameShape(QFrame::NoFrame);
     group.list->setMouseTracking(true);
     group.list->viewport()->installEventFilter(this);
+    group.list->installEventFilter(this); // Enter or Space on an item opens it like a click
     group.list->setSelectionMode(QAbstractItemView::SingleSelection);
     group.list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     group.list->setDragEnabled(false);
@@ -204,6 +206,14 @@ void ListBar::clickItem(const QString& key) {
     }
 }
 
+int ListBar::captionItemIndex(int group, int item) const {
+    int before = 0;
+    for (int earlier = 1; earlier <= group; ++earlier) {
+        before += itemCount(earlier);
+    }
+    return before + item + 1;
+}
+
 QString ListBar::captionItemText(int group, int item) const {
     const QListWidgetItem* entry = this->item(group + 1, item + 1);
     return entry != nullptr ? entry->text() : QString();
@@ -216,6 +226,16 @@ void ListBar::setCaptionItemText(int group, int item, const QString& text) {
 }
 
 bool ListBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* list = qobject_cast<QListWidget*>(watched);
+        const bool opens =
+            key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+        if (list != nullptr && opens && list->currentItem() != nullptr) {
+            emit ItemClick(list->currentItem()->data(KeyRole).toString());
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseMove) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto* source = qobject_cast<QWidget*>(watched);

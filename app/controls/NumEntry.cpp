@@ -100,7 +100,7 @@ void NumEntry::setBackColor(const QColor& color) {
 }
 
 bool NumEntry::event(QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    if (m_ownerHandlesTab && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
             // The owner moves to the next cell; Qt's own focus chain must not move first.

@@ -14,9 +14,17 @@ namespace controls {
 /// is refused. The settings are fixed when the window is built; the value is read and written as
 /// text. Owned by its parent widget.
 ///
-/// Enter and Tab are not acted on here: they arrive as KeyDown, and the owner moves to the next cell.
+/// Enter arrives as KeyDown for the owner to act on. Tab moves the focus as in any field, unless the
+/// owner handles it (an editor over grid cells moves to the next cell): then it arrives as KeyDown.
 class NumEntry : public QLineEdit {
     Q_OBJECT
+    // The design-time settings under the names the windows give them.
+    Q_PROPERTY(int frontnumbers READ frontNumbers WRITE setFrontNumbers)
+    Q_PROPERTY(int backnumbers READ backNumbers WRITE setBackNumbers)
+    Q_PROPERTY(double max READ max WRITE setMax)
+    Q_PROPERTY(int alignment READ alignmentCode WRITE setAlignmentCode)
+    Q_PROPERTY(bool formatenabled READ formatEnabled WRITE setFormatEnabled)
+    Q_PROPERTY(bool allownegativ READ allowNegative WRITE setAllowNegative)
 
 public:
     /// The decimal separator is the user's (platform::UserLocale) unless set.
@@ -40,6 +48,8 @@ public:
     void setFormatEnabled(bool enabled) { m_formatEnabled = enabled; }
     [[nodiscard]] QString decimalSeparator() const { return m_validator->settings().decimalSeparator; }
     void setDecimalSeparator(const QString& separator);
+    [[nodiscard]] bool ownerHandlesTab() const { return m_ownerHandlesTab; }
+    void setOwnerHandlesTab(bool handles) { m_ownerHandlesTab = handles; }
 
     // The value
     /// Writing a text the settings refuse empties the field; "" empties it too.
@@ -80,6 +90,7 @@ private:
     NumEntryValidator* m_validator = nullptr; // owned by this widget
     int m_alignment = 0;
     bool m_formatEnabled = false;
+    bool m_ownerHandlesTab = false;
 };
 
 } // namespace controls

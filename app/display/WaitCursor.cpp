@@ -12,4 +12,10 @@ WaitCursor::~WaitCursor() {
     QApplication::restoreOverrideCursor();
 }
 
+void WaitCursor::restoreAll() {
+    while (QApplication::overrideCursor() != nullptr) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
 } // namespace display

@@ -10,6 +10,9 @@ public:
     ~WaitCursor();
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
+
+    /// The normal pointer, whatever was stacked (before an error window shows).
+    static void restoreAll();
 };
 
 } // namespace display

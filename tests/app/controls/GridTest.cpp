@@ -3,6 +3,8 @@
 #include "KeyCodes.h"
 #include "platform/qt/QtLanguageForm.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -66,10 +68,28 @@ private slots:
         QVERIFY(!g.RowIsVisible(1));
         QVERIFY(g.RowPos(50000) >= headingTop + g.RowHeight(0));
         QVERIFY(!scrolled.isEmpty());
+        QCOMPARE(scrolled.first().at(0).toInt(), 1);
         QCOMPARE(scrolled.last().at(2).toInt(), 50000);
         g.setTopRow(100000); // as far as the grid allows
         QVERIFY(g.RowIsVisible(100000));
         QVERIFY(g.TopRow() < 100000);
+    }
+
+    void headingRowsScrollSidewaysWithTheData() {
+        ShownGrid s(30, 2);
+        Grid& g = *s.grid;
+        g.setCols(12);
+        for (int c = 3; c < 12; ++c) {
+            g.setColWidth(c, 1500);
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(g.horizontalScrollBar()->maximum() > 0);
+        g.horizontalScrollBar()->setValue(g.horizontalScrollBar()->maximum());
+        const auto views = g.findChildren<QTableView*>();
+        QCOMPARE(views.size(), 1); // the view of the heading rows
+        QCOMPARE(views.front()->horizontalScrollBar()->value(), g.horizontalScrollBar()->value());
+        QCOMPARE(views.front()->columnWidth(7), g.columnWidth(7));
+        QVERIFY(g.LeftCol() > 1);
     }
 
     void hiddenKeyColumnsKeepTheirTexts() {
@@ -102,6 +122,11 @@ private slots:
         QCOMPARE(g.CellWidth(), 1500);
         QCOMPARE(g.CellTop(), g.RowPos(5));
         QCOMPARE(g.CellHeight(), g.RowHeight(5));
+        // An editor laid over the cell in the grid's parent covers exactly the cell.
+        const QRect over = g.cellRect().translated(g.pos());
+        QCOMPARE(g.parentWidget()->childAt(over.center()), g.viewport());
+        QCOMPARE(QRect(g.viewport()->mapFrom(g.parentWidget(), over.topLeft()), over.size()),
+                 g.visualRect(g.cells().index(5, 2)).adjusted(0, 0, 1, 1));
         g.setCellBackColor(QColor(255, 255, 192));
         g.setCellFontBold(true);
         QCOMPARE(g.cells().cellBackColor(5, 2), QColor(255, 255, 192));
@@ -116,6 +141,27 @@ private slots:
         QCOMPARE(g.Row(), 7);
         QCOMPARE(g.Col(), 1);
         QCOMPARE(g.MouseRow(), 7);
+    }
+
+    void hiddenRowsAndTheMouseRow() {
+        ShownGrid s(20);
+        Grid& g = *s.grid;
+        g.setRowHidden(3, true);
+        g.setRowHidden(0, true); // a heading row is not hidden this way
+        QVERIFY(g.RowHidden(3));
+        QVERIFY(!g.RowIsVisible(3));
+        QVERIFY(!g.RowHidden(0));
+        QVERIFY(g.RowIsVisible(0));
+        QVERIFY(g.RowPos(4) == g.RowPos(2) + g.RowHeight(2));
+        QSignalSpy moves(&g, &Grid::MouseMove);
+        const QPoint at = g.visualRect(g.cells().index(6, 2)).center();
+        QTest::mouseMove(g.viewport(), at);
+        QTRY_COMPARE(g.MouseRow(), 6);
+        QCOMPARE(g.MouseCol(), 2);
+        QVERIFY(!moves.isEmpty());
+        const QPoint inGrid = g.viewport()->mapTo(&g, at);
+        QCOMPARE(moves.last().at(2).toInt(), inGrid.x() * platform::qt::TwipsPerPixel);
+        QCOMPARE(moves.last().at(3).toInt(), inGrid.y() * platform::qt::TwipsPerPixel);
     }
 
     void rowCountChangesKeepTheCurrentRowInside() {
@@ -154,6 +200,37 @@ private slots:
         QCOMPARE(g.ColSpan(3, 0), 3);
     }
 
+    void columnsFitTheirTextsButNotMergedRuns() {
+        ShownGrid s(5);
+        Grid& g = *s.grid;
+        g.setTextMatrix(2, 1, "X5CrNiMo17-12-2 warmgewalzt");
+        for (int c = 0; c < 3; ++c) {
+            g.setTextMatrix(4, c, "Eine sehr lange Überschrift über die ganze Zeile hinweg");
+        }
+        g.setMergeCells(MergeMode::Free);
+        g.setMergeRow(4, true);
+        g.AutoSize(0, 2);
+        const int widest = g.fontMetrics().horizontalAdvance("X5CrNiMo17-12-2 warmgewalzt");
+        QVERIFY(g.ColWidth(1) >= widest * platform::qt::TwipsPerPixel);
+        QVERIFY(g.ColWidth(1) < (widest + 20) * platform::qt::TwipsPerPixel);
+        QCOMPARE(g.ColWidth(0), 0); // the hidden key column stays hidden
+        QVERIFY(g.ColWidth(2) < g.ColWidth(1));
+    }
+
+    void rowHeightsInTwipsWithAMinimum() {
+        ShownGrid s(5);
+        Grid& g = *s.grid;
+        g.setRowHeight(2, 600);
+        QCOMPARE(g.RowHeight(2), 600);
+        g.setRowHeightMin(450);
+        QVERIFY(g.RowHeight(3) >= 450);
+        g.setRowHeight(3, 150); // below the minimum
+        QCOMPARE(g.RowHeight(3), 450);
+        g.setRowHeight(0, 480); // a heading row: the rows below move down with it
+        QCOMPARE(g.RowHeight(0), 480);
+        QVERIFY(g.RowPos(1) >= g.RowPos(0) + 480);
+    }
+
     void customSortAsksTheOwnerAndKeepsKeys() {
         ShownGrid s(4);
         Grid& g = *s.grid;
@@ -190,9 +267,60 @@ private slots:
         QTest::mouseClick(g.viewport(), Qt::LeftButton, Qt::ControlModifier,
                           g.visualRect(g.cells().index(5, 1)).center());
         QCOMPARE(g.SelectedRows(), (std::vector<int>{2, 5}));
-        g.clearSelection();
+        QSignalSpy changed(&g, &Grid::RowColChange);
+        g.setRow(-1); // no current row and no selection, also after rows come and go
+        QCOMPARE(g.Row(), -1);
         QVERIFY(g.SelectedRows().empty());
-        QCOMPARE(g.FindRow("Stahl 5", -1, 1), 5);
+        QCOMPARE(changed.count(), 1);
+        g.AddItem("99\tneu\t1");
+        g.RemoveItem(2);
+        QCOMPARE(g.Row(), -1);
+        g.setRow(3);
+        QCOMPARE(g.SelectedRows(), (std::vector<int>{3}));
+        QCOMPARE(g.FindRow("Stahl 5", -1, 1), 4); // row 2 was removed
+    }
+
+    void highlightShowsOrHidesTheSelection_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("focused");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("never") << int(controls::HighLight::Never) << true << false;
+        QTest::newRow("always, without focus") << int(controls::HighLight::Always) << false << true;
+        QTest::newRow("with focus, focused") << int(controls::HighLight::WithFocus) << true << true;
+        QTest::newRow("with focus, not focused") << int(controls::HighLight::WithFocus) << false << false;
+    }
+    void highlightShowsOrHidesTheSelection() {
+        QFETCH(int, mode);
+        QFETCH(bool, focused);
+        QFETCH(bool, shown);
+        ShownGrid s(10);
+        Grid& g = *s.grid;
+        auto* elsewhere = new QWidget(&s.window);
+        elsewhere->setFocusPolicy(Qt::StrongFocus);
+        elsewhere->setGeometry(0, 290, 10, 10);
+        elsewhere->show();
+        QApplication::setActiveWindow(&s.window);
+        g.setHighLight(static_cast<controls::HighLight>(mode));
+        g.Select(3, 1);
+        if (focused) {
+            g.setFocus();
+            QTRY_VERIFY(g.hasFocus());
+        } else {
+            elsewhere->setFocus();
+            QTRY_VERIFY(elsewhere->hasFocus());
+        }
+        const QRect cell = g.visualRect(g.cells().index(3, 1)); // its short text stands at the left
+        const QImage picture = g.viewport()->grab().toImage();
+        const QColor at = picture.pixelColor(cell.right() - 3, cell.center().y());
+        const QColor highlight = g.palette().color(QPalette::Active, QPalette::Highlight);
+        const QColor inactive = g.palette().color(QPalette::Inactive, QPalette::Highlight);
+        // The focused current cell carries a faint focus tint over the selection colour.
+        auto near = [&at](const QColor& c) {
+            return std::abs(at.red() - c.red()) + std::abs(at.green() - c.green()) +
+                       std::abs(at.blue() - c.blue()) <
+                   12;
+        };
+        QCOMPARE(near(highlight) || near(inactive), shown);
     }
 
     void keysArriveWithTheirCodes() {
@@ -210,6 +338,10 @@ private slots:
         QCOMPARE(down.at(2).at(1).toInt(), 1);
         QTest::keyClicks(&g, "5");
         QCOMPARE(press.last().at(0).toInt(), int('5'));
+        // Enter stays with the grid: a default button of the window must not take it.
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(&g, &enter);
+        QVERIFY(enter.isAccepted());
     }
 
     void textServiceSetsHeadingTexts() {
@@ -262,10 +394,16 @@ private slots:
             grid->cells().setCellBackColor(5, c, QColor(224, 224, 224));
         }
         grid->setMergeRow(5, true);
+        QPixmap inside(12, 12);
+        inside.fill(Qt::darkGreen);
+        grid->cells().setCellPicture(3, 4, inside);
+        grid->cells().setCellPictureAlignment(3, 4, CellAlign::CenterCenter);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(grid->ColSpan(0, 2), 2);
         QCOMPARE(grid->ColSpan(5, 1), 4);
+        const QRect pictureCell = grid->visualRect(grid->cells().index(3, 4));
+        QCOMPARE(grid->viewport()->grab().toImage().pixelColor(pictureCell.center()), QColor(Qt::darkGreen));
         const QString path = QStringLiteral(GK_TEST_OUTPUT_DIR "/grid.png");
         QVERIFY(window.grab().save(path));
     }

@@ -8,6 +8,7 @@
 #include "objects/Material.h"
 #include "platform/db/Dao.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QWidget>
 #include <sqlite3.h>
@@ -60,10 +61,14 @@ SampleProgram::~SampleProgram() {
     m_app->CloseConnection();
 }
 
-void SampleProgram::switchLanguage(orvik::common::Language language) {
+void SampleProgram::switchLanguage(orvik::common::Language language, const std::function<void()>& between) {
     m_language.ExecBeforeLanguageChange();
     m_app->LanguageObject()->setLanguage(language);
+    orvik::common::ProgrammSettings().CurrentLanguage(language);
     m_language.setLanguage(static_cast<std::int32_t>(language));
+    if (between) {
+        between();
+    }
     m_language.ExecAfterLanguageChange();
 }
 
@@ -142,6 +147,7 @@ std::shared_ptr<platform::db::Recordset> listRecords(platform::db::Database& db)
 
 QString savePicture(QWidget& widget, const QString& name) {
     const QString path = QDir(QStringLiteral(GK_TEST_OUTPUT_DIR)).filePath(name + QStringLiteral(".png"));
+    QApplication::processEvents();
     widget.grab().save(path);
     return path;
 }

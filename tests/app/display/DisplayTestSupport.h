@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -57,8 +58,9 @@ public:
     [[nodiscard]] const std::shared_ptr<orvik::objects::Application>& application() const { return m_app; }
     [[nodiscard]] shell::contract::DialogLanguage& language() { return m_language; }
     [[nodiscard]] const shell::contract::WindowServices& services() const { return m_services; }
-    /// Switches the text service and the relay to another language, with both notifications.
-    void switchLanguage(orvik::common::Language language);
+    /// Switches the text service and the relay to another language, with both notifications and
+    /// `between` run between them (where the main window loads its lists again).
+    void switchLanguage(orvik::common::Language language, const std::function<void()>& between = {});
     /// The steel of that designation text, chosen as the list would (nullptr when not found).
     [[nodiscard]] std::shared_ptr<orvik::objects::Material> material(const std::string& designation);
     [[nodiscard]] const std::filesystem::path& folder() const { return m_temp.path(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/contract/ActivatedMaterial.h"
+#include "shell/contract/DialogLanguage.h"
 #include "shell/contract/WindowServices.h"
 
 #include <QPointer>
@@ -16,7 +17,6 @@ class Material;
 
 namespace shell::contract {
 
-class DialogLanguage;
 class MaterialDisplayInfo;
 
 /// A page of the main window (a user control): the members the main window sets or reads on every
@@ -54,6 +54,9 @@ public:
     [[nodiscard]] DialogLanguage* dialogLanguage() const noexcept { return m_dialogLanguage; }
     void setServices(const WindowServices& services) { m_services = services; }
     [[nodiscard]] const WindowServices& services() const noexcept { return m_services; }
+    /// Sets the captions of the panel's named controls from the relay's text service, under
+    /// UserControlName (nothing without a relay or text service). Usually called from languageChanged.
+    void adjustCaptions();
     /// The panel's child widgets, walked by the text service and the font scaling.
     [[nodiscard]] QList<QWidget*> Controls() const;
 
