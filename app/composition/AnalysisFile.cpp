@@ -1,6 +1,7 @@
 #include "AnalysisFile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/TextCase.h"
 
 #include <algorithm>
 #include <array>
@@ -16,23 +17,7 @@ constexpr std::string_view LineEnd = "\r\n";
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view trim(std::string_view text) {
-    const auto blank = [](char c) {
-        return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-    };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-std::string lower(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-    return out;
+    return platform::trimBlanks(text);
 }
 
 /// Length of the UTF-8 sequence that starts at `i`, 0 when it is not a well-formed one.
@@ -145,7 +130,7 @@ AnalysisRow parseRow(std::string_view line, const std::string& decimalSeparator)
         rest.remove_prefix(cut + 1);
     }
     AnalysisRow row{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], "outside"};
-    if (lower(fields[6]) == "inside") {
+    if (platform::lowerCase(fields[6]) == "inside") {
         row.SearchMethod = "inside";
     }
     return row;

@@ -4,6 +4,7 @@
 #include "common/Helper.h"
 #include "objects/ChemicalCompostions.h"
 #include "platform/CallError.h"
+#include "platform/TextCase.h"
 
 #include <algorithm>
 #include <charconv>
@@ -13,22 +14,11 @@ namespace composition {
 namespace {
 
 std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-std::string lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-    return text;
+    return std::string(platform::trimBlanks(text));
 }
 
 bool sameSymbol(const std::string& a, const std::string& b) {
-    return lower(trimmed(a)) == lower(trimmed(b));
+    return platform::equalsIgnoreCase(platform::trimBlanks(a), platform::trimBlanks(b));
 }
 
 /// The number of a value text; 0 for a blank one or one that is no number.
@@ -52,16 +42,6 @@ bool isValue(const std::string& text) {
     }
 }
 
-std::optional<long> sortNumber(const std::string& text) {
-    long value = 0;
-    const auto t = trimmed(text);
-    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
-    if (t.empty() || error != std::errc{} || end != t.data() + t.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 std::string formatted(const platform::Variant& value, std::int32_t decimals) {
     if (value.isNull() || value.isEmpty()) {
         return {};
@@ -70,6 +50,16 @@ std::string formatted(const platform::Variant& value, std::int32_t decimals) {
 }
 
 } // namespace
+
+std::optional<long> CompositionRows::SortNumber(const std::string& text) {
+    long value = 0;
+    const auto t = trimmed(text);
+    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
+    if (t.empty() || error != std::errc{} || end != t.data() + t.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 CompositionRows::CompositionRows(bool advanced) : m_advanced(advanced) {
     AddEmptyRow();
@@ -108,8 +98,8 @@ void CompositionRows::Sort() {
         }
     }
     std::stable_sort(m_rows.begin(), m_rows.end(), [](const CriteriaRow& a, const CriteriaRow& b) {
-        const auto x = sortNumber(a.Order);
-        const auto y = sortNumber(b.Order);
+        const auto x = SortNumber(a.Order);
+        const auto y = SortNumber(b.Order);
         return x && y && *x < *y;
     });
 }

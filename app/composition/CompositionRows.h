@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,9 @@ public:
     LoadReport Load(const std::vector<AnalysisRow>& rows, const std::vector<KnownElement>& known);
     /// The rows with an element, as a file holds them.
     [[nodiscard]] std::vector<AnalysisRow> FileRows() const;
+
+    /// A sort number as a whole number; none for a text that is no whole number.
+    [[nodiscard]] static std::optional<long> SortNumber(const std::string& text);
 
 private:
     [[nodiscard]] bool valid(int index) const { return index >= 0 && index < count(); }

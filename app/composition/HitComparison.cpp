@@ -1,13 +1,14 @@
 #include "HitComparison.h"
 
+#include "CompositionRows.h"
 #include "common/CompositionSearchItems.h"
 #include "common/Helper.h"
 #include "objects/ChemicalCompostions.h"
 #include "platform/CallError.h"
+#include "platform/TextCase.h"
 #include "platform/VbConvert.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -17,11 +18,7 @@ namespace composition {
 namespace {
 
 std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    return std::string(platform::trimBlanks(text));
 }
 
 std::string withoutBrackets(std::string text) {
@@ -40,15 +37,6 @@ std::optional<double> given(const std::string& text) {
     } catch (const platform::CallError&) {
         return std::nullopt;
     }
-}
-
-std::optional<long> sortNumber(const std::string& text) {
-    long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 std::string formatted(const platform::Variant& value, std::int32_t decimals) {
@@ -193,8 +181,8 @@ std::vector<HitRow> HitComparison::Build(const orvik::objects::ChemicalCompostio
         }
     }
     std::stable_sort(rows.begin(), rows.end(), [](const HitRow& a, const HitRow& b) {
-        const auto x = sortNumber(a.cells[HitRow::Order]);
-        const auto y = sortNumber(b.cells[HitRow::Order]);
+        const auto x = CompositionRows::SortNumber(a.cells[HitRow::Order]);
+        const auto y = CompositionRows::SortNumber(b.cells[HitRow::Order]);
         return x && y && *x < *y;
     });
     for (auto& row : rows) {
