@@ -527,7 +527,7 @@ void uctlCompositionSearch::LoadComposition(const QString& given) {
         return;
     }
     try {
-        // The country symbol of the file is looked up as a bound value, never pasted into SQL.
+        // The country symbol of the file reaches the query only quoted by the data service.
         if (application() && !analysis.Country.empty()) {
             const auto id = application()->countryId(analysis.Country);
             if (id > 0) {

@@ -2,6 +2,7 @@
 #include "DisplayTestSupport.h"
 #include "DlgFuzzyPara.h"
 #include "HitComparisonGrid.h"
+#include "common/Enums.h"
 #include "common/ProgrammSettings.h"
 #include "objects/Application.h"
 #include "objects/List.h"
@@ -370,6 +371,38 @@ private slots:
         auto advanced = panel(true);
         advanced->LoadComposition(file);
         QCOMPARE(elements(*advanced), std::vector<std::string>{"Mo"});
+    }
+
+    void theCountryChoiceSurvivesALanguageChange() {
+        auto p = panel(false);
+        selectEu(*p);
+        m_program->switchLanguage(orvik::common::Language::English);
+        QCOMPARE(p->countryList().currentData().toInt(), m_eu);
+        QCOMPARE(p->countryList().itemData(0).toInt(), 0);
+        auto* search = p->findChild<QPushButton*>(QStringLiteral("cmdAnalyseSuchen"));
+        QVERIFY(search != nullptr);
+        QCOMPARE(search->text(), QStringLiteral("&Search"));
+        m_program->switchLanguage(orvik::common::Language::German);
+        QCOMPARE(p->countryList().currentData().toInt(), m_eu);
+        QCOMPARE(search->text(), QStringLiteral("&Suchen"));
+    }
+
+    void withoutASteelNothingCanBeTakenOverAndANameWithoutAnlIsRefused() {
+        auto p = panel(false);
+        p->setMaterial(nullptr);
+        p->Show();
+        QCOMPARE(p->analysisList().count(), 0);
+        QVERIFY(!p->analysisList().isEnabled());
+        QVERIFY(!p->findChild<QPushButton*>(QStringLiteral("cmdAnalyseUebernehmen"))->isEnabled());
+        p->compositionGrid().LoadRows(analysisOf({{"C", "0,1", "0,2", "", "", "", "outside"}}));
+        const auto file = m_program->folder() / "saved.txt";
+        m_files.file = QString::fromStdString(file.string());
+        p->SaveComposition();
+        QCOMPARE(m_program->messages.shown.size(), 1);
+        QVERIFY(!std::filesystem::exists(file));
+        p->LoadComposition(m_files.file);
+        QCOMPARE(m_program->messages.shown.size(), 2);
+        QCOMPARE(m_program->messages.shown[0], m_program->messages.shown[1]);
     }
 
     void minimumAboveMaximumIsReportedAndNothingSearched() {
