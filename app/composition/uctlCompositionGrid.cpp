@@ -126,8 +126,6 @@ uctlCompositionGrid::uctlCompositionGrid(QWidget* parent) : QWidget(parent) {
     connect(m_grid, &controls::Grid::KeyDown, this, [this](int key, int) {
         if (key == controls::KeyCode::Return) {
             showEditor();
-        } else if (key == controls::KeyCode::Delete) {
-            RemoveActiveRow();
         }
     });
     for (std::size_t i = 0; i < m_txtItem.size(); ++i) {

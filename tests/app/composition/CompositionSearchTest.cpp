@@ -368,6 +368,15 @@ private slots:
         QCOMPARE(handOver.front().at(0).toString(), file);
         QCOMPARE(yes.shown.size(), 1);
         QVERIFY(elements(*p).empty());
+        // Answered No: nothing handed over, nothing loaded, the rows there stay.
+        auto declined = panel(false);
+        declined->compositionGrid().LoadRows(analysisOf({{"C", "0,1", "0,2", "", "", "", "outside"}}));
+        QSignalSpy declinedHandOver(declined.get(),
+                                    &uctlCompositionSearch::UnableToLoadStandardComparisonFromDisk);
+        declined->LoadComposition(file);
+        QCOMPARE(declinedHandOver.size(), 0);
+        QCOMPARE(elements(*declined), std::vector<std::string>{"C"});
+        QCOMPARE(m_program->messages.shown.size(), 1);
         auto advanced = panel(true);
         advanced->LoadComposition(file);
         QCOMPARE(elements(*advanced), std::vector<std::string>{"Mo"});
