@@ -1,6 +1,7 @@
 #include "AnalysisFile.h"
 #include "DisplayTestSupport.h"
 #include "DlgFuzzyPara.h"
+#include "Grid.h"
 #include "HitComparisonGrid.h"
 #include "common/Enums.h"
 #include "common/ProgrammSettings.h"
@@ -176,6 +177,11 @@ private slots:
                                             "1.4436 (EU)", "X3CrNiMo17-13-3 (EU)"};
         QCOMPARE(designations(p->hits()), expected);
         QCOMPARE(p->hitGrid().ColWidth(composition::HitRow::CritSingle), 0);
+        QCOMPARE(p->compositionGrid().grid().ColWidth(composition::uctlCompositionGrid::ColSingle), 0);
+        p->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.get()));
+        QTest::qWait(50);
+        QVERIFY(!displaytest::savePicture(*p, QStringLiteral("composition_search_advanced")).isEmpty());
     }
 
     // Mo 2,00-2,50, six rows wanted: at 50 % and 25 % too many, at 13 % also 1.4521, at 7 % just
