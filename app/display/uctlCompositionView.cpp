@@ -56,6 +56,8 @@ uctlCompositionView::uctlCompositionView(QWidget* parent)
     m_footnotes->setObjectName(QStringLiteral("txtAnalyseFussnote"));
     m_footnotes->setReadOnly(true);
     m_grid->setHighLight(controls::HighLight::Never);
+    // The filler column takes the rest of the width; there is nothing to scroll to sideways.
+    m_grid->setScrollBars(controls::ScrollBars::Vertical);
     auto* top = new QHBoxLayout;
     top->addWidget(m_label);
     top->addWidget(m_analyses, 1);

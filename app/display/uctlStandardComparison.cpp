@@ -30,6 +30,8 @@ uctlStandardComparison::uctlStandardComparison(QWidget* parent)
     m_grid->setFixedRows(1);
     m_grid->setFixedCols(0);
     m_grid->setSelection(controls::GridSelection::ByRow);
+    // The filler column takes the rest of the width; there is nothing to scroll to sideways.
+    m_grid->setScrollBars(controls::ScrollBars::Vertical);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_grid);

@@ -1,3 +1,4 @@
+#include "DisplayPanels.h"
 #include "DisplayTestSupport.h"
 #include "Grid.h"
 #include "MaterialDisplayInfo.h"
@@ -77,6 +78,56 @@ private slots:
         QCOMPARE(QString::fromStdString(info->Standards()), QStringLiteral("Norm EN 10088-2 (2014) gültig"));
         QCOMPARE(QString::fromStdString(info->Country()), QStringLiteral("Europa (EN)"));
         QCOMPARE(QString::fromStdString(info->Supplier()), QString());
+    }
+
+    void displayInfoKeepsTheSteelsTextsWhileASupplierIsShown() {
+        const auto info = shownInfo("1.4301");
+        int infoChanged = 0;
+        QStringList suppliers;
+        QStringList tradenames;
+        const auto a = info->InfoChanged.subscribe([&] { ++infoChanged; });
+        const auto b = info->SupplierChanged.subscribe(
+            [&](const std::string& text) { suppliers << QString::fromStdString(text); });
+        const auto c = info->TradeNamesChanged.subscribe(
+            [&](const std::string& text) { tradenames << QString::fromStdString(text); });
+        info->ChangeTradeNamesDisplay("SAMPLINOX 18-10");
+        info->ChangeSupplierDisplay("Musterstahl");
+        QCOMPARE(QString::fromStdString(info->Tradenames()), QString());
+        info->ResetToMaterial();
+        QCOMPARE(suppliers, (QStringList{"Musterstahl", ""}));
+        QCOMPARE(tradenames, (QStringList{"SAMPLINOX 18-10", ""}));
+        // Without a steel Show only empties the strings and tells nobody.
+        info->setMaterial(nullptr);
+        info->Show();
+        QCOMPARE(infoChanged, 0);
+        QCOMPARE(QString::fromStdString(info->MaterialNumber()), QString());
+        info->Clear();
+        QCOMPARE(infoChanged, 1);
+    }
+
+    void aTradeNameSelectionShowsItsCompanyAndAFilterShowsTheFilterAddress() {
+        auto info = shownInfo("SAMPLINOX 18-10");
+        QVERIFY(QString::fromStdString(info->Supplier()).contains(QStringLiteral("sample firm")));
+        info->setMaterial(m_program->material("1.4301"));
+        info->setShowSupplier(true);
+        info->setFilterAddress("Filteradresse");
+        info->Show();
+        QCOMPARE(QString::fromStdString(info->Supplier()), QStringLiteral("Filteradresse"));
+    }
+
+    void theFactoryMakesThePanelsUnderTheirControlNames() {
+        shell::contract::PanelFactory factory;
+        displaytest::RecordingErrorWindow errors;
+        display::addDisplayPanels(factory, [&errors] { return &errors; });
+        QCOMPARE(factory.selection()->objectName(), QStringLiteral("uctlSelection"));
+        QCOMPARE(factory.description()->objectName(), QStringLiteral("uctlDescription"));
+        QCOMPARE(factory.compositionView()->objectName(), QStringLiteral("uctlCompositionView"));
+        QCOMPARE(factory.supplier()->objectName(), QStringLiteral("uctlSupplier"));
+        QCOMPARE(factory.propertiesView()->objectName(), QStringLiteral("uctlPropertiesView"));
+        QCOMPARE(factory.info()->objectName(), QStringLiteral("uctlInfo"));
+        QCOMPARE(factory.standardComparison()->objectName(), QStringLiteral("uctlStandardComparison"));
+        QVERIFY(std::dynamic_pointer_cast<display::MaterialDisplayInfo>(factory.materialDisplayInfo()) !=
+                nullptr);
     }
 
     void descriptionShowsTheRowsInOrder() {
