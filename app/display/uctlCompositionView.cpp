@@ -122,45 +122,51 @@ void uctlCompositionView::Show() {
 void uctlCompositionView::showAnalysis(int index) {
     m_grid->setRows(1);
     m_others.clear();
-    QString notes;
+    m_footnotes->clear();
     trapped(*this, QStringLiteral("uctlCompositionView"), QStringLiteral("cboAnalyse_Click"), [&] {
         if (material() == nullptr) {
             return;
         }
         const auto compositions = material()->ChemicalCompositions(0);
         const auto composition = compositions != nullptr ? compositions->Item(index + 1) : nullptr;
-        if (composition == nullptr) {
-            return;
-        }
-        QSet<QString> listed;
-        for (const auto& element : *composition->Elements) {
-            if (element->OnlySearch) {
-                continue;
-            }
-            const int row = m_grid->Rows();
-            m_grid->setRows(row + 1);
-            m_grid->setTextMatrix(row, Symbol, QString::fromStdString(element->Element));
-            m_others << QString::fromStdString(element->Others);
-            m_grid->setTextMatrix(row, Others, m_others.last());
-            if (element->Rest) {
-                m_grid->setTextMatrix(row, Minimum, DisplayTexts::text(dialogLanguage(), TextID::Rest));
-            } else {
-                WriteMinimum(row, element->MinValue, element->Backnumbers);
-            }
-            WriteMaximum(row, element->MaxValue, element->Backnumbers);
-            MarkOptionalRange(row, element->OptionalValue);
-            for (const auto& footnote : *element->Footnotes) {
-                const QString symbol = QString::fromStdString(footnote->Symbol);
-                m_grid->setTextMatrix(row, Marks,
-                                      m_grid->TextMatrix(row, Marks) + symbol + QStringLiteral(") "));
-                if (!listed.contains(symbol)) {
-                    listed.insert(symbol);
-                    notes += symbol + QStringLiteral(") ") + QString::fromStdString(footnote->Footnote) +
-                             QStringLiteral("\n\n");
-                }
-            }
+        if (composition != nullptr) {
+            showComposition(*composition);
         }
     });
+}
+
+void uctlCompositionView::showComposition(const orvik::objects::ChemicalCompostion& composition) {
+    m_grid->setRows(1);
+    m_others.clear();
+    QString notes;
+    QSet<QString> listed;
+    for (const auto& element : *composition.Elements) {
+        if (element->OnlySearch) {
+            continue;
+        }
+        const int row = m_grid->Rows();
+        m_grid->setRows(row + 1);
+        m_grid->setTextMatrix(row, Symbol, QString::fromStdString(element->Element));
+        m_others << QString::fromStdString(element->Others);
+        m_grid->setTextMatrix(row, Others, m_others.last());
+        if (element->Rest) {
+            m_grid->setTextMatrix(row, Minimum, DisplayTexts::text(dialogLanguage(), TextID::Rest));
+        } else {
+            WriteMinimum(row, element->MinValue, element->Backnumbers);
+        }
+        WriteMaximum(row, element->MaxValue, element->Backnumbers);
+        MarkOptionalRange(row, element->OptionalValue);
+        for (const auto& footnote : *element->Footnotes) {
+            const QString symbol = QString::fromStdString(footnote->Symbol);
+            m_grid->setTextMatrix(row, Marks, m_grid->TextMatrix(row, Marks) + symbol + QStringLiteral(") "));
+            // Each footnote once, by its exact symbol.
+            if (!listed.contains(symbol)) {
+                listed.insert(symbol);
+                notes += symbol + QStringLiteral(") ") + QString::fromStdString(footnote->Footnote) +
+                         QStringLiteral("\n\n");
+            }
+        }
+    }
     while (notes.size() > 2 && notes.endsWith(u'\n')) {
         notes.chop(1);
     }
@@ -220,7 +226,7 @@ void uctlCompositionView::InitAnalysisGrid() {
 }
 
 void uctlCompositionView::WrapOthersColumn() {
-    if (m_analyses->count() == 0) {
+    if (m_others.isEmpty()) {
         return;
     }
     const QFontMetrics metrics(m_grid->font());

@@ -13,6 +13,9 @@ class QPlainTextEdit;
 namespace controls {
 class Grid;
 }
+namespace orvik::objects {
+struct ChemicalCompostion;
+}
 
 namespace display {
 
@@ -37,6 +40,8 @@ public:
     [[nodiscard]] QString footnotes() const;
     /// Shows the analysis at that position of the choice (from 0).
     void showAnalysis(int index);
+    /// Shows one analysis element by element, its footnotes below.
+    void showComposition(const orvik::objects::ChemicalCompostion& composition);
 
 protected:
     void languageChanged() override;

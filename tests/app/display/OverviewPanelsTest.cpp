@@ -3,6 +3,9 @@
 #include "Grid.h"
 #include "MaterialDisplayInfo.h"
 #include "objects/Application.h"
+#include "objects/ChemicalCompostions.h"
+#include "objects/Elements.h"
+#include "objects/Footnotes.h"
 #include "objects/Material.h"
 #include "uctlCompositionView.h"
 #include "uctlDescription.h"
@@ -22,6 +25,24 @@ using displaytest::SampleProgram;
 using orvik::common::Language;
 
 namespace {
+
+std::shared_ptr<orvik::objects::Element>
+element(const std::string& symbol, platform::Variant minimum, platform::Variant maximum,
+        const std::string& others = {}, const std::vector<std::pair<std::string, std::string>>& notes = {}) {
+    auto e = std::make_shared<orvik::objects::Element>();
+    e->Element = symbol;
+    e->MinValue = std::move(minimum);
+    e->MaxValue = std::move(maximum);
+    e->Backnumbers = 2;
+    e->Others = others;
+    for (const auto& [mark, text] : notes) {
+        auto footnote = std::make_shared<orvik::objects::Footnote>();
+        footnote->Symbol = mark;
+        footnote->Footnote = text;
+        e->Footnotes->Add(footnote);
+    }
+    return e;
+}
 
 QStringList rowTexts(const controls::Grid& grid, int row, int cols) {
     QStringList texts;
@@ -178,6 +199,52 @@ private slots:
         QVERIFY(panel.analyses().isEnabled());
         QVERIFY(m_program->errors.shown.isEmpty());
         displaytest::savePicture(panel, QStringLiteral("composition-1.4301"));
+    }
+
+    void compositionRangesMarksAndOtherTexts() {
+        display::uctlCompositionView panel;
+        panel.setDialogLanguage(&m_program->language());
+        panel.resize(600, 400);
+        panel.show();
+        orvik::objects::ChemicalCompostion composition;
+        const std::string longText =
+            "Cu + Mo + W zusammen höchstens 0,50 % nach Vereinbarung bei der Bestellung "
+            "für Erzeugnisse mit besonderen Anforderungen";
+        const auto add = [&](std::shared_ptr<orvik::objects::Element> e) {
+            composition.Elements->append(std::move(e));
+        };
+        add(element("C", 0, 0.5, "", {{"1", "erste"}}));
+        add(element("Cr", 12, 100));
+        auto optional = element("Mo", 0.2, 0.6, longText, {{"1", "erste"}, {"10", "zehnte"}});
+        optional->OptionalValue = true;
+        add(optional);
+        auto onlyMaximum = element("V", platform::Variant::null(), 0.1);
+        onlyMaximum->OptionalValue = true;
+        add(onlyMaximum);
+        auto searchOnly = element("B", 0, 0.01);
+        searchOnly->OnlySearch = true;
+        add(searchOnly);
+        auto rest = element("Fe", platform::Variant::null(), 100);
+        rest->Rest = true;
+        add(rest);
+        panel.showComposition(composition);
+        const auto& grid = panel.grid();
+        QCOMPARE(grid.Rows(), 6);
+        QCOMPARE(rowTexts(grid, 1, 3), (QStringList{"C", "", "0.50"}));
+        QCOMPARE(rowTexts(grid, 2, 3), (QStringList{"Cr", "12.00", ""}));
+        QCOMPARE(rowTexts(grid, 3, 3), (QStringList{"Mo", "(0.20", "0.60)"}));
+        QCOMPARE(rowTexts(grid, 4, 3), (QStringList{"V", "", "(0.10)"}));
+        QCOMPARE(rowTexts(grid, 5, 3), (QStringList{"Fe", "Rest", ""}));
+        QCOMPARE(grid.TextMatrix(3, display::uctlCompositionView::Marks), QStringLiteral("1) 10) "));
+        // Symbols are matched exactly: "1" and "10" are two footnotes, "1" is listed once.
+        QCOMPARE(panel.footnotes(), QStringLiteral("1) erste\n\n10) zehnte"));
+        const QString wrapped = grid.TextMatrix(3, display::uctlCompositionView::Others);
+        QVERIFY(wrapped.contains(u'\n'));
+        QCOMPARE(QString(wrapped).replace(u'\n', u' '), QString::fromStdString(longText));
+        // A wider column takes the words back from the text as given.
+        panel.resize(3000, 400);
+        QApplication::processEvents();
+        QCOMPARE(grid.TextMatrix(3, display::uctlCompositionView::Others), QString::fromStdString(longText));
     }
 
     void panelsWithoutASteelShowTheirEmptyState() {
