@@ -1,4 +1,5 @@
 #include "AnalysisFile.h"
+#include "CompositionPanels.h"
 #include "DisplayTestSupport.h"
 #include "DlgFuzzyPara.h"
 #include "Grid.h"
@@ -418,6 +419,19 @@ private slots:
         p->LoadComposition(m_files.file);
         QCOMPARE(m_program->messages.shown.size(), 2);
         QCOMPARE(m_program->messages.shown[0], m_program->messages.shown[1]);
+    }
+
+    void theFactoryMakesBothInstancesUnderTheirNames() {
+        shell::contract::PanelFactory factory;
+        composition::addCompositionPanels(factory);
+        QVERIFY(factory.compositionSearch);
+        for (const auto& name :
+             {QStringLiteral("uctlCompositionSearch"), QStringLiteral("uctlAdvancedCompositionSearch")}) {
+            const auto made = factory.compositionSearch(name);
+            QVERIFY(dynamic_cast<uctlCompositionSearch*>(made.get()) != nullptr);
+            QCOMPARE(made->objectName(), name);
+            QCOMPARE(made->UserControlName(), QStringLiteral("uctlCompositionSearch"));
+        }
     }
 
     void minimumAboveMaximumIsReportedAndNothingSearched() {
