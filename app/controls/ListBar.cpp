@@ -206,6 +206,14 @@ void ListBar::clickItem(const QString& key) {
     }
 }
 
+int ListBar::captionItemIndex(int group, int item) const {
+    int before = 0;
+    for (int earlier = 1; earlier <= group; ++earlier) {
+        before += itemCount(earlier);
+    }
+    return before + item + 1;
+}
+
 QString ListBar::captionItemText(int group, int item) const {
     const QListWidgetItem* entry = this->item(group + 1, item + 1);
     return entry != nullptr ? entry->text() : QString();

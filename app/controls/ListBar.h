@@ -80,7 +80,8 @@ public:
     [[nodiscard]] QString captionGroupText(int group) const override { return groupCaption(group + 1); }
     void setCaptionGroupText(int group, const QString& text) override { setGroupCaption(group + 1, text); }
     [[nodiscard]] int captionItemCount(int group) const override { return itemCount(group + 1); }
-    [[nodiscard]] int captionItemIndex(int, int item) const override { return item + 1; }
+    /// Items are numbered through the whole list bar, group after group, from 1.
+    [[nodiscard]] int captionItemIndex(int group, int item) const override;
     [[nodiscard]] QString captionItemText(int group, int item) const override;
     void setCaptionItemText(int group, int item, const QString& text) override;
 

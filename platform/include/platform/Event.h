@@ -68,22 +68,22 @@ public:
 
     [[nodiscard]] Subscription subscribe(Handler handler) {
         const auto id = m_state->nextId++;
-        m_state->slots.push_back({id, std::make_shared<Handler>(std::move(handler))});
+        m_state->handlers.push_back({id, std::make_shared<Handler>(std::move(handler))});
         return Subscription(m_state, id);
     }
 
     void raise(Args... args) const {
         // A copy, so that handlers may change the list while it is walked.
         const auto state = m_state;
-        const auto slots = state->slots;
-        for (const auto& slot : slots) {
+        const auto handlers = state->handlers;
+        for (const auto& slot : handlers) {
             if (state->contains(slot.id)) {
                 (*slot.handler)(args...);
             }
         }
     }
 
-    [[nodiscard]] std::size_t subscriberCount() const noexcept { return m_state->slots.size(); }
+    [[nodiscard]] std::size_t subscriberCount() const noexcept { return m_state->handlers.size(); }
 
 private:
     struct Slot {
@@ -91,14 +91,15 @@ private:
         std::shared_ptr<Handler> handler;
     };
     struct State : detail::EventSource {
-        std::vector<Slot> slots;
+        std::vector<Slot> handlers;
         std::uint64_t nextId = 1;
 
         void unsubscribe(std::uint64_t id) noexcept override {
-            std::erase_if(slots, [id](const Slot& slot) { return slot.id == id; });
+            std::erase_if(handlers, [id](const Slot& slot) { return slot.id == id; });
         }
         [[nodiscard]] bool contains(std::uint64_t id) const noexcept {
-            return std::any_of(slots.begin(), slots.end(), [id](const Slot& slot) { return slot.id == id; });
+            return std::any_of(handlers.begin(), handlers.end(),
+                               [id](const Slot& slot) { return slot.id == id; });
         }
     };
     std::shared_ptr<State> m_state = std::make_shared<State>();

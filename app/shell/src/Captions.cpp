@@ -1,0 +1,26 @@
+#include "Captions.h"
+
+#include "QtPlatform.h"
+#include "common/cls_Language.h"
+
+#include <QWidget>
+
+namespace shell {
+
+void adjustCaptions(orvik::common::cls_Language* language, QWidget& form) {
+    if (language == nullptr) {
+        return;
+    }
+    QtLanguageForm adapter(form);
+    language->adjustForm(adapter);
+}
+
+QString textOf(orvik::common::cls_Language* language, orvik::common::TextID id, const QString& fallback) {
+    if (language == nullptr) {
+        return fallback;
+    }
+    const QString text = QString::fromStdString(language->getTextFromDB(id));
+    return text.isEmpty() ? fallback : text;
+}
+
+} // namespace shell

@@ -1,0 +1,47 @@
+#include "ProgramFiles.h"
+
+#include "common/DataFolder.h"
+
+#include <system_error>
+
+namespace shell {
+
+std::filesystem::path ProgramFiles::PrintDatabasePath() const {
+    return orvik::common::DataFolder::WritablePath(m_folder.string(), "Daten/print.mdb");
+}
+
+std::filesystem::path ProgramFiles::HelpFile(std::int32_t language) const {
+    switch (language) {
+    case 0:
+        return m_folder / "velmo2007_german.html";
+    case 1:
+        return m_folder / "velmo2007_french.html";
+    default:
+        return m_folder / "velmo2007_english.html";
+    }
+}
+
+std::filesystem::path ProgramFiles::exportFolder() const {
+    std::filesystem::path folder = orvik::common::DataFolder::WritableRoot(m_folder.string());
+    folder /= "export";
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    return folder;
+}
+
+bool ProgramFiles::DeletePrintDatabase() const {
+    std::error_code error;
+    const auto file = PrintDatabasePath();
+    std::filesystem::remove(file, error);
+    return !std::filesystem::exists(file, error);
+}
+
+bool ProgramFiles::ResetPrintDatabase() const {
+    if (!DeletePrintDatabase()) {
+        return false;
+    }
+    std::error_code error;
+    return std::filesystem::copy_file(printTemplatePath(), PrintDatabasePath(), error) && !error;
+}
+
+} // namespace shell

@@ -1,0 +1,10 @@
+#include "ProgramPanels.h"
+
+namespace shell {
+
+contract::PanelFactory programPanels() {
+    contract::PanelFactory factory;
+    return factory;
+}
+
+} // namespace shell

@@ -1,0 +1,108 @@
+#include "frmError.h"
+
+#include "ErrorReport.h"
+#include "shell/contract/FileDialogs.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace shell {
+namespace {
+
+QString saveCaption(std::int32_t language) {
+    switch (language) {
+    case 0:
+        return QStringLiteral("&Speichern");
+    case 1:
+        return QStringLiteral("&Mémoriser");
+    default:
+        return QStringLiteral("&Save");
+    }
+}
+
+} // namespace
+
+frmError::frmError(std::int32_t language, contract::FileDialogs* fileDialogs, Versions versions,
+                   QWidget* parent)
+    : QDialog(parent), m_fileDialogs(fileDialogs), m_versions(std::move(versions)) {
+    setObjectName(QStringLiteral("frmError"));
+    setWindowTitle(QStringLiteral("Graukant 2007 - Error"));
+    auto* grid = new QGridLayout;
+    const std::array<QString, 4> captions{QStringLiteral("Modul"), QStringLiteral("Procedur"),
+                                          QStringLiteral("Number"), QStringLiteral("Description")};
+    for (int i = 0; i < 4; ++i) {
+        auto* label = new QLabel(captions[static_cast<std::size_t>(i)], this);
+        label->setObjectName(QStringLiteral("Label1"));
+        label->setProperty("index", i);
+        auto* field = new QLineEdit(this);
+        field->setObjectName(QStringLiteral("txtError"));
+        field->setProperty("index", i);
+        field->setReadOnly(true);
+        field->setMinimumWidth(420);
+        grid->addWidget(label, i, 0);
+        grid->addWidget(field, i, 1);
+        m_fields[static_cast<std::size_t>(i)] = field;
+    }
+    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    ok->setObjectName(QStringLiteral("cmdOk"));
+    ok->setDefault(true);
+    auto* save = new QPushButton(saveCaption(language), this);
+    save->setObjectName(QStringLiteral("cmdSpeichern"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(save, &QPushButton::clicked, this, &frmError::saveReport);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(save);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+}
+
+void frmError::setModul(const QString& modul) {
+    m_fields[0]->setText(modul);
+}
+
+void frmError::setProdedure(const QString& procedure) {
+    m_fields[1]->setText(procedure);
+}
+
+void frmError::setNumber(std::int32_t number) {
+    m_fields[2]->setText(QString::number(number));
+}
+
+void frmError::setDescription(const QString& description) {
+    m_fields[3]->setText(description);
+}
+
+QString frmError::field(int index) const {
+    return m_fields.at(static_cast<std::size_t>(index))->text();
+}
+
+void frmError::saveReport() {
+    if (m_fileDialogs == nullptr) {
+        return;
+    }
+    const QString file = m_fileDialogs->saveFileName(this, QStringLiteral("Save Error"),
+                                                     QCoreApplication::applicationDirPath(),
+                                                     QStringLiteral("Error (*.txt)"), QStringLiteral("txt"));
+    if (file.isEmpty()) {
+        return;
+    }
+    ErrorReport report;
+    if (m_versions) {
+        std::tie(report.objectsVersion, report.serviceVersion) = m_versions();
+    }
+    report.modul = field(0);
+    report.procedure = field(1);
+    report.number = field(2);
+    report.description = field(3);
+    (void)report.save(file); // an unwritable file leaves no report and no message
+}
+
+} // namespace shell

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QLineEdit;
+
+namespace shell::contract {
+class FileDialogs;
+}
+
+namespace shell {
+
+/// The error window: module, procedure, number and description of one failure, and a button that saves
+/// them with the program's versions as a text report. Button captions follow the language (0 German,
+/// 1 French, else English); the text service may replace them. Made per error and shown modally.
+class frmError : public QDialog {
+    Q_OBJECT
+
+public:
+    /// The versions of the object model and the data service, asked when the report is saved.
+    using Versions = std::function<std::pair<QString, QString>()>;
+
+    frmError(std::int32_t language, contract::FileDialogs* fileDialogs, Versions versions,
+             QWidget* parent = nullptr);
+
+    void setModul(const QString& modul);
+    /// The name as the system spells it.
+    void setProdedure(const QString& procedure);
+    void setNumber(std::int32_t number);
+    void setDescription(const QString& description);
+    [[nodiscard]] QString field(int index) const;
+
+    /// Asks for the file and writes the report; a cancelled dialog or an unwritable file writes nothing.
+    void saveReport();
+
+private:
+    std::array<QLineEdit*, 4> m_fields{}; // owned by the dialog
+    contract::FileDialogs* m_fileDialogs;
+    Versions m_versions;
+};
+
+} // namespace shell

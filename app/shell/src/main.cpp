@@ -1,0 +1,44 @@
+// The program Graukant_2007.
+#include "ProgramPanels.h"
+#include "QtServices.h"
+#include "StandInDialogs.h"
+#include "StartUp.h"
+#include "common/ProgrammSettings.h"
+#include "common/cls_Language.h"
+#include "objects/Application.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Graukant 2007"));
+    const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+
+    shell::QtMessageBoxes messageBoxes;
+    shell::QtFileDialogs fileDialogs;
+    const shell::ProgramFiles files(programFolder);
+    shell::DesktopHelp help([files] {
+        const auto language = static_cast<std::int32_t>(orvik::common::ProgrammSettings().CurrentLanguage());
+        return QString::fromStdString(files.HelpFile(language).string());
+    });
+    std::unique_ptr<shell::frmMain> window;
+    shell::QtErrorWindow errorWindow(
+        [&window] { return window ? window->languageClass() : nullptr; }, &fileDialogs,
+        [&window]() -> std::pair<QString, QString> {
+            if (!window || !window->Application()) {
+                return {};
+            }
+            QString service;
+            try {
+                service = QString::fromStdString(window->Application()->ServiceVersion());
+            } catch (const std::exception&) {
+            }
+            return {QString::fromStdString(window->Application()->Version()), service};
+        });
+    shell::StandInDialogs dialogs(messageBoxes);
+    shell::frmMain::Services services{&messageBoxes, &fileDialogs, &errorWindow, &help, &dialogs};
+    window = shell::StartUp::run(programFolder, services, shell::programPanels());
+    const int result = QApplication::exec();
+    window.reset();
+    return result;
+}

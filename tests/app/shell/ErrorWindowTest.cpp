@@ -1,0 +1,90 @@
+#include "ErrorReport.h"
+#include "QtServices.h"
+#include "ShellFakes.h"
+#include "frmError.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+class ErrorWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void reportFileHoldsTheVersionsAndTheFourFields_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("plain") << 3021 << u"Kein aktueller Datensatz."_qs;
+        QTest::newRow("negative number") << -2147217900 << u"Syntaxfehler"_qs;
+        QTest::newRow("empty description") << 91 << QString();
+    }
+
+    void reportFileHoldsTheVersionsAndTheFourFields() {
+        QFETCH(int, number);
+        QFETCH(QString, description);
+        QTemporaryDir dir;
+        shelltest::FakeFileDialogs files;
+        files.saveAnswer = dir.filePath(u"error.txt"_qs);
+        shell::frmError window(0, &files, [] { return std::pair{u"5.01.0003"_qs, u"5.01.0002"_qs}; });
+        window.setModul(u"frmMain"_qs);
+        window.setProdedure(u"ActivateMaterial"_qs);
+        window.setNumber(number);
+        window.setDescription(description);
+        QCOMPARE(window.field(2), QString::number(number));
+        window.findChild<QPushButton*>(u"cmdSpeichern"_qs)->click();
+        QFile saved(files.saveAnswer);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QString expected = u"Graukant 2007\n===================\n\n\nProgramm Version:  5.0001.0000\n"
+                                 u"Objects Version:  5.01.0003\nService Version: 5.01.0002\n\n"
+                                 u"Modul:             frmMain\nProcedure:         ActivateMaterial\n"
+                                 u"Number:            "_qs +
+                                 QString::number(number) + u"\nDescription:       "_qs + description + u'\n';
+        QCOMPARE(QString::fromUtf8(saved.readAll()), expected);
+        QCOMPARE(files.titles, std::vector<QString>{u"Save Error"_qs});
+    }
+
+    void cancelledDialogWritesNothing() {
+        QTemporaryDir dir;
+        shelltest::FakeFileDialogs files;
+        shell::frmError window(2, &files, {});
+        window.saveReport();
+        QVERIFY(QDir(dir.path()).isEmpty());
+        QCOMPARE(files.titles.size(), std::size_t{1});
+    }
+
+    void buttonsFollowTheLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("save");
+        QTest::newRow("German") << 0 << u"&Speichern"_qs;
+        QTest::newRow("French") << 1 << u"&Mémoriser"_qs;
+        QTest::newRow("English") << 2 << u"&Save"_qs;
+        QTest::newRow("user-defined") << 3 << u"&Save"_qs;
+    }
+
+    void buttonsFollowTheLanguage() {
+        QFETCH(int, language);
+        QFETCH(QString, save);
+        const shell::frmError window(language, nullptr, {});
+        QCOMPARE(window.findChild<QPushButton*>(u"cmdSpeichern"_qs)->text(), save);
+        QCOMPARE(window.findChild<QPushButton*>(u"cmdOk"_qs)->text(), u"&Ok"_qs);
+        QCOMPARE(window.windowTitle(), u"Graukant 2007 - Error"_qs);
+    }
+
+    void helpAddressCarriesTheContextAsAnchor() {
+        const QUrl url = shell::DesktopHelp::address(u"/opt/gk/velmo2007_english.html"_qs, 24);
+        QCOMPARE(url.toString(), u"file:///opt/gk/velmo2007_english.html#24"_qs);
+        std::vector<QUrl> opened;
+        shell::DesktopHelp help([] { return u"/opt/gk/velmo2007_german.html"_qs; },
+                                [&opened](const QUrl& address) {
+                                    opened.push_back(address);
+                                    return true;
+                                });
+        help.showHelp(0);
+        QCOMPARE(opened.size(), std::size_t{1});
+        QCOMPARE(opened.front().fragment(), u"0"_qs);
+    }
+};
+
+#include "ErrorWindowTest.moc"
+#include "TestMain.h"
+GK_SHELL_TEST(ErrorWindowTest)

@@ -1,0 +1,140 @@
+#include "StartUp.h"
+
+#include "ListBar.h"
+#include "ProgramFiles.h"
+#include "ShellFakes.h"
+#include "StartCounter.h"
+#include "common/ProgrammSettings.h"
+#include "objects/Application.h"
+
+#include <QTest>
+#include <fstream>
+
+using orvik::common::ProgrammSettings;
+using shelltest::FakeMessageBoxes;
+using shelltest::ProgramFolder;
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void counterShowsTheNoticeOnFirstAndEveryTenthStart_data() {
+        QTest::addColumn<int>("today");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<bool>("counted");
+        QTest::addColumn<int>("next");
+        QTest::addColumn<bool>("notice");
+        QTest::newRow("before the first day") << 20100630 << 0 << false << 0 << false;
+        QTest::newRow("on the first day") << 20100701 << 0 << true << 1 << true;
+        QTest::newRow("second start") << 20240101 << 1 << true << 2 << false;
+        QTest::newRow("ninth start") << 20240101 << 8 << true << 9 << false;
+        QTest::newRow("tenth start") << 20240101 << 9 << true << 10 << true;
+        QTest::newRow("twentieth start") << 20240101 << 19 << true << 20 << true;
+        QTest::newRow("hundredth start") << 20240101 << 99 << true << 100 << true;
+        QTest::newRow("past the hundredth") << 20240101 << 109 << true << 110 << false;
+        QTest::newRow("largest counter stays") << 20240101 << 2147483647 << true << 2147483647 << false;
+    }
+
+    void counterShowsTheNoticeOnFirstAndEveryTenthStart() {
+        QFETCH(int, today);
+        QFETCH(int, stored);
+        QFETCH(bool, counted);
+        QFETCH(int, next);
+        QFETCH(bool, notice);
+        const auto count = shell::StartCounter::next(today, stored);
+        QCOMPARE(count.has_value(), counted);
+        if (count) {
+            QCOMPARE(count->counter, next);
+            QCOMPARE(count->showNotice, notice);
+        }
+    }
+
+    void helpPageFollowsTheLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("German") << 0 << u"velmo2007_german.html"_qs;
+        QTest::newRow("French") << 1 << u"velmo2007_french.html"_qs;
+        QTest::newRow("English") << 2 << u"velmo2007_english.html"_qs;
+        QTest::newRow("user-defined") << 3 << u"velmo2007_english.html"_qs;
+    }
+
+    void helpPageFollowsTheLanguage() {
+        QFETCH(int, language);
+        QFETCH(QString, page);
+        const shell::ProgramFiles files("/opt/gk");
+        QCOMPARE(QString::fromStdString(files.HelpFile(language).filename().string()), page);
+    }
+
+    void startRemovesLeftOverPrintDatabaseAndCountsTheStart() {
+        const ProgramFolder folder(ProgramFolder::Ini::WithDatabase, {}, 9);
+        ProgrammSettings().ApplicationPath(folder.program().string());
+        const shell::ProgramFiles files(folder.program());
+        { std::ofstream(files.PrintDatabasePath()) << "left over"; }
+        QVERIFY(std::filesystem::exists(files.PrintDatabasePath()));
+        shelltest::Services fakes;
+        const auto window = shell::StartUp::run(folder.program(), fakes.services(), {}, false);
+        QVERIFY(!std::filesystem::exists(files.PrintDatabasePath()));
+        QCOMPARE(fakes.dialogs.notices, 1);
+        QCOMPARE(ProgrammSettings().AppCounter(), 10);
+        QVERIFY(window->Application()->LoggedIn());
+        QVERIFY(fakes.messageBoxes.shown.empty());
+        QVERIFY(fakes.errorWindow.shown.empty());
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->currentPage(), 1);
+    }
+
+    void missingIniIsReportedAndTheStartGoesOn() {
+        const ProgramFolder folder(ProgramFolder::Ini::Missing);
+        shelltest::Services fakes;
+        fakes.messageBoxes.answers = {FakeMessageBoxes::Answer::Ok, FakeMessageBoxes::Answer::No};
+        const auto window = shell::StartUp::run(folder.program(), fakes.services(), {}, false);
+        QVERIFY(fakes.messageBoxes.shown.size() >= 1);
+        QCOMPARE(fakes.messageBoxes.shown.front().text, u"Local INI file missing. Please reinstall!"_qs);
+        QCOMPARE(fakes.messageBoxes.shown.front().icon, FakeMessageBoxes::Icon::Critical);
+        QVERIFY(window->isVisible());
+    }
+
+    void withoutDatabaseTheUserIsToldWhereAndConnectsAfterChoosingIt() {
+        const ProgramFolder folder(ProgramFolder::Ini::WithoutDatabase);
+        shelltest::Services fakes;
+        fakes.dialogs.onOptions = [&folder] {
+            ProgrammSettings settings;
+            settings.Datenbankpfad((folder.databases() + u'/').toStdString());
+            settings.FilterDbPath((folder.databases() + u'/').toStdString());
+            shell::contract::ShellDialogs::OptionsOutcome outcome;
+            outcome.databasePathChanged = true;
+            return outcome;
+        };
+        const auto window = shell::StartUp::run(folder.program(), fakes.services(), {}, false);
+        QCOMPARE(fakes.messageBoxes.shown.size(), std::size_t{1});
+        const QString told = fakes.messageBoxes.shown.front().text;
+        QVERIFY2(told.contains(u"Graukant.MDB"_qs) && told.contains(u"Filter.mdb"_qs), qPrintable(told));
+        QVERIFY2(told.contains(QString::fromStdString(ProgrammSettings::LocalIniFile().string())),
+                 qPrintable(told));
+        QCOMPARE(fakes.dialogs.options, 1);
+        QVERIFY(window->Application()->LoggedIn());
+        QVERIFY(window->menuItem(u"mnuDatei"_qs, 9)->isEnabled());
+        QVERIFY(!window->menuItem(u"mnuDatei"_qs, 8)->isEnabled());
+        QVERIFY(window->listBar().isEnabled());
+    }
+
+    void withoutDatabaseAndNoAnswerEverythingButConnectingIsOff() {
+        const ProgramFolder folder(ProgramFolder::Ini::WithoutDatabase);
+        shelltest::Services fakes;
+        fakes.messageBoxes.answers = {FakeMessageBoxes::Answer::No};
+        const auto window = shell::StartUp::run(folder.program(), fakes.services(), {}, false);
+        QCOMPARE(fakes.dialogs.options, 0);
+        QVERIFY(!window->Application()->LoggedIn());
+        QVERIFY(!window->listBar().isEnabled());
+        QVERIFY(!window->menuItem(u"mnuZeile"_qs, 1)->isEnabled());
+        QVERIFY(!window->menuItem(u"mnuZeile"_qs, 3)->isEnabled());
+        QVERIFY(window->menuItem(u"mnuDatei"_qs, 8)->isEnabled());
+        QVERIFY(!window->menuItem(u"mnuDatei"_qs, 9)->isEnabled());
+        QVERIFY(!window->menuItem(u"mnuDatei"_qs, 6)->isEnabled());
+        QVERIFY(window->menuItem(u"mnuDatei"_qs, 11)->isEnabled());
+    }
+};
+
+#include "StartUpTest.moc"
+#include "TestMain.h"
+GK_SHELL_TEST(StartUpTest)
