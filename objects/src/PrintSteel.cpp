@@ -1,9 +1,9 @@
 #include "objects/PrintSteel.h"
 
+#include "PrintRangeText.h"
 #include "PropertyBagLoader.h"
 #include "common/DataFolder.h"
 #include "common/Helper.h"
-#include "common/ProgramAccount.h"
 #include "common/ProgrammSettings.h"
 #include "common/TextID.h"
 #include "common/cls_Language.h"
@@ -46,24 +46,6 @@ bool blank(const std::string& text) {
 
 bool noValue(const Variant& value) {
     return value.isNull() || value.isEmpty();
-}
-
-// A range of a property value as the data sheet shows it: "a - b", ">=a", "<=b" or "~ a", then the
-// unit; nothing at all without bounds.
-std::string rangeText(const Variant& minimum, const Variant& maximum, const std::string& unit) {
-    std::string range;
-    if (noValue(maximum)) {
-        range = noValue(minimum) ? std::string() : ">=" + platform::CStr(minimum);
-    } else if (!noValue(minimum) && platform::CDbl(minimum) == platform::CDbl(maximum)) {
-        range = "~ " + platform::CStr(maximum);
-    } else {
-        range = (noValue(minimum) ? std::string("<=") : platform::CStr(minimum) + " - ") +
-                platform::CStr(maximum);
-    }
-    if (!blank(range)) {
-        range += " " + unit;
-    }
-    return range;
 }
 
 // One table of print.mdb, filled row by row with bound values in the order of its columns.
@@ -304,11 +286,8 @@ private:
     }
 
     void writeComposition() {
-        const auto compositions = m_material.ChemicalCompositions(0);
-        if (!compositions || compositions->Count() == 0) {
-            if (!compositions && m_materialError) {
-                return;
-            }
+        const auto& compositions = required(m_material.ChemicalCompositions(0), "compositions");
+        if (compositions.Count() == 0) {
             m_print.PrintComposition = false;
             return;
         }
@@ -317,7 +296,7 @@ private:
         std::vector<std::string> written;
         std::int32_t k = 0;
         std::int32_t e = 0;
-        for (const auto& composition : *compositions) {
+        for (const auto& composition : compositions) {
             if (std::find(written.begin(), written.end(), composition->ID_Composition) != written.end()) {
                 continue;
             }
@@ -363,7 +342,12 @@ private:
         default:
             break;
         }
-        return on && m_print.m_standards && m_print.m_standards->exists(Variant(bag.VariantId));
+        return on && listed(m_print.m_standards, bag.Standard_ID);
+    }
+
+    // The callers key their lists by the number or by its decimal text.
+    static bool listed(const std::shared_ptr<const platform::Dictionary<>>& list, std::int32_t id) {
+        return list && (list->exists(Variant(std::to_string(id))) || list->exists(Variant(id)));
     }
 
     void writeProperties() {
@@ -511,13 +495,10 @@ void PrintSteel::writeData(const std::string& sDBPath, common::Language /*eLangu
 
 std::shared_ptr<Report> PrintSteel::CreateReport(const std::string& reportFilePath,
                                                  const std::string& printDbFilePath) const {
-    const auto workgroup = common::ProgrammSettings().ApplicationPath() + "GK2007.LG";
-    return openDataSheetReport(reportFilePath, printDbFilePath, [&workgroup](ReportTable& table) {
-        auto& logon = table.ConnectionProperties();
-        logon.Add("System Database Path", workgroup);
-        logon.Add("Session UserID", std::string(common::ProgramUser));
-        logon.Add("Session Password", std::string(common::ProgramPassword));
-    });
+    // One connection of its own gives every table the workgroup logon.
+    const objects::Connection logon{platform::db::DBEngine()};
+    return openDataSheetReport(reportFilePath, printDbFilePath,
+                               [&logon](ReportTable& table) { logon.SetReportConnection(table); });
 }
 
 std::string PrintSteel::PreparePrintDatabase(const std::string& programFolder) {

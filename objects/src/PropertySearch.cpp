@@ -95,7 +95,12 @@ std::string xmlFilter(const std::vector<std::string>& filters) {
 
 std::shared_ptr<objects::MaterialItems> PropertySearch::MaterialItems(std::int32_t country) {
     auto items = std::make_shared<objects::MaterialItems>();
-    if (m_sqlFilters.empty() || !m_connection || !m_connection->Database()) {
+    if (!m_connection || !m_connection->Database()) {
+        Error.raise(std::make_shared<const objects::Error>(91, Modul, "MaterialItems",
+                                                           "The property search has no open connection"));
+        return items;
+    }
+    if (m_sqlFilters.empty()) {
         return items;
     }
     dataservice::PropertySearchManager manager;

@@ -41,9 +41,14 @@ void readDecimal(const pugi::xml_node& value, const char* name, Variant& member)
         member = text;
         return;
     }
+    const auto separator = Helper::GetDecimalString();
     std::string local;
     for (const char c : text.asText()) {
-        local += c == '.' ? Helper::GetDecimalString() : std::string(1, c);
+        if (c == '.') {
+            local += separator;
+        } else {
+            local += c;
+        }
     }
     try {
         member = Variant(Helper::Str2Dbl(local));

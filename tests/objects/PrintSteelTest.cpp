@@ -5,7 +5,9 @@
 #include "objects/PrintSteel.h"
 
 #include "ObjectsTestSupport.h"
+#include "PrintRangeText.h"
 #include "PrintTestSupport.h"
+#include "common/ProgrammSettings.h"
 #include "objects/Application.h"
 #include "objects/Material.h"
 #include "objects/Report.h"
@@ -82,6 +84,19 @@ TEST_F(PrintSteelTest, DataSheetOfASampleSteelWithEverySection) {
     }
 }
 
+TEST_F(PrintSteelTest, ReportTablesLogOnAsTheProgram) {
+    const auto report = m_print.CreateReport(GK_REPORT_FILE, m_folder);
+    for (const auto& name : {"Normen", "Lieferfirmen"}) {
+        auto& table = report->OpenSubreport(name)->Database().Tables(1);
+        EXPECT_EQ(table.ConnectionProperties().Item("Session UserID"), "GK2007PRG") << name;
+        EXPECT_EQ(std::filesystem::path(table.ConnectionProperties().Item("System Database Path")),
+                  m_program.programFolder() / "GK2007.LG")
+            << name;
+        EXPECT_EQ(std::filesystem::path(table.Location), std::filesystem::path(m_folder) / "print.mdb")
+            << name;
+    }
+}
+
 TEST_F(PrintSteelTest, SectionsSwitchedOffAreNotPrinted) {
     const auto text = write();
     for (const char* caption : {"Normen\n", "Stahlgruppe\n", "Verwendungszweck\n", "Chemische Analyse\n",
@@ -151,6 +166,122 @@ TEST_F(PrintSteelTest, PrintDatabaseGoesToTheUsersFolderWhenTheProgramFolderIsRe
     EXPECT_EQ(fs::path(folder), m_program.userDataFolder() / "Daten" / "");
     EXPECT_TRUE(fs::is_regular_file(m_program.userDataFolder() / "Daten" / "print.mdb"));
     EXPECT_FALSE(fs::exists(daten / "print.mdb"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(PrintSteelStandardsTest, PropertyTablesAreChosenByTheStandardsId) {
+    // C45 in Europe: its property tables come from variant 3 of standard 2 (sample rows).
+    objectstest::TestProgram program;
+    const platform_test::ScopedEnv separator("GK_DECIMAL_SEPARATOR", std::string(","));
+    std::filesystem::copy_file(GK_SAMPLE_PRINT_ORG_MDB, program.programFolder() / "Daten" / "print_org.mdb");
+    const auto app = objectstest::connectedApplication();
+    const auto material = app->Material("17", "87", Variant(122));
+    const auto folder = PrintSteel::PreparePrintDatabase(program.programFolder().string());
+    struct Case {
+        std::shared_ptr<const platform::Dictionary<>> standards;
+        bool printed;
+    };
+    auto byNumber = std::make_shared<platform::Dictionary<>>();
+    byNumber->add(Variant(2), Variant(2));
+    const Case cases[] = {{keys({"2"}), true}, {byNumber, true}, {keys({"3"}), false}};
+    for (const auto& c : cases) {
+        PrintSteel print;
+        print.Material(material);
+        print.LanguageClass(app->LanguageObject());
+        print.PrintMechanicalProperties = true;
+        print.PrintHeatTreatment = true;
+        print.PropertyStandardList(c.standards);
+        print.PropertyList(keys({"1", "3", "4", "21", "22"}));
+        objectstest::ErrorLog log(print.Error);
+        print.writeData(folder, Language::German);
+        ASSERT_EQ(log.count(), 0U) << log.errors().front().Description();
+        const auto text = print.CreateReport(GK_REPORT_FILE, folder)->Text("");
+        EXPECT_EQ(text.find("Eigenschaften\n=") != std::string::npos, c.printed) << text;
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(PrintRangeTextTest, RangesAsTheDataSheetShowsThem) {
+    const platform_test::ScopedEnv separator("GK_DECIMAL_SEPARATOR", std::string(","));
+    struct Case {
+        Variant minimum, maximum;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {Variant(10), Variant(20), "10 - 20 mm"},       {Variant(10), Variant::null(), ">=10 mm"},
+        {Variant::null(), Variant(20), "<=20 mm"},      {Variant(5), Variant(5), "~ 5 mm"},
+        {Variant::null(), Variant::null(), ""},         {Variant(), Variant(), ""},
+        {Variant(0.5), Variant(1.25), "0,5 - 1,25 mm"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(orvik::objects::rangeText(c.minimum, c.maximum, "mm"), c.expected) << c.expected;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A program of its own whose databases a case may change before the application connects.
+struct PrintProgram {
+    explicit PrintProgram(const std::vector<std::string>& changes = {}) {
+        std::filesystem::copy_file(GK_SAMPLE_PRINT_ORG_MDB,
+                                   program.programFolder() / "Daten" / "print_org.mdb");
+        if (!changes.empty()) {
+            servicetest::buildDatabase((program.databaseFolder() / "Graukant.MDB").string(), changes);
+        }
+    }
+    std::string print(PrintSteel& print) {
+        const auto app = objectstest::connectedApplication();
+        print.Material(app->Material("1", "2", Variant(2)));
+        print.LanguageClass(app->LanguageObject());
+        print.PropertyStandardList(keys({"1"}));
+        print.PropertyList(keys({"1"}));
+        const auto folder = PrintSteel::PreparePrintDatabase(program.programFolder().string());
+        objectstest::ErrorLog log(print.Error);
+        print.writeData(folder, Language::German);
+        EXPECT_EQ(log.count(), 0U);
+        servicetest::Opener opener;
+        const auto selection = opener.open(folder + "print.mdb")->openRecordset("SELECT * FROM tabAuswahl");
+        composition = !selection->eof() && selection->field("ANALYSE").asInteger() != 0;
+        return print.CreateReport(GK_REPORT_FILE, folder)->Text("");
+    }
+    objectstest::TestProgram program;
+    bool composition = true;
+};
+
+TEST(PrintSteelDataTest, SteelWithoutCompositionClearsItsSwitch) {
+    PrintProgram program({"DELETE FROM zuoStahlbez_Analyse WHERE Id_Stahlbez IN "
+                          "(SELECT Id_Stahlbez FROM tabStahlbez WHERE ID_Stahl = 1);"});
+    PrintSteel print;
+    print.PrintComposition = true;
+    print.PrintStandards = true;
+    const auto text = program.print(print);
+    EXPECT_FALSE(print.PrintComposition);
+    EXPECT_FALSE(program.composition) << "tabAuswahl holds the cleared switch";
+    EXPECT_EQ(text.find("Chemische Analyse"), std::string::npos);
+    EXPECT_NE(text.find("Normen\n"), std::string::npos);
+}
+
+TEST(PrintSteelDataTest, CaptionsFollowTheCurrentLanguage) {
+    PrintProgram program;
+    orvik::common::ProgrammSettings().CurrentLanguage(Language::English);
+    PrintSteel print;
+    print.PrintStandards = true;
+    print.PrintComposition = true;
+    const auto text = program.print(print);
+    EXPECT_TRUE(program.composition);
+    EXPECT_EQ(text.rfind("Material data sheet\nMaterial: 1.0038\n", 0), 0U) << text;
+    for (const char* caption : {"Standards\n", "Chemical composition\n", "Page 1 of 1"}) {
+        EXPECT_NE(text.find(caption), std::string::npos) << caption;
+    }
+    EXPECT_EQ(text.find("Normen"), std::string::npos);
 }
 
 } // namespace

@@ -5,13 +5,18 @@
 
 #include "ObjectsTestSupport.h"
 #include "PrintTestSupport.h"
+#include "common/CompositionSearchItems.h"
+#include "dataservice/CompositionManager.h"
 #include "dataservice/PropertyManager.h"
 #include "objects/Application.h"
+#include "objects/CombinationResultBuilder.h"
 #include "objects/Connection.h"
 #include "objects/DaoPropertyBagBuilder.h"
+#include "objects/List.h"
 #include "objects/MaterialItems.h"
 #include "objects/PropertyBag.h"
 #include "objects/PropertyBags.h"
+#include "objects/PropertyMaskInit.h"
 #include "platform/CallError.h"
 
 #include <algorithm>
@@ -30,8 +35,7 @@ const char* const coldImpact =
 class PropertySearchTest : public ::testing::Test {
 protected:
     std::shared_ptr<PropertySearch> search(const std::vector<std::string>& filters) {
-        auto s = std::make_shared<PropertySearch>();
-        s->Init(m_app->Connection());
+        auto s = m_app->PropertySearch();
         for (const auto& filter : filters) {
             s->addFilter(filter);
         }
@@ -77,6 +81,21 @@ TEST_F(PropertySearchTest, EmptySetOrNoConditionGivesNoHit) {
                   ->MaterialItems(34)
                   ->Count(),
               4);
+}
+
+TEST_F(PropertySearchTest, ObjectsOfAClosedConnectionAreUnbound) {
+    m_app->CloseConnection();
+    const auto s = m_app->PropertySearch();
+    s->addFilter(strongYield);
+    objectstest::ErrorLog log(s->Error);
+    EXPECT_EQ(s->MaterialItems(0)->Count(), 0);
+    EXPECT_EQ(s->PropertyBags("9", 34)->Count(), 0);
+    ASSERT_EQ(log.count(), 2U);
+    EXPECT_EQ(log.errors()[0].Number(), 91);
+    const auto mask = m_app->PropertyMaskInit();
+    objectstest::ErrorLog maskLog(mask->Error);
+    EXPECT_EQ(mask->GetSearchItems("Zustand")->count(), 0);
+    EXPECT_EQ(maskLog.count(), 1U);
 }
 
 TEST_F(PropertySearchTest, MalformedConditionReportsAndFails) {
@@ -177,6 +196,61 @@ TEST(DaoPropertyBagBuilderTest, ValuesFromRowsWithTheirRemarksAsFootnotes) {
     EXPECT_EQ(none->Properties->Count(), 0);
     EXPECT_EQ(builder.CreatePropertyBag(orvik::common::Language::German, *kinds, *standards, nullptr),
               nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST(CombinationOfSearchesTest, DesignationCompositionAndPropertyResultsIntersect) {
+    objectstest::TestProgram program;
+    const auto app = objectstest::connectedApplication();
+    // Worked out from the sample rows: the symbols S355J* are S355JR, S355J0 and S355J2 (Europe 53,
+    // 60, 68; United Kingdom 55, 62, 70); a carbon maximum of at most 0.20 % holds for the thin
+    // analyses of S355J0, S355J2 and S355K2 (in Europe 60, 68, 76); the property search finds
+    // S355J2 and S355K2 (68, 76). Only S355J2 in Europe is in all three.
+    const auto designations =
+        app->List()->Materials(-1, -1, -1, -1, -1, true, true, true, "SuchBezeichnung Like 'S355J*'");
+    ASSERT_NE(designations, nullptr);
+    orvik::dataservice::CompositionManager compositionManager;
+    auto criteria = std::make_shared<orvik::common::CompositionSearchItems>();
+    criteria->Add("C", "", "0.2", "", "", "", orvik::common::CompositionSearchMethod::Outside, "1");
+    const auto compositions =
+        compositionManager.SearchCompositions(app->Connection()->Database(), 34, criteria);
+    ASSERT_NE(compositions, nullptr);
+    PropertySearch search;
+    search.Init(app->Connection());
+    search.addFilter(strongYield);
+    search.addFilter(coldImpact);
+
+    orvik::objects::CombinationResultBuilder builder;
+    builder.SetDesignationResultSet(designations, true);
+    builder.SetCompositionResultSet(compositions, true);
+    builder.SetPropertyResult(search.MaterialItems(0), true);
+    builder.IncludeDesignation(true);
+    builder.IncludeComposition(true);
+    builder.IncludeProperty(true);
+    const auto list = builder.Build();
+    ASSERT_EQ(list->Count(), 1);
+    list->MoveFirst();
+    EXPECT_EQ(list->Current()->IdDesigCountry, "68");
+    EXPECT_EQ(list->Current()->Designation, "S355J2");
+    EXPECT_EQ(list->Current()->idSteel, "9");
+
+    // Without the property result the designation and composition results alone meet in S355J0
+    // and S355J2, each in Europe.
+    builder.IncludeProperty(false);
+    std::vector<std::string> both;
+    const auto pair = builder.Build();
+    for (pair->MoveFirst(); pair->Current(); pair->MoveNext()) {
+        both.push_back(pair->Current()->IdDesigCountry);
+        if (pair->position() == pair->Count()) {
+            break;
+        }
+    }
+    std::sort(both.begin(), both.end());
+    both.erase(std::unique(both.begin(), both.end()), both.end());
+    EXPECT_EQ(both, (std::vector<std::string>{"60", "68"}));
 }
 
 } // namespace

@@ -20,6 +20,8 @@ namespace orvik::objects {
 
 class Connection;
 class List;
+class PropertyMaskInit;
+class PropertySearch;
 class Material;
 struct ChemicalCompostion;
 
@@ -63,6 +65,10 @@ public:
     [[nodiscard]] std::shared_ptr<objects::Material> Material(std::string_view idSteel,
                                                               std::string_view IdDesignation,
                                                               const platform::Variant& idDesignationCountry);
+    /// A new property search, bound to the connection while it is open; otherwise unbound.
+    [[nodiscard]] std::shared_ptr<objects::PropertySearch> PropertySearch() const;
+    /// A new property-search mask, bound to the connection while it is open; otherwise unbound.
+    [[nodiscard]] std::shared_ptr<objects::PropertyMaskInit> PropertyMaskInit() const;
     [[nodiscard]] const std::shared_ptr<objects::Connection>& Connection() const noexcept {
         return m_connection;
     }

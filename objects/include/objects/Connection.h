@@ -13,6 +13,8 @@ class cls_Language;
 
 namespace orvik::objects {
 
+class ReportTable;
+
 /// The open materials databases of a run: one workspace under the program's workgroup user, the main
 /// database Graukant.MDB and the filter database Filter.mdb, both read-only, exclusive only for a
 /// single-user installation. Owned by the `Application`; every reader of the object model asks it
@@ -59,6 +61,9 @@ public:
     /// Opens `folder` + "print.mdb" in the workspace, shared and writable, for the caller to own and
     /// close. Throws the engine's CallError; 3420 before any Open made a workspace.
     [[nodiscard]] std::shared_ptr<platform::db::Database> OpenPrintDatabase(const std::string& folder);
+    /// Sets the program's workgroup logon on a table of the data-sheet report: the workgroup file
+    /// GK2007.LG of the program folder, the program's user and password.
+    void SetReportConnection(ReportTable& table) const;
 
 private:
     void reportFailure(std::int32_t number, const std::string& description);

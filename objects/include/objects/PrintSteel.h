@@ -19,8 +19,9 @@ class Material;
 class Report;
 
 /// Fills the scratch print database with the data sheet of one steel and opens the data-sheet
-/// report over it. The caller sets the section switches, the chosen property standards
-/// (`VariantId` texts) and properties (ids as decimal text), the text service and the steel, then
+/// report over it. The caller sets the section switches, the chosen property standards (their
+/// `Standard_ID`) and properties (their ids), each keyed by the number or its decimal text, the
+/// text service and the steel, then
 /// calls writeData and CreateReport. Every value reaches print.mdb as a bound value, never inside
 /// SQL text. writeData is all or nothing: a failure rolls print.mdb back, raises one Error and
 /// leaves DataComplete false, so that no partial data sheet is shown as complete.
