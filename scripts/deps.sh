@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     libsqlite3-dev libicu-dev libpugixml-dev
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev xdg-utils
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 

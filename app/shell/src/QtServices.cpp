@@ -1,9 +1,9 @@
 #include "QtServices.h"
 
 #include "BusyCursor.h"
-#include "Captions.h"
 #include "common/cls_Language.h"
 #include "frmError.h"
+#include "shell/contract/Captions.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -61,7 +61,7 @@ void QtErrorWindow::ShowErrorForm(QWidget* parent, const QString& modul, const Q
     BusyCursor::restoreAll();
     orvik::common::cls_Language* language = m_language ? m_language() : nullptr;
     frmError window(language != nullptr ? language->Language() : 2, m_fileDialogs, m_versions, parent);
-    adjustCaptions(language, window);
+    contract::adjustCaptions(language, window);
     window.setModul(modul);
     window.setProdedure(procedure);
     window.setNumber(number);

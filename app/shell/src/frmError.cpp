@@ -1,6 +1,7 @@
 #include "frmError.h"
 
 #include "ErrorReport.h"
+#include "common/DataFolder.h"
 #include "shell/contract/FileDialogs.h"
 
 #include <QCoreApplication>

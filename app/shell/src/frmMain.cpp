@@ -1,7 +1,6 @@
 #include "frmMain.h"
 
 #include "BusyCursor.h"
-#include "Captions.h"
 #include "ListBar.h"
 #include "Pages.h"
 #include "StatusBar.h"
@@ -10,10 +9,13 @@
 #include "Twips.h"
 #include "common/ProgrammSettings.h"
 #include "common/cls_Language.h"
+#include "common/editor/LanguageEditorDatabase.h"
+#include "common/editor/LanguageSettingsDialog.h"
 #include "objects/Application.h"
 #include "objects/CombinationResultBuilder.h"
 #include "objects/Error.h"
 #include "objects/Material.h"
+#include "shell/contract/Captions.h"
 #include "shell/contract/DialogLanguage.h"
 #include "shell/contract/ErrorWindow.h"
 
@@ -373,7 +375,7 @@ orvik::common::cls_Language* frmMain::languageClass() const {
 }
 
 QString frmMain::text(int id, const QString& fallback) const {
-    return textOf(languageClass(), static_cast<orvik::common::TextID>(id), fallback);
+    return contract::textOf(languageClass(), static_cast<orvik::common::TextID>(id), fallback);
 }
 
 void frmMain::information(const QString& message) {
@@ -387,6 +389,7 @@ contract::DialogContext frmMain::dialogContext() {
     contract::DialogContext context;
     context.parent = this;
     context.language = m_dialogLanguage;
+    context.services.messageBoxes = m_services.messageBoxes;
     context.services.fileDialogs = m_services.fileDialogs;
     context.services.errorWindow = m_services.errorWindow;
     context.services.help = m_services.help;
@@ -419,7 +422,7 @@ void frmMain::Load() {
     ResetMaterialDisplay();
     step();
     ConnectionRefresh();
-    adjustCaptions(languageClass(), *this);
+    contract::adjustCaptions(languageClass(), *this);
     ShowConnectionState();
     step();
     m_favorites.LoadFavorites(*m_listBar);
@@ -459,6 +462,16 @@ void frmMain::createObjects() {
     language->setUseSelfDefined(settings.SelfDefined());
     m_dialogLanguage->setLanguage(static_cast<std::int32_t>(settings.CurrentLanguage()));
     m_dialogLanguage->setLanguageClass(language);
+    if (m_services.messageBoxes != nullptr) {
+        const std::string workgroup = m_files.workgroupFile().string();
+        language->setSettingsDialog(orvik::common::editor::languageSettingsDialog(
+            [workgroup] {
+                platform::db::DBEngine engine;
+                engine.setSystemDB(workgroup);
+                return std::make_unique<orvik::common::editor::LanguageEditorDatabase>(engine);
+            },
+            *m_services.messageBoxes, this));
+    }
     m_printer = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter());
     m_application->OpenConnection(false);
 }
@@ -474,6 +487,7 @@ void frmMain::wirePanels() {
         page->setMaterialDisplayInfo(m_displayInfo);
     }
     contract::WindowServices services;
+    services.messageBoxes = m_services.messageBoxes;
     services.fileDialogs = m_services.fileDialogs;
     services.errorWindow = m_services.errorWindow;
     services.help = m_services.help;

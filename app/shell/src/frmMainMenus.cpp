@@ -2,7 +2,6 @@
 // user-defined texts, the options, favourites and help, and the connection refresh after connecting or
 // disconnecting.
 #include "BusyCursor.h"
-#include "Captions.h"
 #include "ListBar.h"
 #include "Pages.h"
 #include "StatusBar.h"
@@ -14,6 +13,7 @@
 #include "objects/Application.h"
 #include "objects/CombinationResultBuilder.h"
 #include "objects/List.h"
+#include "shell/contract/Captions.h"
 #include "shell/contract/DialogLanguage.h"
 #include "shell/contract/FileDialogs.h"
 #include "shell/contract/HelpViewer.h"
@@ -107,7 +107,7 @@ void frmMain::Connect() {
     ShowConnectionState();
     if (m_application->LoggedIn()) {
         ConnectionRefresh();
-        adjustCaptions(languageClass(), *this);
+        contract::adjustCaptions(languageClass(), *this);
         if (m_uctlSelection->isVisible()) {
             m_uctlSelection->setFocus();
         }
@@ -243,7 +243,7 @@ void frmMain::ChangeLanguage(int language) {
     }
     ShowConnectionState();
     SetStatusRight({});
-    adjustCaptions(languageClass(), *this);
+    contract::adjustCaptions(languageClass(), *this);
     m_dialogLanguage->ExecAfterLanguageChange();
     m_favorites.LoadFavorites(*m_listBar);
     if (const Page* page = pageOfNumber(m_page)) {
@@ -254,7 +254,7 @@ void frmMain::ChangeLanguage(int language) {
 void frmMain::SelfDefinedTexts(bool on) {
     ProgrammSettings().SelfDefined(on);
     languageClass()->setUseSelfDefined(on);
-    adjustCaptions(languageClass(), *this);
+    contract::adjustCaptions(languageClass(), *this);
     m_dialogLanguage->ExecAfterLanguageChange();
     m_favorites.LoadFavorites(*m_listBar);
     menuItem(QStringLiteral("mnuEigeneSprache"), 1)->setEnabled(!on);
@@ -266,7 +266,7 @@ void frmMain::EditSelfDefinedTexts() {
     language->setHelpFile(m_files.HelpFile(language->Language()).string());
     language->showSettingsDialog();
     if (language->UseSelfDefined()) {
-        adjustCaptions(language, *this);
+        contract::adjustCaptions(language, *this);
         m_dialogLanguage->ExecAfterLanguageChange();
     }
 }

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <map>
 
@@ -337,6 +338,19 @@ private slots:
         window.ChangeLanguage(language);
         QCOMPARE(main.log.recaptions, recaptioned);
         QVERIFY(window.menuItem(u"mnuSprache"_qs, language)->isChecked());
+    }
+
+    void secondCompositionPanelTakesTheCaptionsOfItsType() {
+        Loaded main;
+        auto* advanced = main.window->panel(u"uctlAdvancedCompositionSearch"_qs);
+        auto* take = new QPushButton(u"x"_qs, advanced);
+        take->setObjectName(u"cmdAnalyseUebernehmen"_qs);
+        advanced->adjustCaptions();
+        QCOMPARE(take->text(), u"&Übernehmen"_qs);
+        QCOMPARE(advanced->objectName(), u"uctlAdvancedCompositionSearch"_qs);
+        main.window->ChangeLanguage(2);
+        advanced->adjustCaptions();
+        QCOMPARE(take->text(), u"&Take over"_qs);
     }
 
     void closingAsksOnlyWhenTheSettingSaysSo() {

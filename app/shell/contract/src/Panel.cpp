@@ -1,5 +1,6 @@
 #include "shell/contract/Panel.h"
 
+#include "shell/contract/Captions.h"
 #include "shell/contract/DialogLanguage.h"
 
 namespace shell::contract {
@@ -19,6 +20,18 @@ void Panel::setDialogLanguage(DialogLanguage* relay) {
     m_beforeChange =
         connect(relay, &DialogLanguage::BeforeLanguageChange, this, &Panel::languageAboutToChange);
     m_afterChange = connect(relay, &DialogLanguage::AfterLanguageChange, this, &Panel::languageChanged);
+}
+
+void Panel::adjustCaptions() {
+    if (m_dialogLanguage == nullptr) {
+        return;
+    }
+    // The text service finds a panel's captions under its own name, which for the second instance of a
+    // panel type differs from the control name.
+    const QString controlName = objectName();
+    setObjectName(m_userControlName);
+    contract::adjustCaptions(m_dialogLanguage->LanguageClass().get(), *this);
+    setObjectName(controlName);
 }
 
 QList<QWidget*> Panel::Controls() const {

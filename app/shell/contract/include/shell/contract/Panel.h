@@ -54,6 +54,9 @@ public:
     [[nodiscard]] DialogLanguage* dialogLanguage() const noexcept { return m_dialogLanguage; }
     void setServices(const WindowServices& services) { m_services = services; }
     [[nodiscard]] const WindowServices& services() const noexcept { return m_services; }
+    /// Sets the captions of the panel's named controls from the relay's text service, under
+    /// UserControlName (nothing without a relay or text service). Usually called from languageChanged.
+    void adjustCaptions();
     /// The panel's child widgets, walked by the text service and the font scaling.
     [[nodiscard]] QList<QWidget*> Controls() const;
 

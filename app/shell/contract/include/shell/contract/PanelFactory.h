@@ -10,8 +10,8 @@ namespace shell::contract {
 
 /// How the main window gets its ten panels and the shared display strings. Each member makes one; an
 /// empty member gives the empty frame of that page (the contract class itself). The program fills in
-/// the panel libraries' makers in one place; a test fills in fakes. The main window takes ownership of
-/// what a maker returns.
+/// the panel libraries' makers in one place, app/shell/src/ProgramPanels.cpp; a test fills in fakes. The main
+/// window takes ownership of what a maker returns.
 struct PanelFactory {
     template <typename P> using Maker = std::function<std::unique_ptr<P>()>;
 

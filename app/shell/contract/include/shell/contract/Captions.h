@@ -10,7 +10,7 @@ namespace orvik::common {
 class cls_Language;
 }
 
-namespace shell {
+namespace shell::contract {
 
 /// Sets the captions of a window or panel and its named controls from the text service (nothing when
 /// there is no text service).
@@ -21,4 +21,4 @@ void adjustCaptions(orvik::common::cls_Language* language, QWidget& form);
 [[nodiscard]] QString textOf(orvik::common::cls_Language* language, orvik::common::TextID id,
                              const QString& fallback = {});
 
-} // namespace shell
+} // namespace shell::contract

@@ -1,17 +1,17 @@
-#include "Captions.h"
+#include "shell/contract/Captions.h"
 
-#include "QtPlatform.h"
 #include "common/cls_Language.h"
+#include "platform/qt/QtLanguageForm.h"
 
 #include <QWidget>
 
-namespace shell {
+namespace shell::contract {
 
 void adjustCaptions(orvik::common::cls_Language* language, QWidget& form) {
     if (language == nullptr) {
         return;
     }
-    QtLanguageForm adapter(form);
+    platform::qt::QtLanguageForm adapter(form);
     language->adjustForm(adapter);
 }
 
@@ -23,4 +23,4 @@ QString textOf(orvik::common::cls_Language* language, orvik::common::TextID id, 
     return text.isEmpty() ? fallback : text;
 }
 
-} // namespace shell
+} // namespace shell::contract
