@@ -460,6 +460,7 @@ void frmMain::createObjects() {
     });
     const auto& language = m_application->LanguageObject();
     language->setUseSelfDefined(settings.SelfDefined());
+    language->setHelpFile(m_files.HelpFile(static_cast<std::int32_t>(settings.CurrentLanguage())).string());
     m_dialogLanguage->setLanguage(static_cast<std::int32_t>(settings.CurrentLanguage()));
     m_dialogLanguage->setLanguageClass(language);
     if (m_services.messageBoxes != nullptr) {

@@ -74,6 +74,10 @@ public:
     [[nodiscard]] const std::shared_ptr<orvik::objects::Material>& currentMaterial() const noexcept {
         return m_material;
     }
+    [[nodiscard]] const std::shared_ptr<orvik::objects::CombinationResultBuilder>&
+    combinationResultBuilder() const noexcept {
+        return m_builder;
+    }
     [[nodiscard]] int currentPage() const noexcept { return m_page; }
     [[nodiscard]] bool materialSelected() const noexcept { return m_materialSelected; }
     [[nodiscard]] contract::DialogLanguage& dialogLanguage() const noexcept { return *m_dialogLanguage; }
@@ -103,6 +107,9 @@ public:
     void ToolbarClick(const QString& key);
     void ShowOptions();
     void SetSymbolSize(int size);
+    /// A designation chosen in the result combination window: highlighted in each search whose result
+    /// takes part in the combination.
+    void CombinationMaterialSelected(const QString& idDesignationCountry);
 
 signals:
     void InitializeStep();
@@ -110,6 +117,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -6,6 +6,7 @@
 #include "Twips.h"
 #include "frmMain.h"
 #include "objects/ChemicalCompostions.h"
+#include "objects/CombinationResultBuilder.h"
 #include "objects/Material.h"
 #include "objects/StandardComparisons.h"
 #include "shell/contract/MaterialDisplayInfo.h"
@@ -110,6 +111,29 @@ void frmMain::MaterialSelectedFrom(const contract::Panel& source, const contract
     ActivateMaterial(record);
     if (&source == m_uctlCompositionSearch) {
         m_uctlCompositionView->Show();
+    }
+}
+
+void frmMain::CombinationMaterialSelected(const QString& idDesignationCountry) {
+    if (m_builder->IncludeExtComposition()) {
+        m_uctlAdvancedCompositionSearch->SelectDesignation(idDesignationCountry);
+    }
+    if (m_builder->IncludeComposition()) {
+        m_uctlCompositionSearch->SelectDesignation(idDesignationCountry);
+    }
+    if (m_builder->IncludeDesignation()) {
+        m_uctlSelection->SelectDesignation(idDesignationCountry);
+    }
+    if (m_builder->IncludeProperty()) {
+        m_uctlPropertySearch->SelectDesignation(idDesignationCountry);
+    }
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_uctlSelection->isVisible() &&
+        m_uctlSelection->isEnabled()) {
+        m_uctlSelection->setFocus();
     }
 }
 

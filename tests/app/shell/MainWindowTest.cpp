@@ -5,6 +5,7 @@
 #include "ToolBar.h"
 #include "common/ProgrammSettings.h"
 #include "objects/Application.h"
+#include "objects/CombinationResultBuilder.h"
 #include "objects/GlobalFunctions.h"
 #include "objects/List.h"
 #include "platform/UserSettings.h"
@@ -28,6 +29,7 @@ namespace {
 struct PanelLog {
     std::map<QString, int> shows;
     std::map<QString, int> recaptions;
+    std::vector<QString> selections;
 };
 
 template <typename Base> class CountingPanel : public Base {
@@ -35,6 +37,9 @@ public:
     template <typename... Args>
     explicit CountingPanel(PanelLog& log, Args&&... args) : Base(std::forward<Args>(args)...), m_log(log) {}
     void Show() override { ++m_log.shows[this->objectName()]; }
+    void SelectDesignation(const QString& id) override {
+        m_log.selections.push_back(this->objectName() + u':' + id);
+    }
 
 protected:
     void languageChanged() override { ++m_log.recaptions[this->objectName()]; }
@@ -351,6 +356,19 @@ private slots:
         main.window->ChangeLanguage(2);
         advanced->adjustCaptions();
         QCOMPARE(take->text(), u"&Take over"_qs);
+    }
+
+    void combinedDesignationGoesToTheIncludedSearchesInOrder() {
+        Loaded main;
+        auto& builder = *main.window->combinationResultBuilder();
+        builder.IncludeDesignation(true);
+        builder.IncludeComposition(false);
+        builder.IncludeExtComposition(true);
+        builder.IncludeProperty(true);
+        main.window->CombinationMaterialSelected(u"77"_qs);
+        const std::vector<QString> expected{u"uctlAdvancedCompositionSearch:77"_qs, u"uctlSelection:77"_qs,
+                                            u"uctlPropertySearch:77"_qs};
+        QCOMPARE(main.log.selections, expected);
     }
 
     void closingAsksOnlyWhenTheSettingSaysSo() {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QComboBox;
+
+namespace display {
+
+/// Type-ahead completion on a drop-down list: the characters typed are matched against the start of
+/// the entries (without regard to case) and the first entry that matches is chosen, so that typing
+/// on narrows the match. A character that continues no entry changes nothing but is remembered; the
+/// next one is appended to the part that matched. What was typed is forgotten when the user picks
+/// an entry by mouse or arrow keys and when the list gets the focus. Delete is swallowed; Enter
+/// repeats the last match, and does nothing when nothing was typed.
+///
+/// Attached to one combo box, whose child it becomes (it lives as long as the combo).
+class SpecialCombo : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SpecialCombo(QComboBox& combo);
+
+    [[nodiscard]] const QString& TypedText() const noexcept { return m_typed; }
+
+signals:
+    /// The completion chose an entry (as a user's pick would).
+    void chosen(int index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void findAndSelect(const QString& text);
+    void forget();
+
+    QComboBox& m_combo;
+    QString m_typed;
+    int m_matched = 0; // characters of the current entry's text that the last match covered
+};
+
+} // namespace display

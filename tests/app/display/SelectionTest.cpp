@@ -1,0 +1,336 @@
+#include "DisplayTestSupport.h"
+#include "MaterialDisplayInfo.h"
+#include "MaterialListModel.h"
+#include "SpecialCombo.h"
+#include "objects/Application.h"
+#include "objects/CombinationResultBuilder.h"
+#include "objects/List.h"
+#include "objects/Material.h"
+#include "objects/Suppliers.h"
+#include "uctlMaterialList.h"
+#include "uctlSelection.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+using display::uctlSelection;
+using displaytest::SampleProgram;
+using orvik::common::Language;
+using shell::contract::ActivatedMaterial;
+
+class SelectionTest : public QObject {
+    Q_OBJECT
+
+private:
+    SampleProgram* m_program = nullptr;
+    std::shared_ptr<orvik::objects::List> m_list;
+    std::shared_ptr<orvik::objects::CombinationResultBuilder> m_builder;
+    std::shared_ptr<display::MaterialDisplayInfo> m_info;
+    std::unique_ptr<uctlSelection> m_page;
+
+    /// The selection lists as the main window loads them.
+    void loadLists() {
+        (void)m_list->Countries();
+        (void)m_list->Steelgroups();
+        (void)m_list->Suppliers();
+        (void)m_list->Standards();
+    }
+
+    void chooseEntry(uctlSelection::Filter which, const QString& text) {
+        auto& combo = m_page->filter(which);
+        const int index = combo.findText(text, Qt::MatchContains);
+        QVERIFY2(index > 0, qPrintable(text));
+        combo.setCurrentIndex(index);
+    }
+
+    void resetPage() {
+        for (int i = 0; i < uctlSelection::FilterCount_; ++i) {
+            m_page->filter(static_cast<uctlSelection::Filter>(i)).setCurrentIndex(0);
+        }
+        m_page->ReloadMaterialList();
+        m_program->messages.shown.clear();
+    }
+
+    /// Types the text into the search box and presses Enter; the designation current in the list.
+    QString searchFor(const QString& text) {
+        m_page->searchBox().setText(text);
+        m_page->searchEntered();
+        auto& list = m_page->materialList();
+        return list.CurrentPos() >= 0
+                   ? list.model().text(list.CurrentPos(), display::MaterialListModel::Designation)
+                   : QString();
+    }
+
+    /// The designations the list shows.
+    QStringList shown() const {
+        QStringList texts;
+        auto& list = m_page->materialList();
+        for (int row = 0; row < list.Count(); ++row) {
+            texts << list.model().text(row, display::MaterialListModel::Designation);
+        }
+        return texts;
+    }
+
+private slots:
+    void initTestCase() {
+        m_program = new SampleProgram;
+        m_list = m_program->application()->List();
+        m_builder = std::make_shared<orvik::objects::CombinationResultBuilder>();
+        m_info = std::make_shared<display::MaterialDisplayInfo>();
+        m_page = std::make_unique<uctlSelection>();
+        m_page->setCombinationResultBuilder(m_builder);
+        m_page->setStatusBarText(QStringLiteral("Bereit"));
+        m_page->setMaterialDisplayInfo(m_info);
+        m_page->setDialogLanguage(&m_program->language());
+        m_page->setServices(m_program->services());
+        m_page->setApplication(m_program->application());
+        m_page->setList(m_list);
+        m_page->Init();
+        loadLists();
+        m_program->language().ExecAfterLanguageChange();
+        m_page->resize(900, 500);
+        m_page->show();
+    }
+    void cleanupTestCase() {
+        m_page.reset();
+        m_list.reset();
+        delete m_program;
+    }
+    void init() { resetPage(); }
+
+    void theFiltersStartWithAllAndTheListIsFull() {
+        for (int i = 0; i < uctlSelection::FilterCount_; ++i) {
+            auto& combo = m_page->filter(static_cast<uctlSelection::Filter>(i));
+            QVERIFY(combo.count() > 1);
+            QCOMPARE(combo.itemText(0), QStringLiteral("alle"));
+            QCOMPARE(combo.itemData(0).toInt(), -1);
+        }
+        QVERIFY(m_page->Count() > 50);
+        QCOMPARE(m_page->materialList().Count(), m_page->Count());
+        QVERIFY(m_builder->DesignationCombinationPossible());
+        QCOMPARE(m_page->findChild<QLabel*>(QStringLiteral("lblAuswahl"))->text(),
+                 QStringLiteral("Stahlgruppe"));
+    }
+
+    void theSteelIsFoundEachWayWithEachFilter_data() {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("found");
+        struct Filtered {
+            const char* name;
+            int filter;
+            const char* entry;
+        };
+        // The supplier of the sample data is recorded for the symbol and its trade name only; a
+        // standard lists no trade names, and the trade name belongs to its company's country.
+        const Filtered filters[] = {{"none", -1, ""},
+                                    {"steel group", uctlSelection::Steelgroup, "Austenitische nichtrostende"},
+                                    {"standard", uctlSelection::Standard, "10088-2"},
+                                    {"supplier", uctlSelection::Supplier, ""},
+                                    {"country", uctlSelection::Country, "Europa"}};
+        struct Way {
+            const char* name;
+            const char* typed;
+            const char* found;
+        };
+        const Way ways[] = {{"number", "1.4301", "1.4301"},
+                            {"symbol", "x5crni18-10", "X5CrNi18-10"},
+                            {"trade name", "samplinox 18-10", "SAMPLINOX 18-10"},
+                            {"wildcard ?", "1.43?1", "1.4301"},
+                            {"wildcard *", "X5CrNi18*", "X5CrNi18-10"}};
+        for (const auto& f : filters) {
+            for (const auto& w : ways) {
+                const bool listed = QString::fromLatin1(f.name) == u"supplier"
+                                        ? QString::fromLatin1(w.found).startsWith(u'X') ||
+                                              QString::fromLatin1(w.found).startsWith(u'S')
+                                        : !((QString::fromLatin1(f.name) == u"standard" ||
+                                             QString::fromLatin1(f.name) == u"country") &&
+                                            QString::fromLatin1(w.name) == u"trade name");
+                if (listed) {
+                    QTest::addRow("%s, by %s", f.name, w.name)
+                        << f.filter << QString::fromUtf8(f.entry) << QString::fromLatin1(w.typed)
+                        << QString::fromLatin1(w.found);
+                }
+            }
+        }
+    }
+    void theSteelIsFoundEachWayWithEachFilter() {
+        QFETCH(int, filter);
+        QFETCH(QString, entry);
+        QFETCH(QString, typed);
+        QFETCH(QString, found);
+        if (filter == uctlSelection::Supplier) {
+            // Company 1 is recorded for the symbol and for its trade name SAMPLINOX 18-10.
+            auto& suppliers = m_page->filter(uctlSelection::Supplier);
+            QVERIFY(suppliers.findData(1) > 0);
+            suppliers.setCurrentIndex(suppliers.findData(1));
+            m_page->ReloadMaterialList();
+        } else if (filter >= 0) {
+            chooseEntry(static_cast<uctlSelection::Filter>(filter), entry);
+            m_page->ReloadMaterialList();
+            QVERIFY(m_page->Count() > 0);
+        }
+        QString current = searchFor(typed);
+        if (m_page->IsFilter()) {
+            // A pattern shows what matches it; the steel is among them.
+            QVERIFY(shown().contains(found));
+            QVERIFY(m_page->materialList().Search(found));
+            current = m_page->materialList().model().text(m_page->materialList().CurrentPos(),
+                                                          display::MaterialListModel::Designation);
+        }
+        QCOMPARE(current, found);
+        QVERIFY(m_program->errors.shown.isEmpty());
+        QSignalSpy selected(m_page.get(), &uctlSelection::MaterialSelected);
+        QTest::keyClick(m_page->materialList().grid(), Qt::Key_Return);
+        QCOMPARE(selected.count(), 1);
+        const auto record = selected.at(0).at(0).value<ActivatedMaterial>();
+        QCOMPARE(record.Designation, found);
+        QCOMPARE(record.SteelId, QStringLiteral("69"));
+        QCOMPARE(m_info->ShowSupplier(), filter == uctlSelection::Supplier);
+    }
+
+    void aWildcardSearchNarrowsTheListAndEmptyTextRestoresIt() {
+        const int all = m_page->Count();
+        m_page->searchBox().setText(QStringLiteral("X5CrNi18?10"));
+        m_page->searchEntered();
+        QVERIFY(m_page->IsFilter());
+        QVERIFY(shown().contains(QStringLiteral("X5CrNi18-10")));
+        QCOMPARE(m_page->FilterCount(), m_page->materialList().Count());
+        QVERIFY(m_page->materialList().Count() < all);
+        m_page->searchBox().clear();
+        m_page->searchEntered();
+        QVERIFY(!m_page->IsFilter());
+        QCOMPARE(m_page->materialList().Count(), all);
+    }
+
+    void aQuoteInTheSearchTextIsText_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("pattern") << "X5CrNi18'*";
+        QTest::newRow("condition syntax") << "x' OR 'a'='a*";
+        QTest::newRow("prefix") << "1.43'";
+    }
+    void aQuoteInTheSearchTextIsText() {
+        QFETCH(QString, typed);
+        QSignalSpy status(m_page.get(), &uctlSelection::DisplayStatusBarText);
+        m_page->searchBox().setText(typed);
+        m_page->searchEntered();
+        QVERIFY(m_program->errors.shown.isEmpty());
+        if (typed.contains(u'*')) {
+            QCOMPARE(m_page->materialList().Count(), 0);
+            QCOMPARE(m_program->messages.shown,
+                     QStringList{QStringLiteral("Keinen passenden Werkstoff gefunden.")});
+        }
+        QVERIFY(status.last().at(0).toString().startsWith(QStringLiteral("Suche erfolglos")));
+    }
+
+    void anUnclosedBracketSearchesNothing() {
+        const int all = m_page->materialList().Count();
+        m_page->searchBox().setText(QStringLiteral("1.4[30"));
+        m_page->searchEntered();
+        QVERIFY(!m_page->IsFilter());
+        QCOMPARE(m_page->materialList().Count(), all);
+        QVERIFY(m_program->messages.shown.isEmpty());
+    }
+
+    void atLeastOneDesignationKindStaysChecked() {
+        m_page->materialNumbers().setChecked(false);
+        m_page->symbols().setChecked(false);
+        m_page->tradenames().setChecked(false);
+        QVERIFY(m_page->tradenames().isChecked());
+        m_page->ReloadMaterialList();
+        const auto texts = shown();
+        QVERIFY(texts.contains(QStringLiteral("SAMPLINOX 18-10")));
+        QVERIFY(!texts.contains(QStringLiteral("1.4301")));
+        m_page->materialNumbers().setChecked(true);
+        m_page->symbols().setChecked(true);
+    }
+
+    void aLanguageSwitchKeepsTheFilters() {
+        chooseEntry(uctlSelection::Steelgroup, QStringLiteral("Austenitische nichtrostende"));
+        chooseEntry(uctlSelection::Standard, QStringLiteral("10088-2"));
+        chooseEntry(uctlSelection::Country, QStringLiteral("Europa"));
+        m_page->symbols().setChecked(false);
+        const auto idOf = [this](uctlSelection::Filter which) {
+            return m_page->filter(which).currentData().toInt();
+        };
+        const int group = idOf(uctlSelection::Steelgroup);
+        const int country = idOf(uctlSelection::Country);
+        const QString standard = m_page->filter(uctlSelection::Standard).currentText();
+        for (const auto language : {Language::English, Language::French, Language::German}) {
+            m_program->switchLanguage(language, [this] { loadLists(); });
+            QCOMPARE(idOf(uctlSelection::Steelgroup), group);
+            QCOMPARE(idOf(uctlSelection::Country), country);
+            QVERIFY(
+                m_page->filter(uctlSelection::Standard).currentText().contains(QStringLiteral("10088-2")));
+            QCOMPARE(m_page->filter(uctlSelection::Supplier).currentIndex(), 0);
+            QVERIFY(!m_page->symbols().isChecked());
+            QVERIFY(m_page->materialNumbers().isChecked());
+            if (language == Language::English) {
+                QCOMPARE(m_page->filter(uctlSelection::Steelgroup).itemText(0), QStringLiteral("all"));
+                QCOMPARE(m_page->findChild<QLabel*>(QStringLiteral("lblAuswahl"))->text(),
+                         QStringLiteral("Steel group"));
+                displaytest::savePicture(*m_page, QStringLiteral("selection-english"));
+            }
+        }
+        QCOMPARE(m_page->filter(uctlSelection::Standard).currentText(), standard);
+        m_page->symbols().setChecked(true);
+    }
+
+    void aFilterWhoseEntryIsGoneFallsBackToAll() {
+        chooseEntry(uctlSelection::Country, QStringLiteral("Europa"));
+        m_program->switchLanguage(Language::English, [this] {
+            loadLists();
+            // The country list comes back without the chosen country.
+            auto& combo = m_page->filter(uctlSelection::Country);
+            combo.removeItem(combo.findText(QStringLiteral("Europ"), Qt::MatchContains));
+        });
+        QCOMPARE(m_page->filter(uctlSelection::Country).currentIndex(), 0);
+        m_program->switchLanguage(Language::German, [this] { loadLists(); });
+    }
+
+    void typeAheadCompletesTheFilterList() {
+        auto& combo = m_page->filter(uctlSelection::Steelgroup);
+        combo.setFocus();
+        QTest::keyClicks(&combo, QStringLiteral("aus"));
+        QVERIFY(combo.currentText().startsWith(QStringLiteral("Austenit")));
+        const QString matched = combo.currentText();
+        // A character that continues nothing changes nothing; the next one continues the match.
+        QTest::keyClick(&combo, Qt::Key_Q);
+        QCOMPARE(combo.currentText(), matched);
+        QTest::keyClick(&combo, Qt::Key_Delete);
+        QCOMPARE(combo.currentText(), matched);
+        // Enter with nothing typed after a pick by arrow key does nothing.
+        QTest::keyClick(&combo, Qt::Key_Down);
+        const QString picked = combo.currentText();
+        QTest::keyClick(&combo, Qt::Key_Return);
+        QCOMPARE(combo.currentText(), picked);
+        QTest::keyClick(&combo, Qt::Key_A);
+        QVERIFY(combo.currentText().startsWith(u'A', Qt::CaseInsensitive));
+    }
+
+    void theSearchFoundIsPictured() {
+        QCOMPARE(searchFor(QStringLiteral("1.4301")), QStringLiteral("1.4301"));
+        displaytest::savePicture(*m_page, QStringLiteral("selection-1.4301"));
+    }
+
+    void aFailedSearchShowsTheErrorWindowNotNothingFound() {
+        m_program->application()->CloseConnection();
+        m_page->ReloadMaterialList();
+        QCOMPARE(m_program->errors.shown.size(), 1);
+        QVERIFY(m_program->messages.shown.isEmpty());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QCOMPARE(m_page->materialList().Count(), 0);
+        m_program->application()->OpenConnection();
+        QVERIFY(m_program->application()->LoggedIn());
+    }
+};
+
+QTEST_MAIN(SelectionTest)
+#include "SelectionTest.moc"
