@@ -3,7 +3,6 @@
 #include "Grid.h"
 #include "KeyCodes.h"
 #include "NumEntry.h"
-#include "PropertyDetailsGrid.h"
 #include "common/Helper.h"
 #include "common/cls_Language.h"
 #include "objects/Application.h"
@@ -19,6 +18,7 @@
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/QtLanguageForm.h"
 #include "shell/contract/ErrorWindow.h"
+#include "uctlPropertyViewGrid.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -130,7 +130,8 @@ uctlPropertySearch::uctlPropertySearch(QWidget* parent) : PropertySearchPanel(pa
     m_grdMechTrefferliste = new controls::Grid(m_fraMechErgebnis);
     m_grdMechTrefferliste->setObjectName(QStringLiteral("grdMechTrefferliste"));
     m_grdMechTrefferliste->setSelection(controls::GridSelection::ByRow);
-    m_grdResultDetails = new PropertyDetailsGrid(m_fraMechErgebnis);
+    m_grdResultDetails = new display::uctlPropertyViewGrid(m_fraMechErgebnis);
+    m_grdResultDetails->setObjectName(QStringLiteral("grdResultDetails"));
 
     connect(m_cmdMechSuchen, &QPushButton::clicked, this, &uctlPropertySearch::Search);
     connect(m_cmdMechEintragLoeschen, &QPushButton::clicked, this, &uctlPropertySearch::deleteEntry);
@@ -145,7 +146,7 @@ uctlPropertySearch::uctlPropertySearch(QWidget* parent) : PropertySearchPanel(pa
         }
     });
     connect(m_grdMechTrefferliste, &controls::Grid::MouseMove, this, &uctlPropertySearch::hitMouseMove);
-    connect(m_grdResultDetails, &controls::Grid::MouseMove, this, [this] {
+    connect(m_grdResultDetails, &display::uctlPropertyViewGrid::MouseMove, this, [this] {
         emit HideToolTip();
         emit DisplayStatusBarText(statusBarText());
     });
@@ -694,6 +695,8 @@ void uctlPropertySearch::ShowProperties() {
     }
     const WaitPointer wait;
     // Emptied first: a hit without tables must not show the previous steel's.
+    m_grdResultDetails->setDialogLanguage(dialogLanguage());
+    m_grdResultDetails->setErrorWindow(services().errorWindow);
     m_grdResultDetails->Init();
     const std::string key = hits.TextMatrix(hits.Row(), HitKey).toStdString();
     const auto item = m_items->Item(std::string_view(key));

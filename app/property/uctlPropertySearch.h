@@ -25,9 +25,11 @@ class PropertyMaskInit;
 class PropertySearch;
 } // namespace orvik::objects
 
-namespace property {
+namespace display {
+class uctlPropertyViewGrid;
+}
 
-class PropertyDetailsGrid;
+namespace property {
 
 /// The property search page: a criteria grid in which each row is one property with value ranges and
 /// further choices, a country list, the hit list and the property tables of the current hit. The
@@ -109,7 +111,7 @@ private:
     std::array<controls::NumEntry*, 10> m_txtMechSuchen{};
     QGroupBox* m_fraMechErgebnis = nullptr;
     controls::Grid* m_grdMechTrefferliste = nullptr;
-    PropertyDetailsGrid* m_grdResultDetails = nullptr;
+    display::uctlPropertyViewGrid* m_grdResultDetails = nullptr;
 
     std::shared_ptr<orvik::objects::PropertyMaskInit> m_mask;
     std::shared_ptr<orvik::objects::PropertySearch> m_search;

@@ -5,7 +5,6 @@
 
 #include "Grid.h"
 #include "NumEntry.h"
-#include "PropertyDetailsGrid.h"
 #include "PropertyTestSupport.h"
 #include "common/ProgrammSettings.h"
 #include "common/cls_Language.h"
@@ -13,6 +12,7 @@
 #include "objects/CombinationResultBuilder.h"
 #include "objects/List.h"
 #include "uctlPropertySearch.h"
+#include "uctlPropertyViewGrid.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -62,7 +62,7 @@ controls::Grid& PanelFixture::hits() const {
 }
 
 controls::Grid& PanelFixture::details() const {
-    return *panel->findChild<property::PropertyDetailsGrid*>(QStringLiteral("grdResultDetails"));
+    return panel->findChild<display::uctlPropertyViewGrid*>(QStringLiteral("grdResultDetails"))->grid();
 }
 
 QWidget* PanelFixture::editor() const {
@@ -198,7 +198,7 @@ void PropertySearchPanelTest::findsTheSteelsMeetingBothRanges() {
 
     f.panel->Clear();
     QCOMPARE(f.hits().Rows(), 0);
-    QCOMPARE(f.details().Rows(), 0);
+    QCOMPARE(f.detailText(), QString());
 }
 
 void PropertySearchPanelTest::refusesCellsThatAreNoPlainNumbers_data() {
