@@ -2,6 +2,7 @@
 
 #include "Grid.h"
 #include "StatusBar.h"
+#include "WaitCursor.h"
 #include "common/cls_Language.h"
 #include "objects/Application.h"
 #include "objects/CombinationResultBuilder.h"
@@ -133,7 +134,7 @@ void frmErgebniskombination::setCombinationResultBuilder(std::shared_ptr<Combina
     });
     m_thrown = m_builder->ThrowException.subscribe([this](const auto& error) {
         if (error && m_services.errorWindow != nullptr) {
-            QApplication::restoreOverrideCursor();
+            display::WaitCursor::restoreAll();
             m_services.errorWindow->ShowErrorForm(this, QString::fromStdString(error->Modul()),
                                                   QString::fromStdString(error->Procedure()), error->Number(),
                                                   QString::fromStdString(error->Description()));
@@ -238,7 +239,7 @@ void frmErgebniskombination::clearGrid() {
 }
 
 void frmErgebniskombination::BuildAndShow() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const display::WaitCursor wait;
     clearGrid();
     m_list = m_builder ? m_builder->Build() : nullptr;
     const int count = m_list ? m_list->Count() : 0;
@@ -267,7 +268,6 @@ void frmErgebniskombination::BuildAndShow() {
                               combined && count == 0
                                   ? text(m_relay, orvik::common::TextID::Keinen_passenden_Werkstoff_gefunden)
                                   : QString());
-    QApplication::restoreOverrideCursor();
 }
 
 void frmErgebniskombination::SelectCurrentResult() {

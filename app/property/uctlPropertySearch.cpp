@@ -3,6 +3,7 @@
 #include "Grid.h"
 #include "KeyCodes.h"
 #include "NumEntry.h"
+#include "WaitCursor.h"
 #include "common/Helper.h"
 #include "common/cls_Language.h"
 #include "objects/Application.h"
@@ -36,15 +37,6 @@ constexpr auto PanelName = "uctlPropertySearch";
 constexpr int RowHeightTwips = 240;
 constexpr int Twips = platform::qt::TwipsPerPixel;
 const char* const PropertyFieldname = "tabEigenschaftswerte.SId_Eigenschaft";
-
-/// The busy pointer for the length of a scope.
-class WaitPointer {
-public:
-    WaitPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitPointer() { QApplication::restoreOverrideCursor(); }
-    WaitPointer(const WaitPointer&) = delete;
-    WaitPointer& operator=(const WaitPointer&) = delete;
-};
 
 template <typename W> W* indexed(W* widget, const QString& name, int index) {
     widget->setObjectName(name);
@@ -197,6 +189,11 @@ std::shared_ptr<orvik::objects::PropertyMaskInit> uctlPropertySearch::mask() {
     return m_mask;
 }
 
+std::shared_ptr<orvik::objects::PropertySearchFields> uctlPropertySearch::searchFields() {
+    const auto m = mask();
+    return m ? m->PropertySearchFields() : nullptr;
+}
+
 const orvik::objects::PropertySearchField* uctlPropertySearch::field(int column) const {
     if (!m_mask) {
         return nullptr;
@@ -270,11 +267,7 @@ void uctlPropertySearch::Init() {
 }
 
 void uctlPropertySearch::InitSearchGrid() {
-    const auto m = mask();
-    if (!m) {
-        return;
-    }
-    const auto fields = m->PropertySearchFields();
+    const auto fields = searchFields();
     if (!fields) {
         return;
     }
@@ -291,11 +284,7 @@ void uctlPropertySearch::InitSearchGrid() {
 }
 
 void uctlPropertySearch::InitFields() {
-    const auto m = mask();
-    if (!m) {
-        return;
-    }
-    const auto fields = m->PropertySearchFields();
+    const auto fields = searchFields();
     if (!fields) {
         return;
     }
@@ -311,7 +300,7 @@ void uctlPropertySearch::InitFields() {
         if (!isPropertyField(*f)) {
             combo->setItemData(0, QVariant());
         }
-        if (const auto items = m->GetSearchItems(f->ComboContent)) {
+        if (const auto items = m_mask->GetSearchItems(f->ComboContent)) {
             for (const auto& entry : *items) {
                 combo->addItem(QString::fromStdString(entry.item),
                                QString::fromStdString(orvik::common::Helper::CVarStr(entry.key)).toInt());
@@ -593,7 +582,7 @@ void uctlPropertySearch::enableSearch(bool enabled) {
 }
 
 void uctlPropertySearch::Search() {
-    const WaitPointer wait;
+    const display::WaitCursor wait;
     emit DisplayStatusBarText(text(TextID::Suche_laeuft));
     m_items.reset();
     m_search.reset();
@@ -693,7 +682,7 @@ void uctlPropertySearch::ShowProperties() {
     if (m_busy || !hits.isEnabled() || hits.Rows() == 0 || !m_items || !m_search || hits.Row() < 0) {
         return;
     }
-    const WaitPointer wait;
+    const display::WaitCursor wait;
     // Emptied first: a hit without tables must not show the previous steel's.
     m_grdResultDetails->setDialogLanguage(dialogLanguage());
     m_grdResultDetails->setErrorWindow(services().errorWindow);

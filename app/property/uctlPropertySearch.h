@@ -23,6 +23,7 @@ namespace orvik::objects {
 class MaterialItems;
 class PropertyMaskInit;
 class PropertySearch;
+class PropertySearchFields;
 } // namespace orvik::objects
 
 namespace display {
@@ -73,6 +74,8 @@ private:
     [[nodiscard]] bool ask(const QString& text);
     void reportError(const char* procedure, int number, const std::string& description);
     [[nodiscard]] std::shared_ptr<orvik::objects::PropertyMaskInit> mask();
+    /// The layout of the criteria grid; nullptr while not connected.
+    [[nodiscard]] std::shared_ptr<orvik::objects::PropertySearchFields> searchFields();
     [[nodiscard]] const orvik::objects::PropertySearchField* field(int column) const;
 
     // Criteria grid
