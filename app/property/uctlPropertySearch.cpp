@@ -138,6 +138,14 @@ uctlPropertySearch::uctlPropertySearch(QWidget* parent) : PropertySearchPanel(pa
         }
     });
     connect(m_grdMechTrefferliste, &controls::Grid::MouseMove, this, &uctlPropertySearch::hitMouseMove);
+    // The middle button makes the row under the mouse current, in both grids.
+    for (auto* grid : {m_grdMechTrefferliste, m_grdMechSuchen}) {
+        connect(grid, &controls::Grid::MouseDown, this, [grid](int button, int, int, int) {
+            if (button == 4 && grid->MouseRow() >= grid->FixedRows()) {
+                grid->setRow(grid->MouseRow());
+            }
+        });
+    }
     connect(m_grdResultDetails, &display::uctlPropertyViewGrid::MouseMove, this, [this] {
         emit HideToolTip();
         emit DisplayStatusBarText(statusBarText());
@@ -263,6 +271,8 @@ void uctlPropertySearch::InitGrids() {
 }
 
 void uctlPropertySearch::Init() {
+    // After a new connection the layout is read again from its database.
+    m_mask.reset();
     InitSearchGrid();
 }
 

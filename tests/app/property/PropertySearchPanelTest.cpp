@@ -201,6 +201,23 @@ void PropertySearchPanelTest::findsTheSteelsMeetingBothRanges() {
     QCOMPARE(f.detailText(), QString());
 }
 
+void PropertySearchPanelTest::noHitsLeaveTheListEmpty() {
+    PanelFixture f;
+    QSignalSpy status(f.panel.get(), &shell::contract::Panel::DisplayStatusBarText);
+    // No sample steel has a tensile strength of 5000 MPa.
+    QVERIFY(f.choose(2, 1, 1));
+    QVERIFY(f.type(2, 2, QStringLiteral("5000")));
+    f.panel->Search();
+    QCOMPARE(f.program.messages.texts, QStringList());
+    QCOMPARE(f.hits().Rows(), 0);
+    QCOMPARE(f.detailText(), QString());
+    QCOMPARE(status.last().first().toString(), QStringLiteral("Suche erfolglos"));
+    QTest::keyClick(&f.hits(), Qt::Key_Return);
+    QSignalSpy opened(f.panel.get(), &shell::contract::Panel::MaterialSelected);
+    QTest::mouseDClick(f.hits().viewport(), Qt::LeftButton);
+    QCOMPARE(opened.count(), 0);
+}
+
 void PropertySearchPanelTest::refusesCellsThatAreNoPlainNumbers_data() {
     QTest::addColumn<QString>("cell");
     QTest::newRow("condition") << QStringLiteral("600) or (1=1");

@@ -54,6 +54,7 @@ private slots:
     void initTestCase();
     void findsTheSteelsMeetingBothRanges_data();
     void findsTheSteelsMeetingBothRanges();
+    void noHitsLeaveTheListEmpty();
     void refusesCellsThatAreNoPlainNumbers_data();
     void refusesCellsThatAreNoPlainNumbers();
     void entryRules();
