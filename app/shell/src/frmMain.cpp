@@ -26,6 +26,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -380,6 +381,9 @@ QString frmMain::text(int id, const QString& fallback) const {
 
 void frmMain::information(const QString& message) {
     if (m_services.messageBoxes != nullptr) {
+        // The user reads and answers with the normal pointer, also while work has the busy one up.
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         m_services.messageBoxes->show(this, message, QString::fromLatin1(contract::ProgramTitle),
                                       MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
     }

@@ -134,6 +134,10 @@ std::shared_ptr<Database> openDatabaseFile(std::shared_ptr<Workspace> workspace,
     registerJetExtensions(db.get());
     sqlite3_busy_timeout(db.get(), 5000);
     const bool actuallyReadOnly = readOnly || sqlite3_db_readonly(db.get(), "main") == 1;
+    if (actuallyReadOnly) {
+        // Pages read in place instead of copied into the cache; without it (an error) reads still work.
+        sqlite3_exec(db.get(), "PRAGMA mmap_size = 1073741824", nullptr, nullptr, nullptr);
+    }
     auto connection =
         std::make_shared<Connection>(std::move(db), std::move(lock), path, actuallyReadOnly, exclusive);
     return std::make_shared<Database>(
@@ -153,13 +157,25 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
         if (type == RecordsetType::Table) {
             throw jet::makeError(jet::InvalidOperation, source);
         }
-        const std::string sql = m_impl->connection->translations().statement(text);
-        StatementPtr stmt = prepareOne(db, sql, source, SqlContext::Statement, text);
+        // Ids written into the text become parameters: the statement of every id is the same.
+        std::optional<JetStatementCache::Parameterized> lifted =
+            m_impl->connection->translations().parameterized(text);
+        std::string sql =
+            lifted ? std::move(lifted->sql) : m_impl->connection->translations().statement(text);
+        StatementPtr stmt = m_impl->connection->prepared().take(sql);
+        if (!stmt) {
+            stmt = prepareOne(db, sql, source, SqlContext::Statement, text);
+        }
         if (sqlite3_column_count(stmt.get()) == 0) {
             throw jet::makeError(jet::InvalidOperation, source);
         }
+        if (lifted) {
+            for (std::size_t k = 0; k < lifted->values.size(); ++k) {
+                bindVariant(stmt.get(), static_cast<int>(k) + 1, lifted->values[k]);
+            }
+        }
         return std::make_shared<Recordset>(std::make_unique<QueryRecordset>(
-            shared_from_this(), m_impl->connection, type, std::move(stmt), false));
+            shared_from_this(), m_impl->connection, type, std::move(stmt), false, std::move(sql)));
     }
     std::string_view name = text;
     if (name.size() >= 2 && name.front() == '[' && name.back() == ']') {
@@ -193,7 +209,7 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
         stmt = prepareOne(db, "SELECT" + all, source, SqlContext::Statement);
     }
     return std::make_shared<Recordset>(std::make_unique<QueryRecordset>(
-        shared_from_this(), m_impl->connection, type, std::move(stmt), rowidFirst));
+        shared_from_this(), m_impl->connection, type, std::move(stmt), rowidFirst, std::string()));
 }
 
 void Database::execute(std::string_view statement) {
@@ -203,6 +219,12 @@ void Database::execute(std::string_view statement) {
     const StatementPtr stmt = prepareOne(db, sql, source, SqlContext::Statement, text);
     if (sqlite3_column_count(stmt.get()) > 0 && sqlite3_stmt_readonly(stmt.get())) {
         throw jet::makeError(jet::CannotExecuteSelect, source);
+    }
+    if (!sqlite3_stmt_readonly(stmt.get())) {
+        // A kept statement must not outlive a change of the tables it reads (SELECT * would keep
+        // the old columns); a write of rows changes nothing for them, but telling the two apart
+        // is not worth it.
+        m_impl->connection->prepared().clear();
     }
     int rc = sqlite3_step(stmt.get());
     while (rc == SQLITE_ROW) {

@@ -290,6 +290,13 @@ template <int ValueArg, int PatternArg> void jetLike(sqlite3_context* ctx, int, 
             return;
         }
     }
+    if (sqlite3_value_type(value) == SQLITE_TEXT) { // read in place: no copy per row
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        const std::string_view view(text != nullptr ? text : "",
+                                    static_cast<std::size_t>(sqlite3_value_bytes(value)));
+        sqlite3_result_int(ctx, compiled->matches(view, collator) ? 1 : 0);
+        return;
+    }
     sqlite3_result_int(ctx, compiled->matches(textOf(value), collator) ? 1 : 0);
 }
 

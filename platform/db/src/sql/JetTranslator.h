@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,8 +32,10 @@ struct FromNode {
     enum class Kind { Source, Join };
     Kind kind = Kind::Source;
     std::string sql;  // Source: the table or subquery with its alias
+    std::string name; // Source: the name its columns are qualified with (alias or table)
     std::string join; // Join: "INNER JOIN", "LEFT JOIN" or "RIGHT JOIN"
     std::string on;
+    std::optional<std::vector<std::string>> onTables; // Join: see plainJoinTables
     std::unique_ptr<FromNode> left;
     std::unique_ptr<FromNode> right;
 };
@@ -55,7 +58,6 @@ private:
     std::string fromClause();
     std::unique_ptr<FromNode> fromItem();
     std::unique_ptr<FromNode> tableReference();
-    std::string emitFrom(const FromNode& node, bool asRightOperand) const;
     std::string orderByList();
     std::string expressionList(std::int32_t clauseError);
     std::string insertStatement();
