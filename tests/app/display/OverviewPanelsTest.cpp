@@ -1,16 +1,45 @@
+#include "DisplayPanels.h"
 #include "DisplayTestSupport.h"
+#include "Grid.h"
 #include "MaterialDisplayInfo.h"
 #include "objects/Application.h"
 #include "objects/Material.h"
+#include "uctlCompositionView.h"
 #include "uctlDescription.h"
 #include "uctlInfo.h"
+#include "uctlPropertiesView.h"
+#include "uctlPropertyViewGrid.h"
+#include "uctlStandardComparison.h"
+#include "uctlSupplier.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
 
 using displaytest::SampleProgram;
 using orvik::common::Language;
+
+namespace {
+
+QStringList rowTexts(const controls::Grid& grid, int row, int cols) {
+    QStringList texts;
+    for (int col = 0; col < cols; ++col) {
+        texts << grid.TextMatrix(row, col);
+    }
+    return texts;
+}
+
+QStringList column(const controls::Grid& grid, int col) {
+    QStringList texts;
+    for (int row = 0; row < grid.Rows(); ++row) {
+        texts << grid.TextMatrix(row, col);
+    }
+    return texts;
+}
+
+} // namespace
 
 class OverviewPanelsTest : public QObject {
     Q_OBJECT
@@ -51,6 +80,56 @@ private slots:
         QCOMPARE(QString::fromStdString(info->Supplier()), QString());
     }
 
+    void displayInfoKeepsTheSteelsTextsWhileASupplierIsShown() {
+        const auto info = shownInfo("1.4301");
+        int infoChanged = 0;
+        QStringList suppliers;
+        QStringList tradenames;
+        const auto a = info->InfoChanged.subscribe([&] { ++infoChanged; });
+        const auto b = info->SupplierChanged.subscribe(
+            [&](const std::string& text) { suppliers << QString::fromStdString(text); });
+        const auto c = info->TradeNamesChanged.subscribe(
+            [&](const std::string& text) { tradenames << QString::fromStdString(text); });
+        info->ChangeTradeNamesDisplay("SAMPLINOX 18-10");
+        info->ChangeSupplierDisplay("Musterstahl");
+        QCOMPARE(QString::fromStdString(info->Tradenames()), QString());
+        info->ResetToMaterial();
+        QCOMPARE(suppliers, (QStringList{"Musterstahl", ""}));
+        QCOMPARE(tradenames, (QStringList{"SAMPLINOX 18-10", ""}));
+        // Without a steel Show only empties the strings and tells nobody.
+        info->setMaterial(nullptr);
+        info->Show();
+        QCOMPARE(infoChanged, 0);
+        QCOMPARE(QString::fromStdString(info->MaterialNumber()), QString());
+        info->Clear();
+        QCOMPARE(infoChanged, 1);
+    }
+
+    void aTradeNameSelectionShowsItsCompanyAndAFilterShowsTheFilterAddress() {
+        auto info = shownInfo("SAMPLINOX 18-10");
+        QVERIFY(QString::fromStdString(info->Supplier()).contains(QStringLiteral("sample firm")));
+        info->setMaterial(m_program->material("1.4301"));
+        info->setShowSupplier(true);
+        info->setFilterAddress("Filteradresse");
+        info->Show();
+        QCOMPARE(QString::fromStdString(info->Supplier()), QStringLiteral("Filteradresse"));
+    }
+
+    void theFactoryMakesThePanelsUnderTheirControlNames() {
+        shell::contract::PanelFactory factory;
+        displaytest::RecordingErrorWindow errors;
+        display::addDisplayPanels(factory, [&errors] { return &errors; });
+        QCOMPARE(factory.selection()->objectName(), QStringLiteral("uctlSelection"));
+        QCOMPARE(factory.description()->objectName(), QStringLiteral("uctlDescription"));
+        QCOMPARE(factory.compositionView()->objectName(), QStringLiteral("uctlCompositionView"));
+        QCOMPARE(factory.supplier()->objectName(), QStringLiteral("uctlSupplier"));
+        QCOMPARE(factory.propertiesView()->objectName(), QStringLiteral("uctlPropertiesView"));
+        QCOMPARE(factory.info()->objectName(), QStringLiteral("uctlInfo"));
+        QCOMPARE(factory.standardComparison()->objectName(), QStringLiteral("uctlStandardComparison"));
+        QVERIFY(std::dynamic_pointer_cast<display::MaterialDisplayInfo>(factory.materialDisplayInfo()) !=
+                nullptr);
+    }
+
     void descriptionShowsTheRowsInOrder() {
         display::uctlDescription panel;
         panel.setDialogLanguage(&m_program->language());
@@ -71,6 +150,205 @@ private slots:
         panel.resize(900, 200);
         panel.show();
         displaytest::savePicture(panel, QStringLiteral("description-1.4301"));
+    }
+
+    void compositionViewShowsTheElementsInOrder() {
+        display::uctlCompositionView panel;
+        panel.setDialogLanguage(&m_program->language());
+        panel.setServices(m_program->services());
+        m_program->language().ExecAfterLanguageChange();
+        panel.setMaterial(m_program->material("1.4301"));
+        panel.resize(800, 420);
+        panel.show();
+        panel.Show();
+        const auto& grid = panel.grid();
+        QCOMPARE(rowTexts(grid, 0, 6), (QStringList{"Element", "Min", "Max", " ", "Sonstige", "Fußnote"}));
+        QStringList symbols;
+        for (int row = 1; row < grid.Rows(); ++row) {
+            symbols << grid.TextMatrix(row, 0);
+        }
+        QCOMPARE(symbols, (QStringList{"C", "Si", "Mn", "P", "S", "N", "Cr", "Ni", "Fe"}));
+        QCOMPARE(rowTexts(grid, 5, 6), (QStringList{"S", "", "0.015", "", "", "1) "}));
+        QCOMPARE(rowTexts(grid, 7, 3), (QStringList{"Cr", "17.50", "19.50"}));
+        QCOMPARE(rowTexts(grid, 9, 3), (QStringList{"Fe", "Rest", ""}));
+        QCOMPARE(panel.footnotes(), QStringLiteral("1) Für zu bearbeitende Erzeugnisse wird ein geregelter "
+                                                   "Schwefelgehalt von 0,015 % bis 0,030 % empfohlen und ist "
+                                                   "zulässig."));
+        QCOMPARE(panel.analyses().count(), 2);
+        QVERIFY(panel.analyses().isEnabled());
+        QVERIFY(m_program->errors.shown.isEmpty());
+        displaytest::savePicture(panel, QStringLiteral("composition-1.4301"));
+    }
+
+    void panelsWithoutASteelShowTheirEmptyState() {
+        display::uctlCompositionView composition;
+        display::uctlStandardComparison comparison;
+        display::uctlSupplier supplier;
+        display::uctlPropertiesView properties;
+        for (shell::contract::Panel* panel : std::initializer_list<shell::contract::Panel*>{
+                 &composition, &comparison, &supplier, &properties}) {
+            panel->setDialogLanguage(&m_program->language());
+            panel->setServices(m_program->services());
+            panel->setMaterial(nullptr);
+            panel->Show();
+        }
+        QCOMPARE(composition.grid().TextMatrix(1, 0), QStringLiteral("Keine Analyse vorhanden"));
+        QVERIFY(!composition.grid().isEnabled());
+        QVERIFY(!composition.analyses().isEnabled());
+        QCOMPARE(comparison.grid().TextMatrix(1, display::uctlStandardComparison::Country),
+                 QStringLiteral("Kein Normenvergleich vorhanden"));
+        QVERIFY(!comparison.grid().isEnabled());
+        QSignalSpy selected(&comparison, &shell::contract::Panel::MaterialSelected);
+        comparison.grid().setRow(1);
+        emit comparison.grid().DblClick();
+        QCOMPARE(selected.count(), 0);
+        QCOMPARE(supplier.suppliers().count(), 0);
+        QCOMPARE(properties.tables().grid().TextMatrix(0, 0),
+                 QStringLiteral("Keine mechanischen Eigenschaften vorhanden"));
+        QCOMPARE(properties.standards().count(), 1);
+        QVERIFY(m_program->errors.shown.isEmpty());
+    }
+
+    void standardComparisonListsTheComparableSteels() {
+        display::uctlStandardComparison panel;
+        panel.setDialogLanguage(&m_program->language());
+        panel.setApplication(m_program->application());
+        m_program->language().ExecAfterLanguageChange();
+        panel.setMaterial(m_program->material("1.4301"));
+        panel.resize(800, 300);
+        panel.show();
+        panel.Show();
+        const auto& grid = panel.grid();
+        using C = display::uctlStandardComparison;
+        QCOMPARE(rowTexts(grid, 0, C::Filler).mid(C::Country),
+                 (QStringList{"Land", "Bezeichnung", "Norm", "Werkstoff-Nr."}));
+        QStringList countries;
+        for (int row = 1; row < grid.Rows(); ++row) {
+            countries << grid.TextMatrix(row, C::Country);
+        }
+        QCOMPARE(countries, (QStringList{"China", "Großbritannien", "Großbritannien", "Italien", "Japan",
+                                         "Russland", "USA"}));
+        QCOMPARE(rowTexts(grid, 1, C::Filler).mid(C::Country),
+                 (QStringList{"China", "06Cr19Ni10", "GB/T 20878 (2007) gültig (CN)", "1.4301"}));
+        for (int col = C::SteelId; col <= C::StandardId; ++col) {
+            QCOMPARE(panel.grid().ColWidth(col), 0);
+        }
+        QSignalSpy selected(&panel, &shell::contract::Panel::MaterialSelected);
+        QSignalSpy tips(&panel, &shell::contract::Panel::DisplayToolTip);
+        panel.grid().setRow(1);
+        emit panel.grid().Click();
+        QCOMPARE(tips.count(), 1);
+        QVERIFY(tips.at(0).at(0).toString().contains(QStringLiteral("20878")));
+        emit panel.grid().DblClick();
+        QCOMPARE(selected.count(), 1);
+        QCOMPARE(selected.at(0).at(0).value<shell::contract::ActivatedMaterial>(),
+                 (shell::contract::ActivatedMaterial{"69", "345", "489", "06Cr19Ni10", "K"}));
+        // Rebuilt once the double click has been handled, not inside it.
+        QCOMPARE(panel.grid().Rows(), 8);
+        QTRY_COMPARE(panel.grid().Row(), 0);
+        QCOMPARE(selected.count(), 1);
+        displaytest::savePicture(panel, QStringLiteral("standard-comparison-1.4301"));
+    }
+
+    void supplierPanelListsShapesSuppliersAndAddress() {
+        display::uctlSupplier panel;
+        display::uctlDescription description;
+        const auto info = shownInfo("1.4301");
+        panel.setDialogLanguage(&m_program->language());
+        panel.setServices(m_program->services());
+        panel.setMaterialDisplayInfo(info);
+        description.setMaterialDisplayInfo(info);
+        info->Show();
+        m_program->language().ExecAfterLanguageChange();
+        panel.setMaterial(m_program->material("1.4301"));
+        panel.resize(800, 360);
+        panel.show();
+        panel.Show();
+        QStringList shapes;
+        for (int i = 0; i < panel.shapes().count(); ++i) {
+            shapes << panel.shapes().itemText(i);
+        }
+        QCOMPARE(shapes, (QStringList{"alle", "Bänder", "Blankstahl", "Bleche", "Rohre", "Rundstäbe"}));
+        QStringList suppliers;
+        for (int i = 0; i < panel.suppliers().count(); ++i) {
+            suppliers << panel.suppliers().item(i)->text();
+        }
+        QCOMPARE(suppliers, (QStringList{"(F) Aciers Exemple SA (sample firm)",
+                                         "(A) Edelstahlhandel Exempel GmbH (sample firm)",
+                                         "(D) Musterstahl Beispiel GmbH (sample firm)"}));
+        panel.pickSupplier(0);
+        QVERIFY(panel.address().startsWith(
+            QStringLiteral("Aciers Exemple SA (sample firm), Aciers inoxydables")));
+        QCOMPARE(panel.supplierShapes(), QStringLiteral("Bänder\nBleche\nRohre\n"));
+        QCOMPARE(description.rowText(display::uctlDescription::Supplier), panel.address());
+        displaytest::savePicture(panel, QStringLiteral("supplier-1.4301"));
+        info->ResetToMaterial();
+        panel.ShowSupplierInfo();
+        QCOMPARE(description.rowText(display::uctlDescription::Supplier), QString());
+        QCOMPARE(description.rowText(display::uctlDescription::Symbols), QStringLiteral("X5CrNi18-10"));
+        QVERIFY(panel.address().isEmpty());
+    }
+
+    void propertiesViewShowsTheStandardsAndTheirTables() {
+        display::uctlPropertiesView panel;
+        panel.setDialogLanguage(&m_program->language());
+        panel.setServices(m_program->services());
+        m_program->language().ExecAfterLanguageChange();
+        panel.setMaterial(m_program->material("1.4301"));
+        panel.setTitle(0);
+        panel.setFirstPropertyType(1);
+        panel.setSecondPropertyType(4);
+        panel.resize(900, 500);
+        panel.show();
+        panel.Show();
+        QCOMPARE(panel.standards().count(), 2);
+        QCOMPARE(panel.standards().itemText(0), QStringLiteral("alle"));
+        QVERIFY(panel.standards().itemText(1).startsWith(
+            QStringLiteral("Norm EN 10088-2: Nichtrostende Stähle")));
+        auto& grid = panel.tables().grid();
+        QCOMPARE(grid.TextMatrix(0, 0), QStringLiteral("Mechanische Eigenschaften"));
+        QCOMPARE(grid.TextMatrix(1, 0), QStringLiteral("Norm EN 10088-2 (2014) gültig"));
+        QVERIFY(column(grid, 0).contains(QStringLiteral("Zugfestigkeit")));
+        QVERIFY(m_program->errors.shown.isEmpty());
+        displaytest::savePicture(panel, QStringLiteral("properties-1.4301"));
+
+        panel.setTitle(1);
+        panel.setFirstPropertyType(2);
+        panel.setSecondPropertyType(0);
+        panel.Show();
+        QCOMPARE(grid.TextMatrix(0, 0), QStringLiteral("Physikalische Eigenschaften"));
+    }
+
+    void infoPanelShowsTheText() {
+        display::uctlInfo panel;
+        const auto material = m_program->material("1.4301");
+        panel.setText(QString::fromStdString(material->Info()));
+        QVERIFY(panel.shownText().startsWith(QStringLiteral("Werkstoffnummern\n1.4301\n\nStahlgruppe\n")));
+        panel.resize(600, 300);
+        panel.show();
+        displaytest::savePicture(panel, QStringLiteral("info-1.4301"));
+        panel.setText(QString());
+        QCOMPARE(panel.shownText(), QString());
+    }
+
+    void aLanguageSwitchRecaptionsThePanels() {
+        display::uctlStandardComparison comparison;
+        display::uctlDescription description;
+        comparison.setDialogLanguage(&m_program->language());
+        description.setDialogLanguage(&m_program->language());
+        comparison.setMaterial(nullptr);
+        comparison.Show();
+        m_program->switchLanguage(Language::English);
+        QCOMPARE(description.caption(display::uctlDescription::Standards), QStringLiteral("Standards"));
+        QCOMPARE(comparison.grid().TextMatrix(0, display::uctlStandardComparison::Country),
+                 QStringLiteral("Country"));
+        QCOMPARE(comparison.grid().TextMatrix(1, display::uctlStandardComparison::Country),
+                 QStringLiteral("No standard comparison available"));
+        m_program->switchLanguage(Language::French);
+        QCOMPARE(comparison.grid().TextMatrix(1, display::uctlStandardComparison::Country),
+                 QStringLiteral("Aucune comparaison de normes disponible"));
+        m_program->switchLanguage(Language::German);
+        QCOMPARE(description.caption(display::uctlDescription::Standards), QStringLiteral("Normen"));
     }
 };
 

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "shell/contract/DialogLanguage.h"
+#include "shell/contract/Panels.h"
+
+#include <map>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+
+namespace orvik::objects {
+class PropertyBags;
+}
+
+namespace display {
+
+class uctlPropertyViewGrid;
+
+/// The property tables of the steel shown, for one page (mechanical properties, physical
+/// properties or heat treatment: two property types and the text for no data): a standard choice
+/// (`cboStandard`, all or one) and the tables of the chosen standards in a property view grid.
+class uctlPropertiesView : public shell::contract::PropertiesViewPanel {
+    Q_OBJECT
+
+public:
+    explicit uctlPropertiesView(QWidget* parent = nullptr);
+    ~uctlPropertiesView() override;
+
+    void SetHelpContextId(int contextId) override;
+    void setTitle(int title) override { m_title = title; }
+    void setFirstPropertyType(int type) override { m_firstType = type; }
+    void setSecondPropertyType(int type) override { m_secondType = type; }
+    void setMaterial(std::shared_ptr<orvik::objects::Material> material) override;
+    void Show() override;
+    void Clear() override;
+
+    [[nodiscard]] QComboBox& standards() const noexcept { return *m_standards; }
+    [[nodiscard]] uctlPropertyViewGrid& tables() const noexcept { return *m_grid; }
+    /// Shows the tables of the entry at that position of the choice.
+    void ShowSelectedStandard(int index);
+
+protected:
+    void languageChanged() override;
+
+private:
+    void FillStandardCombo(const orvik::objects::PropertyBags& bags);
+    void ShowNoPropertiesText();
+    /// The steel's property tables (read once per steel); nullptr when it has none.
+    [[nodiscard]] std::shared_ptr<orvik::objects::PropertyBags> propertyBags();
+
+    QLabel* m_label = nullptr;
+    QComboBox* m_standards = nullptr;
+    uctlPropertyViewGrid* m_grid = nullptr;
+    int m_title = 0;
+    int m_firstType = 0;
+    int m_secondType = 0;
+    int m_helpContextId = 0;
+    std::shared_ptr<orvik::objects::PropertyBags> m_bags;
+    bool m_bagsRead = false;
+};
+
+} // namespace display
