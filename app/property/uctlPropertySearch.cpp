@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -76,6 +77,7 @@ uctlPropertySearch::uctlPropertySearch(QWidget* parent) : PropertySearchPanel(pa
     for (int i = 0; i < static_cast<int>(m_cboMechSuchen.size()); ++i) {
         auto* combo = indexed(new QComboBox(m_grdMechSuchen), QStringLiteral("cboMechSuchen"), i);
         combo->hide();
+        combo->installEventFilter(this);
         connect(combo, &QComboBox::currentIndexChanged, this, [this, i] { choiceChosen(i); });
         m_cboMechSuchen[static_cast<std::size_t>(i)] = combo;
     }
@@ -455,6 +457,30 @@ void uctlPropertySearch::editorKey(int keyCode, int shift, const QWidget& editor
     grid.setRow(row);
     grid.setCol(col);
     enterCell();
+}
+
+bool uctlPropertySearch::eventFilter(QObject* watched, QEvent* event) {
+    auto* combo = qobject_cast<QComboBox*>(watched);
+    if (combo != nullptr && combo->isVisible()) {
+        if (event->type() == QEvent::FocusIn) {
+            combo->setStyleSheet(QStringLiteral("QComboBox { background: #ffffc0; }"));
+        } else if (event->type() == QEvent::FocusOut) {
+            combo->setStyleSheet(QString());
+        } else if (event->type() == QEvent::KeyPress) {
+            // Enter and Tab move on to the next cell, as in the number editors.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const int shift = (key->modifiers() & Qt::ShiftModifier) != 0 ? 1 : 0;
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                editorKey(controls::KeyCode::Return, shift, *combo);
+                return true;
+            }
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+                editorKey(controls::KeyCode::Tab, key->key() == Qt::Key_Backtab ? 1 : shift, *combo);
+                return true;
+            }
+        }
+    }
+    return PropertySearchPanel::eventFilter(watched, event);
 }
 
 void uctlPropertySearch::appendEmptyCriterion() {

@@ -65,6 +65,7 @@ protected:
     void languageAboutToChange() override;
     void languageChanged() override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum HitColumn { HitDesignation, HitMaterialNo, HitPosition, HitOrder, HitKey, HitColumns };

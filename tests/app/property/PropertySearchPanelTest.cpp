@@ -254,6 +254,10 @@ void PropertySearchPanelTest::entryRules() {
     // Minimum above maximum: the property's name, a colon and the pair's text on the next line.
     PanelFixture g;
     QVERIFY(g.choose(2, 1, 1));
+    // Tab in the choice list moves on to the minimum of the value.
+    QTest::keyClick(g.editor(), Qt::Key_Tab);
+    QCOMPARE(g.criteria().Col(), 2);
+    QVERIFY(qobject_cast<controls::NumEntry*>(g.editor()) != nullptr);
     QVERIFY(g.type(2, 2, QStringLiteral("300")));
     QVERIFY(g.type(2, 3, QStringLiteral("200")));
     g.panel->Search();
