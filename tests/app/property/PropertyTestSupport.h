@@ -1,0 +1,73 @@
+#pragma once
+
+// What the property search page and the combination window are tested with: a program folder of the
+// test's own over the built sample databases, a connected application, and recording stand-ins for
+// the message boxes and the error window, so that no test waits on a modal window.
+
+#include "platform/qt/MessageBoxes.h"
+#include "shell/contract/DialogLanguage.h"
+#include "shell/contract/ErrorWindow.h"
+#include "shell/contract/WindowServices.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+class QWidget;
+
+namespace orvik::objects {
+class Application;
+}
+
+namespace propertytest {
+
+/// Records every message and answers Yes (or Ok).
+class FakeMessageBoxes final : public platform::qt::MessageBoxes {
+public:
+    Answer show(QWidget*, const QString& text, const QString&, Icon, Buttons buttons) override {
+        texts << text;
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    QStringList texts;
+};
+
+class FakeErrorWindow final : public shell::contract::ErrorWindow {
+public:
+    void ShowErrorForm(QWidget*, const QString& modul, const QString& procedure, std::int32_t number,
+                       const QString& description) override {
+        shown << QStringLiteral("%1.%2 %3 %4").arg(modul, procedure).arg(number).arg(description);
+    }
+    QStringList shown;
+};
+
+/// The program folder, the application connected to the sample databases, the language relay and
+/// the services, for one test.
+class Program {
+public:
+    Program();
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    [[nodiscard]] const std::shared_ptr<orvik::objects::Application>& application() const { return m_app; }
+    [[nodiscard]] shell::contract::DialogLanguage& language() { return m_language; }
+    [[nodiscard]] shell::contract::WindowServices services() {
+        shell::contract::WindowServices s;
+        s.messageBoxes = &messages;
+        s.errorWindow = &errors;
+        return s;
+    }
+
+    FakeMessageBoxes messages;
+    FakeErrorWindow errors;
+
+private:
+    QTemporaryDir m_dir;
+    std::shared_ptr<orvik::objects::Application> m_app;
+    shell::contract::DialogLanguage m_language;
+};
+
+/// Saves a picture of the widget into the build folder of these tests.
+void savePicture(QWidget& widget, const QString& name);
+
+} // namespace propertytest
