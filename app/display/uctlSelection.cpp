@@ -184,7 +184,6 @@ void uctlSelection::ReloadMaterialList() {
     const WaitCursor wait;
     m_list->show();
     m_standardInfo->hide();
-    m_supplierIndexAtApply = m_filters[Supplier]->currentIndex();
     for (auto* combo : m_filters) {
         if (combo->currentIndex() < 0 && combo->count() > 0) {
             combo->setCurrentIndex(0);
