@@ -497,7 +497,7 @@ void uctlSelection::showFilterToolTip(Filter which) {
     } catch (const platform::CallError&) {
         text.clear();
     }
-    emit DisplayToolTip(text, m_filters[which]->y() * 15);
+    emit DisplayToolTip(text, m_filters[which]->mapTo(this, QPoint(0, 0)).y() * 15);
 }
 
 void uctlSelection::materialSelected(const shell::contract::ActivatedMaterial& material) {
