@@ -1,63 +1,143 @@
-// Prefix search on the designation list of a generated filter database, the query behind typing
-// into the designation search. Run gk_generate_db first; the folder comes from GK_BENCH_DB_DIR.
+// The composition searches as the composition window runs them through the application, reading
+// every row of the result, over every country. The floor is the same final query (the data service's
+// statement, translated) prepared once on SQLite.
 
-#include "datatools/SqliteConnection.h"
+#include "BenchSupport.h"
+#include "ObjectModelBench.h"
+#include "common/CompositionSearchItems.h"
+#include "dataservice/CompSearchSqlBuilder.h"
+#include "objects/Application.h"
+#include "objects/MaterialItems.h"
+#include "objects/PropertySearch.h"
+#include "platform/db/Dao.h"
+#include "platform/db/JetSql.h"
 
-#include <array>
-#include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <sqlite3.h>
-#include <stdexcept>
 #include <string>
+#include <vector>
 
+namespace bench {
 namespace {
 
-std::filesystem::path databaseDir() {
-    const char* dir = std::getenv("GK_BENCH_DB_DIR");
-    return dir != nullptr ? std::filesystem::path(dir) : std::filesystem::path(GK_BENCH_DEFAULT_DB_DIR);
+using orvik::common::CompositionSearchItems;
+using orvik::common::CompositionSearchMethod;
+
+struct Range {
+    const char* element;
+    const char* low; // inside: the steel's range holds low..high; outside: it lies within wideLow..wideHigh
+    const char* high;
+    const char* wideLow;
+    const char* wideHigh;
+};
+
+// An austenitic stainless steel, then its usual companions.
+constexpr Range kRanges[] = {{"Cr", "18", "18.5", "10", "26"},  {"Ni", "10", "10.5", "0", "30"},
+                             {"Mo", "2", "2.1", "0", "5"},      {"C", "0.05", "0.06", "0", "1"},
+                             {"Si", "0.5", "0.6", "0", "2"},    {"Mn", "1", "1.1", "0", "3"},
+                             {"P", "0.02", "0.03", "0", "0.1"}, {"S", "0.01", "0.02", "0", "0.1"}};
+
+std::shared_ptr<CompositionSearchItems> items(std::size_t count, CompositionSearchMethod method) {
+    auto set = std::make_shared<CompositionSearchItems>();
+    const bool inside = method == CompositionSearchMethod::Inside;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Range& r = kRanges[i];
+        set->Add(r.element, inside ? r.low : r.wideLow, inside ? r.high : r.wideHigh, "", "", "", method, "");
+    }
+    return set;
 }
 
-// A prefix pattern becomes a range of the SuchBezeichnung index: from the prefix up to the prefix
-// followed by U+FFFF, which the text collation sorts after every other character.
-void prefixSearch(benchmark::State& state, const std::string& prefix) {
-    const std::filesystem::path filter = databaseDir() / "Filter.mdb";
-    if (!std::filesystem::is_regular_file(filter)) {
-        state.SkipWithError(("no generated database at " + filter.string()).c_str());
+void compositionSearch(benchmark::State& state, std::size_t count, CompositionSearchMethod method) {
+    const auto app = application(state);
+    if (!app) {
         return;
     }
-    datatools::SqliteConnection connection(filter, false);
-    sqlite3_stmt* raw = nullptr;
-    const char* sql =
-        "SELECT Id_Stahl, Id_Stahlbez, Id_StahlbezVorkommen, Bezeichnung, SuchBezeichnung, Kennung, "
-        "IndexSort, Id_Land FROM Stahlbez_Gruppe_Land "
-        "WHERE SuchBezeichnung >= ?1 AND SuchBezeichnung < ?2 AND SupK = 0 AND SupW = 0 "
-        "ORDER BY IndexSort";
-    if (sqlite3_prepare_v2(connection.handle(), sql, -1, &raw, nullptr) != SQLITE_OK) {
-        state.SkipWithError(sqlite3_errmsg(connection.handle()));
-        return;
-    }
-    const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> statement(raw, &sqlite3_finalize);
-    const std::string upper = prefix + "\xEF\xBF\xBF";
+    const auto criteria = items(count, method);
     std::int64_t rows = 0;
     for (auto _ : state) {
-        sqlite3_bind_text(raw, 1, prefix.c_str(), -1, SQLITE_STATIC);
-        sqlite3_bind_text(raw, 2, upper.c_str(), -1, SQLITE_STATIC);
+        const auto rs = app->CompositionSearch(0, criteria);
         rows = 0;
-        while (sqlite3_step(raw) == SQLITE_ROW) {
+        for (; rs && !rs->eof(); rs->moveNext()) {
+            benchmark::DoNotOptimize(rs->field(4));
             ++rows;
         }
-        sqlite3_reset(raw);
     }
     state.counters["rows"] = static_cast<double>(rows);
 }
 
-// "1.4" is a tenth of the material numbers' first thousand; "X5" a few hundred symbols.
-BENCHMARK_CAPTURE(prefixSearch, material_number, std::string("1.40"))->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(prefixSearch, symbol, std::string("X5Cr"))->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(prefixSearch, trade_name, std::string("SampleNova9999"))->Unit(benchmark::kMillisecond);
+void compositionSearchFloor(benchmark::State& state, std::size_t count, CompositionSearchMethod method) {
+    NativeDatabase db(state, "Graukant.MDB");
+    if (!db) {
+        return;
+    }
+    orvik::dataservice::CompSearchSqlBuilder builder;
+    builder.SetCompositionSearchItems(items(count, method));
+    sqlite3_stmt* stmt = db.prepare(platform::db::translateStatement(builder.GetSearchSql(0)));
+    if (stmt == nullptr) {
+        return;
+    }
+    db.run(state, stmt);
+}
+
+// The fuzzy search widens the tolerances round by round until about 20 compositions are found.
+void fuzzySearch(benchmark::State& state) {
+    const auto app = application(state);
+    if (!app) {
+        return;
+    }
+    const auto criteria = items(3, CompositionSearchMethod::Inside);
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        const auto rs = app->CompositionFuzzySearch(0, criteria, 20, 50);
+        rows = 0;
+        for (; rs && !rs->eof(); rs->moveNext()) {
+            ++rows;
+        }
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
+// The property search with two criteria as the property window builds them, each a property with
+// a lower bound on its value, over every country.
+void propertySearch(benchmark::State& state) {
+    const auto app = application(state);
+    if (!app) {
+        return;
+    }
+    std::int64_t hits = 0;
+    for (auto _ : state) {
+        const auto search = app->PropertySearch();
+        search->addFilter(
+            "tabEigenschaftswerte.ID_Eigenschaft = 2 AND tabEigenschaftswerte.Eigenschaft_min >= 355");
+        search->addFilter(
+            "tabEigenschaftswerte.ID_Eigenschaft = 12 AND tabEigenschaftswerte.Eigenschaft_min >= 500");
+        const auto items = search->MaterialItems(0);
+        hits = items ? items->Count() : 0;
+    }
+    state.counters["rows"] = static_cast<double>(hits);
+}
 
 } // namespace
 
-BENCHMARK_MAIN();
+void addSearchCases() {
+    addCase("property_search_two_criteria", propertySearch, Target{150, std::nullopt});
+    addCase("composition_fuzzy_20_hits", fuzzySearch, Target{500, std::nullopt});
+    struct Shape {
+        const char* name;
+        std::size_t count;
+        CompositionSearchMethod method;
+    };
+    static const Shape shapes[] = {{"composition_3_inside", 3, CompositionSearchMethod::Inside},
+                                   {"composition_3_outside", 3, CompositionSearchMethod::Outside},
+                                   {"composition_8_inside", 8, CompositionSearchMethod::Inside},
+                                   {"composition_8_outside", 8, CompositionSearchMethod::Outside}};
+    for (const Shape& shape : shapes) {
+        addCase(
+            shape.name, [&shape](benchmark::State& s) { compositionSearch(s, shape.count, shape.method); },
+            Target{70, std::nullopt});
+        addCase(std::string(shape.name) + "_floor",
+                [&shape](benchmark::State& s) { compositionSearchFloor(s, shape.count, shape.method); });
+    }
+}
+
+} // namespace bench

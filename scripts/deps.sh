@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and the program need, when one is missing.
+# Installs every Debian package the build, the tests and the program need, when one is missing, and
+# the packages named as arguments (the fuzz build's own, from scripts/fuzz-deps.sh).
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,8 @@ packages=(
     libsqlite3-dev libicu-dev libpugixml-dev
     qt6-base-dev libgl-dev xdg-utils
     libgtest-dev libgmock-dev libbenchmark-dev
+    poppler-utils
+    "$@"
 )
 
 missing=()

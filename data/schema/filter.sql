@@ -61,8 +61,10 @@ CREATE TABLE tabFilterNormliste (
     Sortierung         INTEGER
 );
 
--- A prefix pattern on SuchBezeichnung is a range of this index.
-CREATE INDEX idxFilterStahlbez_SuchBezeichnung ON tabFilterStahlbez (SuchBezeichnung);
+-- A prefix pattern on SuchBezeichnung is a range of this index. It holds every column of the
+-- material list, so that the list is read from the index alone, without a read of the table per hit.
+CREATE INDEX idxFilterStahlbez_SuchBezeichnung ON tabFilterStahlbez (SuchBezeichnung, SupK, SupW, SupEur,
+    Kennung, Id_Land, IntGruppe, Id_Stahlgruppe, IndexSort, Id_Stahl, Id_Stahlbez, Bezeichnung);
 CREATE INDEX idxFilterStahlbez_IndexSort ON tabFilterStahlbez (IndexSort);
 CREATE INDEX idxFilterStahlbez_Stahlbez ON tabFilterStahlbez (Id_Stahlbez);
 CREATE INDEX idxFilterStahlbez_Land ON tabFilterStahlbez (Id_Land);

@@ -178,13 +178,19 @@ CompositionManager::FillEmptyTolerances(const orvik::common::CompositionSearchIt
 RecordsetPtr CompositionManager::FuzzySearchCompositions(
     const DatabasePtr& db, std::int32_t idCountry,
     const std::shared_ptr<const orvik::common::CompositionSearchItems>& searchItems,
-    std::int32_t requiredCompositions, std::int32_t maxTolerance) {
-    return trapRecordset("FuzzySearchCompositions", [&] {
+    std::int32_t requiredCompositions, std::int32_t maxTolerance, const FuzzyProgress& progress) {
+    return trapRecordset("FuzzySearchCompositions", [&]() -> RecordsetPtr {
         if (!searchItems) {
             throw platform::CallError(platform::err::InvalidProcedureCall, "OrvikServiceVers5",
                                       "The composition search has no criteria");
         }
-        const auto run = [&](std::int32_t tolerance) {
+        std::int32_t step = 0;
+        bool stopped = false;
+        const auto run = [&](std::int32_t tolerance) -> RecordsetPtr {
+            if (progress && !progress(++step, tolerance)) {
+                stopped = true;
+                return nullptr;
+            }
             return search(db, idCountry, FillEmptyTolerances(*searchItems, tolerance));
         };
         std::int32_t tol = maxTolerance;
@@ -196,6 +202,9 @@ RecordsetPtr CompositionManager::FuzzySearchCompositions(
         RecordsetPtr rs;
         for (;;) {
             rs = run(tol);
+            if (stopped) {
+                return nullptr;
+            }
             if (SqlHelper::hasRows(*rs)) {
                 rs->moveLast();
                 count = rs->recordCount();
@@ -235,6 +244,9 @@ RecordsetPtr CompositionManager::FuzzySearchCompositions(
         const std::int64_t diff = std::llabs(std::int64_t{requiredCompositions} - count);
         if (diff >= bestDiff || count == 0) {
             rs = run(bestTol);
+            if (stopped) {
+                return nullptr;
+            }
         }
         if (SqlHelper::hasRows(*rs)) {
             rs->moveFirst();

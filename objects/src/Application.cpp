@@ -155,13 +155,14 @@ std::shared_ptr<platform::db::Recordset> Application::CompositionSearch(
 
 std::shared_ptr<platform::db::Recordset> Application::CompositionFuzzySearch(
     std::int32_t IdCountry, const std::shared_ptr<const orvik::common::CompositionSearchItems>& searchItems,
-    std::int32_t requiredCompositions, std::int32_t maxTolerance) {
+    std::int32_t requiredCompositions, std::int32_t maxTolerance,
+    const std::function<bool(std::int32_t step, std::int32_t tolerance)>& progress) {
     if (!RequireConnection("CompositionFuzzySearch")) {
         return nullptr;
     }
     BoundManager<orvik::dataservice::CompositionManager> manager(managerRelay());
     return manager->FuzzySearchCompositions(m_connection->Database(), IdCountry, searchItems,
-                                            requiredCompositions, maxTolerance);
+                                            requiredCompositions, maxTolerance, progress);
 }
 
 std::shared_ptr<ChemicalCompostion> Application::ChemicalComposition(std::string_view idComposition) {

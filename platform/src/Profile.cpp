@@ -30,16 +30,6 @@ std::optional<IniDocument> loadForChange(const std::filesystem::path& file) {
     return IniDocument{};
 }
 
-bool hasLineBreak(std::string_view text) {
-    return text.find_first_of("\r\n") != std::string_view::npos;
-}
-
-bool validName(std::string_view section, std::string_view key) {
-    return !trimBlanks(section).empty() && !trimBlanks(key).empty() && !hasLineBreak(section) &&
-           !hasLineBreak(key) && section.find(']') == std::string_view::npos &&
-           key.find('=') == std::string_view::npos;
-}
-
 bool change(const std::filesystem::path& file, const std::function<bool(IniDocument&)>& edit) {
     auto document = loadForChange(file);
     if (!document) {
@@ -71,7 +61,8 @@ IniDocument::Entries readProfileSection(std::string_view section, const std::fil
 
 bool writeProfileString(std::string_view section, std::string_view key, std::string_view value,
                         const std::filesystem::path& file) {
-    if (!validName(section, key) || hasLineBreak(value)) {
+    if (!IniDocument::isSectionName(section) || !IniDocument::isKeyName(key) ||
+        !IniDocument::isValue(value)) {
         return false;
     }
     return change(file, [&](IniDocument& document) {

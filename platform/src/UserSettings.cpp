@@ -87,8 +87,9 @@ std::string GetSetting(std::string_view application, std::string_view section, s
 
 void SaveSetting(std::string_view application, std::string_view section, std::string_view key,
                  std::string_view value) {
-    if (application.empty() || section.empty() || key.empty() ||
-        value.find_first_of("\r\n") != std::string_view::npos) {
+    // What the file could not hold is a bad argument, not a failed write.
+    if (application.empty() || !IniDocument::isSectionName(section) || !IniDocument::isKeyName(key) ||
+        !IniDocument::isValue(value)) {
         throwInvalid();
     }
     const auto file = writableFile(application);

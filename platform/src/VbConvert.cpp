@@ -36,11 +36,18 @@ double fromAscii(const std::string& text) {
     if (ec == std::errc::result_out_of_range) {
         // Too large or too small: the decimal exponent of the first significant digit tells which.
         const auto ePos = text.find('e');
+        // Held within a bound far beyond any double's, so that an exponent of any length neither
+        // overflows here nor is lost.
+        constexpr long exponentBound = 1'000'000'000;
         long exponent = 0;
         if (ePos != std::string::npos) {
-            const char* first = text.data() + ePos + 1;
-            first += (*first == '+') ? 1 : 0;
-            std::from_chars(first, text.data() + text.size(), exponent);
+            std::size_t at = ePos + 1;
+            const bool negative = at < text.size() && text[at] == '-';
+            at += (at < text.size() && (text[at] == '+' || text[at] == '-')) ? 1 : 0;
+            for (; at < text.size() && isDigit(text[at]); ++at) {
+                exponent = std::min(exponentBound, exponent * 10 + (text[at] - '0'));
+            }
+            exponent = negative ? -exponent : exponent;
         }
         const std::string mantissa = text.substr(0, ePos);
         const auto point = std::min(mantissa.find('.'), mantissa.size());

@@ -7,7 +7,10 @@
 #include "platform_test/TestEnvironment.h"
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace orvik::common::test {
 namespace {
@@ -89,6 +92,75 @@ TEST(LanguageDatabase, MissingFileIsReportedOnceAndFoundLater) {
     std::filesystem::rename(moved, db.file());
     EXPECT_EQ(s.language.getTextFromDB(TextID::ja), "ja");
     EXPECT_EQ(s.notices.size(), 1U);
+}
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(LanguageDatabase, DamagedFileIsReportedOnceNamingItAndLeftAsItWas) {
+    struct Case {
+        const char* name;
+        std::function<std::string(const std::string&)> damage;
+    };
+    const Case cases[] = {
+        {"empty",
+         [](const std::string&) {
+             return std::string();
+         }},
+        {"truncated to a few bytes",
+         [](const std::string& good) {
+             return good.substr(0, 30);
+         }},
+        {"truncated to its first page",
+         [](const std::string& good) {
+             return good.substr(0, 4096);
+         }},
+        {"not SQLite",
+         [](const std::string& good) {
+             return std::string("\0\1\0\0Standard Jet DB", 20) + good.substr(20);
+         }},
+        {"header of garbage",
+         [](const std::string& good) {
+             return std::string(100, '\x5a') + good.substr(100);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const LanguageTestDatabase db(rows);
+        const std::string bytes = c.damage(readBytes(db.file()));
+        std::ofstream(db.file(), std::ios::binary | std::ios::trunc) << bytes;
+        Service s(db);
+        EXPECT_EQ(s.language.getTextFromDB(TextID::ja), "");
+        EXPECT_EQ(s.language.getTextFromDB(TextID::ja), "");
+        ASSERT_EQ(s.notices.size(), 1U);
+        EXPECT_NE(s.notices[0].find(db.file()), std::string::npos) << s.notices[0];
+        EXPECT_EQ(readBytes(db.file()), bytes);
+    }
+}
+
+TEST(LanguageDatabase, LeftOverJournalIsRolledBackAndTheTextsRead) {
+    const LanguageTestDatabase db(rows);
+    {
+        // A change caught in the middle, its pages already in the file.
+        const std::string copy = db.folder() + "copy.mdb";
+        sqlite3* raw = nullptr;
+        ASSERT_EQ(sqlite3_open(db.file().c_str(), &raw), SQLITE_OK);
+        std::unique_ptr<sqlite3, int (*)(sqlite3*)> writer(raw, &sqlite3_close);
+        ASSERT_EQ(sqlite3_exec(writer.get(), "PRAGMA cache_size = 1; BEGIN; DELETE FROM tab_text;", nullptr,
+                               nullptr, nullptr),
+                  SQLITE_OK);
+        std::filesystem::copy_file(db.file(), copy);
+        std::filesystem::copy_file(db.file() + "-journal", copy + "-journal");
+        ASSERT_EQ(sqlite3_exec(writer.get(), "ROLLBACK", nullptr, nullptr, nullptr), SQLITE_OK);
+        writer.reset();
+        std::filesystem::rename(copy, db.file());
+        std::filesystem::rename(copy + "-journal", db.file() + "-journal");
+    }
+    Service s(db);
+    EXPECT_EQ(s.language.getTextFromDB(TextID::ja), "ja");
+    EXPECT_TRUE(s.notices.empty());
 }
 
 TEST(LanguageDatabase, ServiceOfARunReadsTheTextDatabaseInItsFolder) {

@@ -274,6 +274,39 @@ TEST_F(CompositionSearchTest, FuzzySearchStartsOnTheFirstRowAndLeavesTheCriteria
     EXPECT_EQ(items->item(1)->Order(), "1");
 }
 
+// Mn at most 1.5, two wanted: 20 % and 10 % give four rows, 5 % gives the one, closer; each run is
+// told before it starts, and a stop after any run ends the search with nothing and no report.
+TEST_F(CompositionSearchTest, FuzzySearchTellsEachRunAndStopsWhenAsked) {
+    const auto items = itemsOf({{"Mn", "", "1.5", "", "", "", Outside}});
+    std::vector<std::pair<std::int32_t, std::int32_t>> runs;
+    {
+        CompositionManager manager;
+        const auto rs =
+            manager.FuzzySearchCompositions(db(), 0, items, 2, 20, [&](std::int32_t step, std::int32_t tol) {
+                runs.emplace_back(step, tol);
+                return true;
+            });
+        ASSERT_TRUE(rs);
+        EXPECT_EQ(integers(rs, "Id_StahlbezVorkommen"), Ids({112}));
+    }
+    ASSERT_GE(runs.size(), 2u);
+    EXPECT_EQ(runs.front(), std::make_pair(std::int32_t{1}, std::int32_t{20}));
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        EXPECT_EQ(runs[i].first, static_cast<std::int32_t>(i + 1));
+    }
+    for (std::size_t stopAt = 1; stopAt <= runs.size(); ++stopAt) {
+        SCOPED_TRACE(stopAt);
+        CompositionManager manager;
+        EventLog log(manager);
+        std::size_t told = 0;
+        const auto rs = manager.FuzzySearchCompositions(
+            db(), 0, items, 2, 20, [&](std::int32_t, std::int32_t) { return ++told < stopAt; });
+        EXPECT_FALSE(rs);
+        EXPECT_EQ(told, stopAt);
+        EXPECT_EQ(log.count(), 0u);
+    }
+}
+
 TEST_F(CompositionSearchTest, FuzzySearchReportsAFailingRunOnce) {
     CompositionManager manager;
     EventLog log(manager);

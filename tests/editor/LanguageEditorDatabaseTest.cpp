@@ -142,6 +142,9 @@ private slots:
         messages.answers = {Answer::Abort};
         QVERIFY(!editor.save());
         QVERIFY(!messages.shown.empty());
+        // The user learns which file could not be written.
+        QVERIFY2(messages.shown.front().text.contains(QString::fromStdString(db.file())),
+                 qPrintable(messages.shown.front().text));
         sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
         sqlite3_close(other);
 

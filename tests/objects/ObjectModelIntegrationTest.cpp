@@ -9,8 +9,10 @@
 #include "objects/ChemicalCompostions.h"
 #include "objects/Designations.h"
 #include "objects/List.h"
+#include "objects/ListItem.h"
 #include "objects/Material.h"
 #include "objects/ProductShapes.h"
+#include "objects/PropertyBags.h"
 #include "objects/StandardComparisons.h"
 #include "objects/Standards.h"
 #include "objects/Suppliers.h"
@@ -207,6 +209,39 @@ TEST_P(ObjectModel, FindsASteelAndReadsEveryPartOfIt) {
           static_cast<const void*>(shapes.get())}) {
         EXPECT_NE(part, nullptr);
     }
+    const auto bags = material->PropertyBags();
+    const auto standardList = material->GetPropertyStandardList();
+    ASSERT_NE(bags, nullptr);
+    ASSERT_NE(standardList, nullptr);
+    // Each pick list holds exactly the standards, respectively the properties, of the tables.
+    std::vector<std::string> bagStandards;
+    for (const auto& bag : *bags) {
+        const auto key = std::to_string(bag->Standard_ID);
+        if (std::find(bagStandards.begin(), bagStandards.end(), key) == bagStandards.end()) {
+            bagStandards.push_back(key);
+        }
+    }
+    std::vector<std::string> listedStandards;
+    for (const auto& entry : *standardList) {
+        listedStandards.push_back(platform::CStr(entry.key));
+    }
+    EXPECT_EQ(listedStandards, bagStandards);
+    for (const auto& [kind, alsoKind] : {std::pair{1, 4}, std::pair{2, 2}, std::pair{3, 5}}) {
+        const auto properties = material->GetPropertyList(kind);
+        ASSERT_NE(properties, nullptr);
+        std::int32_t inTables = 0;
+        for (const auto& bag : *bags) {
+            if (bag->PropertyType != kind && bag->PropertyType != alsoKind) {
+                continue;
+            }
+            for (const auto& property : *bag->Properties) {
+                EXPECT_TRUE(properties->exists(Variant(std::to_string(property->propertyId))))
+                    << property->Name;
+                ++inTables;
+            }
+        }
+        EXPECT_EQ(properties->count() > 0, inTables > 0) << kind;
+    }
     const auto info = material->Info();
     const auto range = material->RangeOfApplication();
     const auto print = material->InfoForPrint();
@@ -228,6 +263,17 @@ TEST_P(ObjectModel, FindsASteelAndReadsEveryPartOfIt) {
         EXPECT_GT(shapes->Count(), 0);
         ASSERT_NE(comparisons, nullptr);
         EXPECT_GT(comparisons->Count(), 0);
+        // One standard with mechanical, physical and heat-treatment tables, in that order.
+        ASSERT_EQ(bags->Count(), 3);
+        EXPECT_EQ(bags->Item(Variant(1))->PropertyType, 1);
+        EXPECT_EQ(bags->Item(Variant(2))->PropertyType, 2);
+        EXPECT_EQ(bags->Item(Variant(3))->PropertyType, 3);
+        EXPECT_EQ(bags->Item(Variant(1))->Properties->Item(Variant(3))->Name, "Zugfestigkeit");
+        ASSERT_EQ(standardList->count(), 1);
+        EXPECT_EQ(standardList->item(Variant("9"))->Designation(), "Norm EN 10088-2");
+        EXPECT_EQ(material->GetPropertyList(1)->count(), 4);
+        EXPECT_EQ(material->GetPropertyList(2)->count(), 6);
+        EXPECT_EQ(material->GetPropertyList(3)->count(), 1);
         EXPECT_TRUE(info.starts_with("")) << info;
         EXPECT_NE(info.find("1.4301"), std::string::npos) << info;
         EXPECT_NE(info.find("X5CrNi18-10"), std::string::npos) << info;

@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "MissingDatabase.h"
 #include "StartCounter.h"
 #include "common/Helper.h"
 #include "common/ProgrammSettings.h"
@@ -18,10 +19,6 @@ QString title() {
     return QString::fromLatin1(contract::ProgramTitle);
 }
 
-QString folderOr(const std::string& folder, const QString& none) {
-    return folder.empty() ? none : QString::fromStdString(folder);
-}
-
 } // namespace
 
 void StartUp::countStart(std::int32_t today, contract::ShellDialogs* dialogs,
@@ -35,34 +32,6 @@ void StartUp::countStart(std::int32_t today, contract::ShellDialogs* dialogs,
         dialogs->showNewEditionNotice(context);
     }
     settings.AppCounter(count->counter);
-}
-
-QString StartUp::missingDatabaseText(std::int32_t language) {
-    const ProgrammSettings settings;
-    const std::string main = settings.Datenbankpfad();
-    const std::string filter = settings.FilterDbPath();
-    const QString ini = QString::fromStdString(ProgrammSettings::LocalIniFile().string());
-    switch (language) {
-    case 0:
-        return QStringLiteral("Die Werkstoffdatenbank ist nicht geöffnet.\n\nGesucht: Graukant.MDB in %1 und "
-                              "Filter.mdb in %2 (Einstellungen DBPath und FilterDbPath in %3).\n\n"
-                              "Möchten Sie den Datenbankpfad jetzt in den Einstellungen festlegen?")
-            .arg(folderOr(main, QStringLiteral("(kein Ordner eingestellt)")),
-                 folderOr(filter, QStringLiteral("(kein Ordner eingestellt)")), ini);
-    case 1:
-        return QStringLiteral(
-                   "La base de données des aciers n'est pas ouverte.\n\nRecherché : Graukant.MDB dans %1 "
-                   "et Filter.mdb dans %2 (paramètres DBPath et FilterDbPath dans %3).\n\n"
-                   "Voulez-vous définir le chemin de la base de données dans les paramètres ?")
-            .arg(folderOr(main, QStringLiteral("(aucun dossier défini)")),
-                 folderOr(filter, QStringLiteral("(aucun dossier défini)")), ini);
-    default:
-        return QStringLiteral("The materials database is not open.\n\nLooked for: Graukant.MDB in %1 and "
-                              "Filter.mdb in %2 (settings DBPath and FilterDbPath in %3).\n\n"
-                              "Do you want to set the database folder in the settings now?")
-            .arg(folderOr(main, QStringLiteral("(no folder set)")),
-                 folderOr(filter, QStringLiteral("(no folder set)")), ini);
-    }
 }
 
 std::unique_ptr<frmMain> StartUp::run(const std::filesystem::path& programFolder, frmMain::Services services,
@@ -103,7 +72,7 @@ std::unique_ptr<frmMain> StartUp::run(const std::filesystem::path& programFolder
     if (!window->Application()->LoggedIn() && services.messageBoxes != nullptr) {
         const auto answer = services.messageBoxes->show(
             window.get(),
-            missingDatabaseText(static_cast<std::int32_t>(ProgrammSettings().CurrentLanguage())), title(),
+            MissingDatabaseText(static_cast<std::int32_t>(ProgrammSettings().CurrentLanguage())), title(),
             MessageBoxes::Icon::Exclamation, MessageBoxes::Buttons::YesNo);
         if (answer == MessageBoxes::Answer::Yes) {
             window->ShowOptions();

@@ -20,8 +20,6 @@ public:
     /// The counter and its notice; `today` as yyyymmdd.
     static void countStart(std::int32_t today, contract::ShellDialogs* dialogs,
                            const contract::DialogContext& context);
-    /// The message when no database is open: the files looked for and the folders they were looked in.
-    [[nodiscard]] static QString missingDatabaseText(std::int32_t language);
 };
 
 } // namespace shell

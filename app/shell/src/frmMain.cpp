@@ -26,6 +26,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -40,7 +41,7 @@ constexpr int MinimumWidthPx = 800;
 constexpr int MinimumHeightPx = 600;
 
 int px(int twips) {
-    return twips / controls::TwipsPerPixel;
+    return twips / platform::qt::TwipsPerPixel;
 }
 
 template <typename P, typename Maker, typename... Args>
@@ -380,19 +381,28 @@ QString frmMain::text(int id, const QString& fallback) const {
 
 void frmMain::information(const QString& message) {
     if (m_services.messageBoxes != nullptr) {
+        // The user reads and answers with the normal pointer, also while work has the busy one up.
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+        const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         m_services.messageBoxes->show(this, message, QString::fromLatin1(contract::ProgramTitle),
                                       MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
     }
+}
+
+contract::WindowServices frmMain::windowServices() const {
+    contract::WindowServices services;
+    services.messageBoxes = m_services.messageBoxes;
+    services.fileDialogs = m_services.fileDialogs;
+    services.errorWindow = m_services.errorWindow;
+    services.help = m_services.help;
+    return services;
 }
 
 contract::DialogContext frmMain::dialogContext() {
     contract::DialogContext context;
     context.parent = this;
     context.language = m_dialogLanguage;
-    context.services.messageBoxes = m_services.messageBoxes;
-    context.services.fileDialogs = m_services.fileDialogs;
-    context.services.errorWindow = m_services.errorWindow;
-    context.services.help = m_services.help;
+    context.services = windowServices();
     context.application = m_application;
     context.material = m_material;
     context.printer = m_printer.get();
@@ -440,6 +450,14 @@ void frmMain::Load() {
     m_picToolTip->raise();
     m_layoutReady = true;
     layoutFrame();
+    m_combinationWindow = make<contract::CombinationWindow>(m_factory.combinationWindow, this);
+    m_combinationWindow->setWindowFlag(Qt::Window);
+    m_combinationWindow->hide();
+    connect(m_combinationWindow, &contract::CombinationWindow::MaterialSelected, this,
+            [this](const contract::ActivatedMaterial& record) {
+                CombinationMaterialSelected(record.DesignationCountryId);
+            });
+    wireCombinationWindow();
     step();
 }
 
@@ -487,11 +505,7 @@ void frmMain::wirePanels() {
          std::initializer_list<contract::Panel*>{m_uctlSelection, m_uctlDescription, m_uctlSupplier}) {
         page->setMaterialDisplayInfo(m_displayInfo);
     }
-    contract::WindowServices services;
-    services.messageBoxes = m_services.messageBoxes;
-    services.fileDialogs = m_services.fileDialogs;
-    services.errorWindow = m_services.errorWindow;
-    services.help = m_services.help;
+    const contract::WindowServices services = windowServices();
     for (contract::Panel* page : std::initializer_list<contract::Panel*>{
              m_uctlPropertiesView, m_uctlSelection, m_uctlStandardComparison, m_uctlCompositionView,
              m_uctlSupplier, m_uctlCompositionSearch, m_uctlAdvancedCompositionSearch, m_uctlPropertySearch,
@@ -637,6 +651,11 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             CountInformation();
             return true;
         }
+        if (event->type() == QEvent::KeyPress && (key->modifiers() & shortcut) == shortcut &&
+            key->key() == Qt::Key_S) {
+            ShowCombinationWindow();
+            return true;
+        }
     }
     return false;
 }
@@ -651,6 +670,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
             event->ignore();
             return;
         }
+    }
+    if (m_combinationWindow != nullptr) {
+        m_combinationWindow->CloseDialog();
     }
     m_favorites.SaveFavorites();
     m_materialErrors.reset();

@@ -92,6 +92,9 @@ public:
     /// A hosted panel by control name; nullptr when there is none.
     [[nodiscard]] contract::Panel* panel(const QString& controlName) const;
     [[nodiscard]] controls::TabControl& compositionTabs() const noexcept { return *m_tabCompositionSearch; }
+    [[nodiscard]] contract::CombinationWindow& combinationWindow() const noexcept {
+        return *m_combinationWindow;
+    }
     [[nodiscard]] Favorites& favorites() noexcept { return m_favorites; }
     [[nodiscard]] orvik::common::cls_Language* languageClass() const;
 
@@ -144,6 +147,8 @@ private:
     [[nodiscard]] QString text(int id, const QString& fallback = {}) const;
     void information(const QString& message);
     [[nodiscard]] contract::DialogContext dialogContext();
+    /// The services as every window and panel gets them.
+    [[nodiscard]] contract::WindowServices windowServices() const;
 
     // Pages (frmMainPages.cpp)
     void openPage(int page);
@@ -179,6 +184,8 @@ private:
     void SetStatusRight(const QString& text);
     void MaterialSelectedFrom(const contract::Panel& source, const contract::ActivatedMaterial& record);
     void CountInformation();
+    void ShowCombinationWindow();
+    void wireCombinationWindow();
 
     Services m_services;
     contract::PanelFactory m_factory;
@@ -205,6 +212,7 @@ private:
     contract::PropertiesViewPanel* m_uctlPropertiesView = nullptr;
     contract::InfoPanel* m_uctlInfo = nullptr;
     contract::Panel* m_uctlStandardComparison = nullptr;
+    contract::CombinationWindow* m_combinationWindow = nullptr; // a window of its own, owned by this one
     std::map<std::pair<QString, int>, QAction*> m_menuItems;
     std::map<QString, QMenu*> m_menus;
 

@@ -3,6 +3,7 @@
 // disconnecting.
 #include "BusyCursor.h"
 #include "ListBar.h"
+#include "MissingDatabase.h"
 #include "Pages.h"
 #include "StatusBar.h"
 #include "TabControl.h"
@@ -20,7 +21,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 
 namespace shell {
@@ -205,8 +206,12 @@ void frmMain::ExportSuppliers() {
 }
 
 void frmMain::PrinterSetup() {
-    // The choice is the program's own: the system's default printer stays as it is.
-    QPageSetupDialog dialog(m_printer.get(), this);
+    // The choice (printer, paper, orientation) is the program's own and goes to its printer object; the
+    // system's default printer stays as it is. Nothing is printed here.
+    QPrintDialog dialog(m_printer.get(), this);
+    dialog.setWindowTitle(menuItem(QStringLiteral("mnuDatei"), 5)->text().remove(QLatin1Char('&')));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.exec();
 }
 
@@ -281,9 +286,13 @@ void frmMain::ShowOptions() {
         m_uctlCompositionSearch->ChangeElementEntry();
     }
     if (outcome.databasePathChanged) {
+        // Connect to the new folder at once; if it holds no database either, say again what was looked for.
         m_application->CloseConnection();
         Connect();
-        ConnectionRefresh();
+        if (!m_application->LoggedIn()) {
+            ConnectionRefresh();
+            information(MissingDatabaseText(m_dialogLanguage->Language()).section(u'\n', 0, 2));
+        }
         return;
     }
     if (m_application->LoggedIn() && outcome.enSuppressChanged) {

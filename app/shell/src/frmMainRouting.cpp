@@ -20,7 +20,7 @@ namespace shell {
 namespace {
 
 int px(int twips) {
-    return twips / controls::TwipsPerPixel;
+    return twips / platform::qt::TwipsPerPixel;
 }
 
 } // namespace
@@ -127,6 +127,22 @@ void frmMain::CombinationMaterialSelected(const QString& idDesignationCountry) {
     if (m_builder->IncludeProperty()) {
         m_uctlPropertySearch->SelectDesignation(idDesignationCountry);
     }
+}
+
+void frmMain::wireCombinationWindow() {
+    m_combinationWindow->setServices(windowServices());
+    m_combinationWindow->setApplication(m_application);
+    m_combinationWindow->setDialogLanguage(m_dialogLanguage);
+    m_combinationWindow->setCombinationResultBuilder(m_builder);
+}
+
+void frmMain::ShowCombinationWindow() {
+    if (m_combinationWindow == nullptr) {
+        return;
+    }
+    wireCombinationWindow();
+    m_combinationWindow->show();
+    m_combinationWindow->raise();
 }
 
 void frmMain::changeEvent(QEvent* event) {

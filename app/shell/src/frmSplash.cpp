@@ -44,7 +44,6 @@ frmSplash::frmSplash(QWidget* parent)
     layout->addStretch();
     layout->addWidget(m_progress);
     setFixedSize(420, 220);
-    setStyleSheet(QStringLiteral("shell--frmSplash { background: #f4f4f0; border: 1px solid #888; }"));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }

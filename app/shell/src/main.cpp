@@ -1,7 +1,8 @@
 // The program Graukant_2007.
+#include "ProgramDialogs.h"
 #include "ProgramPanels.h"
+#include "ProgramVersion.h"
 #include "QtServices.h"
-#include "StandInDialogs.h"
 #include "StartUp.h"
 #include "common/ProgrammSettings.h"
 #include "common/cls_Language.h"
@@ -35,7 +36,8 @@ int main(int argc, char* argv[]) {
             }
             return {QString::fromStdString(window->Application()->Version()), service};
         });
-    shell::StandInDialogs dialogs(messageBoxes);
+    shell::dialogs::ProgramDialogs dialogs(
+        {shell::ProgramVersion::Major, shell::ProgramVersion::Minor, shell::ProgramVersion::Revision});
     shell::frmMain::Services services{&messageBoxes, &fileDialogs, &errorWindow, &help, &dialogs};
     window = shell::StartUp::run(programFolder, services, shell::programPanels());
     const int result = QApplication::exec();

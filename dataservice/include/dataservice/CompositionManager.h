@@ -3,6 +3,8 @@
 #include "dataservice/LanguageColumns.h"
 #include "dataservice/Manager.h"
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace orvik::common {
@@ -15,6 +17,10 @@ namespace orvik::dataservice {
 /// values and footnotes, one composition by id, and the composition search, exact or fuzzy.
 class CompositionManager : public Manager {
 public:
+    /// Told before each search run of the fuzzy narrowing with the run's number from 1 and the
+    /// tolerance it tries; answers false to stop the narrowing.
+    using FuzzyProgress = std::function<bool(std::int32_t step, std::int32_t tolerance)>;
+
     CompositionManager();
 
     /// `ID_Element`, `Anzahl_NK`, `Sortierung` of every element shown with decimals, in display
@@ -39,11 +45,13 @@ public:
                        const std::shared_ptr<const orvik::common::CompositionSearchItems>& searchItems);
     /// The search whose tolerance (whole percent, at most `maxTolerance`, filled in where the user
     /// typed none) brings the number of hits closest to `requiredCompositions`; positioned on its
-    /// first row. The given criteria are never changed. A failing run is reported once.
+    /// first row. The given criteria are never changed. A failing run is reported once. When
+    /// `progress` answers false the search stops and gives nullptr without a report.
     [[nodiscard]] RecordsetPtr
     FuzzySearchCompositions(const DatabasePtr& db, std::int32_t idCountry,
                             const std::shared_ptr<const orvik::common::CompositionSearchItems>& searchItems,
-                            std::int32_t requiredCompositions, std::int32_t maxTolerance);
+                            std::int32_t requiredCompositions, std::int32_t maxTolerance,
+                            const FuzzyProgress& progress = {});
 
 private:
     /// One search without the trap.

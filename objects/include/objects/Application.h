@@ -76,13 +76,16 @@ public:
     /// The material number of lowest priority of the steel in the country; empty when it has none.
     [[nodiscard]] std::string GetTop1MaterialNumber(std::string_view idSteel, std::int32_t IdCountry);
     /// The exact and the fuzzy composition search over the main database; nullptr after a failure.
+    /// The fuzzy search tells `progress` the number and tolerance of each run before it starts; an
+    /// answer false stops it (nullptr, nothing reported).
     [[nodiscard]] std::shared_ptr<platform::db::Recordset>
     CompositionSearch(std::int32_t IdCountry,
                       const std::shared_ptr<const orvik::common::CompositionSearchItems>& searchItems);
-    [[nodiscard]] std::shared_ptr<platform::db::Recordset>
-    CompositionFuzzySearch(std::int32_t IdCountry,
-                           const std::shared_ptr<const orvik::common::CompositionSearchItems>& searchItems,
-                           std::int32_t requiredCompositions, std::int32_t maxTolerance);
+    [[nodiscard]] std::shared_ptr<platform::db::Recordset> CompositionFuzzySearch(
+        std::int32_t IdCountry,
+        const std::shared_ptr<const orvik::common::CompositionSearchItems>& searchItems,
+        std::int32_t requiredCompositions, std::int32_t maxTolerance,
+        const std::function<bool(std::int32_t step, std::int32_t tolerance)>& progress = {});
     /// One composition with its element values, by its analysis id; nullptr when there is none.
     [[nodiscard]] std::shared_ptr<ChemicalCompostion> ChemicalComposition(std::string_view idComposition);
     /// Country, name and title of the standard, then its conformity, successor and predecessor

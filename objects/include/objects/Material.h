@@ -1,6 +1,7 @@
 #pragma once
 
 #include "objects/Error.h"
+#include "platform/Dictionary.h"
 #include "platform/Event.h"
 #include "platform/Variant.h"
 
@@ -26,7 +27,9 @@ class Application;
 class Connection;
 class ChemicalCompostions;
 class Designations;
+class ListItem;
 class ProductShapes;
+class PropertyBags;
 class StandardComparisons;
 class Standards;
 class Suppliers;
@@ -46,6 +49,9 @@ class Material {
 public:
     /// The number reported when a member needs the connection and there is none.
     static constexpr std::int32_t NoConnection = 91;
+
+    /// A pick list of the property tables: entries keyed by the id's decimal text, in order.
+    using ListItems_t = platform::Dictionary<std::shared_ptr<const objects::ListItem>>;
 
     Material() = default;
     Material(const Material&) = delete;
@@ -93,6 +99,17 @@ public:
     [[nodiscard]] std::shared_ptr<objects::ProductShapes> ProductShapes();
     /// The comparable designations, the steel itself in its own country left out.
     [[nodiscard]] std::shared_ptr<objects::StandardComparisons> StandardComparisons();
+    /// The property tables of the steel in its country, by standard and then by kind. A matrix
+    /// that cannot be read is reported and left out; the tables are then not kept, so the next
+    /// call reads them again.
+    [[nodiscard]] std::shared_ptr<objects::PropertyBags> PropertyBags();
+    /// One entry per standard with property tables, in order of first appearance: the standard's
+    /// short name, or its title when it has none. Built afresh from PropertyBags at each call.
+    [[nodiscard]] std::shared_ptr<ListItems_t> GetPropertyStandardList();
+    /// One entry per property in the tables of the kinds `propertyTypeId` selects: 1 or 4 the
+    /// mechanical properties and the notes, 2 the physical properties, 3 or 5 the heat treatment
+    /// and welding; any other kind none. Built afresh from PropertyBags at each call.
+    [[nodiscard]] std::shared_ptr<ListItems_t> GetPropertyList(std::int32_t propertyTypeId);
 
     /// Writes every supplier address of the steel to `filename`: optionally a header line of the
     /// column names, then one line per address, the fields joined by `splitter`, a field holding
@@ -143,6 +160,7 @@ private:
     void LoadChemicalCompositions(objects::ChemicalCompostions& part);
     void LoadProductShapes(objects::ProductShapes& part);
     void LoadStandardComparisons(objects::StandardComparisons& part);
+    void AddPropertiesOfType(ListItems_t& list, const objects::PropertyBags& bags, std::int32_t type);
     [[nodiscard]] std::string joinedDesignations(bool materialNumbers);
     [[nodiscard]] std::int32_t language() const;
 
@@ -172,6 +190,9 @@ private:
     std::optional<std::shared_ptr<objects::ChemicalCompostions>> m_compositions;
     std::optional<std::shared_ptr<objects::ProductShapes>> m_productShapes;
     std::optional<std::shared_ptr<objects::StandardComparisons>> m_comparisons;
+    std::shared_ptr<objects::PropertyBags> m_propBags;
+    /// Relays the failures the kept property tables report.
+    platform::Subscription m_propBagsRelay;
 };
 
 } // namespace orvik::objects

@@ -21,9 +21,8 @@ namespace platform {
 [[nodiscard]] IniDocument::Entries readProfileSection(std::string_view section,
                                                       const std::filesystem::path& file);
 
-/// False when the file could not be written; the file is then unchanged. Section and key must be
-/// non-empty; a line break in any of the three, a ']' in the section or a '=' in the key would
-/// corrupt the file and is refused (false) as well.
+/// False when the file could not be written; the file is then unchanged. Names and values that would
+/// not read back as written (IniDocument::isSectionName, isKeyName, isValue) are refused (false) as well.
 [[nodiscard]] bool writeProfileString(std::string_view section, std::string_view key, std::string_view value,
                                       const std::filesystem::path& file);
 /// Removing what is not there succeeds and leaves the file untouched.

@@ -21,7 +21,8 @@ namespace platform {
 /// The saved value, or the default when there is none (or no store).
 [[nodiscard]] std::string GetSetting(std::string_view application, std::string_view section,
                                      std::string_view key, std::string_view defaultValue = {});
-/// Creates the folder and file as needed. Throws CallError 5 for an empty name or a line break, 75
+/// Creates the folder and file as needed. Throws CallError 5 for an empty application or a section,
+/// key or value the file could not hold as given (IniDocument::isSectionName, isKeyName, isValue), 75
 /// when the file cannot be written.
 void SaveSetting(std::string_view application, std::string_view section, std::string_view key,
                  std::string_view value);

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <map>
 
@@ -30,6 +31,7 @@ struct PanelLog {
     std::map<QString, int> shows;
     std::map<QString, int> recaptions;
     std::vector<QString> selections;
+    std::map<QString, int> shifts;
 };
 
 template <typename Base> class CountingPanel : public Base {
@@ -40,6 +42,7 @@ public:
     void SelectDesignation(const QString& id) override {
         m_log.selections.push_back(this->objectName() + u':' + id);
     }
+    void setShift(int shift) override { m_log.shifts[this->objectName()] = shift; }
 
 protected:
     void languageChanged() override { ++m_log.recaptions[this->objectName()]; }
@@ -136,6 +139,8 @@ private slots:
         QCOMPARE(main.window->currentPage(), 1);
         QCOMPARE(main.fakes.messageBoxes.shown.size(), std::size_t{1});
         QCOMPARE(main.fakes.messageBoxes.shown.back().text, u"Sie haben keinen Werkstoff ausgewählt."_qs);
+        QCOMPARE(main.fakes.messageBoxes.shown.back().pointer, Qt::ArrowCursor);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
         bar.clickItem(u"SUCHEN_ANALYSE"_qs);
         QCOMPARE(main.window->currentPage(), 2);
         QVERIFY(main.window->compositionTabs().isVisible());
@@ -205,6 +210,7 @@ private slots:
         main.window->listBar().clickItem(u"FAV_ANALYSE"_qs);
         QCOMPARE(main.log.shows[u"uctlCompositionView"_qs], 2);
         QVERIFY(main.fakes.errorWindow.shown.empty());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
     void idsZeroOrEmptyChooseNoSteel() {
@@ -371,6 +377,35 @@ private slots:
         QCOMPARE(main.log.selections, expected);
     }
 
+    void keysReachTheVisibleSearchPanelsAndCountThePage() {
+        Loaded main;
+        main.window->listBar().clickItem(u"SUCHEN_MECH_EIGENSCHAFTEN"_qs);
+        QTest::keyClick(main.window.get(), Qt::Key_Shift, Qt::ShiftModifier);
+        QVERIFY(main.log.shifts.count(u"uctlPropertySearch"_qs) == 1);
+        QVERIFY(main.log.shifts.count(u"uctlCompositionSearch"_qs) == 0);
+        main.window->listBar().clickItem(u"AUSWAHL"_qs);
+        QTest::keyClick(main.window.get(), Qt::Key_I, Qt::ShiftModifier | Qt::ControlModifier);
+        QCOMPARE(main.window->statusBar().PanelText(u"RECHTS"_qs), u"Anzahl der Bezeichnungen = 0"_qs);
+        main.window->listBar().clickItem(u"SUCHEN_ANALYSE"_qs);
+        main.window->statusBar().setPanelText(u"RECHTS"_qs, u"alt"_qs);
+        QTest::keyClick(main.window.get(), Qt::Key_I, Qt::ShiftModifier | Qt::ControlModifier);
+        QCOMPARE(main.window->statusBar().PanelText(u"RECHTS"_qs), QString());
+    }
+
+    void combinationWindowOpensByShortcutAndHandsBackAChoice() {
+        Loaded main;
+        auto& combination = main.window->combinationWindow();
+        QVERIFY(!combination.isVisible());
+        QTest::keyClick(main.window.get(), Qt::Key_S, Qt::ShiftModifier | Qt::ControlModifier);
+        QVERIFY(combination.isVisible());
+        main.window->combinationResultBuilder()->IncludeDesignation(true);
+        emit combination.MaterialSelected({u"1"_qs, u"2"_qs, u"33"_qs, u"1.4301"_qs, u"W"_qs});
+        QVERIFY(std::find(main.log.selections.begin(), main.log.selections.end(), u"uctlSelection:33"_qs) !=
+                main.log.selections.end());
+        main.window->close();
+        QVERIFY(!combination.isVisible());
+    }
+
     void closingAsksOnlyWhenTheSettingSaysSo() {
         Loaded main(u"ExitQuery=1\n"_qs);
         main.fakes.messageBoxes.answers = {shell::MessageBoxes::Answer::No};
@@ -405,6 +440,72 @@ private slots:
         QCOMPARE(main.window->statusBar().PanelText(u"RECHTS"_qs), u"12 Bezeichnungen"_qs);
     }
 
+    void saveOnTheSupplierPageExportsAndOnTheCompositionPageSavesTheAnalysis() {
+        Loaded main;
+        main.window->ActivateMaterial(steel14301(*main.window->Application()));
+        main.window->listBar().clickItem(u"LIEFERFIRMEN"_qs);
+        QVERIFY(main.window->menuItem(u"mnuDatei"_qs, 3)->isEnabled());
+        main.fakes.fileDialogs.saveAnswer = u"/tmp/lieferanten.txt"_qs;
+        main.window->ToolbarClick(u"SAVE"_qs);
+        QCOMPARE(main.fakes.fileDialogs.titles, std::vector<QString>{u"Steuerdatei festlegen"_qs});
+        QCOMPARE(main.fakes.dialogs.exports, std::vector<QString>{u"/tmp/lieferanten.txt"_qs});
+        main.fakes.fileDialogs.saveAnswer.clear();
+        main.window->ToolbarClick(u"SAVE"_qs);
+        QCOMPARE(main.fakes.dialogs.exports.size(), std::size_t{1});
+        main.window->listBar().clickItem(u"INFO"_qs);
+        QVERIFY(!main.window->menuItem(u"mnuDatei"_qs, 3)->isEnabled());
+        QVERIFY(!main.window->toolBar().buttonEnabled(u"SAVE"_qs));
+        main.window->ToolbarClick(u"PRINT"_qs);
+        QCOMPARE(main.fakes.dialogs.prints, 1);
+    }
+
+    void tooltipOfACompositionPanelSitsOverTheTabs() {
+        Loaded main;
+        main.window->listBar().clickItem(u"SUCHEN_ANALYSE"_qs);
+        auto* simple = main.window->panel(u"uctlCompositionSearch"_qs);
+        emit simple->DisplayToolTip(u"C 0,07"_qs, 3000);
+        const QWidget& tabs = main.window->compositionTabs();
+        const QFrame& tip = main.window->toolTipPanel();
+        QVERIFY(tip.isVisible());
+        QCOMPARE(tip.y() + tip.height() + 120 / 15, tabs.y() + 3000 / 15);
+        QCOMPARE(tip.x(), tabs.x() + simple->x());
+        const QString wide(400, u'x');
+        emit simple->DisplayToolTip(wide, 3000);
+        QVERIFY(tip.x() + tip.width() <= main.window->centralWidget()->width());
+    }
+
+    void aDatabaseFolderChangedInTheOptionsIsUsedAtOnce() {
+        Loaded main;
+        QTemporaryDir empty;
+        main.fakes.dialogs.onOptions = [&empty] {
+            ProgrammSettings settings;
+            settings.Datenbankpfad((empty.path() + u'/').toStdString());
+            settings.FilterDbPath((empty.path() + u'/').toStdString());
+            shell::contract::ShellDialogs::OptionsOutcome outcome;
+            outcome.databasePathChanged = true;
+            return outcome;
+        };
+        main.window->ShowOptions();
+        QVERIFY(!main.window->Application()->LoggedIn());
+        QVERIFY(!main.fakes.messageBoxes.shown.empty());
+        const QString told = main.fakes.messageBoxes.shown.back().text;
+        QVERIFY2(told.contains(u"Graukant.MDB"_qs) && told.contains(empty.path()), qPrintable(told));
+        QVERIFY(main.window->menuItem(u"mnuDatei"_qs, 8)->isEnabled());
+        QVERIFY(!main.window->listBar().isEnabled());
+        main.fakes.dialogs.onOptions = [&main] {
+            ProgrammSettings settings;
+            settings.Datenbankpfad((main.folder.databases() + u'/').toStdString());
+            settings.FilterDbPath((main.folder.databases() + u'/').toStdString());
+            shell::contract::ShellDialogs::OptionsOutcome outcome;
+            outcome.databasePathChanged = true;
+            return outcome;
+        };
+        main.window->ShowOptions();
+        QVERIFY(main.window->Application()->LoggedIn());
+        QVERIFY(main.window->listBar().isEnabled());
+        QCOMPARE(main.window->statusBar().PanelText(u"LINKS"_qs), u"Angemeldet"_qs);
+    }
+
     void screenshotOfTheMainWindowOnTheSampleData() {
         Loaded main;
         main.window->resize(1100, 720);
@@ -413,6 +514,10 @@ private slots:
         const QString file = QStringLiteral(GK_BUILD_DIR "/main-window.png");
         QVERIFY(main.window->grab().save(file));
         QVERIFY(QFileInfo(file).size() > 0);
+        main.window->ChangeLanguage(2);
+        main.window->listBar().clickItem(u"SUCHEN_ANALYSE"_qs);
+        QApplication::processEvents();
+        QVERIFY(main.window->grab().save(QStringLiteral(GK_BUILD_DIR "/main-window-english.png")));
     }
 };
 

@@ -9,6 +9,8 @@
 #include "shell/contract/HelpViewer.h"
 #include "shell/contract/ShellDialogs.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -25,9 +27,12 @@ public:
     struct Shown {
         QString text;
         Icon icon;
+        /// The pointer the user saw with the message.
+        Qt::CursorShape pointer;
     };
     Answer show(QWidget*, const QString& text, const QString&, Icon icon, Buttons buttons) override {
-        shown.push_back({text, icon});
+        const QCursor* pointer = QApplication::overrideCursor();
+        shown.push_back({text, icon, pointer != nullptr ? pointer->shape() : Qt::ArrowCursor});
         if (answers.empty()) {
             return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
         }

@@ -5,6 +5,7 @@
 #include "ShellFakes.h"
 #include "StartCounter.h"
 #include "common/ProgrammSettings.h"
+#include "frmSplash.h"
 #include "objects/Application.h"
 
 #include <QTest>
@@ -63,6 +64,15 @@ private slots:
         QFETCH(QString, page);
         const shell::ProgramFiles files("/opt/gk");
         QCOMPARE(QString::fromStdString(files.HelpFile(language).filename().string()), page);
+    }
+
+    void splashProgressStopsAtItsEnd() {
+        shell::frmSplash splash;
+        for (int step = 0; step < shell::frmSplash::Steps + 20; ++step) {
+            splash.InitializeStep();
+        }
+        QCOMPARE(splash.progress(), shell::frmSplash::Steps);
+        QVERIFY(splash.grab().save(QStringLiteral(GK_BUILD_DIR "/splash.png")));
     }
 
     void startRemovesLeftOverPrintDatabaseAndCountsTheStart() {

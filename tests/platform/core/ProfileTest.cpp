@@ -74,14 +74,78 @@ TEST_F(Profile, ValuesHaveNoLengthLimit) {
     EXPECT_EQ(readProfileString("Global", "DBPath", "", ini), longPath);
 }
 
-TEST_F(Profile, RefusesWhatWouldCorruptTheFile) {
-    writeText(ini, "[Global]\nLanguage=0\n");
-    EXPECT_FALSE(writeProfileString("Global", "Language", "1\n[Evil]\nx=1", ini));
-    EXPECT_FALSE(writeProfileString("Glo]bal", "Language", "1", ini));
-    EXPECT_FALSE(writeProfileString("Global", "a=b", "1", ini));
-    EXPECT_FALSE(writeProfileString("Global", "", "1", ini));
-    EXPECT_FALSE(writeProfileString("", "Language", "1", ini));
-    EXPECT_EQ(readText(ini), "[Global]\nLanguage=0\n");
+TEST_F(Profile, RefusesWhatWouldNotReadBackAsWritten) {
+    const std::string original = "[Global]\nLanguage=0\n";
+    writeText(ini, original);
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* value;
+    };
+    const Case cases[] = {
+        {"Global", "Language", "1\n[Evil]\nx=1"},
+        {"Global", "Language", "1\r2"},
+        {"Glo]bal", "Language", "1"},
+        {"Global", "a=b", "1"},
+        {"Global", "", "1"},
+        {"Global", " \t", "1"},
+        {"", "Language", "1"},
+        {"Glo\nbal", "Language", "1"},
+        {"Global", ";Language", "1"}, // would read as a comment
+        {"Global", "  ;x", "1"},
+        {"Global", "[Global]", "1"}, // would read as a section header and hide the keys below it
+        {"Global", " [Other", "1"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(writeProfileString(c.section, c.key, c.value, ini)) << c.section << "/" << c.key;
+    }
+    EXPECT_EQ(readText(ini), original);
+}
+
+TEST_F(Profile, OddNamesThatReadBackAreWritten) {
+    struct Case {
+        const char* section;
+        const char* key;
+    };
+    const Case cases[] = {
+        {"Global", "a;b"}, {"Global", "x[1]"}, {"[Nested", "k"}, {";Section", "k"}, {"Global", "a]"}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(writeProfileString(c.section, c.key, "v", ini)) << c.section << "/" << c.key;
+        EXPECT_EQ(readProfileString(c.section, c.key, "missing", ini), "v") << c.section << "/" << c.key;
+    }
+}
+
+TEST_F(Profile, RewriteKeepsByteOrderMarkAndEachLineEnding) {
+    struct Case {
+        const char* name;
+        const char* before;
+        const char* key;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"mark and mixed endings, changed key", "\xEF\xBB\xBF[Global]\r\nA=1\nB=2\n", "A",
+         "\xEF\xBB\xBF[Global]\r\nA=9\nB=2\n"},
+        {"added key takes the usual ending", "\xEF\xBB\xBF[Global]\r\nA=1\nB=2\n", "C",
+         "\xEF\xBB\xBF[Global]\r\nA=1\nB=2\nC=9\n"},
+        {"mostly CRLF", "[Global]\r\nA=1\r\nB=2\n", "C", "[Global]\r\nA=1\r\nB=2\nC=9\r\n"},
+        {"no final line break, changed", "[Global]\nA=1", "A", "[Global]\nA=9"},
+        {"no final line break, added", "[Global]\nA=1", "B", "[Global]\nA=1\nB=9\n"},
+        {"final carriage return, changed", "[Global]\nA=1\r", "A", "[Global]\nA=9\r"},
+        {"final carriage return, added", "[Global]\nA=1\r", "B", "[Global]\nA=1\r\nB=9\n"},
+    };
+    for (const auto& c : cases) {
+        writeText(ini, c.before);
+        ASSERT_TRUE(writeProfileString("Global", c.key, "9", ini)) << c.name;
+        EXPECT_EQ(readText(ini), c.after) << c.name;
+    }
+}
+
+TEST_F(Profile, KeyOnAFinalLineEndingInACarriageReturnKeepsItsValueWhenKeysFollow) {
+    // Found by fuzzing: the carriage return was part of the value until a key was added after it.
+    writeText(ini, "[Global]\nA=1\r");
+    EXPECT_EQ(readProfileString("Global", "A", "", ini), "1");
+    ASSERT_TRUE(writeProfileString("Global", "B", "2", ini));
+    EXPECT_EQ(readProfileString("Global", "A", "", ini), "1");
 }
 
 TEST_F(Profile, FailedWriteLeavesTheOldFileWhole) {
@@ -100,6 +164,36 @@ TEST_F(Profile, FailedWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(readText(ini), original);
     EXPECT_EQ(platform_test::fileNames(folder.path()), (std::vector<std::string>{"config", "velmo2007.ini"}))
         << "temporary file left behind";
+}
+
+TEST_F(Profile, GarbageFileReadsAsDefaultsAndKeepsItsBytesOnWrite) {
+    std::string garbage = "\x01\xff\xfe\x00[x\n=\n;;;\r\r\n\x80\xc3(\n";
+    garbage += std::string("\0\0\0", 3);
+    writeText(ini, garbage);
+    EXPECT_EQ(readProfileString("Global", "DBPath", "dflt", ini), "dflt");
+    ASSERT_TRUE(writeProfileString("Global", "DBPath", "/srv", ini));
+    const std::string after = readText(ini);
+    EXPECT_EQ(after.substr(0, garbage.size()), garbage);
+    EXPECT_EQ(readProfileString("Global", "DBPath", "", ini), "/srv");
+}
+
+TEST_F(Profile, UnreadableFileReadsAsDefaultsAndIsNeverReplaced) {
+    // A folder where the file should be cannot be read, as root too.
+    std::filesystem::create_directory(ini);
+    EXPECT_EQ(readProfileString("Global", "DBPath", "dflt", ini), "dflt");
+    EXPECT_FALSE(writeProfileString("Global", "DBPath", "/srv", ini));
+    EXPECT_TRUE(std::filesystem::is_directory(ini));
+    EXPECT_EQ(platform_test::fileNames(folder.path()), (std::vector<std::string>{"config", "velmo2007.ini"}));
+}
+
+TEST_F(Profile, WriteIntoAReadOnlyFolderFailsAndKeepsTheFile) {
+    writeText(ini, "[Global]\nLanguage=0\n");
+    const platform_test::ScopedReadOnlyFolder readOnly(folder.path());
+    if (!readOnly.effective()) {
+        GTEST_SKIP() << "every folder is writable to this user";
+    }
+    EXPECT_FALSE(writeProfileString("Global", "Language", "1", ini));
+    EXPECT_EQ(readText(ini), "[Global]\nLanguage=0\n");
 }
 
 TEST_F(Profile, WriteIntoAMissingFolderFailsCleanly) {

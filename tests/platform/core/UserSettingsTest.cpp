@@ -3,7 +3,11 @@
 #include "platform/CallError.h"
 #include "platform_test/TestEnvironment.h"
 
+#include <csignal>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using platform_test::ScopedEnv;
 
@@ -61,7 +65,81 @@ TEST_F(UserSettings, DeleteRemovesKeysOrSections) {
 }
 
 TEST_F(UserSettings, RejectsInvalidArguments) {
-    EXPECT_THROW(platform::SaveSetting("", "A", "k", "v"), platform::CallError);
-    EXPECT_THROW(platform::SaveSetting("App", "A", "k", "two\nlines"), platform::CallError);
+    struct Case {
+        const char* application;
+        const char* section;
+        const char* key;
+        const char* value;
+    };
+    const Case cases[] = {
+        {"", "A", "k", "v"},     {"App", "A", "k", "two\nlines"}, {"App", "A]", "k", "v"},
+        {"App", "A", "k=", "v"}, {"App", "A", ";k", "v"},         {"App", "A", "[k]", "v"},
+        {"App", "", "k", "v"},   {"App", "A", "", "v"},
+    };
+    for (const auto& c : cases) {
+        try {
+            platform::SaveSetting(c.application, c.section, c.key, c.value);
+            ADD_FAILURE() << "saved " << c.section << "/" << c.key;
+        } catch (const platform::CallError& error) {
+            EXPECT_EQ(error.number(), platform::err::InvalidProcedureCall) << c.section << "/" << c.key;
+        }
+    }
     EXPECT_FALSE(std::filesystem::exists(folder.configHome() / "app"));
+}
+
+namespace {
+std::string fileText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+} // namespace
+
+TEST_F(UserSettings, FailedWriteLeavesTheOldFileAndNamesIt) {
+    platform::SaveSetting("App", "Path", "App", "/old");
+    const auto file = *platform::userSettingsFile("App");
+    const std::string before = fileText(file);
+    const auto expectRefused = [&](const char* why) {
+        try {
+            platform::SaveSetting("App", "Path", "App", std::string(500, 'x'));
+            ADD_FAILURE() << why << ": saved";
+        } catch (const platform::CallError& e) {
+            EXPECT_EQ(e.number(), platform::err::PathFileAccessError) << why;
+            EXPECT_NE(e.description().find(file.string()), std::string::npos)
+                << why << ": " << e.description();
+        }
+    };
+    {
+        const platform_test::ScopedFileSizeLimit diskFull(64);
+        expectRefused("disk full");
+    }
+    {
+        const platform_test::ScopedReadOnlyFolder readOnly(file.parent_path());
+        if (readOnly.effective()) { // as root every folder is writable
+            expectRefused("read-only folder");
+        }
+    }
+    EXPECT_EQ(fileText(file), before);
+    EXPECT_EQ(platform_test::fileNames(file.parent_path()), std::vector<std::string>{"settings.ini"});
+    EXPECT_EQ(platform::GetSetting("App", "Path", "App"), "/old");
+}
+
+TEST_F(UserSettings, KilledMidWriteLeavesOneWholeVersion) {
+    constexpr std::size_t length = 300000;
+    platform::SaveSetting("App", "S", "k", std::string(length, 'a'));
+    for (const int delayMs : {1, 5, 20, 50}) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i) {
+                platform::SaveSetting("App", "S", "k", std::string(length, static_cast<char>('a' + i % 26)));
+            }
+        }
+        usleep(static_cast<useconds_t>(delayMs) * 1000);
+        kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        const std::string value = platform::GetSetting("App", "S", "k");
+        ASSERT_EQ(value.size(), length) << "after " << delayMs << " ms";
+        EXPECT_EQ(value.find_first_not_of(value.front()), std::string::npos) << "a torn value";
+    }
 }

@@ -21,9 +21,12 @@ TEST(Variant, TypesAreReported) {
         Variant::Type type;
     };
     const Case cases[] = {
-        {Variant(), Variant::Type::Empty},        {Variant::null(), Variant::Type::Null},
-        {Variant(42), Variant::Type::Integer},    {Variant(0.5), Variant::Type::Double},
-        {Variant("x"), Variant::Type::Text},      {Variant(true), Variant::Type::Boolean},
+        {Variant(), Variant::Type::Empty},
+        {Variant::null(), Variant::Type::Null},
+        {Variant(42), Variant::Type::Integer},
+        {Variant(0.5), Variant::Type::Double},
+        {Variant("x"), Variant::Type::Text},
+        {Variant(true), Variant::Type::Boolean},
         {Variant(platform::Date{}), Variant::Type::Date},
     };
     for (const auto& c : cases) {

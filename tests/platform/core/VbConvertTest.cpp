@@ -110,6 +110,17 @@ TEST(VbConvert, ValReadsTheLeadingNumberWithAPoint) {
     EXPECT_DOUBLE_EQ(platform::Val("1e-400"), 0.0);
 }
 
+TEST(VbConvert, ExponentsOfAnyLengthOverflowOrVanishAsTheirSignSays) {
+    // Found by fuzzing: an exponent at the limit of a long overflowed the computation of the magnitude.
+    const std::string longExponent = "33E+" + std::string(100, '0') + "9223372036854775807";
+    EXPECT_EQ(errorNumber([&] { (void)platform::Val(longExponent); }), platform::err::Overflow);
+    EXPECT_EQ(errorNumber([] { (void)platform::Val("1e99999999999999999999999"); }), platform::err::Overflow);
+    EXPECT_DOUBLE_EQ(platform::Val("1e-99999999999999999999999"), 0.0);
+    EXPECT_DOUBLE_EQ(platform::Val("0.000e-9223372036854775808"), 0.0);
+    EXPECT_EQ(errorNumber([] { (void)platform::CDbl(Variant("5e99999999999999999999"), Point); }),
+              platform::err::Overflow);
+}
+
 TEST(VbConvert, CDblReadsTheUsersSeparatorAndRejectsGrouping) {
     struct Case {
         const char* text;

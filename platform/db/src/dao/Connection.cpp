@@ -12,6 +12,7 @@ sqlite3* Connection::handle(std::string_view source) const {
 }
 
 void Connection::close() noexcept {
+    m_prepared.clear();
     // Record sets may still hold statements; resetting them ends their reads, so the file is free for
     // other connections although SQLite keeps this one until the last statement is finalised.
     for (sqlite3_stmt* stmt = m_db ? sqlite3_next_stmt(m_db.get(), nullptr) : nullptr; stmt != nullptr;
@@ -29,7 +30,7 @@ void Connection::close() noexcept {
 void execNative(sqlite3* db, const char* sql, std::string_view source) {
     const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
-        throwSqliteError(db, rc, source, SqlContext::Statement, sql);
+        throwSqliteError(db, rc, source, SqlContext::Edit, sql);
     }
 }
 

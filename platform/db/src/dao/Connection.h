@@ -4,6 +4,7 @@
 // lock and the transaction depth. Closing it marks every record set over it closed as well.
 
 #include "FileLock.h"
+#include "PreparedStatements.h"
 #include "Sqlite.h"
 #include "platform/db/JetStatementCache.h"
 
@@ -29,6 +30,8 @@ public:
     [[nodiscard]] int& transactionDepth() { return m_transactionDepth; }
     /// Jet SQL and criteria translated for this database, each text parsed once.
     [[nodiscard]] JetStatementCache& translations() { return m_translations; }
+    /// Prepared statements that finished record sets left for the next run of the same text.
+    [[nodiscard]] PreparedStatements& prepared() { return m_prepared; }
 
     /// Rolls back an open transaction and closes the file; statements still held by record sets are
     /// finalised by them later (SQLite keeps the connection until then).
@@ -42,6 +45,7 @@ private:
     bool m_exclusive;
     int m_transactionDepth = 0;
     JetStatementCache m_translations;
+    PreparedStatements m_prepared;
 };
 
 /// Runs a statement without results natively (not translated); throws the engine's error.

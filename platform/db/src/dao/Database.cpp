@@ -1,4 +1,5 @@
 #include "Connection.h"
+#include "DatabaseFileCheck.h"
 #include "Opening.h"
 #include "QueryRecordset.h"
 #include "TableRecordset.h"
@@ -6,11 +7,7 @@
 #include "platform/db/JetErrors.h"
 #include "platform/db/SqliteExtensions.h"
 
-#include <array>
 #include <cctype>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 
 namespace platform::db {
 namespace {
@@ -70,25 +67,6 @@ std::optional<SchemaObject> findTableOrView(sqlite3* db, std::string_view name) 
     return std::nullopt;
 }
 
-void checkFormat(const std::string& path) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(status) || std::filesystem::is_directory(status)) {
-        throw jet::makeError(jet::FileNotFound, workspaceSource, path);
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw jet::makeError(jet::CannotOpenFile, workspaceSource, path);
-    }
-    std::array<char, 16> header{};
-    in.read(header.data(), header.size());
-    static constexpr char sqliteHeader[] = "SQLite format 3"; // with its terminating zero: 16 bytes
-    if (in.gcount() != static_cast<std::streamsize>(header.size()) ||
-        std::memcmp(header.data(), sqliteHeader, header.size()) != 0) {
-        throw jet::makeError(jet::UnrecognizedFormat, workspaceSource, path);
-    }
-}
-
 } // namespace
 
 class Database::Impl {
@@ -103,7 +81,7 @@ public:
 
 std::shared_ptr<Database> openDatabaseFile(std::shared_ptr<Workspace> workspace, const std::string& path,
                                            bool exclusive, bool readOnly) {
-    checkFormat(path);
+    checkDatabaseFile(path, workspaceSource);
     std::optional<FileLock> lock = FileLock::tryAcquire(path, exclusive);
     if (!lock) {
         throw jet::makeError(jet::FileInUse, workspaceSource, path);
@@ -116,24 +94,14 @@ std::shared_ptr<Database> openDatabaseFile(std::shared_ptr<Workspace> workspace,
         throw jet::makeError((rc & 0xff) == SQLITE_NOTADB ? jet::UnrecognizedFormat : jet::CannotOpenFile,
                              workspaceSource, path);
     }
-    {
-        // A cheap read proves the file is a database SQLite can use.
-        sqlite3_stmt* check = nullptr;
-        int checkRc = sqlite3_prepare_v2(db.get(), "PRAGMA schema_version", -1, &check, nullptr);
-        const StatementPtr stmt(check);
-        if (checkRc == SQLITE_OK) {
-            checkRc = sqlite3_step(stmt.get());
-        }
-        if (checkRc != SQLITE_ROW) {
-            throw jet::makeError((checkRc & 0xff) == SQLITE_BUSY || (checkRc & 0xff) == SQLITE_LOCKED
-                                     ? jet::FileInUse
-                                     : jet::UnrecognizedFormat,
-                                 workspaceSource, path);
-        }
-    }
     registerJetExtensions(db.get());
+    checkSchemaReadable(db.get(), path, workspaceSource);
     sqlite3_busy_timeout(db.get(), 5000);
     const bool actuallyReadOnly = readOnly || sqlite3_db_readonly(db.get(), "main") == 1;
+    if (actuallyReadOnly) {
+        // Pages read in place instead of copied into the cache; without it (an error) reads still work.
+        sqlite3_exec(db.get(), "PRAGMA mmap_size = 1073741824", nullptr, nullptr, nullptr);
+    }
     auto connection =
         std::make_shared<Connection>(std::move(db), std::move(lock), path, actuallyReadOnly, exclusive);
     return std::make_shared<Database>(
@@ -153,13 +121,25 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
         if (type == RecordsetType::Table) {
             throw jet::makeError(jet::InvalidOperation, source);
         }
-        const std::string sql = m_impl->connection->translations().statement(text);
-        StatementPtr stmt = prepareOne(db, sql, source, SqlContext::Statement, text);
+        // Ids written into the text become parameters: the statement of every id is the same.
+        std::optional<JetStatementCache::Parameterized> lifted =
+            m_impl->connection->translations().parameterized(text);
+        std::string sql =
+            lifted ? std::move(lifted->sql) : m_impl->connection->translations().statement(text);
+        StatementPtr stmt = m_impl->connection->prepared().take(sql);
+        if (!stmt) {
+            stmt = prepareOne(db, sql, source, SqlContext::Statement, text);
+        }
         if (sqlite3_column_count(stmt.get()) == 0) {
             throw jet::makeError(jet::InvalidOperation, source);
         }
+        if (lifted) {
+            for (std::size_t k = 0; k < lifted->values.size(); ++k) {
+                bindVariant(stmt.get(), static_cast<int>(k) + 1, lifted->values[k]);
+            }
+        }
         return std::make_shared<Recordset>(std::make_unique<QueryRecordset>(
-            shared_from_this(), m_impl->connection, type, std::move(stmt), false));
+            shared_from_this(), m_impl->connection, type, std::move(stmt), false, std::move(sql)));
     }
     std::string_view name = text;
     if (name.size() >= 2 && name.front() == '[' && name.back() == ']') {
@@ -193,7 +173,7 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
         stmt = prepareOne(db, "SELECT" + all, source, SqlContext::Statement);
     }
     return std::make_shared<Recordset>(std::make_unique<QueryRecordset>(
-        shared_from_this(), m_impl->connection, type, std::move(stmt), rowidFirst));
+        shared_from_this(), m_impl->connection, type, std::move(stmt), rowidFirst, std::string()));
 }
 
 void Database::execute(std::string_view statement) {
@@ -204,12 +184,18 @@ void Database::execute(std::string_view statement) {
     if (sqlite3_column_count(stmt.get()) > 0 && sqlite3_stmt_readonly(stmt.get())) {
         throw jet::makeError(jet::CannotExecuteSelect, source);
     }
+    if (!sqlite3_stmt_readonly(stmt.get())) {
+        // A kept statement must not outlive a change of the tables it reads (SELECT * would keep
+        // the old columns); a write of rows changes nothing for them, but telling the two apart
+        // is not worth it.
+        m_impl->connection->prepared().clear();
+    }
     int rc = sqlite3_step(stmt.get());
     while (rc == SQLITE_ROW) {
         rc = sqlite3_step(stmt.get());
     }
     if (rc != SQLITE_DONE) {
-        throwSqliteError(db, rc, source, SqlContext::Statement, text);
+        throwSqliteError(db, rc, source, SqlContext::Edit, text);
     }
     m_impl->recordsAffected = sqlite3_changes(db);
 }

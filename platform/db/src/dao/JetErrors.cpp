@@ -23,13 +23,17 @@ constexpr std::array entries{
           "field or fields that contain duplicate data, remove the index, or redefine the index to "
           "permit duplicate entries and try again."},
     Entry{FileNotFound, "Could not find file '|'."},
+    Entry{DiskFull, "Not enough space on disk to write '|'."},
     Entry{ReadOnly, "Cannot update. Database or object is read-only."},
     Entry{WorkgroupFileMissing, "Cannot start your application. The workgroup information file is missing or "
                                 "opened exclusively by another user."},
     Entry{BadAccount, "Not a valid account name or password."},
     Entry{TransactionNotBegun,
           "You tried to commit or roll back a transaction without first beginning a transaction."},
+    Entry{DiskOrNetworkError, "Disk or network error reading or writing '|'."},
     Entry{FileInUse, "Could not use '|'; file already in use."},
+    Entry{CannotOpenDatabase, "Cannot open database '|'. It may not be a database that your application "
+                              "recognizes, or the file may be corrupt."},
     Entry{CannotOpenFile, "The database engine cannot open the file '|'. It is already opened exclusively by "
                           "another user, or you need permission to view its data."},
     Entry{TooFewParameters, "Too few parameters. Expected 1."},
@@ -47,7 +51,8 @@ constexpr std::array entries{
     Entry{CharactersAfterEnd, "Characters found after end of SQL statement."},
     Entry{FieldCannotBeUpdated, "Field cannot be updated."},
     Entry{RecordDeleted, "Record is deleted."},
-    Entry{CurrentlyLocked, "Could not update; currently locked."},
+    Entry{CurrentlyLocked, "Could not update '|'; currently locked."},
+    Entry{ReadLocked, "Could not read '|'; currently locked by another user."},
     Entry{InvalidOperation, "Invalid operation."},
     Entry{ItemNotFound, "Item not found in this collection."},
     Entry{NotSupportedForObject, "Operation is not supported for this type of object."},
@@ -55,6 +60,7 @@ constexpr std::array entries{
           "The field '|' cannot contain a Null value because the Required property for this field "
           "is set to True. Enter a value in this field."},
     Entry{UnrecognizedFormat, "Unrecognized database format '|'."},
+    Entry{TooComplex, "Query is too complex."},
     Entry{ObjectInvalid, "Object invalid or no longer set."},
     Entry{TypeMismatchInCriteria, "Data type mismatch in criteria expression."},
     Entry{NotAnIndex, "'|' is not an index in this table."},

@@ -9,9 +9,11 @@
 namespace platform::db {
 
 QueryRecordset::QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<Connection> connection,
-                               RecordsetType type, StatementPtr stmt, bool rowidFirst)
-    : Impl(std::move(owner), std::move(connection), type), m_stmt(std::move(stmt)), m_rowidFirst(rowidFirst) {
+                               RecordsetType type, StatementPtr stmt, bool rowidFirst, std::string sql)
+    : Impl(std::move(owner), std::move(connection), type), m_stmt(std::move(stmt)), m_sql(std::move(sql)),
+      m_rowidFirst(rowidFirst) {
     m_columns = describeColumns(m_stmt.get(), m_rowidFirst ? 1 : 0);
+    m_values = PackedRows(m_columns.size());
     if (type == RecordsetType::Dynaset && !this->connection()->readOnly()) {
         for (const ColumnInfo& c : m_columns) {
             if (!c.originTable.empty()) {
@@ -28,6 +30,17 @@ QueryRecordset::QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<
     }
 }
 
+QueryRecordset::~QueryRecordset() {
+    returnStatement();
+}
+
+void QueryRecordset::returnStatement() noexcept {
+    if (m_stmt && !m_sql.empty() && connection()->isOpen()) {
+        connection()->prepared().give(m_sql, std::move(m_stmt));
+    }
+    m_stmt.reset();
+}
+
 bool QueryRecordset::fetch(std::int64_t ordinal) {
     while (!m_done && m_offset + static_cast<std::int64_t>(m_rows.size()) <= ordinal) {
         sqlite3* handle = db();
@@ -42,15 +55,19 @@ bool QueryRecordset::fetch(std::int64_t ordinal) {
             sqlite3_reset(m_stmt.get());
             throwSqliteError(handle, rc, recordsetSource, SqlContext::Statement);
         }
-        Entry entry{readRow(m_stmt.get(), m_rowidFirst ? 1 : 0), std::nullopt, false};
+        Entry entry{std::nullopt, false};
         if (m_rowidFirst) {
             entry.rowid = sqlite3_column_int64(m_stmt.get(), 0);
         }
         if (type() == RecordsetType::ForwardOnly) {
             m_offset += static_cast<std::int64_t>(m_rows.size());
             m_rows.clear();
+            m_values.clear();
+            m_decodedOrdinal = -1;
+            m_locatedOrdinal = -1;
         }
-        m_rows.push_back(std::move(entry));
+        m_values.appendFrom(m_stmt.get(), m_rowidFirst ? 1 : 0, m_columns);
+        m_rows.push_back(entry);
     }
     return ordinal >= m_offset && ordinal < m_offset + static_cast<std::int64_t>(m_rows.size());
 }
@@ -238,7 +255,7 @@ void QueryRecordset::find(FindDirection direction, std::string_view criteria) {
         start = std::min(start, static_cast<std::int64_t>(m_rows.size()) - 1);
     }
     for (std::int64_t i = start; i >= 0 && fetch(i); i += step) {
-        if (!at(i).deleted && matcher.matches(at(i).values)) {
+        if (!at(i).deleted && matcher.matches(m_values.row(slot(i)))) {
             moveTo(i);
             setNoMatch(false);
             return;
@@ -259,7 +276,7 @@ const std::vector<std::pair<std::string, std::int64_t>>* QueryRecordset::indexOn
     std::vector<std::pair<std::string, std::int64_t>> index;
     index.reserve(m_rows.size());
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        EqualityKeys::Result key = m_keys->key(m_rows[i].values[column]);
+        EqualityKeys::Result key = m_keys->key(m_values.value(i, column));
         if (key.outcome == EqualityKeys::Outcome::Unknown) {
             finds = -1;
             return nullptr;
@@ -294,7 +311,7 @@ bool QueryRecordset::findByIndex(FindDirection direction, const std::vector<Equa
             return false;
         }
         for (std::size_t t = 1; t < terms.size(); ++t) {
-            const EqualityKeys::Result key = m_keys->key(entry.values[terms[t].column]);
+            const EqualityKeys::Result key = m_keys->key(m_values.value(slot(ordinal), terms[t].column));
             if (key.outcome != EqualityKeys::Outcome::Key || key.key != wanted[t]) {
                 return false;
             }
@@ -346,7 +363,25 @@ const Row* QueryRecordset::currentRow() const {
     if (m_bof || m_eof) {
         return nullptr;
     }
-    return &m_rows[static_cast<std::size_t>(m_pos - m_offset)].values;
+    if (m_decodedOrdinal != m_pos) {
+        m_decoded = m_values.row(slot(m_pos));
+        m_decodedOrdinal = m_pos;
+    }
+    return &m_decoded;
+}
+
+Variant QueryRecordset::currentField(std::size_t index) const {
+    if (m_bof || m_eof) {
+        return Impl::currentField(index); // fails as every field access without a record does
+    }
+    if (m_rows[slot(m_pos)].deleted) {
+        throw jet::makeError(jet::RecordDeleted, recordsetSource);
+    }
+    if (m_locatedOrdinal != m_pos) {
+        m_values.locate(slot(m_pos), m_starts);
+        m_locatedOrdinal = m_pos;
+    }
+    return PackedRows::valueAt(m_starts[index]);
 }
 
 bool QueryRecordset::currentDeleted() const {
@@ -357,7 +392,8 @@ bool QueryRecordset::updatable() const {
     return type() == RecordsetType::Dynaset && !m_baseTable.empty() && !connection()->readOnly();
 }
 
-std::optional<std::int64_t> QueryRecordset::findRowid(const Entry& entry) {
+std::optional<std::int64_t> QueryRecordset::findRowid(std::int64_t ordinal) {
+    const Entry& entry = at(ordinal);
     if (entry.rowid) {
         return entry.rowid;
     }
@@ -393,10 +429,11 @@ std::optional<std::int64_t> QueryRecordset::findRowid(const Entry& entry) {
             }
         }
     }
+    const Row values = m_values.row(slot(ordinal));
     std::string sql = "SELECT rowid FROM " + doubleQuotedIdentifier(m_baseTable) + " WHERE 1";
     std::vector<const Variant*> binds;
     for (const std::size_t key : keys) {
-        const Variant& v = entry.values[key];
+        const Variant& v = values[key];
         const std::string column = doubleQuotedIdentifier(m_columns[key].originColumn);
         if (v.type() == Variant::Type::Boolean) {
             // Read as a truth value; the stored form may be any non-zero number.
@@ -425,22 +462,24 @@ std::optional<std::int64_t> QueryRecordset::currentRowid() {
     if (m_bof || m_eof) {
         return std::nullopt;
     }
-    Entry& entry = at(m_pos);
-    entry.rowid = findRowid(entry);
-    return entry.rowid;
+    const std::optional<std::int64_t> rowid = findRowid(m_pos);
+    at(m_pos).rowid = rowid;
+    return rowid;
 }
 
 void QueryRecordset::afterUpdate(EditMode mode, std::int64_t rowid, Row row) {
     m_indexes.clear();
     m_equalityFinds.clear();
+    m_decodedOrdinal = -1;
+    m_locatedOrdinal = -1;
     if (mode == EditMode::Edit) {
-        Entry& entry = at(m_pos);
-        entry.values = std::move(row);
-        entry.rowid = rowid;
+        m_values.replace(slot(m_pos), row);
+        at(m_pos).rowid = rowid;
         return;
     }
     fetchAll();
-    m_rows.push_back(Entry{std::move(row), rowid, false});
+    m_values.append(row);
+    m_rows.push_back(Entry{rowid, false});
     ++m_visited;
     if (m_eof) {
         m_pos = static_cast<std::int64_t>(m_rows.size());
@@ -452,8 +491,11 @@ void QueryRecordset::afterDelete() {
 }
 
 void QueryRecordset::release() {
-    m_stmt.reset();
+    returnStatement();
     m_rows.clear();
+    m_values.clear();
+    m_decodedOrdinal = -1;
+    m_locatedOrdinal = -1;
     m_done = true;
 }
 

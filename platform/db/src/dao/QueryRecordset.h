@@ -7,6 +7,7 @@
 
 #include "CriteriaMatcher.h"
 #include "EqualityKeys.h"
+#include "PackedRows.h"
 #include "RecordsetImpl.h"
 
 #include <unordered_map>
@@ -16,8 +17,13 @@ namespace platform::db {
 class QueryRecordset final : public Recordset::Impl {
 public:
     /// `rowidFirst`: the statement's first column is the base table's rowid (hidden from the fields).
+    /// `sql`: the statement's text, under which the connection keeps it when the record set is done
+    /// with it (empty: finalised instead).
     QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<Connection> connection,
-                   RecordsetType type, StatementPtr stmt, bool rowidFirst);
+                   RecordsetType type, StatementPtr stmt, bool rowidFirst, std::string sql);
+    ~QueryRecordset() override;
+    QueryRecordset(const QueryRecordset&) = delete;
+    QueryRecordset& operator=(const QueryRecordset&) = delete;
 
     [[nodiscard]] bool bof() const override;
     [[nodiscard]] bool eof() const override;
@@ -32,6 +38,7 @@ public:
 
 protected:
     [[nodiscard]] const Row* currentRow() const override;
+    [[nodiscard]] Variant currentField(std::size_t index) const override;
     [[nodiscard]] bool currentDeleted() const override;
     [[nodiscard]] std::optional<std::int64_t> currentRowid() override;
     [[nodiscard]] bool updatable() const override;
@@ -40,8 +47,8 @@ protected:
     void release() override;
 
 private:
+    // The values of row i are m_values.row(i - m_offset).
     struct Entry {
-        Row values;
         std::optional<std::int64_t> rowid;
         bool deleted = false;
     };
@@ -54,7 +61,10 @@ private:
     void moveTo(std::int64_t ordinal);
     void requireScrollable() const;
     [[nodiscard]] std::int32_t liveBefore(std::int64_t ordinal);
-    [[nodiscard]] std::optional<std::int64_t> findRowid(const Entry& entry);
+    [[nodiscard]] std::optional<std::int64_t> findRowid(std::int64_t ordinal);
+    [[nodiscard]] std::size_t slot(std::int64_t ordinal) const {
+        return static_cast<std::size_t>(ordinal - m_offset);
+    }
     /// Answers a `field = literal [AND ...]` find from a hash index on the first field; false when
     /// the values have no keys, so that the caller evaluates the criteria row by row.
     bool findByIndex(FindDirection direction, const std::vector<EqualityTerm>& terms);
@@ -62,10 +72,18 @@ private:
     /// key. Built at the second equality find on the column: one find alone is cheaper as a scan.
     [[nodiscard]] const std::vector<std::pair<std::string, std::int64_t>>* indexOn(std::size_t column);
 
+    void returnStatement() noexcept;
+
     StatementPtr m_stmt;
+    std::string m_sql;
     bool m_rowidFirst;
     bool m_done = false;
     std::vector<Entry> m_rows;
+    PackedRows m_values;
+    mutable std::int64_t m_decodedOrdinal = -1; // the row in m_decoded, -1 for none
+    mutable Row m_decoded;
+    mutable std::int64_t m_locatedOrdinal = -1; // the row whose values m_starts points at
+    mutable std::vector<const char*> m_starts;
     std::int64_t m_offset = 0; // ordinal of m_rows[0] (forward-only drops rows behind it)
     std::int64_t m_pos = -1;   // ordinal of the current row; -1 before the first
     bool m_bof = true;

@@ -182,7 +182,11 @@ Variant Recordset::Impl::field(std::int32_t index) const {
     if (m_editMode != EditMode::None) {
         return m_buffer[static_cast<std::size_t>(index)];
     }
-    return requireCurrent()[static_cast<std::size_t>(index)];
+    return currentField(static_cast<std::size_t>(index));
+}
+
+Variant Recordset::Impl::currentField(std::size_t index) const {
+    return requireCurrent()[index];
 }
 
 Variant Recordset::Impl::field(std::string_view name) const {

@@ -71,6 +71,9 @@ protected:
 
     /// The current record's values; nullptr without a current record. Deleted rows are current too.
     [[nodiscard]] virtual const Row* currentRow() const = 0;
+    /// One value of the current record; throws as a field read without a current record does. The
+    /// default reads it from currentRow().
+    [[nodiscard]] virtual Variant currentField(std::size_t index) const;
     [[nodiscard]] virtual bool currentDeleted() const = 0;
     /// The rowid of the current record in the base table; nullopt when it cannot be found (deleted
     /// by someone else).

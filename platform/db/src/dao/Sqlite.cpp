@@ -111,17 +111,35 @@ void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext c
     if (primary == SQLITE_READONLY) {
         throw jet::makeError(jet::ReadOnly, source);
     }
+    const char* file = db != nullptr ? sqlite3_db_filename(db, "main") : nullptr;
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) {
-        throw jet::makeError(jet::CurrentlyLocked, source);
+        // A read blocked by another process's write is no failed update: say whose file it is.
+        if (context != SqlContext::Edit) {
+            throw jet::makeError(jet::ReadLocked, source, file != nullptr ? file : "");
+        }
+        throw jet::makeError(jet::CurrentlyLocked, source, file != nullptr ? file : "");
+    }
+    // A write that the disk refused: the caller's old data stay, the user learns which file it was.
+    if (primary == SQLITE_FULL) {
+        throw jet::makeError(jet::DiskFull, source, file != nullptr ? file : "");
+    }
+    if (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN) {
+        throw jet::makeError(jet::DiskOrNetworkError, source, file != nullptr ? file : "");
     }
     if (primary == SQLITE_MISMATCH) {
         throw jet::makeError(jet::TypeMismatchInCriteria, source);
     }
-    if (primary == SQLITE_NOTADB) {
-        const char* file = db != nullptr ? sqlite3_db_filename(db, "main") : nullptr;
+    if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT) {
         throw jet::makeError(jet::UnrecognizedFormat, source, file != nullptr ? file : "");
     }
     if (primary == SQLITE_ERROR) {
+        // Beyond SQLite's limits on depth, arguments, terms or joins: a statement too big to run.
+        if (message.find("parser stack overflow") != std::string::npos ||
+            message.find("Expression tree is too large") != std::string::npos ||
+            message.find("too many ") != std::string::npos ||
+            message.find("at most 64 tables") != std::string::npos) {
+            throw jet::makeError(jet::TooComplex, source);
+        }
         // A failure the Jet functions reported carries its number in its text.
         if (const std::int32_t number = jetFunctionErrorNumber(message); number != 0) {
             throw CallError(number, std::string(source), message);

@@ -38,7 +38,8 @@ private:
     sqlite3_stmt* m_stmt;
 };
 
-/// What a statement was doing when SQLite failed, for choosing the engine's error.
+/// What a statement was doing when SQLite failed, for choosing the engine's error: reading
+/// (Statement, Criteria) or writing (Edit, action statements and transactions included).
 enum class SqlContext { Statement, Criteria, Edit };
 
 /// Throws the engine's error for a failed SQLite call on `db`. `sqlText` names the statement or

@@ -10,7 +10,7 @@ TableRecordset::TableRecordset(std::shared_ptr<Database> owner, std::shared_ptr<
     sqlite3_stmt* stmt = statement("SELECT * FROM " + doubleQuotedIdentifier(m_table) + " LIMIT 0");
     m_columns = describeColumns(stmt, 0);
     m_baseTable = m_table;
-    land(selectRow("1", {}, false));
+    land(first());
 }
 
 sqlite3_stmt* TableRecordset::statement(const std::string& sql) {
@@ -22,9 +22,7 @@ sqlite3_stmt* TableRecordset::statement(const std::string& sql) {
     return it->second.get();
 }
 
-std::optional<TableRecordset::Current> TableRecordset::selectRow(const std::string& condition,
-                                                                 const std::vector<Variant>& binds,
-                                                                 bool backwards, std::int64_t offset) {
+std::string TableRecordset::orderedSelect(const std::string& condition, bool backwards) const {
     std::string sql = "SELECT rowid";
     for (const std::string& key : m_keyColumns) {
         sql += ", " + key;
@@ -33,8 +31,25 @@ std::optional<TableRecordset::Current> TableRecordset::selectRow(const std::stri
     for (const std::string& key : m_keyColumns) {
         sql += key + (backwards ? " DESC, " : ", ");
     }
-    sql += backwards ? "rowid DESC LIMIT 1 OFFSET ?" : "rowid LIMIT 1 OFFSET ?";
-    sqlite3_stmt* stmt = statement(sql);
+    sql += backwards ? "rowid DESC" : "rowid";
+    return sql;
+}
+
+TableRecordset::Current TableRecordset::readCurrent(sqlite3_stmt* stmt) const {
+    Current row;
+    row.rowid = sqlite3_column_int64(stmt, 0);
+    const int keyCount = static_cast<int>(m_keyColumns.size());
+    for (int k = 0; k < keyCount; ++k) {
+        row.keys.push_back(columnVariant(stmt, 1 + k, ValueKind::Plain));
+    }
+    row.values = readRow(stmt, 1 + keyCount);
+    return row;
+}
+
+std::optional<TableRecordset::Current> TableRecordset::selectRow(const std::string& condition,
+                                                                 const std::vector<Variant>& binds,
+                                                                 bool backwards, std::int64_t offset) {
+    sqlite3_stmt* stmt = statement(orderedSelect(condition, backwards) + " LIMIT 1 OFFSET ?");
     const StatementReset reset(stmt);
     int param = 1;
     for (const Variant& v : binds) {
@@ -48,14 +63,51 @@ std::optional<TableRecordset::Current> TableRecordset::selectRow(const std::stri
     if (rc != SQLITE_ROW) {
         throwSqliteError(db(), rc, recordsetSource, SqlContext::Statement);
     }
-    Current row;
-    row.rowid = sqlite3_column_int64(stmt, 0);
-    const int keyCount = static_cast<int>(m_keyColumns.size());
-    for (int k = 0; k < keyCount; ++k) {
-        row.keys.push_back(columnVariant(stmt, 1 + k, ValueKind::Plain));
+    return readCurrent(stmt);
+}
+
+std::optional<TableRecordset::Current> TableRecordset::first() {
+    dropWalk();
+    // A statement held between calls keeps a read lock on the file, which would stop other writers
+    // of a shared database: only read-only databases are walked this way.
+    if (!connection()->readOnly()) {
+        return selectRow("1", {}, false);
     }
-    row.values = readRow(stmt, 1 + keyCount);
-    return row;
+    sqlite3* handle = db();
+    m_walk = prepareOne(handle, orderedSelect("1", false), recordsetSource, SqlContext::Statement);
+    m_walkChanges = sqlite3_total_changes64(handle);
+    const int rc = sqlite3_step(m_walk.get());
+    if (rc == SQLITE_ROW) {
+        return readCurrent(m_walk.get());
+    }
+    dropWalk();
+    if (rc != SQLITE_DONE) {
+        throwSqliteError(handle, rc, recordsetSource, SqlContext::Statement);
+    }
+    return std::nullopt;
+}
+
+std::optional<TableRecordset::Current> TableRecordset::stepWalk(bool& ended) {
+    ended = false;
+    if (!m_walk || m_deleted || !m_current) {
+        return std::nullopt;
+    }
+    sqlite3* handle = db();
+    if (sqlite3_total_changes64(handle) != m_walkChanges) {
+        dropWalk(); // the rows changed under the statement: find the next one afresh
+        return std::nullopt;
+    }
+    const int rc = sqlite3_step(m_walk.get());
+    if (rc == SQLITE_ROW) {
+        return readCurrent(m_walk.get());
+    }
+    dropWalk();
+    ended = rc == SQLITE_DONE; // any failure (a rollback aborts the statement) finds the next row afresh
+    return std::nullopt;
+}
+
+void TableRecordset::dropWalk() noexcept {
+    m_walk.reset();
 }
 
 std::int64_t TableRecordset::countWhere(const std::string& condition, const std::vector<Variant>& binds) {
@@ -167,7 +219,7 @@ bool TableRecordset::eof() const {
 void TableRecordset::moveFirst() {
     checkOpen();
     dropEdit();
-    auto row = selectRow("1", {}, false);
+    auto row = first();
     if (!row) {
         throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
     }
@@ -177,6 +229,7 @@ void TableRecordset::moveFirst() {
 void TableRecordset::moveLast() {
     checkOpen();
     dropEdit();
+    dropWalk();
     auto row = selectRow("1", {}, true);
     if (!row) {
         throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
@@ -190,11 +243,11 @@ void TableRecordset::moveNext() {
     if (m_eof) {
         throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
     }
-    std::optional<Current> row;
-    if (m_bof || !m_current) {
-        row = selectRow("1", {}, false);
-    } else {
-        row = nearest(anchorKey(*m_current), true, false, true);
+    bool ended = false;
+    std::optional<Current> row = stepWalk(ended);
+    if (!row && !ended) {
+        row = m_bof || !m_current ? selectRow("1", {}, false)
+                                  : nearest(anchorKey(*m_current), true, false, true);
     }
     if (!row) {
         m_eof = true;
@@ -209,6 +262,7 @@ void TableRecordset::moveNext() {
 void TableRecordset::movePrevious() {
     checkOpen();
     dropEdit();
+    dropWalk();
     if (m_bof) {
         throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
     }
@@ -248,6 +302,7 @@ std::int32_t TableRecordset::absolutePosition() {
 void TableRecordset::setAbsolutePosition(std::int32_t position) {
     checkOpen();
     dropEdit();
+    dropWalk();
     if (position < 0) {
         throw jet::makeError(jet::InvalidArgument, recordsetSource);
     }
@@ -312,12 +367,13 @@ void TableRecordset::setIndex(std::string_view indexName) {
     m_current.reset();
     m_deleted = false;
     m_bof = m_eof = true;
-    land(selectRow("1", {}, false));
+    land(first());
 }
 
 void TableRecordset::seek(std::string_view comparison, const std::vector<Variant>& keys) {
     checkOpen();
     dropEdit();
+    dropWalk();
     if (m_keyColumns.empty()) {
         throw jet::makeError(jet::OperationInvalidWithoutIndex, recordsetSource);
     }
@@ -370,6 +426,7 @@ bool TableRecordset::updatable() const {
 }
 
 void TableRecordset::afterUpdate(EditMode mode, std::int64_t rowid, Row) {
+    dropWalk();
     if (mode != EditMode::Edit) {
         return; // after AddNew the record that was current stays current
     }
@@ -379,10 +436,12 @@ void TableRecordset::afterUpdate(EditMode mode, std::int64_t rowid, Row) {
 }
 
 void TableRecordset::afterDelete() {
+    dropWalk();
     m_deleted = true;
 }
 
 void TableRecordset::release() {
+    dropWalk();
     m_statements.clear();
     m_current.reset();
 }

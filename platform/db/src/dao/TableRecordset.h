@@ -1,8 +1,10 @@
 #pragma once
 
 // A table-type record set: one table in the order of its current index (rowid order without one),
-// with Seek on the index's leading columns. It keeps only the current row and its key; every move
-// runs a short statement that is reset at once, so no read transaction stays open between calls.
+// with Seek on the index's leading columns. It keeps only the current row and its key; a move runs
+// a short statement that is reset at once, so no read transaction stays open between calls. Only a
+// walk from the first record of a read-only database keeps one statement open along the index
+// (one step per MoveNext), until it ends, the record set moves otherwise or the connection writes.
 
 #include "RecordsetImpl.h"
 
@@ -63,6 +65,13 @@ private:
     [[nodiscard]] std::optional<Current> nearest(const std::vector<Variant>& values, bool after,
                                                  bool inclusive, bool withRowid);
     [[nodiscard]] std::vector<Variant> anchorKey(const Current& row) const;
+    [[nodiscard]] Current readCurrent(sqlite3_stmt* stmt) const;
+    [[nodiscard]] std::string orderedSelect(const std::string& condition, bool backwards) const;
+    /// The first row in index order; on a read-only database from a walk that stays open.
+    [[nodiscard]] std::optional<Current> first();
+    /// The next row of the open walk; nothing when there is no usable walk (`ended` false) or it ended.
+    [[nodiscard]] std::optional<Current> stepWalk(bool& ended);
+    void dropWalk() noexcept;
     [[nodiscard]] sqlite3_stmt* statement(const std::string& sql);
     void land(std::optional<Current> row);
     [[nodiscard]] std::vector<std::string> indexColumns(std::string_view indexName);
@@ -74,6 +83,8 @@ private:
     bool m_bof = true;
     bool m_eof = true;
     std::map<std::string, StatementPtr> m_statements;
+    StatementPtr m_walk;            // open along the index, positioned at the current row
+    std::int64_t m_walkChanges = 0; // the connection's change count when the walk started
 };
 
 } // namespace platform::db

@@ -197,31 +197,87 @@ void jetConcat(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     resultText(ctx, out);
 }
 
-void jetAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
-    if (isNull(argv[0]) || isNull(argv[1])) {
+/// One side of Jet's + while a chain of them is folded from the left.
+struct AddValue {
+    int type = SQLITE_NULL; // SQLITE_INTEGER, SQLITE_FLOAT or SQLITE_TEXT
+    std::int64_t integer = 0;
+    double real = 0;
+    std::string text;
+
+    [[nodiscard]] std::optional<double> number() const {
+        switch (type) {
+        case SQLITE_INTEGER:
+            return static_cast<double>(integer);
+        case SQLITE_FLOAT:
+            return real;
+        case SQLITE_TEXT:
+            return platform::parseNumber(text, ".");
+        default:
+            return std::nullopt;
+        }
+    }
+};
+
+AddValue addValueOf(sqlite3_value* v) {
+    AddValue value;
+    value.type = sqlite3_value_type(v);
+    if (value.type == SQLITE_INTEGER) {
+        value.integer = sqlite3_value_int64(v);
+    } else if (value.type == SQLITE_FLOAT) {
+        value.real = sqlite3_value_double(v);
+    } else if (value.type == SQLITE_TEXT) {
+        value.text = rawText(v);
+    }
+    return value;
+}
+
+/// a + b as Jet adds: two texts concatenate, integers add exactly while they fit, else as doubles.
+bool addInto(AddValue& a, const AddValue& b) {
+    if (a.type == SQLITE_TEXT && b.type == SQLITE_TEXT) {
+        a.text += b.text;
+        return true;
+    }
+    if (a.type == SQLITE_INTEGER && b.type == SQLITE_INTEGER &&
+        !__builtin_add_overflow(a.integer, b.integer, &a.integer)) {
+        return true;
+    }
+    const std::optional<double> x = a.number();
+    const std::optional<double> y = b.number();
+    if (!x || !y) {
+        return false;
+    }
+    a.type = SQLITE_FLOAT;
+    a.real = *x + *y;
+    a.text.clear();
+    return true;
+}
+
+void jetAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    // A chain a + b + c ... comes as one call, folded from the left; Null anywhere makes it Null.
+    if (argc == 0) {
         sqlite3_result_null(ctx);
         return;
     }
-    const bool textA = sqlite3_value_type(argv[0]) == SQLITE_TEXT;
-    const bool textB = sqlite3_value_type(argv[1]) == SQLITE_TEXT;
-    if (textA && textB) {
-        resultText(ctx, std::string(rawText(argv[0])) + std::string(rawText(argv[1])));
-        return;
-    }
-    if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER && sqlite3_value_type(argv[1]) == SQLITE_INTEGER) {
-        std::int64_t sum = 0;
-        if (!__builtin_add_overflow(sqlite3_value_int64(argv[0]), sqlite3_value_int64(argv[1]), &sum)) {
-            sqlite3_result_int64(ctx, sum);
+    for (int i = 0; i < argc; ++i) {
+        if (isNull(argv[i])) {
+            sqlite3_result_null(ctx);
             return;
         }
     }
-    const std::optional<double> a = numberOf(argv[0]);
-    const std::optional<double> b = numberOf(argv[1]);
-    if (!a || !b) {
-        fail(ctx, kTypeMismatchText);
-        return;
+    AddValue sum = addValueOf(argv[0]);
+    for (int i = 1; i < argc; ++i) {
+        if (!addInto(sum, addValueOf(argv[i]))) {
+            fail(ctx, kTypeMismatchText);
+            return;
+        }
     }
-    sqlite3_result_double(ctx, *a + *b);
+    if (sum.type == SQLITE_TEXT) {
+        resultText(ctx, sum.text);
+    } else if (sum.type == SQLITE_INTEGER) {
+        sqlite3_result_int64(ctx, sum.integer);
+    } else {
+        sqlite3_result_double(ctx, sum.real);
+    }
 }
 
 template <bool Modulo> void jetIntegerOp(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -289,6 +345,13 @@ template <int ValueArg, int PatternArg> void jetLike(sqlite3_context* ctx, int, 
             sqlite3_result_int(ctx, fresh->matches(textOf(value), collator) ? 1 : 0);
             return;
         }
+    }
+    if (sqlite3_value_type(value) == SQLITE_TEXT) { // read in place: no copy per row
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        const std::string_view view(text != nullptr ? text : "",
+                                    static_cast<std::size_t>(sqlite3_value_bytes(value)));
+        sqlite3_result_int(ctx, compiled->matches(view, collator) ? 1 : 0);
+        return;
     }
     sqlite3_result_int(ctx, compiled->matches(textOf(value), collator) ? 1 : 0);
 }
@@ -685,7 +748,7 @@ std::unique_ptr<UCollator, CollatorDeleter> openCaseInsensitiveCollator() {
 void registerJetFunctions(sqlite3* connection) {
     static constexpr Registration kPlain[] = {
         {"jet_concat", -1, &jetConcat},
-        {"jet_add", 2, &jetAdd},
+        {"jet_add", -1, &jetAdd},
         {"jet_intdiv", 2, &jetIntegerOp<false>},
         {"jet_mod", 2, &jetIntegerOp<true>},
         {"jet_pow", 2, &jetPow},

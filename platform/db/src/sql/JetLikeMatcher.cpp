@@ -25,6 +25,9 @@ std::vector<UChar32> codePoints(std::string_view s) {
 }
 
 UChar32 fold(UChar32 c) {
+    if (c < 0x80) { // the common case without a call into ICU
+        return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+    }
     return u_foldCase(c, U_FOLD_CASE_DEFAULT);
 }
 
@@ -144,22 +147,31 @@ std::unique_ptr<JetLikePattern> JetLikePattern::compile(std::string_view pattern
 
 bool JetLikePattern::matches(std::string_view text, const UCollator* collator) const {
     const std::vector<Element>& elements = m_elements->list;
-    const std::vector<UChar32> s = codePoints(text);
+    // The text is decoded as it is read, positions are byte offsets: nothing is allocated per row.
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    const auto length = static_cast<int32_t>(text.size());
     // Greedy matching that returns to the last star on a mismatch: linear in practice, never exponential.
-    std::size_t si = 0;
+    int32_t si = 0;
     std::size_t pi = 0;
     std::size_t starElement = SIZE_MAX;
-    std::size_t starText = 0;
-    while (si < s.size()) {
+    int32_t starText = 0;
+    while (si < length) {
         if (pi < elements.size() && elements[pi].kind == Element::Kind::Star) {
             starElement = pi++;
             starText = si;
-        } else if (pi < elements.size() && matchesOne(elements[pi], s[si], collator)) {
+            continue;
+        }
+        int32_t next = si;
+        UChar32 c = 0;
+        U8_NEXT(bytes, next, length, c);
+        if (pi < elements.size() && matchesOne(elements[pi], c < 0 ? 0xFFFD : c, collator)) {
             ++pi;
-            ++si;
+            si = next;
         } else if (starElement != SIZE_MAX) {
             pi = starElement + 1;
-            si = ++starText;
+            UChar32 skipped = 0;
+            U8_NEXT(bytes, starText, length, skipped); // one character further than the last try
+            si = starText;
         } else {
             return false;
         }

@@ -1,10 +1,64 @@
 #include "platform/db/JetStatementCache.h"
 
+#include "JetToken.h"
+#include "JetTranslatorSupport.h"
 #include "platform/db/JetSql.h"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 
 namespace platform::db {
+namespace {
+
+using sql::JetToken;
+using Kind = JetToken::Kind;
+
+// Stand-ins for lifted literals in the text the translator sees; chosen so that no statement holds them.
+std::string numberMarker(std::size_t k) {
+    return std::to_string(7318046259000000000LL + static_cast<long long>(k));
+}
+
+std::string textMarker(std::size_t k) {
+    return "\x1Fgk" + std::to_string(k) + "\x1F";
+}
+
+/// A literal that is the whole right side of `name = literal`: nothing else binds it.
+bool liftable(const std::vector<JetToken>& tokens, std::size_t i) {
+    const JetToken& t = tokens[i];
+    const bool number = t.kind == Kind::Number && !t.text.empty() && t.text.size() <= 15 &&
+                        t.text.find_first_not_of("0123456789") == std::string::npos;
+    if (!number && t.kind != Kind::Text) {
+        return false;
+    }
+    if (i < 2 || !tokens[i - 1].isSymbol("=") || !tokens[i - 2].isName() || sql::isReserved(tokens[i - 2])) {
+        return false;
+    }
+    const JetToken& after = tokens[i + 1]; // the last token is always End
+    return after.kind == Kind::End || after.isSymbol(")") || after.isSymbol(";") || after.isWord("AND") ||
+           after.isWord("OR") || sql::isClauseWord(after);
+}
+
+bool partOfWord(const std::string& sql, std::size_t at) {
+    if (at >= sql.size()) {
+        return false;
+    }
+    const auto c = static_cast<unsigned char>(sql[at]);
+    return std::isalnum(c) != 0 || c == '_' || c == '.' || c >= 0x80;
+}
+
+/// Replaces `marker` in `sql` by `parameter`, when it occurs exactly once and on its own.
+bool substitute(std::string& sql, const std::string& marker, const std::string& parameter) {
+    const std::size_t at = sql.find(marker);
+    if (at == std::string::npos || sql.find(marker, at + 1) != std::string::npos ||
+        (at > 0 && partOfWord(sql, at - 1)) || partOfWord(sql, at + marker.size())) {
+        return false;
+    }
+    sql.replace(at, marker.size(), parameter);
+    return true;
+}
+
+} // namespace
 
 JetStatementCache::JetStatementCache(std::size_t capacity) : m_capacity(std::max<std::size_t>(capacity, 1)) {}
 
@@ -14,6 +68,69 @@ std::string JetStatementCache::statement(std::string_view jetSql) {
 
 std::string JetStatementCache::criteria(std::string_view jetExpression) {
     return lookup('C', jetExpression);
+}
+
+std::optional<JetStatementCache::Parameterized> JetStatementCache::parameterized(std::string_view jetSql) {
+    const std::vector<JetToken> tokens = sql::tokenizeJet(jetSql);
+    if (tokens.empty() || !tokens.front().isWord("SELECT")) {
+        return std::nullopt;
+    }
+    std::string normalized;
+    std::vector<Variant> values;
+    std::vector<bool> isText;
+    std::size_t copied = 0;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].kind == Kind::Invalid) {
+            return std::nullopt; // the plain path reports the fault
+        }
+        if (tokens[i].kind == Kind::End || !liftable(tokens, i)) {
+            continue;
+        }
+        const std::size_t k = values.size() + 1;
+        normalized.append(jetSql.substr(copied, tokens[i].offset - copied));
+        if (tokens[i].kind == Kind::Text) {
+            normalized += "'" + textMarker(k) + "'";
+            values.emplace_back(tokens[i].text);
+            isText.push_back(true);
+        } else {
+            normalized += numberMarker(k);
+            std::int64_t value = 0;
+            std::from_chars(tokens[i].text.data(), tokens[i].text.data() + tokens[i].text.size(), value);
+            values.emplace_back(value);
+            isText.push_back(false);
+        }
+        copied = tokens[i].end;
+    }
+    if (values.empty()) {
+        return std::nullopt;
+    }
+    normalized.append(jetSql.substr(copied));
+    std::string key = "P" + normalized;
+    if (const auto found = m_index.find(key); found != m_index.end()) {
+        m_entries.splice(m_entries.begin(), m_entries, found->second);
+        ++m_hits;
+        if (found->second->sql.empty()) {
+            return std::nullopt;
+        }
+        return Parameterized{found->second->sql, std::move(values)};
+    }
+    std::string sql = translateStatement(normalized);
+    for (std::size_t k = 1; k <= values.size() && !sql.empty(); ++k) {
+        const std::string marker = isText[k - 1] ? sql::sqliteTextLiteral(textMarker(k)) : numberMarker(k);
+        if (!substitute(sql, marker, "?" + std::to_string(k))) {
+            sql.clear(); // remembered as not liftable
+        }
+    }
+    m_entries.push_front(Entry{std::move(key), sql});
+    m_index.emplace(m_entries.front().key, m_entries.begin());
+    if (m_entries.size() > m_capacity) {
+        m_index.erase(m_entries.back().key);
+        m_entries.pop_back();
+    }
+    if (sql.empty()) {
+        return std::nullopt;
+    }
+    return Parameterized{std::move(sql), std::move(values)};
 }
 
 void JetStatementCache::clear() {

@@ -1,6 +1,7 @@
 #include "JetTranslator.h"
 
 #include "JetDateLiteral.h"
+#include "JetJoinChain.h"
 #include "JetSyntaxErrors.h"
 #include "JetTranslatorSupport.h"
 
@@ -302,7 +303,7 @@ std::string JetTranslator::fromClause() {
     std::string sql;
     while (true) {
         const std::unique_ptr<FromNode> item = fromItem();
-        sql += emitFrom(*item, false);
+        sql += joinSql(*item, false);
         if (!acceptSymbol(",")) {
             break;
         }
@@ -342,7 +343,9 @@ std::unique_ptr<FromNode> JetTranslator::fromItem() {
         const bool wasInList = m_inList;
         m_inList = false;
         m_exprStart = m_pos;
+        const std::size_t onStart = m_pos;
         node->on = expression().sql;
+        node->onTables = plainJoinTables(m_tokens, onStart, m_pos);
         m_inList = wasInList;
         left = std::move(node);
     }
@@ -356,9 +359,13 @@ std::unique_ptr<FromNode> JetTranslator::tableReference() {
             if (!acceptSymbol(")")) {
                 failClause(jeterr::FromSyntax);
             }
-            sql += optionalAlias(false);
+            const std::string alias = optionalAlias(false);
+            sql += alias;
             auto node = std::make_unique<FromNode>();
             node->sql = std::move(sql);
+            if (!alias.empty()) {
+                node->name = m_tokens[m_pos - 1].text;
+            }
             return node;
         }
         next();
@@ -371,7 +378,12 @@ std::unique_ptr<FromNode> JetTranslator::tableReference() {
     }
     auto node = std::make_unique<FromNode>();
     node->sql = tableName(jeterr::FromSyntax);
-    node->sql += optionalAlias(false);
+    node->name = m_tokens[m_pos - 1].text;
+    const std::string alias = optionalAlias(false);
+    if (!alias.empty()) {
+        node->sql += alias;
+        node->name = m_tokens[m_pos - 1].text;
+    }
     return node;
 }
 
@@ -401,19 +413,6 @@ std::string JetTranslator::optionalAlias(bool requireAs) {
         failClause(jeterr::FromSyntax);
     }
     return {};
-}
-
-std::string JetTranslator::emitFrom(const FromNode& node, bool asRightOperand) const {
-    if (node.kind == FromNode::Kind::Source) {
-        return node.sql;
-    }
-    // SQLite before 3.39 has no RIGHT JOIN: a RIGHT JOIN b is b LEFT JOIN a with the same condition.
-    const bool right = node.join == "RIGHT JOIN";
-    const FromNode& first = right ? *node.right : *node.left;
-    const FromNode& second = right ? *node.left : *node.right;
-    std::string sql = emitFrom(first, false) + " " + (right ? std::string("LEFT JOIN") : node.join) + " " +
-                      emitFrom(second, true) + " ON " + node.on;
-    return asRightOperand ? "(" + sql + ")" : sql;
 }
 
 std::string JetTranslator::orderByList() {

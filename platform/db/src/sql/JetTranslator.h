@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,8 +32,10 @@ struct FromNode {
     enum class Kind { Source, Join };
     Kind kind = Kind::Source;
     std::string sql;  // Source: the table or subquery with its alias
+    std::string name; // Source: the name its columns are qualified with (alias or table)
     std::string join; // Join: "INNER JOIN", "LEFT JOIN" or "RIGHT JOIN"
     std::string on;
+    std::optional<std::vector<std::string>> onTables; // Join: see plainJoinTables
     std::unique_ptr<FromNode> left;
     std::unique_ptr<FromNode> right;
 };
@@ -55,7 +58,6 @@ private:
     std::string fromClause();
     std::unique_ptr<FromNode> fromItem();
     std::unique_ptr<FromNode> tableReference();
-    std::string emitFrom(const FromNode& node, bool asRightOperand) const;
     std::string orderByList();
     std::string expressionList(std::int32_t clauseError);
     std::string insertStatement();
@@ -68,6 +70,10 @@ private:
     // Expressions, from the loosest binding to the tightest.
     Operand condition(); // a whole expression, checked to end where a clause may end
     Operand expression();
+    /// `operand (word operand)...` as one flat list; `word` is AND or OR.
+    Operand flatChain(std::string_view word, Operand (JetTranslator::*operand)());
+    /// Counts one more term of a chain of one operator; throws 3360 beyond kMaxChainTerms.
+    void countChainTerm(std::size_t& terms) const;
     Operand impExpr();
     Operand eqvExpr();
     Operand xorExpr();
@@ -124,6 +130,7 @@ private:
     int m_exprCounter = 0; // names Expr1000, Expr1001 ... of unnamed select items
     int m_nesting = 0;     // expressions open inside one another
     static constexpr int kMaxNesting = 200;
+    static constexpr std::size_t kMaxChainTerms = 1000;
 };
 
 /// A Jet identifier as the translated statement writes it: bare when that is safe (a plain name that

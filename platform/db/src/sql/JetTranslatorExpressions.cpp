@@ -30,9 +30,39 @@ Operand JetTranslator::expression() {
     return impExpr();
 }
 
+void JetTranslator::countChainTerm(std::size_t& terms) const {
+    // A chain longer than SQLite's expression depth could not run; the bound also keeps the chains
+    // that still nest (their text is copied per term) from growing with the square of the text.
+    if (++terms > kMaxChainTerms) {
+        failClause(jeterr::TooComplex);
+    }
+}
+
+Operand JetTranslator::flatChain(std::string_view word, Operand (JetTranslator::*operand)()) {
+    Operand first = (this->*operand)();
+    if (!peek().isWord(word)) {
+        return first;
+    }
+    // AND and OR are associative in SQLite's three-valued logic as in Jet's: one flat list.
+    std::string sql = "(" + first.sql;
+    std::size_t terms = 1;
+    while (acceptWord(word)) {
+        countChainTerm(terms);
+        const Operand right = (this->*operand)();
+        sql += ' ';
+        sql += word;
+        sql += ' ';
+        sql += right.sql;
+    }
+    sql += ')';
+    return booleanOperand(std::move(sql));
+}
+
 Operand JetTranslator::impExpr() {
     Operand left = eqvExpr();
+    std::size_t terms = 1;
     while (acceptWord("IMP")) {
+        countChainTerm(terms);
         const Operand right = eqvExpr();
         left = booleanOperand("((NOT (" + left.sql + ")) OR (" + right.sql + "))");
     }
@@ -41,7 +71,9 @@ Operand JetTranslator::impExpr() {
 
 Operand JetTranslator::eqvExpr() {
     Operand left = xorExpr();
+    std::size_t terms = 1;
     while (acceptWord("EQV")) {
+        countChainTerm(terms);
         const Operand right = xorExpr();
         left = booleanOperand("((" + left.sql + ") IS NOT 0) = ((" + right.sql + ") IS NOT 0)");
         left.sql = "(" + left.sql + ")";
@@ -51,7 +83,9 @@ Operand JetTranslator::eqvExpr() {
 
 Operand JetTranslator::xorExpr() {
     Operand left = orExpr();
+    std::size_t terms = 1;
     while (acceptWord("XOR")) {
+        countChainTerm(terms);
         const Operand right = orExpr();
         left = booleanOperand("(((" + left.sql + ") <> 0) <> ((" + right.sql + ") <> 0))");
     }
@@ -59,21 +93,11 @@ Operand JetTranslator::xorExpr() {
 }
 
 Operand JetTranslator::orExpr() {
-    Operand left = andExpr();
-    while (acceptWord("OR")) {
-        const Operand right = andExpr();
-        left = booleanOperand("(" + left.sql + " OR " + right.sql + ")");
-    }
-    return left;
+    return flatChain("OR", &JetTranslator::andExpr);
 }
 
 Operand JetTranslator::andExpr() {
-    Operand left = notExpr();
-    while (acceptWord("AND")) {
-        const Operand right = notExpr();
-        left = booleanOperand("(" + left.sql + " AND " + right.sql + ")");
-    }
-    return left;
+    return flatChain("AND", &JetTranslator::notExpr);
 }
 
 Operand JetTranslator::notExpr() {
@@ -87,7 +111,9 @@ Operand JetTranslator::notExpr() {
 
 Operand JetTranslator::comparison() {
     Operand left = concatenation();
+    std::size_t terms = 1;
     while (true) {
+        countChainTerm(terms);
         const JetToken& t = peek();
         if (t.kind == Kind::Symbol && (t.text == "=" || t.text == "<>" || t.text == "<" || t.text == ">" ||
                                        t.text == "<=" || t.text == ">=")) {
@@ -168,10 +194,11 @@ Operand JetTranslator::likeExpr(const Operand& value, bool negated) {
         return booleanOperand("(" + inRange + " AND " + matcher + ")");
     }
     // A number stored in a numeric column sorts before every text, and its text can begin with
-    // these characters: `< ''` keeps such values for the matcher. Told that numbers are rare, the
-    // planner searches both ranges of the index instead of scanning in another order.
-    return booleanOperand("(((" + inRange + ") OR likelihood(" + value.sql + " < '', 0.001)) AND " + matcher +
-                          ")");
+    // these characters: the range from minus infinity up to the empty text keeps such values for the
+    // matcher. Bounded on both sides it looks narrow to the planner, which then searches both ranges
+    // of the index, also beside an equality on another indexed column, instead of scanning.
+    return booleanOperand("(((" + inRange + ") OR (" + value.sql + " >= -9e999 AND " + value.sql +
+                          " < '')) AND " + matcher + ")");
 }
 
 Operand JetTranslator::concatenation() {
@@ -182,46 +209,110 @@ Operand JetTranslator::concatenation() {
     Operand r;
     r.type = StaticType::Text;
     r.concatParts.push_back(valueSql(left));
+    std::size_t terms = 1;
     while (acceptSymbol("&")) {
+        countChainTerm(terms);
         const Operand right = additive();
         r.concatParts.push_back(valueSql(right));
     }
+    // SQLite takes at most 127 arguments to a function: a long chain concatenates in groups, which
+    // gives the same text, and Null exactly when every part is Null.
+    constexpr std::size_t group = 100;
     std::string args;
-    for (const std::string& part : r.concatParts) {
-        args += (args.empty() ? "" : ", ") + part;
+    for (std::size_t i = 0; i < r.concatParts.size(); ++i) {
+        if (i > 0 && i % group == 0) {
+            args = "jet_concat(" + args + ")";
+        }
+        args += (args.empty() ? "" : ", ") + r.concatParts[i];
     }
     r.sql = "(jet_concat(" + args + ") COLLATE JETTEXT)";
     return r;
 }
 
+namespace {
+
+/// How one `+` or `-` of a chain is computed; a run of steps of one kind is written as one flat list.
+enum class AddKind { None, Numeric, Text, PerRow };
+
+AddKind addKind(bool plus, const Operand& left, const Operand& right) {
+    if (!plus || (isNumberLike(left.type) && isNumberLike(right.type))) {
+        return AddKind::Numeric;
+    }
+    if (isTextLike(left.type) && isTextLike(right.type)) {
+        return AddKind::Text; // concatenates, and is Null when a side is Null, as SQLite's || is
+    }
+    return AddKind::PerRow; // decided per row: numbers add, texts concatenate, Null wins
+}
+
+/// The text of a run of one kind: its terms and the operators between them.
+class AddRun {
+public:
+    void start(AddKind kind, const Operand& first) {
+        m_kind = kind;
+        m_terms = 0;
+        m_sql = kind == AddKind::Numeric ? "(" : kind == AddKind::Text ? "((" : "jet_add(";
+        m_sql += kind == AddKind::Text ? first.sql : valueSql(first);
+    }
+    void add(bool plus, const Operand& term) {
+        // SQLite takes at most 127 arguments to a function; jet_add folds from the left, so a
+        // longer run continues in an outer call.
+        if (m_kind == AddKind::PerRow && ++m_terms % 100 == 0) {
+            m_sql = "jet_add(" + m_sql + ")";
+        }
+        m_sql += m_kind == AddKind::Numeric ? (plus ? " + " : " - ")
+                 : m_kind == AddKind::Text  ? " || "
+                                            : ", ";
+        m_sql += m_kind == AddKind::Text ? term.sql : valueSql(term);
+    }
+    [[nodiscard]] AddKind kind() const noexcept { return m_kind; }
+    [[nodiscard]] Operand finish() {
+        Operand r;
+        r.sql = std::move(m_sql);
+        r.sql += m_kind == AddKind::Text ? ") COLLATE JETTEXT)" : ")";
+        r.type = m_kind == AddKind::Numeric ? StaticType::Number
+                 : m_kind == AddKind::Text  ? StaticType::Text
+                                            : StaticType::Unknown;
+        m_kind = AddKind::None;
+        return r;
+    }
+
+private:
+    AddKind m_kind = AddKind::None;
+    std::size_t m_terms = 0;
+    std::string m_sql;
+};
+
+} // namespace
+
 Operand JetTranslator::additive() {
     Operand left = modulo();
+    std::size_t terms = 1;
+    AddRun run;
     while (peek().isSymbol("+") || peek().isSymbol("-")) {
+        countChainTerm(terms);
         const bool plus = next().text == "+";
         const Operand right = modulo();
-        Operand r;
-        if (!plus) {
-            r.sql = "(" + valueSql(left) + " - " + valueSql(right) + ")";
-            r.type = StaticType::Number;
-        } else if (isNumberLike(left.type) && isNumberLike(right.type)) {
-            r.sql = "(" + valueSql(left) + " + " + valueSql(right) + ")";
-            r.type = StaticType::Number;
-        } else if (isTextLike(left.type) && isTextLike(right.type)) {
-            // Text + text concatenates and is Null when a side is Null, as SQLite's || is.
-            r.sql = "((" + left.sql + " || " + right.sql + ") COLLATE JETTEXT)";
-            r.type = StaticType::Text;
-        } else {
-            // Decided per row: numbers add, texts concatenate, Null wins.
-            r.sql = "jet_add(" + valueSql(left) + ", " + valueSql(right) + ")";
+        const AddKind kind = addKind(plus, left, right);
+        if (run.kind() != kind) {
+            if (run.kind() != AddKind::None) {
+                left = run.finish();
+            }
+            run.start(kind, left);
         }
-        left = std::move(r);
+        run.add(plus, right);
+        // What the next step sees of its left side: the run's type.
+        left.type = kind == AddKind::Numeric ? StaticType::Number
+                    : kind == AddKind::Text  ? StaticType::Text
+                                             : StaticType::Unknown;
     }
-    return left;
+    return run.kind() == AddKind::None ? left : run.finish();
 }
 
 Operand JetTranslator::modulo() {
     Operand left = integerDivision();
+    std::size_t terms = 1;
     while (acceptWord("MOD")) {
+        countChainTerm(terms);
         const Operand right = integerDivision();
         Operand r;
         r.sql = "jet_mod(" + valueSql(left) + ", " + valueSql(right) + ")";
@@ -233,7 +324,9 @@ Operand JetTranslator::modulo() {
 
 Operand JetTranslator::integerDivision() {
     Operand left = multiplicative();
+    std::size_t terms = 1;
     while (acceptSymbol("\\")) {
+        countChainTerm(terms);
         const Operand right = multiplicative();
         Operand r;
         r.sql = "jet_intdiv(" + valueSql(left) + ", " + valueSql(right) + ")";
@@ -245,7 +338,9 @@ Operand JetTranslator::integerDivision() {
 
 Operand JetTranslator::multiplicative() {
     Operand left = unary();
+    std::size_t terms = 1;
     while (peek().isSymbol("*") || peek().isSymbol("/")) {
+        countChainTerm(terms);
         const bool times = next().text == "*";
         const Operand right = unary();
         Operand r;
@@ -280,7 +375,9 @@ Operand JetTranslator::unary() {
 
 Operand JetTranslator::power() {
     Operand left = primary();
+    std::size_t terms = 1;
     while (acceptSymbol("^")) {
+        countChainTerm(terms);
         Operand right;
         if (acceptSymbol("-")) {
             const Operand inner = primary();

@@ -8,9 +8,11 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <random>
 #include <sqlite3.h>
 #include <string>
 
@@ -50,6 +52,25 @@ inline void buildDatabase(const std::string& path, const std::string& sql) {
     const std::string message = error != nullptr ? error : "";
     sqlite3_free(error);
     ASSERT_EQ(rc, SQLITE_OK) << message;
+}
+
+inline void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+/// The same bytes on every run.
+inline std::string randomBytes(std::size_t count) {
+    std::mt19937 generator(20070101);
+    std::string out;
+    for (std::size_t i = 0; i < count; ++i) {
+        out += static_cast<char>(generator() & 0xff);
+    }
+    return out;
 }
 
 /// The error number a call fails with, 0 when it does not fail.

@@ -96,3 +96,32 @@ TEST_F(Execute, TransactionsCommitRollBackAndNest) {
     m_db = open();
     EXPECT_EQ(count(), 3);
 }
+
+// A statement run again may come from the connection's kept statements: it must still see the
+// table as it is after a change of its columns, and two open at once must not share one.
+TEST_F(Execute, StatementsRunAgainSeeTheTablesAsTheyAreNow) {
+    const auto names = [](Recordset& rs) {
+        std::vector<std::string> fields;
+        for (std::int32_t i = 0; i < rs.fieldCount(); ++i) {
+            fields.push_back(rs.fieldName(i));
+        }
+        return fields;
+    };
+    const std::string query = "SELECT * FROM t ORDER BY id";
+    {
+        const auto first = m_db->openRecordset(query, RecordsetType::ForwardOnly);
+        const auto second = m_db->openRecordset(query, RecordsetType::Snapshot);
+        first->moveNext();
+        EXPECT_EQ(first->field("id"), Variant(2));
+        EXPECT_EQ(second->field("id"), Variant(1));
+    }
+    m_db->execute("ALTER TABLE t ADD COLUMN extra TEXT");
+    {
+        const auto rs = m_db->openRecordset(query, RecordsetType::Snapshot);
+        EXPECT_EQ(names(*rs), (std::vector<std::string>{"id", "name", "extra"}));
+    }
+    m_db->execute("UPDATE t SET extra = 'x' WHERE id = 2");
+    const auto rs = m_db->openRecordset(query, RecordsetType::Snapshot);
+    rs->moveLast();
+    EXPECT_EQ(rs->field("extra"), Variant("x"));
+}

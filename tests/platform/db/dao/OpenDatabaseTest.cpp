@@ -11,19 +11,8 @@ using platform::Variant;
 
 namespace {
 
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
-std::string randomBytes(std::size_t count) {
-    std::mt19937 generator(20070101);
-    std::string out;
-    for (std::size_t i = 0; i < count; ++i) {
-        out += static_cast<char>(generator() & 0xff);
-    }
-    return out;
-}
+using daotest::randomBytes;
+using daotest::writeBytes;
 
 class OpenDatabase : public daotest::DatabaseFixture {};
 

@@ -220,3 +220,37 @@ TEST_F(Seek, TwoColumnIndexWithNullsWalksInIndexOrderBothWays) {
         }
     }
 }
+
+// A read-only table record set walks along its index with one statement: other moves in between
+// must not lose or repeat a row, and once the walk ends another connection can write again.
+TEST_F(Seek, WalkMixedWithOtherMovesKeepsIndexOrderAndEndsItsRead) {
+    const auto db = open(true);
+    const auto rs = db->openRecordset("tab_controls", RecordsetType::Table);
+    rs->setIndex("PrimaryKey");
+    std::vector<std::string> seen;
+    for (; !rs->eof(); rs->moveNext()) {
+        seen.push_back(key(*rs));
+        if (seen.size() == 2) {
+            rs->movePrevious(); // back to the first, then on again past the second
+            rs->moveNext();
+        }
+        if (seen.size() == 3) {
+            rs->seek("=", {"frmA", "lbl2"}); // where the walk already is
+        }
+    }
+    const std::vector<std::string> expected{"frmA/cmdOk", "frmA/lbl1", "frmA/lbl2", "frmB/cmdOk",
+                                            "frmC/cmdOk"};
+    EXPECT_EQ(seen, expected);
+
+    rs->moveFirst();
+    rs->moveNext();
+    EXPECT_EQ(key(*rs), "frmA/lbl1");
+    while (!rs->eof()) {
+        rs->moveNext();
+    }
+    const auto writer = open(false);
+    writer->execute("INSERT INTO tab_text VALUES(40, 'vierzig')");
+    EXPECT_EQ(writer->recordsAffected(), 1);
+    rs->moveFirst();
+    EXPECT_EQ(key(*rs), "frmA/cmdOk");
+}

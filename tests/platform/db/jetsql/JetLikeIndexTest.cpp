@@ -60,6 +60,37 @@ TEST_F(JetLikeIndex, PrefixPatternSearchesTheIndex) {
     EXPECT_TRUE(searchesIndex) << sql << "\n" << testing::PrintToString(plan);
 }
 
+// The designation search with country and steel-group filters on an analysed database: each
+// filter keeps a quarter of the rows, the prefix a handful, and the index of the prefix must win
+// also where numbers of a numeric column could match.
+TEST(JetLikeIndexBesideFilters, PrefixPatternSearchesTheIndexBesideEqualitiesOnOtherIndexes) {
+    const sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
+    ASSERT_EQ(sqlitetest::execNative(
+                  db.get(), "CREATE TABLE f(id INTEGER PRIMARY KEY, such TEXT COLLATE JETTEXT, land INTEGER, "
+                            "gruppe INTEGER);"
+                            "CREATE INDEX idx_such ON f(such); CREATE INDEX idx_land ON f(land);"
+                            "CREATE INDEX idx_gruppe ON f(gruppe);"
+                            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 4000) "
+                            "INSERT INTO f SELECT i, (i % 9) || '.' || i, i % 4, i % 3 FROM n;"
+                            "ANALYZE;"),
+              "");
+    for (const char* pattern : {"1.40*", "X5cr*", "-1*"}) {
+        const std::string sql = platform::db::translateStatement(
+            std::string("SELECT id FROM f WHERE (gruppe = 1) AND (land = 2) AND (such Like '") + pattern +
+            "')");
+        const std::vector<std::string> plan = sqlitetest::queryPlan(db.get(), sql);
+        bool searched = false;
+        for (const std::string& line : plan) {
+            if (line.find("SEARCH f") == 0 || line.find("SCAN f") == 0) {
+                searched = true;
+                EXPECT_NE(line.find("INDEX idx_such"), std::string::npos) << sql << "\n"
+                                                                          << testing::PrintToString(plan);
+            }
+        }
+        EXPECT_TRUE(searched) << sql << "\n" << testing::PrintToString(plan);
+    }
+}
+
 TEST_F(JetLikeIndex, ComparisonWithATextLiteralKeepsTheIndexOfAnyColumn) {
     for (const char* jet : {"SELECT id FROM d WHERE num = '12'", "SELECT id FROM d WHERE (((d.num) = '12'))",
                             "SELECT id FROM d WHERE SuchBezeichnung = 'x5crni'"}) {

@@ -270,4 +270,30 @@ TEST_F(SchemaStatements, DesignationSearchUsesTheSearchIndexDespiteTheSortIndex)
     }
 }
 
+// The outer-join groups of the standards comparison and of the property values: SQLite must reach
+// every table through an index from the rows of the steel, never build a group as a temporary
+// table or scan the large link tables behind it.
+TEST_F(SchemaStatements, OuterJoinGroupsAreReachedByIndexFromTheSteel) {
+    ASSERT_EQ(schemaError, "");
+    int outerJoinStatements = 0;
+    for (const char* statement : kStatements) {
+        const std::string jet = statement;
+        if (jet.find("RIGHT JOIN") == std::string::npos && jet.find("LEFT JOIN") == std::string::npos) {
+            continue;
+        }
+        ++outerJoinStatements;
+        const std::string sql = platform::db::translateStatement(jet);
+        const std::vector<std::string> plan = sqlitetest::queryPlan(db->get(), sql);
+        for (const std::string& line : plan) {
+            const bool builtGroup = line.find("MATERIALIZE") != std::string::npos ||
+                                    line.find("AUTOMATIC") != std::string::npos ||
+                                    line.find("CO-ROUTINE") != std::string::npos;
+            const bool scan = line.rfind("SCAN ", 0) == 0 && line.find("USING") == std::string::npos;
+            EXPECT_FALSE(builtGroup || scan) << line << "\nSQLite: " << sql << "\n"
+                                             << testing::PrintToString(plan);
+        }
+    }
+    EXPECT_GE(outerJoinStatements, 2);
+}
+
 } // namespace

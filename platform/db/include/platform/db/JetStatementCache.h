@@ -1,10 +1,14 @@
 #pragma once
 
+#include "platform/Variant.h"
+
 #include <cstddef>
 #include <list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace platform::db {
 
@@ -20,6 +24,16 @@ public:
     [[nodiscard]] std::string statement(std::string_view jetSql);
     /// translateCriteria(jetExpression), from the cache when it was translated before.
     [[nodiscard]] std::string criteria(std::string_view jetExpression);
+
+    /// A statement whose whole numbers and texts that a column is compared with by `=` are bound
+    /// parameters (?1, ?2 ...) with their values, so that one translation and one prepared statement
+    /// serve every id. Nothing when the text has no such literal or they cannot be lifted; the caller
+    /// then runs statement(jetSql). Throws the translator's CallError as statement() does.
+    struct Parameterized {
+        std::string sql;
+        std::vector<Variant> values;
+    };
+    [[nodiscard]] std::optional<Parameterized> parameterized(std::string_view jetSql);
 
     [[nodiscard]] std::size_t size() const noexcept { return m_entries.size(); }
     [[nodiscard]] std::size_t capacity() const noexcept { return m_capacity; }

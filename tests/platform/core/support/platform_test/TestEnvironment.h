@@ -3,11 +3,14 @@
 // Test helpers: a temporary folder that is also the working directory and the per-user
 // configuration folder, and environment variables set for one test and restored afterwards.
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <random>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace platform_test {
@@ -95,5 +98,48 @@ inline std::vector<std::string> fileNames(const std::filesystem::path& folder) {
     }
     return names;
 }
+
+/// A file-size limit for this process until destroyed: writes beyond it fail as on a full disk.
+class ScopedFileSizeLimit {
+public:
+    explicit ScopedFileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit small = m_old;
+        small.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
+    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
+    ~ScopedFileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_old); }
+
+private:
+    rlimit m_old{};
+};
+
+/// A folder made read-only until destroyed. `effective()` is false where the process may write there
+/// all the same (as root).
+class ScopedReadOnlyFolder {
+public:
+    explicit ScopedReadOnlyFolder(std::filesystem::path folder) : m_folder(std::move(folder)) {
+        std::filesystem::permissions(m_folder,
+                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        const auto probe = m_folder / ".probe";
+        m_effective = !std::ofstream(probe).is_open();
+        std::error_code ec;
+        std::filesystem::remove(probe, ec);
+    }
+    ScopedReadOnlyFolder(const ScopedReadOnlyFolder&) = delete;
+    ScopedReadOnlyFolder& operator=(const ScopedReadOnlyFolder&) = delete;
+    ~ScopedReadOnlyFolder() {
+        std::error_code ec;
+        std::filesystem::permissions(m_folder, std::filesystem::perms::owner_all, ec);
+    }
+    [[nodiscard]] bool effective() const noexcept { return m_effective; }
+
+private:
+    std::filesystem::path m_folder;
+    bool m_effective = false;
+};
 
 } // namespace platform_test

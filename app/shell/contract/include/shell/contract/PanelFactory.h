@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/contract/CombinationWindow.h"
 #include "shell/contract/MaterialDisplayInfo.h"
 #include "shell/contract/Panels.h"
 
@@ -26,6 +27,8 @@ struct PanelFactory {
     Maker<InfoPanel> info;
     Maker<Panel> standardComparison;
     std::function<std::shared_ptr<MaterialDisplayInfo>()> materialDisplayInfo;
+    /// The result combination window (a window of its own, parented to the main window).
+    Maker<CombinationWindow> combinationWindow;
 };
 
 } // namespace shell::contract

@@ -1,0 +1,20 @@
+// gk_bench: every benchmark case of the program against its floor, the same work hand-written on
+// SQLite. Run gk_generate_db first (scripts/bench.sh does); the folder comes from GK_BENCH_DB_DIR.
+
+#include "BenchSupport.h"
+
+int main(int argc, char** argv) {
+    bench::addDesignationSearchCases();
+    bench::addMaterialCases();
+    bench::addRecordsetCases();
+    bench::addSearchCases();
+    bench::addTextCases();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    bench::TableReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+// What every benchmark case shares: the generated databases, a native connection for the floors,
+// the cases' targets and the table that compares each case with its floor.
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace platform::db {
+class Database;
+}
+
+namespace bench {
+
+/// The folder of the generated databases: GK_BENCH_DB_DIR, or the build's bench-data.
+[[nodiscard]] std::filesystem::path databaseDir();
+
+/// Opens a generated database read-only through the database layer, as the program does; skips the
+/// case with a message when the file is missing.
+[[nodiscard]] std::shared_ptr<platform::db::Database> openGenerated(benchmark::State& state,
+                                                                    const std::string& fileName);
+
+/// A read-only SQLite connection with the layer's collation and functions, for the floors.
+class NativeDatabase {
+public:
+    NativeDatabase(benchmark::State& state, const std::string& fileName);
+    ~NativeDatabase();
+    NativeDatabase(const NativeDatabase&) = delete;
+    NativeDatabase& operator=(const NativeDatabase&) = delete;
+
+    [[nodiscard]] explicit operator bool() const { return m_db != nullptr; }
+    /// Prepares `sql` once; skips the case on failure (nullptr).
+    [[nodiscard]] sqlite3_stmt* prepare(const std::string& sql);
+    /// Steps `stmt` to its end, reading every column of every row as the layer does; returns the rows.
+    std::int64_t readAll(sqlite3_stmt* stmt);
+    /// The floor loop of a statement without parameters: readAll at every iteration, the rows counted.
+    void run(benchmark::State& state, sqlite3_stmt* stmt);
+
+private:
+    benchmark::State& m_state;
+    sqlite3* m_db = nullptr;
+    std::vector<sqlite3_stmt*> m_statements;
+};
+
+/// Heap memory in use by this process, in MB.
+[[nodiscard]] double heapMegabytes();
+
+/// What a case must reach: a median time, and a memory bound where the issue names one.
+struct Target {
+    double milliseconds = 0;
+    std::optional<double> megabytes;
+};
+
+/// Registers a case with its target, or a floor (named `<case>_floor`) without one.
+void addCase(const std::string& name, std::function<void(benchmark::State&)> run,
+             std::optional<Target> target = std::nullopt);
+
+/// Console output as usual, then one line per case: ours, floor, ratio, target, met.
+class TableReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& reports) override;
+    void Finalize() override;
+
+private:
+    struct Result {
+        std::string name;
+        double milliseconds;
+        std::optional<double> megabytes;
+        std::string error;
+    };
+    std::vector<Result> m_results;
+};
+
+/// Every case of the program; each file adds its own.
+void addDesignationSearchCases();
+void addMaterialCases();
+void addRecordsetCases();
+void addSearchCases();
+void addTextCases();
+
+} // namespace bench

@@ -1,0 +1,42 @@
+#include "PreparedStatements.h"
+
+namespace platform::db {
+
+StatementPtr PreparedStatements::take(const std::string& sql) {
+    const auto found = m_index.find(sql);
+    if (found == m_index.end()) {
+        return nullptr;
+    }
+    StatementPtr stmt = std::move(found->second->stmt);
+    m_entries.erase(found->second);
+    m_index.erase(found);
+    return stmt;
+}
+
+void PreparedStatements::give(const std::string& sql, StatementPtr stmt) noexcept {
+    if (!stmt || m_capacity == 0) {
+        return;
+    }
+    sqlite3_reset(stmt.get());
+    sqlite3_clear_bindings(stmt.get());
+    try {
+        if (m_index.contains(sql)) {
+            return; // one kept per text is enough; this one is finalised
+        }
+        m_entries.push_front(Entry{sql, std::move(stmt)});
+        m_index.emplace(sql, m_entries.begin());
+        if (m_entries.size() > m_capacity) {
+            m_index.erase(m_entries.back().sql);
+            m_entries.pop_back();
+        }
+    } catch (...) {
+        // Out of memory: the statement is simply finalised.
+    }
+}
+
+void PreparedStatements::clear() noexcept {
+    m_index.clear();
+    m_entries.clear();
+}
+
+} // namespace platform::db

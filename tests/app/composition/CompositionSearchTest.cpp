@@ -1,0 +1,450 @@
+#include "AnalysisFile.h"
+#include "CompositionPanels.h"
+#include "DisplayTestSupport.h"
+#include "DlgFuzzyPara.h"
+#include "Grid.h"
+#include "HitComparisonGrid.h"
+#include "common/Enums.h"
+#include "common/ProgrammSettings.h"
+#include "objects/Application.h"
+#include "objects/List.h"
+#include "objects/Material.h"
+#include "platform/db/Dao.h"
+#include "shell/contract/FileDialogs.h"
+#include "uctlCompositionGrid.h"
+#include "uctlCompositionSearch.h"
+#include "uctlMaterialList.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <fstream>
+#include <set>
+
+using composition::AnalysisRow;
+using composition::uctlCompositionSearch;
+
+namespace {
+
+/// Answers every file dialog with the file set last.
+class ChosenFile : public shell::contract::FileDialogs {
+public:
+    QString saveFileName(QWidget*, const QString&, const QString& folder, const QString&,
+                         const QString&) override {
+        lastFolder = folder;
+        return file;
+    }
+    QString openFileName(QWidget*, const QString&, const QString& folder, const QString&) override {
+        lastFolder = folder;
+        return file;
+    }
+    QString folder(QWidget*, const QString&, const QString&) override { return {}; }
+    QString file;
+    QString lastFolder;
+};
+
+/// Answers every question Yes.
+class SayingYes : public platform::qt::MessageBoxes {
+public:
+    Answer show(QWidget*, const QString& text, const QString&, Icon, Buttons) override {
+        shown << text;
+        return Answer::Yes;
+    }
+    QStringList shown;
+};
+
+std::set<QString> designations(const std::shared_ptr<platform::db::Recordset>& rs) {
+    std::set<QString> out;
+    if (!rs || (rs->bof() && rs->eof())) {
+        return out;
+    }
+    for (rs->moveFirst(); !rs->eof(); rs->moveNext()) {
+        out.insert(QString::fromStdString(platform::CStr(rs->field("Bezeichnung"))));
+    }
+    return out;
+}
+
+composition::Analysis analysisOf(std::vector<AnalysisRow> rows) {
+    composition::Analysis a;
+    a.Rows = std::move(rows);
+    return a;
+}
+
+} // namespace
+
+class CompositionSearchTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<displaytest::SampleProgram> m_program;
+    ChosenFile m_files;
+    int m_eu = 0;
+
+    std::unique_ptr<uctlCompositionSearch> panel(bool advanced) {
+        auto p =
+            std::make_unique<uctlCompositionSearch>(advanced ? QStringLiteral("uctlAdvancedCompositionSearch")
+                                                             : QStringLiteral("uctlCompositionSearch"));
+        auto services = m_program->services();
+        services.fileDialogs = &m_files;
+        p->setServices(services);
+        p->setDialogLanguage(&m_program->language());
+        p->setIsAdvanced(advanced);
+        p->setApplication(m_program->application());
+        p->setList(m_program->application()->List());
+        m_program->language().ExecAfterLanguageChange();
+        p->resize(1100, 760);
+        return p;
+    }
+    void selectEu(uctlCompositionSearch& p) {
+        const int index = p.countryList().findData(m_eu);
+        QVERIFY(index > 0);
+        p.countryList().setCurrentIndex(index);
+    }
+    QString writeFile(const char* name, const std::string& bytes) {
+        const auto path = m_program->folder() / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return QString::fromStdString(path.string());
+    }
+    static std::vector<std::string> elements(const uctlCompositionSearch& p) {
+        std::vector<std::string> out;
+        for (const auto& row : p.compositionGrid().rows().rows()) {
+            if (!row.Element.empty()) {
+                out.push_back(row.Element);
+            }
+        }
+        return out;
+    }
+
+private slots:
+    void initTestCase() {
+        qputenv("GK_DECIMAL_SEPARATOR", ",");
+        m_program = std::make_unique<displaytest::SampleProgram>();
+        m_eu = m_program->application()->countryId("EU");
+        QVERIFY(m_eu > 0);
+    }
+    void init() {
+        m_program->messages.shown.clear();
+        m_program->errors.shown.clear();
+    }
+    void cleanup() { QCOMPARE(m_program->errors.shown, QStringList()); }
+    void cleanupTestCase() { m_program.reset(); }
+
+    // Mo 2,00-2,50 and Ni 10,0-13,0 within the given ranges: of the European steels only 1.4401 and
+    // 1.4404; 1.4571 has Ni up to 13,5 and 1.4521 Mo from 1,80.
+    void simpleSearchFindsTheSteelsWhoseRangesLieWithin() {
+        auto p = panel(false);
+        selectEu(*p);
+        p->compositionGrid().LoadRows(analysisOf(
+            {{"Mo", "2", "2,5", "", "", "", "outside"}, {"Ni", "10", "13", "", "", "", "outside"}}));
+        QSignalSpy status(p.get(), &uctlCompositionSearch::DisplayStatusBarText);
+        p->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.get()));
+        p->Search();
+        const std::set<QString> expected = {"1.4401 (EU)", "X5CrNiMo17-12-2 (EU)", "1.4404 (EU)",
+                                            "X2CrNiMo17-12-2 (EU)"};
+        QCOMPARE(designations(p->hits()), expected);
+        QVERIFY(!status.isEmpty());
+        QVERIFY(status.last().at(0).toString().startsWith(QStringLiteral("4 ")));
+        QCOMPARE(p->materialList().Count(), 4);
+        // Controls on again, and an empty row to go on with.
+        QVERIFY(p->compositionGrid().isEnabled());
+        QCOMPARE(p->compositionGrid().rows().rows().back().Element, std::string());
+        // The first hit's analysis stands beside the criteria.
+        QVERIFY(p->hitGrid().Rows() > 2);
+        QVERIFY(p->hitGrid().FindRow(QStringLiteral("Mo"), 2, 1, true) >= 2);
+        QTest::qWait(50);
+        const auto picture = displaytest::savePicture(*p, QStringLiteral("composition_search"));
+        QVERIFY(!picture.isEmpty());
+    }
+
+    // Mo 2,6-2,9 inside (the steel's range holds it) and Ni 13 as a single value, which the advanced
+    // grid turns into 13-13 inside: 1.4432 (Ni 10,5-13,0), 1.4435 (12,5-15,0), 1.4436 (10,5-13,0);
+    // 1.4462 has Mo 2,5-3,5 but Ni 4,5-6,5.
+    void advancedSearchFindsTheSteelsWhoseRangesHoldTheGivenOnes() {
+        auto p = panel(true);
+        selectEu(*p);
+        p->compositionGrid().LoadRows(analysisOf(
+            {{"Mo", "2,6", "2,9", "", "", "", "inside"}, {"Ni", "", "", "13", "", "", "outside"}}));
+        const auto& rows = p->compositionGrid().rows().rows();
+        QCOMPARE(rows.size(), std::size_t{2});
+        QCOMPARE(rows[1].SingleValue, std::string());
+        QCOMPARE(rows[1].MinValue, std::string("13"));
+        QCOMPARE(rows[1].SearchMethod, std::string("inside"));
+        p->Search();
+        const std::set<QString> expected = {"1.4432 (EU)", "X2CrNiMo17-12-3 (EU)",
+                                            "1.4435 (EU)", "X2CrNiMo18-14-3 (EU)",
+                                            "1.4436 (EU)", "X3CrNiMo17-13-3 (EU)"};
+        QCOMPARE(designations(p->hits()), expected);
+        QCOMPARE(p->hitGrid().ColWidth(composition::HitRow::CritSingle), 0);
+        QCOMPARE(p->compositionGrid().grid().ColWidth(composition::uctlCompositionGrid::ColSingle), 0);
+        p->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.get()));
+        QTest::qWait(50);
+        QVERIFY(!displaytest::savePicture(*p, QStringLiteral("composition_search_advanced")).isEmpty());
+    }
+
+    // Mo 2,00-2,50, six rows wanted: at 50 % and 25 % too many, at 13 % also 1.4521, at 7 % just
+    // 1.4401, 1.4404 and 1.4571 with their two designations each.
+    void fuzzySearchNarrowsToTheWantedCount() {
+        auto p = panel(false);
+        selectEu(*p);
+        p->compositionGrid().LoadRows(analysisOf({{"Mo", "2", "2,5", "", "", "", "outside"}}));
+        p->setDialogRunner([](composition::DlgFuzzyPara& dialog) {
+            QCOMPARE(dialog.countText(), QStringLiteral("1"));
+            QCOMPARE(dialog.maxToleranceText(), QStringLiteral("50"));
+            dialog.setCountText(QStringLiteral("6"));
+            dialog.Confirmed = true;
+        });
+        std::vector<int> tolerances;
+        p->setFuzzyProgress([&](int, int tolerance) {
+            tolerances.push_back(tolerance);
+            return true;
+        });
+        p->FuzzySearch();
+        const std::set<QString> expected = {"1.4401 (EU)", "X5CrNiMo17-12-2 (EU)",
+                                            "1.4404 (EU)", "X2CrNiMo17-12-2 (EU)",
+                                            "1.4571 (EU)", "X6CrNiMoTi17-12-2 (EU)"};
+        QCOMPARE(designations(p->hits()), expected);
+        QVERIFY(tolerances.size() >= 3);
+        QCOMPARE(tolerances.front(), 50);
+        QVERIFY(tolerances[1] < 50);
+        QCOMPARE(p->fuzzyCount(), QStringLiteral("6"));
+        QCOMPARE(m_program->messages.shown, QStringList());
+
+        // Stopped at its second run: no hits, the search reported unsuccessful, the controls back.
+        tolerances.clear();
+        p->setDialogRunner([](composition::DlgFuzzyPara& dialog) { dialog.Confirmed = true; });
+        p->setFuzzyProgress([&](int step, int tolerance) {
+            tolerances.push_back(tolerance);
+            return step < 2;
+        });
+        QSignalSpy status(p.get(), &uctlCompositionSearch::DisplayStatusBarText);
+        p->FuzzySearch();
+        QCOMPARE(tolerances.size(), std::size_t{2});
+        QVERIFY(designations(p->hits()).empty());
+        QCOMPARE(p->materialList().Count(), 0);
+        QVERIFY(!status.isEmpty());
+        QVERIFY(!status.last().at(0).toString().isEmpty());
+        QVERIFY(p->compositionGrid().isEnabled());
+    }
+
+    void fuzzyParametersBelowOneAreRefused() {
+        auto p = panel(false);
+        p->compositionGrid().LoadRows(analysisOf({{"Mo", "2", "2,5", "", "", "", "outside"}}));
+        bool searched = false;
+        p->setFuzzyProgress([&](int, int) {
+            searched = true;
+            return true;
+        });
+        p->setDialogRunner([](composition::DlgFuzzyPara& dialog) {
+            dialog.setCountText(QStringLiteral("0"));
+            dialog.Confirmed = true;
+        });
+        p->FuzzySearch();
+        QVERIFY(!searched);
+        QCOMPARE(m_program->messages.shown.size(), 1);
+        // The text is kept and offered again; a cancel keeps it too.
+        p->setDialogRunner([](composition::DlgFuzzyPara& dialog) {
+            QCOMPARE(dialog.countText(), QStringLiteral("0"));
+            dialog.setCountText(QStringLiteral("7"));
+        });
+        p->FuzzySearch();
+        QCOMPARE(p->fuzzyCount(), QStringLiteral("0"));
+    }
+
+    void takingOverAnAnalysisTwiceLeavesOneRowPerElement() {
+        auto p = panel(false);
+        const auto steel = m_program->material("1.4401");
+        QVERIFY(steel != nullptr);
+        p->setMaterial(steel);
+        p->Show();
+        QVERIFY(p->analysisList().count() > 0);
+        p->compositionGrid().LoadRows(analysisOf({{"Cr", "1", "2", "", "", "", "outside"}}));
+        auto* takeOver = p->findChild<QPushButton*>(QStringLiteral("cmdAnalyseUebernehmen"));
+        QVERIFY(takeOver != nullptr && takeOver->isEnabled());
+        takeOver->click();
+        takeOver->click();
+        const auto symbols = elements(*p);
+        const std::set<std::string> unique(symbols.begin(), symbols.end());
+        QCOMPARE(unique.size(), symbols.size());
+        QVERIFY(unique.count("Mo") == 1 && unique.count("Cr") == 1 && unique.count("Ni") == 1);
+        QCOMPARE(p->analysisLabel().text(), p->analysisList().currentText());
+        QCOMPARE(p->countryList().currentData().toInt(),
+                 m_program->application()->countryId(steel->Country()));
+        // The criteria search without complaint.
+        p->Search();
+        QVERIFY(!designations(p->hits()).empty());
+    }
+
+    void anAnalysisSavedAndLoadedBackIsEqual() {
+        for (const bool advanced : {false, true}) {
+            auto p = panel(advanced);
+            selectEu(*p);
+            p->compositionGrid().LoadRows(analysisOf({{"C", "", "0,07", "", "", "", "outside"},
+                                                      {"Cr", "17,5", "19,5", "", "5", "", "outside"},
+                                                      {"Ni", "", "", "9", "", "", "inside"}}));
+            const auto before = p->compositionGrid().rows().FileRows();
+            m_files.file = QString::fromStdString((m_program->folder() / "saved.anl").string());
+            p->SaveComposition();
+            QCOMPARE(
+                m_files.lastFolder,
+                QString::fromStdString(
+                    (std::filesystem::path(orvik::common::ProgrammSettings().ApplicationPath()) / "export")
+                        .string()));
+            composition::Analysis saved;
+            QCOMPARE(composition::AnalysisFile::Read(m_files.file.toStdString(), ",", saved),
+                     composition::AnalysisFile::Status::Loaded);
+            QCOMPARE(saved.Country, std::string("EU"));
+            p->ResetControl();
+            QCOMPARE(p->countryList().currentData().toInt(), 0);
+            p->LoadComposition(m_files.file);
+            QCOMPARE(p->compositionGrid().rows().FileRows(), before);
+            QCOMPARE(p->countryList().currentData().toInt(), m_eu);
+            QCOMPARE(m_program->messages.shown, QStringList());
+        }
+    }
+
+    void hostileFilesGiveTheirMessageOrLoadWhatIsSound() {
+        struct Case {
+            const char* name;
+            std::string bytes;
+            QString message; // part of the one message shown; empty: none
+            std::vector<std::string> elements;
+            QString label;
+        };
+        std::string garbage;
+        for (int i = 0; i < 4000; ++i) {
+            garbage += static_cast<char>((i * 131 + 7) % 256);
+        }
+        const std::vector<Case> cases = {
+            {"unknown element",
+             "Analyse\r\nEU\r\nx\r\n\r\nXx;1;2;;;;outside\r\nC;0,1;0,2;;;;outside\r\n",
+             "Xx",
+             {"C"},
+             "x"},
+            {"quote in the country",
+             "Analyse\r\nE'U\"; --\r\nq\r\n\r\nMn;1;2;;;;outside\r\n",
+             "",
+             {"Mn"},
+             "q"},
+            {"binary garbage", garbage, "Graukant", {}, ""},
+            {"huge line",
+             "Analyse\r\nEU\r\n\r\n\r\nC;" + std::string(50000, '9') + ";;;;;\r\n",
+             "Analysedatei",
+             {},
+             ""},
+            {"Windows-1252 text",
+             "Analyse\r\nEU\r\nStahl f\xFCr Federn\r\n\r\nSi;0,4;;;;;outside\r\n",
+             "",
+             {"Si"},
+             "Stahl für Federn"},
+        };
+        for (const auto& c : cases) {
+            auto p = panel(false);
+            m_program->messages.shown.clear();
+            const int country = p->countryList().currentIndex();
+            p->LoadComposition(writeFile("hostile.anl", c.bytes));
+            if (c.message.isEmpty()) {
+                QVERIFY2(m_program->messages.shown.isEmpty(), c.name);
+            } else {
+                QVERIFY2(m_program->messages.shown.size() == 1, c.name);
+                QVERIFY2(m_program->messages.shown.front().contains(c.message), c.name);
+            }
+            QVERIFY2(elements(*p) == c.elements, c.name);
+            if (!c.label.isEmpty()) {
+                QCOMPARE(p->analysisLabel().text(), c.label);
+            }
+            if (std::string(c.name) == "quote in the country") {
+                QCOMPARE(p->countryList().currentIndex(), country);
+            }
+        }
+    }
+
+    void theSimplePanelHandsAnInsideRangeToTheAdvancedOne() {
+        auto p = panel(false);
+        SayingYes yes;
+        auto services = p->services();
+        services.messageBoxes = &yes;
+        p->setServices(services);
+        const auto file = writeFile("range.anl", "Analyse\r\nEU\r\n\r\n\r\nMo;2;3;;;;inside\r\n");
+        QSignalSpy handOver(p.get(), &uctlCompositionSearch::UnableToLoadStandardComparisonFromDisk);
+        p->LoadComposition(file);
+        QCOMPARE(handOver.size(), 1);
+        QCOMPARE(handOver.front().at(0).toString(), file);
+        QCOMPARE(yes.shown.size(), 1);
+        QVERIFY(elements(*p).empty());
+        // Answered No: nothing handed over, nothing loaded, the rows there stay.
+        auto declined = panel(false);
+        declined->compositionGrid().LoadRows(analysisOf({{"C", "0,1", "0,2", "", "", "", "outside"}}));
+        QSignalSpy declinedHandOver(declined.get(),
+                                    &uctlCompositionSearch::UnableToLoadStandardComparisonFromDisk);
+        declined->LoadComposition(file);
+        QCOMPARE(declinedHandOver.size(), 0);
+        QCOMPARE(elements(*declined), std::vector<std::string>{"C"});
+        QCOMPARE(m_program->messages.shown.size(), 1);
+        auto advanced = panel(true);
+        advanced->LoadComposition(file);
+        QCOMPARE(elements(*advanced), std::vector<std::string>{"Mo"});
+    }
+
+    void theCountryChoiceSurvivesALanguageChange() {
+        auto p = panel(false);
+        selectEu(*p);
+        m_program->switchLanguage(orvik::common::Language::English);
+        QCOMPARE(p->countryList().currentData().toInt(), m_eu);
+        QCOMPARE(p->countryList().itemData(0).toInt(), 0);
+        auto* search = p->findChild<QPushButton*>(QStringLiteral("cmdAnalyseSuchen"));
+        QVERIFY(search != nullptr);
+        QCOMPARE(search->text(), QStringLiteral("&Search"));
+        m_program->switchLanguage(orvik::common::Language::German);
+        QCOMPARE(p->countryList().currentData().toInt(), m_eu);
+        QCOMPARE(search->text(), QStringLiteral("&Suchen"));
+    }
+
+    void withoutASteelNothingCanBeTakenOverAndANameWithoutAnlIsRefused() {
+        auto p = panel(false);
+        p->setMaterial(nullptr);
+        p->Show();
+        QCOMPARE(p->analysisList().count(), 0);
+        QVERIFY(!p->analysisList().isEnabled());
+        QVERIFY(!p->findChild<QPushButton*>(QStringLiteral("cmdAnalyseUebernehmen"))->isEnabled());
+        p->compositionGrid().LoadRows(analysisOf({{"C", "0,1", "0,2", "", "", "", "outside"}}));
+        const auto file = m_program->folder() / "saved.txt";
+        m_files.file = QString::fromStdString(file.string());
+        p->SaveComposition();
+        QCOMPARE(m_program->messages.shown.size(), 1);
+        QVERIFY(!std::filesystem::exists(file));
+        p->LoadComposition(m_files.file);
+        QCOMPARE(m_program->messages.shown.size(), 2);
+        QCOMPARE(m_program->messages.shown[0], m_program->messages.shown[1]);
+    }
+
+    void theFactoryMakesBothInstancesUnderTheirNames() {
+        shell::contract::PanelFactory factory;
+        composition::addCompositionPanels(factory);
+        QVERIFY(factory.compositionSearch);
+        for (const auto& name :
+             {QStringLiteral("uctlCompositionSearch"), QStringLiteral("uctlAdvancedCompositionSearch")}) {
+            const auto made = factory.compositionSearch(name);
+            QVERIFY(dynamic_cast<uctlCompositionSearch*>(made.get()) != nullptr);
+            QCOMPARE(made->objectName(), name);
+            QCOMPARE(made->UserControlName(), QStringLiteral("uctlCompositionSearch"));
+        }
+    }
+
+    void minimumAboveMaximumIsReportedAndNothingSearched() {
+        auto p = panel(false);
+        p->compositionGrid().LoadRows(analysisOf({{"Cr", "3", "2", "", "", "", "outside"}}));
+        p->Search();
+        QCOMPARE(
+            m_program->messages.shown,
+            QStringList{QStringLiteral("Bei Element 'Cr' übersteigt der Minimal-Wert den Maximal-Wert!")});
+        QVERIFY(p->hits() == nullptr);
+        QVERIFY(p->compositionGrid().isEnabled());
+    }
+};
+
+QTEST_MAIN(CompositionSearchTest)
+#include "CompositionSearchTest.moc"

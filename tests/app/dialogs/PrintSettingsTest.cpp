@@ -1,0 +1,271 @@
+// The print settings: the dependencies of the section boxes, the switches and lists they give the
+// print writer, the choices kept for the next opening, the preview of the sample steel's data sheet
+// in the chosen font, failures that show the error window and preview nothing, and printing without
+// a printer into a PDF file.
+
+#include "SampleSteel.h"
+#include "WindowFakes.h"
+#include "frmPrintPreview.h"
+#include "frmPrintSettings.h"
+#include "frmPropertyPrintRange.h"
+#include "objects/DataSheetReport.h"
+#include "objects/Material.h"
+#include "objects/PrintSteel.h"
+#include "objects/Report.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFontComboBox>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <filesystem>
+
+namespace {
+
+using shell::dialogs::frmPrintPreview;
+using shell::dialogs::frmPrintSettings;
+using shell::dialogs::frmPropertyPrintRange;
+using Box = frmPrintSettings::Box;
+
+struct Fixture {
+    apptest::SampleSteel steel;
+    apptest::FakeMessageBoxes messages;
+    apptest::FakeFileDialogs files;
+    apptest::FakeErrorWindow errors;
+
+    [[nodiscard]] shell::contract::DialogContext context() {
+        shell::contract::DialogContext context;
+        context.services.messageBoxes = &messages;
+        context.services.fileDialogs = &files;
+        context.services.errorWindow = &errors;
+        context.application = steel.application();
+        context.material = steel.material();
+        return context;
+    }
+};
+
+void set(frmPrintSettings& dialog, Box box, bool on) {
+    dialog.chkPrintoptions(box).setChecked(on);
+}
+bool checked(const frmPrintSettings& dialog, Box box) {
+    return dialog.chkPrintoptions(box).isChecked();
+}
+bool enabled(const frmPrintSettings& dialog, Box box) {
+    return dialog.chkPrintoptions(box).isEnabled();
+}
+
+class PrintSettingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theBoxesDependOnEachOther() {
+        Fixture f;
+        frmPrintSettings dialog(f.context(), f.steel.programFolder());
+        QVERIFY(checked(dialog, Box::All));
+        for (int i = 1; i < Box::BoxCount; ++i) {
+            QVERIFY(!dialog.chkPrintoptions(i).isEnabled());
+        }
+        QVERIFY(dialog.cboProductShape().isEnabled());
+        set(dialog, Box::All, false);
+        QVERIFY(enabled(dialog, Box::Suppliers));
+        QVERIFY(!enabled(dialog, Box::Mechanical));
+        QVERIFY(!dialog.cmdPropertyPrintRange(0).isEnabled());
+
+        set(dialog, Box::Properties, true);
+        for (const auto box : {Box::Mechanical, Box::Physical, Box::HeatTreatment}) {
+            QVERIFY(checked(dialog, box));
+            QVERIFY(enabled(dialog, box));
+        }
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(dialog.cmdPropertyPrintRange(i).isEnabled());
+        }
+        set(dialog, Box::Physical, false);
+        QVERIFY(!dialog.cmdPropertyPrintRange(3).isEnabled());
+        set(dialog, Box::Properties, false);
+        QVERIFY(!checked(dialog, Box::Mechanical) && !enabled(dialog, Box::Mechanical));
+
+        set(dialog, Box::Shapes, true);
+        QVERIFY(checked(dialog, Box::Suppliers));
+        QVERIFY(dialog.cboProductShape().isEnabled());
+        set(dialog, Box::Address, true);
+        set(dialog, Box::Suppliers, false);
+        for (const auto box : {Box::Address, Box::Shapes, Box::Tradename}) {
+            QVERIFY(!checked(dialog, box));
+        }
+        QVERIFY(!dialog.cboProductShape().isEnabled());
+    }
+
+    void theBoxesGiveThePrintWriterItsSwitches() {
+        Fixture f;
+        frmPrintSettings dialog(f.context(), f.steel.programFolder());
+        orvik::objects::PrintSteel all;
+        dialog.fillPrintSteel(all);
+        for (const bool on :
+             {all.PrintStandards, all.PrintSteelgroup, all.PrintRangeOfApplication, all.PrintSuppliers,
+              all.PrintAddress, all.PrintShapes, all.PrintTradename, all.PrintComposition,
+              all.PrintMechanicalProperties, all.PrintPhysicalProperties, all.PrintHeatTreatment,
+              all.PrintStandardsComparsion, all.PrintInfo}) {
+            QVERIFY(on);
+        }
+        set(dialog, Box::All, false);
+        set(dialog, Box::Composition, true);
+        set(dialog, Box::Tradename, true);
+        set(dialog, Box::Properties, true);
+        set(dialog, Box::HeatTreatment, false);
+        orvik::objects::PrintSteel some;
+        dialog.fillPrintSteel(some);
+        QVERIFY(some.PrintComposition && some.PrintSuppliers && some.PrintTradename);
+        QVERIFY(!some.PrintAddress && !some.PrintShapes);
+        QVERIFY(some.PrintMechanicalProperties && some.PrintPhysicalProperties && !some.PrintHeatTreatment);
+        QVERIFY(!some.PrintStandards && !some.PrintSteelgroup && !some.PrintRangeOfApplication &&
+                !some.PrintInfo && !some.PrintStandardsComparsion);
+    }
+
+    void theChoicesAreKeptForTheNextOpening() {
+        Fixture f;
+        {
+            frmPrintSettings dialog(f.context(), f.steel.programFolder());
+            set(dialog, Box::All, false);
+            set(dialog, Box::Info, true);
+            set(dialog, Box::Comparison, true);
+            set(dialog, Box::Properties, true);
+            set(dialog, Box::HeatTreatment, false);
+            set(dialog, Box::Tradename, true);
+            dialog.cboFonts().setCurrentFont(QFont(QStringLiteral("DejaVu Serif")));
+            dialog.cboFontSize().setCurrentText(QStringLiteral("12"));
+            dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        }
+        frmPrintSettings again(f.context(), f.steel.programFolder());
+        QVERIFY(!checked(again, Box::All));
+        QVERIFY(checked(again, Box::Info) && checked(again, Box::Comparison));
+        QVERIFY(!checked(again, Box::Composition));
+        QVERIFY(checked(again, Box::Properties) && checked(again, Box::Mechanical) &&
+                checked(again, Box::Physical));
+        QVERIFY(!checked(again, Box::HeatTreatment));
+        QVERIFY(checked(again, Box::Suppliers) && checked(again, Box::Tradename) &&
+                !checked(again, Box::Address));
+        QCOMPARE(again.chosenFont().family(), QFont(QStringLiteral("DejaVu Serif")).family());
+        QCOMPARE(again.chosenFont().pointSize(), 12);
+    }
+
+    void previewShowsTheSampleDataSheetInTheChosenFont() {
+        Fixture f;
+        frmPrintSettings dialog(f.context(), f.steel.programFolder());
+        QVERIFY(dialog.cboProductShape().count() >= 2);
+        dialog.cboFontSize().setCurrentText(QStringLiteral("8"));
+        int shown = 0;
+        dialog.showPreview = [&](frmPrintPreview& preview) {
+            ++shown;
+            QVERIFY(preview.loaded());
+            const auto text = preview.document().Text();
+            for (const auto* section : {"Normen\n", "Chemische Analyse\n", "Eigenschaften\n",
+                                        "Normenvergleich\n", "Info\n", "Lieferfirmen\n"}) {
+                QVERIFY2(text.find(section) != std::string::npos, section);
+            }
+            preview.show();
+            QTRY_VERIFY(preview.pageCount() >= 2);
+            preview.close();
+        };
+        dialog.cmdPrint_Click(0);
+        QCOMPARE(shown, 1);
+        QVERIFY(f.errors.shown.empty());
+        // The dialog stays open for another preview, written anew.
+        dialog.cmdPrint_Click(0);
+        QCOMPARE(shown, 2);
+    }
+
+    void aRestrictedPropertyListReachesTheDataSheet() {
+        Fixture f;
+        frmPrintSettings dialog(f.context(), f.steel.programFolder());
+        // Mechanical properties: only the notched bar impact energy.
+        dialog.showRange = [](frmPropertyPrintRange& range) {
+            range.optRange(1).setChecked(true);
+            for (int row = 0; row < range.grdItems(0).count(); ++row) {
+                auto* item = range.grdItems(0).item(row);
+                item->setSelected(item->text().startsWith(QStringLiteral("Kerbschlagarbeit")));
+            }
+            range.cmdMove(0).click();
+            range.cmdOk_Click();
+        };
+        dialog.cmdPropertyPrintRange_Click(2);
+        QVERIFY(!dialog.PrintAll(2));
+        QCOMPARE(dialog.PrintItems(2).count(), 1);
+        std::string text;
+        dialog.showPreview = [&text](frmPrintPreview& preview) {
+            text = preview.document().Text();
+        };
+        dialog.cmdPrint_Click(0);
+        QVERIFY(text.find("Kerbschlagarbeit") != std::string::npos);
+        QVERIFY(text.find("Zugfestigkeit") == std::string::npos);
+    }
+
+    void aFailedWritingShowsTheErrorWindowAndPreviewsNothing_data() {
+        QTest::addColumn<bool>("withoutTemplate");
+        QTest::addRow("no print template") << true;
+        QTest::addRow("a print table refuses its rows") << false;
+    }
+    void aFailedWritingShowsTheErrorWindowAndPreviewsNothing() {
+        QFETCH(bool, withoutTemplate);
+        Fixture f;
+        const auto templateFile = std::filesystem::path(f.steel.programFolder()) / "Daten" / "print_org.mdb";
+        if (withoutTemplate) {
+            std::filesystem::remove(templateFile);
+        } else {
+            objectstest::changeDatabase(templateFile, {"DROP TABLE tabNormvergleich"});
+        }
+        frmPrintSettings dialog(f.context(), f.steel.programFolder());
+        int shown = 0;
+        dialog.showPreview = [&shown](frmPrintPreview&) {
+            ++shown;
+        };
+        dialog.cmdPrint_Click(0);
+        QCOMPARE(shown, 0);
+        QVERIFY(!f.errors.shown.empty());
+        QVERIFY(!f.errors.shown.front().description.isEmpty());
+        if (withoutTemplate) {
+            QCOMPARE(f.errors.shown.front().procedure, QStringLiteral("cmdPrint_Click"));
+        }
+    }
+
+    void aPreviewThatCannotLoadShowsTheErrorWindowAndCloses() {
+        Fixture f;
+        QTemporaryDir empty;
+        // The report points at a folder without print database.
+        const auto report = orvik::objects::openDataSheetReport(
+            f.steel.programFolder() + "Reports/Report.rpt", empty.path().toStdString() + "/",
+            [](orvik::objects::ReportTable&) {});
+        QPrinter printer;
+        frmPrintPreview preview(nullptr, printer, report, QFont(), &f.errors, 0);
+        QVERIFY(!preview.loaded());
+        QCOMPARE(f.errors.shown.size(), std::size_t{1});
+        QCOMPARE(f.errors.shown.front().modul, QStringLiteral("frmPrintPreview"));
+        QCOMPARE(preview.exec(), int(QDialog::Rejected));
+        QVERIFY(!preview.isVisible());
+    }
+
+    void printingWithoutPrinterSavesThePdfFile() {
+        Fixture f;
+        QTemporaryDir dir;
+        f.files.answer = dir.filePath(QStringLiteral("datenblatt.pdf"));
+        f.messages.answers.push_back(platform::qt::MessageBoxes::Answer::Yes);
+        frmPrintSettings dialog(f.context(), f.steel.programFolder());
+        dialog.printServices.printerInstalled = [] {
+            return false;
+        };
+        dialog.cmdPrint_Click(1);
+        QCOMPARE(f.messages.shown.size(), std::size_t{1});
+        QVERIFY(QFile::exists(f.files.answer));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(f.errors.shown.empty());
+    }
+};
+
+} // namespace
+
+QTEST_MAIN(PrintSettingsTest)
+#include "PrintSettingsTest.moc"

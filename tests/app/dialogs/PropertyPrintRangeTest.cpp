@@ -1,0 +1,143 @@
+// The property print range dialog: the steel's entries split between the two lists by the choice
+// handed in, selected rows moved each once and in the entries' order, the choice written back on
+// "Ok" and shown again on the next opening, an empty choice refused.
+
+#include "SampleSteel.h"
+#include "WindowFakes.h"
+#include "frmPropertyPrintRange.h"
+#include "objects/Material.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <set>
+
+namespace {
+
+using shell::dialogs::frmPropertyPrintRange;
+
+// Mechanical properties of the sample steel.
+constexpr int Mechanical = 2;
+
+QStringList allIds(const apptest::SampleSteel& steel) {
+    QStringList ids;
+    const auto list = steel.material()->GetPropertyList(1);
+    for (const auto& entry : *list) {
+        ids.push_back(QString::fromStdString(entry.key.asText()));
+    }
+    return ids;
+}
+
+class PropertyPrintRangeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void anUnrestrictedListShowsEveryEntryLeftWithAllChosen() {
+        apptest::SampleSteel steel;
+        frmPropertyPrintRange::Items items;
+        frmPropertyPrintRange dialog(nullptr, nullptr, nullptr, steel.material(), Mechanical, items, true);
+        QVERIFY(allIds(steel).size() >= 3);
+        QCOMPARE(dialog.ids(0), allIds(steel));
+        QVERIFY(dialog.ids(1).isEmpty());
+        QVERIFY(dialog.optRange(0).isChecked());
+        QVERIFY(!dialog.grdItems(0).isEnabled());
+        QVERIFY(!dialog.cmdMove(0).isEnabled());
+        QVERIFY(!dialog.cmdMove(1).isEnabled());
+        QVERIFY(dialog.Cancel());
+    }
+
+    void movingKeepsEverySelectedRowOnce_data() {
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addRow("one") << QList<int>{0};
+        QTest::addRow("two apart") << QList<int>{0, 2};
+        QTest::addRow("the last two") << QList<int>{1, 3};
+        QTest::addRow("every row") << QList<int>{0, 1, 2, 3};
+    }
+    void movingKeepsEverySelectedRowOnce() {
+        QFETCH(QList<int>, selected);
+        apptest::SampleSteel steel;
+        const auto all = allIds(steel);
+        frmPropertyPrintRange::Items items;
+        frmPropertyPrintRange dialog(nullptr, nullptr, nullptr, steel.material(), Mechanical, items, true);
+        dialog.optRange(1).setChecked(true);
+        QVERIFY(dialog.grdItems(0).isEnabled());
+        QStringList expected;
+        for (const int row : selected) {
+            if (row < dialog.grdItems(0).count()) {
+                dialog.grdItems(0).item(row)->setSelected(true);
+                expected.push_back(all[row]);
+            }
+        }
+        QVERIFY(dialog.cmdMove(0).isEnabled());
+        dialog.cmdMove(0).click();
+        // In the entries' order on the right, the rest on the left, each entry in one list once.
+        QCOMPARE(dialog.ids(1), expected);
+        const auto both = dialog.ids(0) + dialog.ids(1);
+        QCOMPARE(both.size(), all.size());
+        QCOMPARE(std::set<QString>(both.begin(), both.end()).size(), std::size_t(all.size()));
+        QVERIFY(!dialog.cmdMove(0).isEnabled());
+
+        // And back: every row of the right list returns once.
+        for (int row = 0; row < dialog.grdItems(1).count(); ++row) {
+            dialog.grdItems(1).item(row)->setSelected(true);
+        }
+        dialog.cmdMove(1).click();
+        QCOMPARE(dialog.ids(0), all);
+        QVERIFY(dialog.ids(1).isEmpty());
+    }
+
+    void theChoiceIsWrittenBackAndShownAgain() {
+        apptest::SampleSteel steel;
+        const auto all = allIds(steel);
+        frmPropertyPrintRange::Items items;
+        // An entry the steel no longer has is dropped.
+        items.add(platform::Variant("9999"), std::make_shared<orvik::objects::ListItem>());
+        {
+            frmPropertyPrintRange dialog(nullptr, nullptr, nullptr, steel.material(), Mechanical, items,
+                                         false);
+            QVERIFY(dialog.optRange(1).isChecked());
+            dialog.grdItems(0).item(1)->setSelected(true);
+            dialog.cmdMove(0).click();
+            dialog.cmdOk_Click();
+            QVERIFY(!dialog.Cancel());
+            QVERIFY(!dialog.PrintAll());
+        }
+        QCOMPARE(items.count(), 1);
+        QVERIFY(items.exists(platform::Variant(all[1].toStdString())));
+        QCOMPARE(QString::fromStdString(items.item(platform::Variant(all[1].toStdString()))->id().asText()),
+                 all[1]);
+
+        frmPropertyPrintRange again(nullptr, nullptr, nullptr, steel.material(), Mechanical, items, false);
+        QCOMPARE(again.ids(1), QStringList{all[1]});
+        QCOMPARE(again.ids(0).size(), all.size() - 1);
+        again.optRange(0).setChecked(true);
+        again.cmdOk_Click();
+        QVERIFY(again.PrintAll());
+        QCOMPARE(items.count(), 0);
+    }
+
+    void anEmptyChoiceIsRefused() {
+        apptest::SampleSteel steel;
+        frmPropertyPrintRange::Items items;
+        apptest::FakeMessageBoxes messages;
+        frmPropertyPrintRange dialog(nullptr, nullptr, &messages, steel.material(), Mechanical, items, true);
+        dialog.optRange(1).setChecked(true);
+        dialog.cmdOk_Click();
+        QCOMPARE(messages.shown.size(), std::size_t{1});
+        QVERIFY(dialog.Cancel());
+        QVERIFY(dialog.result() != QDialog::Accepted);
+    }
+
+    void theStandardsListOffersTheStandardsOfThePropertyTables() {
+        apptest::SampleSteel steel;
+        frmPropertyPrintRange::Items items;
+        frmPropertyPrintRange dialog(nullptr, nullptr, nullptr, steel.material(), 0, items, true);
+        QCOMPARE(dialog.ids(0), QStringList{QStringLiteral("1")});
+    }
+};
+
+} // namespace
+
+QTEST_MAIN(PropertyPrintRangeTest)
+#include "PropertyPrintRangeTest.moc"

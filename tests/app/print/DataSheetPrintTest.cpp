@@ -1,0 +1,338 @@
+// The data sheet on pages: every text of the report on its page in the PDF, head and foot with
+// "page x of y" on every page, table heads repeated after a page break, wide tables going on in
+// column groups, captions kept with their first rows, the chosen font, and printing without a
+// printer offering the PDF file instead.
+
+#include "DataSheetOutput.h"
+#include "DataSheetPages.h"
+#include "DataSheetPainter.h"
+#include "SampleSteel.h"
+#include "WindowFakes.h"
+#include "objects/ReportDocument.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+using orvik::objects::DocumentBlock;
+using orvik::objects::DocumentRow;
+using orvik::objects::DocumentSection;
+using orvik::objects::ReportDocument;
+using shell::print::DataSheetOutput;
+using shell::print::DataSheetPages;
+
+QString normalized(QString text) {
+    return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")).trimmed();
+}
+
+// The text of each page of a PDF file, whitespace collapsed.
+QStringList pdfPages(const QString& file) {
+    QStringList pages;
+    for (int page = 1;; ++page) {
+        QProcess run;
+        run.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"), QString::number(page),
+                   QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
+        if (!run.waitForFinished(60000) || run.exitCode() != 0) {
+            break;
+        }
+        pages.push_back(normalized(QString::fromUtf8(run.readAllStandardOutput())));
+    }
+    return pages;
+}
+
+// The pieces of the plain-text rendering that must stand in the PDF: every line, every cell of a
+// table line, without the rules and marks of the plain rendering and without its one-page foot.
+QStringList textPieces(const std::string& text) {
+    QStringList pieces;
+    const auto lines = QString::fromStdString(text).split(QLatin1Char('\n'));
+    for (auto line : lines) {
+        if (line.isEmpty() || QRegularExpression(QStringLiteral("^[=-]+$")).match(line).hasMatch() ||
+            line.contains(QStringLiteral("Druckdatum:"))) {
+            continue;
+        }
+        if (line.startsWith(QStringLiteral("* "))) {
+            line = line.mid(2);
+        }
+        for (const auto& cell : line.split(QRegularExpression(QStringLiteral(" \\|( |$)")))) {
+            const auto piece = normalized(cell);
+            if (!piece.isEmpty()) {
+                pieces.push_back(piece);
+            }
+        }
+    }
+    return pieces;
+}
+
+ReportDocument documentWith(std::vector<DocumentSection> sections) {
+    ReportDocument document;
+    document.head = {"Werkstoffdatenblatt", "Werkstoff", "1.0038", "Land", "Europa (EN)"};
+    document.foot = {"Seite", "von", "Druckdatum", "10.12.2026"};
+    document.sections = std::move(sections);
+    return document;
+}
+
+DocumentBlock tableBlock(std::vector<std::string> heads, std::vector<DocumentRow> rows) {
+    DocumentBlock block;
+    block.kind = DocumentBlock::Kind::Table;
+    block.table.heads = std::move(heads);
+    block.table.rows = std::move(rows);
+    return block;
+}
+
+// A property table long enough for several pages, each value row unique, with group lines.
+DocumentSection longPropertySection(int rows) {
+    std::vector<DocumentRow> table;
+    for (int i = 1; i <= rows; ++i) {
+        if (i % 20 == 1) {
+            table.push_back({{"Gruppe " + std::to_string(i / 20 + 1)}, true, 0});
+        }
+        char number[16];
+        std::snprintf(number, sizeof number, "Zeile%03d", i);
+        table.push_back(
+            {{number, ">=" + std::to_string(200 + i) + " MPa", "längs", ">=20 °C", "Normwert", ""}});
+    }
+    DocumentSection section{"eigenschaften.rpt", "Eigenschaften", {}};
+    section.blocks.push_back(tableBlock(
+        {"Abmessung", "Wert", "Probenlage", "bei Temperatur", "Klassifizierung", "Fußnote"}, table));
+    section.blocks.push_back(
+        {DocumentBlock::Kind::Footnotes, {"1 Anfangsmesslänge L0 = 5,65 · √S0."}, false, {}});
+    return section;
+}
+
+QSizeF a4Area(QPaintDevice& device) {
+    QPdfWriter& writer = static_cast<QPdfWriter&>(device);
+    return QSizeF(writer.pageLayout().paintRectPixels(writer.resolution()).size());
+}
+
+struct Located {
+    int page = -1;
+    QRectF rect;
+};
+
+Located locate(const DataSheetPages& pages, const QString& text) {
+    for (std::size_t p = 0; p < pages.pages().size(); ++p) {
+        for (const auto& item : pages.pages()[p].items) {
+            if (item.kind == shell::print::PageItem::Kind::Text && item.text == text) {
+                return {static_cast<int>(p), item.rect};
+            }
+        }
+    }
+    return {};
+}
+
+class DataSheetPrintTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+                 "pdftotext (poppler-utils) is needed: scripts/deps.sh installs it");
+    }
+
+    void sampleDataSheetPdfHoldsTheReportTextPageByPage() {
+        apptest::SampleSteel steel;
+        const auto document = steel.dataSheet("10.12.2026");
+        const QString pdf = QStringLiteral(GK_TEST_OUTPUT_DIR "/datasheet-sample.pdf");
+        QFile::remove(pdf);
+        const DataSheetOutput output(document, QFont(QStringLiteral("Arial"), 10));
+        QVERIFY(output.savePdf(pdf));
+
+        const auto pages = pdfPages(pdf);
+        QVERIFY(!pages.isEmpty());
+        for (int i = 0; i < pages.size(); ++i) {
+            const auto& page = pages[i];
+            QVERIFY2(page.contains(QStringLiteral("Werkstoffdatenblatt")), qPrintable(page));
+            QVERIFY2(page.contains(QStringLiteral("Werkstoff: 1.0038")), qPrintable(page));
+            QVERIFY2(page.contains(QStringLiteral("Land: Europa (EN)")), qPrintable(page));
+            QVERIFY2(page.contains(QStringLiteral("Druckdatum: 10.12.2026")), qPrintable(page));
+            QVERIFY2(page.contains(QStringLiteral("Seite %1 von %2").arg(i + 1).arg(pages.size())),
+                     qPrintable(page));
+        }
+        // Every piece in the order of the report: on the page of the piece before it or a later one.
+        int page = 0;
+        for (const auto& piece : textPieces(document.Text())) {
+            while (page < pages.size() && !pages[page].contains(piece)) {
+                ++page;
+            }
+            QVERIFY2(page < pages.size(), qPrintable(QStringLiteral("missing or out of order: ") + piece));
+        }
+
+        const auto image =
+            shell::print::DataSheetPainter(document, QFont(QStringLiteral("Arial"), 10)).pageImage(0, 110);
+        QVERIFY(!image.isNull());
+        QVERIFY(image.save(QStringLiteral(GK_TEST_OUTPUT_DIR "/datasheet-sample-page1.png")));
+    }
+
+    void longDataSheetRepeatsItsTableHeadsOnEveryPage() {
+        const auto document = documentWith({longPropertySection(220)});
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("long.pdf"));
+        QVERIFY(DataSheetOutput(document, QFont(QStringLiteral("Arial"), 10)).savePdf(pdf));
+        const auto pages = pdfPages(pdf);
+        QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
+        for (int i = 0; i < pages.size(); ++i) {
+            for (const auto* head : {"Abmessung", "Probenlage", "bei Temperatur", "Klassifizierung"}) {
+                QVERIFY2(pages[i].contains(QString::fromUtf8(head)),
+                         qPrintable(QStringLiteral("page %1: ").arg(i + 1) + head));
+            }
+            QVERIFY(pages[i].contains(QStringLiteral("Seite %1 von %2").arg(i + 1).arg(pages.size())));
+        }
+        // Every row once, none lost at a break, and the footnote after the last row.
+        const auto all = pages.join(QLatin1Char(' '));
+        for (int i = 1; i <= 220; ++i) {
+            const auto row = QStringLiteral("Zeile%1").arg(i, 3, 10, QLatin1Char('0'));
+            QCOMPARE(all.count(row), 1);
+        }
+        QVERIFY(pages.back().contains(QStringLiteral("Anfangsmesslänge")));
+        QVERIFY(all.indexOf(QStringLiteral("Zeile220")) < all.indexOf(QStringLiteral("Anfangsmesslänge")));
+    }
+
+    void wideElementListGoesOnInColumnGroupsWithinThePage() {
+        std::vector<std::string> heads{"Element"};
+        std::vector<std::string> values{"Wert"};
+        for (const auto* element :
+             {"C", "Si", "Mn", "P",  "S",  "Cr", "Mo", "Ni", "Al", "Cu", "N",  "Nb", "Ti", "V",
+              "B", "Co", "W",  "Pb", "Sn", "As", "Sb", "Ca", "Zr", "Ta", "Se", "Te", "Bi", "Mg"}) {
+            heads.push_back(element);
+            values.push_back("0,100 - 0,250 12)");
+        }
+        DocumentSection section{"Analyse", "Chemische Analyse", {}};
+        section.blocks.push_back(tableBlock(heads, {{values}}));
+        section.blocks.push_back(
+            {DocumentBlock::Kind::Footnotes, {"12) Fußnote unter der Tabelle"}, false, {}});
+        const auto document = documentWith({section});
+        QPdfWriter writer(QStringLiteral("/dev/null"));
+        shell::print::setDataSheetPage(writer);
+        const QSizeF area = a4Area(writer);
+        const DataSheetPages pages(document, QFont(QStringLiteral("Arial"), 10), writer, area);
+        int labels = 0;
+        for (const auto& page : pages.pages()) {
+            for (const auto& item : page.items) {
+                QVERIFY2(item.rect.right() <= area.width() + 0.5, qPrintable(item.text));
+                labels += item.text == QStringLiteral("Element") ? 1 : 0;
+            }
+        }
+        QVERIFY2(labels >= 2, "a wide element list goes on under its repeated first column");
+        for (const auto& head : heads) {
+            QVERIFY2(locate(pages, QString::fromStdString(head)).page >= 0, head.c_str());
+        }
+        // The footnotes stand under the last group of the table.
+        const auto note = locate(pages, QStringLiteral("12) Fußnote unter der Tabelle"));
+        const auto last = locate(pages, QStringLiteral("Mg"));
+        QVERIFY(note.page > last.page || (note.page == last.page && note.rect.top() > last.rect.top()));
+    }
+
+    void captionStaysWithTheFirstRowsOfItsSection_data() {
+        QTest::addColumn<int>("lines");
+        for (int lines = 40; lines <= 80; lines += 2) {
+            QTest::addRow("%d lines before", lines) << lines;
+        }
+    }
+    void captionStaysWithTheFirstRowsOfItsSection() {
+        QFETCH(int, lines);
+        DocumentSection first{"Info", "Info", {}};
+        first.blocks.push_back({DocumentBlock::Kind::Text,
+                                std::vector<std::string>(static_cast<std::size_t>(lines), "Text"),
+                                false,
+                                {}});
+        DocumentSection second{"Normenvergleich", "Normenvergleich", {}};
+        second.blocks.push_back(
+            tableBlock({"Land", "Kurzname"}, {{{"China", "Q235B"}}, {{"Italien", "Fe360B"}}}));
+        const auto document = documentWith({first, second});
+        QPdfWriter writer(QStringLiteral("/dev/null"));
+        shell::print::setDataSheetPage(writer);
+        const DataSheetPages pages(document, QFont(QStringLiteral("Arial"), 10), writer, a4Area(writer));
+        const auto caption = locate(pages, QStringLiteral("Normenvergleich"));
+        QVERIFY(caption.page >= 0);
+        QCOMPARE(locate(pages, QStringLiteral("Land")).page, caption.page);
+        QCOMPARE(locate(pages, QStringLiteral("China")).page, caption.page);
+    }
+
+    void theChosenFontIsTheFontOfTheSheet() {
+        const auto document = documentWith({longPropertySection(60)});
+        QPdfWriter writer(QStringLiteral("/dev/null"));
+        shell::print::setDataSheetPage(writer);
+        const QFont chosen(QStringLiteral("DejaVu Serif"), 12);
+        const DataSheetPages large(document, chosen, writer, a4Area(writer));
+        const auto row =
+            std::find_if(large.pages().front().items.begin(), large.pages().front().items.end(),
+                         [](const auto& item) { return item.text == QStringLiteral("Zeile001"); });
+        QVERIFY(row != large.pages().front().items.end());
+        QCOMPARE(row->font.family(), chosen.family());
+        QCOMPARE(row->font.pointSizeF(), 12.0);
+        const DataSheetPages small(document, QFont(QStringLiteral("DejaVu Serif"), 8), writer,
+                                   a4Area(writer));
+        QVERIFY(small.pageCount() < large.pageCount());
+    }
+
+    void withoutPrinterTheUserIsOfferedThePdfFile_data() {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<bool>("written");
+        QTest::addRow("yes saves") << true << true;
+        QTest::addRow("no saves nothing") << false << false;
+    }
+    void withoutPrinterTheUserIsOfferedThePdfFile() {
+        QFETCH(bool, accept);
+        QFETCH(bool, written);
+        const auto document = documentWith({longPropertySection(5)});
+        QTemporaryDir dir;
+        apptest::FakeMessageBoxes messages;
+        messages.answers.push_back(accept ? platform::qt::MessageBoxes::Answer::Yes
+                                          : platform::qt::MessageBoxes::Answer::No);
+        apptest::FakeFileDialogs files;
+        files.answer = dir.filePath(QStringLiteral("sheet.pdf"));
+        DataSheetOutput::Services services{&messages, &files, [] { return false; },
+                                           [](QPrinter&, QWidget*) {
+                                               QTest::qFail("no printer dialog without a printer", __FILE__,
+                                                            __LINE__);
+                                               return false;
+                                           }};
+        QPrinter printer;
+        const auto result = DataSheetOutput(document, QFont(QStringLiteral("Arial"), 10))
+                                .print(nullptr, printer, services, 0);
+        QCOMPARE(messages.shown.size(), std::size_t{1});
+        QVERIFY(messages.shown.front().text.contains(QStringLiteral("kein Drucker")));
+        QCOMPARE(result, written ? DataSheetOutput::Result::SavedAsPdf : DataSheetOutput::Result::Cancelled);
+        QCOMPARE(QFile::exists(files.answer), written);
+        if (written) {
+            QCOMPARE(pdfPages(files.answer).size(), 1);
+        }
+    }
+
+    void printingGoesToThePrinterTheUserConfirmed() {
+        const auto document = documentWith({longPropertySection(5)});
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("printed.pdf"));
+        apptest::FakeMessageBoxes messages;
+        int asked = 0;
+        DataSheetOutput::Services services{&messages, nullptr, [] { return true; },
+                                           [&asked, &target](QPrinter& printer, QWidget*) {
+                                               ++asked;
+                                               printer.setOutputFileName(target);
+                                               return true;
+                                           }};
+        QPrinter printer;
+        QCOMPARE(DataSheetOutput(document, QFont(QStringLiteral("Arial"), 10))
+                     .print(nullptr, printer, services, 2),
+                 DataSheetOutput::Result::Printed);
+        QCOMPARE(asked, 1);
+        QVERIFY(messages.shown.empty());
+        QVERIFY(pdfPages(target).join(QLatin1Char(' ')).contains(QStringLiteral("Zeile005")));
+        QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+    }
+};
+
+} // namespace
+
+QTEST_MAIN(DataSheetPrintTest)
+#include "DataSheetPrintTest.moc"

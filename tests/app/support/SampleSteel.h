@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ObjectsTestSupport.h"
+#include "objects/ReportDocument.h"
+
+#include <memory>
+#include <string>
+
+namespace orvik::objects {
+class Application;
+class Material;
+class PrintSteel;
+} // namespace orvik::objects
+
+namespace apptest {
+
+/// A program folder of the test's own with the sample databases, the print template and the report
+/// file, a connected application, and the sample steel 1.0038 (S235JR in Europe), in German with a
+/// comma as decimal separator.
+class SampleSteel {
+public:
+    SampleSteel();
+    ~SampleSteel();
+
+    [[nodiscard]] const std::shared_ptr<orvik::objects::Application>& application() const { return m_app; }
+    [[nodiscard]] const std::shared_ptr<orvik::objects::Material>& material() const { return m_material; }
+    [[nodiscard]] const objectstest::TestProgram& program() const { return m_program; }
+    /// The program folder, ending in the separator.
+    [[nodiscard]] std::string programFolder() const;
+
+    /// The data sheet with every section on and every property table and property, as the print
+    /// writer and the report lay it out; `date` stands in the page foot.
+    [[nodiscard]] orvik::objects::ReportDocument dataSheet(const std::string& date) const;
+
+private:
+    objectstest::TestProgram m_program;
+    platform_test::ScopedEnv m_separator{"GK_DECIMAL_SEPARATOR", std::string(",")};
+    std::shared_ptr<orvik::objects::Application> m_app;
+    std::shared_ptr<orvik::objects::Material> m_material;
+};
+
+/// Turns every section switch of the print writer on.
+void switchEverySectionOn(orvik::objects::PrintSteel& print);
+
+} // namespace apptest

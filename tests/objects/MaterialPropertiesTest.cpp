@@ -1,0 +1,251 @@
+// The property tables of a sample steel and the pick lists built from them: in the order of
+// standard and kind, with their values; a failed load reported once and read again; no connection
+// reported once per call.
+
+#include "ObjectsTestSupport.h"
+#include "objects/Application.h"
+#include "objects/Connection.h"
+#include "objects/ListItem.h"
+#include "objects/Material.h"
+#include "objects/PropertyBags.h"
+#include "platform/VbConvert.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+using objectstest::ErrorLog;
+using objectstest::TestProgram;
+using orvik::objects::Material;
+using platform::Variant;
+
+namespace {
+
+std::optional<double> number(const Variant& value) {
+    if (value.isNull() || value.isEmpty()) {
+        return std::nullopt;
+    }
+    return platform::CDbl(value);
+}
+
+struct Value {
+    std::int32_t propertyId;
+    std::string name;
+    std::string form;
+    std::optional<double> metricsMax;
+    std::optional<double> valueMin;
+    std::optional<double> valueMax;
+    std::string unit;
+    std::optional<double> tempMin;
+};
+
+void expectValues(const orvik::objects::PropertyBag& bag, const std::vector<Value>& expected) {
+    ASSERT_EQ(bag.Properties->Count(), static_cast<std::int32_t>(expected.size())) << bag.PropertyTypeName;
+    std::int32_t position = 1;
+    for (const auto& e : expected) {
+        const auto p = bag.Properties->Item(Variant(position++));
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(p->propertyId, e.propertyId) << e.name;
+        EXPECT_EQ(p->Name, e.name);
+        EXPECT_EQ(p->FORM, e.form) << e.name;
+        EXPECT_EQ(number(p->Metrics_max), e.metricsMax) << e.name;
+        EXPECT_EQ(number(p->Value_min), e.valueMin) << e.name;
+        EXPECT_EQ(number(p->Value_max), e.valueMax) << e.name;
+        EXPECT_EQ(p->unit, e.unit) << e.name;
+        EXPECT_EQ(number(p->Temp_min), e.tempMin) << e.name;
+    }
+}
+
+struct Entry {
+    std::string key;
+    std::string designation;
+};
+
+void expectList(const Material::ListItems_t& list, const std::vector<Entry>& expected) {
+    ASSERT_EQ(list.count(), static_cast<std::int32_t>(expected.size()));
+    std::int32_t order = 1;
+    auto it = list.begin();
+    for (const auto& e : expected) {
+        EXPECT_EQ(it->key, Variant(e.key));
+        EXPECT_EQ(it->item->id(), Variant(e.key));
+        EXPECT_EQ(it->item->Order(), order++) << e.key;
+        EXPECT_EQ(it->item->Designation(), e.designation) << e.key;
+        ++it;
+    }
+}
+
+const std::string StainlessSheet =
+    "Nichtrostende Stähle – Teil 2: Technische Lieferbedingungen für Blech und Band "
+    "aus korrosionsbeständigen Stählen für allgemeine Verwendung";
+
+// 1.4301 (steel 69) through its material number in Europe: one standard, three kinds of tables.
+class MaterialProperties : public ::testing::Test {
+protected:
+    const TestProgram program;
+    const std::shared_ptr<orvik::objects::Application> app = objectstest::connectedApplication();
+    const std::shared_ptr<Material> material = app->Material("69", "340", Variant(482));
+    ErrorLog errors{material->Error};
+};
+
+TEST_F(MaterialProperties, TheTablesOfASteelComeByStandardThenKindWithTheirValues) {
+    const auto bags = material->PropertyBags();
+    ASSERT_NE(bags, nullptr);
+    ASSERT_EQ(bags->Count(), 3);
+    const std::vector<std::pair<std::int32_t, std::string>> kinds = {
+        {1, "Mechanische Eigenschaften"}, {2, "Physikalische Eigenschaften"}, {3, "Wärmebehandlung"}};
+    for (std::int32_t i = 0; i < 3; ++i) {
+        const auto bag = bags->Item(Variant(i + 1));
+        EXPECT_EQ(bag->PropertyType, kinds[i].first);
+        EXPECT_EQ(bag->PropertyTypeName, kinds[i].second);
+        EXPECT_EQ(bag->Standard_ID, 9);
+        EXPECT_EQ(bag->StandardShortName, "Norm EN 10088-2");
+        EXPECT_EQ(bag->StandardTitle, StainlessSheet);
+        EXPECT_EQ(bag->StandardDate, "2014");
+    }
+    const std::string strip = "kaltgewalztes Band (C)";
+    const std::string hotStrip = "warmgewalztes Band (H)";
+    const std::string plate = "warmgewalztes Blech (P)";
+    expectValues(*bags->Item(Variant(1)), {{4, "0,2 %-Dehngrenze", strip, 8, 230, {}, "MPa", 20},
+                                           {5, "1 %-Dehngrenze", strip, 8, 260, {}, "MPa", 20},
+                                           {1, "Zugfestigkeit", strip, 8, 540, 750, "MPa", 20},
+                                           {6, "Bruchdehnung", strip, 8, 45, {}, "%", 20},
+                                           {4, "0,2 %-Dehngrenze", hotStrip, 13.5, 210, {}, "MPa", 20},
+                                           {5, "1 %-Dehngrenze", hotStrip, 13.5, 250, {}, "MPa", 20},
+                                           {1, "Zugfestigkeit", hotStrip, 13.5, 520, 720, "MPa", 20},
+                                           {6, "Bruchdehnung", hotStrip, 13.5, 45, {}, "%", 20},
+                                           {4, "0,2 %-Dehngrenze", plate, 75, 210, {}, "MPa", 20},
+                                           {5, "1 %-Dehngrenze", plate, 75, 250, {}, "MPa", 20},
+                                           {1, "Zugfestigkeit", plate, 75, 520, 720, "MPa", 20},
+                                           {6, "Bruchdehnung", plate, 75, 45, {}, "%", 20}});
+    const std::string all = "alle Erzeugnisformen";
+    const std::string expansion = "Mittlerer Wärmeausdehnungskoeffizient";
+    expectValues(*bags->Item(Variant(2)),
+                 {{11, "Dichte", all, {}, 7.9, {}, "kg/dm³", 20},
+                  {12, "Elastizitätsmodul", all, {}, 200, {}, "GPa", 20},
+                  {12, "Elastizitätsmodul", all, {}, 194, {}, "GPa", 100},
+                  {12, "Elastizitätsmodul", all, {}, 186, {}, "GPa", 200},
+                  {12, "Elastizitätsmodul", all, {}, 179, {}, "GPa", 300},
+                  {12, "Elastizitätsmodul", all, {}, 172, {}, "GPa", 400},
+                  {12, "Elastizitätsmodul", all, {}, 165, {}, "GPa", 500},
+                  {13, expansion, all, {}, 16, {}, "10⁻⁶/K", 20},
+                  {13, expansion, all, {}, 16.5, {}, "10⁻⁶/K", 20},
+                  {13, expansion, all, {}, 17, {}, "10⁻⁶/K", 20},
+                  {13, expansion, all, {}, 17.5, {}, "10⁻⁶/K", 20},
+                  {13, expansion, all, {}, 18, {}, "10⁻⁶/K", 20},
+                  {14, "Wärmeleitfähigkeit", all, {}, 15, {}, "W/(m·K)", 20},
+                  {15, "Spezifische Wärmekapazität", all, {}, 500, {}, "J/(kg·K)", 20},
+                  {16, "Spezifischer elektrischer Widerstand", all, {}, 0.73, {}, "Ω·mm²/m", 20}});
+    expectValues(*bags->Item(Variant(3)), {{17, "Lösungsglühen", all, {}, 1000, 1100, "°C", {}}});
+
+    std::vector<std::string> notes;
+    for (const auto& note : *bags->Item(Variant(1))->Footnotes) {
+        notes.push_back(note->Symbol + " " + note->Footnote);
+    }
+    EXPECT_EQ(notes,
+              (std::vector<std::string>{"1 Anfangsmesslänge L0 = 5,65 · √S0.",
+                                        "2 Für Dicken unter 3 mm gilt die Bruchdehnung A80 (L0 = 80 mm)."}));
+
+    EXPECT_EQ(material->PropertyBags(), bags); // kept
+    EXPECT_EQ(errors.count(), 0U);
+}
+
+TEST_F(MaterialProperties, TheStandardListHasOneEntryPerStandardWithTables) {
+    const auto list = material->GetPropertyStandardList();
+    ASSERT_NE(list, nullptr);
+    expectList(*list, {{"9", "Norm EN 10088-2"}});
+    EXPECT_NE(material->GetPropertyStandardList(), list) << "a list of its own for each caller";
+    EXPECT_EQ(errors.count(), 0U);
+}
+
+TEST_F(MaterialProperties, ThePropertyListGathersTheKindsShownTogether) {
+    const std::vector<Entry> mechanical = {
+        {"4", "0,2 %-Dehngrenze"}, {"5", "1 %-Dehngrenze"}, {"1", "Zugfestigkeit"}, {"6", "Bruchdehnung"}};
+    const std::vector<Entry> physical = {{"11", "Dichte"},
+                                         {"12", "Elastizitätsmodul"},
+                                         {"13", "Mittlerer Wärmeausdehnungskoeffizient"},
+                                         {"14", "Wärmeleitfähigkeit"},
+                                         {"15", "Spezifische Wärmekapazität"},
+                                         {"16", "Spezifischer elektrischer Widerstand"}};
+    const std::vector<Entry> heatTreatment = {{"17", "Lösungsglühen"}};
+    const struct {
+        std::int32_t kind;
+        std::vector<Entry> expected;
+    } cases[] = {
+        {1, mechanical},    {4, mechanical}, {2, physical}, {3, heatTreatment},
+        {5, heatTreatment}, {6, {}},         {0, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        const auto list = material->GetPropertyList(c.kind);
+        ASSERT_NE(list, nullptr);
+        expectList(*list, c.expected);
+    }
+    EXPECT_EQ(errors.count(), 0U);
+}
+
+// The short name is built of the standard's type, prefix and number: with all three blank it is empty.
+TEST(MaterialPropertiesOfAChangedDatabase, AStandardWithoutShortNameIsListedByItsTitle) {
+    const TestProgram program;
+    objectstest::changeDatabase(program.databaseFolder() / "Graukant.MDB",
+                                {"UPDATE tabNormtyp SET Normtyp_D = NULL WHERE ID_Normtyp = 1",
+                                 "UPDATE tabNormVariante SET Prefix = NULL WHERE Id_NormVariante = 10",
+                                 "UPDATE tabNormBasis SET Name = ' ' WHERE Id_NormBasis = 9"});
+    const auto app = objectstest::connectedApplication();
+    const auto material = app->Material("69", "340", Variant(482));
+    ErrorLog errors(material->Error);
+    const auto list = material->GetPropertyStandardList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(material->PropertyBags()->Item(Variant(1))->StandardShortName, "");
+    expectList(*list, {{"9", StainlessSheet}});
+    EXPECT_EQ(errors.count(), 0U) << (errors.count() ? errors.errors()[0].Description() : "");
+}
+
+// Logged in, yet no database: the tables cannot be read; reported once per call, not kept, and read
+// once the database is back.
+TEST_F(MaterialProperties, AFailedLoadIsReportedOnceAndReadAgain) {
+    app->Connection()->Close();
+    app->Connection()->setLoggedIn(true);
+    const auto failed = material->PropertyBags();
+    ASSERT_NE(failed, nullptr);
+    EXPECT_EQ(failed->Count(), 0);
+    ASSERT_EQ(errors.count(), 1U);
+    EXPECT_EQ(errors.errors()[0].Modul(), "Material");
+    EXPECT_EQ(errors.errors()[0].Procedure(), "PropertyBags");
+
+    const auto noList = material->GetPropertyList(1);
+    ASSERT_NE(noList, nullptr);
+    EXPECT_EQ(noList->count(), 0);
+    EXPECT_EQ(errors.count(), 2U) << "one report for the list's failed load";
+
+    app->Connection()->setLoggedIn(false);
+    app->OpenConnection();
+    ASSERT_TRUE(app->LoggedIn());
+    const auto loaded = material->PropertyBags();
+    EXPECT_EQ(loaded->Count(), 3);
+    EXPECT_EQ(material->PropertyBags(), loaded);
+    EXPECT_EQ(material->GetPropertyList(1)->count(), 4);
+    EXPECT_EQ(errors.count(), 2U);
+}
+
+TEST_F(MaterialProperties, WithoutConnectionEachCallIsReportedOnce) {
+    const auto notConnected = orvik::objects::Application::create();
+    const auto unbound = notConnected->Material("69", "340", Variant(482));
+    app->CloseConnection();
+    for (const auto& m : {unbound, material}) {
+        ErrorLog log(m->Error);
+        EXPECT_EQ(m->PropertyBags(), nullptr);
+        EXPECT_EQ(m->GetPropertyStandardList(), nullptr);
+        EXPECT_EQ(m->GetPropertyList(1), nullptr);
+        ASSERT_EQ(log.count(), 3U);
+        const std::vector<std::string> procedures = {"PropertyBags", "GetPropertyStandardList",
+                                                     "GetPropertyList"};
+        for (std::size_t i = 0; i < procedures.size(); ++i) {
+            EXPECT_EQ(log.errors()[i].Procedure(), procedures[i]);
+            EXPECT_EQ(log.errors()[i].Modul(), "Material");
+            EXPECT_EQ(log.errors()[i].Number(), Material::NoConnection);
+        }
+    }
+}
+
+} // namespace

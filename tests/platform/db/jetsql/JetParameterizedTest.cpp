@@ -1,0 +1,94 @@
+// Ids and texts compared by `=` become parameters of one translation, and the statement with its
+// values bound gives exactly the rows of the plain translation.
+
+#include "SqliteTestSupport.h"
+#include "platform/db/JetSql.h"
+#include "platform/db/JetStatementCache.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <sqlite3.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> rowsWithValues(sqlite3* db,
+                                        const platform::db::JetStatementCache::Parameterized& p) {
+    sqlite3_stmt* raw = nullptr;
+    EXPECT_EQ(sqlite3_prepare_v2(db, p.sql.c_str(), -1, &raw, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> stmt(raw, &sqlite3_finalize);
+    for (std::size_t k = 0; k < p.values.size(); ++k) {
+        const int index = static_cast<int>(k) + 1;
+        if (p.values[k].type() == platform::Variant::Type::Integer) {
+            sqlite3_bind_int64(raw, index, p.values[k].asInteger());
+        } else {
+            sqlite3_bind_text(raw, index, p.values[k].asText().c_str(), -1, SQLITE_TRANSIENT);
+        }
+    }
+    std::vector<std::string> rows;
+    while (sqlite3_step(raw) == SQLITE_ROW) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(raw, 0));
+        rows.emplace_back(text != nullptr ? text : "<null>");
+    }
+    return rows;
+}
+
+class JetParameterized : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(sqlitetest::execNative(
+                      db.get(), "CREATE TABLE t(id INTEGER PRIMARY KEY, name TEXT COLLATE JETTEXT, "
+                                "code TEXT COLLATE JETTEXT, n NUMERIC);"
+                                "INSERT INTO t VALUES (1, 'Ölfeld', '12', 12), (2, 'it''s', 'x', 1.5),"
+                                " (3, 'b', '0012', NULL), (12, 'zwölf', NULL, 12);"),
+                  "");
+    }
+    sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
+    platform::db::JetStatementCache cache;
+};
+
+TEST_F(JetParameterized, BoundValuesGiveTheRowsOfThePlainStatement) {
+    const char* const statements[] = {
+        "SELECT id FROM t WHERE id = 2",
+        "SELECT id FROM t WHERE (t.id=12) ORDER BY id",
+        "SELECT id FROM t WHERE [t].[name] = 'ölfeld'",
+        "SELECT id FROM t WHERE name = \"IT'S\"",
+        "SELECT id FROM t WHERE code = '12' OR code = '0012' ORDER BY id",
+        "SELECT id FROM t WHERE n = 12 AND code = '12'",
+        "SELECT id FROM t WHERE n = '12' ORDER BY id",
+        "SELECT id FROM t WHERE code = 12 ORDER BY id",
+        "SELECT a.id FROM t AS a INNER JOIN t AS b ON a.id = b.id WHERE (b.id = 3)",
+        "SELECT id FROM t WHERE id IN (SELECT id FROM t WHERE name = 'b')",
+    };
+    for (const char* jet : statements) {
+        const auto lifted = cache.parameterized(jet);
+        ASSERT_TRUE(lifted.has_value()) << jet;
+        EXPECT_EQ(lifted->sql.find("?1"), lifted->sql.find('?')) << lifted->sql;
+        const sqlitetest::RunResult plain = sqlitetest::run(db.get(), platform::db::translateStatement(jet));
+        ASSERT_EQ(plain.errorNumber, 0) << jet;
+        EXPECT_EQ(rowsWithValues(db.get(), *lifted), plain.rows) << jet << "\n" << lifted->sql;
+    }
+}
+
+TEST_F(JetParameterized, EveryIdSharesOneTranslation) {
+    const auto first = cache.parameterized("SELECT name FROM t WHERE id = 1");
+    const std::size_t hits = cache.hits();
+    const auto second = cache.parameterized("SELECT name FROM t WHERE id = 12");
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->sql, second->sql);
+    EXPECT_EQ(cache.hits(), hits + 1);
+    EXPECT_EQ(rowsWithValues(db.get(), *second), std::vector<std::string>{"zwölf"});
+}
+
+TEST_F(JetParameterized, LiteralsThatShapeTheStatementStayInIt) {
+    for (const char* jet :
+         {"SELECT id FROM t WHERE name Like 'b*'", "SELECT id FROM t WHERE id IN (1, 2)",
+          "SELECT id FROM t WHERE id = 1 + 1", "SELECT id FROM t WHERE id = -1",
+          "SELECT id FROM t WHERE id = 1.5", "SELECT TOP 2 id FROM t ORDER BY 1",
+          "SELECT id FROM t WHERE id = 1234567890123456789", "UPDATE t SET n = 5 WHERE id = 1"}) {
+        EXPECT_FALSE(cache.parameterized(jet).has_value()) << jet;
+    }
+}
+
+} // namespace
