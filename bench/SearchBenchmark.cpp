@@ -12,6 +12,7 @@
 #include "platform/db/Dao.h"
 #include "platform/db/JetSql.h"
 
+#include <algorithm>
 #include <memory>
 #include <sqlite3.h>
 #include <string>
@@ -99,6 +100,10 @@ void fuzzySearch(benchmark::State& state) {
 
 // The property search with two criteria as the property window builds them, each a property with
 // a lower bound on its value, over every country.
+constexpr const char* kPropertyCriteria[] = {
+    "tabEigenschaftswerte.ID_Eigenschaft = 2 AND tabEigenschaftswerte.Eigenschaft_min >= 355",
+    "tabEigenschaftswerte.ID_Eigenschaft = 12 AND tabEigenschaftswerte.Eigenschaft_min >= 500"};
+
 void propertySearch(benchmark::State& state) {
     const auto app = application(state);
     if (!app) {
@@ -107,20 +112,57 @@ void propertySearch(benchmark::State& state) {
     std::int64_t hits = 0;
     for (auto _ : state) {
         const auto search = app->PropertySearch();
-        search->addFilter(
-            "tabEigenschaftswerte.ID_Eigenschaft = 2 AND tabEigenschaftswerte.Eigenschaft_min >= 355");
-        search->addFilter(
-            "tabEigenschaftswerte.ID_Eigenschaft = 12 AND tabEigenschaftswerte.Eigenschaft_min >= 500");
+        for (const char* criterion : kPropertyCriteria) {
+            search->addFilter(criterion);
+        }
         const auto items = search->MaterialItems(0);
         hits = items ? items->Count() : 0;
     }
     state.counters["rows"] = static_cast<double>(hits);
 }
 
+// The floor: the matrices of each criterion, and the occurrences of the matrices that meet both in
+// one statement, each read to its end.
+void propertySearchFloor(benchmark::State& state) {
+    NativeDatabase db(state, "Graukant.MDB");
+    if (!db) {
+        return;
+    }
+    std::vector<sqlite3_stmt*> statements;
+    std::string both;
+    for (const char* criterion : kPropertyCriteria) {
+        statements.push_back(db.prepare(platform::db::translateStatement(
+            std::string("SELECT DISTINCT tabEigenschaftswerte.ID_Eigenschaftswertmatrix AS Id FROM "
+                        "tabEigenschaftswerte WHERE ") +
+            criterion)));
+        both += std::string(both.empty() ? "" : " AND ") +
+                "(z.ID_Eigenschaftswertmatrix IN (SELECT tabEigenschaftswerte.ID_Eigenschaftswertmatrix FROM "
+                "tabEigenschaftswerte WHERE " +
+                criterion + "))";
+    }
+    statements.push_back(db.prepare(platform::db::translateStatement(
+        "SELECT z.ID_Eigenschaftswertmatrix, z.ID_Stahl, z.Id_StahlbezVorkommen, z.Id_Land, z.Bezeichnung, "
+        "z.Werkstoffnummer, b.Id_Stahlbez, o.IndexSort, b.Kennung FROM tabStahlbez AS b INNER JOIN "
+        "(zuoStahl_Eigenschaftsmatrix AS z INNER JOIN tabStahlbezVorkommen AS o ON z.Id_StahlbezVorkommen = "
+        "o.Id_StahlbezVorkommen) ON b.Id_Stahlbez = o.Id_Stahlbez WHERE " +
+        both)));
+    if (std::find(statements.begin(), statements.end(), nullptr) != statements.end()) {
+        return;
+    }
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        for (sqlite3_stmt* stmt : statements) {
+            rows = db.readAll(stmt);
+        }
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
 } // namespace
 
 void addSearchCases() {
     addCase("property_search_two_criteria", propertySearch, Target{150, std::nullopt});
+    addCase("property_search_two_criteria_floor", propertySearchFloor);
     addCase("composition_fuzzy_20_hits", fuzzySearch, Target{500, std::nullopt});
     struct Shape {
         const char* name;
