@@ -13,6 +13,9 @@
 #include "platform/db/JetSql.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
 #include <memory>
 #include <sqlite3.h>
 #include <string>
@@ -38,12 +41,15 @@ constexpr Range kRanges[] = {{"Cr", "18", "18.5", "10", "26"},  {"Ni", "10", "10
                              {"Si", "0.5", "0.6", "0", "2"},    {"Mn", "1", "1.1", "0", "3"},
                              {"P", "0.02", "0.03", "0", "0.1"}, {"S", "0.01", "0.02", "0", "0.1"}};
 
-std::shared_ptr<CompositionSearchItems> items(std::size_t count, CompositionSearchMethod method) {
+/// The criteria, each with `tolerance` (whole percent) as its tolerances; none when empty.
+std::shared_ptr<CompositionSearchItems> items(std::size_t count, CompositionSearchMethod method,
+                                              const std::string& tolerance = "") {
     auto set = std::make_shared<CompositionSearchItems>();
     const bool inside = method == CompositionSearchMethod::Inside;
     for (std::size_t i = 0; i < count; ++i) {
         const Range& r = kRanges[i];
-        set->Add(r.element, inside ? r.low : r.wideLow, inside ? r.high : r.wideHigh, "", "", "", method, "");
+        set->Add(r.element, inside ? r.low : r.wideLow, inside ? r.high : r.wideHigh, "", tolerance,
+                 tolerance, method, "");
     }
     return set;
 }
@@ -93,6 +99,81 @@ void fuzzySearch(benchmark::State& state) {
         rows = 0;
         for (; rs && !rs->eof(); rs->moveNext()) {
             ++rows;
+        }
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
+// The floor of the fuzzy search: the same rounds (the tolerance halved towards the wanted number of
+// hits, as the service does), each round's statement prepared once, and the best round read again.
+void fuzzySearchFloor(benchmark::State& state) {
+    NativeDatabase db(state, "Graukant.MDB");
+    if (!db) {
+        return;
+    }
+    constexpr std::int64_t kWanted = 20;
+    constexpr std::int32_t kMaxTolerance = 50;
+    std::map<std::int32_t, sqlite3_stmt*> rounds;
+    const auto roundOf = [&](std::int32_t tolerance) {
+        auto& stmt = rounds[tolerance];
+        if (stmt == nullptr) {
+            orvik::dataservice::CompSearchSqlBuilder builder;
+            builder.SetCompositionSearchItems(
+                items(3, CompositionSearchMethod::Inside, std::to_string(tolerance)));
+            stmt = db.prepare(platform::db::translateStatement(builder.GetSearchSql(0)));
+        }
+        return stmt;
+    };
+    const auto half = [](double x) {
+        return static_cast<std::int32_t>(std::nearbyint(x));
+    };
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        std::int32_t tolerance = kMaxTolerance;
+        std::int32_t upper = kMaxTolerance;
+        std::int32_t last = 0;
+        std::int32_t best = 0;
+        std::int64_t bestDiff = -1;
+        for (;;) {
+            sqlite3_stmt* stmt = roundOf(tolerance);
+            if (stmt == nullptr) {
+                return;
+            }
+            rows = db.readAll(stmt);
+            if (rows > 0) {
+                const std::int64_t diff = std::llabs(kWanted - rows);
+                if (bestDiff < 0 || diff < bestDiff) {
+                    bestDiff = diff;
+                    best = tolerance;
+                }
+                if (rows == kWanted) {
+                    bestDiff = 0;
+                    break;
+                }
+                if (rows > kWanted) {
+                    upper = tolerance;
+                    tolerance -= half(tolerance / 2.0);
+                } else if (tolerance == kMaxTolerance) {
+                    break;
+                } else {
+                    tolerance += half((upper - tolerance) / 2.0);
+                }
+            } else {
+                if (tolerance == kMaxTolerance) {
+                    break;
+                }
+                tolerance += half((upper - tolerance) / 2.0);
+            }
+            if (tolerance == last) {
+                break;
+            }
+            last = tolerance;
+            if (tolerance >= kMaxTolerance) {
+                break;
+            }
+        }
+        if (std::llabs(kWanted - rows) >= bestDiff || rows == 0) {
+            rows = db.readAll(roundOf(best));
         }
     }
     state.counters["rows"] = static_cast<double>(rows);
@@ -164,6 +245,7 @@ void addSearchCases() {
     addCase("property_search_two_criteria", propertySearch, Target{150, std::nullopt});
     addCase("property_search_two_criteria_floor", propertySearchFloor);
     addCase("composition_fuzzy_20_hits", fuzzySearch, Target{500, std::nullopt});
+    addCase("composition_fuzzy_20_hits_floor", fuzzySearchFloor);
     struct Shape {
         const char* name;
         std::size_t count;
