@@ -4,8 +4,10 @@
 #include "BenchSupport.h"
 
 int main(int argc, char** argv) {
+    bench::addCombinationCases();
     bench::addDesignationSearchCases();
     bench::addMaterialCases();
+    bench::addPrintCases();
     bench::addRecordsetCases();
     bench::addSearchCases();
     bench::addTextCases();

@@ -80,8 +80,10 @@ private:
 };
 
 /// Every case of the program; each file adds its own.
+void addCombinationCases();
 void addDesignationSearchCases();
 void addMaterialCases();
+void addPrintCases();
 void addRecordsetCases();
 void addSearchCases();
 void addTextCases();

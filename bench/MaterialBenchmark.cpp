@@ -87,20 +87,10 @@ void everyPart(benchmark::State& state) {
     if (!db) {
         return;
     }
-    struct Pick {
-        std::string steel;
-        std::string designation;
-        platform::Variant occurrence;
-    };
-    std::vector<Pick> picks;
+    std::vector<MaterialPick> picks;
     for (std::int64_t call = 0; call < 97; ++call) {
-        const auto rs = db->openRecordset(
-            "SELECT TOP 1 b.ID_Stahl, b.Id_Stahlbez, o.Id_StahlbezVorkommen FROM tabStahlbez AS b INNER JOIN "
-            "tabStahlbezVorkommen AS o ON b.Id_Stahlbez = o.Id_Stahlbez WHERE b.ID_Stahl = " +
-                steelOfCall(call),
-            platform::db::RecordsetType::Snapshot);
-        if (!rs->eof()) {
-            picks.push_back({steelOfCall(call), std::to_string(rs->field(1).asInteger()), rs->field(2)});
+        if (auto pick = firstOccurrence(*db, steelOfCall(call))) {
+            picks.push_back(std::move(*pick));
         }
     }
     if (picks.empty()) {
@@ -109,8 +99,8 @@ void everyPart(benchmark::State& state) {
     }
     std::size_t next = 0;
     for (auto _ : state) {
-        const Pick& pick = picks[next++ % picks.size()];
-        const auto material = app->Material(pick.steel, pick.designation, pick.occurrence);
+        const MaterialPick& pick = picks[next++ % picks.size()];
+        const auto material = app->Material(pick.steel, pick.designation, platform::Variant(pick.occurrence));
         benchmark::DoNotOptimize(material->Symbols());
         benchmark::DoNotOptimize(material->MaterialNumbers());
         benchmark::DoNotOptimize(material->Tradenames());

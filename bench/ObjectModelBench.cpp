@@ -4,6 +4,7 @@
 #include "common/Enums.h"
 #include "common/ProgrammSettings.h"
 #include "objects/Application.h"
+#include "platform/db/Dao.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -30,6 +31,7 @@ public:
         std::error_code ec;
         fs::copy_file(GK_BENCH_WORKGROUP_FILE, program / "GK2007.LG", ec);
         fs::copy_file(GK_BENCH_LANGUAGE_MDB, program / "Daten" / "Language.mdb", ec);
+        fs::copy_file(GK_BENCH_PRINT_ORG_MDB, program / "Daten" / "print_org.mdb", ec);
         orvik::common::ProgrammSettings settings;
         settings.ApplicationPath(program.string());
         settings.Datenbankpfad(databaseDir().string());
@@ -44,19 +46,31 @@ public:
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;
 
+    [[nodiscard]] fs::path program() const { return m_root / "program"; }
+
 private:
     fs::path m_root;
 };
 
+// One program folder for the whole run, as the program has.
+const ProgramFolder& programFolderOfRun() {
+    static const ProgramFolder folder;
+    return folder;
+}
+
 } // namespace
+
+std::filesystem::path programFolder() {
+    return programFolderOfRun().program();
+}
 
 std::shared_ptr<orvik::objects::Application> application(benchmark::State& state) {
     if (!fs::is_regular_file(databaseDir() / "Graukant.MDB")) {
         state.SkipWithError(("no generated database in " + databaseDir().string()).c_str());
         return nullptr;
     }
-    // One program folder and one connection for the whole run, as the program has.
-    static ProgramFolder folder;
+    (void)programFolderOfRun();
+    // One connection for the whole run.
     static std::shared_ptr<orvik::objects::Application> app = [] {
         auto made = orvik::objects::Application::create();
         made->OpenConnection();
@@ -67,6 +81,18 @@ std::shared_ptr<orvik::objects::Application> application(benchmark::State& state
         return nullptr;
     }
     return app;
+}
+
+std::optional<MaterialPick> firstOccurrence(platform::db::Database& db, const std::string& steel) {
+    const auto rs = db.openRecordset(
+        "SELECT TOP 1 b.ID_Stahl, b.Id_Stahlbez, o.Id_StahlbezVorkommen FROM tabStahlbez AS b INNER JOIN "
+        "tabStahlbezVorkommen AS o ON b.Id_Stahlbez = o.Id_Stahlbez WHERE b.ID_Stahl = " +
+            steel,
+        platform::db::RecordsetType::Snapshot);
+    if (rs->eof()) {
+        return std::nullopt;
+    }
+    return MaterialPick{steel, std::to_string(rs->field(1).asInteger()), rs->field(2).asInteger()};
 }
 
 } // namespace bench

@@ -5,8 +5,13 @@
 #include "platform/VbConvert.h"
 #include "platform/db/Dao.h"
 
+#include <algorithm>
+#include <charconv>
 #include <exception>
+#include <optional>
 #include <string>
+#include <unordered_set>
+#include <vector>
 
 namespace orvik::objects {
 
@@ -29,19 +34,65 @@ std::int32_t rowCount(platform::db::Recordset& set) {
     return count;
 }
 
-bool contains(platform::db::Recordset& set, const std::string& occurrence) {
+bool containsByFind(platform::db::Recordset& set, const std::string& occurrence) {
     set.findFirst("(Id_StahlbezVorkommen=" + occurrence + ")");
     return !set.noMatch();
 }
 
-bool inAll(const std::vector<RecordsetPtr>& sets, const std::string& occurrence,
-           const platform::db::Recordset* except = nullptr) {
+/// The occurrences of one result, read once, so that each test is a lookup rather than a search
+/// through the set. A set whose occurrences are not all whole numbers, or an occurrence text that
+/// is not one, is searched as before. The set is left on its first row.
+class Occurrences {
+public:
+    explicit Occurrences(const RecordsetPtr& set) : m_set(set) {
+        if (isEmpty(*set)) {
+            return;
+        }
+        std::unordered_set<std::int64_t> ids;
+        for (set->moveFirst(); !set->eof(); set->moveNext()) {
+            const auto id = set->field("Id_StahlbezVorkommen");
+            if (id.type() == platform::Variant::Type::Integer) {
+                ids.insert(id.asInteger());
+            } else if (!id.isNull()) {
+                set->moveFirst();
+                return;
+            }
+        }
+        set->moveFirst();
+        m_ids = std::move(ids);
+    }
+
+    [[nodiscard]] bool contains(const std::string& occurrence) const {
+        std::int64_t id = 0;
+        const char* end = occurrence.data() + occurrence.size();
+        if (m_ids) {
+            const auto [stop, ec] = std::from_chars(occurrence.data(), end, id);
+            if (ec == std::errc{} && stop == end) {
+                return m_ids->contains(id);
+            }
+        }
+        return !isEmpty(*m_set) && containsByFind(*m_set, occurrence);
+    }
+
+private:
+    RecordsetPtr m_set;
+    std::optional<std::unordered_set<std::int64_t>> m_ids;
+};
+
+std::vector<Occurrences> occurrencesOf(const std::vector<RecordsetPtr>& sets,
+                                       const platform::db::Recordset* except = nullptr) {
+    std::vector<Occurrences> all;
     for (const auto& set : sets) {
-        if (set.get() != except && !contains(*set, occurrence)) {
-            return false;
+        if (set.get() != except) {
+            all.emplace_back(set);
         }
     }
-    return true;
+    return all;
+}
+
+bool inAll(const std::vector<Occurrences>& sets, const std::string& occurrence) {
+    return std::all_of(sets.begin(), sets.end(),
+                       [&](const Occurrences& set) { return set.contains(occurrence); });
 }
 
 } // namespace
@@ -167,8 +218,9 @@ void CombinationResultBuilder::driveByProperty(const std::vector<RecordsetPtr>& 
     if (!m_propertyResult) {
         return;
     }
+    const auto occurrences = occurrencesOf(sets);
     for (const auto& hit : *m_propertyResult) {
-        if (!inAll(sets, hit->IdDesigCountry)) {
+        if (!inAll(occurrences, hit->IdDesigCountry)) {
             continue;
         }
         auto item = std::make_shared<CombinationResultItem>();
@@ -191,9 +243,10 @@ void CombinationResultBuilder::driveBySet(const std::vector<RecordsetPtr>& sets,
     if (isEmpty(*driving)) {
         return;
     }
+    const auto occurrences = occurrencesOf(sets, driving.get());
     for (driving->moveFirst(); !driving->eof(); driving->moveNext()) {
         const auto occurrence = platform::CStr(driving->field("Id_StahlbezVorkommen"));
-        if (!inAll(sets, occurrence, driving.get())) {
+        if (!inAll(occurrences, occurrence)) {
             continue;
         }
         auto item = std::make_shared<CombinationResultItem>();

@@ -11,6 +11,9 @@
 
 #include <algorithm>
 #include <exception>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace orvik::objects {
 
@@ -18,7 +21,6 @@ namespace {
 
 using common::Helper;
 using platform::db::Recordset;
-using RecordsetPtr = std::shared_ptr<Recordset>;
 
 constexpr const char* Modul = "PropertySearch";
 
@@ -27,44 +29,70 @@ std::string withoutAt(std::string filter) {
     return filter;
 }
 
-bool isEmpty(const Recordset& rs) {
-    return rs.bof() && rs.eof();
+/// The matrix ids of one condition's set, in the order the query gives them.
+std::vector<std::string> matrixIds(Recordset& rs) {
+    std::vector<std::string> ids;
+    for (; !rs.eof(); rs.moveNext()) {
+        ids.push_back(platform::CStr(rs.field("Id")));
+    }
+    return ids;
 }
 
-// The smallest set of matrix ids drives the cross test; an empty one ends the search at once.
-std::size_t drivingSet(const std::vector<RecordsetPtr>& sets) {
-    std::size_t chosen = 0;
-    std::int32_t smallest = 0;
-    for (std::size_t i = 0; i < sets.size(); ++i) {
-        auto& set = *sets[i];
-        if (isEmpty(set)) {
-            return i;
+// The smallest set of matrix ids drives the cross test, the first of equal size; an empty one ends
+// the search at once (nullptr).
+const std::vector<std::string>* drivingSet(const std::vector<std::vector<std::string>>& sets) {
+    const std::vector<std::string>* chosen = nullptr;
+    for (const auto& set : sets) {
+        if (set.empty()) {
+            return nullptr;
         }
-        set.moveLast();
-        const auto count = set.recordCount();
-        if (i == 0 || count < smallest) {
-            chosen = i;
-            smallest = count;
+        if (chosen == nullptr || set.size() < chosen->size()) {
+            chosen = &set;
         }
-        set.moveFirst();
     }
     return chosen;
 }
 
-std::string hitStatement(const std::string& matrix, std::int32_t country) {
+/// The matrices of the driving set that every other set holds, in the driving set's order.
+std::vector<std::string> matricesInAll(const std::vector<std::vector<std::string>>& sets,
+                                       const std::vector<std::string>& drive) {
+    std::vector<std::unordered_set<std::string_view>> others;
+    for (const auto& set : sets) {
+        if (&set != &drive) {
+            others.emplace_back(set.begin(), set.end());
+        }
+    }
+    std::vector<std::string> hits;
+    for (const auto& id : drive) {
+        if (std::all_of(others.begin(), others.end(),
+                        [&](const auto& other) { return other.contains(id); })) {
+            hits.push_back(id);
+        }
+    }
+    return hits;
+}
+
+/// The occurrences of every matrix that meets every condition, in one statement; each row names its
+/// matrix so that the hits can be grouped by it.
+std::string hitStatement(const std::vector<std::string>& conditions, std::int32_t country) {
     std::string sql =
-        "SELECT zuoStahl_Eigenschaftsmatrix.ID_Stahl, zuoStahl_Eigenschaftsmatrix.Id_StahlbezVorkommen, "
+        "SELECT zuoStahl_Eigenschaftsmatrix.ID_Eigenschaftswertmatrix, "
+        "zuoStahl_Eigenschaftsmatrix.ID_Stahl, zuoStahl_Eigenschaftsmatrix.Id_StahlbezVorkommen, "
         "zuoStahl_Eigenschaftsmatrix.Id_Land, zuoStahl_Eigenschaftsmatrix.Bezeichnung, "
         "zuoStahl_Eigenschaftsmatrix.Werkstoffnummer, tabStahlbez.Id_Stahlbez, "
         "tabStahlbezVorkommen.IndexSort, "
         "tabStahlbez.Kennung "
         "FROM tabStahlbez INNER JOIN (zuoStahl_Eigenschaftsmatrix INNER JOIN tabStahlbezVorkommen ON "
         "zuoStahl_Eigenschaftsmatrix.Id_StahlbezVorkommen = tabStahlbezVorkommen.Id_StahlbezVorkommen) ON "
-        "tabStahlbez.Id_Stahlbez = tabStahlbezVorkommen.Id_Stahlbez "
-        "WHERE (zuoStahl_Eigenschaftsmatrix.ID_Eigenschaftswertmatrix=" +
-        matrix + ") ";
+        "tabStahlbez.Id_Stahlbez = tabStahlbezVorkommen.Id_Stahlbez WHERE ";
+    for (const auto& condition : conditions) {
+        sql += "(zuoStahl_Eigenschaftsmatrix.ID_Eigenschaftswertmatrix IN (SELECT "
+               "tabEigenschaftswerte.ID_Eigenschaftswertmatrix FROM tabEigenschaftswerte WHERE " +
+               condition + ")) AND ";
+    }
+    sql.resize(sql.size() - std::string_view(" AND ").size());
     if (country != 0) {
-        sql += "AND (zuoStahl_Eigenschaftsmatrix.ID_Land = " + std::to_string(country) + ")";
+        sql += " AND (zuoStahl_Eigenschaftsmatrix.ID_Land = " + std::to_string(country) + ")";
     }
     return sql + ";";
 }
@@ -119,35 +147,40 @@ std::shared_ptr<objects::MaterialItems> PropertySearch::MaterialItems(std::int32
         }
         return rs;
     };
-    std::vector<RecordsetPtr> sets;
+    std::vector<std::string> conditions;
+    std::vector<std::vector<std::string>> sets;
     for (const auto& filter : m_sqlFilters) {
-        sets.push_back(run("SELECT DISTINCT tabEigenschaftswerte.ID_Eigenschaftswertmatrix AS Id "
-                           "FROM tabEigenschaftswerte WHERE " +
-                               withoutAt(filter) + ";",
-                           platform::db::RecordsetType::Snapshot));
+        conditions.push_back(withoutAt(filter));
+        const auto rs = run("SELECT DISTINCT tabEigenschaftswerte.ID_Eigenschaftswertmatrix AS Id "
+                            "FROM tabEigenschaftswerte WHERE " +
+                                conditions.back() + ";",
+                            platform::db::RecordsetType::Snapshot);
+        sets.push_back(matrixIds(*rs));
     }
-    const auto driving = drivingSet(sets);
-    auto& drive = *sets[driving];
-    if (isEmpty(drive)) {
+    const auto* drive = drivingSet(sets);
+    if (drive == nullptr) {
         return items;
     }
-    for (drive.moveFirst(); !drive.eof(); drive.moveNext()) {
-        const auto id = platform::CStr(drive.field("Id"));
-        const bool inAll = std::all_of(sets.begin(), sets.end(), [&](const RecordsetPtr& set) {
-            if (set.get() == &drive) {
-                return true;
-            }
-            set->findFirst("(Id=" + id + ")");
-            return !set->noMatch();
-        });
-        if (!inAll) {
+    const auto hits = matricesInAll(sets, *drive);
+    if (hits.empty()) {
+        return items;
+    }
+    // One statement for the occurrences of every hit, grouped by matrix here, then added matrix by
+    // matrix in the driving set's order: a query per hit costs more than the search itself.
+    std::unordered_map<std::string, std::vector<std::shared_ptr<MaterialItem>>> byMatrix;
+    const auto rows = run(hitStatement(conditions, country), platform::db::RecordsetType::ForwardOnly);
+    for (; !rows->eof(); rows->moveNext()) {
+        byMatrix[platform::CStr(rows->field("ID_Eigenschaftswertmatrix"))].push_back(hit(*rows));
+    }
+    rows->close();
+    for (const auto& id : hits) {
+        const auto found = byMatrix.find(id);
+        if (found == byMatrix.end()) {
             continue;
         }
-        const auto rows = run(hitStatement(id, country), platform::db::RecordsetType::ForwardOnly);
-        for (; !rows->eof(); rows->moveNext()) {
-            items->Add(hit(*rows));
+        for (auto& item : found->second) {
+            items->Add(std::move(item));
         }
-        rows->close();
     }
     return items;
 }

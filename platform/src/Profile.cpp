@@ -1,5 +1,6 @@
 #include "platform/Profile.h"
 
+#include "IniFileCache.h"
 #include "platform/AtomicFile.h"
 #include "platform/TextCase.h"
 
@@ -45,7 +46,7 @@ bool change(const std::filesystem::path& file, const std::function<bool(IniDocum
 
 std::string readProfileString(std::string_view section, std::string_view key, std::string_view defaultValue,
                               const std::filesystem::path& file) {
-    const auto document = load(file);
+    const auto document = cachedIniDocument(file);
     if (document) {
         if (auto value = document->value(section, key)) {
             return std::move(*value);
@@ -55,7 +56,7 @@ std::string readProfileString(std::string_view section, std::string_view key, st
 }
 
 IniDocument::Entries readProfileSection(std::string_view section, const std::filesystem::path& file) {
-    const auto document = load(file);
+    const auto document = cachedIniDocument(file);
     return document ? document->entries(section) : IniDocument::Entries{};
 }
 

@@ -1,6 +1,6 @@
 #include "platform/UserSettings.h"
 
-#include "platform/AtomicFile.h"
+#include "IniFileCache.h"
 #include "platform/CallError.h"
 #include "platform/Profile.h"
 #include "platform/TextCase.h"
@@ -76,9 +76,8 @@ std::string GetSetting(std::string_view application, std::string_view section, s
     if (!file) {
         return std::string(defaultValue);
     }
-    std::string content;
-    if (readWholeFile(*file, content)) {
-        if (auto value = IniDocument::parse(content).value(section, key)) {
+    if (const auto document = cachedIniDocument(*file)) {
+        if (auto value = document->value(section, key)) {
             return std::move(*value);
         }
     }

@@ -28,7 +28,9 @@ INSERT INTO tabTreffer VALUES
  ('A', 1, 303, 3, 33, '304', 1, 4), ('A', 2, 202, 2, 22, 'S355J2', 2, 1),
  ('A', 3, 999, 9, 91, 'fremd', 1, 1),
  ('C', 1, 202, 2, 22, 'S355J2', 2, 1), ('C', 2, 102, 1, 12, 'S235JR', 2, 1),
- ('C', 3, 303, 3, 33, '304', 1, 4), ('C', 4, 401, 4, 41, '1.7225', 1, 1);
+ ('C', 3, 303, 3, 33, '304', 1, 4), ('C', 4, 401, 4, 41, '1.7225', 1, 1),
+ ('N', 1, NULL, 9, 92, 'ohne', 1, 1), ('N', 2, 202, 2, 22, 'S355J2', 2, 1),
+ ('N', 3, 303, 3, 33, '304', 1, 4);
 )";
 
 class CombinationTest : public ::testing::Test {
@@ -231,6 +233,17 @@ TEST(MaterialItemsTest, OneHitPerDesignationOccurrence) {
     EXPECT_EQ(items.Item("42")->Designation, "first");
     EXPECT_EQ(items.Item(2), nullptr);
     EXPECT_TRUE(items.Exists("42"));
+}
+
+TEST_F(CombinationTest, AResultRowWithoutOccurrenceMatchesNothing) {
+    CombinationResultBuilder builder;
+    builder.SetDesignationResultSet(search("B"), true);
+    builder.SetCompositionResultSet(search("N"), true);
+    builder.SetPropertyResult(propertyHits({101, 303, 202, 999}), true);
+    builder.IncludeDesignation(true);
+    builder.IncludeComposition(true);
+    builder.IncludeProperty(true);
+    EXPECT_EQ(occurrences(*builder.Build()), (std::vector<std::string>{"303", "202"}));
 }
 
 } // namespace

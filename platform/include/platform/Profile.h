@@ -3,8 +3,9 @@
 // Private-profile (INI) functions with the Windows platform's semantics, over IniDocument: reading
 // a missing file, section or key gives the default; writing creates the file, the section and the
 // key as needed and replaces the file crash-safe (AtomicFile). Values have no length limit. The
-// file is never kept open and nothing is cached: every call reads the file anew. A relative path
-// is taken from the working directory.
+// file is never kept open, and every call sees the file as it is then: a read parses it again
+// unless its identity, size and modification time show it unchanged since it was last parsed. A
+// relative path is taken from the working directory.
 
 #include "platform/IniDocument.h"
 
