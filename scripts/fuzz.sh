@@ -9,7 +9,8 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${GK_FUZZ_BUILD_DIR:-$here/build-fuzz}"
 which="${1:-all}"
 seconds="${2:-600}"
-targets=(fuzz_jet_sql fuzz_jet_like fuzz_find fuzz_ini fuzz_numbers fuzz_dataservice fuzz_xml_matrix)
+targets=(fuzz_jet_sql fuzz_jet_like fuzz_find fuzz_ini fuzz_numbers fuzz_dataservice fuzz_xml_matrix
+    fuzz_analysis_file)
 
 "$here/scripts/fuzz-deps.sh"
 [ "$which" = all ] || targets=("$which")

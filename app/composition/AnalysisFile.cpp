@@ -110,6 +110,22 @@ std::vector<std::string_view> lines(std::string_view text) {
     return out;
 }
 
+/// Characters of UTF-8 text: the bytes that start one.
+std::size_t characters(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+std::string rowLine(const AnalysisRow& row) {
+    std::string line;
+    for (const auto* field : {&row.Element, &row.MinValue, &row.MaxValue, &row.SingleValue, &row.ToleranceMin,
+                              &row.ToleranceMax}) {
+        line += *field;
+        line += ';';
+    }
+    return line + row.SearchMethod;
+}
+
 AnalysisRow parseRow(std::string_view line, const std::string& decimalSeparator) {
     std::string text;
     for (const char c : line) {
@@ -146,12 +162,7 @@ std::string AnalysisFile::Format(const Analysis& analysis) {
         text += LineEnd;
     }
     for (const auto& row : analysis.Rows) {
-        for (const auto* field : {&row.Element, &row.MinValue, &row.MaxValue, &row.SingleValue,
-                                  &row.ToleranceMin, &row.ToleranceMax}) {
-            text += *field;
-            text += ';';
-        }
-        text += row.SearchMethod;
+        text += rowLine(row);
         text += LineEnd;
     }
     return text;
@@ -187,8 +198,10 @@ AnalysisFile::Status AnalysisFile::Parse(std::string_view bytes, const std::stri
     if (all.empty() || trim(all.front()) != Title) {
         return Status::NotAnAnalysis;
     }
-    if (all.size() < 4 || std::any_of(all.begin(), all.end(),
-                                      [](std::string_view line) { return line.size() > MaxLineLength; })) {
+    // Lengths count characters, so a file of Windows-1252 bytes saved again as UTF-8 still reads.
+    if (all.size() < 4 || std::any_of(all.begin(), all.end(), [](std::string_view line) {
+            return characters(line) > MaxLineLength;
+        })) {
         return Status::Damaged;
     }
     Analysis read;
@@ -196,9 +209,15 @@ AnalysisFile::Status AnalysisFile::Parse(std::string_view bytes, const std::stri
     read.Designation = std::string(trim(all[2]));
     read.MaterialNo = std::string(trim(all[3]));
     for (std::size_t i = 4; i < all.size(); ++i) {
-        if (!trim(all[i]).empty()) {
-            read.Rows.push_back(parseRow(all[i], decimalSeparator));
+        if (trim(all[i]).empty()) {
+            continue;
         }
+        auto row = parseRow(all[i], decimalSeparator);
+        // Saved again, the row gains its missing separators and method: it must still read back.
+        if (characters(rowLine(row)) > MaxLineLength) {
+            return Status::Damaged;
+        }
+        read.Rows.push_back(std::move(row));
     }
     analysis = std::move(read);
     return Status::Loaded;

@@ -49,7 +49,8 @@ public:
         Damaged
     };
 
-    /// The longest line a criterion can take; longer lines mark a damaged file.
+    /// The longest line, in characters, a criterion can take, also as saved again with all its
+    /// fields; longer lines mark a damaged file.
     static constexpr std::size_t MaxLineLength = 512;
     /// The largest file read at all.
     static constexpr std::size_t MaxFileSize = 1024 * 1024;

@@ -1,5 +1,6 @@
 #include "AnalysisFile.h"
 
+#include "platform/AtomicFile.h"
 #include "platform_test/TestEnvironment.h"
 
 #include <fstream>
@@ -54,6 +55,48 @@ TEST(AnalysisFile, AFailedSaveLeavesTheOldFileWhole) {
     const auto file = temp.path() / "missing-folder" / "a.anl";
     EXPECT_FALSE(AnalysisFile::Write(file, sample()));
     EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+// A folder holding one old analysis, to save over.
+struct SavedBefore {
+    SavedBefore() {
+        std::ofstream(file, std::ios::binary) << old;
+        names = platform_test::fileNames(temp.path());
+    }
+    void expectSaveFailsAndKeepsTheOldFile() const {
+        EXPECT_FALSE(AnalysisFile::Write(file, sample()));
+        std::string bytes;
+        ASSERT_TRUE(platform::readWholeFile(file, bytes));
+        EXPECT_EQ(bytes, old);
+        EXPECT_EQ(platform_test::fileNames(temp.path()), names) << "no temporary file is left";
+    }
+    platform_test::TempFolder temp;
+    std::vector<std::string> names;
+    std::filesystem::path file = temp.path() / "a.anl";
+    std::string old = "Analyse\r\nD\r\nold\r\n\r\n";
+};
+
+TEST(AnalysisFile, ASaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
+    const SavedBefore saved;
+    const platform_test::ScopedReadOnlyFolder readOnly(saved.temp.path());
+    if (!readOnly.effective()) {
+        GTEST_SKIP() << "root writes into read-only folders";
+    }
+    saved.expectSaveFailsAndKeepsTheOldFile();
+}
+
+TEST(AnalysisFile, ASaveOnAFullDiskFailsAndKeepsTheOldFile) {
+    const SavedBefore saved;
+    const platform_test::ScopedFileSizeLimit diskFull(16);
+    saved.expectSaveFailsAndKeepsTheOldFile();
+}
+
+TEST(AnalysisFile, ASaveBelowARegularFileFailsAndKeepsThatFile) {
+    const SavedBefore saved;
+    EXPECT_FALSE(AnalysisFile::Write(saved.file / "b.anl", sample()));
+    std::string bytes;
+    ASSERT_TRUE(platform::readWholeFile(saved.file, bytes));
+    EXPECT_EQ(bytes, saved.old);
 }
 
 TEST(AnalysisFile, RowLinesAreReadInTheUsersNotation) {
@@ -116,6 +159,38 @@ TEST(AnalysisFile, HostileFilesAreRefusedWithTheirReason) {
         Analysis a = sample();
         EXPECT_EQ(AnalysisFile::Parse(c.bytes, ",", a), c.status);
         EXPECT_EQ(a, sample());
+    }
+}
+
+TEST(AnalysisFile, WhatLoadsSavesToAFileThatLoadsAgain) {
+    // Windows-1252 bytes take two or three bytes each as UTF-8; lengths count characters.
+    const std::string wide = "Analyse\r\nD\r\n\r\n\r\nC;0,1;" + std::string(300, '\x84') + ";;;;outside\r\n";
+    // Saved again the row gains six separators and its method.
+    const std::string bare =
+        "Analyse\r\nD\r\n\r\n\r\n" + std::string(AnalysisFile::MaxLineLength - 6, 'C') + "\r\n";
+    struct Case {
+        const char* name;
+        std::string bytes;
+        Status status;
+    };
+    const Case cases[] = {
+        {"a row of Windows-1252 characters", wide, Status::Loaded},
+        {"a row as long as allowed",
+         "Analyse\r\nD\r\n\r\n\r\nC;" + std::string(AnalysisFile::MaxLineLength - 14, '1') +
+             ";;;;;outside\r\n",
+         Status::Loaded},
+        {"a short line that grows too long when saved", bare, Status::Damaged},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Analysis a;
+        ASSERT_EQ(AnalysisFile::Parse(c.bytes, ",", a), c.status);
+        if (c.status != Status::Loaded) {
+            continue;
+        }
+        Analysis back;
+        EXPECT_EQ(AnalysisFile::Parse(AnalysisFile::Format(a), ",", back), Status::Loaded);
+        EXPECT_EQ(back, a);
     }
 }
 
