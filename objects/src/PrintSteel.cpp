@@ -20,6 +20,7 @@
 #include "objects/StandardComparisons.h"
 #include "objects/Standards.h"
 #include "objects/Suppliers.h"
+#include "platform/AtomicFile.h"
 #include "platform/CallError.h"
 #include "platform/TextCase.h"
 #include "platform/VbConvert.h"
@@ -510,12 +511,15 @@ std::string PrintSteel::PreparePrintDatabase(const std::string& programFolder) {
     }
     const fs::path target =
         common::DataFolder::WritablePath(programFolder, "Daten/" + std::string(PrintDatabaseName));
-    std::error_code ec;
-    fs::copy_file(printTemplate, target, fs::copy_options::overwrite_existing, ec);
-    if (ec) {
+    // Replaced whole or not at all: a copy cut short by a full disk would leave a damaged database.
+    std::string content;
+    if (!platform::readWholeFile(printTemplate, content)) {
         throw platform::CallError(platform::err::PathFileAccessError, Modul,
-                                  "The print database " + target.string() +
-                                      " cannot be written: " + ec.message());
+                                  "The print template " + printTemplate.string() + " cannot be read");
+    }
+    if (!platform::AtomicFile::write(target, content)) {
+        throw platform::CallError(platform::err::PathFileAccessError, Modul,
+                                  "The print database " + target.string() + " cannot be written");
     }
     return Helper::Backslash(target.parent_path().string());
 }

@@ -11,6 +11,7 @@
 #include "objects/Application.h"
 #include "objects/Material.h"
 #include "objects/Report.h"
+#include "platform/CallError.h"
 #include "platform_test/TestEnvironment.h"
 
 #include <filesystem>
@@ -149,6 +150,25 @@ TEST_F(PrintSteelTest, FailureIsOneErrorAndLeavesNoPartialData) {
     unbound.writeData(m_folder, Language::German);
     EXPECT_EQ(unboundLog.count(), 1U);
     EXPECT_FALSE(unbound.DataComplete());
+}
+
+TEST_F(PrintSteelTest, APrintDatabaseThatCannotBeWrittenIsReportedAndKeptAsItWas) {
+    const auto daten = m_program.programFolder() / "Daten";
+    const auto file = daten / "print.mdb";
+    const auto old = objectstest::readFile(file);
+    ASSERT_FALSE(old.empty());
+    const auto names = platform_test::fileNames(daten);
+    std::string description;
+    try {
+        const platform_test::ScopedFileSizeLimit diskFull(4096);
+        (void)PrintSteel::PreparePrintDatabase(m_program.programFolder().string());
+        ADD_FAILURE() << "a full disk went unnoticed";
+    } catch (const platform::CallError& e) {
+        description = e.description();
+    }
+    EXPECT_NE(description.find(file.string()), std::string::npos) << description;
+    EXPECT_EQ(objectstest::readFile(file), old);
+    EXPECT_EQ(platform_test::fileNames(daten), names) << "no temporary file is left";
 }
 
 TEST_F(PrintSteelTest, PrintDatabaseGoesToTheUsersFolderWhenTheProgramFolderIsReadOnly) {

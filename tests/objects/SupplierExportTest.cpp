@@ -95,4 +95,45 @@ TEST(SupplierExport, ReplacesTheFileAndLeavesItWhenTheQueryFails) {
     EXPECT_TRUE(stray.empty());
 }
 
+// Each way of failing to write the export: reported with the file's name, the old file as it was.
+TEST(SupplierExport, AFileThatCannotBeWrittenIsReportedAndKeptAsItWas) {
+    const TestProgram program;
+    const auto app = objectstest::connectedApplication();
+    const auto material = app->Material("69", "340", platform::Variant(482));
+    ErrorLog errors(material->Error);
+    const auto folder = program.file("export");
+    std::filesystem::create_directory(folder);
+    const auto file = folder / "suppliers.txt";
+    const std::string old = "the old content";
+    std::ofstream(file) << old;
+    const auto names = platform_test::fileNames(folder);
+
+    const auto expectRefused = [&](const std::filesystem::path& target, const std::filesystem::path& kept) {
+        const auto before = errors.count();
+        material->ExportSuppliers(target.string(), ";", true);
+        ASSERT_EQ(errors.count(), before + 1);
+        EXPECT_EQ(errors.errors().back().Procedure(), "ExportSuppliers");
+        EXPECT_NE(errors.errors().back().Description().find(target.string()), std::string::npos)
+            << errors.errors().back().Description();
+        EXPECT_EQ(objectstest::readFile(kept), old);
+        EXPECT_EQ(platform_test::fileNames(folder), names) << "no temporary file is left";
+    };
+    {
+        SCOPED_TRACE("a full disk");
+        const platform_test::ScopedFileSizeLimit diskFull(8);
+        expectRefused(file, file);
+    }
+    {
+        SCOPED_TRACE("below a regular file, which fails as root too");
+        expectRefused(file / "suppliers.txt", file);
+    }
+    {
+        SCOPED_TRACE("a read-only folder");
+        const platform_test::ScopedReadOnlyFolder readOnly(folder);
+        if (readOnly.effective()) { // as root every folder is writable
+            expectRefused(file, file);
+        }
+    }
+}
+
 } // namespace
