@@ -4,7 +4,9 @@
 #include "PropertySearchFilters.h"
 
 #include "objects/PropertySearchFields.h"
+#include "platform_test/HostileTexts.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -176,6 +178,50 @@ TEST_F(PropertySearchFiltersTest, HostileCellsAreRefusedWithTheirRowAndColumn) {
         EXPECT_EQ(outcome.refusal->row, 1U) << c.text;
         EXPECT_EQ(outcome.refusal->column, expectedColumn) << c.text;
         EXPECT_TRUE(outcome.filters.empty()) << c.text;
+    }
+}
+
+// The texts every text entry point is tried with, in each cell a filter reads: a cell read as a
+// number or key refuses them; a choice's visible text never reaches a filter; a blank cell is none.
+TEST_F(PropertySearchFiltersTest, HostileTextsInAnyCellNeverReachAFilter) {
+    const auto f = filters();
+    for (int column = 1; column < property::criteria::Columns; ++column) {
+        const auto field = m_fields.find(column);
+        const bool visibleChoice = field != m_fields.end() && field->second.isCombo;
+        // A hidden key is read when its choice is visible and chosen.
+        const bool readKey = std::any_of(m_fields.begin(), m_fields.end(), [column](const auto& entry) {
+            return entry.second.isCombo && entry.second.Visible &&
+                   property::criteria::keyColumnOf(entry.first) == column;
+        });
+        const bool readsText =
+            readKey || (field != m_fields.end() && field->second.Visible && !visibleChoice);
+        for (const auto& hostile : platform_test::hostileTexts()) {
+            SCOPED_TRACE(std::to_string(column) + " / " + hostile.name);
+            std::map<int, std::string> cells{{1, "Zugfestigkeit"}, {19, "1"}, {2, "450"}};
+            for (const auto& [choiceColumn, choice] : m_fields) {
+                if (choice.isCombo) { // every choice chosen, so each hidden key is read
+                    cells[choiceColumn] = "gewählt";
+                    cells[property::criteria::keyColumnOf(choiceColumn)] = "2";
+                }
+            }
+            cells[column] = hostile.text;
+            const auto outcome = f.build({row(cells)});
+            const bool blank = hostile.text.find_first_not_of(' ') == std::string::npos;
+            if (readsText && !blank) {
+                ASSERT_TRUE(outcome.refusal.has_value());
+                EXPECT_TRUE(outcome.filters.empty());
+                continue;
+            }
+            if (outcome.refusal) {
+                continue; // a blank key: the choice is refused as unchosen, which is fine
+            }
+            for (const auto& built : outcome.filters) {
+                if (!blank) {
+                    EXPECT_EQ(built.sql.find(hostile.text), std::string::npos) << built.sql;
+                    EXPECT_EQ(built.xml.find(hostile.text), std::string::npos) << built.xml;
+                }
+            }
+        }
     }
 }
 
