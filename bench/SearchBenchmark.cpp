@@ -179,11 +179,11 @@ void fuzzySearchFloor(benchmark::State& state) {
     state.counters["rows"] = static_cast<double>(rows);
 }
 
-// The property search with two criteria as the property window builds them, each a property with
-// a lower bound on its value, over every country.
+// The property search with two criteria as the property window builds them from the search mask,
+// each a property (by its search id) with a lower bound on its value, over every country.
 constexpr const char* kPropertyCriteria[] = {
-    "tabEigenschaftswerte.ID_Eigenschaft = 2 AND tabEigenschaftswerte.Eigenschaft_min >= 355",
-    "tabEigenschaftswerte.ID_Eigenschaft = 12 AND tabEigenschaftswerte.Eigenschaft_min >= 500"};
+    "(tabEigenschaftswerte.SID_Eigenschaft=102) and (tabEigenschaftswerte.Eigenschaft_min>=355)",
+    "(tabEigenschaftswerte.SID_Eigenschaft=112) and (tabEigenschaftswerte.Eigenschaft_min>=500)"};
 
 void propertySearch(benchmark::State& state) {
     const auto app = application(state);

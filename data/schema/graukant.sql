@@ -557,7 +557,11 @@ CREATE INDEX idxEigenschaft_Kennung ON tabEigenschaft (ID_Eigenschaftskennung);
 CREATE INDEX idxEigenschaft_SID ON tabEigenschaft (SID_Eigenschaft);
 CREATE INDEX idxEigenschaftswerte_Matrix ON tabEigenschaftswerte (ID_Eigenschaftswertmatrix);
 CREATE INDEX idxEigenschaftswerte_Eigenschaft ON tabEigenschaftswerte (ID_Eigenschaft);
-CREATE INDEX idxEigenschaftswerte_SIDEigenschaft ON tabEigenschaftswerte (SID_Eigenschaft);
+-- A property-search condition (a property and bounds on its value) is answered from this index
+-- alone, its matrices already in order for DISTINCT: reading the rows behind a property's tens of
+-- thousands of values costs several times as much.
+CREATE INDEX idxEigenschaftswerte_SIDEigenschaft
+    ON tabEigenschaftswerte (SID_Eigenschaft, ID_Eigenschaftswertmatrix, Eigenschaft_min, Eigenschaft_max);
 CREATE INDEX idxEigenschaftswerte_Zustand ON tabEigenschaftswerte (ID_Zustand);
 CREATE INDEX idxEigenschaftswerte_Form ON tabEigenschaftswerte (ID_Form);
 CREATE INDEX idxEigenschaftswerte_Probenlage ON tabEigenschaftswerte (ID_Probenlage);

@@ -29,11 +29,12 @@ std::string withoutAt(std::string filter) {
     return filter;
 }
 
-/// The matrix ids of one condition's set, in the order the query gives them.
+/// The matrix ids of one condition's set, in the order the query gives them. The query's one
+/// column is taken by position: tens of thousands of rows would each look its name up again.
 std::vector<std::string> matrixIds(Recordset& rs) {
     std::vector<std::string> ids;
     for (; !rs.eof(); rs.moveNext()) {
-        ids.push_back(platform::CStr(rs.field("Id")));
+        ids.push_back(platform::CStr(rs.field(0)));
     }
     return ids;
 }

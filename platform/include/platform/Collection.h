@@ -72,6 +72,11 @@ public:
     }
     [[nodiscard]] const T* find(const char* key) const { return find(std::string_view(key)); }
     [[nodiscard]] const T* find(const Variant& index) const {
+        // A miss is an everyday answer here (is the key there yet?), so a key is looked up without
+        // throwing: a search adding thousands of entries asks once for each.
+        if (index.type() == Variant::Type::Text) {
+            return find(std::string_view(index.asText()));
+        }
         try {
             return &m_items[offset(index)];
         } catch (const CallError&) {

@@ -296,4 +296,50 @@ TEST_F(SchemaStatements, OuterJoinGroupsAreReachedByIndexFromTheSteel) {
     EXPECT_GE(outerJoinStatements, 2);
 }
 
+// A property-search condition as the property window builds it, a property with bounds on its
+// values: its matrices, alone and as the subquery of the hit statement, come from one index without
+// reading the value rows behind it, and in matrix order, so DISTINCT needs no temporary tree.
+TEST_F(SchemaStatements, PropertySearchConditionIsAnsweredFromItsIndexAlone) {
+    ASSERT_EQ(schemaError, "");
+    const char* const conditions[] = {
+        "(tabEigenschaftswerte.SID_Eigenschaft=102) and (tabEigenschaftswerte.Eigenschaft_min>=355)",
+        "(tabEigenschaftswerte.SID_Eigenschaft=102) and (tabEigenschaftswerte.Eigenschaft_max<=700)",
+        "(tabEigenschaftswerte.SID_Eigenschaft=102) and (tabEigenschaftswerte.Eigenschaft_min>=355) and "
+        "(tabEigenschaftswerte.Eigenschaft_max<=700)",
+        "(tabEigenschaftswerte.SID_Eigenschaft=102) and (((tabEigenschaftswerte.Eigenschaft_min<=400 or "
+        "tabEigenschaftswerte.Eigenschaft_min Is Null) AND (tabEigenschaftswerte.Eigenschaft_max>=400 or "
+        "tabEigenschaftswerte.Eigenschaft_max Is Null)) AND Not (tabEigenschaftswerte.Eigenschaft_min Is "
+        "Null and tabEigenschaftswerte.Eigenschaft_max Is Null)) ",
+    };
+    for (const char* condition : conditions) {
+        const std::string matrices =
+            std::string("SELECT DISTINCT tabEigenschaftswerte.ID_Eigenschaftswertmatrix "
+                        "AS Id FROM tabEigenschaftswerte WHERE ") +
+            condition + ";";
+        const std::string hits =
+            std::string("SELECT zuoStahl_Eigenschaftsmatrix.ID_Stahl FROM zuoStahl_Eigenschaftsmatrix WHERE "
+                        "(zuoStahl_Eigenschaftsmatrix.ID_Eigenschaftswertmatrix IN (SELECT "
+                        "tabEigenschaftswerte.ID_Eigenschaftswertmatrix FROM tabEigenschaftswerte WHERE ") +
+            condition + "));";
+        for (const std::string& jet : {matrices, hits}) {
+            const std::string sql = platform::db::translateStatement(jet);
+            const std::vector<std::string> plan = sqlitetest::queryPlan(db->get(), sql);
+            int covered = 0;
+            for (const std::string& line : plan) {
+                EXPECT_EQ(line.find("TEMP B-TREE"), std::string::npos) << line << "\nSQLite: " << sql;
+                if (line.find("tabEigenschaftswerte") == std::string::npos) {
+                    continue;
+                }
+                const bool fromIndex =
+                    line.find(
+                        "USING COVERING INDEX idxEigenschaftswerte_SIDEigenschaft (SID_Eigenschaft=?") !=
+                    std::string::npos;
+                EXPECT_TRUE(fromIndex) << line << "\nSQLite: " << sql << "\n" << testing::PrintToString(plan);
+                covered += fromIndex ? 1 : 0;
+            }
+            EXPECT_EQ(covered, 1) << sql << "\n" << testing::PrintToString(plan);
+        }
+    }
+}
+
 } // namespace
