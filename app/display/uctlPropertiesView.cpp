@@ -137,6 +137,7 @@ void uctlPropertiesView::ShowSelectedStandard(int index) {
     });
     if (ok) {
         m_grid->show();
+        m_grid->scrollToStart();
     }
 }
 

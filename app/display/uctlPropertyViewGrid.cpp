@@ -291,7 +291,16 @@ void uctlPropertyViewGrid::ShowScrollBar() {
     if (m_grid->Rows() >= 1 && width() * TwipsPerPixel <= sum + 200) {
         m_grid->setScrollBars(controls::ScrollBars::Both);
     }
-    // Writing the cells moved the current cell down the table; the reader starts at its top.
+    scrollToStart();
+}
+
+void uctlPropertyViewGrid::scrollToStart() {
+    // Writing the cells moved the current cell down and across the table; the reader starts at its
+    // top left.
+    if (m_grid->Rows() > 0) {
+        m_grid->setRow(0);
+        m_grid->setCol(0);
+    }
     m_grid->setTopRow(0);
     m_grid->horizontalScrollBar()->setValue(0);
 }

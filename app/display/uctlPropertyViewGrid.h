@@ -65,6 +65,8 @@ public:
     void AddFootnoteAtBottom(const QString& sSymbol, const QString& sFootnote);
     /// Fits the columns; both scroll bars when they fill the width.
     void ShowScrollBar();
+    /// Shows the top left of the tables.
+    void scrollToStart();
 
     [[nodiscard]] controls::Grid& grid() const noexcept { return *m_grid; }
 

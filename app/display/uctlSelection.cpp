@@ -184,7 +184,6 @@ void uctlSelection::ReloadMaterialList() {
     const WaitCursor wait;
     m_list->show();
     m_standardInfo->hide();
-    m_supplierIndexAtApply = m_filters[Supplier]->currentIndex();
     for (auto* combo : m_filters) {
         if (combo->currentIndex() < 0 && combo->count() > 0) {
             combo->setCurrentIndex(0);
@@ -498,7 +497,7 @@ void uctlSelection::showFilterToolTip(Filter which) {
     } catch (const platform::CallError&) {
         text.clear();
     }
-    emit DisplayToolTip(text, m_filters[which]->y() * 15);
+    emit DisplayToolTip(text, m_filters[which]->mapTo(this, QPoint(0, 0)).y() * 15);
 }
 
 void uctlSelection::materialSelected(const shell::contract::ActivatedMaterial& material) {

@@ -1,5 +1,6 @@
 #include "DisplayTestSupport.h"
 
+#include "Grid.h"
 #include "common/Helper.h"
 #include "common/ProgrammSettings.h"
 #include "common/cls_Language.h"
@@ -143,6 +144,22 @@ std::shared_ptr<platform::db::Recordset> listRecords(platform::db::Database& db)
     return db.openRecordset("SELECT Bezeichnung, SuchBezeichnung, Kennung, ID_Land, Id_Stahl, Id_Stahlbez, "
                             "Id_StahlbezVorkommen FROM tabList ORDER BY n",
                             platform::db::RecordsetType::Snapshot);
+}
+
+QStringList gridRow(const controls::Grid& grid, int row, int cols) {
+    QStringList texts;
+    for (int col = 0; col < cols; ++col) {
+        texts << grid.TextMatrix(row, col);
+    }
+    return texts;
+}
+
+QStringList gridColumn(const controls::Grid& grid, int col) {
+    QStringList texts;
+    for (int row = 0; row < grid.Rows(); ++row) {
+        texts << grid.TextMatrix(row, col);
+    }
+    return texts;
 }
 
 QString savePicture(QWidget& widget, const QString& name) {

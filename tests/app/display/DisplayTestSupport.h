@@ -21,6 +21,10 @@
 
 class QWidget;
 
+namespace controls {
+class Grid;
+}
+
 namespace orvik::objects {
 class Application;
 class Material;
@@ -88,6 +92,11 @@ struct ListRow {
 listDatabase(const std::filesystem::path& file, int count, const std::vector<ListRow>& extra = {});
 /// The rows of `tabList` as a snapshot, as the designation search hands them out.
 [[nodiscard]] std::shared_ptr<platform::db::Recordset> listRecords(platform::db::Database& db);
+
+/// The texts of one row of a grid, columns 0 to cols - 1.
+[[nodiscard]] QStringList gridRow(const controls::Grid& grid, int row, int cols);
+/// The texts of one column of a grid, every row.
+[[nodiscard]] QStringList gridColumn(const controls::Grid& grid, int col);
 
 /// Saves the widget's picture as <name>.png in the test's build folder; the path saved.
 QString savePicture(QWidget& widget, const QString& name);

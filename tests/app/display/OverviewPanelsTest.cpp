@@ -44,22 +44,6 @@ element(const std::string& symbol, platform::Variant minimum, platform::Variant 
     return e;
 }
 
-QStringList rowTexts(const controls::Grid& grid, int row, int cols) {
-    QStringList texts;
-    for (int col = 0; col < cols; ++col) {
-        texts << grid.TextMatrix(row, col);
-    }
-    return texts;
-}
-
-QStringList column(const controls::Grid& grid, int col) {
-    QStringList texts;
-    for (int row = 0; row < grid.Rows(); ++row) {
-        texts << grid.TextMatrix(row, col);
-    }
-    return texts;
-}
-
 } // namespace
 
 class OverviewPanelsTest : public QObject {
@@ -183,15 +167,16 @@ private slots:
         panel.show();
         panel.Show();
         const auto& grid = panel.grid();
-        QCOMPARE(rowTexts(grid, 0, 6), (QStringList{"Element", "Min", "Max", " ", "Sonstige", "Fußnote"}));
+        QCOMPARE(displaytest::gridRow(grid, 0, 6),
+                 (QStringList{"Element", "Min", "Max", " ", "Sonstige", "Fußnote"}));
         QStringList symbols;
         for (int row = 1; row < grid.Rows(); ++row) {
             symbols << grid.TextMatrix(row, 0);
         }
         QCOMPARE(symbols, (QStringList{"C", "Si", "Mn", "P", "S", "N", "Cr", "Ni", "Fe"}));
-        QCOMPARE(rowTexts(grid, 5, 6), (QStringList{"S", "", "0.015", "", "", "1) "}));
-        QCOMPARE(rowTexts(grid, 7, 3), (QStringList{"Cr", "17.50", "19.50"}));
-        QCOMPARE(rowTexts(grid, 9, 3), (QStringList{"Fe", "Rest", ""}));
+        QCOMPARE(displaytest::gridRow(grid, 5, 6), (QStringList{"S", "", "0.015", "", "", "1) "}));
+        QCOMPARE(displaytest::gridRow(grid, 7, 3), (QStringList{"Cr", "17.50", "19.50"}));
+        QCOMPARE(displaytest::gridRow(grid, 9, 3), (QStringList{"Fe", "Rest", ""}));
         QCOMPARE(panel.footnotes(), QStringLiteral("1) Für zu bearbeitende Erzeugnisse wird ein geregelter "
                                                    "Schwefelgehalt von 0,015 % bis 0,030 % empfohlen und ist "
                                                    "zulässig."));
@@ -230,11 +215,11 @@ private slots:
         panel.showComposition(composition);
         const auto& grid = panel.grid();
         QCOMPARE(grid.Rows(), 6);
-        QCOMPARE(rowTexts(grid, 1, 3), (QStringList{"C", "", "0.50"}));
-        QCOMPARE(rowTexts(grid, 2, 3), (QStringList{"Cr", "12.00", ""}));
-        QCOMPARE(rowTexts(grid, 3, 3), (QStringList{"Mo", "(0.20", "0.60)"}));
-        QCOMPARE(rowTexts(grid, 4, 3), (QStringList{"V", "", "(0.10)"}));
-        QCOMPARE(rowTexts(grid, 5, 3), (QStringList{"Fe", "Rest", ""}));
+        QCOMPARE(displaytest::gridRow(grid, 1, 3), (QStringList{"C", "", "0.50"}));
+        QCOMPARE(displaytest::gridRow(grid, 2, 3), (QStringList{"Cr", "12.00", ""}));
+        QCOMPARE(displaytest::gridRow(grid, 3, 3), (QStringList{"Mo", "(0.20", "0.60)"}));
+        QCOMPARE(displaytest::gridRow(grid, 4, 3), (QStringList{"V", "", "(0.10)"}));
+        QCOMPARE(displaytest::gridRow(grid, 5, 3), (QStringList{"Fe", "Rest", ""}));
         QCOMPARE(grid.TextMatrix(3, display::uctlCompositionView::Marks), QStringLiteral("1) 10) "));
         // Symbols are matched exactly: "1" and "10" are two footnotes, "1" is listed once.
         QCOMPARE(panel.footnotes(), QStringLiteral("1) erste\n\n10) zehnte"));
@@ -287,7 +272,7 @@ private slots:
         panel.Show();
         const auto& grid = panel.grid();
         using C = display::uctlStandardComparison;
-        QCOMPARE(rowTexts(grid, 0, C::Filler).mid(C::Country),
+        QCOMPARE(displaytest::gridRow(grid, 0, C::Filler).mid(C::Country),
                  (QStringList{"Land", "Bezeichnung", "Norm", "Werkstoff-Nr."}));
         QStringList countries;
         for (int row = 1; row < grid.Rows(); ++row) {
@@ -295,7 +280,7 @@ private slots:
         }
         QCOMPARE(countries, (QStringList{"China", "Großbritannien", "Großbritannien", "Italien", "Japan",
                                          "Russland", "USA"}));
-        QCOMPARE(rowTexts(grid, 1, C::Filler).mid(C::Country),
+        QCOMPARE(displaytest::gridRow(grid, 1, C::Filler).mid(C::Country),
                  (QStringList{"China", "06Cr19Ni10", "GB/T 20878 (2007) gültig (CN)", "1.4301"}));
         for (int col = C::SteelId; col <= C::StandardId; ++col) {
             QCOMPARE(panel.grid().ColWidth(col), 0);
@@ -375,7 +360,7 @@ private slots:
         auto& grid = panel.tables().grid();
         QCOMPARE(grid.TextMatrix(0, 0), QStringLiteral("Mechanische Eigenschaften"));
         QCOMPARE(grid.TextMatrix(1, 0), QStringLiteral("Norm EN 10088-2 (2014) gültig"));
-        QVERIFY(column(grid, 0).contains(QStringLiteral("Zugfestigkeit")));
+        QVERIFY(displaytest::gridColumn(grid, 0).contains(QStringLiteral("Zugfestigkeit")));
         QVERIFY(m_program->errors.shown.isEmpty());
         displaytest::savePicture(panel, QStringLiteral("properties-1.4301"));
 

@@ -70,14 +70,6 @@ PropertyBag sheetBag() {
     return bag;
 }
 
-QStringList column(const controls::Grid& grid, int col) {
-    QStringList texts;
-    for (int row = 0; row < grid.Rows(); ++row) {
-        texts << grid.TextMatrix(row, col);
-    }
-    return texts;
-}
-
 } // namespace
 
 class PropertyViewGridTest : public QObject {
@@ -160,7 +152,7 @@ private slots:
                                    "1) gilt für Dicken bis 8 mm",
                                    "",
                                    ""};
-        QCOMPARE(column(grid, Grid::Dimension), expected);
+        QCOMPARE(displaytest::gridColumn(grid, Grid::Dimension), expected);
         QCOMPARE(grid.TextMatrix(4, Grid::Value), QStringLiteral("Wert"));
         QCOMPARE(grid.TextMatrix(4, Grid::Temperature), QStringLiteral("bei Temperatur"));
         QCOMPARE(grid.TextMatrix(4, Grid::Specimen), QString());
@@ -198,7 +190,7 @@ private slots:
         bag.Footnotes->Add(footnote);
         view.Init();
         view.ShowProperties(bag);
-        QCOMPARE(column(view.grid(), 0),
+        QCOMPARE(displaytest::gridColumn(view.grid(), 0),
                  (QStringList{"Physikalische Eigenschaften", "", "", "", "a) Richtwerte", "", ""}));
         for (int col = 0; col < Grid::ColumnCount; ++col) {
             QCOMPARE(view.grid().TextMatrix(2, col), QString());
@@ -234,7 +226,7 @@ private slots:
         }
         view.ShowScrollBar();
         QVERIFY(m_program->errors.shown.isEmpty());
-        const auto texts = column(view.grid(), 0);
+        const auto texts = displaytest::gridColumn(view.grid(), 0);
         QVERIFY(texts.contains(QString::fromStdString(bags->Item(1)->PropertyTypeName)));
         QVERIFY(view.grid().Rows() > 8);
         QCOMPARE(view.grid().TopRow(), 0);
