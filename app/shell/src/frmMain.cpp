@@ -454,9 +454,7 @@ void frmMain::Load() {
     m_combinationWindow->setWindowFlag(Qt::Window);
     m_combinationWindow->hide();
     connect(m_combinationWindow, &contract::CombinationWindow::MaterialSelected, this,
-            [this](const contract::ActivatedMaterial& record) {
-                CombinationMaterialSelected(record.DesignationCountryId);
-            });
+            &frmMain::CombinationChosen);
     wireCombinationWindow();
     step();
 }
