@@ -192,8 +192,18 @@ private slots:
         QVERIFY(properties.isVisible());
         QCOMPARE(tables.TextMatrix(0, 0), QStringLiteral("Mechanische Eigenschaften"));
         QVERIFY(column(tables, 0).contains(QStringLiteral("Zugfestigkeit")));
+        // Filled at the size the user sees already the first time: the rows keep their heights later.
+        QList<int> heights;
+        for (int row = 0; row < 4; ++row) {
+            heights << tables.RowHeight(row);
+        }
         bar.clickItem(QStringLiteral("PHYS_EIGENSCHAFTEN"));
         QCOMPARE(tables.TextMatrix(0, 0), QStringLiteral("Physikalische Eigenschaften"));
+        bar.clickItem(QStringLiteral("MECH_EIGENSCHAFTEN"));
+        for (int row = 0; row < 4; ++row) {
+            QCOMPARE(tables.RowHeight(row), heights.at(row));
+        }
+        bar.clickItem(QStringLiteral("PHYS_EIGENSCHAFTEN"));
         bar.clickItem(QStringLiteral("WBH_EIGENSCHAFTEN"));
         QVERIFY(properties.isVisible());
         QVERIFY(tables.TextMatrix(0, 0) != QStringLiteral("Physikalische Eigenschaften"));
