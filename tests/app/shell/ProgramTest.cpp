@@ -32,6 +32,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <set>
 
@@ -154,6 +155,9 @@ private slots:
         QVERIFY(list.CurrentPos() >= 0);
         QCOMPARE(list.model().text(list.CurrentPos(), display::MaterialListModel::Designation),
                  QStringLiteral("1.4301"));
+        // The designations take the list's whole width, and so does the highlight of the chosen row.
+        QCOMPARE(list.grid()->columnWidth(display::MaterialListModel::Designation),
+                 list.grid()->viewport()->width());
         QTest::keyClick(list.grid(), Qt::Key_Return);
         QVERIFY(window.materialSelected());
         QVERIFY(window.currentMaterial() != nullptr);
