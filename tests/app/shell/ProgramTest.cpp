@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -274,7 +275,11 @@ private slots:
         propertyNames.sort();
         QCOMPARE(propertyNames, (QStringList{"S355J0", "S355J2", "S355JR", "S355K2"}));
 
-        QTest::keyClick(&window, Qt::Key_S, Qt::ShiftModifier | Qt::ControlModifier);
+        QMenu& view = *window.menuItem(QStringLiteral("mnuZeile"), 1)->menu();
+        emit view.aboutToShow();
+        QAction& combine = *window.menuItem(QStringLiteral("mnuErgebniskombination"), 0);
+        QCOMPARE(combine.text(), QStringLiteral("Suchergebnisse kombinieren\tShift+Ctrl+S"));
+        combine.trigger();
         auto& combination = window.combinationWindow();
         QVERIFY(combination.isVisible());
         QVERIFY(dynamic_cast<property::frmErgebniskombination*>(&combination) != nullptr);
@@ -309,6 +314,12 @@ private slots:
                     .contains(QStringLiteral("C")));
         QCOMPARE(program.fakes.errorWindow.shown.size(), std::size_t{0});
         QVERIFY(QApplication::overrideCursor() == nullptr);
+
+        // The menu item reads as the window does in the language chosen.
+        window.ChangeLanguage(2);
+        emit view.aboutToShow();
+        QCOMPARE(combine.text(), combination.windowTitle() + QStringLiteral("\tShift+Ctrl+S"));
+        QVERIFY2(!combine.text().startsWith(QStringLiteral("Suchergebnisse")), qPrintable(combine.text()));
     }
 };
 
