@@ -233,6 +233,7 @@ private:
     int m_page = 0;
     bool m_materialSelected = false;
     bool m_layoutReady = false;
+    bool m_combinationPlaced = false;
     int m_helpContextId = 0;
 };
 

@@ -149,6 +149,11 @@ void frmMain::ShowCombinationWindow() {
         return;
     }
     wireCombinationWindow();
+    if (!m_combinationPlaced) {
+        // First shown over the middle of the main window; later where the user left it.
+        m_combinationPlaced = true;
+        m_combinationWindow->move(geometry().center() - m_combinationWindow->rect().center());
+    }
     m_combinationWindow->show();
     m_combinationWindow->raise();
 }

@@ -283,6 +283,7 @@ private slots:
         auto& combination = window.combinationWindow();
         QVERIFY(combination.isVisible());
         QVERIFY(dynamic_cast<property::frmErgebniskombination*>(&combination) != nullptr);
+        QVERIFY(window.geometry().contains(combination.geometry().center()));
         for (auto* box : combination.findChildren<QCheckBox*>(QStringLiteral("chkResult"))) {
             const int index = box->property("index").toInt();
             QCOMPARE(box->isEnabled(), index != 2);
