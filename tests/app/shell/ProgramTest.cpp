@@ -12,7 +12,6 @@
 #include "frmErgebniskombination.h"
 #include "objects/Application.h"
 #include "platform/UserLocale.h"
-#include "platform/db/Dao.h"
 #include "uctlCompositionGrid.h"
 #include "uctlCompositionSearch.h"
 #include "uctlCompositionView.h"
@@ -94,17 +93,6 @@ QStringList column(const controls::Grid& grid, int col, int from = 0) {
         texts << grid.TextMatrix(row, col);
     }
     return texts;
-}
-
-std::set<QString> designations(const std::shared_ptr<platform::db::Recordset>& rs) {
-    std::set<QString> out;
-    if (!rs || (rs->bof() && rs->eof())) {
-        return out;
-    }
-    for (rs->moveFirst(); !rs->eof(); rs->moveNext()) {
-        out.insert(QString::fromStdString(platform::CStr(rs->field("Bezeichnung"))));
-    }
-    return out;
 }
 
 /// The editor the property criteria grid shows over its cell (row, col), after moving there.
@@ -253,7 +241,11 @@ private slots:
         carbon.Rows = {{"C", "", decimal("0", "2").toStdString(), "", "", "", "outside"}};
         simple.compositionGrid().LoadRows(carbon);
         window.ToolbarClick(QStringLiteral("FIND"));
-        const std::set<QString> carbonHits = designations(simple.hits());
+        std::set<QString> carbonHits;
+        auto& hitList = simple.materialList();
+        for (int row = 0; row < hitList.Count(); ++row) {
+            carbonHits.insert(hitList.model().text(row, display::MaterialListModel::Designation));
+        }
         for (const char* steel : {"S355J0 (EU)", "S355J2 (EU)", "S355K2 (EU)"}) {
             QVERIFY2(carbonHits.count(QLatin1String(steel)) == 1, steel);
         }
