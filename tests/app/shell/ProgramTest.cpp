@@ -63,7 +63,7 @@ struct Program {
     [[nodiscard]] display::uctlSelection& selection() const {
         return page<display::uctlSelection>("uctlSelection");
     }
-    /// The designations of the occurrences the combination window lists, sorted.
+    /// The grid in which the combination window lists the combined designations.
     [[nodiscard]] controls::Grid& combinedGrid() const {
         return *window->combinationWindow().findChild<controls::Grid*>(QStringLiteral("grdResult"));
     }
