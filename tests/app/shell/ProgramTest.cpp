@@ -213,6 +213,10 @@ private slots:
         const QStringList countries = column(comparison.grid(), display::uctlStandardComparison::Country, 1);
         QVERIFY2(countries.contains(QStringLiteral("China")) && countries.contains(QStringLiteral("USA")),
                  qPrintable(countries.join(u'|')));
+        // The country leaves room for the designation, standard and material number beside it.
+        QVERIFY(comparison.grid().ColWidth(display::uctlStandardComparison::Country) <
+                comparison.grid().width() * 15 / 2);
+        QVERIFY(comparison.grid().ColWidth(display::uctlStandardComparison::Standard) > 0);
         QCOMPARE(description.rowText(display::uctlDescription::MaterialNumber), QStringLiteral("1.4301"));
 
         QCOMPARE(program.fakes.errorWindow.shown.size(), std::size_t{0});
