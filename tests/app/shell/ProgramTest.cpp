@@ -317,6 +317,11 @@ private slots:
         emit view.aboutToShow();
         QCOMPARE(combine.text(), combination.windowTitle() + QStringLiteral("\tShift+Ctrl+S"));
         QVERIFY2(!combine.text().startsWith(QStringLiteral("Suchergebnisse")), qPrintable(combine.text()));
+        // Laid out anew for the texts of the language: as a resize of the window would lay it out.
+        const int listWidth = window.listBar().width();
+        window.resize(window.width() + 1, window.height());
+        window.resize(window.width() - 1, window.height());
+        QCOMPARE(window.listBar().width(), listWidth);
     }
 };
 
