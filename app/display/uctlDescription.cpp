@@ -108,13 +108,16 @@ bool uctlDescription::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::MouseMove) {
         return Panel::eventFilter(watched, event);
     }
-    if (watched == m_labels[Symbols]) {
-        emit DisplayToolTip(
-            DisplayTexts::text(dialogLanguage(), orvik::common::TextID::Bezeichnung_Status_Tooltip), 0);
-    } else if (qobject_cast<QLabel*>(watched) == nullptr) {
-        emit DisplayStatusBarText(QString());
-        emit HideToolTip();
+    if (qobject_cast<QLabel*>(watched) != nullptr) {
+        if (watched == m_labels[Symbols]) {
+            emit DisplayToolTip(
+                DisplayTexts::text(dialogLanguage(), orvik::common::TextID::Bezeichnung_Status_Tooltip), 0);
+        }
+        // A label's movement stays with the label; the frame behind it would hide the tooltip.
+        return true;
     }
+    emit DisplayStatusBarText(QString());
+    emit HideToolTip();
     return Panel::eventFilter(watched, event);
 }
 

@@ -18,6 +18,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -155,6 +157,34 @@ private slots:
         panel.resize(900, 200);
         panel.show();
         displaytest::savePicture(panel, QStringLiteral("description-1.4301"));
+
+        // The symbols label explains the brackets; moving over a text box clears status and tooltip.
+        QSignalSpy tips(&panel, &shell::contract::Panel::DisplayToolTip);
+        QSignalSpy hides(&panel, &shell::contract::Panel::HideToolTip);
+        QSignalSpy status(&panel, &shell::contract::Panel::DisplayStatusBarText);
+        const auto move = [](QWidget* target) {
+            QMouseEvent event(QEvent::MouseMove, QPointF(2, 2), target->mapToGlobal(QPointF(2, 2)),
+                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &event);
+        };
+        const auto labels = panel.findChildren<QLabel*>(QStringLiteral("lblBeschreibung"));
+        for (auto* label : labels) {
+            move(label);
+        }
+        QCOMPARE(tips.count(), 1);
+        QCOMPARE(tips.at(0).at(0).toString(),
+                 QStringLiteral("Hinter einer Bezeichnung steht in Klammern ihr Status in der Norm."));
+        QCOMPARE(tips.at(0).at(1).toInt(), 0);
+        QCOMPARE(hides.count(), 0);
+        move(panel.findChild<QPlainTextEdit*>(QStringLiteral("txtStahlinfo"))->viewport());
+        QCOMPARE(hides.count(), 1);
+        QCOMPARE(status.last().at(0).toString(), QString());
+        // A supplier shown for a while, then the steel's own texts again.
+        info->ChangeSupplierDisplay("Musterstahl");
+        QCOMPARE(panel.rowText(display::uctlDescription::Supplier), QStringLiteral("Musterstahl"));
+        QCOMPARE(panel.rowText(display::uctlDescription::MaterialNumber), QStringLiteral("1.4301"));
+        info->ResetToMaterial();
+        QCOMPARE(panel.rowText(display::uctlDescription::Supplier), QString());
     }
 
     void compositionViewShowsTheElementsInOrder() {

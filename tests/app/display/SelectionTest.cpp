@@ -239,6 +239,26 @@ private slots:
         QVERIFY(m_program->messages.shown.isEmpty());
     }
 
+    void aSupersededStandardWithoutDesignationsShowsItsSuccessor() {
+        chooseEntry(uctlSelection::Standard, QStringLiteral("17210"));
+        m_page->ReloadMaterialList();
+        QVERIFY(m_page->Count() > 0);
+        QVERIFY(m_page->standardInfo().isHidden());
+        QVERIFY(!m_page->materialList().isHidden());
+        // Narrowed to a country that has none of its designations.
+        chooseEntry(uctlSelection::Country, QStringLiteral("USA"));
+        m_page->ReloadMaterialList();
+        QCOMPARE(m_page->Count(), 0);
+        QCOMPARE(m_program->messages.shown,
+                 QStringList{QStringLiteral("Keinen passenden Werkstoff gefunden.")});
+        QVERIFY(!m_page->standardInfo().isHidden());
+        QVERIFY(m_page->materialList().isHidden());
+        QCOMPARE(m_page->standardInfo().toPlainText(),
+                 QStringLiteral("Siehe unter\n\nNachfolgedokument\nDIN EN 10084"));
+        resetPage();
+        QVERIFY(m_page->standardInfo().isHidden());
+    }
+
     void atLeastOneDesignationKindStaysChecked() {
         m_page->materialNumbers().setChecked(false);
         m_page->symbols().setChecked(false);
