@@ -164,6 +164,9 @@ bool uctlMaterialList::eventFilter(QObject* watched, QEvent* event) {
             if (mouse->button() == Qt::MiddleButton && row >= 0) {
                 m_grid->setCurrentIndex(m_model->index(row, MaterialListModel::Designation));
             }
+        } else if (event->type() == QEvent::Resize) {
+            // The view sizes its viewport after this list's own resize: the columns follow the viewport.
+            layoutColumns();
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -104,8 +104,9 @@ void uctlStandardComparison::InitComparisonGrid() {
         m_grid->setColAlignment(col, col == MaterialNumber ? controls::CellAlign::RightCenter
                                                            : controls::CellAlign::LeftCenter);
     }
-    // The no-comparison text must be readable across the visible columns.
-    if (!m_grid->isEnabled()) {
+    // The no-comparison text must be readable across the visible columns. Only the grid's own state
+    // counts: the main window is disabled while it loads this page.
+    if (!m_grid->isEnabledTo(this)) {
         m_grid->setColWidth(Country, w * 81 / 100);
     }
 }

@@ -56,8 +56,7 @@ QString text(const shell::contract::DialogLanguage* relay, orvik::common::TextID
 
 } // namespace
 
-frmErgebniskombination::frmErgebniskombination(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("frmErgebniskombination"));
+frmErgebniskombination::frmErgebniskombination(QWidget* parent) : CombinationWindow(parent) {
     setWindowTitle(QStringLiteral("Suchergebnisse kombinieren"));
     m_fraCombination = new QGroupBox(QStringLiteral("Suchergebnisse"), this);
     m_fraCombination->setObjectName(QStringLiteral("fraCombination"));
@@ -191,7 +190,7 @@ void frmErgebniskombination::fitColumns() {
 }
 
 void frmErgebniskombination::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    CombinationWindow::showEvent(event);
     // Read afresh each time: the searches may have run while the window was hidden.
     ShowBuilderState();
     BuildAndShow();
@@ -204,7 +203,7 @@ bool frmErgebniskombination::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter && (watched == m_fraCombination || watched == m_fraResult)) {
         m_statusBar->setPanelText(QString::fromLatin1(StatusPanel), QString());
     }
-    return QWidget::eventFilter(watched, event);
+    return CombinationWindow::eventFilter(watched, event);
 }
 
 void frmErgebniskombination::ShowBuilderState() {

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "platform/Event.h"
-#include "shell/contract/ActivatedMaterial.h"
-#include "shell/contract/WindowServices.h"
+#include "shell/contract/CombinationWindow.h"
 
 #include <QPointer>
-#include <QWidget>
 #include <array>
 #include <memory>
 
@@ -34,22 +32,20 @@ namespace property {
 /// every designation found by all of them is listed. Each showing reads the builder's state afresh.
 /// Choosing a row raises MaterialSelected with that steel. Made once by the main window (a window of
 /// its own, not modal); errors of the builder go to the error window of the services.
-class frmErgebniskombination : public QWidget {
+class frmErgebniskombination : public shell::contract::CombinationWindow {
     Q_OBJECT
 
 public:
     explicit frmErgebniskombination(QWidget* parent = nullptr);
     ~frmErgebniskombination() override;
 
-    void setApplication(std::shared_ptr<orvik::objects::Application> application);
-    void setCombinationResultBuilder(std::shared_ptr<orvik::objects::CombinationResultBuilder> builder);
-    void setDialogLanguage(shell::contract::DialogLanguage* relay);
-    void setServices(const shell::contract::WindowServices& services) { m_services = services; }
+    void setApplication(std::shared_ptr<orvik::objects::Application> application) override;
+    void
+    setCombinationResultBuilder(std::shared_ptr<orvik::objects::CombinationResultBuilder> builder) override;
+    void setDialogLanguage(shell::contract::DialogLanguage* relay) override;
+    void setServices(const shell::contract::WindowServices& services) override { m_services = services; }
     /// Closes the window for good (at shutdown).
-    void CloseDialog();
-
-signals:
-    void MaterialSelected(const shell::contract::ActivatedMaterial& material);
+    void CloseDialog() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

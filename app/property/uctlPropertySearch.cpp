@@ -26,6 +26,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <algorithm>
 
@@ -462,10 +463,15 @@ void uctlPropertySearch::editorKey(int keyCode, int shift, const QWidget& editor
 bool uctlPropertySearch::eventFilter(QObject* watched, QEvent* event) {
     auto* combo = qobject_cast<QComboBox*>(watched);
     if (combo != nullptr && combo->isVisible()) {
+        // Lit by its palette: a style sheet set while the click that opens the list is handled pulls the
+        // style from under the opening list.
         if (event->type() == QEvent::FocusIn) {
-            combo->setStyleSheet(QStringLiteral("QComboBox { background: #ffffc0; }"));
+            QPalette lit = combo->palette();
+            lit.setColor(QPalette::Button, QColor(255, 255, 192));
+            lit.setColor(QPalette::Base, QColor(255, 255, 192));
+            combo->setPalette(lit);
         } else if (event->type() == QEvent::FocusOut) {
-            combo->setStyleSheet(QString());
+            combo->setPalette(QPalette());
         } else if (event->type() == QEvent::KeyPress) {
             // Enter and Tab move on to the next cell, as in the number editors.
             const auto* key = static_cast<QKeyEvent*>(event);

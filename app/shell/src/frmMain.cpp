@@ -229,6 +229,17 @@ void frmMain::buildMenus() {
         item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, i] { SetSymbolSize(i); });
     }
+    view->addSeparator();
+    // The result combination window opens from here as well as by its keys, captioned as the window
+    // is in the current language.
+    QAction* combine =
+        addMenuItem(*view, QStringLiteral("mnuErgebniskombination"), 0,
+                    QStringLiteral("Suchergebnisse kombinieren"), &frmMain::ShowCombinationWindow);
+    connect(view, &QMenu::aboutToShow, this, [this, combine] {
+        if (m_combinationWindow != nullptr) {
+            combine->setText(m_combinationWindow->windowTitle() + QStringLiteral("\tShift+Ctrl+S"));
+        }
+    });
 
     QMenu* options = top(2, QStringLiteral("&Optionen"));
     QMenu* language = addSubmenu(*options, QStringLiteral("mnuOptionen"), 0, QStringLiteral("Sprache"));
@@ -454,9 +465,7 @@ void frmMain::Load() {
     m_combinationWindow->setWindowFlag(Qt::Window);
     m_combinationWindow->hide();
     connect(m_combinationWindow, &contract::CombinationWindow::MaterialSelected, this,
-            [this](const contract::ActivatedMaterial& record) {
-                CombinationMaterialSelected(record.DesignationCountryId);
-            });
+            &frmMain::CombinationChosen);
     wireCombinationWindow();
     step();
 }

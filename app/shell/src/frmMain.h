@@ -186,6 +186,8 @@ private:
     void CountInformation();
     void ShowCombinationWindow();
     void wireCombinationWindow();
+    /// A row chosen in the result combination window: highlighted in the searches, then made current.
+    void CombinationChosen(const contract::ActivatedMaterial& record);
 
     Services m_services;
     contract::PanelFactory m_factory;
@@ -231,6 +233,7 @@ private:
     int m_page = 0;
     bool m_materialSelected = false;
     bool m_layoutReady = false;
+    bool m_combinationPlaced = false;
     int m_helpContextId = 0;
 };
 

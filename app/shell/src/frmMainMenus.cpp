@@ -251,6 +251,7 @@ void frmMain::ChangeLanguage(int language) {
     contract::adjustCaptions(languageClass(), *this);
     m_dialogLanguage->ExecAfterLanguageChange();
     m_favorites.LoadFavorites(*m_listBar);
+    layoutFrame(); // the list bar fits its longest text in the new language
     if (const Page* page = pageOfNumber(m_page)) {
         m_lblUebersicht->setText(QLatin1Char(' ') + m_listBar->itemText(QLatin1String(page->itemKey)));
     }

@@ -81,6 +81,9 @@ void frmMain::openPage(int number) {
     m_helpContextId = page->helpContextId;
     const bool reload = needsReload(number);
     m_page = number;
+    // Qt lays a hidden widget out only when it is shown: the page is shown before it loads, so that it
+    // fits its rows and columns to the size the user sees.
+    ShowPanelsOfPage();
     const QString right = m_statusBar->PanelText(QStringLiteral("RECHTS"));
     switch (number) {
     case 1:

@@ -129,6 +129,14 @@ void frmMain::CombinationMaterialSelected(const QString& idDesignationCountry) {
     }
 }
 
+void frmMain::CombinationChosen(const contract::ActivatedMaterial& record) {
+    CombinationMaterialSelected(record.DesignationCountryId);
+    // The steel comes from the combined results, not from the supplier filter of the selection page.
+    m_displayInfo->setShowSupplier(false);
+    m_displayInfo->setFilterAddress({});
+    ActivateMaterial(record);
+}
+
 void frmMain::wireCombinationWindow() {
     m_combinationWindow->setServices(windowServices());
     m_combinationWindow->setApplication(m_application);
@@ -141,6 +149,11 @@ void frmMain::ShowCombinationWindow() {
         return;
     }
     wireCombinationWindow();
+    if (!m_combinationPlaced) {
+        // First shown over the middle of the main window; later where the user left it.
+        m_combinationPlaced = true;
+        m_combinationWindow->move(geometry().center() - m_combinationWindow->rect().center());
+    }
     m_combinationWindow->show();
     m_combinationWindow->raise();
 }

@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
     shell::dialogs::ProgramDialogs dialogs(
         {shell::ProgramVersion::Major, shell::ProgramVersion::Minor, shell::ProgramVersion::Revision});
     shell::frmMain::Services services{&messageBoxes, &fileDialogs, &errorWindow, &help, &dialogs};
-    window = shell::StartUp::run(programFolder, services, shell::programPanels());
+    window = shell::StartUp::run(programFolder, services, shell::programPanels(&errorWindow));
     const int result = QApplication::exec();
     window.reset();
     return result;

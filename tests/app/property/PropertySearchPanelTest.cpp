@@ -14,6 +14,7 @@
 #include "uctlPropertySearch.h"
 #include "uctlPropertyViewGrid.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -242,6 +243,24 @@ void PropertySearchPanelTest::refusesCellsThatAreNoPlainNumbers() {
     QCOMPARE(f.program.errors.shown, QStringList());
     QCOMPARE(f.hits().Rows(), 0);
     QVERIFY(!f.builder->PropertyCombinationPossible());
+}
+
+void PropertySearchPanelTest::aClickOpensTheChoiceListLitWhileItHasTheFocus() {
+    PanelFixture f;
+    f.panel->activateWindow();
+    f.enter(2, 1);
+    auto* combo = qobject_cast<QComboBox*>(f.editor());
+    QVERIFY(combo != nullptr);
+    const QColor plain = f.criteria().palette().color(QPalette::Button);
+    f.criteria().setFocus();
+    QTest::mouseClick(combo, Qt::LeftButton);
+    QTRY_VERIFY(combo->view()->isVisible());
+    combo->hidePopup();
+    QTRY_VERIFY(combo->hasFocus());
+    QCOMPARE(combo->palette().color(QPalette::Button), QColor(255, 255, 192));
+    f.criteria().setFocus();
+    QTRY_VERIFY(!combo->hasFocus());
+    QCOMPARE(combo->palette().color(QPalette::Button), plain);
 }
 
 void PropertySearchPanelTest::entryRules() {

@@ -58,6 +58,7 @@ private slots:
     void refusesCellsThatAreNoPlainNumbers_data();
     void refusesCellsThatAreNoPlainNumbers();
     void entryRules();
+    void aClickOpensTheChoiceListLitWhileItHasTheFocus();
     void languageSwitchKeepsTheCriteria();
 
 private:
