@@ -3,6 +3,7 @@
 // Fakes of the services the shell talks to the user through, and a program folder over the built
 // sample databases, shared by the shell's tests.
 #include "QtPlatform.h"
+#include "WindowFakes.h"
 #include "frmMain.h"
 #include "shell/contract/ErrorWindow.h"
 #include "shell/contract/FileDialogs.h"
@@ -58,20 +59,7 @@ public:
     std::vector<QString> titles;
 };
 
-class FakeErrorWindow final : public shell::contract::ErrorWindow {
-public:
-    struct Shown {
-        QString modul;
-        QString procedure;
-        std::int32_t number;
-        QString description;
-    };
-    void ShowErrorForm(QWidget*, const QString& modul, const QString& procedure, std::int32_t number,
-                       const QString& description) override {
-        shown.push_back({modul, procedure, number, description});
-    }
-    std::vector<Shown> shown;
-};
+using apptest::FakeErrorWindow;
 
 class FakeHelp final : public shell::contract::HelpViewer {
 public:
