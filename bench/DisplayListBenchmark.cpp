@@ -3,36 +3,21 @@
 // top and after a jump to its end, and the in-list prefix search finds a designation near the end.
 // Run gk_generate_db first; the folder comes from GK_BENCH_DB_DIR.
 
+#include "BenchSupport.h"
 #include "MaterialListModel.h"
 #include "SearchText.h"
 #include "dataservice/MaterialManager.h"
 #include "platform/db/Dao.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 
 namespace {
 
-std::filesystem::path databaseDir() {
-    const char* dir = std::getenv("GK_BENCH_DB_DIR");
-    return dir != nullptr ? std::filesystem::path(dir) : std::filesystem::path(GK_BENCH_DEFAULT_DB_DIR);
-}
-
-std::shared_ptr<platform::db::Database> openFilter(benchmark::State& state) {
-    const std::filesystem::path filter = databaseDir() / "Filter.mdb";
-    if (!std::filesystem::is_regular_file(filter)) {
-        state.SkipWithError(("no generated database at " + filter.string()).c_str());
-        return nullptr;
-    }
-    const platform::db::DBEngine engine;
-    return engine.createWorkspace("Bench", "Admin", "")->openDatabase(filter.string(), false, true);
-}
-
 // Showing every designation and scrolling to the last screen of 60 rows.
 void showAllAndScrollToTheEnd(benchmark::State& state) {
-    const auto db = openFilter(state);
+    const auto db = bench::openGenerated(state, "Filter.mdb");
     if (!db) {
         return;
     }
@@ -54,7 +39,7 @@ void showAllAndScrollToTheEnd(benchmark::State& state) {
 
 // Typing the start of a designation into the shown list.
 void prefixSearchInTheList(benchmark::State& state) {
-    const auto db = openFilter(state);
+    const auto db = bench::openGenerated(state, "Filter.mdb");
     if (!db) {
         return;
     }

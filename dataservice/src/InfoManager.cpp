@@ -47,8 +47,8 @@ RecordsetPtr InfoManager::GetInfoForSteelAndTitle(const DatabasePtr& db, std::st
 }
 
 std::string InfoManager::Version() const {
-    return orvik::common::VersionText::format(GK_SERVICE_VERSION_MAJOR, GK_SERVICE_VERSION_MINOR,
-                                              GK_SERVICE_VERSION_REVISION);
+    return orvik::common::VersionText::format(GK_LIBRARY_VERSION_MAJOR, GK_LIBRARY_VERSION_MINOR,
+                                              GK_LIBRARY_VERSION_REVISION);
 }
 
 } // namespace orvik::dataservice

@@ -251,8 +251,8 @@ std::string Application::CountrySmbol(std::int32_t lID) {
 }
 
 std::string Application::Version() const {
-    return orvik::common::VersionText::format(GK_OBJECTS_VERSION_MAJOR, GK_OBJECTS_VERSION_MINOR,
-                                              GK_OBJECTS_VERSION_REVISION);
+    return orvik::common::VersionText::format(GK_LIBRARY_VERSION_MAJOR, GK_LIBRARY_VERSION_MINOR,
+                                              GK_LIBRARY_VERSION_REVISION);
 }
 
 std::string Application::ServiceVersion() const {
