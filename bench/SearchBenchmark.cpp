@@ -10,7 +10,7 @@
 #include "objects/MaterialItems.h"
 #include "objects/PropertySearch.h"
 #include "platform/db/Dao.h"
-#include "platform/db/JetSql.h"
+#include "sql/JetSql.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,9 +3,9 @@
 // Input: text, zero byte, pattern.
 
 #include "FuzzInput.h"
-#include "JetLikeMatcher.h"
-#include "JetLikePrefix.h"
 #include "platform/db/SqliteExtensions.h"
+#include "sql/JetLikeMatcher.h"
+#include "sql/JetLikePrefix.h"
 
 #include <memory>
 #include <sqlite3.h>

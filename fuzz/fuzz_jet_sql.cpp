@@ -3,8 +3,8 @@
 
 #include "FuzzInput.h"
 #include "platform/CallError.h"
-#include "platform/db/JetSql.h"
 #include "platform/db/SqliteExtensions.h"
+#include "sql/JetSql.h"
 
 #include <memory>
 #include <sqlite3.h>

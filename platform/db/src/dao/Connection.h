@@ -6,7 +6,7 @@
 #include "FileLock.h"
 #include "PreparedStatements.h"
 #include "Sqlite.h"
-#include "platform/db/JetStatementCache.h"
+#include "sql/JetStatementCache.h"
 
 #include <optional>
 #include <string>

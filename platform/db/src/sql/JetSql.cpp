@@ -1,4 +1,4 @@
-#include "platform/db/JetSql.h"
+#include "JetSql.h"
 
 #include "JetTranslator.h"
 

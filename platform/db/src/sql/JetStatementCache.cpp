@@ -1,8 +1,8 @@
-#include "platform/db/JetStatementCache.h"
+#include "JetStatementCache.h"
 
+#include "JetSql.h"
 #include "JetToken.h"
 #include "JetTranslatorSupport.h"
-#include "platform/db/JetSql.h"
 
 #include <algorithm>
 #include <cctype>

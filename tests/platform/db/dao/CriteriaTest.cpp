@@ -1,4 +1,4 @@
-#include "CriteriaMatcher.h"
+#include "dao/CriteriaMatcher.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The packed rows of query record sets give back every value exactly as it went in: each type, the
 // extremes of numbers, texts of every length across block ends, rows replaced and a cleared store.
 
-#include "PackedRows.h"
+#include "dao/PackedRows.h"
 
 #include <gtest/gtest.h>
 #include <limits>

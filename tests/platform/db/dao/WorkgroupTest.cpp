@@ -1,5 +1,5 @@
 #include "DaoTestSupport.h"
-#include "Sha256.h"
+#include "dao/Sha256.h"
 #include "platform/db/WorkgroupFile.h"
 
 #include <fstream>

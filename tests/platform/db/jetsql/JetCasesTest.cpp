@@ -4,7 +4,7 @@
 #include "JetCaseFile.h"
 #include "SqliteTestSupport.h"
 #include "platform/CallError.h"
-#include "platform/db/JetSql.h"
+#include "sql/JetSql.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 
 #include "SqliteTestSupport.h"
 #include "platform/CallError.h"
-#include "platform/db/JetSql.h"
-#include "platform/db/JetStatementCache.h"
+#include "sql/JetSql.h"
+#include "sql/JetStatementCache.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -2,8 +2,8 @@
 // values bound gives exactly the rows of the plain translation.
 
 #include "SqliteTestSupport.h"
-#include "platform/db/JetSql.h"
-#include "platform/db/JetStatementCache.h"
+#include "sql/JetSql.h"
+#include "sql/JetStatementCache.h"
 
 #include <gtest/gtest.h>
 #include <memory>

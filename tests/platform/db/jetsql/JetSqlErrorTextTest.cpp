@@ -3,7 +3,7 @@
 
 #include "SqliteTestSupport.h"
 #include "platform/CallError.h"
-#include "platform/db/JetSql.h"
+#include "sql/JetSql.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>

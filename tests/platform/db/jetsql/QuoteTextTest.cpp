@@ -2,7 +2,7 @@
 
 #include "SqliteTestSupport.h"
 #include "platform/db/Dao.h"
-#include "platform/db/JetSql.h"
+#include "sql/JetSql.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
