@@ -123,7 +123,8 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
         }
         // Ids written into the text become parameters: the statement of every id is the same.
         const JetStatementCache::Select& select = m_impl->connection->translations().select(text);
-        StatementPtr stmt = m_impl->connection->prepared().take(select.sql);
+        PreparedStatements::Kept kept = m_impl->connection->prepared().take(select.sql);
+        StatementPtr stmt = std::move(kept.stmt);
         if (!stmt) {
             stmt = prepareOne(db, select.sql, source, SqlContext::Statement, text);
         }
@@ -133,8 +134,9 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
         for (std::size_t k = 0; k < select.values.size(); ++k) {
             bindVariant(stmt.get(), static_cast<int>(k) + 1, select.values[k]);
         }
-        return std::make_shared<Recordset>(std::make_unique<QueryRecordset>(
-            shared_from_this(), m_impl->connection, type, std::move(stmt), false, select.sql));
+        return std::make_shared<Recordset>(
+            std::make_unique<QueryRecordset>(shared_from_this(), m_impl->connection, type, std::move(stmt),
+                                             false, select.sql, std::move(kept.columns)));
     }
     std::string_view name = text;
     if (name.size() >= 2 && name.front() == '[' && name.back() == ']') {

@@ -9,12 +9,34 @@
 namespace platform::db {
 
 QueryRecordset::QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<Connection> connection,
-                               RecordsetType type, StatementPtr stmt, bool rowidFirst, std::string sql)
+                               RecordsetType type, StatementPtr stmt, bool rowidFirst, std::string sql,
+                               std::optional<std::vector<ColumnInfo>> columns)
     : Impl(std::move(owner), std::move(connection), type), m_stmt(std::move(stmt)), m_sql(std::move(sql)),
-      m_rowidFirst(rowidFirst) {
-    m_columns = describeColumns(m_stmt.get(), m_rowidFirst ? 1 : 0);
+      m_timesPrepared(PreparedStatements::timesPrepared(m_stmt.get())), m_rowidFirst(rowidFirst) {
+    start(columns ? std::move(*columns) : describeColumns(m_stmt.get(), m_rowidFirst ? 1 : 0));
+    if (PreparedStatements::timesPrepared(m_stmt.get()) != m_timesPrepared) {
+        // SQLite prepared the statement again at its first step, after another connection changed
+        // the schema: its columns may have changed with it.
+        sqlite3_reset(m_stmt.get());
+        m_rows.clear();
+        m_done = false;
+        m_offset = 0;
+        m_pos = -1;
+        m_bof = true;
+        m_eof = true;
+        m_visited = 0;
+        m_decodedOrdinal = -1;
+        m_locatedOrdinal = -1;
+        m_timesPrepared = PreparedStatements::timesPrepared(m_stmt.get());
+        start(describeColumns(m_stmt.get(), m_rowidFirst ? 1 : 0));
+    }
+}
+
+void QueryRecordset::start(std::vector<ColumnInfo> columns) {
+    m_columns = std::move(columns);
     m_values = PackedRows(m_columns.size());
-    if (type == RecordsetType::Dynaset && !this->connection()->readOnly()) {
+    m_baseTable.clear();
+    if (type() == RecordsetType::Dynaset && !connection()->readOnly()) {
         for (const ColumnInfo& c : m_columns) {
             if (!c.originTable.empty()) {
                 m_baseTable = c.originTable;
@@ -22,7 +44,7 @@ QueryRecordset::QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<
             }
         }
     }
-    if (type == RecordsetType::Dynaset) {
+    if (type() == RecordsetType::Dynaset) {
         fetchAll();
     }
     if (fetch(0)) {
@@ -36,7 +58,8 @@ QueryRecordset::~QueryRecordset() {
 
 void QueryRecordset::returnStatement() noexcept {
     if (m_stmt && !m_sql.empty() && connection()->isOpen()) {
-        connection()->prepared().give(m_sql, std::move(m_stmt));
+        // Nothing reads the columns once the statement goes: the record set is closed or gone.
+        connection()->prepared().give(m_sql, std::move(m_stmt), std::move(m_columns), m_timesPrepared);
     }
     m_stmt.reset();
 }

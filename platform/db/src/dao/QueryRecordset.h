@@ -18,9 +18,10 @@ class QueryRecordset final : public Recordset::Impl {
 public:
     /// `rowidFirst`: the statement's first column is the base table's rowid (hidden from the fields).
     /// `sql`: the statement's text, under which the connection keeps it when the record set is done
-    /// with it (empty: finalised instead).
+    /// with it (empty: finalised instead). `columns`: its description when it was kept with one.
     QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<Connection> connection,
-                   RecordsetType type, StatementPtr stmt, bool rowidFirst, std::string sql);
+                   RecordsetType type, StatementPtr stmt, bool rowidFirst, std::string sql,
+                   std::optional<std::vector<ColumnInfo>> columns = std::nullopt);
     ~QueryRecordset() override;
     QueryRecordset(const QueryRecordset&) = delete;
     QueryRecordset& operator=(const QueryRecordset&) = delete;
@@ -53,6 +54,8 @@ private:
         bool deleted = false;
     };
 
+    /// Takes the columns and reads as far as the record set's kind reads at its opening.
+    void start(std::vector<ColumnInfo> columns);
     /// True when the row at `ordinal` exists, reading on as far as needed.
     bool fetch(std::int64_t ordinal);
     void fetchAll();
@@ -76,6 +79,7 @@ private:
 
     StatementPtr m_stmt;
     std::string m_sql;
+    int m_timesPrepared = 0; // of m_stmt when m_columns described it
     bool m_rowidFirst;
     bool m_done = false;
     std::vector<Entry> m_rows;

@@ -144,3 +144,20 @@ TEST_F(Execute, StatementsRunAgainSeeTheTablesAsTheyAreNow) {
     rs->moveLast();
     EXPECT_EQ(rs->field("extra"), Variant("x"));
 }
+
+// Another connection may change a table's columns while this one keeps a statement over it: the
+// kept statement is prepared again, and its columns must be read again with it.
+TEST_F(Execute, KeptStatementsSeeColumnsAnotherConnectionAdded) {
+    const std::string query = "SELECT * FROM t WHERE id = 2";
+    for (const RecordsetType type :
+         {RecordsetType::Snapshot, RecordsetType::Dynaset, RecordsetType::ForwardOnly}) {
+        const auto other = open();
+        m_db->openRecordset(query, type)->close();
+        const std::string column = "c" + std::to_string(static_cast<int>(type));
+        other->execute("ALTER TABLE t ADD COLUMN " + column + " TEXT DEFAULT 'new'");
+        const auto rs = m_db->openRecordset(query, type);
+        EXPECT_EQ(rs->field("name"), Variant("b"));
+        EXPECT_EQ(rs->field(column), Variant("new")) << column;
+        EXPECT_EQ(rs->field(rs->fieldCount() - 1), Variant("new")) << column;
+    }
+}
