@@ -134,9 +134,10 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
         for (std::size_t k = 0; k < select.values.size(); ++k) {
             bindVariant(stmt.get(), static_cast<int>(k) + 1, select.values[k]);
         }
-        return std::make_shared<Recordset>(
-            std::make_unique<QueryRecordset>(shared_from_this(), m_impl->connection, type, std::move(stmt),
-                                             false, select.sql, std::move(kept.columns)));
+        return std::make_shared<Recordset>(std::make_unique<QueryRecordset>(
+            shared_from_this(), m_impl->connection, type, std::move(stmt), false, select.sql,
+            std::move(kept.columns),
+            type == RecordsetType::Snapshot ? select.values : std::vector<Variant>()));
     }
     std::string_view name = text;
     if (name.size() >= 2 && name.front() == '[' && name.back() == ']') {
