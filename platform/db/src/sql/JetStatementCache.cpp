@@ -23,6 +23,26 @@ std::string textMarker(std::size_t k) {
     return "\x1Fgk" + std::to_string(k) + "\x1F";
 }
 
+/// A column name on its own, or one in parentheses as Access writes it: `name` or `(t.name)` ending
+/// just before tokens[end].
+bool columnBefore(const std::vector<JetToken>& tokens, std::size_t end) {
+    const auto isColumn = [&](std::size_t k) {
+        return tokens[k].isName() && !sql::isReserved(tokens[k]);
+    };
+    if (end >= 1 && isColumn(end - 1)) {
+        return true;
+    }
+    if (end < 3 || !tokens[end - 1].isSymbol(")") || !isColumn(end - 2)) {
+        return false;
+    }
+    std::size_t first = end - 2; // the first token of the qualified name
+    while (first >= 2 && tokens[first - 1].isSymbol(".") && tokens[first - 2].isName()) {
+        first -= 2;
+    }
+    // An opening parenthesis that does not call a function: f(x) = 1 is no column.
+    return first >= 1 && tokens[first - 1].isSymbol("(") && (first == 1 || !isColumn(first - 2));
+}
+
 /// A literal that is the whole right side of `name = literal`: nothing else binds it.
 bool liftable(const std::vector<JetToken>& tokens, std::size_t i) {
     const JetToken& t = tokens[i];
@@ -31,7 +51,7 @@ bool liftable(const std::vector<JetToken>& tokens, std::size_t i) {
     if (!number && t.kind != TokenKind::Text) {
         return false;
     }
-    if (i < 2 || !tokens[i - 1].isSymbol("=") || !tokens[i - 2].isName() || sql::isReserved(tokens[i - 2])) {
+    if (i < 2 || !tokens[i - 1].isSymbol("=") || !columnBefore(tokens, i - 1)) {
         return false;
     }
     const JetToken& after = tokens[i + 1]; // the last token is always End

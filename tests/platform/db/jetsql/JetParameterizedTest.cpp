@@ -61,6 +61,8 @@ TEST_F(JetParameterized, BoundValuesGiveTheRowsOfThePlainStatement) {
         "SELECT id FROM t WHERE code = 12 ORDER BY id",
         "SELECT a.id FROM t AS a INNER JOIN t AS b ON a.id = b.id WHERE (b.id = 3)",
         "SELECT id FROM t WHERE id IN (SELECT id FROM t WHERE name = 'b')",
+        "SELECT id FROM t WHERE ((((t.id) = 12)) AND (((t.code) = '12')))",
+        "SELECT id FROM t WHERE (name) = 'B' AND ((n) = 1.5 OR (id) = 1) ORDER BY id",
     };
     for (const char* jet : statements) {
         const auto lifted = cache.parameterized(jet);
@@ -87,7 +89,8 @@ TEST_F(JetParameterized, LiteralsThatShapeTheStatementStayInIt) {
          {"SELECT id FROM t WHERE name Like 'b*'", "SELECT id FROM t WHERE id IN (1, 2)",
           "SELECT id FROM t WHERE id = 1 + 1", "SELECT id FROM t WHERE id = -1",
           "SELECT id FROM t WHERE id = 1.5", "SELECT TOP 2 id FROM t ORDER BY 1",
-          "SELECT id FROM t WHERE id = 1234567890123456789", "UPDATE t SET n = 5 WHERE id = 1"}) {
+          "SELECT id FROM t WHERE id = 1234567890123456789", "UPDATE t SET n = 5 WHERE id = 1",
+          "SELECT id FROM t WHERE Len(name) = 1", "SELECT id FROM t WHERE (id + 1) = 2"}) {
         EXPECT_FALSE(cache.parameterized(jet).has_value()) << jet;
     }
 }
