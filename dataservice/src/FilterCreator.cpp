@@ -40,7 +40,7 @@ std::string FilterCreator::CreateFilter(bool includeMaterialNumber, bool include
         text =
             isBlank(kind) ? "(" + std::string(pattern) + ") " : kind + " AND (" + std::string(pattern) + ") ";
     }
-    if (suppressNationalEnDesignations && idStandard == -1 && idCountry == -1) {
+    if (suppressNationalEnDesignations && SuppressionApplies(idCountry, idStandard)) {
         text += " AND (SupEur=false) ";
     }
     return " " + text + " ";

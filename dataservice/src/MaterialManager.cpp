@@ -1,5 +1,6 @@
 #include "dataservice/MaterialManager.h"
 
+#include "FilterCreator.h"
 #include "MaterialListSqlBuilder.h"
 #include "SqlHelper.h"
 #include "common/ProgrammSettings.h"
@@ -24,7 +25,9 @@ RecordsetPtr MaterialManager::GetMaterialList(const DatabasePtr& db, std::int32_
         builder.SetStandard(idStandard, idStandardType);
         builder.SetSupplier(idSupplier);
         builder.SetCountry(idCountry);
-        const bool suppress = m_suppressNationalEnDesignations && m_suppressNationalEnDesignations();
+        // The setting is read from its file: only where it counts.
+        const bool suppress = FilterCreator::SuppressionApplies(idCountry, idStandard) &&
+                              m_suppressNationalEnDesignations && m_suppressNationalEnDesignations();
         const auto sql =
             builder.BuildSql(includeMaterialNumber, includeSymbols, includeTradenames, pattern, suppress);
         return SqlHelper::OpenRecordset(db, sql, platform::db::RecordsetType::Snapshot);

@@ -29,8 +29,9 @@ std::string withoutAt(std::string filter) {
     return filter;
 }
 
-/// The matrix ids of one condition's set, in the order the query gives them. The query's one
-/// column is taken by position: tens of thousands of rows would each look its name up again.
+/// The matrix ids of one condition's set, in the order the query gives them, read forward only:
+/// tens of thousands of rows are read once and need not be kept. The query's one column is taken
+/// by position, so that no row looks its name up again.
 std::vector<std::string> matrixIds(Recordset& rs) {
     std::vector<std::string> ids;
     for (; !rs.eof(); rs.moveNext()) {
@@ -74,7 +75,7 @@ std::vector<std::string> matricesInAll(const std::vector<std::vector<std::string
 }
 
 /// The occurrences of every matrix that meets every condition, in one statement; each row names its
-/// matrix so that the hits can be grouped by it.
+/// matrix so that the hits can be grouped by it. Its columns are those of HitColumn.
 std::string hitStatement(const std::vector<std::string>& conditions, std::int32_t country) {
     std::string sql =
         "SELECT zuoStahl_Eigenschaftsmatrix.ID_Eigenschaftswertmatrix, "
@@ -98,16 +99,29 @@ std::string hitStatement(const std::vector<std::string>& conditions, std::int32_
     return sql + ";";
 }
 
+/// The columns of the hit statement, in its order: tens of thousands of rows are read by position.
+enum HitColumn : std::int32_t {
+    HitMatrix,
+    HitSteel,
+    HitOccurrence,
+    HitCountry,
+    HitDesignation,
+    HitMaterialNumber,
+    HitLabel,
+    HitOrder,
+    HitKind,
+};
+
 std::shared_ptr<MaterialItem> hit(const Recordset& rs) {
     auto item = std::make_shared<MaterialItem>();
-    item->ID_Steel = platform::CStr(rs.field("ID_Stahl"));
-    item->ID_Label = platform::CStr(rs.field("Id_Stahlbez"));
-    item->Designation = Helper::CVarStr(rs.field("Bezeichnung"));
-    item->MaterialNo = Helper::CVarStr(rs.field("Werkstoffnummer"));
-    item->DesignationType = Helper::CVarStr(rs.field("Kennung"));
-    item->IdCountry = platform::CLng(rs.field("Id_Land"));
-    item->IdDesigCountry = platform::CStr(rs.field("Id_StahlbezVorkommen"));
-    item->Order = platform::CLng(rs.field("IndexSort"));
+    item->ID_Steel = platform::CStr(rs.field(HitSteel));
+    item->ID_Label = platform::CStr(rs.field(HitLabel));
+    item->Designation = Helper::CVarStr(rs.field(HitDesignation));
+    item->MaterialNo = Helper::CVarStr(rs.field(HitMaterialNumber));
+    item->DesignationType = Helper::CVarStr(rs.field(HitKind));
+    item->IdCountry = platform::CLng(rs.field(HitCountry));
+    item->IdDesigCountry = platform::CStr(rs.field(HitOccurrence));
+    item->Order = platform::CLng(rs.field(HitOrder));
     return item;
 }
 
@@ -155,7 +169,7 @@ std::shared_ptr<objects::MaterialItems> PropertySearch::MaterialItems(std::int32
         const auto rs = run("SELECT DISTINCT tabEigenschaftswerte.ID_Eigenschaftswertmatrix AS Id "
                             "FROM tabEigenschaftswerte WHERE " +
                                 conditions.back() + ";",
-                            platform::db::RecordsetType::Snapshot);
+                            platform::db::RecordsetType::ForwardOnly);
         sets.push_back(matrixIds(*rs));
     }
     const auto* drive = drivingSet(sets);
@@ -171,7 +185,7 @@ std::shared_ptr<objects::MaterialItems> PropertySearch::MaterialItems(std::int32
     std::unordered_map<std::string, std::vector<std::shared_ptr<MaterialItem>>> byMatrix;
     const auto rows = run(hitStatement(conditions, country), platform::db::RecordsetType::ForwardOnly);
     for (; !rows->eof(); rows->moveNext()) {
-        byMatrix[platform::CStr(rows->field("ID_Eigenschaftswertmatrix"))].push_back(hit(*rows));
+        byMatrix[platform::CStr(rows->field(HitMatrix))].push_back(hit(*rows));
     }
     rows->close();
     for (const auto& id : hits) {

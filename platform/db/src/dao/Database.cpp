@@ -122,24 +122,22 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
             throw jet::makeError(jet::InvalidOperation, source);
         }
         // Ids written into the text become parameters: the statement of every id is the same.
-        std::optional<JetStatementCache::Parameterized> lifted =
-            m_impl->connection->translations().parameterized(text);
-        std::string sql =
-            lifted ? std::move(lifted->sql) : m_impl->connection->translations().statement(text);
-        StatementPtr stmt = m_impl->connection->prepared().take(sql);
+        const JetStatementCache::Select& select = m_impl->connection->translations().select(text);
+        PreparedStatements::Kept kept = m_impl->connection->prepared().take(select.sql);
+        StatementPtr stmt = std::move(kept.stmt);
         if (!stmt) {
-            stmt = prepareOne(db, sql, source, SqlContext::Statement, text);
+            stmt = prepareOne(db, select.sql, source, SqlContext::Statement, text);
         }
         if (sqlite3_column_count(stmt.get()) == 0) {
             throw jet::makeError(jet::InvalidOperation, source);
         }
-        if (lifted) {
-            for (std::size_t k = 0; k < lifted->values.size(); ++k) {
-                bindVariant(stmt.get(), static_cast<int>(k) + 1, lifted->values[k]);
-            }
+        for (std::size_t k = 0; k < select.values.size(); ++k) {
+            bindVariant(stmt.get(), static_cast<int>(k) + 1, select.values[k]);
         }
         return std::make_shared<Recordset>(std::make_unique<QueryRecordset>(
-            shared_from_this(), m_impl->connection, type, std::move(stmt), false, std::move(sql)));
+            shared_from_this(), m_impl->connection, type, std::move(stmt), false, select.sql,
+            std::move(kept.columns),
+            type == RecordsetType::Snapshot ? select.values : std::vector<Variant>()));
     }
     std::string_view name = text;
     if (name.size() >= 2 && name.front() == '[' && name.back() == ']') {

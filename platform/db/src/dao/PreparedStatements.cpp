@@ -2,18 +2,23 @@
 
 namespace platform::db {
 
-StatementPtr PreparedStatements::take(const std::string& sql) {
+PreparedStatements::Kept PreparedStatements::take(const std::string& sql) {
     const auto found = m_index.find(sql);
     if (found == m_index.end()) {
-        return nullptr;
+        return {};
     }
-    StatementPtr stmt = std::move(found->second->stmt);
+    Kept kept = std::move(found->second->kept);
     m_entries.erase(found->second);
     m_index.erase(found);
-    return stmt;
+    return kept;
 }
 
-void PreparedStatements::give(const std::string& sql, StatementPtr stmt) noexcept {
+int PreparedStatements::timesPrepared(sqlite3_stmt* stmt) {
+    return sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_REPREPARE, 0);
+}
+
+void PreparedStatements::give(const std::string& sql, StatementPtr stmt, std::vector<ColumnInfo> columns,
+                              int prepared) noexcept {
     if (!stmt || m_capacity == 0) {
         return;
     }
@@ -23,7 +28,11 @@ void PreparedStatements::give(const std::string& sql, StatementPtr stmt) noexcep
         if (m_index.contains(sql)) {
             return; // one kept per text is enough; this one is finalised
         }
-        m_entries.push_front(Entry{sql, std::move(stmt)});
+        std::optional<std::vector<ColumnInfo>> described;
+        if (timesPrepared(stmt.get()) == prepared) {
+            described = std::move(columns);
+        }
+        m_entries.push_front(Entry{sql, Kept{std::move(stmt), std::move(described)}});
         m_index.emplace(sql, m_entries.begin());
         if (m_entries.size() > m_capacity) {
             m_index.erase(m_entries.back().sql);

@@ -4,17 +4,42 @@
 #include "platform/db/JetErrors.h"
 
 #include <algorithm>
+#include <cctype>
 #include <limits>
 
 namespace platform::db {
 
 QueryRecordset::QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<Connection> connection,
-                               RecordsetType type, StatementPtr stmt, bool rowidFirst, std::string sql)
+                               RecordsetType type, StatementPtr stmt, bool rowidFirst, std::string sql,
+                               std::optional<std::vector<ColumnInfo>> columns,
+                               std::vector<Variant> parameters)
     : Impl(std::move(owner), std::move(connection), type), m_stmt(std::move(stmt)), m_sql(std::move(sql)),
+      m_timesPrepared(PreparedStatements::timesPrepared(m_stmt.get())), m_parameters(std::move(parameters)),
       m_rowidFirst(rowidFirst) {
-    m_columns = describeColumns(m_stmt.get(), m_rowidFirst ? 1 : 0);
+    start(columns ? std::move(*columns) : describeColumns(m_stmt.get(), m_rowidFirst ? 1 : 0));
+    if (PreparedStatements::timesPrepared(m_stmt.get()) != m_timesPrepared) {
+        // SQLite prepared the statement again at its first step, after another connection changed
+        // the schema: its columns may have changed with it.
+        sqlite3_reset(m_stmt.get());
+        m_rows.clear();
+        m_done = false;
+        m_offset = 0;
+        m_pos = -1;
+        m_bof = true;
+        m_eof = true;
+        m_visited = 0;
+        m_decodedOrdinal = -1;
+        m_locatedOrdinal = -1;
+        m_timesPrepared = PreparedStatements::timesPrepared(m_stmt.get());
+        start(describeColumns(m_stmt.get(), m_rowidFirst ? 1 : 0));
+    }
+}
+
+void QueryRecordset::start(std::vector<ColumnInfo> columns) {
+    m_columns = std::move(columns);
     m_values = PackedRows(m_columns.size());
-    if (type == RecordsetType::Dynaset && !this->connection()->readOnly()) {
+    m_baseTable.clear();
+    if (type() == RecordsetType::Dynaset && !connection()->readOnly()) {
         for (const ColumnInfo& c : m_columns) {
             if (!c.originTable.empty()) {
                 m_baseTable = c.originTable;
@@ -22,7 +47,7 @@ QueryRecordset::QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<
             }
         }
     }
-    if (type == RecordsetType::Dynaset) {
+    if (type() == RecordsetType::Dynaset) {
         fetchAll();
     }
     if (fetch(0)) {
@@ -36,7 +61,8 @@ QueryRecordset::~QueryRecordset() {
 
 void QueryRecordset::returnStatement() noexcept {
     if (m_stmt && !m_sql.empty() && connection()->isOpen()) {
-        connection()->prepared().give(m_sql, std::move(m_stmt));
+        // Nothing reads the columns once the statement goes: the record set is closed or gone.
+        connection()->prepared().give(m_sql, std::move(m_stmt), std::move(m_columns), m_timesPrepared);
     }
     m_stmt.reset();
 }
@@ -167,6 +193,12 @@ void QueryRecordset::moveLast() {
     checkOpen();
     requireScrollable();
     dropEdit();
+    if (const auto total = countUnread()) {
+        // The rows up to the last are read when one of them is wanted; RecordCount counts them all.
+        moveTo(*total - 1);
+        m_visited = *total;
+        return;
+    }
     fetchAll();
     const std::int64_t end = m_offset + static_cast<std::int64_t>(m_rows.size());
     const auto last = end > m_offset ? liveFrom(end - 1, -1) : std::nullopt;
@@ -178,12 +210,59 @@ void QueryRecordset::moveLast() {
 }
 
 std::int32_t QueryRecordset::liveBefore(std::int64_t ordinal) {
-    std::int32_t count = 0;
+    // Rows not read yet (counted by MoveLast) are live: only read rows can have been deleted.
+    auto count = static_cast<std::int32_t>(ordinal - m_offset);
     for (std::int64_t i = m_offset; i < ordinal && i < m_offset + static_cast<std::int64_t>(m_rows.size());
          ++i) {
-        count += at(i).deleted ? 0 : 1;
+        count -= at(i).deleted ? 1 : 0;
     }
     return count;
+}
+
+std::optional<std::int64_t> QueryRecordset::countUnread() {
+    // A few thousand rows are cheaper read than counted by a second run of the query.
+    constexpr std::int64_t readAhead = 4096;
+    if (type() != RecordsetType::Snapshot || m_done) {
+        return std::nullopt;
+    }
+    fetch(m_offset + readAhead);
+    if (m_done) {
+        return std::nullopt;
+    }
+    if (!m_total) {
+        std::string_view sql = sqlite3_sql(m_stmt.get());
+        while (!sql.empty() && (sql.back() == ';' || std::isspace(static_cast<unsigned char>(sql.back())))) {
+            sql.remove_suffix(1);
+        }
+        // Run while this statement is between rows, the count sees the rows it will read.
+        sqlite3* handle = db();
+        sqlite3_stmt* raw = nullptr;
+        const std::string count = "SELECT count(*) FROM (" + std::string(sql) + "\n)";
+        if (sqlite3_prepare_v2(handle, count.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
+            return std::nullopt; // read to the end instead
+        }
+        const StatementPtr stmt(raw);
+        for (std::size_t k = 0; k < m_parameters.size(); ++k) {
+            bindVariant(stmt.get(), static_cast<int>(k) + 1, m_parameters[k]);
+        }
+        if (sqlite3_step(stmt.get()) != SQLITE_ROW) {
+            return std::nullopt;
+        }
+        m_total = sqlite3_column_int64(stmt.get(), 0);
+    }
+    const std::int64_t read = m_offset + static_cast<std::int64_t>(m_rows.size());
+    return *m_total > read ? m_total : std::nullopt;
+}
+
+void QueryRecordset::readCurrent() const {
+    if (m_bof || m_eof || m_pos < m_offset + static_cast<std::int64_t>(m_rows.size())) {
+        return;
+    }
+    // MoveLast counted this row without reading it. Reading on changes no value a caller sees, and a
+    // record set is never const itself: only its accessors are.
+    if (!const_cast<QueryRecordset*>(this)->fetch(m_pos)) {
+        throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
+    }
 }
 
 std::int32_t QueryRecordset::recordCount() {
@@ -363,6 +442,7 @@ const Row* QueryRecordset::currentRow() const {
     if (m_bof || m_eof) {
         return nullptr;
     }
+    readCurrent();
     if (m_decodedOrdinal != m_pos) {
         m_decoded = m_values.row(slot(m_pos));
         m_decodedOrdinal = m_pos;
@@ -374,6 +454,7 @@ Variant QueryRecordset::currentField(std::size_t index) const {
     if (m_bof || m_eof) {
         return Impl::currentField(index); // fails as every field access without a record does
     }
+    readCurrent();
     if (m_rows[slot(m_pos)].deleted) {
         throw jet::makeError(jet::RecordDeleted, recordsetSource);
     }
@@ -385,7 +466,11 @@ Variant QueryRecordset::currentField(std::size_t index) const {
 }
 
 bool QueryRecordset::currentDeleted() const {
-    return !m_bof && !m_eof && m_rows[static_cast<std::size_t>(m_pos - m_offset)].deleted;
+    if (m_bof || m_eof) {
+        return false;
+    }
+    readCurrent();
+    return m_rows[static_cast<std::size_t>(m_pos - m_offset)].deleted;
 }
 
 bool QueryRecordset::updatable() const {
@@ -462,6 +547,7 @@ std::optional<std::int64_t> QueryRecordset::currentRowid() {
     if (m_bof || m_eof) {
         return std::nullopt;
     }
+    readCurrent();
     const std::optional<std::int64_t> rowid = findRowid(m_pos);
     at(m_pos).rowid = rowid;
     return rowid;

@@ -18,9 +18,12 @@ class QueryRecordset final : public Recordset::Impl {
 public:
     /// `rowidFirst`: the statement's first column is the base table's rowid (hidden from the fields).
     /// `sql`: the statement's text, under which the connection keeps it when the record set is done
-    /// with it (empty: finalised instead).
+    /// with it (empty: finalised instead). `columns`: its description when it was kept with one.
+    /// `parameters`: the values bound to it, for counting its rows with a second statement.
     QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<Connection> connection,
-                   RecordsetType type, StatementPtr stmt, bool rowidFirst, std::string sql);
+                   RecordsetType type, StatementPtr stmt, bool rowidFirst, std::string sql,
+                   std::optional<std::vector<ColumnInfo>> columns = std::nullopt,
+                   std::vector<Variant> parameters = {});
     ~QueryRecordset() override;
     QueryRecordset(const QueryRecordset&) = delete;
     QueryRecordset& operator=(const QueryRecordset&) = delete;
@@ -53,6 +56,8 @@ private:
         bool deleted = false;
     };
 
+    /// Takes the columns and reads as far as the record set's kind reads at its opening.
+    void start(std::vector<ColumnInfo> columns);
     /// True when the row at `ordinal` exists, reading on as far as needed.
     bool fetch(std::int64_t ordinal);
     void fetchAll();
@@ -61,6 +66,11 @@ private:
     void moveTo(std::int64_t ordinal);
     void requireScrollable() const;
     [[nodiscard]] std::int32_t liveBefore(std::int64_t ordinal);
+    /// A snapshot's number of rows, counted with one SQL count when many are still unread; nothing
+    /// when they are read already or few enough to read now.
+    [[nodiscard]] std::optional<std::int64_t> countUnread();
+    /// Reads up to the current row when MoveLast went there without reading it.
+    void readCurrent() const;
     [[nodiscard]] std::optional<std::int64_t> findRowid(std::int64_t ordinal);
     [[nodiscard]] std::size_t slot(std::int64_t ordinal) const {
         return static_cast<std::size_t>(ordinal - m_offset);
@@ -76,6 +86,9 @@ private:
 
     StatementPtr m_stmt;
     std::string m_sql;
+    int m_timesPrepared = 0; // of m_stmt when m_columns described it
+    std::vector<Variant> m_parameters;
+    std::optional<std::int64_t> m_total; // the rows counted by SQL
     bool m_rowidFirst;
     bool m_done = false;
     std::vector<Entry> m_rows;

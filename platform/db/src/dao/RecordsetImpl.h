@@ -3,6 +3,7 @@
 // The common part of every record set kind: columns and field access, the edit buffer of
 // AddNew/Edit/Update, and the checks every call makes. The kinds supply navigation and rows.
 
+#include "ColumnInfo.h"
 #include "Connection.h"
 #include "platform/db/Dao.h"
 
@@ -13,13 +14,6 @@
 #include <vector>
 
 namespace platform::db {
-
-struct ColumnInfo {
-    std::string name;         // as the statement reports it (alias or column name)
-    std::string originTable;  // the table the value comes from, empty for an expression
-    std::string originColumn; // its column there
-    ValueKind kind = ValueKind::Plain;
-};
 
 using Row = std::vector<Variant>;
 
@@ -112,8 +106,5 @@ private:
     Row m_buffer;
     std::vector<bool> m_changed;
 };
-
-/// Column descriptions of a prepared statement, from `firstColumn` on.
-[[nodiscard]] std::vector<ColumnInfo> describeColumns(sqlite3_stmt* stmt, int firstColumn);
 
 } // namespace platform::db

@@ -12,7 +12,7 @@ namespace platform::db {
 namespace {
 
 using sql::JetToken;
-using Kind = JetToken::Kind;
+using TokenKind = JetToken::Kind;
 
 // Stand-ins for lifted literals in the text the translator sees; chosen so that no statement holds them.
 std::string numberMarker(std::size_t k) {
@@ -23,20 +23,40 @@ std::string textMarker(std::size_t k) {
     return "\x1Fgk" + std::to_string(k) + "\x1F";
 }
 
+/// A column name on its own, or one in parentheses as Access writes it: `name` or `(t.name)` ending
+/// just before tokens[end].
+bool columnBefore(const std::vector<JetToken>& tokens, std::size_t end) {
+    const auto isColumn = [&](std::size_t k) {
+        return tokens[k].isName() && !sql::isReserved(tokens[k]);
+    };
+    if (end >= 1 && isColumn(end - 1)) {
+        return true;
+    }
+    if (end < 3 || !tokens[end - 1].isSymbol(")") || !isColumn(end - 2)) {
+        return false;
+    }
+    std::size_t first = end - 2; // the first token of the qualified name
+    while (first >= 2 && tokens[first - 1].isSymbol(".") && tokens[first - 2].isName()) {
+        first -= 2;
+    }
+    // An opening parenthesis that does not call a function: f(x) = 1 is no column.
+    return first >= 1 && tokens[first - 1].isSymbol("(") && (first == 1 || !isColumn(first - 2));
+}
+
 /// A literal that is the whole right side of `name = literal`: nothing else binds it.
 bool liftable(const std::vector<JetToken>& tokens, std::size_t i) {
     const JetToken& t = tokens[i];
-    const bool number = t.kind == Kind::Number && !t.text.empty() && t.text.size() <= 15 &&
+    const bool number = t.kind == TokenKind::Number && !t.text.empty() && t.text.size() <= 15 &&
                         t.text.find_first_not_of("0123456789") == std::string::npos;
-    if (!number && t.kind != Kind::Text) {
+    if (!number && t.kind != TokenKind::Text) {
         return false;
     }
-    if (i < 2 || !tokens[i - 1].isSymbol("=") || !tokens[i - 2].isName() || sql::isReserved(tokens[i - 2])) {
+    if (i < 2 || !tokens[i - 1].isSymbol("=") || !columnBefore(tokens, i - 1)) {
         return false;
     }
     const JetToken& after = tokens[i + 1]; // the last token is always End
-    return after.kind == Kind::End || after.isSymbol(")") || after.isSymbol(";") || after.isWord("AND") ||
-           after.isWord("OR") || sql::isClauseWord(after);
+    return after.kind == TokenKind::End || after.isSymbol(")") || after.isSymbol(";") ||
+           after.isWord("AND") || after.isWord("OR") || sql::isClauseWord(after);
 }
 
 bool partOfWord(const std::string& sql, std::size_t at) {
@@ -63,11 +83,11 @@ bool substitute(std::string& sql, const std::string& marker, const std::string& 
 JetStatementCache::JetStatementCache(std::size_t capacity) : m_capacity(std::max<std::size_t>(capacity, 1)) {}
 
 std::string JetStatementCache::statement(std::string_view jetSql) {
-    return lookup('S', jetSql);
+    return lookup(Kind::Statement, jetSql);
 }
 
 std::string JetStatementCache::criteria(std::string_view jetExpression) {
-    return lookup('C', jetExpression);
+    return lookup(Kind::Criteria, jetExpression);
 }
 
 std::optional<JetStatementCache::Parameterized> JetStatementCache::parameterized(std::string_view jetSql) {
@@ -80,15 +100,15 @@ std::optional<JetStatementCache::Parameterized> JetStatementCache::parameterized
     std::vector<bool> isText;
     std::size_t copied = 0;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
-        if (tokens[i].kind == Kind::Invalid) {
+        if (tokens[i].kind == TokenKind::Invalid) {
             return std::nullopt; // the plain path reports the fault
         }
-        if (tokens[i].kind == Kind::End || !liftable(tokens, i)) {
+        if (tokens[i].kind == TokenKind::End || !liftable(tokens, i)) {
             continue;
         }
         const std::size_t k = values.size() + 1;
         normalized.append(jetSql.substr(copied, tokens[i].offset - copied));
-        if (tokens[i].kind == Kind::Text) {
+        if (tokens[i].kind == TokenKind::Text) {
             normalized += "'" + textMarker(k) + "'";
             values.emplace_back(tokens[i].text);
             isText.push_back(true);
@@ -105,14 +125,11 @@ std::optional<JetStatementCache::Parameterized> JetStatementCache::parameterized
         return std::nullopt;
     }
     normalized.append(jetSql.substr(copied));
-    std::string key = "P" + normalized;
-    if (const auto found = m_index.find(key); found != m_index.end()) {
-        m_entries.splice(m_entries.begin(), m_entries, found->second);
-        ++m_hits;
-        if (found->second->sql.empty()) {
+    if (const Entry* found = find(Kind::Parameterized, normalized)) {
+        if (found->value.sql.empty()) {
             return std::nullopt;
         }
-        return Parameterized{found->second->sql, std::move(values)};
+        return Parameterized{found->value.sql, std::move(values)};
     }
     std::string sql = translateStatement(normalized);
     for (std::size_t k = 1; k <= values.size() && !sql.empty(); ++k) {
@@ -121,40 +138,57 @@ std::optional<JetStatementCache::Parameterized> JetStatementCache::parameterized
             sql.clear(); // remembered as not liftable
         }
     }
-    m_entries.push_front(Entry{std::move(key), sql});
-    m_index.emplace(m_entries.front().key, m_entries.begin());
-    if (m_entries.size() > m_capacity) {
-        m_index.erase(m_entries.back().key);
-        m_entries.pop_back();
-    }
+    remember(Kind::Parameterized, std::move(normalized), Select{sql, {}});
     if (sql.empty()) {
         return std::nullopt;
     }
     return Parameterized{std::move(sql), std::move(values)};
 }
 
+const JetStatementCache::Select& JetStatementCache::select(std::string_view jetSql) {
+    if (const Entry* found = find(Kind::Select, jetSql)) {
+        return found->value;
+    }
+    std::optional<Parameterized> lifted = parameterized(jetSql);
+    Select value = lifted ? std::move(*lifted) : Select{lookup(Kind::Statement, jetSql), {}};
+    return remember(Kind::Select, std::string(jetSql), std::move(value)).value;
+}
+
 void JetStatementCache::clear() {
-    m_index.clear();
+    for (Index& index : m_index) {
+        index.clear();
+    }
     m_entries.clear();
 }
 
-std::string JetStatementCache::lookup(char kind, std::string_view text) {
-    std::string key;
-    key.reserve(text.size() + 1);
-    key += kind;
-    key += text;
-    if (const auto found = m_index.find(key); found != m_index.end()) {
-        m_entries.splice(m_entries.begin(), m_entries, found->second);
-        ++m_hits;
-        return found->second->sql;
+JetStatementCache::Entry* JetStatementCache::find(Kind kind, std::string_view text) {
+    Index& index = m_index[static_cast<std::size_t>(kind)];
+    const auto found = index.find(text);
+    if (found == index.end()) {
+        return nullptr;
     }
-    std::string sql = kind == 'S' ? translateStatement(text) : translateCriteria(text);
-    m_entries.push_front(Entry{std::move(key), sql});
-    m_index.emplace(m_entries.front().key, m_entries.begin());
+    m_entries.splice(m_entries.begin(), m_entries, found->second);
+    ++m_hits;
+    return &*found->second;
+}
+
+JetStatementCache::Entry& JetStatementCache::remember(Kind kind, std::string key, Select value) {
+    m_entries.push_front(Entry{kind, std::move(key), std::move(value)});
+    m_index[static_cast<std::size_t>(kind)].emplace(m_entries.front().key, m_entries.begin());
     if (m_entries.size() > m_capacity) {
-        m_index.erase(m_entries.back().key);
+        const Entry& last = m_entries.back();
+        m_index[static_cast<std::size_t>(last.kind)].erase(last.key);
         m_entries.pop_back();
     }
+    return m_entries.front();
+}
+
+std::string JetStatementCache::lookup(Kind kind, std::string_view text) {
+    if (const Entry* found = find(kind, text)) {
+        return found->value.sql;
+    }
+    std::string sql = kind == Kind::Statement ? translateStatement(text) : translateCriteria(text);
+    remember(kind, std::string(text), Select{sql, {}});
     return sql;
 }
 

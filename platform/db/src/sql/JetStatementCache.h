@@ -35,6 +35,12 @@ public:
     };
     [[nodiscard]] std::optional<Parameterized> parameterized(std::string_view jetSql);
 
+    /// What a SELECT runs as: parameterized(jetSql) when its literals lift, else statement(jetSql)
+    /// without values. A text seen before is answered from the text itself, before it is tokenized.
+    /// The reference holds until the next call on this cache.
+    using Select = Parameterized;
+    [[nodiscard]] const Select& select(std::string_view jetSql);
+
     [[nodiscard]] std::size_t size() const noexcept { return m_entries.size(); }
     [[nodiscard]] std::size_t capacity() const noexcept { return m_capacity; }
     /// How many lookups were answered without translating (for tests and diagnostics).
@@ -42,16 +48,24 @@ public:
     void clear();
 
 private:
+    // A statement, a criteria, a statement with its literals replaced by markers, a SELECT as written.
+    enum class Kind { Statement, Criteria, Parameterized, Select };
     struct Entry {
-        std::string key; // kind marker + Jet text
-        std::string sql;
+        Kind kind;
+        std::string key; // the text of that kind
+        Select value;    // the translation; values only for a SELECT whose literals were lifted
     };
-    std::string lookup(char kind, std::string_view text);
+    using Index = std::unordered_map<std::string_view, std::list<Entry>::iterator>; // views into Entry::key
+
+    /// The remembered entry of that kind and text, made the most recent; nullptr when there is none.
+    Entry* find(Kind kind, std::string_view text);
+    Entry& remember(Kind kind, std::string key, Select value);
+    std::string lookup(Kind kind, std::string_view text);
 
     std::size_t m_capacity;
     std::size_t m_hits = 0;
-    std::list<Entry> m_entries;                                               // most recently used first
-    std::unordered_map<std::string_view, std::list<Entry>::iterator> m_index; // views into Entry::key
+    std::list<Entry> m_entries; // most recently used first
+    Index m_index[4];           // by Kind
 };
 
 } // namespace platform::db

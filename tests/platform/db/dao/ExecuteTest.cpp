@@ -97,6 +97,25 @@ TEST_F(Execute, TransactionsCommitRollBackAndNest) {
     EXPECT_EQ(count(), 3);
 }
 
+// The same text, and texts that differ only in an id, share a translation and a kept statement;
+// each must still give its own rows.
+TEST_F(Execute, TextsRunAgainGiveTheirOwnRows) {
+    const auto nameOf = [this](const std::string& query) {
+        const auto rs = m_db->openRecordset(query, RecordsetType::Snapshot);
+        return rs->eof() ? std::string("<none>") : rs->field("name").asText();
+    };
+    const std::string one = "SELECT name FROM t WHERE id = 1";
+    const std::string two = "SELECT name FROM t WHERE id = 2";
+    for (int run = 0; run < 2; ++run) {
+        EXPECT_EQ(nameOf(one), "a");
+        EXPECT_EQ(nameOf(two), "b");
+        EXPECT_EQ(nameOf("SELECT name FROM t WHERE name = 'B'"), "b");
+        EXPECT_EQ(nameOf("SELECT name FROM t WHERE id = 3"), "<none>");
+    }
+    m_db->execute("UPDATE t SET name = 'c' WHERE id = 1");
+    EXPECT_EQ(nameOf(one), "c");
+}
+
 // A statement run again may come from the connection's kept statements: it must still see the
 // table as it is after a change of its columns, and two open at once must not share one.
 TEST_F(Execute, StatementsRunAgainSeeTheTablesAsTheyAreNow) {
@@ -124,4 +143,21 @@ TEST_F(Execute, StatementsRunAgainSeeTheTablesAsTheyAreNow) {
     const auto rs = m_db->openRecordset(query, RecordsetType::Snapshot);
     rs->moveLast();
     EXPECT_EQ(rs->field("extra"), Variant("x"));
+}
+
+// Another connection may change a table's columns while this one keeps a statement over it: the
+// kept statement is prepared again, and its columns must be read again with it.
+TEST_F(Execute, KeptStatementsSeeColumnsAnotherConnectionAdded) {
+    const std::string query = "SELECT * FROM t WHERE id = 2";
+    for (const RecordsetType type :
+         {RecordsetType::Snapshot, RecordsetType::Dynaset, RecordsetType::ForwardOnly}) {
+        const auto other = open();
+        m_db->openRecordset(query, type)->close();
+        const std::string column = "c" + std::to_string(static_cast<int>(type));
+        other->execute("ALTER TABLE t ADD COLUMN " + column + " TEXT DEFAULT 'new'");
+        const auto rs = m_db->openRecordset(query, type);
+        EXPECT_EQ(rs->field("name"), Variant("b"));
+        EXPECT_EQ(rs->field(column), Variant("new")) << column;
+        EXPECT_EQ(rs->field(rs->fieldCount() - 1), Variant("new")) << column;
+    }
 }

@@ -151,6 +151,47 @@ TEST_F(RecordCount, CountsVisitedRowsUntilMoveLastAsDao) {
     EXPECT_EQ(table->recordCount(), 5);
 }
 
+// A large snapshot counts its rows at MoveLast without reading them all; what the caller sees is the
+// same as after reading them: the count, the last row, positions and moves from there.
+TEST_F(RecordCount, MoveLastOnALargeSnapshotGivesTheWholeCount) {
+    build("CREATE TABLE t(id INTEGER PRIMARY KEY, k INTEGER, name TEXT);"
+          "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
+          "INSERT INTO t SELECT i, i % 2, 'row' || i FROM n;");
+    const auto db = open(true);
+    struct Case {
+        const char* query;
+        std::int32_t count;
+        std::int64_t first;
+        std::int64_t last;
+    };
+    for (const Case& c : {Case{"SELECT id, name FROM t ORDER BY id", 20000, 1, 20000},
+                          Case{"SELECT id, name FROM t WHERE k = 1 ORDER BY id DESC;", 10000, 19999, 1},
+                          Case{"SELECT id, name FROM t WHERE name = 'row7'", 1, 7, 7}}) {
+        SCOPED_TRACE(c.query);
+        const auto rs = db->openRecordset(c.query, RecordsetType::Snapshot);
+        rs->moveLast();
+        EXPECT_EQ(rs->recordCount(), c.count);
+        EXPECT_EQ(rs->absolutePosition(), c.count - 1);
+        EXPECT_EQ(rs->field("id").asInteger(), c.last);
+        EXPECT_EQ(rs->field("name"), Variant("row" + std::to_string(c.last)));
+        rs->moveNext();
+        EXPECT_TRUE(rs->eof());
+        EXPECT_EQ(rs->recordCount(), c.count);
+        rs->moveFirst();
+        EXPECT_EQ(rs->field("id").asInteger(), c.first);
+        rs->moveLast();
+        rs->movePrevious();
+        EXPECT_EQ(rs->absolutePosition(), c.count - 2);
+        rs->setAbsolutePosition(c.count - 1);
+        EXPECT_EQ(rs->field("id").asInteger(), c.last);
+    }
+    // Moved to the end without a field read, the position is still the last row's.
+    const auto rs = db->openRecordset("SELECT id FROM t ORDER BY id", RecordsetType::Snapshot);
+    rs->moveLast();
+    rs->movePrevious();
+    EXPECT_EQ(rs->field("id").asInteger(), 19999);
+}
+
 TEST_F(RecordCount, ClosedRecordSetRefusesUse) {
     build("CREATE TABLE t(id INTEGER); INSERT INTO t VALUES(1);");
     const auto db = open(true);

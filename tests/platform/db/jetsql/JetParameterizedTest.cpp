@@ -2,6 +2,7 @@
 // values bound gives exactly the rows of the plain translation.
 
 #include "SqliteTestSupport.h"
+#include "platform/CallError.h"
 #include "sql/JetSql.h"
 #include "sql/JetStatementCache.h"
 
@@ -60,6 +61,8 @@ TEST_F(JetParameterized, BoundValuesGiveTheRowsOfThePlainStatement) {
         "SELECT id FROM t WHERE code = 12 ORDER BY id",
         "SELECT a.id FROM t AS a INNER JOIN t AS b ON a.id = b.id WHERE (b.id = 3)",
         "SELECT id FROM t WHERE id IN (SELECT id FROM t WHERE name = 'b')",
+        "SELECT id FROM t WHERE ((((t.id) = 12)) AND (((t.code) = '12')))",
+        "SELECT id FROM t WHERE (name) = 'B' AND ((n) = 1.5 OR (id) = 1) ORDER BY id",
     };
     for (const char* jet : statements) {
         const auto lifted = cache.parameterized(jet);
@@ -86,9 +89,45 @@ TEST_F(JetParameterized, LiteralsThatShapeTheStatementStayInIt) {
          {"SELECT id FROM t WHERE name Like 'b*'", "SELECT id FROM t WHERE id IN (1, 2)",
           "SELECT id FROM t WHERE id = 1 + 1", "SELECT id FROM t WHERE id = -1",
           "SELECT id FROM t WHERE id = 1.5", "SELECT TOP 2 id FROM t ORDER BY 1",
-          "SELECT id FROM t WHERE id = 1234567890123456789", "UPDATE t SET n = 5 WHERE id = 1"}) {
+          "SELECT id FROM t WHERE id = 1234567890123456789", "UPDATE t SET n = 5 WHERE id = 1",
+          "SELECT id FROM t WHERE Len(name) = 1", "SELECT id FROM t WHERE (id + 1) = 2"}) {
         EXPECT_FALSE(cache.parameterized(jet).has_value()) << jet;
     }
+}
+
+TEST_F(JetParameterized, ATextRunAgainKeepsItsOwnValues) {
+    const std::string one = "SELECT name FROM t WHERE id = 1";
+    const std::string twelve = "SELECT name FROM t WHERE id = 12";
+    const std::string sql = cache.select(one).sql;
+    EXPECT_EQ(cache.select(twelve).sql, sql);
+    const std::size_t hits = cache.hits();
+    const auto& again = cache.select(one);
+    EXPECT_EQ(cache.hits(), hits + 1);
+    EXPECT_EQ(again.sql, sql);
+    EXPECT_EQ(rowsWithValues(db.get(), again), std::vector<std::string>{"Ölfeld"});
+    EXPECT_EQ(rowsWithValues(db.get(), cache.select(twelve)), std::vector<std::string>{"zwölf"});
+}
+
+TEST_F(JetParameterized, ATextWithoutLiftedLiteralsRunsAsTranslated) {
+    for (const char* jet : {"SELECT id FROM t WHERE name Like 'b*'", "SELECT id FROM t ORDER BY id"}) {
+        for (int run = 0; run < 2; ++run) {
+            const auto& select = cache.select(jet);
+            EXPECT_EQ(select.sql, platform::db::translateStatement(jet)) << jet;
+            EXPECT_TRUE(select.values.empty()) << jet;
+        }
+    }
+}
+
+TEST_F(JetParameterized, ABadTextFailsEveryTime) {
+    for (int run = 0; run < 2; ++run) {
+        try {
+            (void)cache.select("SELECT id FROM t WHERE id = = 1");
+            ADD_FAILURE() << "no error";
+        } catch (const platform::CallError& e) {
+            EXPECT_EQ(e.number(), 3075);
+        }
+    }
+    EXPECT_EQ(cache.size(), 0U);
 }
 
 } // namespace
