@@ -1,4 +1,4 @@
-#include "common/SystemLanguage.h"
+#include "SystemLanguage.h"
 
 #include "platform/UserLocale.h"
 

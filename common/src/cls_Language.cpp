@@ -1,9 +1,9 @@
 #include "common/cls_Language.h"
 
+#include "SystemLanguage.h"
 #include "common/Helper.h"
 #include "common/LanguageDatabase.h"
 #include "common/LanguageForm.h"
-#include "common/SystemLanguage.h"
 #include "common/TextSource.h"
 #include "platform/UserNotifier.h"
 

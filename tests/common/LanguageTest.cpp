@@ -1,6 +1,6 @@
 #include "FakeLanguageForm.h"
+#include "SystemLanguage.h"
 #include "TextServiceFakeSource.h"
-#include "common/SystemLanguage.h"
 #include "common/cls_Language.h"
 
 #include <gtest/gtest.h>
