@@ -57,7 +57,7 @@ void putText(std::string& out, std::string_view text) {
     out.append(text);
 }
 
-void putVariant(std::string& out, const Variant& v) {
+void putView(std::string& out, const FieldView& v) {
     switch (v.type()) {
     case Variant::Type::Empty:
         out += TagEmpty;
@@ -88,38 +88,38 @@ void putVariant(std::string& out, const Variant& v) {
     }
 }
 
-/// Reads the value at `p` and moves past it; `keep` false only skips it.
-Variant getValue(const char*& p, bool keep) {
+/// Reads the value at `p` in place and moves past it.
+FieldView getView(const char*& p) {
     const char tag = *p++;
     switch (tag) {
     case TagEmpty:
-        return Variant();
+        return FieldView();
     case TagNull:
-        return Variant::null();
+        return FieldView::null();
     case TagInteger:
-        return Variant(unzigzag(getVarint(p)));
+        return FieldView(unzigzag(getVarint(p)));
     case TagDouble: {
         double v = 0;
         std::memcpy(&v, p, sizeof v);
         p += sizeof v;
-        return Variant(v);
+        return FieldView(v);
     }
     case TagText: {
         const std::size_t size = getVarint(p);
         const char* text = p;
         p += size;
-        return keep ? Variant(std::string(text, size)) : Variant();
+        return FieldView(std::string_view(text, size));
     }
     case TagFalse:
-        return Variant(false);
+        return FieldView(false);
     case TagTrue:
-        return Variant(true);
+        return FieldView(true);
     default: {
         int parts[6];
         for (int& part : parts) {
             part = static_cast<int>(unzigzag(getVarint(p)));
         }
-        return Variant(Date{parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]});
+        return FieldView(Date{parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]});
     }
     }
 }
@@ -129,30 +129,7 @@ Variant getValue(const char*& p, bool keep) {
 void PackedRows::appendFrom(sqlite3_stmt* stmt, int firstColumn, const std::vector<ColumnInfo>& columns) {
     m_scratch.clear();
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const int column = firstColumn + static_cast<int>(i);
-        if (columns[i].kind != ValueKind::Plain) {
-            putVariant(m_scratch, columnVariant(stmt, column, columns[i].kind));
-            continue;
-        }
-        // The plain kinds as columnVariant reads them, without a variant in between.
-        switch (sqlite3_column_type(stmt, column)) {
-        case SQLITE_NULL:
-            m_scratch += TagNull;
-            break;
-        case SQLITE_INTEGER:
-            putInteger(m_scratch, sqlite3_column_int64(stmt, column));
-            break;
-        case SQLITE_FLOAT:
-            putDouble(m_scratch, sqlite3_column_double(stmt, column));
-            break;
-        default: {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-            putText(m_scratch,
-                    std::string_view(text != nullptr ? text : "",
-                                     static_cast<std::size_t>(sqlite3_column_bytes(stmt, column))));
-            break;
-        }
-        }
+        putView(m_scratch, columnView(stmt, firstColumn + static_cast<int>(i), columns[i].kind));
     }
     char* at = reserve(m_scratch.size());
     std::memcpy(at, m_scratch.data(), m_scratch.size());
@@ -162,7 +139,7 @@ void PackedRows::appendFrom(sqlite3_stmt* stmt, int firstColumn, const std::vect
 void PackedRows::append(const Row& row) {
     m_scratch.clear();
     for (const Variant& v : row) {
-        putVariant(m_scratch, v);
+        putView(m_scratch, FieldView(v));
     }
     char* at = reserve(m_scratch.size());
     std::memcpy(at, m_scratch.data(), m_scratch.size());
@@ -178,7 +155,7 @@ void PackedRows::replace(std::size_t index, const Row& row) {
 char* PackedRows::reserve(std::size_t bytes) {
     if (m_blocks.empty() || m_blocks.back().capacity - m_blocks.back().used < bytes) {
         const std::size_t capacity = std::max(kBlockSize, bytes);
-        m_blocks.push_back(Block{std::make_unique<char[]>(capacity), capacity, 0});
+        m_blocks.push_back(Block{std::make_unique_for_overwrite<char[]>(capacity), capacity, 0});
     }
     Block& block = m_blocks.back();
     return block.bytes.get() + block.used;
@@ -196,12 +173,16 @@ const char* PackedRows::start(std::size_t index) const {
     return m_blocks[position >> 32].bytes.get() + (position & 0xFFFFFFFFU);
 }
 
-Variant PackedRows::value(std::size_t index, std::size_t column) const {
+FieldView PackedRows::view(std::size_t index, std::size_t column) const {
     const char* p = start(index);
     for (std::size_t c = 0; c < column; ++c) {
-        static_cast<void>(getValue(p, false));
+        static_cast<void>(getView(p));
     }
-    return getValue(p, true);
+    return getView(p);
+}
+
+Variant PackedRows::value(std::size_t index, std::size_t column) const {
+    return view(index, column).toVariant();
 }
 
 void PackedRows::locate(std::size_t index, std::vector<const char*>& starts) const {
@@ -209,12 +190,12 @@ void PackedRows::locate(std::size_t index, std::vector<const char*>& starts) con
     const char* p = start(index);
     for (std::size_t c = 0; c < m_columnCount; ++c) {
         starts.push_back(p);
-        static_cast<void>(getValue(p, false));
+        static_cast<void>(getView(p));
     }
 }
 
-Variant PackedRows::valueAt(const char* start) {
-    return getValue(start, true);
+FieldView PackedRows::viewAt(const char* start) {
+    return getView(start);
 }
 
 Row PackedRows::row(std::size_t index) const {
@@ -222,7 +203,7 @@ Row PackedRows::row(std::size_t index) const {
     Row row;
     row.reserve(m_columnCount);
     for (std::size_t c = 0; c < m_columnCount; ++c) {
-        row.push_back(getValue(p, true));
+        row.push_back(getView(p).toVariant());
     }
     return row;
 }

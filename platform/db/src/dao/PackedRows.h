@@ -29,10 +29,12 @@ public:
 
     [[nodiscard]] std::size_t size() const noexcept { return m_positions.size(); }
     [[nodiscard]] Variant value(std::size_t index, std::size_t column) const;
-    /// Where each value of row `index` starts, for reading several of its values by valueAt.
+    /// The value in place: a text views the stored bytes (valid until the rows are cleared).
+    [[nodiscard]] FieldView view(std::size_t index, std::size_t column) const;
+    /// Where each value of row `index` starts, for reading several of its values by viewAt.
     void locate(std::size_t index, std::vector<const char*>& starts) const;
-    /// The value that starts at a place `locate` gave (valid until the rows change).
-    [[nodiscard]] static Variant valueAt(const char* start);
+    /// The value that starts at a place `locate` gave, in place (valid until the rows are cleared).
+    [[nodiscard]] static FieldView viewAt(const char* start);
     [[nodiscard]] Row row(std::size_t index) const;
     /// Forgets every row; the first block is kept for the next ones.
     void clear();

@@ -450,9 +450,9 @@ const Row* QueryRecordset::currentRow() const {
     return &m_decoded;
 }
 
-Variant QueryRecordset::currentField(std::size_t index) const {
+FieldView QueryRecordset::currentView(std::size_t index) const {
     if (m_bof || m_eof) {
-        return Impl::currentField(index); // fails as every field access without a record does
+        return Impl::currentView(index); // fails as every field access without a record does
     }
     readCurrent();
     if (m_rows[slot(m_pos)].deleted) {
@@ -462,7 +462,7 @@ Variant QueryRecordset::currentField(std::size_t index) const {
         m_values.locate(slot(m_pos), m_starts);
         m_locatedOrdinal = m_pos;
     }
-    return PackedRows::valueAt(m_starts[index]);
+    return PackedRows::viewAt(m_starts[index]);
 }
 
 bool QueryRecordset::currentDeleted() const {

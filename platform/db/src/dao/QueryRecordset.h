@@ -41,7 +41,7 @@ public:
 
 protected:
     [[nodiscard]] const Row* currentRow() const override;
-    [[nodiscard]] Variant currentField(std::size_t index) const override;
+    [[nodiscard]] FieldView currentView(std::size_t index) const override;
     [[nodiscard]] bool currentDeleted() const override;
     [[nodiscard]] std::optional<std::int64_t> currentRowid() override;
     [[nodiscard]] bool updatable() const override;

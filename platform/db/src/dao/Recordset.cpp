@@ -49,6 +49,12 @@ Variant Recordset::field(std::int32_t index) const {
 Variant Recordset::field(std::string_view name) const {
     return m_impl->field(name);
 }
+FieldView Recordset::fieldView(std::int32_t index) const {
+    return m_impl->fieldView(index);
+}
+FieldView Recordset::fieldView(std::string_view name) const {
+    return m_impl->fieldView(name);
+}
 void Recordset::setField(std::string_view name, Variant value) {
     m_impl->setField(name, std::move(value));
 }

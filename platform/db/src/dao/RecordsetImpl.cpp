@@ -174,28 +174,41 @@ std::string Recordset::Impl::fieldName(std::int32_t index) const {
     return m_columns[static_cast<std::size_t>(index)].name;
 }
 
-Variant Recordset::Impl::field(std::int32_t index) const {
+std::size_t Recordset::Impl::fieldIndex(std::int32_t index) const {
     checkOpen();
     if (index < 0 || static_cast<std::size_t>(index) >= m_columns.size()) {
         throw jet::makeError(jet::ItemNotFound, recordsetSource);
     }
+    return static_cast<std::size_t>(index);
+}
+
+FieldView Recordset::Impl::fieldView(std::int32_t index) const {
+    const std::size_t column = fieldIndex(index);
     if (m_editMode != EditMode::None) {
-        return m_buffer[static_cast<std::size_t>(index)];
+        return FieldView(m_buffer[column]);
     }
-    return currentField(static_cast<std::size_t>(index));
+    return currentView(column);
 }
 
-Variant Recordset::Impl::currentField(std::size_t index) const {
-    return requireCurrent()[index];
-}
-
-Variant Recordset::Impl::field(std::string_view name) const {
+FieldView Recordset::Impl::fieldView(std::string_view name) const {
     checkOpen();
     const int index = columnIndex(name);
     if (index < 0) {
         throw jet::makeError(jet::ItemNotFound, recordsetSource);
     }
-    return field(index);
+    return fieldView(index);
+}
+
+Variant Recordset::Impl::field(std::int32_t index) const {
+    return fieldView(index).toVariant();
+}
+
+Variant Recordset::Impl::field(std::string_view name) const {
+    return fieldView(name).toVariant();
+}
+
+FieldView Recordset::Impl::currentView(std::size_t index) const {
+    return FieldView(requireCurrent()[index]);
 }
 
 void Recordset::Impl::setField(std::string_view name, Variant value) {

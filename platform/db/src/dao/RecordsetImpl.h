@@ -49,6 +49,8 @@ public:
     [[nodiscard]] std::string fieldName(std::int32_t index) const;
     [[nodiscard]] Variant field(std::int32_t index) const;
     [[nodiscard]] Variant field(std::string_view name) const;
+    [[nodiscard]] FieldView fieldView(std::int32_t index) const;
+    [[nodiscard]] FieldView fieldView(std::string_view name) const;
     void setField(std::string_view name, Variant value);
 
     void addNew();
@@ -65,9 +67,9 @@ protected:
 
     /// The current record's values; nullptr without a current record. Deleted rows are current too.
     [[nodiscard]] virtual const Row* currentRow() const = 0;
-    /// One value of the current record; throws as a field read without a current record does. The
-    /// default reads it from currentRow().
-    [[nodiscard]] virtual Variant currentField(std::size_t index) const;
+    /// One value of the current record in place; throws as a field read without a current record
+    /// does. The default views it in currentRow().
+    [[nodiscard]] virtual FieldView currentView(std::size_t index) const;
     [[nodiscard]] virtual bool currentDeleted() const = 0;
     /// The rowid of the current record in the base table; nullopt when it cannot be found (deleted
     /// by someone else).
@@ -96,6 +98,8 @@ protected:
 
 private:
     [[nodiscard]] const Row& requireCurrent() const;
+    /// The column of a field position; 3265 when out of range.
+    [[nodiscard]] std::size_t fieldIndex(std::int32_t index) const;
 
     std::shared_ptr<Database> m_owner; // keeps the database alive while the record set lives
     std::shared_ptr<Connection> m_connection;

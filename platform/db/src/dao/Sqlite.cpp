@@ -228,29 +228,34 @@ ValueKind kindOfDeclaredType(const char* declaredType) {
     return ValueKind::Plain;
 }
 
-Variant columnVariant(sqlite3_stmt* stmt, int column, ValueKind kind) {
+FieldView columnView(sqlite3_stmt* stmt, int column, ValueKind kind) {
     switch (sqlite3_column_type(stmt, column)) {
     case SQLITE_NULL:
-        return Variant::null();
+        return FieldView::null();
     case SQLITE_INTEGER: {
         const std::int64_t v = sqlite3_column_int64(stmt, column);
-        return kind == ValueKind::Boolean ? Variant(v != 0) : Variant(v);
+        return kind == ValueKind::Boolean ? FieldView(v != 0) : FieldView(v);
     }
     case SQLITE_FLOAT: {
         const double v = sqlite3_column_double(stmt, column);
-        return kind == ValueKind::Boolean ? Variant(v != 0.0) : Variant(v);
+        return kind == ValueKind::Boolean ? FieldView(v != 0.0) : FieldView(v);
     }
     default: {
+        // Text first, then its length: the order in which SQLite keeps the pointer valid.
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
         const std::string_view view(text != nullptr ? text : "",
                                     static_cast<std::size_t>(sqlite3_column_bytes(stmt, column)));
         Date date;
         if (kind == ValueKind::Date && parseIsoDate(view, date)) {
-            return Variant(date);
+            return FieldView(date);
         }
-        return Variant(std::string(view));
+        return FieldView(view);
     }
     }
+}
+
+Variant columnVariant(sqlite3_stmt* stmt, int column, ValueKind kind) {
+    return columnView(stmt, column, kind).toVariant();
 }
 
 } // namespace platform::db

@@ -3,7 +3,7 @@
 // RAII owners of SQLite handles and the translation of SQLite failures into the engine's errors.
 // Private to the database layer: sqlite3.h goes no further than this folder.
 
-#include "platform/Variant.h"
+#include "platform/db/Dao.h"
 
 #include <memory>
 #include <sqlite3.h>
@@ -57,6 +57,9 @@ void bindVariant(sqlite3_stmt* stmt, int index, const Variant& value);
 /// How a column's declared type reads back.
 enum class ValueKind { Plain, Boolean, Date };
 [[nodiscard]] ValueKind kindOfDeclaredType(const char* declaredType);
+/// A column of the statement's current row as a record set field reads it; a text stays SQLite's
+/// (valid until the statement steps, is reset or finalised).
+[[nodiscard]] FieldView columnView(sqlite3_stmt* stmt, int column, ValueKind kind);
 [[nodiscard]] Variant columnVariant(sqlite3_stmt* stmt, int column, ValueKind kind);
 
 /// Any name as an SQLite identifier in double quotes, inner double quotes doubled: for names that come

@@ -10,7 +10,7 @@ TableRecordset::TableRecordset(std::shared_ptr<Database> owner, std::shared_ptr<
     sqlite3_stmt* stmt = statement("SELECT * FROM " + doubleQuotedIdentifier(m_table) + " LIMIT 0");
     m_columns = describeColumns(stmt, 0);
     m_baseTable = m_table;
-    land(first());
+    static_cast<void>(landFirst());
 }
 
 sqlite3_stmt* TableRecordset::statement(const std::string& sql) {
@@ -35,14 +35,18 @@ std::string TableRecordset::orderedSelect(const std::string& condition, bool bac
     return sql;
 }
 
+void TableRecordset::readKeys(sqlite3_stmt* stmt, std::vector<Variant>& keys) const {
+    keys.resize(m_keyColumns.size());
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        keys[k] = columnVariant(stmt, 1 + static_cast<int>(k), ValueKind::Plain);
+    }
+}
+
 TableRecordset::Current TableRecordset::readCurrent(sqlite3_stmt* stmt) const {
     Current row;
     row.rowid = sqlite3_column_int64(stmt, 0);
-    const int keyCount = static_cast<int>(m_keyColumns.size());
-    for (int k = 0; k < keyCount; ++k) {
-        row.keys.push_back(columnVariant(stmt, 1 + k, ValueKind::Plain));
-    }
-    row.values = readRow(stmt, 1 + keyCount);
+    readKeys(stmt, row.keys);
+    row.values = readRow(stmt, valueColumn(0));
     return row;
 }
 
@@ -66,47 +70,75 @@ std::optional<TableRecordset::Current> TableRecordset::selectRow(const std::stri
     return readCurrent(stmt);
 }
 
-std::optional<TableRecordset::Current> TableRecordset::first() {
+bool TableRecordset::landFirst() {
     dropWalk();
     // A statement held between calls keeps a read lock on the file, which would stop other writers
     // of a shared database: only read-only databases are walked this way.
     if (!connection()->readOnly()) {
-        return selectRow("1", {}, false);
+        auto row = selectRow("1", {}, false);
+        const bool found = row.has_value();
+        land(std::move(row));
+        return found;
     }
     sqlite3* handle = db();
     m_walk = prepareOne(handle, orderedSelect("1", false), recordsetSource, SqlContext::Statement);
     m_walkChanges = sqlite3_total_changes64(handle);
     const int rc = sqlite3_step(m_walk.get());
     if (rc == SQLITE_ROW) {
-        return readCurrent(m_walk.get());
+        landOnWalk();
+        return true;
     }
     dropWalk();
     if (rc != SQLITE_DONE) {
         throwSqliteError(handle, rc, recordsetSource, SqlContext::Statement);
     }
-    return std::nullopt;
+    return false;
 }
 
-std::optional<TableRecordset::Current> TableRecordset::stepWalk(bool& ended) {
-    ended = false;
+void TableRecordset::landOnWalk() {
+    if (!m_current) {
+        m_current.emplace();
+    }
+    m_current->rowid = sqlite3_column_int64(m_walk.get(), 0);
+    readKeys(m_walk.get(), m_current->keys);
+    m_current->values.clear();
+    m_onWalk = true;
+    ++m_walkRows;
+    m_deleted = false;
+    m_bof = false;
+    m_eof = false;
+}
+
+TableRecordset::WalkStep TableRecordset::stepWalk() {
     if (!m_walk || m_deleted || !m_current) {
-        return std::nullopt;
+        return WalkStep::Unavailable;
     }
     sqlite3* handle = db();
     if (sqlite3_total_changes64(handle) != m_walkChanges) {
         dropWalk(); // the rows changed under the statement: find the next one afresh
-        return std::nullopt;
+        return WalkStep::Unavailable;
     }
+    m_onWalk = false; // the step leaves the current row; its rowid and keys stay
     const int rc = sqlite3_step(m_walk.get());
     if (rc == SQLITE_ROW) {
-        return readCurrent(m_walk.get());
+        landOnWalk();
+        return WalkStep::Landed;
     }
     dropWalk();
-    ended = rc == SQLITE_DONE; // any failure (a rollback aborts the statement) finds the next row afresh
-    return std::nullopt;
+    if (rc == SQLITE_DONE) {
+        return WalkStep::Ended;
+    }
+    // Any failure (a rollback aborts the statement) finds the next row afresh. The values of the
+    // row went with the statement: until then it reads as a record that is gone.
+    m_deleted = true;
+    return WalkStep::Unavailable;
 }
 
-void TableRecordset::dropWalk() noexcept {
+void TableRecordset::dropWalk() {
+    if (m_onWalk && m_current) {
+        m_current->values = readRow(m_walk.get(), valueColumn(0));
+    }
+    m_onWalk = false;
     m_walk.reset();
 }
 
@@ -219,11 +251,9 @@ bool TableRecordset::eof() const {
 void TableRecordset::moveFirst() {
     checkOpen();
     dropEdit();
-    auto row = first();
-    if (!row) {
+    if (!landFirst()) {
         throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
     }
-    land(std::move(row));
 }
 
 void TableRecordset::moveLast() {
@@ -243,9 +273,12 @@ void TableRecordset::moveNext() {
     if (m_eof) {
         throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
     }
-    bool ended = false;
-    std::optional<Current> row = stepWalk(ended);
-    if (!row && !ended) {
+    const WalkStep step = stepWalk();
+    if (step == WalkStep::Landed) {
+        return;
+    }
+    std::optional<Current> row;
+    if (step == WalkStep::Unavailable) {
         row = m_bof || !m_current ? selectRow("1", {}, false)
                                   : nearest(anchorKey(*m_current), true, false, true);
     }
@@ -367,7 +400,7 @@ void TableRecordset::setIndex(std::string_view indexName) {
     m_current.reset();
     m_deleted = false;
     m_bof = m_eof = true;
-    land(first());
+    static_cast<void>(landFirst());
 }
 
 void TableRecordset::seek(std::string_view comparison, const std::vector<Variant>& keys) {
@@ -407,7 +440,21 @@ const Row* TableRecordset::currentRow() const {
     if (m_bof || m_eof || !m_current) {
         return nullptr;
     }
-    return &m_current->values;
+    if (!m_onWalk) {
+        return &m_current->values;
+    }
+    if (m_walkValuesOf != m_walkRows) {
+        m_walkValues = readRow(m_walk.get(), valueColumn(0));
+        m_walkValuesOf = m_walkRows;
+    }
+    return &m_walkValues;
+}
+
+FieldView TableRecordset::currentView(std::size_t index) const {
+    if (!m_onWalk || m_bof || m_eof || !m_current || m_deleted) {
+        return Impl::currentView(index);
+    }
+    return columnView(m_walk.get(), valueColumn(index), m_columns[index].kind);
 }
 
 bool TableRecordset::currentDeleted() const {
@@ -441,9 +488,10 @@ void TableRecordset::afterDelete() {
 }
 
 void TableRecordset::release() {
+    m_current.reset(); // first, so that dropping the walk copies nothing
     dropWalk();
     m_statements.clear();
-    m_current.reset();
+    m_walkValues.clear();
 }
 
 } // namespace platform::db

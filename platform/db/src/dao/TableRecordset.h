@@ -5,6 +5,8 @@
 // a short statement that is reset at once, so no read transaction stays open between calls. Only a
 // walk from the first record of a read-only database keeps one statement open along the index
 // (one step per MoveNext), until it ends, the record set moves otherwise or the connection writes.
+// On the walk a row's fields are read from the statement itself, copied only when the walk is
+// dropped while the row is still current.
 
 #include "RecordsetImpl.h"
 
@@ -31,6 +33,7 @@ public:
 
 protected:
     [[nodiscard]] const Row* currentRow() const override;
+    [[nodiscard]] FieldView currentView(std::size_t index) const override;
     [[nodiscard]] bool currentDeleted() const override;
     [[nodiscard]] std::optional<std::int64_t> currentRowid() override;
     [[nodiscard]] bool updatable() const override;
@@ -42,8 +45,9 @@ private:
     struct Current {
         std::int64_t rowid = 0;
         std::vector<Variant> keys; // the index columns as stored
-        Row values;
+        Row values;                // empty while the row is the walk's (m_onWalk)
     };
+    enum class WalkStep { Landed, Ended, Unavailable };
 
     /// One row of the table in index order: WHERE `condition` ORDER BY the index, forwards or
     /// backwards, after skipping `offset` rows.
@@ -66,12 +70,21 @@ private:
                                                  bool inclusive, bool withRowid);
     [[nodiscard]] std::vector<Variant> anchorKey(const Current& row) const;
     [[nodiscard]] Current readCurrent(sqlite3_stmt* stmt) const;
+    void readKeys(sqlite3_stmt* stmt, std::vector<Variant>& keys) const;
+    /// Where field `index` is in a statement of orderedSelect (after the rowid and the keys).
+    [[nodiscard]] int valueColumn(std::size_t index) const {
+        return 1 + static_cast<int>(m_keyColumns.size() + index);
+    }
     [[nodiscard]] std::string orderedSelect(const std::string& condition, bool backwards) const;
-    /// The first row in index order; on a read-only database from a walk that stays open.
-    [[nodiscard]] std::optional<Current> first();
-    /// The next row of the open walk; nothing when there is no usable walk (`ended` false) or it ended.
-    [[nodiscard]] std::optional<Current> stepWalk(bool& ended);
-    void dropWalk() noexcept;
+    /// Lands on the first row in index order, on a read-only database by a walk that stays open;
+    /// false (and still where it was) when the table is empty.
+    bool landFirst();
+    /// Lands on the next row of the open walk; Unavailable when there is no usable walk.
+    [[nodiscard]] WalkStep stepWalk();
+    /// Makes the row the walk stands on the current one, keeping its rowid and keys.
+    void landOnWalk();
+    /// Ends the walk; a current row that was the walk's keeps a copy of its values.
+    void dropWalk();
     [[nodiscard]] sqlite3_stmt* statement(const std::string& sql);
     void land(std::optional<Current> row);
     [[nodiscard]] std::vector<std::string> indexColumns(std::string_view indexName);
@@ -85,6 +98,10 @@ private:
     std::map<std::string, StatementPtr> m_statements;
     StatementPtr m_walk;            // open along the index, positioned at the current row
     std::int64_t m_walkChanges = 0; // the connection's change count when the walk started
+    bool m_onWalk = false;          // the current row's values are the walk's current row
+    std::int64_t m_walkRows = 0;    // rows the walk landed on, to know m_walkValues' row
+    mutable std::int64_t m_walkValuesOf = -1;
+    mutable Row m_walkValues; // the walk's current row as currentRow() gives it, read when asked
 };
 
 } // namespace platform::db

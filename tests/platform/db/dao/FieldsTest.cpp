@@ -102,3 +102,129 @@ TEST_F(Fields, ValuesFollowTheStoredTypeAndTheDeclaredYesNoAndDateTypes) {
     EXPECT_EQ(expr->field("c"), Variant(2));
     EXPECT_EQ(expr->field("d"), Variant(3.0));
 }
+
+namespace {
+
+const RecordsetType kAllTypes[] = {RecordsetType::Table, RecordsetType::Dynaset, RecordsetType::Snapshot,
+                                   RecordsetType::ForwardOnly};
+
+std::string sourceFor(RecordsetType type) {
+    return type == RecordsetType::Table ? "t" : "SELECT * FROM t ORDER BY k";
+}
+
+} // namespace
+
+// Reading in place gives every field exactly as the Variant read does, on every kind of record set
+// and on read-only (a table walked by one open statement) as on writable databases.
+TEST_F(Fields, ViewsReadTheSameAsVariants) {
+    build("CREATE TABLE t(k INTEGER PRIMARY KEY, i INTEGER, r REAL, s TEXT, n TEXT, b BOOLEAN, yn YESNO, "
+          "bit BIT, d DATE, dt DATETIME);"
+          "INSERT INTO t VALUES(1, 42, 2.5, 'Übernehmen', NULL, -1, 0, 1, '2007-03-04', "
+          "'2007-03-04 05:06:07');"
+          "INSERT INTO t VALUES(2, -5, 1e300, '', NULL, 0, -1, NULL, 'not a date', '2007-12-31T23:59:58');"
+          "INSERT INTO t VALUES(3, 9223372036854775807, -0.5, 'x', 'y', 2, 0, 0, NULL, NULL);");
+    for (const bool readOnly : {true, false}) {
+        const auto db = open(readOnly);
+        for (const RecordsetType type : kAllTypes) {
+            SCOPED_TRACE("type " + std::to_string(static_cast<int>(type)) + (readOnly ? " read-only" : ""));
+            const auto rs = db->openRecordset(sourceFor(type), type);
+            int rows = 0;
+            for (; !rs->eof(); rs->moveNext(), ++rows) {
+                for (std::int32_t f = 0; f < rs->fieldCount(); ++f) {
+                    const Variant value = rs->field(f);
+                    const FieldView view = rs->fieldView(f);
+                    EXPECT_EQ(view.type(), value.type()) << rs->fieldName(f);
+                    EXPECT_EQ(view.toVariant(), value) << rs->fieldName(f);
+                    EXPECT_EQ(view, FieldView(value)) << rs->fieldName(f);
+                    EXPECT_EQ(rs->fieldView(rs->fieldName(f)), view);
+                }
+            }
+            EXPECT_EQ(rows, 3);
+        }
+    }
+}
+
+TEST_F(Fields, ViewsHoldTheirTypesAndValues) {
+    build("CREATE TABLE t(k INTEGER PRIMARY KEY, s TEXT, n TEXT, b BOOLEAN, d DATE, r REAL);"
+          "INSERT INTO t VALUES(1, 'X5CrNi18-10', NULL, -1, '2007-03-04 05:06:07', 1.5);");
+    const auto db = open(true);
+    for (const RecordsetType type : kAllTypes) {
+        const auto rs = db->openRecordset(sourceFor(type), type);
+        EXPECT_EQ(rs->fieldView("k").asInteger(), 1);
+        EXPECT_EQ(rs->fieldView("s").asText(), "X5CrNi18-10");
+        EXPECT_TRUE(rs->fieldView("n").isNull());
+        EXPECT_TRUE(rs->fieldView("b").asBoolean());
+        EXPECT_EQ(rs->fieldView("d").asDate(), (platform::Date{2007, 3, 4, 5, 6, 7}));
+        EXPECT_EQ(rs->fieldView("r").asDouble(), 1.5);
+        EXPECT_THROW(static_cast<void>(rs->fieldView("s").asInteger()), std::bad_variant_access);
+    }
+}
+
+// A view read before a move still shows its row's value up to that move, and the next row's view
+// shows the next row.
+TEST_F(Fields, AViewStaysValidUntilTheNextMove) {
+    std::string sql = "CREATE TABLE t(k INTEGER PRIMARY KEY, s TEXT);";
+    for (int k = 1; k <= 300; ++k) {
+        sql += "INSERT INTO t VALUES(" + std::to_string(k) + ", '" +
+               std::string(static_cast<std::size_t>(k), 'a') + "');";
+    }
+    build(sql);
+    for (const bool readOnly : {true, false}) {
+        const auto db = open(readOnly);
+        for (const RecordsetType type : kAllTypes) {
+            SCOPED_TRACE("type " + std::to_string(static_cast<int>(type)));
+            const auto rs = db->openRecordset(sourceFor(type), type);
+            for (std::size_t k = 1; !rs->eof(); rs->moveNext(), ++k) {
+                const FieldView text = rs->fieldView(1);
+                const FieldView key = rs->fieldView(0);
+                static_cast<void>(rs->field(1)); // other reads of the same row leave the view alone
+                static_cast<void>(rs->fieldView(0));
+                ASSERT_EQ(text.asText(), std::string(k, 'a'));
+                ASSERT_EQ(key.asInteger(), static_cast<std::int64_t>(k));
+            }
+        }
+    }
+}
+
+TEST_F(Fields, ViewsFailAsVariantReadsDo) {
+    build("CREATE TABLE t(k INTEGER PRIMARY KEY, s TEXT); INSERT INTO t VALUES(1, 'a');");
+    for (const bool readOnly : {true, false}) {
+        const auto db = open(readOnly);
+        for (const RecordsetType type : kAllTypes) {
+            SCOPED_TRACE("type " + std::to_string(static_cast<int>(type)));
+            const auto rs = db->openRecordset(sourceFor(type), type);
+            EXPECT_EQ(errorOf([&] { static_cast<void>(rs->fieldView(2)); }), jet::ItemNotFound);
+            EXPECT_EQ(errorOf([&] { static_cast<void>(rs->fieldView(-1)); }), jet::ItemNotFound);
+            EXPECT_EQ(errorOf([&] { static_cast<void>(rs->fieldView("nope")); }), jet::ItemNotFound);
+            rs->moveNext(); // past the end
+            ASSERT_TRUE(rs->eof());
+            const int variantError = errorOf([&] { static_cast<void>(rs->field(0)); });
+            EXPECT_EQ(variantError, jet::NoCurrentRecord);
+            EXPECT_EQ(errorOf([&] { static_cast<void>(rs->fieldView(0)); }), variantError);
+            EXPECT_EQ(errorOf([&] { rs->moveNext(); }), jet::NoCurrentRecord);
+            rs->close();
+            EXPECT_EQ(errorOf([&] { static_cast<void>(rs->fieldView(0)); }), jet::ObjectInvalid);
+        }
+    }
+}
+
+// The edit buffer reads in place too, and a deleted record fails as its Variant read does.
+TEST_F(Fields, ViewsOfTheEditBufferAndOfADeletedRecord) {
+    build("CREATE TABLE t(k INTEGER PRIMARY KEY, s TEXT); INSERT INTO t VALUES(1, 'a'); "
+          "INSERT INTO t VALUES(2, 'b');");
+    const auto db = open(false);
+    for (const RecordsetType type : {RecordsetType::Table, RecordsetType::Dynaset}) {
+        SCOPED_TRACE("type " + std::to_string(static_cast<int>(type)));
+        const auto rs = db->openRecordset(sourceFor(type), type);
+        rs->edit();
+        rs->setField("s", Variant("edited"));
+        EXPECT_EQ(rs->fieldView("s").asText(), "edited");
+        rs->cancelUpdate();
+        EXPECT_EQ(rs->fieldView("s").asText(), "a");
+        rs->deleteCurrent();
+        const int variantError = errorOf([&] { static_cast<void>(rs->field("s")); });
+        EXPECT_NE(variantError, 0);
+        EXPECT_EQ(errorOf([&] { static_cast<void>(rs->fieldView("s")); }), variantError);
+        db->execute("INSERT INTO t VALUES(1, 'a')");
+    }
+}

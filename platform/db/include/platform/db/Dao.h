@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace platform::db {
@@ -23,6 +24,53 @@ class Recordset;
 /// One column of the current record: its name as the database reports it and its value.
 struct FieldInfo {
     std::string name;
+};
+
+/// One field of the current record read in place: the type and value `Recordset::field` gives, a
+/// text as a view of the record set's own bytes, so that reading builds no Variant and copies no
+/// text. Valid until the record set moves (any move, seek, find or position change), its edit
+/// buffer changes (addNew, edit, setField, update, cancelUpdate, deleteCurrent) or it is closed.
+/// Each accessor requires the matching type (checked as Variant's are: std::bad_variant_access).
+class FieldView {
+public:
+    using Type = Variant::Type;
+
+    FieldView() = default; // Empty
+    static FieldView null() {
+        FieldView v;
+        v.m_value = NullTag{};
+        return v;
+    }
+    explicit FieldView(std::int64_t value) : m_value(value) {}
+    explicit FieldView(double value) : m_value(value) {}
+    explicit FieldView(std::string_view value) : m_value(value) {}
+    explicit FieldView(bool value) : m_value(value) {}
+    explicit FieldView(const Date& value) : m_value(value) {}
+    /// A view of a variant's value; its text stays the variant's.
+    explicit FieldView(const Variant& value);
+
+    [[nodiscard]] Type type() const noexcept { return static_cast<Type>(m_value.index()); }
+    [[nodiscard]] bool isEmpty() const noexcept { return type() == Type::Empty; }
+    [[nodiscard]] bool isNull() const noexcept { return type() == Type::Null; }
+    [[nodiscard]] std::int64_t asInteger() const { return std::get<std::int64_t>(m_value); }
+    [[nodiscard]] double asDouble() const { return std::get<double>(m_value); }
+    [[nodiscard]] std::string_view asText() const { return std::get<std::string_view>(m_value); }
+    [[nodiscard]] bool asBoolean() const { return std::get<bool>(m_value); }
+    [[nodiscard]] const Date& asDate() const { return std::get<Date>(m_value); }
+    /// The value as `Recordset::field` gives it (the text copied).
+    [[nodiscard]] Variant toVariant() const;
+
+    friend bool operator==(const FieldView&, const FieldView&) = default;
+
+private:
+    struct EmptyTag {
+        friend bool operator==(EmptyTag, EmptyTag) = default;
+    };
+    struct NullTag {
+        friend bool operator==(NullTag, NullTag) = default;
+    };
+    // The order of the alternatives matches Variant::Type.
+    std::variant<EmptyTag, NullTag, std::int64_t, double, std::string_view, bool, Date> m_value;
 };
 
 /// A record set. Navigation, field access, Seek on a table's index, Find on a criteria text, edits.
@@ -64,6 +112,10 @@ public:
     /// By name without regard to case, the first match wins; "table.field" picks a table's field among
     /// fields of the same name. Throws 3265 for an unknown name.
     [[nodiscard]] Variant field(std::string_view name) const;
+    /// The same fields read in place (see FieldView for how long a view stays valid); they fail as
+    /// field() does.
+    [[nodiscard]] FieldView fieldView(std::int32_t index) const;
+    [[nodiscard]] FieldView fieldView(std::string_view name) const;
     /// Only between addNew()/edit() and update().
     void setField(std::string_view name, Variant value);
 
