@@ -1,6 +1,6 @@
 #include "common/DataFolder.h"
 
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 #include <filesystem>
 #include <fstream>
@@ -9,8 +9,8 @@
 #include <string>
 
 using orvik::common::DataFolder;
-using platform_test::ScopedEnv;
-using platform_test::TempFolder;
+using test_support::ScopedEnv;
+using test_support::ScopedHome;
 
 namespace {
 
@@ -19,7 +19,7 @@ std::string withSeparator(const std::filesystem::path& path) {
 }
 
 TEST(DataFolder, ChoosesTheProgramFolderOnlyWhenAFileCanBeCreatedInIt) {
-    const TempFolder temp;
+    const ScopedHome temp;
     const ScopedEnv data("XDG_DATA_HOME", (temp.path() / "data").string());
     const auto program = temp.path() / "program";
     std::filesystem::create_directories(program);
@@ -47,7 +47,7 @@ TEST(DataFolder, ChoosesTheProgramFolderOnlyWhenAFileCanBeCreatedInIt) {
 }
 
 TEST(DataFolder, UserDataFolderFollowsXdgDataHomeElseHome) {
-    const TempFolder temp;
+    const ScopedHome temp;
     const ScopedEnv home("HOME", temp.path().string());
     {
         const ScopedEnv data("XDG_DATA_HOME", std::nullopt);
@@ -62,7 +62,7 @@ TEST(DataFolder, UserDataFolderFollowsXdgDataHomeElseHome) {
 }
 
 TEST(DataFolder, WritablePathKeepsTheLayoutAndMakesItsFolders) {
-    const TempFolder temp;
+    const ScopedHome temp;
     const ScopedEnv data("XDG_DATA_HOME", (temp.path() / "data").string());
     const auto program = temp.path() / "program";
     std::filesystem::create_directories(program);

@@ -1,7 +1,8 @@
 #include "common/Helper.h"
 
 #include "platform/CallError.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/Errors.h"
+#include "test_support/TestEnvironment.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@ using orvik::common::Helper;
 using platform::Variant;
 
 namespace {
+
+using test_support::errorNumber;
 
 /// Texts are written with '#' for the decimal separator and '~' for the other mark (digit grouping
 /// in this locale), so one table serves both locales.
@@ -29,17 +32,8 @@ protected:
         return text;
     }
 
-    platform_test::ScopedLocale locale;
+    test_support::ScopedLocale locale;
 };
-
-std::int32_t errorNumber(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const platform::CallError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 } // namespace
 
@@ -128,7 +122,7 @@ TEST(Helper, BackslashAddsThePlatformSeparatorOnce) {
 }
 
 TEST(Helper, FileExistIsTrueOnlyForFiles) {
-    const platform_test::TempFolder folder;
+    const test_support::ScopedHome folder;
     std::ofstream(folder.path() / "a.txt") << "x";
     EXPECT_TRUE(Helper::FileExist((folder.path() / "a.txt").string()));
     EXPECT_FALSE(Helper::FileExist(folder.path().string()));

@@ -4,7 +4,7 @@
 #include "LanguageTestDatabase.h"
 #include "TextServiceFakeSource.h"
 #include "common/cls_Language.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 #include <filesystem>
 #include <fstream>
@@ -204,7 +204,7 @@ TEST(LanguageDatabase, ColumnValuesReadAsText) {
         {platform::Variant(1200.0), "1200"},   {platform::Variant(-0.25), "-0.25"},
         {platform::Variant(true), "-1"},       {platform::Variant::null(), std::nullopt},
         {platform::Variant(), std::nullopt}};
-    const platform_test::ScopedLocale point(".", "en_GB.UTF-8");
+    const test_support::ScopedLocale point(".", "en_GB.UTF-8");
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(textOf(value), text);
     }

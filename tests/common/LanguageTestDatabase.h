@@ -4,12 +4,11 @@
 #include "datatools/DatabaseBuilder.h"
 #include "platform/db/Dao.h"
 #include "platform/db/WorkgroupFile.h"
+#include "test_support/TempFolder.h"
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace orvik::common::test {
 
@@ -18,11 +17,7 @@ namespace orvik::common::test {
 class LanguageTestDatabase {
 public:
     explicit LanguageTestDatabase(const std::string& rowsSql) {
-        static std::atomic<int> counter{0};
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("gk-language-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::create_directories(m_folder);
-        const std::filesystem::path rows = m_folder / "rows.sql";
+        const std::filesystem::path rows = m_folder.path() / "rows.sql";
         std::ofstream(rows) << rowsSql;
         datatools::DatabaseBuilder builder(file());
         builder.addScript(GK_LANGUAGE_SCHEMA_SQL);
@@ -33,20 +28,16 @@ public:
                                            {{std::string(ProgramUser), std::string(ProgramPassword)}}, 1);
         m_engine.setSystemDB(workgroupFile());
     }
-    ~LanguageTestDatabase() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
-    }
     LanguageTestDatabase(const LanguageTestDatabase&) = delete;
     LanguageTestDatabase& operator=(const LanguageTestDatabase&) = delete;
 
-    [[nodiscard]] std::string folder() const { return m_folder.string() + "/"; }
-    [[nodiscard]] std::string file() const { return (m_folder / "Language.mdb").string(); }
-    [[nodiscard]] std::string workgroupFile() const { return (m_folder / "GK2007.LG").string(); }
+    [[nodiscard]] std::string folder() const { return m_folder.file(""); }
+    [[nodiscard]] std::string file() const { return m_folder.file("Language.mdb"); }
+    [[nodiscard]] std::string workgroupFile() const { return m_folder.file("GK2007.LG"); }
     [[nodiscard]] const platform::db::DBEngine& engine() const { return m_engine; }
 
 private:
-    std::filesystem::path m_folder;
+    test_support::TempFolder m_folder;
     platform::db::DBEngine m_engine;
 };
 

@@ -1,7 +1,7 @@
 #include "common/ProgramAccount.h"
 #include "platform/db/Dao.h"
 #include "platform/db/WorkgroupFile.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ TEST(ProgramWorkgroup, BuiltFileAcceptsTheProgramAccountOnly) {
 TEST(ProgramWorkgroup, RefusedLogonDoesNotNameThePassword) {
     using orvik::common::ProgramPassword;
     using orvik::common::ProgramUser;
-    const platform_test::TempFolder folder;
+    const test_support::ScopedHome folder;
     const auto other = (folder.path() / "other.LG").string();
     platform::db::WorkgroupFile::write(other, {{std::string(ProgramUser), "another password"}});
     for (const std::string& systemDb : {other, (folder.path() / "missing.LG").string()}) {

@@ -4,7 +4,7 @@
 #include "platform/Profile.h"
 #include "platform/UserNotifier.h"
 #include "platform/UserSettings.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 #include <fstream>
 #include <functional>
@@ -199,8 +199,8 @@ std::vector<SettingCase> settingCases() {
 
 class Settings : public ::testing::Test {
 protected:
-    platform_test::TempFolder folder;
-    platform_test::ScopedLocale locale{".", "en_US.UTF-8"};
+    test_support::ScopedHome folder;
+    test_support::ScopedLocale locale{".", "en_US.UTF-8"};
     std::filesystem::path ini = folder.path() / "velmo2007.ini";
 
     void store(const char* section, const char* key, const std::string& value) {
@@ -245,7 +245,7 @@ TEST_F(Settings, BooleansAreWrittenAsOneAndZero) {
 }
 
 TEST_F(Settings, StrictExitQueryFollowsTheUsersSeparator) {
-    const platform_test::ScopedLocale comma(",", "de_DE.UTF-8");
+    const test_support::ScopedLocale comma(",", "de_DE.UTF-8");
     ProgrammSettings settings;
     store("Global", "ExitQuery", "1,5");
     EXPECT_EQ(settings.EndeBestaetigen(), 2);

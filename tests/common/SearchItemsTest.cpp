@@ -1,6 +1,7 @@
 #include "common/CompositionSearchItems.h"
 #include "common/PropertySearchItems.h"
 #include "platform/CallError.h"
+#include "test_support/Errors.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -58,12 +59,10 @@ TEST(CompositionSearchItems, BlankSingleValueKeepsTheRange) {
 TEST(CompositionSearchItems, DuplicateElementFailsWithTheCollectionsErrorAndChangesNothing) {
     auto items = analysis();
     for (const char* again : {"Cr", "cr", " CR "}) {
-        try {
-            items.Add(again, "1", "2", "", "", "", CompositionSearchMethod::Outside, "9");
-            FAIL() << again << " accepted";
-        } catch (const platform::CallError& e) {
-            EXPECT_EQ(e.number(), platform::err::KeyAlreadyExists);
-        }
+        EXPECT_TRUE(test_support::failsWith(
+            [&] { items.Add(again, "1", "2", "", "", "", CompositionSearchMethod::Outside, "9"); },
+            platform::err::KeyAlreadyExists))
+            << again;
     }
     EXPECT_EQ(items.Count(), 3);
     EXPECT_EQ(items.item("Cr")->MinValue(), "12");

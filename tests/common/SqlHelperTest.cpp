@@ -3,9 +3,9 @@
 #include "platform/db/JetErrors.h"
 #include "platform/db/SqliteExtensions.h"
 #include "platform/db/WorkgroupFile.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/Errors.h"
+#include "test_support/TestEnvironment.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -15,14 +15,7 @@ using namespace platform::db;
 
 namespace {
 
-int errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const platform::CallError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using test_support::errorNumber;
 
 constexpr const char* password = "Nineteen-Characters";
 
@@ -44,7 +37,7 @@ protected:
         WorkgroupFile::write(m_workgroup, {{"GK2007PRG", password}}, 16);
     }
 
-    platform_test::TempFolder m_folder;
+    test_support::ScopedHome m_folder;
     std::string m_dbPath = (m_folder.path() / "Language.mdb").string();
     std::string m_workgroup = (m_folder.path() / "GK2007.LG").string();
     DBEngine m_engine;
@@ -64,33 +57,34 @@ TEST_F(SqlHelperTest, WorkgroupFileIsSetOnlyWhenGiven) {
 }
 
 TEST_F(SqlHelperTest, EngineFailuresReachTheCaller) {
-    EXPECT_EQ(errorOf([&] {
+    EXPECT_EQ(errorNumber([&] {
                   static_cast<void>(
                       SqlHelper::CreateWorkspace(m_engine, "w", "GK2007PRG", Variant("wrong"), m_workgroup));
               }),
               jet::BadAccount);
-    EXPECT_EQ(errorOf([&] {
+    EXPECT_EQ(errorNumber([&] {
                   static_cast<void>(
                       SqlHelper::CreateWorkspace(m_engine, "w", "GK2007PRG", Variant::null(), ""));
               }),
               jet::BadAccount);
     DBEngine noWorkgroup;
-    EXPECT_EQ(errorOf([&] {
+    EXPECT_EQ(errorNumber([&] {
                   static_cast<void>(SqlHelper::CreateWorkspace(noWorkgroup, "w", "x", Variant(),
                                                                (m_folder.path() / "none.LG").string()));
               }),
               jet::WorkgroupFileMissing);
 
     const auto ws = SqlHelper::CreateWorkspace(m_engine, "w", "GK2007PRG", Variant(password), m_workgroup);
-    EXPECT_EQ(errorOf([&] {
+    EXPECT_EQ(errorNumber([&] {
                   static_cast<void>(
                       SqlHelper::OpenDatabase(*ws, (m_folder.path() / "none.mdb").string(), false, false));
               }),
               jet::FileNotFound);
     const auto db = SqlHelper::OpenDatabase(*ws, m_dbPath, false, false);
-    EXPECT_EQ(errorOf([&] { static_cast<void>(SqlHelper::OpenRecordset(*db, "SELECT * FROM nosuch", 2)); }),
-              jet::InputTableNotFound);
-    EXPECT_EQ(errorOf([&] { static_cast<void>(SqlHelper::OpenTableRecordset(*db, "nosuch")); }),
+    EXPECT_EQ(
+        errorNumber([&] { static_cast<void>(SqlHelper::OpenRecordset(*db, "SELECT * FROM nosuch", 2)); }),
+        jet::InputTableNotFound);
+    EXPECT_EQ(errorNumber([&] { static_cast<void>(SqlHelper::OpenTableRecordset(*db, "nosuch")); }),
               jet::InputTableNotFound);
 }
 
@@ -103,7 +97,7 @@ TEST_F(SqlHelperTest, OpenDatabasePassesItsOptions) {
     const auto exclusive = SqlHelper::OpenDatabase(*ws, m_dbPath, true, false);
     EXPECT_TRUE(exclusive->exclusive());
     EXPECT_FALSE(exclusive->readOnly());
-    EXPECT_EQ(errorOf([&] { static_cast<void>(SqlHelper::OpenDatabase(*ws, m_dbPath, false, true)); }),
+    EXPECT_EQ(errorNumber([&] { static_cast<void>(SqlHelper::OpenDatabase(*ws, m_dbPath, false, true)); }),
               jet::FileInUse);
 }
 
@@ -116,9 +110,10 @@ TEST_F(SqlHelperTest, RecordSetsOfTheGivenTypeAndTablesForSeek) {
     EXPECT_EQ(dynaset->field("german"), Variant("Bearbeiten"));
     EXPECT_EQ(SqlHelper::OpenRecordset(*db, "SELECT * FROM tab_text", 4)->type(), RecordsetType::Snapshot);
     for (const std::int32_t bad : {0, 3, 16, -1}) {
-        EXPECT_EQ(
-            errorOf([&] { static_cast<void>(SqlHelper::OpenRecordset(*db, "SELECT * FROM tab_text", bad)); }),
-            jet::InvalidArgument)
+        EXPECT_EQ(errorNumber([&] {
+                      static_cast<void>(SqlHelper::OpenRecordset(*db, "SELECT * FROM tab_text", bad));
+                  }),
+                  jet::InvalidArgument)
             << bad;
     }
 
@@ -129,6 +124,6 @@ TEST_F(SqlHelperTest, RecordSetsOfTheGivenTypeAndTablesForSeek) {
     EXPECT_FALSE(table->noMatch());
     EXPECT_EQ(table->field("german"), Variant("Datei"));
     // A stored query is no table.
-    EXPECT_EQ(errorOf([&] { static_cast<void>(SqlHelper::OpenTableRecordset(*db, "texts")); }),
+    EXPECT_EQ(errorNumber([&] { static_cast<void>(SqlHelper::OpenTableRecordset(*db, "texts")); }),
               jet::InvalidOperation);
 }

@@ -31,7 +31,7 @@ class BuildTool : public ::testing::Test {
 protected:
     [[nodiscard]] std::filesystem::path file(const std::string& name) const { return m_dir.path() / name; }
 
-    TemporaryDirectory m_dir;
+    TempFolder m_dir;
 };
 
 TEST_F(BuildTool, BadStatementIsReportedWithFileAndLine) {

@@ -3,11 +3,11 @@
 
 #include "DatabaseChecks.h"
 #include "datatools/SqliteConnection.h"
+#include "test_support/TempFolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace datachecks {
@@ -28,9 +28,8 @@ TEST(TextDatabaseCaptions, EveryCaptionHasItsThreeLanguagesOnceWithAgreeingAcces
 
 // The checks above pass only because they find nothing: a table with each fault shows they see it.
 TEST(TextDatabaseCaptions, ChecksNameEachFaultyCaption) {
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path() / ("gk-captions-" + std::to_string(::getpid()) + ".mdb");
-    std::filesystem::remove(file);
+    const test_support::TempFolder folder;
+    const std::filesystem::path file = folder.path() / "captions.mdb";
     {
         datatools::SqliteConnection db(file, true);
         db.execute("CREATE TABLE tab_controls (id_form TEXT, id_control TEXT, german TEXT, france TEXT, "
@@ -52,7 +51,6 @@ TEST(TextDatabaseCaptions, ChecksNameEachFaultyCaption) {
                          "frmC cmdLost: 1 German, 0 French, 1 English access keys",
                          "frmC cmdTwo: 2 German, 1 French, 1 English access keys"}));
     }
-    std::filesystem::remove(file);
 }
 
 } // namespace

@@ -54,7 +54,7 @@ protected:
 
     [[nodiscard]] bool hasSteels() { return m_main->queryInteger("SELECT COUNT(*) FROM tabStahl") > 0; }
 
-    TemporaryDirectory m_dir;
+    TempFolder m_dir;
     std::optional<datatools::SqliteConnection> m_main;
     std::optional<datatools::SqliteConnection> m_filter;
 };

@@ -26,7 +26,7 @@ protected:
         return db.queryInteger("SELECT COALESCE(CAST(ROUND((" + expression + ") * 100) AS INTEGER), -1)");
     }
 
-    TemporaryDirectory m_dir;
+    TempFolder m_dir;
     DatabasePair m_pair;
     std::optional<datatools::SqliteConnection> m_main;
     std::optional<datatools::SqliteConnection> m_filter;

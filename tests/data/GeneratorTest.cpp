@@ -30,7 +30,7 @@ std::string contents(const std::filesystem::path& file) {
 }
 
 TEST(Generator, WritesTenOccurrencesTwoCompositionsAndThreeMatricesPerSteel) {
-    const TemporaryDirectory dir;
+    const TempFolder dir;
     generate(dir.path(), 50, 1);
     datatools::SqliteConnection db(dir.path() / "Graukant.MDB", false);
     struct Case {
@@ -53,9 +53,9 @@ TEST(Generator, WritesTenOccurrencesTwoCompositionsAndThreeMatricesPerSteel) {
 }
 
 TEST(Generator, SameSeedGivesTheSameFilesAndAnotherSeedOthers) {
-    const TemporaryDirectory first;
-    const TemporaryDirectory second;
-    const TemporaryDirectory third;
+    const TempFolder first;
+    const TempFolder second;
+    const TempFolder third;
     generate(first.path(), 40, 3);
     generate(second.path(), 40, 3);
     generate(third.path(), 40, 4);
@@ -66,7 +66,7 @@ TEST(Generator, SameSeedGivesTheSameFilesAndAnotherSeedOthers) {
 }
 
 TEST(Generator, RefusesAnEmptyDatabaseAndAMissingSchema) {
-    const TemporaryDirectory dir;
+    const TempFolder dir;
     EXPECT_THROW(generate(dir.path(), 0, 1), std::runtime_error);
     generator::GeneratorOptions options;
     options.outputDir = dir.path();

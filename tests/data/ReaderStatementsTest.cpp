@@ -334,7 +334,7 @@ protected:
         m_filter.emplace(pair.filter, false);
     }
 
-    TemporaryDirectory m_dir;
+    TempFolder m_dir;
     std::optional<datatools::SqliteConnection> m_main;
     std::optional<datatools::SqliteConnection> m_filter;
 };

@@ -2,25 +2,7 @@
 
 #include "datatools/DatabaseBuilder.h"
 
-#include <cstdlib>
-#include <stdexcept>
-#include <string>
-#include <system_error>
-
 namespace datachecks {
-
-TemporaryDirectory::TemporaryDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "gk-data-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a temporary folder");
-    }
-    m_path = pattern;
-}
-
-TemporaryDirectory::~TemporaryDirectory() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-}
 
 DatabasePair buildFixtureDatabases(const std::filesystem::path& dir) {
     const std::filesystem::path schema = GK_SCHEMA_DIR;

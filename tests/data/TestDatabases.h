@@ -1,22 +1,12 @@
 #pragma once
 
+#include "test_support/TempFolder.h"
+
 #include <filesystem>
 
 namespace datachecks {
 
-/// A folder of its own for one test, removed with everything in it when the test ends.
-class TemporaryDirectory {
-public:
-    TemporaryDirectory();
-    ~TemporaryDirectory();
-    TemporaryDirectory(const TemporaryDirectory&) = delete;
-    TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
-
-    [[nodiscard]] const std::filesystem::path& path() const noexcept { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
+using test_support::TempFolder;
 
 /// A materials database and the filter database derived from it.
 struct DatabasePair {

@@ -260,7 +260,7 @@ class FrameTest : public FixtureTest {};
 
 // A database without the materials tables: every query fails, each once.
 TEST(FrameFailureTest, EveryQueryOnADatabaseWithoutItsTablesRaisesOneEventAndReturnsItsFailureValue) {
-    TempDir dir;
+    TempFolder dir;
     const auto path = dir.file("Empty.MDB");
     buildDatabase(path, {"CREATE TABLE tabUnrelated (x INTEGER);"});
     Opener opener;
@@ -358,7 +358,7 @@ TEST_F(FrameTest, IdTextWithBlanksReadsTheSameSteel) {
 }
 
 TEST_F(FrameTest, TwoManagersOfOneClassOnDifferentDatabasesDoNotAffectEachOther) {
-    TempDir dir;
+    TempFolder dir;
     const auto path = dir.file("Empty.MDB");
     buildDatabase(path, {"CREATE TABLE tabUnrelated (x INTEGER);"});
     Opener opener;

@@ -2,26 +2,12 @@
 
 #include "platform/db/SqliteExtensions.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <sqlite3.h>
 #include <sstream>
 #include <stdexcept>
 
 namespace servicetest {
-
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "dataservice-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed");
-    }
-    m_path = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(m_path, ec);
-}
 
 std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -111,7 +97,7 @@ std::vector<std::string> columnNames(const RecordsetPtr& rs) {
 }
 
 void FixtureTest::SetUpTestSuite() {
-    s_dir = std::make_unique<TempDir>();
+    s_dir = std::make_unique<TempFolder>();
     const auto path = s_dir->file("Graukant.MDB");
     buildDatabase(path, fixtureScripts());
     const auto filterPath = s_dir->file("Filter.mdb");

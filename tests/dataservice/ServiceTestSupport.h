@@ -8,6 +8,7 @@
 #include "platform/Event.h"
 #include "platform/Variant.h"
 #include "platform/db/Dao.h"
+#include "test_support/TempFolder.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -22,18 +23,7 @@ using orvik::dataservice::DatabasePtr;
 using orvik::dataservice::ExceptionPtr;
 using orvik::dataservice::RecordsetPtr;
 
-/// A folder of its own for one test process, removed with everything in it.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    [[nodiscard]] std::string file(const std::string& name) const { return (m_path / name).string(); }
-
-private:
-    std::filesystem::path m_path;
-};
+using test_support::TempFolder;
 
 /// Runs SQL scripts on a new database file, with the Jet text collation the schema declares.
 void buildDatabase(const std::string& path, const std::vector<std::string>& scripts);
@@ -84,7 +74,7 @@ protected:
     [[nodiscard]] static const DatabasePtr& filterDb() { return s_filterDb; }
 
 private:
-    static inline std::unique_ptr<TempDir> s_dir;
+    static inline std::unique_ptr<TempFolder> s_dir;
     static inline std::unique_ptr<Opener> s_opener;
     static inline DatabasePtr s_db;
     static inline DatabasePtr s_filterDb;

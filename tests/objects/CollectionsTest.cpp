@@ -13,6 +13,7 @@
 #include "objects/Standards.h"
 #include "objects/Suppliers.h"
 #include "platform/CallError.h"
+#include "test_support/Errors.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -188,12 +189,8 @@ TEST_F(Records, TheElementListIsKeyedBySymbolOnce) {
     rs->moveNext();
     list.AddListElement(*rs);
     rs->moveNext();
-    try {
-        list.AddListElement(*rs);
-        ADD_FAILURE() << "a symbol twice was added";
-    } catch (const platform::CallError& e) {
-        EXPECT_EQ(e.number(), platform::err::KeyAlreadyExists);
-    }
+    EXPECT_TRUE(test_support::failsWith([&] { list.AddListElement(*rs); }, platform::err::KeyAlreadyExists))
+        << "a symbol twice was added";
     EXPECT_EQ(list.Count(), 2);
     EXPECT_EQ(list.Item("Cr")->Backnumbers, 2);
     EXPECT_EQ(list.Item("Cr")->Order, 99);

@@ -4,7 +4,7 @@
 #include "PrintTestSupport.h"
 #include "objects/CombinationResultBuilder.h"
 #include "objects/MaterialItems.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include "objects/Material.h"
 #include "platform/CallError.h"
 #include "platform/db/Dao.h"
-#include "platform_test/HostileTexts.h"
+#include "test_support/HostileTexts.h"
 
 #include <filesystem>
 #include <functional>
@@ -21,7 +21,7 @@
 using objectstest::TestProgram;
 using orvik::common::CompositionSearchItems;
 using orvik::common::CompositionSearchMethod;
-using platform_test::hostileTexts;
+using test_support::hostileTexts;
 
 namespace {
 

@@ -144,7 +144,7 @@ TEST(Material, JoinTextWritesTheRangeOfOneValue) {
         {Variant(0), Variant("0.5"), "", true, "(<=0.5)"},
         {Variant("0.00"), Variant("100.00"), "%", false, ""},
     };
-    const platform_test::ScopedLocale locale(".", "en_US.UTF-8");
+    const test_support::ScopedLocale locale(".", "en_US.UTF-8");
     for (const auto& c : cases) {
         EXPECT_EQ(Material::JoinText(c.min, c.max, c.text, c.bracket), c.expected) << c.expected;
     }

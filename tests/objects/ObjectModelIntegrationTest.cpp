@@ -18,6 +18,7 @@
 #include "objects/Suppliers.h"
 #include "platform/VbConvert.h"
 #include "platform/db/Dao.h"
+#include "test_support/TempFolder.h"
 
 #ifdef GK_HAVE_GENERATOR
 #include "generator/LargeDatabaseGenerator.h"
@@ -30,7 +31,6 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 using objectstest::DatabaseFiles;
@@ -49,24 +49,6 @@ struct Source {
     std::function<std::optional<DatabaseFiles>(const fs::path& scratch)> files;
     /// The sample data are known: their texts and orders are checked too.
     bool sample;
-};
-
-/// A folder for a generated database, removed at the end.
-class Scratch {
-public:
-    Scratch() : m_path(fs::temp_directory_path() / ("gk-objects-" + std::to_string(::getpid()))) {
-        fs::create_directories(m_path);
-    }
-    ~Scratch() {
-        std::error_code ec;
-        fs::remove_all(m_path, ec);
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-    [[nodiscard]] const fs::path& path() const { return m_path; }
-
-private:
-    fs::path m_path;
 };
 
 std::string like(const std::string& pattern) {
@@ -100,7 +82,7 @@ protected:
         }
     }
 
-    Scratch m_scratch;
+    test_support::TempFolder m_scratch;
     std::optional<DatabaseFiles> m_files;
 };
 

@@ -7,7 +7,7 @@
 #include "objects/Error.h"
 #include "platform/Event.h"
 #include "platform/db/Dao.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 #include <filesystem>
 #include <memory>
@@ -40,8 +40,8 @@ public:
     }
 
 private:
-    platform_test::TempFolder m_temp;
-    platform_test::ScopedEnv m_dataHome;
+    test_support::ScopedHome m_temp;
+    test_support::ScopedEnv m_dataHome;
     std::filesystem::path m_program;
     std::filesystem::path m_databases;
 };

@@ -12,7 +12,7 @@
 #include "objects/Material.h"
 #include "objects/Report.h"
 #include "platform/CallError.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 #include <filesystem>
 #include <fstream>
@@ -68,7 +68,7 @@ protected:
 
     objectstest::TestProgram m_program;
     // The data sheet shows numbers as a German user sees them.
-    platform_test::ScopedEnv m_separator{"GK_DECIMAL_SEPARATOR", std::string(",")};
+    test_support::ScopedEnv m_separator{"GK_DECIMAL_SEPARATOR", std::string(",")};
     std::shared_ptr<orvik::objects::Application> m_app = objectstest::connectedApplication();
     std::shared_ptr<orvik::objects::Material> m_material = std::make_shared<orvik::objects::Material>();
     PrintSteel m_print;
@@ -157,10 +157,10 @@ TEST_F(PrintSteelTest, APrintDatabaseThatCannotBeWrittenIsReportedAndKeptAsItWas
     const auto file = daten / "print.mdb";
     const auto old = objectstest::readFile(file);
     ASSERT_FALSE(old.empty());
-    const auto names = platform_test::fileNames(daten);
+    const auto names = test_support::fileNames(daten);
     std::string description;
     try {
-        const platform_test::ScopedFileSizeLimit diskFull(4096);
+        const test_support::ScopedFileSizeLimit diskFull(4096);
         (void)PrintSteel::PreparePrintDatabase(m_program.programFolder().string());
         ADD_FAILURE() << "a full disk went unnoticed";
     } catch (const platform::CallError& e) {
@@ -168,7 +168,7 @@ TEST_F(PrintSteelTest, APrintDatabaseThatCannotBeWrittenIsReportedAndKeptAsItWas
     }
     EXPECT_NE(description.find(file.string()), std::string::npos) << description;
     EXPECT_EQ(objectstest::readFile(file), old);
-    EXPECT_EQ(platform_test::fileNames(daten), names) << "no temporary file is left";
+    EXPECT_EQ(test_support::fileNames(daten), names) << "no temporary file is left";
 }
 
 TEST_F(PrintSteelTest, PrintDatabaseGoesToTheUsersFolderWhenTheProgramFolderIsReadOnly) {
@@ -195,7 +195,7 @@ namespace {
 TEST(PrintSteelStandardsTest, PropertyTablesAreChosenByTheStandardsId) {
     // C45 in Europe: its property tables come from variant 3 of standard 2 (sample rows).
     objectstest::TestProgram program;
-    const platform_test::ScopedEnv separator("GK_DECIMAL_SEPARATOR", std::string(","));
+    const test_support::ScopedEnv separator("GK_DECIMAL_SEPARATOR", std::string(","));
     std::filesystem::copy_file(GK_SAMPLE_PRINT_ORG_MDB, program.programFolder() / "Daten" / "print_org.mdb");
     const auto app = objectstest::connectedApplication();
     const auto material = app->Material("17", "87", Variant(122));
@@ -228,7 +228,7 @@ TEST(PrintSteelStandardsTest, PropertyTablesAreChosenByTheStandardsId) {
 namespace {
 
 TEST(PrintRangeTextTest, RangesAsTheDataSheetShowsThem) {
-    const platform_test::ScopedEnv separator("GK_DECIMAL_SEPARATOR", std::string(","));
+    const test_support::ScopedEnv separator("GK_DECIMAL_SEPARATOR", std::string(","));
     struct Case {
         Variant minimum, maximum;
         const char* expected;

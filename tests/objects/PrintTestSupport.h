@@ -10,7 +10,7 @@
 namespace propstest {
 
 using servicetest::readFile;
-using servicetest::TempDir;
+using servicetest::TempFolder;
 
 /// A fixture file of this folder.
 [[nodiscard]] std::string fixture(const std::string& name);
@@ -26,7 +26,7 @@ public:
     [[nodiscard]] std::string file(const std::string& name) const { return m_dir.file(name); }
 
 private:
-    TempDir m_dir;
+    TempFolder m_dir;
     servicetest::Opener m_opener;
     servicetest::DatabasePtr m_db;
 };

@@ -7,7 +7,7 @@
 #include "objects/PropertyBags.h"
 #include "objects/XmlPropertyBagBuilder.h"
 #include "platform/CallError.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,7 @@ double number(const Variant& value) {
 }
 
 TEST_F(XmlPropertyBagTest, FixtureGivesHeaderValuesRangesAndUnits) {
-    const platform_test::ScopedEnv separator("GK_DECIMAL_SEPARATOR", ",");
+    const test_support::ScopedEnv separator("GK_DECIMAL_SEPARATOR", ",");
     const auto bag = build(propstest::fixture("matrix.xml"));
     ASSERT_NE(bag, nullptr);
     EXPECT_EQ(bag->Standard_ID, 17);
@@ -118,7 +118,7 @@ TEST_F(XmlPropertyBagTest, FootnotesLackingMarkOrTextAreLeftOut) {
 
 TEST_F(XmlPropertyBagTest, DecimalsReadTheSameUnderEitherSeparator) {
     for (const char* separator : {",", "."}) {
-        const platform_test::ScopedEnv env("GK_DECIMAL_SEPARATOR", separator);
+        const test_support::ScopedEnv env("GK_DECIMAL_SEPARATOR", separator);
         const auto bag = build(R"(<Eigenschaften><Wert E="1" n="1.5" x="1.25"/></Eigenschaften>)");
         ASSERT_NE(bag, nullptr);
         EXPECT_EQ(number(bag->Properties->Item(1)->Value_min), 1.5) << separator;

@@ -6,7 +6,7 @@
 #include "PrintTestSupport.h"
 #include "objects/DataSheetReport.h"
 #include "platform/CallError.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 #include <filesystem>
 #include <fstream>
@@ -44,7 +44,7 @@ protected:
         return openDataSheetReport(GK_REPORT_FILE, folder(), [&pointed](ReportTable& t) { pointed(t); });
     }
 
-    propstest::TempDir m_dir;
+    propstest::TempFolder m_dir;
 };
 
 TEST_F(ReportTest, EveryTableOfEverySubreportIsPointedAtThePrintDatabase) {

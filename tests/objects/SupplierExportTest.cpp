@@ -106,7 +106,7 @@ TEST(SupplierExport, AFileThatCannotBeWrittenIsReportedAndKeptAsItWas) {
     const auto file = folder / "suppliers.txt";
     const std::string old = "the old content";
     std::ofstream(file) << old;
-    const auto names = platform_test::fileNames(folder);
+    const auto names = test_support::fileNames(folder);
 
     const auto expectRefused = [&](const std::filesystem::path& target, const std::filesystem::path& kept) {
         const auto before = errors.count();
@@ -116,11 +116,11 @@ TEST(SupplierExport, AFileThatCannotBeWrittenIsReportedAndKeptAsItWas) {
         EXPECT_NE(errors.errors().back().Description().find(target.string()), std::string::npos)
             << errors.errors().back().Description();
         EXPECT_EQ(objectstest::readFile(kept), old);
-        EXPECT_EQ(platform_test::fileNames(folder), names) << "no temporary file is left";
+        EXPECT_EQ(test_support::fileNames(folder), names) << "no temporary file is left";
     };
     {
         SCOPED_TRACE("a full disk");
-        const platform_test::ScopedFileSizeLimit diskFull(8);
+        const test_support::ScopedFileSizeLimit diskFull(8);
         expectRefused(file, file);
     }
     {
@@ -129,7 +129,7 @@ TEST(SupplierExport, AFileThatCannotBeWrittenIsReportedAndKeptAsItWas) {
     }
     {
         SCOPED_TRACE("a read-only folder");
-        const platform_test::ScopedReadOnlyFolder readOnly(folder);
+        const test_support::ScopedReadOnlyFolder readOnly(folder);
         if (readOnly.effective()) { // as root every folder is writable
             expectRefused(file, file);
         }

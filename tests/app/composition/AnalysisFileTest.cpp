@@ -1,7 +1,7 @@
 #include "AnalysisFile.h"
 
 #include "platform/AtomicFile.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -37,7 +37,7 @@ TEST(AnalysisFile, WritesTheTitleTheThreeHeadersAndSevenFieldsPerRowWithCrLf) {
 }
 
 TEST(AnalysisFile, SavedAndReadBackIsEqual) {
-    platform_test::TempFolder temp;
+    test_support::ScopedHome temp;
     const auto file = temp.path() / "a.anl";
     ASSERT_TRUE(AnalysisFile::Write(file, sample()));
     Analysis back;
@@ -51,7 +51,7 @@ TEST(AnalysisFile, SavedAndReadBackIsEqual) {
 }
 
 TEST(AnalysisFile, AFailedSaveLeavesTheOldFileWhole) {
-    platform_test::TempFolder temp;
+    test_support::ScopedHome temp;
     const auto file = temp.path() / "missing-folder" / "a.anl";
     EXPECT_FALSE(AnalysisFile::Write(file, sample()));
     EXPECT_FALSE(std::filesystem::exists(file));
@@ -61,16 +61,16 @@ TEST(AnalysisFile, AFailedSaveLeavesTheOldFileWhole) {
 struct SavedBefore {
     SavedBefore() {
         std::ofstream(file, std::ios::binary) << old;
-        names = platform_test::fileNames(temp.path());
+        names = test_support::fileNames(temp.path());
     }
     void expectSaveFailsAndKeepsTheOldFile() const {
         EXPECT_FALSE(AnalysisFile::Write(file, sample()));
         std::string bytes;
         ASSERT_TRUE(platform::readWholeFile(file, bytes));
         EXPECT_EQ(bytes, old);
-        EXPECT_EQ(platform_test::fileNames(temp.path()), names) << "no temporary file is left";
+        EXPECT_EQ(test_support::fileNames(temp.path()), names) << "no temporary file is left";
     }
-    platform_test::TempFolder temp;
+    test_support::ScopedHome temp;
     std::vector<std::string> names;
     std::filesystem::path file = temp.path() / "a.anl";
     std::string old = "Analyse\r\nD\r\nold\r\n\r\n";
@@ -78,7 +78,7 @@ struct SavedBefore {
 
 TEST(AnalysisFile, ASaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
     const SavedBefore saved;
-    const platform_test::ScopedReadOnlyFolder readOnly(saved.temp.path());
+    const test_support::ScopedReadOnlyFolder readOnly(saved.temp.path());
     if (!readOnly.effective()) {
         GTEST_SKIP() << "root writes into read-only folders";
     }
@@ -87,7 +87,7 @@ TEST(AnalysisFile, ASaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
 
 TEST(AnalysisFile, ASaveOnAFullDiskFailsAndKeepsTheOldFile) {
     const SavedBefore saved;
-    const platform_test::ScopedFileSizeLimit diskFull(16);
+    const test_support::ScopedFileSizeLimit diskFull(16);
     saved.expectSaveFailsAndKeepsTheOldFile();
 }
 
@@ -195,7 +195,7 @@ TEST(AnalysisFile, WhatLoadsSavesToAFileThatLoadsAgain) {
 }
 
 TEST(AnalysisFile, UnreadableAndOversizedFilesAreNoAnalysis) {
-    platform_test::TempFolder temp;
+    test_support::ScopedHome temp;
     Analysis a;
     EXPECT_EQ(AnalysisFile::Read(temp.path() / "none.anl", ",", a), Status::NotAnAnalysis);
     const auto big = temp.path() / "big.anl";

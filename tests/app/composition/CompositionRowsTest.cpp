@@ -3,7 +3,7 @@
 #include "common/CompositionSearchItems.h"
 #include "objects/ChemicalCompostions.h"
 #include "platform/CallError.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ const std::vector<KnownElement> known = {{"C", 1}, {"Si", 2}, {"Mn", 3}, {"Cr", 
 
 class CompositionRowsTest : public ::testing::Test {
 protected:
-    platform_test::ScopedEnv m_separator{"GK_DECIMAL_SEPARATOR", ","};
+    test_support::ScopedEnv m_separator{"GK_DECIMAL_SEPARATOR", ","};
 };
 
 CriteriaRow row(std::string order, std::string element, std::string min = {}, std::string max = {},

@@ -2,7 +2,7 @@
 
 #include "common/CompositionSearchItems.h"
 #include "objects/ChemicalCompostions.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ protected:
         return none;
     }
 
-    platform_test::ScopedEnv m_separator{"GK_DECIMAL_SEPARATOR", ","};
+    test_support::ScopedEnv m_separator{"GK_DECIMAL_SEPARATOR", ","};
     orvik::objects::ChemicalCompostion m_hit;
     orvik::common::CompositionSearchItems m_criteria;
     bool m_hasOthers = false;

@@ -7,10 +7,10 @@
 
 #include "common/Enums.h"
 #include "platform/qt/MessageBoxes.h"
-#include "platform_test/TestEnvironment.h"
 #include "shell/contract/DialogLanguage.h"
 #include "shell/contract/ErrorWindow.h"
 #include "shell/contract/WindowServices.h"
+#include "test_support/TestEnvironment.h"
 
 #include <QString>
 #include <QStringList>
@@ -73,8 +73,8 @@ public:
     RecordingMessageBoxes messages;
 
 private:
-    platform_test::TempFolder m_temp;
-    platform_test::ScopedEnv m_dataHome;
+    test_support::ScopedHome m_temp;
+    test_support::ScopedEnv m_dataHome;
     std::shared_ptr<orvik::objects::Application> m_app;
     shell::contract::DialogLanguage m_language;
     shell::contract::WindowServices m_services;

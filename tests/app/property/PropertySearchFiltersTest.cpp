@@ -4,7 +4,7 @@
 #include "PropertySearchFilters.h"
 
 #include "objects/PropertySearchFields.h"
-#include "platform_test/HostileTexts.h"
+#include "test_support/HostileTexts.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -195,7 +195,7 @@ TEST_F(PropertySearchFiltersTest, HostileTextsInAnyCellNeverReachAFilter) {
         });
         const bool readsText =
             readKey || (field != m_fields.end() && field->second.Visible && !visibleChoice);
-        for (const auto& hostile : platform_test::hostileTexts()) {
+        for (const auto& hostile : test_support::hostileTexts()) {
             SCOPED_TRACE(std::to_string(column) + " / " + hostile.name);
             std::map<int, std::string> cells{{1, "Zugfestigkeit"}, {19, "1"}, {2, "450"}};
             for (const auto& [choiceColumn, choice] : m_fields) {

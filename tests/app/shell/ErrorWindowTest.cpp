@@ -24,7 +24,7 @@ private slots:
         QFETCH(QString, description);
         QTemporaryDir dir;
         shelltest::FakeFileDialogs files;
-        files.saveAnswer = dir.filePath(u"error.txt"_qs);
+        files.answer = dir.filePath(u"error.txt"_qs);
         shell::frmError window(0, &files, [] { return std::pair{u"5.01.0003"_qs, u"5.01.0002"_qs}; });
         window.setModul(u"frmMain"_qs);
         window.setProdedure(u"ActivateMaterial"_qs);
@@ -32,7 +32,7 @@ private slots:
         window.setDescription(description);
         QCOMPARE(window.field(2), QString::number(number));
         window.findChild<QPushButton*>(u"cmdSpeichern"_qs)->click();
-        QFile saved(files.saveAnswer);
+        QFile saved(files.answer);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QString expected = u"Graukant 2007\n===================\n\n\nProgramm Version:  5.0001.0000\n"
                                  u"Objects Version:  5.01.0003\nService Version: 5.01.0002\n\n"
@@ -40,7 +40,7 @@ private slots:
                                  u"Number:            "_qs +
                                  QString::number(number) + u"\nDescription:       "_qs + description + u'\n';
         QCOMPARE(QString::fromUtf8(saved.readAll()), expected);
-        QCOMPARE(files.titles, std::vector<QString>{u"Save Error"_qs});
+        QCOMPARE(files.titles(), std::vector<QString>{u"Save Error"_qs});
     }
 
     void cancelledDialogWritesNothing() {
@@ -49,7 +49,7 @@ private slots:
         shell::frmError window(2, &files, {});
         window.saveReport();
         QVERIFY(QDir(dir.path()).isEmpty());
-        QCOMPARE(files.titles.size(), std::size_t{1});
+        QCOMPARE(files.titles().size(), std::size_t{1});
     }
 
     void buttonsFollowTheLanguage_data() {

@@ -445,11 +445,11 @@ private slots:
         main.window->ActivateMaterial(steel14301(*main.window->Application()));
         main.window->listBar().clickItem(u"LIEFERFIRMEN"_qs);
         QVERIFY(main.window->menuItem(u"mnuDatei"_qs, 3)->isEnabled());
-        main.fakes.fileDialogs.saveAnswer = u"/tmp/lieferanten.txt"_qs;
+        main.fakes.fileDialogs.answer = u"/tmp/lieferanten.txt"_qs;
         main.window->ToolbarClick(u"SAVE"_qs);
-        QCOMPARE(main.fakes.fileDialogs.titles, std::vector<QString>{u"Steuerdatei festlegen"_qs});
+        QCOMPARE(main.fakes.fileDialogs.titles(), std::vector<QString>{u"Steuerdatei festlegen"_qs});
         QCOMPARE(main.fakes.dialogs.exports, std::vector<QString>{u"/tmp/lieferanten.txt"_qs});
-        main.fakes.fileDialogs.saveAnswer.clear();
+        main.fakes.fileDialogs.answer.clear();
         main.window->ToolbarClick(u"SAVE"_qs);
         QCOMPARE(main.fakes.dialogs.exports.size(), std::size_t{1});
         main.window->listBar().clickItem(u"INFO"_qs);

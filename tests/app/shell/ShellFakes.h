@@ -1,6 +1,7 @@
 #pragma once
 
-// Fakes of the services the shell talks to the user through, and a program folder over the built
+// The services the shell talks to the user through, faked: the message boxes, file dialogs and error
+// window the window tests share, the shell's own help and dialogs; and a program folder over the built
 // sample databases, shared by the shell's tests.
 #include "QtPlatform.h"
 #include "WindowFakes.h"
@@ -11,55 +12,18 @@
 #include "shell/contract/ShellDialogs.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <vector>
 
 namespace shelltest {
 
-/// Records every message and answers from a queue (Yes when it is empty).
-class FakeMessageBoxes final : public shell::MessageBoxes {
-public:
-    struct Shown {
-        QString text;
-        Icon icon;
-        /// The pointer the user saw with the message.
-        Qt::CursorShape pointer;
-    };
-    Answer show(QWidget*, const QString& text, const QString&, Icon icon, Buttons buttons) override {
-        const QCursor* pointer = QApplication::overrideCursor();
-        shown.push_back({text, icon, pointer != nullptr ? pointer->shape() : Qt::ArrowCursor});
-        if (answers.empty()) {
-            return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
-        }
-        const Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::vector<Shown> shown;
-    std::deque<Answer> answers;
-};
-
-class FakeFileDialogs final : public shell::contract::FileDialogs {
-public:
-    QString saveFileName(QWidget*, const QString& title, const QString&, const QString&,
-                         const QString&) override {
-        titles.push_back(title);
-        return saveAnswer;
-    }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString folder(QWidget*, const QString&, const QString&) override { return folderAnswer; }
-    QString saveAnswer;
-    QString folderAnswer;
-    std::vector<QString> titles;
-};
-
 using apptest::FakeErrorWindow;
+using apptest::FakeFileDialogs;
+using apptest::FakeMessageBoxes;
 
 class FakeHelp final : public shell::contract::HelpViewer {
 public:
@@ -137,7 +101,8 @@ private:
 
 /// The fakes together, as the main window takes them.
 struct Services {
-    FakeMessageBoxes messageBoxes;
+    /// The shell's questions are answered Yes unless a test queues other answers.
+    FakeMessageBoxes messageBoxes{FakeMessageBoxes::Answer::Yes};
     FakeFileDialogs fileDialogs;
     FakeErrorWindow errorWindow;
     FakeHelp help;

@@ -34,7 +34,7 @@ public:
 
 private:
     objectstest::TestProgram m_program;
-    platform_test::ScopedEnv m_separator{"GK_DECIMAL_SEPARATOR", std::string(",")};
+    test_support::ScopedEnv m_separator{"GK_DECIMAL_SEPARATOR", std::string(",")};
     std::shared_ptr<orvik::objects::Application> m_app;
     std::shared_ptr<orvik::objects::Material> m_material;
 };

@@ -7,6 +7,8 @@
 #include "shell/contract/ErrorWindow.h"
 #include "shell/contract/FileDialogs.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QString>
 #include <deque>
 #include <vector>
@@ -20,12 +22,19 @@ public:
         QString title;
         Icon icon;
         Buttons buttons;
+        /// The pointer the user saw with the message.
+        Qt::CursorShape pointer;
     };
-    /// Answers from the queue; OK, or No for a question, when it is empty.
+    /// `question` is the answer to a question when the queue is empty.
+    explicit FakeMessageBoxes(Answer question = Answer::No) : m_question(question) {}
+
+    /// Answers from the queue; OK, or the default answer for a question, when it is empty.
     Answer show(QWidget*, const QString& text, const QString& title, Icon icon, Buttons buttons) override {
-        shown.push_back({text, title, icon, buttons});
+        const QCursor* pointer = QApplication::overrideCursor();
+        shown.push_back(
+            {text, title, icon, buttons, pointer != nullptr ? pointer->shape() : Qt::ArrowCursor});
         if (answers.empty()) {
-            return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+            return buttons == Buttons::YesNo ? m_question : Answer::Ok;
         }
         const Answer answer = answers.front();
         answers.pop_front();
@@ -33,6 +42,9 @@ public:
     }
     std::deque<Answer> answers;
     std::vector<Shown> shown;
+
+private:
+    Answer m_question;
 };
 
 class FakeFileDialogs : public shell::contract::FileDialogs {
@@ -54,6 +66,14 @@ public:
     QString folder(QWidget*, const QString& title, const QString&) override {
         asked.push_back({title, {}, {}});
         return answer;
+    }
+    /// The titles of the dialogs asked, in order.
+    [[nodiscard]] std::vector<QString> titles() const {
+        std::vector<QString> all;
+        for (const Asked& a : asked) {
+            all.push_back(a.title);
+        }
+        return all;
     }
     /// What every dialog returns; empty for a cancelled one.
     QString answer;

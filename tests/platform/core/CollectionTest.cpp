@@ -1,26 +1,18 @@
 #include "platform/Collection.h"
 
 #include "platform/CallError.h"
+#include "test_support/Errors.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-using platform::CallError;
 using platform::Collection;
 using platform::Variant;
 
 namespace {
 
-std::int32_t errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const CallError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using test_support::errorNumber;
 
 Collection<std::string> elements() {
     Collection<std::string> c;
@@ -49,12 +41,12 @@ TEST(Collection, ReachesItemsByPositionFromOneOrByKeyIgnoringCase) {
 
 TEST(Collection, FailuresCarryTheRuntimesNumbers) {
     auto c = elements();
-    EXPECT_EQ(errorOf([&] { c.add("again", "CR"); }), platform::err::KeyAlreadyExists);
+    EXPECT_EQ(errorNumber([&] { c.add("again", "CR"); }), platform::err::KeyAlreadyExists);
     EXPECT_EQ(c.count(), 4);
-    EXPECT_EQ(errorOf([&] { (void)c.item(0); }), platform::err::SubscriptOutOfRange);
-    EXPECT_EQ(errorOf([&] { (void)c.item(5); }), platform::err::SubscriptOutOfRange);
-    EXPECT_EQ(errorOf([&] { (void)c.item("Mo"); }), platform::err::InvalidProcedureCall);
-    EXPECT_EQ(errorOf([&] { (void)c.item(Variant::null()); }), platform::err::TypeMismatch);
+    EXPECT_EQ(errorNumber([&] { (void)c.item(0); }), platform::err::SubscriptOutOfRange);
+    EXPECT_EQ(errorNumber([&] { (void)c.item(5); }), platform::err::SubscriptOutOfRange);
+    EXPECT_EQ(errorNumber([&] { (void)c.item("Mo"); }), platform::err::InvalidProcedureCall);
+    EXPECT_EQ(errorNumber([&] { (void)c.item(Variant::null()); }), platform::err::TypeMismatch);
     EXPECT_EQ(c.find(0), nullptr);
     EXPECT_EQ(c.find(Variant(5)), nullptr);
     EXPECT_EQ(c.find(Variant("Mo")), nullptr);
@@ -87,9 +79,9 @@ TEST(Collection, AddBeforePutsTheItemAtThePositionAndKeepsEveryKey) {
     EXPECT_EQ(c.item("2"), "second");
     EXPECT_EQ(c.item("3"), "front");
     EXPECT_EQ(c.item("4"), "after front");
-    EXPECT_EQ(errorOf([&] { c.addBefore(1, "again", "2"); }), platform::err::KeyAlreadyExists);
-    EXPECT_EQ(errorOf([&] { c.addBefore(7, "beyond", "7"); }), platform::err::SubscriptOutOfRange);
-    EXPECT_EQ(errorOf([&] { c.addBefore(0, "before", "8"); }), platform::err::SubscriptOutOfRange);
+    EXPECT_EQ(errorNumber([&] { c.addBefore(1, "again", "2"); }), platform::err::KeyAlreadyExists);
+    EXPECT_EQ(errorNumber([&] { c.addBefore(7, "beyond", "7"); }), platform::err::SubscriptOutOfRange);
+    EXPECT_EQ(errorNumber([&] { c.addBefore(0, "before", "8"); }), platform::err::SubscriptOutOfRange);
     EXPECT_EQ(c.count(), 5);
     EXPECT_EQ(c.item(1), "front");
 }

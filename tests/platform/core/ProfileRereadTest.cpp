@@ -3,7 +3,7 @@
 
 #include "platform/Profile.h"
 #include "platform/UserSettings.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 #include <chrono>
 #include <fstream>
@@ -49,7 +49,7 @@ const Change changes[] = {
 
 TEST(ProfileReread, EveryReadSeesTheFileAsItIsThen) {
     for (const Change& change : changes) {
-        platform_test::TempFolder folder;
+        test_support::ScopedHome folder;
         const fs::path ini = folder.path() / "velmo2007.ini";
         writeInPlace(ini, "[Global]\nLanguage=1\n");
         if (change.settled) {
@@ -66,7 +66,7 @@ TEST(ProfileReread, EveryReadSeesTheFileAsItIsThen) {
 }
 
 TEST(ProfileReread, UserSettingsSeeAChangedFile) {
-    platform_test::TempFolder folder;
+    test_support::ScopedHome folder;
     platform::SaveSetting("Graukant2007", "Path", "App", "/opt/a/");
     const auto file = platform::userSettingsFile("Graukant2007");
     ASSERT_TRUE(file);

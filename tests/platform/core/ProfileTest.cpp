@@ -1,7 +1,7 @@
 #include "platform/Profile.h"
 
 #include "platform/AtomicFile.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 #include <csignal>
 #include <fstream>
@@ -25,7 +25,7 @@ std::string readText(const std::filesystem::path& file) {
 
 class Profile : public ::testing::Test {
 protected:
-    platform_test::TempFolder folder;
+    test_support::ScopedHome folder;
     std::filesystem::path ini = folder.path() / "velmo2007.ini";
 };
 
@@ -162,7 +162,7 @@ TEST_F(Profile, FailedWriteLeavesTheOldFileWhole) {
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &old), 0);
     EXPECT_FALSE(written);
     EXPECT_EQ(readText(ini), original);
-    EXPECT_EQ(platform_test::fileNames(folder.path()), (std::vector<std::string>{"config", "velmo2007.ini"}))
+    EXPECT_EQ(test_support::fileNames(folder.path()), (std::vector<std::string>{"config", "velmo2007.ini"}))
         << "temporary file left behind";
 }
 
@@ -183,12 +183,12 @@ TEST_F(Profile, UnreadableFileReadsAsDefaultsAndIsNeverReplaced) {
     EXPECT_EQ(readProfileString("Global", "DBPath", "dflt", ini), "dflt");
     EXPECT_FALSE(writeProfileString("Global", "DBPath", "/srv", ini));
     EXPECT_TRUE(std::filesystem::is_directory(ini));
-    EXPECT_EQ(platform_test::fileNames(folder.path()), (std::vector<std::string>{"config", "velmo2007.ini"}));
+    EXPECT_EQ(test_support::fileNames(folder.path()), (std::vector<std::string>{"config", "velmo2007.ini"}));
 }
 
 TEST_F(Profile, WriteIntoAReadOnlyFolderFailsAndKeepsTheFile) {
     writeText(ini, "[Global]\nLanguage=0\n");
-    const platform_test::ScopedReadOnlyFolder readOnly(folder.path());
+    const test_support::ScopedReadOnlyFolder readOnly(folder.path());
     if (!readOnly.effective()) {
         GTEST_SKIP() << "every folder is writable to this user";
     }

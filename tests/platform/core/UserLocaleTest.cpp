@@ -1,11 +1,11 @@
 #include "platform/UserLocale.h"
 
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 using platform::UserLocale;
-using platform_test::ScopedEnv;
+using test_support::ScopedEnv;
 
 TEST(UserLocale, LanguageComesFromTheLocaleNamesWithoutInstalledLocales) {
     struct Case {

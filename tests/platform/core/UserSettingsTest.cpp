@@ -1,7 +1,8 @@
 #include "platform/UserSettings.h"
 
 #include "platform/CallError.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/Errors.h"
+#include "test_support/TestEnvironment.h"
 
 #include <csignal>
 #include <fstream>
@@ -9,12 +10,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using platform_test::ScopedEnv;
+using test_support::ScopedEnv;
 
 namespace {
 class UserSettings : public ::testing::Test {
 protected:
-    platform_test::TempFolder folder;
+    test_support::ScopedHome folder;
 };
 } // namespace
 
@@ -77,12 +78,10 @@ TEST_F(UserSettings, RejectsInvalidArguments) {
         {"App", "", "k", "v"},   {"App", "A", "", "v"},
     };
     for (const auto& c : cases) {
-        try {
-            platform::SaveSetting(c.application, c.section, c.key, c.value);
-            ADD_FAILURE() << "saved " << c.section << "/" << c.key;
-        } catch (const platform::CallError& error) {
-            EXPECT_EQ(error.number(), platform::err::InvalidProcedureCall) << c.section << "/" << c.key;
-        }
+        EXPECT_TRUE(
+            test_support::failsWith([&] { platform::SaveSetting(c.application, c.section, c.key, c.value); },
+                                    platform::err::InvalidProcedureCall))
+            << c.section << "/" << c.key;
     }
     EXPECT_FALSE(std::filesystem::exists(folder.configHome() / "app"));
 }
@@ -99,27 +98,23 @@ TEST_F(UserSettings, FailedWriteLeavesTheOldFileAndNamesIt) {
     const auto file = *platform::userSettingsFile("App");
     const std::string before = fileText(file);
     const auto expectRefused = [&](const char* why) {
-        try {
-            platform::SaveSetting("App", "Path", "App", std::string(500, 'x'));
-            ADD_FAILURE() << why << ": saved";
-        } catch (const platform::CallError& e) {
-            EXPECT_EQ(e.number(), platform::err::PathFileAccessError) << why;
-            EXPECT_NE(e.description().find(file.string()), std::string::npos)
-                << why << ": " << e.description();
-        }
+        EXPECT_TRUE(test_support::failsWith(
+            [] { platform::SaveSetting("App", "Path", "App", std::string(500, 'x')); },
+            platform::err::PathFileAccessError, file.string()))
+            << why;
     };
     {
-        const platform_test::ScopedFileSizeLimit diskFull(64);
+        const test_support::ScopedFileSizeLimit diskFull(64);
         expectRefused("disk full");
     }
     {
-        const platform_test::ScopedReadOnlyFolder readOnly(file.parent_path());
+        const test_support::ScopedReadOnlyFolder readOnly(file.parent_path());
         if (readOnly.effective()) { // as root every folder is writable
             expectRefused("read-only folder");
         }
     }
     EXPECT_EQ(fileText(file), before);
-    EXPECT_EQ(platform_test::fileNames(file.parent_path()), std::vector<std::string>{"settings.ini"});
+    EXPECT_EQ(test_support::fileNames(file.parent_path()), std::vector<std::string>{"settings.ini"});
     EXPECT_EQ(platform::GetSetting("App", "Path", "App"), "/old");
 }
 

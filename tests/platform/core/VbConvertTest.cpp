@@ -1,12 +1,12 @@
 #include "platform/VbConvert.h"
 
 #include "platform/CallError.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/Errors.h"
+#include "test_support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <limits>
 
-using platform::CallError;
 using platform::UserLocale;
 using platform::Variant;
 
@@ -15,14 +15,7 @@ namespace {
 const UserLocale Point(".", "en");
 const UserLocale Comma(",", "de");
 
-template <typename F> std::int32_t errorNumber(F&& call) {
-    try {
-        call();
-    } catch (const CallError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using test_support::errorNumber;
 
 } // namespace
 
@@ -174,9 +167,9 @@ TEST(VbConvert, CDblReadsTheUsersSeparatorAndRejectsGrouping) {
 }
 
 TEST(VbConvert, CDblWithoutALocaleFollowsTheEnvironment) {
-    const platform_test::ScopedLocale comma(",", "de_DE.UTF-8");
+    const test_support::ScopedLocale comma(",", "de_DE.UTF-8");
     EXPECT_DOUBLE_EQ(platform::CDbl(Variant("2,75")), 2.75);
-    const platform_test::ScopedLocale point(".", "en_GB.UTF-8");
+    const test_support::ScopedLocale point(".", "en_GB.UTF-8");
     EXPECT_DOUBLE_EQ(platform::CDbl(Variant("2.75")), 2.75);
     EXPECT_EQ(errorNumber([] { (void)platform::CDbl(Variant("2,75")); }), platform::err::TypeMismatch);
 }

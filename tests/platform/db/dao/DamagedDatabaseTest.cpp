@@ -1,5 +1,5 @@
 #include "DaoTestSupport.h"
-#include "platform_test/TestEnvironment.h"
+#include "test_support/TestEnvironment.h"
 
 using namespace platform::db;
 
@@ -9,15 +9,7 @@ using daotest::randomBytes;
 using daotest::readBytes;
 using daotest::writeBytes;
 
-/// The error of a call, or number 0 when it does not fail.
-platform::CallError errorOfCall(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const platform::CallError& e) {
-        return e;
-    }
-    return platform::CallError(0, "", "");
-}
+using test_support::raisedError;
 
 /// A database of several pages of 4096 bytes: the schema on the first, the rows after it.
 class DamagedDatabase : public daotest::DatabaseFixture {
@@ -81,7 +73,7 @@ TEST_F(DamagedDatabase, DamageIsReportedAtTheOpenNamingTheFile) {
         writeBytes(m_path, bytes);
         for (const bool readOnly : {true, false}) {
             SCOPED_TRACE(std::string(c.name) + (readOnly ? " read-only" : " read-write"));
-            const auto error = errorOfCall([&] { (void)open(readOnly); });
+            const auto error = raisedError([&] { (void)open(readOnly); });
             EXPECT_EQ(error.number(), jet::UnrecognizedFormat);
             EXPECT_NE(error.description().find(m_path), std::string::npos) << error.description();
             EXPECT_EQ(readBytes(m_path), bytes) << "the damaged file was changed";
@@ -95,7 +87,7 @@ TEST_F(DamagedDatabase, GarbageAmongTheRowsFailsTheReadNamingTheFile) {
     for (const bool readOnly : {true, false}) {
         SCOPED_TRACE(readOnly ? "read-only" : "read-write");
         // The schema is whole, so the open may pass; the first read of the damaged rows may not.
-        const auto error = errorOfCall([&] { readAll(open(readOnly)); });
+        const auto error = raisedError([&] { readAll(open(readOnly)); });
         EXPECT_EQ(error.number(), jet::UnrecognizedFormat) << error.description();
         EXPECT_NE(error.description().find(m_path), std::string::npos) << error.description();
         EXPECT_EQ(readBytes(m_path), bytes);
@@ -121,7 +113,7 @@ TEST_F(DamagedDatabase, LeftOverJournalIsReportedAsAnInterruptedWrite) {
     const std::string journal = readBytes(copy + "-journal");
     ASSERT_FALSE(journal.empty());
 
-    const auto error = errorOfCall([&] { (void)workspace()->openDatabase(copy, false, true); });
+    const auto error = raisedError([&] { (void)workspace()->openDatabase(copy, false, true); });
     EXPECT_EQ(error.number(), jet::CannotOpenDatabase);
     EXPECT_NE(error.description().find("'" + copy + "'"), std::string::npos) << error.description();
     EXPECT_NE(error.description().find(copy + "-journal"), std::string::npos) << error.description();
@@ -142,7 +134,7 @@ TEST_F(DamagedDatabase, ReadBlockedByAnotherWriterSaysSoAndNamesTheFile) {
     ASSERT_EQ(sqlite3_open(m_path.c_str(), &raw), SQLITE_OK);
     std::unique_ptr<sqlite3, int (*)(sqlite3*)> writer(raw, &sqlite3_close);
     ASSERT_EQ(sqlite3_exec(writer.get(), "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-    const auto error = errorOfCall([&] { readAll(db); });
+    const auto error = raisedError([&] { readAll(db); });
     EXPECT_EQ(error.number(), jet::ReadLocked);
     EXPECT_EQ(error.description(), "Could not read '" + m_path + "'; currently locked by another user.");
     sqlite3_exec(writer.get(), "ROLLBACK", nullptr, nullptr, nullptr);
@@ -159,8 +151,8 @@ TEST_F(DamagedDatabase, WriteTheDiskRefusesKeepsTheOldRowsAndNamesTheFile) {
     const std::string bytes = readBytes(m_path);
     platform::CallError error(0, "", "");
     {
-        const platform_test::ScopedFileSizeLimit diskFull(bytes.size());
-        error = errorOfCall([&] {
+        const test_support::ScopedFileSizeLimit diskFull(bytes.size());
+        error = raisedError([&] {
             db->execute("INSERT INTO t (name) SELECT name & name & name & name FROM t");
             db->execute("INSERT INTO t (name) SELECT name & name & name & name FROM t");
         });
@@ -179,7 +171,7 @@ TEST_F(DamagedDatabase, WriteBlockedByAnotherProcessNamesTheFile) {
     ASSERT_EQ(sqlite3_open(m_path.c_str(), &raw), SQLITE_OK);
     std::unique_ptr<sqlite3, int (*)(sqlite3*)> other(raw, &sqlite3_close);
     ASSERT_EQ(sqlite3_exec(other.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-    const auto error = errorOfCall([&] { db->execute("DELETE FROM t"); });
+    const auto error = raisedError([&] { db->execute("DELETE FROM t"); });
     EXPECT_EQ(error.number(), jet::CurrentlyLocked);
     EXPECT_EQ(error.description(), "Could not update '" + m_path + "'; currently locked.");
     sqlite3_exec(other.get(), "ROLLBACK", nullptr, nullptr, nullptr);

@@ -5,11 +5,12 @@
 #include "platform/db/Dao.h"
 #include "platform/db/JetErrors.h"
 #include "platform/db/SqliteExtensions.h"
+#include "test_support/Errors.h"
+#include "test_support/TempFolder.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
@@ -18,27 +19,7 @@
 
 namespace daotest {
 
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dao-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        m_path = pattern;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    [[nodiscard]] std::string file(const std::string& name) const { return (m_path / name).string(); }
-    [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
+using test_support::TempFolder;
 
 /// Builds a database file with SQLite directly (JETTEXT registered, as the schemas need it).
 inline void buildDatabase(const std::string& path, const std::string& sql) {
@@ -73,15 +54,7 @@ inline std::string randomBytes(std::size_t count) {
     return out;
 }
 
-/// The error number a call fails with, 0 when it does not fail.
-inline int errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const platform::CallError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using test_support::errorNumber;
 
 /// A fixture with one database file and a workspace of the default account.
 class DatabaseFixture : public ::testing::Test {
@@ -97,7 +70,7 @@ protected:
         return m_workspace;
     }
 
-    TempDir m_dir;
+    TempFolder m_dir;
     std::string m_path = m_dir.file("test.mdb");
     platform::db::DBEngine m_engine;
     std::shared_ptr<platform::db::Workspace> m_workspace;

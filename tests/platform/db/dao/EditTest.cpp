@@ -1,6 +1,6 @@
 #include "DaoTestSupport.h"
 
-using daotest::errorOf;
+using daotest::errorNumber;
 using namespace platform::db;
 using platform::Variant;
 
@@ -99,8 +99,8 @@ TEST_F(Edit, DeleteLeavesNoRecordUntilTheNextMove) {
         rs->movePrevious();
         rs->moveNext();
         rs->deleteCurrent();
-        EXPECT_EQ(errorOf([&] { static_cast<void>(rs->field("german")); }), jet::RecordDeleted);
-        EXPECT_EQ(errorOf([&] { rs->edit(); }), jet::RecordDeleted);
+        EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->field("german")); }), jet::RecordDeleted);
+        EXPECT_EQ(errorNumber([&] { rs->edit(); }), jet::RecordDeleted);
         rs->movePrevious();
         EXPECT_EQ(rs->field("id_text"), Variant(3));
         rs->moveNext();
@@ -115,35 +115,35 @@ TEST_F(Edit, CancelUpdateAndMovingDropThePendingChange) {
     rs->setField("german", Variant("EINS"));
     rs->cancelUpdate();
     EXPECT_EQ(rs->field("german"), Variant("eins"));
-    EXPECT_EQ(errorOf([&] { rs->update(); }), jet::UpdateWithoutAddNewOrEdit);
-    EXPECT_EQ(errorOf([&] { rs->cancelUpdate(); }), jet::UpdateWithoutAddNewOrEdit);
-    EXPECT_EQ(errorOf([&] { rs->setField("german", Variant("x")); }), jet::UpdateWithoutAddNewOrEdit);
+    EXPECT_EQ(errorNumber([&] { rs->update(); }), jet::UpdateWithoutAddNewOrEdit);
+    EXPECT_EQ(errorNumber([&] { rs->cancelUpdate(); }), jet::UpdateWithoutAddNewOrEdit);
+    EXPECT_EQ(errorNumber([&] { rs->setField("german", Variant("x")); }), jet::UpdateWithoutAddNewOrEdit);
     rs->edit();
     rs->setField("german", Variant("EINS"));
     rs->moveNext();
-    EXPECT_EQ(errorOf([&] { rs->update(); }), jet::UpdateWithoutAddNewOrEdit);
+    EXPECT_EQ(errorNumber([&] { rs->update(); }), jet::UpdateWithoutAddNewOrEdit);
     EXPECT_EQ(column("SELECT german FROM tab_text WHERE id_text = 1"), std::vector<Variant>{"eins"});
 }
 
 TEST_F(Edit, RefusedEdits) {
     const auto snapshot = m_db->openRecordset("SELECT * FROM tab_text", RecordsetType::Snapshot);
-    EXPECT_EQ(errorOf([&] { snapshot->edit(); }), jet::ReadOnly);
-    EXPECT_EQ(errorOf([&] { snapshot->addNew(); }), jet::ReadOnly);
+    EXPECT_EQ(errorNumber([&] { snapshot->edit(); }), jet::ReadOnly);
+    EXPECT_EQ(errorNumber([&] { snapshot->addNew(); }), jet::ReadOnly);
     const auto forward = m_db->openRecordset("SELECT * FROM tab_text", RecordsetType::ForwardOnly);
-    EXPECT_EQ(errorOf([&] { forward->deleteCurrent(); }), jet::ReadOnly);
+    EXPECT_EQ(errorNumber([&] { forward->deleteCurrent(); }), jet::ReadOnly);
 
     const auto rs =
         m_db->openRecordset("SELECT id_text, german & '!' AS shout FROM tab_text", RecordsetType::Dynaset);
     rs->edit();
-    EXPECT_EQ(errorOf([&] { rs->setField("shout", Variant("x")); }), jet::FieldCannotBeUpdated);
-    EXPECT_EQ(errorOf([&] { rs->setField("nosuch", Variant("x")); }), jet::ItemNotFound);
+    EXPECT_EQ(errorNumber([&] { rs->setField("shout", Variant("x")); }), jet::FieldCannotBeUpdated);
+    EXPECT_EQ(errorNumber([&] { rs->setField("nosuch", Variant("x")); }), jet::ItemNotFound);
     rs->setField("id_text", Variant(3));
-    EXPECT_EQ(errorOf([&] { rs->update(); }), jet::DuplicateKey);
+    EXPECT_EQ(errorNumber([&] { rs->update(); }), jet::DuplicateKey);
 
     const auto empty =
         m_db->openRecordset("SELECT * FROM tab_text WHERE id_text < 0", RecordsetType::Dynaset);
-    EXPECT_EQ(errorOf([&] { empty->edit(); }), jet::NoCurrentRecord);
-    EXPECT_EQ(errorOf([&] { empty->deleteCurrent(); }), jet::NoCurrentRecord);
+    EXPECT_EQ(errorNumber([&] { empty->edit(); }), jet::NoCurrentRecord);
+    EXPECT_EQ(errorNumber([&] { empty->deleteCurrent(); }), jet::NoCurrentRecord);
 }
 
 TEST_F(Edit, RowsOfATableWithoutKeyAreFoundByTheirValues) {
@@ -164,7 +164,7 @@ TEST_F(Edit, ARowDeletedByAnotherUserCannotBeUpdated) {
     for (const auto& set : {rs, byName}) {
         set->edit();
         set->setField("german", Variant("x"));
-        EXPECT_EQ(errorOf([&] { set->update(); }), jet::RecordDeleted);
+        EXPECT_EQ(errorNumber([&] { set->update(); }), jet::RecordDeleted);
     }
     EXPECT_TRUE(column("SELECT id_text FROM tab_text WHERE id_text = 1").empty());
 }

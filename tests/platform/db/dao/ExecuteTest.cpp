@@ -1,6 +1,6 @@
 #include "DaoTestSupport.h"
 
-using daotest::errorOf;
+using daotest::errorNumber;
 using namespace platform::db;
 using platform::Variant;
 
@@ -49,7 +49,7 @@ TEST_F(Execute, FailuresCarryTheEngineNumbers) {
         {"", jet::InvalidSqlStatement},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(errorOf([&] { m_db->execute(c.statement); }), c.number) << c.statement;
+        EXPECT_EQ(errorNumber([&] { m_db->execute(c.statement); }), c.number) << c.statement;
     }
     EXPECT_EQ(count(), 2); // none of the refused statements was run
     try {
@@ -63,12 +63,12 @@ TEST_F(Execute, FailuresCarryTheEngineNumbers) {
         EXPECT_EQ(e.source(), "DAO.Database");
     }
     m_db->execute("CREATE TABLE u(id INTEGER, name TEXT)");
-    EXPECT_EQ(errorOf([&] { static_cast<void>(m_db->openRecordset("SELECT name FROM t, u")); }),
+    EXPECT_EQ(errorNumber([&] { static_cast<void>(m_db->openRecordset("SELECT name FROM t, u")); }),
               jet::AmbiguousField);
-    EXPECT_EQ(errorOf([&] { static_cast<void>(m_db->openRecordset("SELECT * FROM nosuch")); }),
+    EXPECT_EQ(errorNumber([&] { static_cast<void>(m_db->openRecordset("SELECT * FROM nosuch")); }),
               jet::InputTableNotFound);
     EXPECT_EQ(
-        errorOf([&] { static_cast<void>(m_db->openRecordset("SELECT * FROM t", RecordsetType::Table)); }),
+        errorNumber([&] { static_cast<void>(m_db->openRecordset("SELECT * FROM t", RecordsetType::Table)); }),
         jet::InvalidOperation);
 }
 
@@ -86,8 +86,8 @@ TEST_F(Execute, TransactionsCommitRollBackAndNest) {
     m_db->commitTrans();
     EXPECT_EQ(count(), 3);
 
-    EXPECT_EQ(errorOf([&] { m_db->commitTrans(); }), jet::TransactionNotBegun);
-    EXPECT_EQ(errorOf([&] { m_db->rollback(); }), jet::TransactionNotBegun);
+    EXPECT_EQ(errorNumber([&] { m_db->commitTrans(); }), jet::TransactionNotBegun);
+    EXPECT_EQ(errorNumber([&] { m_db->rollback(); }), jet::TransactionNotBegun);
 
     // Closing with an open transaction rolls it back.
     m_db->beginTrans();

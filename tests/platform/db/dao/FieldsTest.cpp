@@ -1,6 +1,6 @@
 #include "DaoTestSupport.h"
 
-using daotest::errorOf;
+using daotest::errorNumber;
 using namespace platform::db;
 using platform::Variant;
 
@@ -22,10 +22,10 @@ TEST_F(Fields, ByPositionAndByNameWithoutRegardToCase) {
         EXPECT_EQ(rs->field(0), Variant(7));
         EXPECT_EQ(rs->field("id_land"), Variant(7));
         EXPECT_EQ(rs->field("LAND_D"), Variant("Österreich"));
-        EXPECT_EQ(errorOf([&] { static_cast<void>(rs->field(2)); }), jet::ItemNotFound);
-        EXPECT_EQ(errorOf([&] { static_cast<void>(rs->field(-1)); }), jet::ItemNotFound);
-        EXPECT_EQ(errorOf([&] { static_cast<void>(rs->field("Land")); }), jet::ItemNotFound);
-        EXPECT_EQ(errorOf([&] { static_cast<void>(rs->fieldName(2)); }), jet::ItemNotFound);
+        EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->field(2)); }), jet::ItemNotFound);
+        EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->field(-1)); }), jet::ItemNotFound);
+        EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->field("Land")); }), jet::ItemNotFound);
+        EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->fieldName(2)); }), jet::ItemNotFound);
     }
 }
 
@@ -41,7 +41,7 @@ TEST_F(Fields, AliasNamesTheFieldAndTheFirstOfDuplicateNamesWins) {
     EXPECT_EQ(rs->field(2), Variant("B"));
     EXPECT_EQ(rs->field("B.ID_FORM"), Variant("B")); // a table's field among fields of the same name
     EXPECT_EQ(rs->field("a.id_form"), Variant("A"));
-    EXPECT_EQ(errorOf([&] { static_cast<void>(rs->field("c.id_form")); }), jet::ItemNotFound);
+    EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->field("c.id_form")); }), jet::ItemNotFound);
     const auto aliased = db->openRecordset("SELECT x AS Bezeichnung, y FROM a, b", RecordsetType::Snapshot);
     EXPECT_EQ(aliased->fieldName(0), "Bezeichnung");
     EXPECT_EQ(aliased->field("bezeichnung"), Variant(1));

@@ -1,6 +1,6 @@
 #include "DaoTestSupport.h"
 
-using daotest::errorOf;
+using daotest::errorNumber;
 using namespace platform::db;
 using platform::Variant;
 
@@ -71,12 +71,12 @@ TEST_F(Find, CriteriaNamesFieldsQualifiedOrPlain) {
 
 TEST_F(Find, BadCriteriaAndUnsupportedKindsFail) {
     const auto rs = m_db->openRecordset("SELECT * FROM tab_controls", RecordsetType::Snapshot);
-    EXPECT_EQ(errorOf([&] { rs->findFirst("nosuch = 1"); }), jet::UnknownFieldInExpression);
-    EXPECT_EQ(errorOf([&] { rs->findFirst("n = = 1"); }), jet::SyntaxErrorInCriteria);
+    EXPECT_EQ(errorNumber([&] { rs->findFirst("nosuch = 1"); }), jet::UnknownFieldInExpression);
+    EXPECT_EQ(errorNumber([&] { rs->findFirst("n = = 1"); }), jet::SyntaxErrorInCriteria);
     // A field name of the record set cannot be smuggled in as a statement.
-    EXPECT_NE(errorOf([&] { rs->findFirst("n = 1) ; DELETE FROM tab_controls; SELECT (1"); }), 0);
+    EXPECT_NE(errorNumber([&] { rs->findFirst("n = 1) ; DELETE FROM tab_controls; SELECT (1"); }), 0);
     const auto forward = m_db->openRecordset("SELECT * FROM tab_controls", RecordsetType::ForwardOnly);
-    EXPECT_EQ(errorOf([&] { forward->findFirst("n = 1"); }), jet::NotSupportedForObject);
+    EXPECT_EQ(errorNumber([&] { forward->findFirst("n = 1"); }), jet::NotSupportedForObject);
 }
 
 TEST_F(Find, FindOnAnEmptySetOnlySetsNoMatch) {
@@ -103,7 +103,7 @@ TEST_F(Find, StatementsAndCriteriaAreJetSql) {
     top->moveNext();
     EXPECT_TRUE(top->eof());
     // A failure of a Jet function keeps its number.
-    EXPECT_EQ(errorOf([&] {
+    EXPECT_EQ(errorNumber([&] {
                   const auto bad = m_db->openRecordset("SELECT Mid(id_form, 0, 1) AS m FROM tab_controls",
                                                        RecordsetType::Snapshot);
                   static_cast<void>(bad->field(0));

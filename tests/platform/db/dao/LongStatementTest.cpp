@@ -1,6 +1,6 @@
 #include "DaoTestSupport.h"
 
-using daotest::errorOf;
+using daotest::errorNumber;
 using namespace platform::db;
 
 namespace {
@@ -71,7 +71,7 @@ TEST_F(LongStatement, BeyondWhatSQLiteTakesIsTooComplex) {
         {"many arguments", "IIf(a IN (" + chain("1", ",", "1", 990) + "), 1, 0)"},
     };
     for (const auto& c : cases) {
-        const int number = errorOf([&] {
+        const int number = errorNumber([&] {
             const auto rs =
                 m_db->openRecordset("SELECT " + c.expression + " AS v FROM t", RecordsetType::Snapshot);
             (void)rs->field("v");

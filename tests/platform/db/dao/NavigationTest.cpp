@@ -2,7 +2,7 @@
 
 #include <vector>
 
-using daotest::errorOf;
+using daotest::errorNumber;
 using namespace platform::db;
 using platform::Variant;
 
@@ -52,12 +52,12 @@ TEST_P(Navigation, BehavesAsDao) {
     EXPECT_EQ(rs->eof(), rows == 0);
     EXPECT_EQ(rs->recordCount(), table ? rows : std::min(rows, 1));
     if (rows == 0) {
-        EXPECT_EQ(errorOf([&] { static_cast<void>(rs->field(0)); }), jet::NoCurrentRecord);
-        EXPECT_EQ(errorOf([&] { rs->moveNext(); }), jet::NoCurrentRecord);
-        EXPECT_EQ(errorOf([&] { rs->moveFirst(); }), jet::NoCurrentRecord);
+        EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->field(0)); }), jet::NoCurrentRecord);
+        EXPECT_EQ(errorNumber([&] { rs->moveNext(); }), jet::NoCurrentRecord);
+        EXPECT_EQ(errorNumber([&] { rs->moveFirst(); }), jet::NoCurrentRecord);
         if (scrollable) {
-            EXPECT_EQ(errorOf([&] { rs->moveLast(); }), jet::NoCurrentRecord);
-            EXPECT_EQ(errorOf([&] { rs->movePrevious(); }), jet::NoCurrentRecord);
+            EXPECT_EQ(errorNumber([&] { rs->moveLast(); }), jet::NoCurrentRecord);
+            EXPECT_EQ(errorNumber([&] { rs->movePrevious(); }), jet::NoCurrentRecord);
             EXPECT_EQ(rs->absolutePosition(), -1);
         }
         return;
@@ -78,14 +78,15 @@ TEST_P(Navigation, BehavesAsDao) {
     EXPECT_EQ(forward, expected);
     EXPECT_FALSE(rs->bof());
     EXPECT_EQ(rs->recordCount(), rows); // every row was visited
-    EXPECT_EQ(errorOf([&] { rs->moveNext(); }), jet::NoCurrentRecord);
-    EXPECT_EQ(errorOf([&] { static_cast<void>(rs->field("id")); }), jet::NoCurrentRecord);
+    EXPECT_EQ(errorNumber([&] { rs->moveNext(); }), jet::NoCurrentRecord);
+    EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->field("id")); }), jet::NoCurrentRecord);
 
     if (!scrollable) {
-        EXPECT_EQ(errorOf([&] { rs->movePrevious(); }), jet::NotSupportedForObject);
-        EXPECT_EQ(errorOf([&] { rs->moveFirst(); }), jet::NotSupportedForObject);
-        EXPECT_EQ(errorOf([&] { rs->moveLast(); }), jet::NotSupportedForObject);
-        EXPECT_EQ(errorOf([&] { static_cast<void>(rs->absolutePosition()); }), jet::NotSupportedForObject);
+        EXPECT_EQ(errorNumber([&] { rs->movePrevious(); }), jet::NotSupportedForObject);
+        EXPECT_EQ(errorNumber([&] { rs->moveFirst(); }), jet::NotSupportedForObject);
+        EXPECT_EQ(errorNumber([&] { rs->moveLast(); }), jet::NotSupportedForObject);
+        EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->absolutePosition()); }),
+                  jet::NotSupportedForObject);
         return;
     }
 
@@ -99,7 +100,7 @@ TEST_P(Navigation, BehavesAsDao) {
     EXPECT_EQ(backward, std::vector<std::int64_t>(expected.rbegin(), expected.rend()));
     EXPECT_FALSE(rs->eof());
     EXPECT_EQ(rs->absolutePosition(), -1);
-    EXPECT_EQ(errorOf([&] { rs->movePrevious(); }), jet::NoCurrentRecord);
+    EXPECT_EQ(errorNumber([&] { rs->movePrevious(); }), jet::NoCurrentRecord);
     rs->moveNext(); // from BOF to the first row
     EXPECT_EQ(id(*rs), 1);
 
@@ -112,8 +113,8 @@ TEST_P(Navigation, BehavesAsDao) {
 
     rs->setAbsolutePosition(rows - 1);
     EXPECT_EQ(id(*rs), rows);
-    EXPECT_EQ(errorOf([&] { rs->setAbsolutePosition(rows); }), jet::InvalidArgument);
-    EXPECT_EQ(errorOf([&] { rs->setAbsolutePosition(-1); }), jet::InvalidArgument);
+    EXPECT_EQ(errorNumber([&] { rs->setAbsolutePosition(rows); }), jet::InvalidArgument);
+    EXPECT_EQ(errorNumber([&] { rs->setAbsolutePosition(-1); }), jet::InvalidArgument);
     EXPECT_EQ(id(*rs), rows);
 }
 
@@ -198,6 +199,6 @@ TEST_F(RecordCount, ClosedRecordSetRefusesUse) {
     const auto rs = db->openRecordset("SELECT id FROM t", RecordsetType::Snapshot);
     rs->close();
     EXPECT_FALSE(rs->isOpen());
-    EXPECT_EQ(errorOf([&] { rs->moveNext(); }), jet::ObjectInvalid);
+    EXPECT_EQ(errorNumber([&] { rs->moveNext(); }), jet::ObjectInvalid);
     EXPECT_TRUE(db->isOpen());
 }

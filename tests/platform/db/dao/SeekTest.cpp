@@ -1,6 +1,6 @@
 #include "DaoTestSupport.h"
 
-using daotest::errorOf;
+using daotest::errorNumber;
 using namespace platform::db;
 using platform::Variant;
 
@@ -47,7 +47,7 @@ TEST_F(Seek, OneKeyWithEveryComparison) {
         if (c.found != 0) {
             EXPECT_EQ(rs->field("id_text"), Variant(c.found));
         } else {
-            EXPECT_EQ(errorOf([&] { static_cast<void>(rs->field("german")); }), jet::NoCurrentRecord);
+            EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->field("german")); }), jet::NoCurrentRecord);
         }
     }
     // A text key is compared as the column's type.
@@ -117,16 +117,16 @@ TEST_F(Seek, IndexOrderPutsNullFirstAndWalksEveryRow) {
 TEST_F(Seek, NeedsAnIndexOfTheTableAndATableRecordSet) {
     const auto db = open(true);
     const auto rs = db->openRecordset("tab_text", RecordsetType::Table);
-    EXPECT_EQ(errorOf([&] { rs->seek("=", {Variant(10)}); }), jet::OperationInvalidWithoutIndex);
-    EXPECT_EQ(errorOf([&] { rs->setIndex("idx_nothing"); }), jet::NotAnIndex);
-    EXPECT_EQ(errorOf([&] { rs->setIndex("idx_caption"); }), jet::NotAnIndex); // another table's index
+    EXPECT_EQ(errorNumber([&] { rs->seek("=", {Variant(10)}); }), jet::OperationInvalidWithoutIndex);
+    EXPECT_EQ(errorNumber([&] { rs->setIndex("idx_nothing"); }), jet::NotAnIndex);
+    EXPECT_EQ(errorNumber([&] { rs->setIndex("idx_caption"); }), jet::NotAnIndex); // another table's index
     rs->setIndex("PrimaryKey");
-    EXPECT_EQ(errorOf([&] { rs->seek("~", {Variant(10)}); }), jet::InvalidArgument);
-    EXPECT_EQ(errorOf([&] { rs->seek("=", {Variant(10), Variant(1)}); }), jet::InvalidArgument);
-    EXPECT_EQ(errorOf([&] { rs->findFirst("id_text = 10"); }), jet::NotSupportedForObject);
+    EXPECT_EQ(errorNumber([&] { rs->seek("~", {Variant(10)}); }), jet::InvalidArgument);
+    EXPECT_EQ(errorNumber([&] { rs->seek("=", {Variant(10), Variant(1)}); }), jet::InvalidArgument);
+    EXPECT_EQ(errorNumber([&] { rs->findFirst("id_text = 10"); }), jet::NotSupportedForObject);
     const auto dynaset = db->openRecordset("tab_text", RecordsetType::Dynaset);
-    EXPECT_EQ(errorOf([&] { dynaset->setIndex("PrimaryKey"); }), jet::NotSupportedForObject);
-    EXPECT_EQ(errorOf([&] { dynaset->seek("=", {Variant(10)}); }), jet::NotSupportedForObject);
+    EXPECT_EQ(errorNumber([&] { dynaset->setIndex("PrimaryKey"); }), jet::NotSupportedForObject);
+    EXPECT_EQ(errorNumber([&] { dynaset->seek("=", {Variant(10)}); }), jet::NotSupportedForObject);
 }
 
 TEST_F(Seek, OtherConnectionsWriteWhileATableRecordSetIsOpen) {
@@ -155,9 +155,9 @@ TEST_F(Seek, OtherConnectionsWriteWhileATableRecordSetIsOpen) {
 TEST_F(Seek, QueryIsNoTableRecordSet) {
     build("CREATE VIEW Normliste AS SELECT * FROM tab_text;");
     const auto db = open(true);
-    EXPECT_EQ(errorOf([&] { static_cast<void>(db->openRecordset("Normliste", RecordsetType::Table)); }),
+    EXPECT_EQ(errorNumber([&] { static_cast<void>(db->openRecordset("Normliste", RecordsetType::Table)); }),
               jet::InvalidOperation);
-    EXPECT_EQ(errorOf([&] { static_cast<void>(db->openRecordset("nosuch", RecordsetType::Table)); }),
+    EXPECT_EQ(errorNumber([&] { static_cast<void>(db->openRecordset("nosuch", RecordsetType::Table)); }),
               jet::InputTableNotFound);
     const auto view = db->openRecordset("normliste", RecordsetType::Snapshot);
     EXPECT_EQ(view->field("german"), Variant("zehn"));

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-using daotest::errorOf;
+using daotest::errorNumber;
 using namespace platform::db;
 using platform::Variant;
 
@@ -48,7 +48,7 @@ TEST(Sha256, MatchesPublishedVectors) {
 }
 
 TEST(Workgroup, AccountsLogOnOnlyWithTheirPassword) {
-    const daotest::TempDir dir;
+    const daotest::TempFolder dir;
     const std::string path = dir.file("GK2007.LG");
     WorkgroupFile::write(path, {{"GK2007PRG", secret}, {"other", ""}}, 64);
     DBEngine engine;
@@ -71,7 +71,7 @@ TEST(Workgroup, AccountsLogOnOnlyWithTheirPassword) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.user) + "/" + c.password);
-        EXPECT_EQ(errorOf([&] { static_cast<void>(engine.createWorkspace("w", c.user, c.password)); }),
+        EXPECT_EQ(errorNumber([&] { static_cast<void>(engine.createWorkspace("w", c.user, c.password)); }),
                   c.number);
     }
     const auto ws = engine.createWorkspace("User", "GK2007PRG", secret);
@@ -80,7 +80,7 @@ TEST(Workgroup, AccountsLogOnOnlyWithTheirPassword) {
 }
 
 TEST(Workgroup, NeitherFileNorErrorTextHoldsThePassword) {
-    const daotest::TempDir dir;
+    const daotest::TempFolder dir;
     const std::string path = dir.file("GK2007.LG");
     WorkgroupFile::write(path, {{"GK2007PRG", secret}});
     EXPECT_EQ(readAll(path).find(secret), std::string::npos);
@@ -100,7 +100,7 @@ TEST(Workgroup, NeitherFileNorErrorTextHoldsThePassword) {
 }
 
 TEST(Workgroup, MissingOrForeignFileFailsWith3028) {
-    const daotest::TempDir dir;
+    const daotest::TempFolder dir;
     const std::string garbage = dir.file("garbage.LG");
     std::ofstream(garbage) << "GK-WORKGROUP 1\nuser\tnot-a-number\tzz\tzz\n";
     const std::string foreign = dir.file("system.mdw");
@@ -109,22 +109,22 @@ TEST(Workgroup, MissingOrForeignFileFailsWith3028) {
         SCOPED_TRACE(path);
         DBEngine engine;
         engine.setSystemDB(path);
-        EXPECT_EQ(errorOf([&] { static_cast<void>(engine.createWorkspace("w", "user", "")); }),
+        EXPECT_EQ(errorNumber([&] { static_cast<void>(engine.createWorkspace("w", "user", "")); }),
                   jet::WorkgroupFileMissing);
     }
 }
 
 TEST(Workgroup, WithoutWorkgroupFileOnlyTheDefaultAccountLogsOn) {
     const DBEngine engine;
-    EXPECT_EQ(errorOf([&] { static_cast<void>(engine.createWorkspace("w", "admin", "")); }), 0);
-    EXPECT_EQ(errorOf([&] { static_cast<void>(engine.createWorkspace("w", "Admin", "x")); }),
+    EXPECT_EQ(errorNumber([&] { static_cast<void>(engine.createWorkspace("w", "admin", "")); }), 0);
+    EXPECT_EQ(errorNumber([&] { static_cast<void>(engine.createWorkspace("w", "Admin", "x")); }),
               jet::BadAccount);
-    EXPECT_EQ(errorOf([&] { static_cast<void>(engine.createWorkspace("w", "GK2007PRG", secret)); }),
+    EXPECT_EQ(errorNumber([&] { static_cast<void>(engine.createWorkspace("w", "GK2007PRG", secret)); }),
               jet::BadAccount);
 }
 
 TEST(Workgroup, WriterRejectsUnusableUserNamesAndKeepsTheOldFile) {
-    const daotest::TempDir dir;
+    const daotest::TempFolder dir;
     const std::string path = dir.file("GK2007.LG");
     WorkgroupFile::write(path, {{"first", "a"}});
     const std::string before = readAll(path);

@@ -4,14 +4,14 @@
 #include <fstream>
 #include <sys/wait.h>
 
-using daotest::errorOf;
+using daotest::errorNumber;
 using namespace platform::db;
 
 namespace {
 
 // Runs the tool through the shell with `input` on its standard input; returns its exit code.
 int runTool(const std::string& arguments, const std::string& input, std::string& errors,
-            const daotest::TempDir& dir) {
+            const daotest::TempFolder& dir) {
     const std::string inputFile = dir.file("stdin.txt");
     const std::string errorFile = dir.file("stderr.txt");
     std::ofstream(inputFile) << input;
@@ -26,23 +26,23 @@ int runTool(const std::string& arguments, const std::string& input, std::string&
 } // namespace
 
 TEST(WorkgroupTool, WritesAccountsWithPasswordsFromArgumentsOrStandardInput) {
-    const daotest::TempDir dir;
+    const daotest::TempFolder dir;
     const std::string path = dir.file("GK2007.LG");
     std::string errors;
     ASSERT_EQ(runTool("'" + path + "' GK2007PRG - Admin ''", "from-stdin-secret\n", errors, dir), 0)
         << errors;
     DBEngine engine;
     engine.setSystemDB(path);
-    EXPECT_EQ(
-        errorOf([&] { static_cast<void>(engine.createWorkspace("w", "GK2007PRG", "from-stdin-secret")); }),
-        0);
-    EXPECT_EQ(errorOf([&] { static_cast<void>(engine.createWorkspace("w", "admin", "")); }), 0);
-    EXPECT_EQ(errorOf([&] { static_cast<void>(engine.createWorkspace("w", "GK2007PRG", "-")); }),
+    EXPECT_EQ(errorNumber(
+                  [&] { static_cast<void>(engine.createWorkspace("w", "GK2007PRG", "from-stdin-secret")); }),
+              0);
+    EXPECT_EQ(errorNumber([&] { static_cast<void>(engine.createWorkspace("w", "admin", "")); }), 0);
+    EXPECT_EQ(errorNumber([&] { static_cast<void>(engine.createWorkspace("w", "GK2007PRG", "-")); }),
               jet::BadAccount);
 }
 
 TEST(WorkgroupTool, BadArgumentsFailWithoutWritingAndWithoutEchoingThePassword) {
-    const daotest::TempDir dir;
+    const daotest::TempFolder dir;
     const std::string path = dir.file("GK2007.LG");
     std::string errors;
     EXPECT_EQ(runTool("'" + path + "' onlyuser", "", errors, dir), 2);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace platform_test {
+namespace test_support {
 
 struct Hostile {
     const char* name;
@@ -43,4 +43,4 @@ inline std::vector<Hostile> hostileTexts() {
     };
 }
 
-} // namespace platform_test
+} // namespace test_support

@@ -3,17 +3,18 @@
 // Test helpers: a temporary folder that is also the working directory and the per-user
 // configuration folder, and environment variables set for one test and restored afterwards.
 
+#include "test_support/TempFolder.h"
+
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <random>
 #include <string>
 #include <sys/resource.h>
 #include <vector>
 
-namespace platform_test {
+namespace test_support {
 
 /// Sets (or with nullopt unsets) an environment variable until destroyed.
 class ScopedEnv {
@@ -40,38 +41,28 @@ private:
     std::optional<std::string> m_old;
 };
 
-/// A fresh folder under the system's temporary folder, made the working directory and
-/// XDG_CONFIG_HOME; removed with everything in it at the end.
-class TempFolder {
+/// A temporary folder made the working directory and XDG_CONFIG_HOME until destroyed, so that a test
+/// reads and writes no file of the user's.
+class ScopedHome {
 public:
-    TempFolder() : m_path(makeFolder()), m_oldCwd(std::filesystem::current_path()) {
-        std::filesystem::create_directories(m_path / "config");
-        std::filesystem::current_path(m_path);
-        m_config.emplace("XDG_CONFIG_HOME", (m_path / "config").string());
+    ScopedHome() : m_oldCwd(std::filesystem::current_path()) {
+        std::filesystem::create_directories(configHome());
+        std::filesystem::current_path(path());
+        m_config.emplace("XDG_CONFIG_HOME", configHome().string());
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    ~TempFolder() {
+    ScopedHome(const ScopedHome&) = delete;
+    ScopedHome& operator=(const ScopedHome&) = delete;
+    ~ScopedHome() {
         std::error_code ec;
         std::filesystem::current_path(m_oldCwd, ec);
-        std::filesystem::remove_all(m_path, ec);
     }
 
-    [[nodiscard]] const std::filesystem::path& path() const noexcept { return m_path; }
-    [[nodiscard]] std::filesystem::path configHome() const { return m_path / "config"; }
+    [[nodiscard]] const std::filesystem::path& path() const noexcept { return m_folder.path(); }
+    [[nodiscard]] std::string file(const std::string& name) const { return m_folder.file(name); }
+    [[nodiscard]] std::filesystem::path configHome() const { return path() / "config"; }
 
 private:
-    static std::filesystem::path makeFolder() {
-        std::random_device random;
-        const auto base = std::filesystem::temp_directory_path();
-        for (;;) {
-            auto candidate = base / ("gk-test-" + std::to_string(random()));
-            if (std::filesystem::create_directory(candidate)) {
-                return candidate;
-            }
-        }
-    }
-    std::filesystem::path m_path;
+    TempFolder m_folder;
     std::filesystem::path m_oldCwd;
     std::optional<ScopedEnv> m_config;
 };
@@ -142,4 +133,4 @@ private:
     bool m_effective = false;
 };
 
-} // namespace platform_test
+} // namespace test_support
