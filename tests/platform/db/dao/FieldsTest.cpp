@@ -193,17 +193,17 @@ TEST_F(Fields, ViewsFailAsVariantReadsDo) {
         for (const RecordsetType type : kAllTypes) {
             SCOPED_TRACE("type " + std::to_string(static_cast<int>(type)));
             const auto rs = db->openRecordset(sourceFor(type), type);
-            EXPECT_EQ(errorOf([&] { static_cast<void>(rs->fieldView(2)); }), jet::ItemNotFound);
-            EXPECT_EQ(errorOf([&] { static_cast<void>(rs->fieldView(-1)); }), jet::ItemNotFound);
-            EXPECT_EQ(errorOf([&] { static_cast<void>(rs->fieldView("nope")); }), jet::ItemNotFound);
+            EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->fieldView(2)); }), jet::ItemNotFound);
+            EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->fieldView(-1)); }), jet::ItemNotFound);
+            EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->fieldView("nope")); }), jet::ItemNotFound);
             rs->moveNext(); // past the end
             ASSERT_TRUE(rs->eof());
-            const int variantError = errorOf([&] { static_cast<void>(rs->field(0)); });
+            const int variantError = errorNumber([&] { static_cast<void>(rs->field(0)); });
             EXPECT_EQ(variantError, jet::NoCurrentRecord);
-            EXPECT_EQ(errorOf([&] { static_cast<void>(rs->fieldView(0)); }), variantError);
-            EXPECT_EQ(errorOf([&] { rs->moveNext(); }), jet::NoCurrentRecord);
+            EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->fieldView(0)); }), variantError);
+            EXPECT_EQ(errorNumber([&] { rs->moveNext(); }), jet::NoCurrentRecord);
             rs->close();
-            EXPECT_EQ(errorOf([&] { static_cast<void>(rs->fieldView(0)); }), jet::ObjectInvalid);
+            EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->fieldView(0)); }), jet::ObjectInvalid);
         }
     }
 }
@@ -222,9 +222,9 @@ TEST_F(Fields, ViewsOfTheEditBufferAndOfADeletedRecord) {
         rs->cancelUpdate();
         EXPECT_EQ(rs->fieldView("s").asText(), "a");
         rs->deleteCurrent();
-        const int variantError = errorOf([&] { static_cast<void>(rs->field("s")); });
+        const int variantError = errorNumber([&] { static_cast<void>(rs->field("s")); });
         EXPECT_NE(variantError, 0);
-        EXPECT_EQ(errorOf([&] { static_cast<void>(rs->fieldView("s")); }), variantError);
+        EXPECT_EQ(errorNumber([&] { static_cast<void>(rs->fieldView("s")); }), variantError);
         db->execute("INSERT INTO t VALUES(1, 'a')");
     }
 }
