@@ -162,7 +162,7 @@ void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext c
         if (message.find("syntax error") != std::string::npos ||
             message.find("incomplete input") != std::string::npos ||
             message.find("unrecognized token") != std::string::npos) {
-            throw jet::makeError(jet::SyntaxErrorInExpression, source, sqlText);
+            throw jet::makeExpressionError(jet::ExpressionFault::MissingOperator, source, sqlText);
         }
     }
     throw CallError(jet::ReservedError, std::string(source), message);
