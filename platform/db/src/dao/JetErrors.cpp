@@ -140,6 +140,10 @@ std::string errorText(std::int32_t number, std::initializer_list<std::string_vie
     if (const CatalogueEntry* e = find(number)) {
         return fill(e->text, arguments);
     }
+    // The runtime's errors, such as those the SQL functions raise, keep the runtime's texts.
+    if (const std::string_view runtimeText = err::text(number); !runtimeText.empty()) {
+        return std::string(runtimeText);
+    }
     return fill(entries.front().text, {std::to_string(number)});
 }
 

@@ -86,7 +86,8 @@ enum class ExpressionFault {
 };
 
 /// The text of an error number; `argument` fills the engine's placeholder (a file, table, field or
-/// expression). Unknown numbers give the engine's "reserved error" text.
+/// expression). A runtime number (platform::err) gives the runtime's text, any other unknown number the
+/// engine's "reserved error" text.
 [[nodiscard]] std::string errorText(std::int32_t number, std::string_view argument = {});
 
 /// The text of an error number with several arguments, filled in order; missing ones stay empty.
