@@ -16,8 +16,6 @@ struct Failure {
     std::string description;
 };
 
-constexpr std::int32_t OutOfMemory = 7;
-
 } // namespace
 
 Manager::Manager(std::string className) : m_className(std::move(className)) {}
@@ -35,7 +33,8 @@ bool Manager::runTrapped(std::string_view procedure, const std::function<void()>
     } catch (const platform::CallError& e) {
         failure = Failure{e.number(), e.description()};
     } catch (const std::bad_alloc&) {
-        failure = Failure{OutOfMemory, "Out of memory"};
+        failure =
+            Failure{platform::err::OutOfMemory, std::string(platform::err::text(platform::err::OutOfMemory))};
     } catch (const std::exception& e) {
         failure = Failure{platform::err::InvalidProcedureCall, e.what()};
     }

@@ -4,9 +4,7 @@
 
 namespace orvik::dataservice::SqlHelper {
 
-namespace {
-constexpr std::int32_t ObjectNotSet = 91;
-}
+using platform::err::ObjectNotSet;
 
 RecordsetPtr OpenRecordset(const DatabasePtr& db, std::string_view sql, platform::db::RecordsetType type) {
     if (!db) {

@@ -11,13 +11,14 @@
 #include "dataservice/SteelgroupManager.h"
 #include "dataservice/SupplierManager.h"
 #include "objects/Connection.h"
+#include "platform/CallError.h"
 
 namespace orvik::objects {
 namespace {
 
 using orvik::common::Language;
 
-constexpr std::int32_t NoConnection = 91;
+constexpr std::int32_t NoConnection = platform::err::ObjectNotSet;
 
 std::int32_t currentLanguage() {
     return static_cast<std::int32_t>(orvik::common::ProgrammSettings().CurrentLanguage());

@@ -461,7 +461,7 @@ void PrintSteel::writeData(const std::string& sDBPath, common::Language /*eLangu
         Error.raise(std::make_shared<const objects::Error>(number, Modul, procedure, description));
     };
     if (!m_material || !m_material->Connection()) {
-        raise(91, "writeData", "There is no steel to print");
+        raise(platform::err::ObjectNotSet, "writeData", "There is no steel to print");
         return;
     }
     std::shared_ptr<platform::db::Database> db;

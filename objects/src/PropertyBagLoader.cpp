@@ -25,7 +25,7 @@ std::shared_ptr<PropertyBags> loadPropertyBags(const std::shared_ptr<Connection>
         report(std::make_shared<const Error>(number, modul, procedure, description));
     };
     if (!connection || !connection->Database()) {
-        fail(91, "There is no open connection to read property tables from");
+        fail(platform::err::ObjectNotSet, "There is no open connection to read property tables from");
         return bags;
     }
     dataservice::PropertyManager manager;

@@ -82,7 +82,7 @@ bool PropertyMaskInit::bound(const char* procedure) {
     if (m_connection && m_connection->Database()) {
         return true;
     }
-    raise(std::make_shared<const objects::Error>(91, Modul, procedure,
+    raise(std::make_shared<const objects::Error>(platform::err::ObjectNotSet, Modul, procedure,
                                                  "The property search mask has no connection"));
     return false;
 }

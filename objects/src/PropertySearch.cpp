@@ -139,7 +139,8 @@ std::string xmlFilter(const std::vector<std::string>& filters) {
 std::shared_ptr<objects::MaterialItems> PropertySearch::MaterialItems(std::int32_t country) {
     auto items = std::make_shared<objects::MaterialItems>();
     if (!m_connection || !m_connection->Database()) {
-        Error.raise(std::make_shared<const objects::Error>(91, Modul, "MaterialItems",
+        Error.raise(std::make_shared<const objects::Error>(platform::err::ObjectNotSet, Modul,
+                                                           "MaterialItems",
                                                            "The property search has no open connection"));
         return items;
     }

@@ -19,7 +19,7 @@ using platform::Variant;
 namespace {
 
 // Raised for a matrix that cannot be read; the number of MSXML's parse error is of no use here.
-constexpr std::int32_t MatrixUnreadable = 5;
+constexpr std::int32_t MatrixUnreadable = platform::err::InvalidProcedureCall;
 
 // An attribute's text without blanks at both ends: Null when blank; a missing attribute reads as
 // a blank one.

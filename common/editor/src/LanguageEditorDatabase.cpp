@@ -4,6 +4,7 @@
 #include "common/ProgramAccount.h"
 #include "common/TextSource.h"
 #include "platform/CallError.h"
+#include "platform/db/JetErrors.h"
 
 #include <algorithm>
 #include <charconv>
@@ -47,7 +48,7 @@ void LanguageEditorDatabase::open(const std::string& databaseFile) {
 void LanguageEditorDatabase::load(const std::string& column,
                                   const std::function<void(const LanguageEditorRow&)>& deliver) {
     if (!isLanguageColumn(column)) {
-        throw platform::CallError(3265, "LanguageEditorDatabase", "Item not found in this collection.");
+        throw platform::db::jet::makeError(platform::db::jet::ItemNotFound, "LanguageEditorDatabase");
     }
     const std::string controlsSql = "SELECT * "
                                     "FROM tab_controls "

@@ -99,6 +99,11 @@ std::string doubleQuotedIdentifier(std::string_view name) {
 void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext context,
                       std::string_view sqlText) {
     const std::string message = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    // A failure one of the Jet functions raised carries its number in the result code, its text in
+    // the message (the connections report extended codes).
+    if (const std::int32_t number = jetFunctionErrorNumber(rc); number != 0) {
+        throw CallError(number, std::string(source), message);
+    }
     const int primary = rc & 0xff;
     if (primary == SQLITE_CONSTRAINT) {
         if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY) {
@@ -140,10 +145,6 @@ void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext c
             message.find("at most 64 tables") != std::string::npos) {
             throw jet::makeError(jet::TooComplex, source);
         }
-        // A failure the Jet functions reported carries its number in its text.
-        if (const std::int32_t number = jetFunctionErrorNumber(message); number != 0) {
-            throw CallError(number, std::string(source), message);
-        }
         if (std::string table = afterPrefix(message, "no such table: "); !table.empty()) {
             if (const auto dot = table.find('.'); dot != std::string::npos) {
                 table.erase(0, dot + 1);
@@ -162,7 +163,7 @@ void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext c
         if (message.find("syntax error") != std::string::npos ||
             message.find("incomplete input") != std::string::npos ||
             message.find("unrecognized token") != std::string::npos) {
-            throw jet::makeError(jet::SyntaxErrorInExpression, source, sqlText);
+            throw jet::makeExpressionError(jet::ExpressionFault::MissingOperator, source, sqlText);
         }
     }
     throw CallError(jet::ReservedError, std::string(source), message);

@@ -1,10 +1,11 @@
 #include "JetFunctions.h"
 
-#include "JetFunctionErrors.h"
 #include "JetLikeMatcher.h"
 #include "platform/CallError.h"
 #include "platform/TextCase.h"
 #include "platform/VbConvert.h"
+#include "platform/db/JetErrors.h"
+#include "platform/db/SqliteExtensions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -76,8 +77,15 @@ void resultText(sqlite3_context* ctx, const std::string& s) {
     sqlite3_result_text(ctx, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
 }
 
-void fail(sqlite3_context* ctx, const char* message) {
-    sqlite3_result_error(ctx, message, -1);
+/// Fails the statement with error `number`: the number travels in the result code, the text in the
+/// message (the code must follow the message, which resets it).
+void fail(sqlite3_context* ctx, std::int32_t number, const std::string& text) {
+    sqlite3_result_error(ctx, text.data(), static_cast<int>(text.size()));
+    sqlite3_result_error_code(ctx, jetFunctionErrorCode(number));
+}
+
+void fail(sqlite3_context* ctx, std::int32_t number) {
+    fail(ctx, number, jet::errorText(number));
 }
 
 /// A number rounded half to even as VB's CLng and the integer operators do; nothing when it does
@@ -267,7 +275,7 @@ void jetAdd(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     AddValue sum = addValueOf(argv[0]);
     for (int i = 1; i < argc; ++i) {
         if (!addInto(sum, addValueOf(argv[i]))) {
-            fail(ctx, kTypeMismatchText);
+            fail(ctx, jet::TypeMismatchInCriteria);
             return;
         }
     }
@@ -288,11 +296,11 @@ template <bool Modulo> void jetIntegerOp(sqlite3_context* ctx, int, sqlite3_valu
     const std::optional<std::int64_t> a = roundedInteger(argv[0]);
     const std::optional<std::int64_t> b = roundedInteger(argv[1]);
     if (!a || !b) {
-        fail(ctx, kTypeMismatchText);
+        fail(ctx, jet::TypeMismatchInCriteria);
         return;
     }
     if (*b == 0) {
-        fail(ctx, kDivisionByZeroText);
+        fail(ctx, err::DivisionByZero);
         return;
     }
     if (*b == -1) { // avoids the one overflowing case of INT64_MIN / -1
@@ -310,7 +318,7 @@ void jetPow(sqlite3_context* ctx, int, sqlite3_value** argv) {
     const std::optional<double> a = numberOf(argv[0]);
     const std::optional<double> b = numberOf(argv[1]);
     if (!a || !b) {
-        fail(ctx, kTypeMismatchText);
+        fail(ctx, jet::TypeMismatchInCriteria);
         return;
     }
     sqlite3_result_double(ctx, std::pow(*a, *b));
@@ -334,7 +342,7 @@ template <int ValueArg, int PatternArg> void jetLike(sqlite3_context* ctx, int, 
     if (compiled == nullptr) {
         std::unique_ptr<JetLikePattern> fresh = JetLikePattern::compile(textOf(pattern));
         if (!fresh) {
-            fail(ctx, kInvalidPatternText);
+            fail(ctx, err::InvalidPatternString);
             return;
         }
         compiled = fresh.get();
@@ -359,16 +367,16 @@ template <int ValueArg, int PatternArg> void jetLike(sqlite3_context* ctx, int, 
 /// A count argument of Mid/Left/Right; fails the call (and gives nothing) when it is Null or negative.
 std::optional<std::int64_t> countArgument(sqlite3_context* ctx, sqlite3_value* v, std::int64_t minimum) {
     if (isNull(v)) {
-        fail(ctx, kInvalidUseOfNullText);
+        fail(ctx, err::InvalidUseOfNull);
         return std::nullopt;
     }
     const std::optional<std::int64_t> n = roundedInteger(v);
     if (!n) {
-        fail(ctx, kTypeMismatchText);
+        fail(ctx, jet::TypeMismatchInCriteria);
         return std::nullopt;
     }
     if (*n < minimum) {
-        fail(ctx, kInvalidProcedureCallText);
+        fail(ctx, err::InvalidProcedureCall);
         return std::nullopt;
     }
     return n;
@@ -493,7 +501,7 @@ void jetInStr(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 
 void jetVal(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (isNull(argv[0])) {
-        fail(ctx, kInvalidUseOfNullText);
+        fail(ctx, err::InvalidUseOfNull);
         return;
     }
     if (isNumeric(argv[0])) {
@@ -505,7 +513,7 @@ void jetVal(sqlite3_context* ctx, int, sqlite3_value** argv) {
 
 void jetCStr(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (isNull(argv[0])) {
-        fail(ctx, kInvalidUseOfNullText);
+        fail(ctx, err::InvalidUseOfNull);
         return;
     }
     resultText(ctx, textOf(argv[0]));
@@ -514,17 +522,17 @@ void jetCStr(sqlite3_context* ctx, int, sqlite3_value** argv) {
 template <std::int64_t Low, std::int64_t High>
 void jetCInteger(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (isNull(argv[0])) {
-        fail(ctx, kInvalidUseOfNullText);
+        fail(ctx, err::InvalidUseOfNull);
         return;
     }
     const std::optional<double> d = numberOf(argv[0]);
     if (!d) {
-        fail(ctx, kTypeMismatchText);
+        fail(ctx, jet::TypeMismatchInCriteria);
         return;
     }
     const double r = std::nearbyint(*d); // half to even, as CLng and CInt round
     if (!(r >= static_cast<double>(Low) && r <= static_cast<double>(High))) {
-        fail(ctx, kOverflowText);
+        fail(ctx, err::Overflow);
         return;
     }
     sqlite3_result_int64(ctx, static_cast<std::int64_t>(r));
@@ -532,12 +540,12 @@ void jetCInteger(sqlite3_context* ctx, int, sqlite3_value** argv) {
 
 void jetCDbl(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (isNull(argv[0])) {
-        fail(ctx, kInvalidUseOfNullText);
+        fail(ctx, err::InvalidUseOfNull);
         return;
     }
     const std::optional<double> d = numberOf(argv[0]);
     if (!d) {
-        fail(ctx, kTypeMismatchText);
+        fail(ctx, jet::TypeMismatchInCriteria);
         return;
     }
     sqlite3_result_double(ctx, *d);
@@ -554,7 +562,7 @@ template <bool Floor> void jetIntFix(sqlite3_context* ctx, int, sqlite3_value** 
     }
     const std::optional<double> d = numberOf(argv[0]);
     if (!d) {
-        fail(ctx, kTypeMismatchText);
+        fail(ctx, jet::TypeMismatchInCriteria);
         return;
     }
     sqlite3_result_double(ctx, Floor ? std::floor(*d) : std::trunc(*d));
@@ -575,7 +583,7 @@ void jetRound(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         places = std::min<std::int64_t>(*p, 15);
     }
     if (!d) {
-        fail(ctx, kTypeMismatchText);
+        fail(ctx, jet::TypeMismatchInCriteria);
         return;
     }
     const double scale = std::pow(10.0, static_cast<double>(places));
@@ -589,7 +597,7 @@ void jetSgn(sqlite3_context* ctx, int, sqlite3_value** argv) {
     }
     const std::optional<double> d = numberOf(argv[0]);
     if (!d) {
-        fail(ctx, kTypeMismatchText);
+        fail(ctx, jet::TypeMismatchInCriteria);
         return;
     }
     sqlite3_result_int(ctx, *d > 0 ? 1 : (*d < 0 ? -1 : 0));
@@ -706,7 +714,7 @@ void guarded(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         registration->function(ctx, argc, argv);
     } catch (const CallError& e) {
         if (e.number() == platform::err::Overflow) {
-            fail(ctx, kOverflowText);
+            fail(ctx, err::Overflow);
         } else {
             sqlite3_result_error(ctx, e.description().c_str(), -1);
         }
@@ -720,7 +728,7 @@ void guarded(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 void registerOne(sqlite3* db, const char* name, int args, Function f, void* data, void (*destroy)(void*)) {
     const int rc = sqlite3_create_function_v2(db, name, args, kFlags, data, f, nullptr, nullptr, destroy);
     if (rc != SQLITE_OK) {
-        throw CallError(3000, "platform.db",
+        throw CallError(jet::ReservedError, "platform.db",
                         std::string("Cannot register function ") + name + ": " + sqlite3_errstr(rc));
     }
 }
@@ -737,7 +745,8 @@ std::unique_ptr<UCollator, CollatorDeleter> openCaseInsensitiveCollator() {
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<UCollator, CollatorDeleter> c(ucol_open("", &status));
     if (U_FAILURE(status)) {
-        throw CallError(3000, "platform.db", std::string("ICU collator unavailable: ") + u_errorName(status));
+        throw CallError(jet::ReservedError, "platform.db",
+                        std::string("ICU collator unavailable: ") + u_errorName(status));
     }
     ucol_setStrength(c.get(), UCOL_SECONDARY);
     return c;

@@ -1,8 +1,10 @@
-#include "JetSyntaxErrors.h"
 #include "JetToken.h"
+#include "platform/db/JetErrors.h"
 
 namespace platform::db::sql {
 namespace {
+
+using jet::ExpressionFault;
 
 bool isNameStart(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c >= 0x80;

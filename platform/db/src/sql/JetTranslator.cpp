@@ -2,7 +2,6 @@
 
 #include "JetDateLiteral.h"
 #include "JetJoinChain.h"
-#include "JetSyntaxErrors.h"
 #include "JetTranslatorSupport.h"
 
 #include <algorithm>
@@ -18,7 +17,7 @@ JetTranslator::JetTranslator(std::string_view source, bool bareExpression)
 JetTranslator::NestingGuard::NestingGuard(JetTranslator& owner) : m_owner(owner) {
     // A bound on the nesting keeps a pathological text from exhausting the stack.
     if (m_owner.m_nesting >= kMaxNesting) {
-        m_owner.failClause(jeterr::TooComplex);
+        m_owner.failClause(jet::TooComplex);
     }
     ++m_owner.m_nesting;
 }
@@ -109,11 +108,18 @@ void JetTranslator::failExpression(ExpressionFault fault) const {
         }
         endOffset = t.end;
     }
-    throwExpressionError(fault, m_source.substr(first.offset, endOffset - first.offset), m_bare);
+    failExpression(fault, m_source.substr(first.offset, endOffset - first.offset));
+}
+
+void JetTranslator::failExpression(ExpressionFault fault, std::string_view expressionText) const {
+    if (m_bare) {
+        throw jet::makeCriteriaError(fault, kErrorSource);
+    }
+    throw jet::makeExpressionError(fault, kErrorSource, expressionText);
 }
 
 void JetTranslator::failClause(std::int32_t number) const {
-    throwClauseError(number);
+    throw jet::makeError(number, kErrorSource);
 }
 
 void JetTranslator::checkExpressionEnd() const {
@@ -143,7 +149,7 @@ std::string JetTranslator::statement() {
     } else if (first.isWord("CREATE") || first.isWord("DROP") || first.isWord("ALTER")) {
         return passThroughStatement();
     } else {
-        failClause(jeterr::InvalidStatement);
+        failClause(jet::InvalidSqlStatement);
     }
     acceptSymbol(";");
     if (peek().kind != Kind::End) {
@@ -151,7 +157,7 @@ std::string JetTranslator::statement() {
             m_exprStart = m_pos;
             failExpression(ExpressionFault::ExtraParenthesis);
         }
-        failClause(jeterr::TrailingCharacters);
+        failClause(jet::CharactersAfterEnd);
     }
     return sql;
 }
@@ -177,7 +183,7 @@ std::string JetTranslator::selectStatement() {
     std::string sql = selectCore(hasOrderBy, limit);
     while (peek().isWord("UNION")) {
         if (hasOrderBy) {
-            failClause(jeterr::UnionSyntax);
+            failClause(jet::SyntaxErrorInUnion);
         }
         if (!limit.empty()) { // a TOP inside a union applies to its own SELECT only
             sql = "SELECT * FROM (" + sql + " LIMIT " + limit + ")";
@@ -186,7 +192,7 @@ std::string JetTranslator::selectStatement() {
         next();
         const bool all = acceptWord("ALL");
         if (!peek().isWord("SELECT")) {
-            failClause(jeterr::UnionSyntax);
+            failClause(jet::SyntaxErrorInUnion);
         }
         std::string limitOfPart;
         std::string part = selectCore(hasOrderBy, limitOfPart);
@@ -205,7 +211,7 @@ std::string JetTranslator::selectStatement() {
 
 std::string JetTranslator::selectCore(bool& hasOrderBy, std::string& limit) {
     if (!acceptWord("SELECT")) {
-        failClause(jeterr::SelectSyntax);
+        failClause(jet::SyntaxErrorInSelect);
     }
     std::string sql = "SELECT ";
     if (acceptWord("DISTINCT")) {
@@ -216,11 +222,11 @@ std::string JetTranslator::selectCore(bool& hasOrderBy, std::string& limit) {
     }
     if (acceptWord("TOP")) {
         if (peek().kind != Kind::Number || peek().text.find_first_not_of("0123456789") != std::string::npos) {
-            failClause(jeterr::SelectSyntax);
+            failClause(jet::SyntaxErrorInSelect);
         }
         limit = next().text;
         if (peek().isWord("PERCENT")) {
-            failClause(jeterr::SelectSyntax);
+            failClause(jet::SyntaxErrorInSelect);
         }
     }
     sql += selectList();
@@ -234,9 +240,9 @@ std::string JetTranslator::selectCore(bool& hasOrderBy, std::string& limit) {
     if (peek().isWord("GROUP")) {
         next();
         if (!acceptWord("BY")) {
-            failClause(jeterr::GroupBySyntax);
+            failClause(jet::SyntaxErrorInGroupBy);
         }
-        sql += " GROUP BY " + expressionList(jeterr::GroupBySyntax);
+        sql += " GROUP BY " + expressionList(jet::SyntaxErrorInGroupBy);
     }
     if (acceptWord("HAVING")) {
         m_inList = false;
@@ -246,7 +252,7 @@ std::string JetTranslator::selectCore(bool& hasOrderBy, std::string& limit) {
     if (peek().isWord("ORDER")) {
         next();
         if (!acceptWord("BY")) {
-            failClause(jeterr::OrderBySyntax);
+            failClause(jet::SyntaxErrorInOrderBy);
         }
         sql += " ORDER BY " + orderByList();
         hasOrderBy = true;
@@ -259,14 +265,14 @@ std::string JetTranslator::selectCore(bool& hasOrderBy, std::string& limit) {
             m_exprStart = m_pos;
             failExpression(ExpressionFault::ExtraParenthesis);
         }
-        failClause(jeterr::SelectSyntax);
+        failClause(jet::SyntaxErrorInSelect);
     }
     return sql;
 }
 
 std::string JetTranslator::selectList() {
     if (peek().isWord("FROM") || peek().kind == Kind::End) {
-        failClause(jeterr::SelectSyntax);
+        failClause(jet::SyntaxErrorInSelect);
     }
     std::string sql;
     while (true) {
@@ -279,7 +285,7 @@ std::string JetTranslator::selectList() {
             sql += valueSql(item);
             if (acceptWord("AS")) {
                 if (!peek().isName()) {
-                    failClause(jeterr::SelectSyntax);
+                    failClause(jet::SyntaxErrorInSelect);
                 }
                 sql += " AS " + bareOrBracketedIdentifier(next().text);
             } else if ((!item.isColumn || item.sql.front() == '(') &&
@@ -310,7 +316,7 @@ std::string JetTranslator::fromClause() {
         sql += ", ";
     }
     if (!atClauseEnd()) {
-        failClause(jeterr::FromSyntax);
+        failClause(jet::SyntaxErrorInFrom);
     }
     return sql;
 }
@@ -328,7 +334,7 @@ std::unique_ptr<FromNode> JetTranslator::fromItem() {
             m_pos += peek(1).isWord("OUTER") ? 3 : 2;
         } else if (peek().isWord("JOIN") || peek().isWord("INNER") || peek().isWord("LEFT") ||
                    peek().isWord("RIGHT") || peek().isWord("OUTER") || peek().isWord("FULL")) {
-            failClause(jeterr::JoinSyntax);
+            failClause(jet::SyntaxErrorInJoin);
         } else {
             return left;
         }
@@ -338,7 +344,7 @@ std::unique_ptr<FromNode> JetTranslator::fromItem() {
         node->left = std::move(left);
         node->right = tableReference();
         if (!acceptWord("ON")) {
-            failClause(jeterr::JoinSyntax);
+            failClause(jet::SyntaxErrorInJoin);
         }
         const bool wasInList = m_inList;
         m_inList = false;
@@ -357,7 +363,7 @@ std::unique_ptr<FromNode> JetTranslator::tableReference() {
             next();
             std::string sql = "(" + selectStatement() + ")";
             if (!acceptSymbol(")")) {
-                failClause(jeterr::FromSyntax);
+                failClause(jet::SyntaxErrorInFrom);
             }
             const std::string alias = optionalAlias(false);
             sql += alias;
@@ -372,12 +378,12 @@ std::unique_ptr<FromNode> JetTranslator::tableReference() {
         const NestingGuard guard(*this);
         std::unique_ptr<FromNode> inner = fromItem();
         if (!acceptSymbol(")")) {
-            failClause(jeterr::JoinSyntax);
+            failClause(jet::SyntaxErrorInJoin);
         }
         return inner;
     }
     auto node = std::make_unique<FromNode>();
-    node->sql = tableName(jeterr::FromSyntax);
+    node->sql = tableName(jet::SyntaxErrorInFrom);
     node->name = m_tokens[m_pos - 1].text;
     const std::string alias = optionalAlias(false);
     if (!alias.empty()) {
@@ -410,7 +416,7 @@ std::string JetTranslator::optionalAlias(bool requireAs) {
         return " AS " + nameText(next());
     }
     if (hasAs) {
-        failClause(jeterr::FromSyntax);
+        failClause(jet::SyntaxErrorInFrom);
     }
     return {};
 }
@@ -421,7 +427,7 @@ std::string JetTranslator::orderByList() {
         m_inList = true;
         m_exprStart = m_pos;
         if (atClauseEnd()) {
-            failClause(jeterr::OrderBySyntax);
+            failClause(jet::SyntaxErrorInOrderBy);
         }
         const Operand term = expression();
         sql += valueSql(term);
@@ -466,19 +472,19 @@ std::string JetTranslator::expressionList(std::int32_t clauseError) {
 std::string JetTranslator::insertStatement() {
     next();
     if (!acceptWord("INTO")) {
-        failClause(jeterr::InsertSyntax);
+        failClause(jet::SyntaxErrorInInsert);
     }
-    std::string sql = "INSERT INTO " + tableName(jeterr::InsertSyntax);
+    std::string sql = "INSERT INTO " + tableName(jet::SyntaxErrorInInsert);
     if (acceptSymbol("(")) {
         sql += " (";
         while (true) {
             if (!peek().isName()) {
-                failClause(jeterr::InsertSyntax);
+                failClause(jet::SyntaxErrorInInsert);
             }
             std::string column = nameText(next());
             if (acceptSymbol(".")) { // a qualified target column names the table again
                 if (!peek().isName()) {
-                    failClause(jeterr::InsertSyntax);
+                    failClause(jet::SyntaxErrorInInsert);
                 }
                 column = nameText(next());
             }
@@ -489,13 +495,13 @@ std::string JetTranslator::insertStatement() {
             sql += ", ";
         }
         if (!acceptSymbol(")")) {
-            failClause(jeterr::InsertSyntax);
+            failClause(jet::SyntaxErrorInInsert);
         }
         sql += ")";
     }
     if (acceptWord("VALUES")) {
         if (!acceptSymbol("(")) {
-            failClause(jeterr::InsertSyntax);
+            failClause(jet::SyntaxErrorInInsert);
         }
         sql += " VALUES (";
         ++m_selectDepth;
@@ -511,38 +517,38 @@ std::string JetTranslator::insertStatement() {
         --m_selectDepth;
         m_inList = false;
         if (!acceptSymbol(")")) {
-            failClause(jeterr::InsertSyntax);
+            failClause(jet::SyntaxErrorInInsert);
         }
         sql += ")";
     } else if (peek().isWord("SELECT")) {
         sql += " " + selectStatement();
     } else {
-        failClause(jeterr::InsertSyntax);
+        failClause(jet::SyntaxErrorInInsert);
     }
     return sql;
 }
 
 std::string JetTranslator::updateStatement() {
     next();
-    std::string sql = "UPDATE " + tableName(jeterr::UpdateSyntax);
+    std::string sql = "UPDATE " + tableName(jet::SyntaxErrorInUpdate);
     if (!acceptWord("SET")) {
-        failClause(jeterr::UpdateSyntax);
+        failClause(jet::SyntaxErrorInUpdate);
     }
     sql += " SET ";
     ++m_selectDepth;
     while (true) {
         if (!peek().isName()) {
-            failClause(jeterr::UpdateSyntax);
+            failClause(jet::SyntaxErrorInUpdate);
         }
         std::string column = nameText(next());
         while (acceptSymbol(".")) { // SQLite wants the bare column name on the left of SET
             if (!peek().isName()) {
-                failClause(jeterr::UpdateSyntax);
+                failClause(jet::SyntaxErrorInUpdate);
             }
             column = nameText(next());
         }
         if (!acceptSymbol("=")) {
-            failClause(jeterr::UpdateSyntax);
+            failClause(jet::SyntaxErrorInUpdate);
         }
         m_inList = true;
         m_exprStart = m_pos;
@@ -558,7 +564,7 @@ std::string JetTranslator::updateStatement() {
         sql += " WHERE " + condition().sql;
     }
     if (!atClauseEnd() || isClauseWord(peek())) {
-        failClause(jeterr::UpdateSyntax);
+        failClause(jet::SyntaxErrorInUpdate);
     }
     return sql;
 }
@@ -571,14 +577,14 @@ std::string JetTranslator::deleteStatement() {
         m_pos += 3;
     }
     if (!acceptWord("FROM")) {
-        failClause(jeterr::DeleteSyntax);
+        failClause(jet::SyntaxErrorInDelete);
     }
-    std::string sql = "DELETE FROM " + tableName(jeterr::DeleteSyntax);
+    std::string sql = "DELETE FROM " + tableName(jet::SyntaxErrorInDelete);
     if (acceptWord("WHERE")) {
         sql += " WHERE " + condition().sql;
     }
     if (!atClauseEnd() || isClauseWord(peek())) {
-        failClause(jeterr::DeleteSyntax);
+        failClause(jet::SyntaxErrorInDelete);
     }
     return sql;
 }
@@ -602,7 +608,7 @@ std::string JetTranslator::passThroughStatement() {
         case Kind::Date: {
             const std::optional<std::string> iso = isoFromJetDate(t.text);
             if (!iso) {
-                throwExpressionError(ExpressionFault::DateSyntax, "#" + t.text + "#", m_bare);
+                failExpression(ExpressionFault::DateSyntax, "#" + t.text + "#");
             }
             sql += sqliteTextLiteral(*iso);
             break;
@@ -614,7 +620,7 @@ std::string JetTranslator::passThroughStatement() {
     }
     acceptSymbol(";");
     if (peek().kind != Kind::End) {
-        failClause(jeterr::TrailingCharacters);
+        failClause(jet::CharactersAfterEnd);
     }
     return sql;
 }

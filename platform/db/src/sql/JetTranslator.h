@@ -1,7 +1,7 @@
 #pragma once
 
-#include "JetSyntaxErrors.h"
 #include "JetToken.h"
+#include "platform/db/JetErrors.h"
 
 #include <cstddef>
 #include <memory>
@@ -11,6 +11,8 @@
 #include <vector>
 
 namespace platform::db::sql {
+
+using jet::ExpressionFault;
 
 /// What the translator knows of an expression's type without running it.
 enum class StaticType { Unknown, Text, Number, Boolean, Null };
@@ -116,7 +118,10 @@ private:
     };
 
     // Errors.
+    /// The translator's errors come from the database, as the engine's did.
+    static constexpr std::string_view kErrorSource = "DAO.Database";
     [[noreturn]] void failExpression(ExpressionFault fault) const;
+    [[noreturn]] void failExpression(ExpressionFault fault, std::string_view expressionText) const;
     [[noreturn]] void failClause(std::int32_t number) const;
     void checkExpressionEnd() const;
 

@@ -2,7 +2,6 @@
 
 #include "JetDateLiteral.h"
 #include "JetLikePrefix.h"
-#include "JetSyntaxErrors.h"
 #include "JetTranslator.h"
 #include "JetTranslatorSupport.h"
 
@@ -34,7 +33,7 @@ void JetTranslator::countChainTerm(std::size_t& terms) const {
     // A chain longer than SQLite's expression depth could not run; the bound also keeps the chains
     // that still nest (their text is copied per term) from growing with the square of the text.
     if (++terms > kMaxChainTerms) {
-        failClause(jeterr::TooComplex);
+        failClause(jet::TooComplex);
     }
 }
 
@@ -565,7 +564,7 @@ Operand JetTranslator::functionCall(const std::string& name) {
     }
     const FunctionInfo* f = findFunction(name);
     if (f == nullptr) {
-        throwUndefinedFunction(name);
+        throw jet::makeError(jet::UndefinedFunction, kErrorSource, name);
     }
     if (count < f->minArgs || count > f->maxArgs || (star && f->sqlName != "count")) {
         failExpression(ExpressionFault::MissingOperator);

@@ -1,8 +1,8 @@
 #include "platform/db/SqliteExtensions.h"
 
-#include "JetFunctionErrors.h"
 #include "JetFunctions.h"
 #include "platform/CallError.h"
+#include "platform/db/JetErrors.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -25,7 +25,8 @@ CollatorPtr openJetCollator() {
     UErrorCode status = U_ZERO_ERROR;
     CollatorPtr collator(ucol_open("", &status));
     if (U_FAILURE(status)) {
-        throw CallError(3000, "platform.db", std::string("ICU collator unavailable: ") + u_errorName(status));
+        throw CallError(jet::ReservedError, "platform.db",
+                        std::string("ICU collator unavailable: ") + u_errorName(status));
     }
     ucol_setStrength(collator.get(), UCOL_SECONDARY);
     return collator;
@@ -56,31 +57,30 @@ void registerJetExtensions(sqlite3* connection) {
     const int rc = sqlite3_create_collation_v2(connection, "JETTEXT", SQLITE_UTF8, collator.get(),
                                                &compareJetText, &destroyCollator);
     if (rc != SQLITE_OK) {
-        throw CallError(3000, "platform.db", std::string("Cannot register collation: ") + sqlite3_errstr(rc));
+        throw CallError(jet::ReservedError, "platform.db",
+                        std::string("Cannot register collation: ") + sqlite3_errstr(rc));
     }
     collator.release(); // owned by the connection now
     sql::registerJetFunctions(connection);
 }
 
-std::int32_t jetFunctionErrorNumber(std::string_view sqliteMessage) {
-    struct Known {
-        const char* text;
-        std::int32_t number;
-    };
-    static constexpr Known kKnown[] = {
-        {sql::kTypeMismatchText, 3464},
-        {sql::kInvalidUseOfNullText, err::InvalidUseOfNull},
-        {sql::kInvalidProcedureCallText, err::InvalidProcedureCall},
-        {sql::kOverflowText, err::Overflow},
-        {sql::kDivisionByZeroText, 11},
-        {sql::kInvalidPatternText, 93},
-    };
-    for (const Known& k : kKnown) {
-        if (sqliteMessage == k.text) {
-            return k.number;
-        }
+// SQLite's own extended codes of SQLITE_ERROR are small; ours start far above them.
+constexpr int kFunctionErrorBase = 0x10000;
+constexpr int kFunctionErrorLimit = 0x7fffff - kFunctionErrorBase; // keeps the code a positive int
+
+int jetFunctionErrorCode(std::int32_t number) {
+    if (number <= 0 || number > kFunctionErrorLimit) {
+        return SQLITE_ERROR;
     }
-    return 0;
+    return SQLITE_ERROR | ((kFunctionErrorBase + number) << 8);
+}
+
+std::int32_t jetFunctionErrorNumber(int extendedResultCode) {
+    if ((extendedResultCode & 0xff) != SQLITE_ERROR) {
+        return 0;
+    }
+    const int number = (extendedResultCode >> 8) - kFunctionErrorBase;
+    return number > 0 && number <= kFunctionErrorLimit ? number : 0;
 }
 
 } // namespace platform::db

@@ -161,3 +161,35 @@ TEST_F(Execute, KeptStatementsSeeColumnsAnotherConnectionAdded) {
         EXPECT_EQ(rs->field(rs->fieldCount() - 1), Variant("new")) << column;
     }
 }
+
+TEST_F(Execute, FunctionFailuresReachTheCallerWithTheirNumberAndText) {
+    struct Case {
+        const char* statement;
+        int number;
+        const char* description;
+    };
+    const Case cases[] = {
+        {"SELECT name + 1 AS x FROM t", jet::TypeMismatchInCriteria,
+         "Data type mismatch in criteria expression."},
+        {"SELECT Left(name, Null) AS x FROM t", platform::err::InvalidUseOfNull, "Invalid use of Null"},
+        {"SELECT Mid(name, 0) AS x FROM t", platform::err::InvalidProcedureCall,
+         "Invalid procedure call or argument"},
+        {"SELECT CLng(3000000000) AS x FROM t", platform::err::Overflow, "Overflow"},
+        {"SELECT 5 \\ 0 AS x FROM t", platform::err::DivisionByZero, "Division by zero"},
+        {"SELECT id FROM t WHERE name Like '[a-'", platform::err::InvalidPatternString,
+         "Invalid pattern string"},
+    };
+    for (const Case& c : cases) {
+        try {
+            const auto rs = m_db->openRecordset(c.statement, RecordsetType::Snapshot);
+            while (!rs->eof()) {
+                rs->moveNext();
+            }
+            ADD_FAILURE() << "no error for " << c.statement;
+        } catch (const platform::CallError& e) {
+            EXPECT_EQ(e.number(), c.number) << c.statement;
+            EXPECT_EQ(e.description(), c.description) << c.statement;
+            EXPECT_EQ(e.source(), "DAO.Recordset") << c.statement;
+        }
+    }
+}

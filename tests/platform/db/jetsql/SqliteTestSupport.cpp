@@ -26,9 +26,10 @@ std::string fieldText(sqlite3_stmt* stmt, int column) {
     }
 }
 
-/// The Jet number for an SQLite failure, as far as the cases need one.
-int jetNumber(std::string_view message) {
-    if (const int n = platform::db::jetFunctionErrorNumber(message); n != 0) {
+/// The Jet number for an SQLite failure, as far as the cases need one: the Jet functions give theirs
+/// in the result code.
+int jetNumber(sqlite3* db, std::string_view message) {
+    if (const int n = platform::db::jetFunctionErrorNumber(sqlite3_extended_errcode(db)); n != 0) {
         return n;
     }
     if (message.starts_with("no such table")) {
@@ -77,7 +78,7 @@ RunResult run(sqlite3* db, const std::string& sql) {
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
         result.errorText = sqlite3_errmsg(db);
-        result.errorNumber = jetNumber(result.errorText);
+        result.errorNumber = jetNumber(db, result.errorText);
         return result;
     }
     const Statement stmt(raw, &sqlite3_finalize);
@@ -88,7 +89,7 @@ RunResult run(sqlite3* db, const std::string& sql) {
         }
         if (rc != SQLITE_ROW) {
             result.errorText = sqlite3_errmsg(db);
-            result.errorNumber = jetNumber(result.errorText);
+            result.errorNumber = jetNumber(db, result.errorText);
             result.rows.clear();
             return result;
         }

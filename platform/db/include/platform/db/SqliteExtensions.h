@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 struct sqlite3;
 
@@ -16,10 +15,16 @@ namespace platform::db {
 /// Throws CallError when SQLite refuses a registration.
 void registerJetExtensions(sqlite3* connection);
 
-/// The Jet or VB error number of a failure that one of those functions reported through SQLite (the
-/// message of sqlite3_errmsg is then the error's text): 3464 data type mismatch, 94 invalid use of
-/// Null, 5 invalid procedure call, 6 overflow, 11 division by zero, 93 invalid pattern string.
-/// 0 when the message is not one of theirs.
-[[nodiscard]] std::int32_t jetFunctionErrorNumber(std::string_view sqliteMessage);
+/// The extended result code with which one of those functions fails its statement on error `number`:
+/// SQLITE_ERROR, with the number kept above SQLite's own extended codes so that it reaches the caller
+/// as a number. The message stays the error's text, for tools that show only that. Plain SQLITE_ERROR
+/// for a number that does not fit.
+[[nodiscard]] int jetFunctionErrorCode(std::int32_t number);
+
+/// The Jet or runtime error number that one of those functions raised, read from the extended result
+/// code of the failed call (sqlite3_extended_errcode): 3464 data type mismatch, 94 invalid use of
+/// Null, 5 invalid procedure call, 6 overflow, 11 division by zero, 93 invalid pattern string ...
+/// 0 for any other failure.
+[[nodiscard]] std::int32_t jetFunctionErrorNumber(int extendedResultCode);
 
 } // namespace platform::db
