@@ -15,6 +15,7 @@
 #include "platform/TextCase.h"
 #include "platform/db/Dao.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 #include <sqlite3.h>
@@ -85,6 +86,18 @@ void standardComparisonFloor(benchmark::State& state) {
     state.counters["rows"] = static_cast<double>(rows);
 }
 
+// The steels that the material cases open one after the other: 97 steels, each with its first
+// designation and occurrence.
+std::vector<MaterialPick> materialPicks(platform::db::Database& db) {
+    std::vector<MaterialPick> picks;
+    for (std::int64_t call = 0; call < 97; ++call) {
+        if (auto pick = firstOccurrence(db, steelOfCall(call))) {
+            picks.push_back(std::move(*pick));
+        }
+    }
+    return picks;
+}
+
 // Opening a material as the display window does and reading every part of it, another steel each
 // time (its first designation and occurrence, found before the clock runs).
 void everyPart(benchmark::State& state) {
@@ -93,12 +106,7 @@ void everyPart(benchmark::State& state) {
     if (!db) {
         return;
     }
-    std::vector<MaterialPick> picks;
-    for (std::int64_t call = 0; call < 97; ++call) {
-        if (auto pick = firstOccurrence(*db, steelOfCall(call))) {
-            picks.push_back(std::move(*pick));
-        }
-    }
+    const std::vector<MaterialPick> picks = materialPicks(*db);
     if (picks.empty()) {
         state.SkipWithError("no steel with a designation");
         return;
@@ -122,7 +130,7 @@ void everyPart(benchmark::State& state) {
 
 // The statements that opening a material and reading every part of it runs, in their final form,
 // with the ids of a steel bound instead of written into the text.
-namespace floor {
+namespace sql {
 constexpr std::string_view kKind = "SELECT Kennung FROM tabStahlbez WHERE ((Id_Stahlbez = ?1))";
 
 constexpr std::string_view kSteelgroup =
@@ -320,7 +328,7 @@ constexpr std::string_view kAllNumbers =
     "SELECT tabNormvergleich.WSNr_Anzeige AS Bezeichnung FROM tabNormvergleich WHERE "
     "((tabNormvergleich.ID_Stahl = ?1))";
 
-} // namespace floor
+} // namespace sql
 
 /// The ids of a steel's designation and occurrence as numbers, as the statements take them.
 struct PickIds {
@@ -346,7 +354,6 @@ std::string columnText(sqlite3_stmt* stmt, int column) {
 /// always, 16 when the occurrence's country belongs to the EU.
 constexpr std::int64_t kAlwaysOccurrenceCountry = 30;
 constexpr std::int64_t kEuOccurrenceCountry = 16;
-constexpr std::size_t kMostComparisonKeys = 8;
 
 /// The countries whose symbols or compositions include those of two others.
 struct CountryGroup {
@@ -370,7 +377,9 @@ template <std::size_t N> const CountryGroup* groupOf(const CountryGroup (&groups
 /// from the row that the material takes it from.
 class MaterialChain {
 public:
-    explicit MaterialChain(NativeDatabase& db) : m_db(db) { m_ready = prepareAll(); }
+    MaterialChain(NativeDatabase& db, const std::vector<PickIds>& picks) : m_db(db) {
+        m_ready = prepareAll() && prepareComparisons(picks);
+    }
 
     [[nodiscard]] bool ready() const { return m_ready; }
 
@@ -399,9 +408,8 @@ public:
             m_db.readAll(bound(m_address, {company}));
             m_db.readAll(bound(m_name2, {company}));
         });
-        const std::int64_t standards = m_db.readEach(bound(m_standards, {steel, country}), [&] {
-            m_db.readAll(bound(m_documents, {sqlite3_column_int64(m_standards, 1)}));
-        });
+        m_db.readEach(bound(m_standards, {steel, country}),
+                      [&] { m_db.readAll(bound(m_documents, {sqlite3_column_int64(m_standards, 1)})); });
         sqlite3_stmt* compositions = compositionsOf(steel, country);
         m_db.readEach(compositions, [&] {
             const std::int64_t analysis = sqlite3_column_int64(compositions, 0);
@@ -420,7 +428,6 @@ public:
         if (symbols > 0) {
             m_db.readAll(symbolsOf(steel, country));
         }
-        benchmark::DoNotOptimize(standards);
         m_db.readAll(bound(m_infos, {steel}));
         m_db.readAll(bound(m_infoOfTitle, {steel}));
     }
@@ -428,42 +435,52 @@ public:
 private:
     bool prepareAll() {
         const std::pair<sqlite3_stmt**, std::string_view> statements[] = {
-            {&m_kind, floor::kKind},
-            {&m_steelgroup, floor::kSteelgroup},
-            {&m_steelCountry, floor::kSteelCountry},
-            {&m_occurrenceCountry, floor::kOccurrenceCountry},
-            {&m_supplierOfDesignation, floor::kSupplierOfDesignation},
-            {&m_footnote, floor::kFootnote},
-            {&m_materialNumbers, floor::kMaterialNumbers},
-            {&m_allNumbers, floor::kAllNumbers},
-            {&m_symbols, floor::kSymbols},
-            {&m_symbolsOfGroup, floor::kSymbolsOfGroup},
-            {&m_tradenames, floor::kTradenames},
-            {&m_suppliers, floor::kSuppliers},
-            {&m_address, floor::kAddress},
-            {&m_name2, floor::kName2},
-            {&m_standards, floor::kStandards},
-            {&m_documents, floor::kDocuments},
-            {&m_compositions, floor::kCompositions},
-            {&m_compositionsOfGroup, floor::kCompositionsOfGroup},
-            {&m_values, floor::kValues},
-            {&m_compositionFootnotes, floor::kCompositionFootnotes},
-            {&m_shapes, floor::kShapes},
-            {&m_delivering, floor::kDelivering},
-            {&m_comparisonKeys, floor::kComparisonKeys},
-            {&m_infoTitles, floor::kInfoTitles},
-            {&m_infos, floor::kInfos},
-            {&m_infoOfTitle, floor::kInfoOfTitle},
+            {&m_kind, sql::kKind},
+            {&m_steelgroup, sql::kSteelgroup},
+            {&m_steelCountry, sql::kSteelCountry},
+            {&m_occurrenceCountry, sql::kOccurrenceCountry},
+            {&m_supplierOfDesignation, sql::kSupplierOfDesignation},
+            {&m_footnote, sql::kFootnote},
+            {&m_materialNumbers, sql::kMaterialNumbers},
+            {&m_allNumbers, sql::kAllNumbers},
+            {&m_symbols, sql::kSymbols},
+            {&m_symbolsOfGroup, sql::kSymbolsOfGroup},
+            {&m_tradenames, sql::kTradenames},
+            {&m_suppliers, sql::kSuppliers},
+            {&m_address, sql::kAddress},
+            {&m_name2, sql::kName2},
+            {&m_standards, sql::kStandards},
+            {&m_documents, sql::kDocuments},
+            {&m_compositions, sql::kCompositions},
+            {&m_compositionsOfGroup, sql::kCompositionsOfGroup},
+            {&m_values, sql::kValues},
+            {&m_compositionFootnotes, sql::kCompositionFootnotes},
+            {&m_shapes, sql::kShapes},
+            {&m_delivering, sql::kDelivering},
+            {&m_comparisonKeys, sql::kComparisonKeys},
+            {&m_infoTitles, sql::kInfoTitles},
+            {&m_infos, sql::kInfos},
+            {&m_infoOfTitle, sql::kInfoOfTitle},
         };
-        for (const auto& [stmt, sql] : statements) {
-            *stmt = m_db.prepare(std::string(sql));
+        for (const auto& [stmt, text] : statements) {
+            *stmt = m_db.prepare(std::string(text));
             if (*stmt == nullptr) {
                 return false;
             }
         }
-        // The comparison names each key of the steel: one text per count of keys.
-        for (std::size_t keys = 1; keys <= kMostComparisonKeys; ++keys) {
-            std::string sql(floor::kComparisons);
+        return true;
+    }
+
+    // The comparison names each key of the steel: one text per count of keys, for every count
+    // that the picked steels have.
+    bool prepareComparisons(const std::vector<PickIds>& picks) {
+        std::size_t most = 0;
+        for (const PickIds& pick : picks) {
+            most =
+                std::max(most, static_cast<std::size_t>(m_db.readAll(bound(m_comparisonKeys, {pick.steel}))));
+        }
+        for (std::size_t keys = 1; keys <= most; ++keys) {
+            std::string sql(sql::kComparisons);
             for (std::size_t key = 1; key <= keys; ++key) {
                 sql += (key > 1 ? " OR " : "") + std::string("((tabNormVergleich.Id_WsNr = ?") +
                        std::to_string(key) + "))";
@@ -539,7 +556,7 @@ private:
             return;
         }
         if (keys.size() > m_comparisons.size()) {
-            keys.resize(m_comparisons.size()); // more keys than any generated steel has
+            return; // not one of the picked steels, whose keys were counted before the clock
         }
         sqlite3_stmt* stmt = m_comparisons[keys.size() - 1];
         for (std::size_t key = 0; key < keys.size(); ++key) {
@@ -579,28 +596,26 @@ private:
     sqlite3_stmt* m_infoOfTitle = nullptr;
 };
 
-// The same steels as everyPart (found the same way before the clock runs).
-std::vector<PickIds> materialPicks(benchmark::State& state) {
-    std::vector<PickIds> picks;
+// The steels of everyPart as numbers.
+std::vector<PickIds> pickIds(benchmark::State& state) {
+    std::vector<PickIds> ids;
     const auto db = openGenerated(state, "Graukant.MDB");
     if (!db) {
-        return picks;
+        return ids;
     }
-    for (std::int64_t call = 0; call < 97; ++call) {
-        if (auto pick = firstOccurrence(*db, steelOfCall(call))) {
-            picks.push_back({std::stoll(pick->steel), std::stoll(pick->designation), pick->occurrence});
-        }
+    for (const MaterialPick& pick : materialPicks(*db)) {
+        ids.push_back({std::stoll(pick.steel), std::stoll(pick.designation), pick.occurrence});
     }
-    return picks;
+    return ids;
 }
 
 void everyPartFloor(benchmark::State& state) {
-    const std::vector<PickIds> picks = materialPicks(state);
+    const std::vector<PickIds> picks = pickIds(state);
     NativeDatabase db(state, "Graukant.MDB");
     if (!db) {
         return;
     }
-    MaterialChain chain(db);
+    MaterialChain chain(db, picks);
     if (!chain.ready()) {
         return;
     }
