@@ -77,6 +77,10 @@ sqlite3_stmt* NativeDatabase::prepare(const std::string& sql) {
 }
 
 std::int64_t NativeDatabase::readAll(sqlite3_stmt* stmt) {
+    return readEach(stmt, {});
+}
+
+std::int64_t NativeDatabase::readEach(sqlite3_stmt* stmt, const std::function<void()>& atRow) {
     std::int64_t rows = 0;
     const int columns = sqlite3_column_count(stmt);
     while (sqlite3_step(stmt) == SQLITE_ROW) {
@@ -86,6 +90,9 @@ std::int64_t NativeDatabase::readAll(sqlite3_stmt* stmt) {
             } else {
                 benchmark::DoNotOptimize(sqlite3_column_int64(stmt, c));
             }
+        }
+        if (atRow) {
+            atRow();
         }
         ++rows;
     }

@@ -41,6 +41,9 @@ public:
     [[nodiscard]] sqlite3_stmt* prepare(const std::string& sql);
     /// Steps `stmt` to its end, reading every column of every row as the layer does; returns the rows.
     std::int64_t readAll(sqlite3_stmt* stmt);
+    /// readAll, calling `atRow` at each row once its columns are read (a statement whose rows feed
+    /// the next one); returns the rows.
+    std::int64_t readEach(sqlite3_stmt* stmt, const std::function<void()>& atRow);
     /// The floor loop of a statement without parameters: readAll at every iteration, the rows counted.
     void run(benchmark::State& state, sqlite3_stmt* stmt);
 
