@@ -29,7 +29,7 @@ double Helper::Str2Dbl(std::string_view sValue) {
     }
     const auto number = platform::parseNumber(sValue, separator);
     if (!number) {
-        throw platform::CallError(platform::err::TypeMismatch, "Helper", "Type mismatch");
+        throw platform::err::error(platform::err::TypeMismatch, "Helper");
     }
     return *number;
 }

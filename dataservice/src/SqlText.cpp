@@ -43,7 +43,7 @@ std::string number(std::int64_t value) {
 
 std::string decimal(double value) {
     if (!std::isfinite(value)) {
-        throw platform::CallError(platform::err::Overflow, "OrvikServiceVers5", "Overflow");
+        throw platform::err::error(platform::err::Overflow, "OrvikServiceVers5");
     }
     return platform::CStr(value, ".");
 }

@@ -94,7 +94,7 @@ bool Application::RequireConnection(const std::string& procedure) {
     if (LoggedIn()) {
         return true;
     }
-    ReportError(NoConnection, "Application", procedure, "No database connection is open.");
+    ReportError(NoConnection, "Application", procedure, NoConnectionText);
     return false;
 }
 

@@ -18,8 +18,6 @@ namespace {
 
 using orvik::common::Language;
 
-constexpr std::int32_t NoConnection = platform::err::ObjectNotSet;
-
 std::int32_t currentLanguage() {
     return static_cast<std::int32_t>(orvik::common::ProgrammSettings().CurrentLanguage());
 }
@@ -94,8 +92,8 @@ bool List::connected(const std::string& procedure) {
     if (m_connection && m_connection->LoggedIn()) {
         return true;
     }
-    ManagerException.raise(orvik::common::Helper::CreateExceptionObject(
-        NoConnection, "List", "No database connection is open.", procedure));
+    ManagerException.raise(orvik::common::Helper::CreateExceptionObject(NoConnectionNumber, "List",
+                                                                        NoConnectionText, procedure));
     return false;
 }
 

@@ -56,7 +56,7 @@ bool Material::connected(const std::string& procedure) {
     if (m_connection && m_connection->LoggedIn()) {
         return true;
     }
-    RaiseError(NoConnection, procedure, "No database connection is open.");
+    RaiseError(NoConnection, procedure, NoConnectionText);
     return false;
 }
 

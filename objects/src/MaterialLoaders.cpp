@@ -146,8 +146,9 @@ void Material::LoadProductShapes(objects::ProductShapes& part) {
 
 void Material::LoadStandardComparisons(objects::StandardComparisons& part) {
     BoundManager<StandardManager> manager(relay());
+    const std::int32_t shownIn = language();
     const auto rs =
-        manager->GetStandardComparisonsForSteel(m_connection->Database(), m_steelId, m_countryId, language());
+        manager->GetStandardComparisonsForSteel(m_connection->Database(), m_steelId, m_countryId, shownIn);
     if (!rows::hasRows(rs)) {
         return;
     }
@@ -156,7 +157,7 @@ void Material::LoadStandardComparisons(objects::StandardComparisons& part) {
         const bool itself =
             rows::idText(*rs, "ID_Stahl", "") == m_steelId && rows::number(*rs, "ID_Land") == m_countryId;
         if (!itself) {
-            part.Add(*rs);
+            part.Add(*rs, shownIn);
         }
     }
     rs->close();

@@ -106,7 +106,7 @@ std::shared_ptr<const Report::Definition> readReportFile(const std::string& path
 
 ReportTable& ReportDatabase::Tables(std::int32_t index) {
     if (index < 1 || index > TablesCount()) {
-        throw platform::CallError(platform::err::SubscriptOutOfRange, Source, "Subscript out of range");
+        throw platform::err::error(platform::err::SubscriptOutOfRange, Source);
     }
     return *m_tables[static_cast<std::size_t>(index - 1)];
 }

@@ -29,6 +29,11 @@ std::string StandardComparisons::StandardDesignation(const std::string& name, st
 }
 
 std::shared_ptr<StandardComparison> StandardComparisons::Add(const platform::db::Recordset& rs) {
+    return Add(rs, static_cast<std::int32_t>(orvik::common::ProgrammSettings().CurrentLanguage()));
+}
+
+std::shared_ptr<StandardComparison> StandardComparisons::Add(const platform::db::Recordset& rs,
+                                                             std::int32_t language) {
     auto entry = std::make_shared<StandardComparison>();
     entry->Desig_ID = rows::idText(rs, "Id_Stahlbez", "0");
     entry->Steel_ID = rows::idText(rs, "ID_Stahl", "0");
@@ -40,10 +45,7 @@ std::shared_ptr<StandardComparison> StandardComparisons::Add(const platform::db:
     entry->Country = rows::text(rs, "Land");
     const auto name = rs.field("Name");
     entry->StandardDesignation =
-        name.isNull() ? std::string()
-                      : StandardDesignation(
-                            platform::CStr(name),
-                            static_cast<std::int32_t>(orvik::common::ProgrammSettings().CurrentLanguage()));
+        name.isNull() ? std::string() : StandardDesignation(platform::CStr(name), language);
     append(entry);
     return entry;
 }

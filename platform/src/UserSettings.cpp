@@ -39,7 +39,7 @@ std::string stored(std::string_view value) {
 }
 
 [[noreturn]] void throwInvalid() {
-    throw CallError(err::InvalidProcedureCall, Source, "Invalid procedure call or argument");
+    throw err::error(err::InvalidProcedureCall, Source);
 }
 
 [[noreturn]] void throwAccess(const std::filesystem::path& file) {

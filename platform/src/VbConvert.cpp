@@ -15,13 +15,13 @@ namespace {
 constexpr const char* Source = "platform";
 
 [[noreturn]] void throwTypeMismatch() {
-    throw CallError(err::TypeMismatch, Source, "Type mismatch");
+    throw err::error(err::TypeMismatch, Source);
 }
 [[noreturn]] void throwOverflow() {
-    throw CallError(err::Overflow, Source, "Overflow");
+    throw err::error(err::Overflow, Source);
 }
 [[noreturn]] void throwNull() {
-    throw CallError(err::InvalidUseOfNull, Source, "Invalid use of Null");
+    throw err::error(err::InvalidUseOfNull, Source);
 }
 
 bool isDigit(char c) noexcept {

@@ -37,7 +37,7 @@ struct ChemicalCompostion;
 class Application : public std::enable_shared_from_this<Application> {
 public:
     /// The number reported when a query needs the connection and none is open.
-    static constexpr std::int32_t NoConnection = 91;
+    static constexpr std::int32_t NoConnection = NoConnectionNumber;
 
     /// `engine` carries the workgroup file (GK2007.LG in the program folder); the default engine
     /// takes it from ProgrammSettings.ApplicationPath.

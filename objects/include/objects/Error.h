@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CallError.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -32,6 +34,10 @@ private:
     std::string m_procedure;
     std::string m_description;
 };
+
+/// A call that needs the database while no connection is open fails with this number and text.
+inline constexpr std::int32_t NoConnectionNumber = platform::err::ObjectNotSet;
+inline constexpr const char* NoConnectionText = "No database connection is open.";
 
 /// What the `Error` events hand to their handlers.
 using ErrorPtr = std::shared_ptr<const Error>;

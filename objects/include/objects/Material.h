@@ -48,7 +48,7 @@ class Suppliers;
 class Material {
 public:
     /// The number reported when a member needs the connection and there is none.
-    static constexpr std::int32_t NoConnection = 91;
+    static constexpr std::int32_t NoConnection = NoConnectionNumber;
 
     /// A pick list of the property tables: entries keyed by the id's decimal text, in order.
     using ListItems_t = platform::Dictionary<std::shared_ptr<const objects::ListItem>>;

@@ -36,6 +36,8 @@ public:
     /// `ID_Norm`, `WSNr_Anzeige`, `Bezeichnung`, `Kennung`, `Land`, `Name`), the group text taken in
     /// the current language. Throws for a missing column; nothing is added then.
     std::shared_ptr<StandardComparison> Add(const platform::db::Recordset& rs);
+    /// The same with the group text in `language`, for a caller that adds many rows in one language.
+    std::shared_ptr<StandardComparison> Add(const platform::db::Recordset& rs, std::int32_t language);
 
     /// The display name of a standard: the trimmed name, where a name that begins with "-" (the
     /// steels of no standard) shows the group text of `language` (0 German, 1 French, 2 English) in

@@ -41,7 +41,7 @@ public:
     /// before 1. Any other position fails with 9.
     void addBefore(std::int32_t before, T item, std::string_view key) {
         if (before < 1 || before > count() + 1) {
-            throw CallError(err::SubscriptOutOfRange, "Collection", "Subscript out of range");
+            throw err::error(err::SubscriptOutOfRange, "Collection");
         }
         auto folded = foldCase(key);
         if (m_index.contains(folded)) {
@@ -94,14 +94,14 @@ public:
 private:
     [[nodiscard]] std::size_t offset(std::int32_t position) const {
         if (position < 1 || position > count()) {
-            throw CallError(err::SubscriptOutOfRange, "Collection", "Subscript out of range");
+            throw err::error(err::SubscriptOutOfRange, "Collection");
         }
         return static_cast<std::size_t>(position - 1);
     }
     [[nodiscard]] std::size_t offset(std::string_view key) const {
         const auto it = m_index.find(foldCase(key));
         if (it == m_index.end()) {
-            throw CallError(err::InvalidProcedureCall, "Collection", "Invalid procedure call or argument");
+            throw err::error(err::InvalidProcedureCall, "Collection");
         }
         return it->second;
     }
@@ -112,7 +112,7 @@ private:
         if (index.isNumeric()) {
             return offset(CLng(index));
         }
-        throw CallError(err::TypeMismatch, "Collection", "Type mismatch");
+        throw err::error(err::TypeMismatch, "Collection");
     }
     void erase(std::size_t at) {
         m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(at));

@@ -119,7 +119,7 @@ private:
     [[nodiscard]] std::size_t position(const Variant& key) const {
         const auto it = m_index.find(identity(key));
         if (it == m_index.end()) {
-            throw CallError(err::ElementNotFound, "Dictionary", "Element not found");
+            throw err::error(err::ElementNotFound, "Dictionary");
         }
         return it->second;
     }
