@@ -77,9 +77,9 @@ void LargeDatabaseGenerator::generate() const {
         main.execute("BEGIN");
         const std::vector<std::string> indexes = createTables(main, schema / "graukant.sql");
         Random random(m_options.seed);
-        VocabularyWriter vocabulary(main.handle(), random);
+        VocabularyWriter vocabulary(main.native(), random);
         vocabulary.write();
-        SteelWriter steels(main.handle(), random, vocabulary.variants(), vocabulary.groups());
+        SteelWriter steels(main.native(), random, vocabulary.variants(), vocabulary.groups());
         for (std::int64_t steel = 1; steel <= m_options.steelCount; ++steel) {
             steels.write(steel);
         }
