@@ -74,7 +74,7 @@ void LargeDatabaseGenerator::generate() const {
     {
         datatools::SqliteConnection main(mainFile.path(), true);
         openForBulkWriting(main);
-        main.execute("BEGIN");
+        platform::db::sqlite::Transaction transaction(main.native());
         const std::vector<std::string> indexes = createTables(main, schema / "graukant.sql");
         Random random(m_options.seed);
         VocabularyWriter vocabulary(main.native(), random);
@@ -85,7 +85,7 @@ void LargeDatabaseGenerator::generate() const {
         }
         createIndexes(main, indexes);
         datatools::SqlScript(schema / "graukant-derive.sql").run(main);
-        main.execute("COMMIT");
+        transaction.commit();
         main.execute("ANALYZE");
     }
 
@@ -94,11 +94,11 @@ void LargeDatabaseGenerator::generate() const {
         datatools::SqliteConnection filter(filterFile.path(), true);
         openForBulkWriting(filter);
         filter.attach(mainFile.path(), "graukant");
-        filter.execute("BEGIN");
+        platform::db::sqlite::Transaction transaction(filter.native());
         const std::vector<std::string> indexes = createTables(filter, schema / "filter.sql");
         datatools::SqlScript(schema / "filter-derive.sql").run(filter);
         createIndexes(filter, indexes);
-        filter.execute("COMMIT");
+        transaction.commit();
         filter.execute("DETACH DATABASE graukant");
         filter.execute("ANALYZE");
     }
