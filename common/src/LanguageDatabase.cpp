@@ -104,25 +104,20 @@ bool LanguageDatabase::addControl(std::string_view formId, std::string_view cont
     if (findControl(formId, controlId)) {
         return false;
     }
-    m_database->beginTrans();
-    try {
-        const auto controls = m_database->openRecordset("SELECT * FROM tab_controls");
-        controls->addNew();
-        controls->setField("id_form", platform::Variant(formId));
-        controls->setField("id_control", platform::Variant(controlId));
-        controls->setField("german", platform::Variant(german));
-        controls->update();
-        const auto widths = m_database->openRecordset("SELECT * FROM tab_controls_width");
-        widths->addNew();
-        widths->setField("id_form", platform::Variant(formId));
-        widths->setField("id_control", platform::Variant(controlId));
-        widths->setField("width", platform::Variant(width));
-        widths->update();
-        m_database->commitTrans();
-    } catch (...) {
-        m_database->rollback();
-        throw;
-    }
+    platform::db::Transaction transaction(*m_database);
+    const auto controls = m_database->openRecordset("SELECT * FROM tab_controls");
+    controls->addNew();
+    controls->setField("id_form", platform::Variant(formId));
+    controls->setField("id_control", platform::Variant(controlId));
+    controls->setField("german", platform::Variant(german));
+    controls->update();
+    const auto widths = m_database->openRecordset("SELECT * FROM tab_controls_width");
+    widths->addNew();
+    widths->setField("id_form", platform::Variant(formId));
+    widths->setField("id_control", platform::Variant(controlId));
+    widths->setField("width", platform::Variant(width));
+    widths->update();
+    transaction.commit();
     return true;
 }
 

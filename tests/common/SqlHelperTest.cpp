@@ -1,13 +1,12 @@
 #include "common/SqlHelper.h"
 
 #include "platform/db/JetErrors.h"
-#include "platform/db/SqliteExtensions.h"
 #include "platform/db/WorkgroupFile.h"
+#include "platform/db/sqlite/Connection.h"
 #include "test_support/Errors.h"
 #include "test_support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 using orvik::common::SqlHelper;
 using platform::Variant;
@@ -22,18 +21,12 @@ constexpr const char* password = "Nineteen-Characters";
 class SqlHelperTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        sqlite3* raw = nullptr;
-        ASSERT_EQ(sqlite3_open(m_dbPath.c_str(), &raw), SQLITE_OK);
-        std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(raw, &sqlite3_close);
-        registerJetExtensions(db.get());
-        ASSERT_EQ(
-            sqlite3_exec(db.get(),
-                         "CREATE TABLE tab_text(id_text INTEGER PRIMARY KEY, german TEXT COLLATE JETTEXT);"
-                         "CREATE UNIQUE INDEX idx_text ON tab_text(id_text);"
-                         "INSERT INTO tab_text VALUES(1, 'Datei'), (2, 'Bearbeiten');"
-                         "CREATE VIEW texts AS SELECT * FROM tab_text;",
-                         nullptr, nullptr, nullptr),
-            SQLITE_OK);
+        platform::db::sqlite::Connection(m_dbPath, platform::db::sqlite::OpenMode::Create,
+                                         platform::db::sqlite::Extensions::Jet)
+            .exec("CREATE TABLE tab_text(id_text INTEGER PRIMARY KEY, german TEXT COLLATE JETTEXT);"
+                  "CREATE UNIQUE INDEX idx_text ON tab_text(id_text);"
+                  "INSERT INTO tab_text VALUES(1, 'Datei'), (2, 'Bearbeiten');"
+                  "CREATE VIEW texts AS SELECT * FROM tab_text;");
         WorkgroupFile::write(m_workgroup, {{"GK2007PRG", password}}, 16);
     }
 

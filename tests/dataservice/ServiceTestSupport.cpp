@@ -1,9 +1,9 @@
 #include "ServiceTestSupport.h"
 
-#include "platform/db/SqliteExtensions.h"
+#include "platform/db/sqlite/Connection.h"
+#include "platform/db/sqlite/Error.h"
 
 #include <fstream>
-#include <sqlite3.h>
 #include <sstream>
 #include <stdexcept>
 
@@ -20,22 +20,14 @@ std::string readFile(const std::filesystem::path& path) {
 }
 
 void buildDatabase(const std::string& path, const std::vector<std::string>& scripts) {
-    sqlite3* raw = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-        SQLITE_OK) {
-        sqlite3_close(raw);
-        throw std::runtime_error("cannot create " + path);
-    }
-    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> connection(raw, &sqlite3_close);
-    platform::db::registerJetExtensions(connection.get());
-    for (const auto& script : scripts) {
-        char* error = nullptr;
-        const int rc = sqlite3_exec(connection.get(), script.c_str(), nullptr, nullptr, &error);
-        const std::string message = error != nullptr ? error : "";
-        sqlite3_free(error);
-        if (rc != SQLITE_OK) {
-            throw std::runtime_error("building " + path + ": " + message);
+    try {
+        platform::db::sqlite::Connection connection(path, platform::db::sqlite::OpenMode::Create,
+                                                    platform::db::sqlite::Extensions::Jet);
+        for (const auto& script : scripts) {
+            connection.exec(script);
         }
+    } catch (const platform::db::sqlite::Error& e) {
+        throw std::runtime_error("building " + path + ": " + e.message());
     }
 }
 

@@ -74,18 +74,18 @@ void LargeDatabaseGenerator::generate() const {
     {
         datatools::SqliteConnection main(mainFile.path(), true);
         openForBulkWriting(main);
-        main.execute("BEGIN");
+        platform::db::sqlite::Transaction transaction(main.native());
         const std::vector<std::string> indexes = createTables(main, schema / "graukant.sql");
         Random random(m_options.seed);
-        VocabularyWriter vocabulary(main.handle(), random);
+        VocabularyWriter vocabulary(main.native(), random);
         vocabulary.write();
-        SteelWriter steels(main.handle(), random, vocabulary.variants(), vocabulary.groups());
+        SteelWriter steels(main.native(), random, vocabulary.variants(), vocabulary.groups());
         for (std::int64_t steel = 1; steel <= m_options.steelCount; ++steel) {
             steels.write(steel);
         }
         createIndexes(main, indexes);
         datatools::SqlScript(schema / "graukant-derive.sql").run(main);
-        main.execute("COMMIT");
+        transaction.commit();
         main.execute("ANALYZE");
     }
 
@@ -94,11 +94,11 @@ void LargeDatabaseGenerator::generate() const {
         datatools::SqliteConnection filter(filterFile.path(), true);
         openForBulkWriting(filter);
         filter.attach(mainFile.path(), "graukant");
-        filter.execute("BEGIN");
+        platform::db::sqlite::Transaction transaction(filter.native());
         const std::vector<std::string> indexes = createTables(filter, schema / "filter.sql");
         datatools::SqlScript(schema / "filter-derive.sql").run(filter);
         createIndexes(filter, indexes);
-        filter.execute("COMMIT");
+        transaction.commit();
         filter.execute("DETACH DATABASE graukant");
         filter.execute("ANALYZE");
     }

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "platform/db/sqlite/Statement.h"
+
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
-struct sqlite3;
-struct sqlite3_stmt;
+namespace platform::db::sqlite {
+class Connection;
+}
 
 namespace generator {
 
@@ -15,7 +17,7 @@ namespace generator {
 /// empty optional is NULL. Throws std::runtime_error naming the table when a row is refused.
 class PreparedInsert {
 public:
-    PreparedInsert(sqlite3* db, std::string_view table, std::string_view columns);
+    PreparedInsert(platform::db::sqlite::Connection& db, std::string_view table, std::string_view columns);
 
     template <typename... Values> void row(const Values&... values) {
         int index = 0;
@@ -24,22 +26,11 @@ public:
     }
 
 private:
-    void bind(int index, std::int64_t value);
-    void bind(int index, int value) { bind(index, static_cast<std::int64_t>(value)); }
-    void bind(int index, double value);
-    void bind(int index, const std::string& value);
-    void bind(int index, const char* value);
-    void bind(int index, const std::optional<double>& value);
-    void bind(int index, const std::optional<std::int64_t>& value);
-    void bind(int index, const std::optional<std::string>& value);
+    template <typename Value> void bind(int index, const Value& value) { m_statement.bind(index, value); }
     void step();
 
-    struct Finalizer {
-        void operator()(sqlite3_stmt* statement) const noexcept;
-    };
-    sqlite3* m_db;
     std::string m_table;
-    std::unique_ptr<sqlite3_stmt, Finalizer> m_statement;
+    platform::db::sqlite::Statement m_statement;
 };
 
 } // namespace generator

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <sqlite3.h>
 
 namespace generator {
 
-SteelWriter::SteelWriter(sqlite3* db, Random& random, const std::vector<Id>& variants,
-                         const std::vector<Id>& groups)
+SteelWriter::SteelWriter(platform::db::sqlite::Connection& db, Random& random,
+                         const std::vector<Id>& variants, const std::vector<Id>& groups)
     : m_random(random), m_variants(variants), m_groups(groups),
       m_steel(db, "tabStahl", "ID_Stahl, ID_Land, ID_Stahlgruppe"),
       m_designation(db, "tabStahlbez",

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-struct sqlite3;
+namespace platform::db::sqlite {
+class Connection;
+}
 
 namespace generator {
 
@@ -16,7 +18,8 @@ namespace generator {
 /// in order, so they follow from the steel count alone.
 class SteelWriter {
 public:
-    SteelWriter(sqlite3* db, Random& random, const std::vector<Id>& variants, const std::vector<Id>& groups);
+    SteelWriter(platform::db::sqlite::Connection& db, Random& random, const std::vector<Id>& variants,
+                const std::vector<Id>& groups);
 
     /// Writes one steel with all its rows.
     void write(Id steel);

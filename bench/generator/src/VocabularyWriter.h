@@ -5,7 +5,9 @@
 
 #include <vector>
 
-struct sqlite3;
+namespace platform::db::sqlite {
+class Connection;
+}
 
 namespace generator {
 
@@ -13,7 +15,7 @@ namespace generator {
 /// elements, the property vocabulary and the layout of the property-search mask.
 class VocabularyWriter {
 public:
-    VocabularyWriter(sqlite3* db, Random& random) : m_db(db), m_random(random) {}
+    VocabularyWriter(platform::db::sqlite::Connection& db, Random& random) : m_db(db), m_random(random) {}
 
     void write();
 
@@ -30,7 +32,7 @@ private:
     void writePropertyVocabulary();
     void writeSearchMask();
 
-    sqlite3* m_db;
+    platform::db::sqlite::Connection& m_db;
     Random& m_random;
     std::vector<Id> m_variants;
     std::vector<Id> m_groups;

@@ -1,23 +1,18 @@
 #include "common/editor/LanguageEditorSaver.h"
 
 #include "platform/CallError.h"
+#include "platform/db/Transaction.h"
 
 namespace orvik::common::editor {
 
 bool LanguageEditorSaver::save(const std::vector<LanguageEditorRow>& rows, const FailureChoice& choose) {
-    m_data.beginSave();
-    try {
-        for (const LanguageEditorRow& row : rows) {
-            if (!storeRow(row, choose)) {
-                m_data.rollbackSave();
-                return false;
-            }
+    platform::db::Transaction save(m_data);
+    for (const LanguageEditorRow& row : rows) {
+        if (!storeRow(row, choose)) {
+            return false; // the guard drops what was stored
         }
-        m_data.commitSave();
-    } catch (...) {
-        m_data.rollbackSave();
-        throw;
     }
+    save.commit();
     return true;
 }
 

@@ -70,7 +70,7 @@ void DatabaseBuilder::build() const {
             }
             connection.attach(path, schemaName);
         }
-        connection.execute("BEGIN");
+        platform::db::sqlite::Transaction transaction(connection.native());
         for (const auto& script : m_scripts) {
             SqlScript(script).run(connection);
         }
@@ -84,7 +84,7 @@ void DatabaseBuilder::build() const {
         }
         // A database without any table would be an empty file, which no reader takes for SQLite.
         connection.execute("PRAGMA user_version = 1");
-        connection.execute("COMMIT");
+        transaction.commit();
         for (const auto& attachment : m_attachments) {
             connection.execute("DETACH DATABASE \"" + attachment.second + "\"");
         }

@@ -1,12 +1,12 @@
 #include "datatools/SqlScript.h"
 
 #include "datatools/SqliteConnection.h"
+#include "platform/db/sqlite/Error.h"
+#include "platform/db/sqlite/Statement.h"
 
 #include <algorithm>
 #include <cctype>
 #include <fstream>
-#include <memory>
-#include <sqlite3.h>
 #include <sstream>
 #include <stdexcept>
 
@@ -42,10 +42,6 @@ std::string upperWords(const std::string& statement, std::size_t count) {
     }
     return result;
 }
-
-struct StatementDeleter {
-    void operator()(sqlite3_stmt* statement) const noexcept { sqlite3_finalize(statement); }
-};
 
 } // namespace
 
@@ -84,29 +80,21 @@ std::vector<std::string> SqlScript::run(SqliteConnection& connection, const Filt
             throw std::runtime_error(m_name + ":" + std::to_string(line) + ": " + message);
         };
 
-        const char* start = m_text.c_str() + pos;
-        const char* tail = nullptr;
-        sqlite3_stmt* raw = nullptr;
-        const int remaining = static_cast<int>(m_text.size() - pos);
-        if (sqlite3_prepare_v2(connection.handle(), start, remaining, &raw, &tail) != SQLITE_OK) {
-            fail(sqlite3_errmsg(connection.handle()));
-        }
-        const std::unique_ptr<sqlite3_stmt, StatementDeleter> statement(raw);
-        pos = static_cast<std::size_t>(tail - m_text.c_str());
-        if (raw == nullptr) {
-            continue; // only a lone semicolon
-        }
-        const std::string sql(start, tail);
-        if (runNow && !runNow(sql)) {
-            refused.push_back(sql);
-            continue;
-        }
-        int rc = SQLITE_ROW;
-        while (rc == SQLITE_ROW) {
-            rc = sqlite3_step(raw);
-        }
-        if (rc != SQLITE_DONE) {
-            fail(sqlite3_errmsg(connection.handle()));
+        std::string_view rest = std::string_view(m_text).substr(pos);
+        try {
+            std::optional<platform::db::sqlite::Statement> statement =
+                platform::db::sqlite::Statement::prepareNext(connection.native(), rest);
+            pos = m_text.size() - rest.size();
+            if (!statement) {
+                continue; // only semicolons and comments
+            }
+            if (runNow && !runNow(statement->sql())) {
+                refused.push_back(statement->sql());
+                continue;
+            }
+            statement->run();
+        } catch (const platform::db::sqlite::Error& e) {
+            fail(e.message());
         }
     }
     return refused;

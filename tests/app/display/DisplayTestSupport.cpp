@@ -8,11 +8,12 @@
 #include "objects/List.h"
 #include "objects/Material.h"
 #include "platform/db/Dao.h"
+#include "platform/db/sqlite/Connection.h"
+#include "platform/db/sqlite/Statement.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QWidget>
-#include <sqlite3.h>
 #include <stdexcept>
 
 namespace displaytest {
@@ -88,53 +89,26 @@ std::shared_ptr<orvik::objects::Material> SampleProgram::material(const std::str
     return m_app->Material(text("Id_Stahl"), text("Id_Stahlbez"), records->field("Id_StahlbezVorkommen"));
 }
 
-namespace {
-
-void exec(sqlite3* db, const std::string& sql) {
-    char* message = nullptr;
-    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-        const std::string text = message != nullptr ? message : "sqlite error";
-        sqlite3_free(message);
-        throw std::runtime_error(text);
-    }
-}
-
-std::string literal(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text) {
-        quoted += c;
-        if (c == '\'') {
-            quoted += '\'';
-        }
-    }
-    return quoted + "'";
-}
-
-} // namespace
-
 std::shared_ptr<platform::db::Database> listDatabase(const fs::path& file, int count,
                                                      const std::vector<ListRow>& extra) {
     fs::remove(file);
-    sqlite3* raw = nullptr;
-    if (sqlite3_open(file.string().c_str(), &raw) != SQLITE_OK) {
-        sqlite3_close(raw);
-        throw std::runtime_error("cannot create " + file.string());
-    }
-    const std::unique_ptr<sqlite3, decltype(&sqlite3_close)> db(raw, &sqlite3_close);
-    exec(db.get(), "CREATE TABLE tabList (n INTEGER PRIMARY KEY, Bezeichnung TEXT, SuchBezeichnung TEXT, "
-                   "Kennung TEXT, ID_Land INTEGER, Id_Stahl INTEGER, Id_Stahlbez INTEGER, "
-                   "Id_StahlbezVorkommen INTEGER)");
-    exec(db.get(), "WITH RECURSIVE k(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM k WHERE i + 1 < " +
-                       std::to_string(count) +
-                       ") INSERT INTO tabList SELECT i + 1, printf('D%06d', i), printf('D%06d', i), 'K', 1, "
-                       "i / 10 + 1, i + 1, i + 1 FROM k");
+    platform::db::sqlite::Connection db(file, platform::db::sqlite::OpenMode::Create);
+    db.exec("CREATE TABLE tabList (n INTEGER PRIMARY KEY, Bezeichnung TEXT, SuchBezeichnung TEXT, "
+            "Kennung TEXT, ID_Land INTEGER, Id_Stahl INTEGER, Id_Stahlbez INTEGER, "
+            "Id_StahlbezVorkommen INTEGER)");
+    db.exec("WITH RECURSIVE k(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM k WHERE i + 1 < " +
+            std::to_string(count) +
+            ") INSERT INTO tabList SELECT i + 1, printf('D%06d', i), printf('D%06d', i), 'K', 1, "
+            "i / 10 + 1, i + 1, i + 1 FROM k");
+    platform::db::sqlite::Statement insert(db, "INSERT INTO tabList VALUES (?1, ?2, ?3, ?4, 1, ?1, ?1, ?1)");
     int n = count;
     for (const auto& row : extra) {
-        ++n;
-        const auto id = std::to_string(n);
-        exec(db.get(), "INSERT INTO tabList VALUES (" + id + ", " + literal(row.designation) + ", " +
-                           literal(row.searchForm) + ", " + literal(row.kind) + ", 1, " + id + ", " + id +
-                           ", " + id + ")");
+        insert.bind(1, ++n);
+        insert.bind(2, row.designation);
+        insert.bind(3, row.searchForm);
+        insert.bind(4, row.kind);
+        insert.run();
+        insert.reset();
     }
     const platform::db::DBEngine engine;
     return engine.createWorkspace("List", "Admin", "")->openDatabase(file.string(), false, true);

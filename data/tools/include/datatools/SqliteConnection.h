@@ -1,16 +1,15 @@
 #pragma once
 
-#include <filesystem>
-#include <memory>
-#include <string>
+#include "platform/db/sqlite/Connection.h"
 
-struct sqlite3;
+#include <filesystem>
+#include <string>
 
 namespace datatools {
 
-/// One open SQLite connection with the Jet extensions (the JETTEXT collation) registered, so that
-/// schemas with JETTEXT columns and indexes can be built and read. Owns the handle; movable only.
-/// Throws std::runtime_error naming the file when the database cannot be opened.
+/// One open native connection (platform::db::sqlite) with the Jet extensions (the JETTEXT collation)
+/// registered, so that schemas with JETTEXT columns and indexes can be built and read. Owns the handle;
+/// movable only. Throws std::runtime_error naming the file when the database cannot be opened.
 class SqliteConnection {
 public:
     /// Opens (and creates, when `create` is true) the database file at `path`.
@@ -25,13 +24,11 @@ public:
     /// The first column of the first row of `sql` as an integer (0 without a row).
     [[nodiscard]] long long queryInteger(const std::string& sql);
 
-    [[nodiscard]] sqlite3* handle() const noexcept { return m_db.get(); }
+    [[nodiscard]] platform::db::sqlite::Connection& native() noexcept { return m_db; }
+    [[nodiscard]] sqlite3* handle() const noexcept { return m_db.handle(); }
 
 private:
-    struct Closer {
-        void operator()(sqlite3* db) const noexcept;
-    };
-    std::unique_ptr<sqlite3, Closer> m_db;
+    platform::db::sqlite::Connection m_db;
 };
 
 } // namespace datatools

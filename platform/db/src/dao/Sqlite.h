@@ -3,7 +3,10 @@
 // RAII owners of SQLite handles and the translation of SQLite failures into the engine's errors.
 // Private to the database layer: sqlite3.h goes no further than this folder.
 
+#include "platform/Variant.h"
 #include "platform/db/Dao.h"
+#include "platform/db/sqlite/Connection.h"
+#include "platform/db/sqlite/Statement.h"
 
 #include <memory>
 #include <sqlite3.h>
@@ -12,15 +15,9 @@
 
 namespace platform::db {
 
-struct ConnectionCloser {
-    void operator()(sqlite3* db) const noexcept { sqlite3_close_v2(db); }
-};
-using ConnectionPtr = std::unique_ptr<sqlite3, ConnectionCloser>;
-
-struct StatementFinalizer {
-    void operator()(sqlite3_stmt* stmt) const noexcept { sqlite3_finalize(stmt); }
-};
-using StatementPtr = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+// The owners of the native interface: one closer and one finaliser for the whole layer.
+using ConnectionPtr = sqlite::ConnectionHandle;
+using StatementPtr = sqlite::StatementHandle;
 
 /// Resets a statement when it leaves scope, so that no read transaction outlives the call that
 /// stepped it.

@@ -4,7 +4,8 @@
 
 #include "platform/db/Dao.h"
 #include "platform/db/JetErrors.h"
-#include "platform/db/SqliteExtensions.h"
+#include "platform/db/sqlite/Connection.h"
+#include "platform/db/sqlite/Error.h"
 #include "test_support/Errors.h"
 #include "test_support/TempFolder.h"
 
@@ -23,16 +24,13 @@ using test_support::TempFolder;
 
 /// Builds a database file with SQLite directly (JETTEXT registered, as the schemas need it).
 inline void buildDatabase(const std::string& path, const std::string& sql) {
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr),
-              SQLITE_OK);
-    std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(raw, &sqlite3_close);
-    platform::db::registerJetExtensions(db.get());
-    char* error = nullptr;
-    const int rc = sqlite3_exec(db.get(), sql.c_str(), nullptr, nullptr, &error);
-    const std::string message = error != nullptr ? error : "";
-    sqlite3_free(error);
-    ASSERT_EQ(rc, SQLITE_OK) << message;
+    try {
+        platform::db::sqlite::Connection db(path, platform::db::sqlite::OpenMode::Create,
+                                            platform::db::sqlite::Extensions::Jet);
+        db.exec(sql);
+    } catch (const platform::db::sqlite::Error& e) {
+        FAIL() << e.what();
+    }
 }
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {

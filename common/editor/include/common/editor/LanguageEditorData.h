@@ -43,4 +43,15 @@ public:
     virtual void close() noexcept = 0;
 };
 
+/// The hooks of platform::db::Transaction: a save is the editor's transaction.
+inline void beginTransaction(LanguageEditorData& data) {
+    data.beginSave();
+}
+inline void commitTransaction(LanguageEditorData& data) {
+    data.commitSave();
+}
+inline void rollbackTransaction(LanguageEditorData& data) noexcept {
+    data.rollbackSave();
+}
+
 } // namespace orvik::common::editor

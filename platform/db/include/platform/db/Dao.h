@@ -6,6 +6,7 @@
 
 #include "platform/CallError.h"
 #include "platform/Variant.h"
+#include "platform/db/Transaction.h"
 
 #include <cstdint>
 #include <memory>
@@ -179,6 +180,17 @@ public:
 private:
     std::unique_ptr<Impl> m_impl;
 };
+
+/// The hooks of platform::db::Transaction, so that a Transaction<Database> guards beginTrans.
+inline void beginTransaction(Database& database) {
+    database.beginTrans();
+}
+inline void commitTransaction(Database& database) {
+    database.commitTrans();
+}
+inline void rollbackTransaction(Database& database) {
+    database.rollback();
+}
 
 /// A session of one user of the workgroup file.
 class Workspace : public std::enable_shared_from_this<Workspace> {
