@@ -1,7 +1,7 @@
 #include "BenchSupport.h"
 
 #include "platform/db/Dao.h"
-#include "platform/db/SqliteExtensions.h"
+#include "sql/SqliteExtensions.h"
 
 #include <algorithm>
 #include <cstdio>

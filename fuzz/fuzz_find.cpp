@@ -8,7 +8,7 @@
 #include "FuzzInput.h"
 #include "platform/CallError.h"
 #include "platform/db/Dao.h"
-#include "platform/db/SqliteExtensions.h"
+#include "sql/SqliteExtensions.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -3,7 +3,7 @@
 // Input: text, zero byte, pattern.
 
 #include "FuzzInput.h"
-#include "platform/db/SqliteExtensions.h"
+#include "sql/SqliteExtensions.h"
 #include "sql/JetLikeMatcher.h"
 #include "sql/JetLikePrefix.h"
 

@@ -3,7 +3,7 @@
 
 #include "FuzzInput.h"
 #include "platform/CallError.h"
-#include "platform/db/SqliteExtensions.h"
+#include "sql/SqliteExtensions.h"
 #include "sql/JetSql.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 // The entry point of the jetsql module: registers the JETTEXT collation and the Jet functions on
 // the connection that loads it, exactly as the database layer does on its own connections.
 
-#include "platform/db/SqliteExtensions.h"
+#include "SqliteExtensions.h"
 
 #include <exception>
 #include <sqlite3ext.h>

@@ -5,7 +5,7 @@
 #include "TableRecordset.h"
 #include "platform/db/Dao.h"
 #include "platform/db/JetErrors.h"
-#include "platform/db/SqliteExtensions.h"
+#include "sql/SqliteExtensions.h"
 
 #include <cctype>
 

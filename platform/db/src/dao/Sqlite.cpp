@@ -1,7 +1,7 @@
 #include "Sqlite.h"
 
 #include "platform/db/JetErrors.h"
-#include "platform/db/SqliteExtensions.h"
+#include "sql/SqliteExtensions.h"
 
 #include <algorithm>
 #include <cctype>

@@ -97,7 +97,9 @@ bool TableRecordset::landFirst() {
 
 void TableRecordset::landOnWalk() {
     if (!m_current) {
-        m_current.emplace();
+        // Assigned, not emplaced: clang does not yet see a nested class with member defaults as
+        // default-constructible here.
+        m_current = Current{};
     }
     m_current->rowid = sqlite3_column_int64(m_walk.get(), 0);
     readKeys(m_walk.get(), m_current->keys);

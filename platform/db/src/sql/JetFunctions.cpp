@@ -5,7 +5,7 @@
 #include "platform/TextCase.h"
 #include "platform/VbConvert.h"
 #include "platform/db/JetErrors.h"
-#include "platform/db/SqliteExtensions.h"
+#include "SqliteExtensions.h"
 
 #include <algorithm>
 #include <cmath>

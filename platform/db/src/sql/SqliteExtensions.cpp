@@ -1,4 +1,4 @@
-#include "platform/db/SqliteExtensions.h"
+#include "SqliteExtensions.h"
 
 #include "JetFunctions.h"
 #include "platform/CallError.h"

@@ -1,6 +1,6 @@
 #include "platform/db/sqlite/Connection.h"
 
-#include "platform/db/SqliteExtensions.h"
+#include "sql/SqliteExtensions.h"
 #include "platform/db/sqlite/Error.h"
 
 #include <sqlite3.h>

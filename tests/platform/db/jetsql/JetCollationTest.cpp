@@ -1,4 +1,4 @@
-#include "platform/db/SqliteExtensions.h"
+#include "sql/SqliteExtensions.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "SqliteTestSupport.h"
 
 #include "platform/VbConvert.h"
-#include "platform/db/SqliteExtensions.h"
+#include "sql/SqliteExtensions.h"
 
 #include <sqlite3.h>
 #include <stdexcept>
