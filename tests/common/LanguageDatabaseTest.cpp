@@ -4,13 +4,13 @@
 #include "LanguageTestDatabase.h"
 #include "TextServiceFakeSource.h"
 #include "common/cls_Language.h"
+#include "platform/db/sqlite/Connection.h"
 #include "test_support/TestEnvironment.h"
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace orvik::common::test {
 namespace {
@@ -145,16 +145,13 @@ TEST(LanguageDatabase, LeftOverJournalIsRolledBackAndTheTextsRead) {
     {
         // A change caught in the middle, its pages already in the file.
         const std::string copy = db.folder() + "copy.mdb";
-        sqlite3* raw = nullptr;
-        ASSERT_EQ(sqlite3_open(db.file().c_str(), &raw), SQLITE_OK);
-        std::unique_ptr<sqlite3, int (*)(sqlite3*)> writer(raw, &sqlite3_close);
-        ASSERT_EQ(sqlite3_exec(writer.get(), "PRAGMA cache_size = 1; BEGIN; DELETE FROM tab_text;", nullptr,
-                               nullptr, nullptr),
-                  SQLITE_OK);
-        std::filesystem::copy_file(db.file(), copy);
-        std::filesystem::copy_file(db.file() + "-journal", copy + "-journal");
-        ASSERT_EQ(sqlite3_exec(writer.get(), "ROLLBACK", nullptr, nullptr, nullptr), SQLITE_OK);
-        writer.reset();
+        {
+            platform::db::sqlite::Connection writer(db.file(), platform::db::sqlite::OpenMode::ReadWrite);
+            ASSERT_NO_THROW(writer.exec("PRAGMA cache_size = 1; BEGIN; DELETE FROM tab_text;"));
+            std::filesystem::copy_file(db.file(), copy);
+            std::filesystem::copy_file(db.file() + "-journal", copy + "-journal");
+            ASSERT_NO_THROW(writer.exec("ROLLBACK"));
+        }
         std::filesystem::rename(copy, db.file());
         std::filesystem::rename(copy + "-journal", db.file() + "-journal");
     }

@@ -8,12 +8,12 @@
 #include "common/editor/LanguageEditorModel.h"
 #include "common/editor/frmBigEdit.h"
 #include "common/editor/frmLanguageSetting.h"
+#include "platform/db/sqlite/Connection.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <sqlite3.h>
 
 using namespace orvik::common::editor;
 using orvik::common::test::LanguageTestDatabase;
@@ -132,9 +132,8 @@ private slots:
         QVERIFY(editor.save());
 
         // Another program holds the file locked while this save runs.
-        sqlite3* other = nullptr;
-        QCOMPARE(sqlite3_open(db.file().c_str(), &other), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        platform::db::sqlite::Connection other(db.file(), platform::db::sqlite::OpenMode::ReadWrite);
+        QVERIFY_THROWS_NO_EXCEPTION(other.exec("BEGIN EXCLUSIVE"));
         typeIntoBigEdit(bigEdit, "zweiter");
         editor.enterCell(findRow(editor.rows(), "17"), 1);
         typeIntoBigEdit(bigEdit, "dritter");
@@ -145,8 +144,7 @@ private slots:
         // The user learns which file could not be written.
         QVERIFY2(messages.shown.front().text.contains(QString::fromStdString(db.file())),
                  qPrintable(messages.shown.front().text));
-        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
-        sqlite3_close(other);
+        other.exec("ROLLBACK");
 
         orvik::common::cls_Language language(
             std::make_unique<orvik::common::LanguageDatabase>(db.engine()),

@@ -5,6 +5,7 @@
 #include "objects/Application.h"
 #include "objects/Connection.h"
 #include "platform/db/JetErrors.h"
+#include "platform/db/sqlite/Connection.h"
 
 #include <filesystem>
 #include <fstream>
@@ -12,7 +13,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
-#include <sqlite3.h>
 #include <string>
 
 using objectstest::ErrorLog;
@@ -41,19 +41,15 @@ std::string randomBytes(std::size_t count) {
 void interruptAWrite(const fs::path& file, const fs::path& scratch) {
     const fs::path copy = scratch / "interrupted.db";
     fs::remove(copy);
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
-    std::unique_ptr<sqlite3, int (*)(sqlite3*)> writer(raw, &sqlite3_close);
-    ASSERT_EQ(sqlite3_exec(writer.get(),
-                           "PRAGMA cache_size = 1; BEGIN; "
-                           "CREATE TABLE gk_interrupted(x); "
-                           "INSERT INTO gk_interrupted VALUES (randomblob(100000));",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
-    fs::copy_file(file, copy);
-    fs::copy_file(file.string() + "-journal", copy.string() + "-journal");
-    ASSERT_EQ(sqlite3_exec(writer.get(), "ROLLBACK", nullptr, nullptr, nullptr), SQLITE_OK);
-    writer.reset();
+    {
+        platform::db::sqlite::Connection writer(file, platform::db::sqlite::OpenMode::ReadWrite);
+        ASSERT_NO_THROW(writer.exec("PRAGMA cache_size = 1; BEGIN; "
+                                    "CREATE TABLE gk_interrupted(x); "
+                                    "INSERT INTO gk_interrupted VALUES (randomblob(100000));"));
+        fs::copy_file(file, copy);
+        fs::copy_file(file.string() + "-journal", copy.string() + "-journal");
+        ASSERT_NO_THROW(writer.exec("ROLLBACK"));
+    }
     fs::rename(copy, file);
     fs::rename(copy.string() + "-journal", file.string() + "-journal");
 }

@@ -99,15 +99,11 @@ TEST_F(DamagedDatabase, LeftOverJournalIsReportedAsAnInterruptedWrite) {
     // spills them), the journal that undoes them beside it.
     const std::string copy = m_dir.file("copy.mdb");
     {
-        sqlite3* raw = nullptr;
-        ASSERT_EQ(sqlite3_open(m_path.c_str(), &raw), SQLITE_OK);
-        std::unique_ptr<sqlite3, int (*)(sqlite3*)> writer(raw, &sqlite3_close);
-        ASSERT_EQ(sqlite3_exec(writer.get(), "PRAGMA cache_size = 1; BEGIN; UPDATE t SET name = 'changed';",
-                               nullptr, nullptr, nullptr),
-                  SQLITE_OK);
+        sqlite::Connection writer(m_path, sqlite::OpenMode::ReadWrite);
+        ASSERT_NO_THROW(writer.exec("PRAGMA cache_size = 1; BEGIN; UPDATE t SET name = 'changed';"));
         std::filesystem::copy_file(m_path, copy);
         std::filesystem::copy_file(m_path + "-journal", copy + "-journal");
-        ASSERT_EQ(sqlite3_exec(writer.get(), "ROLLBACK", nullptr, nullptr, nullptr), SQLITE_OK);
+        ASSERT_NO_THROW(writer.exec("ROLLBACK"));
     }
     const std::string file = readBytes(copy);
     const std::string journal = readBytes(copy + "-journal");
@@ -130,14 +126,12 @@ TEST_F(DamagedDatabase, LeftOverJournalIsReportedAsAnInterruptedWrite) {
 
 TEST_F(DamagedDatabase, ReadBlockedByAnotherWriterSaysSoAndNamesTheFile) {
     const auto db = open(true);
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open(m_path.c_str(), &raw), SQLITE_OK);
-    std::unique_ptr<sqlite3, int (*)(sqlite3*)> writer(raw, &sqlite3_close);
-    ASSERT_EQ(sqlite3_exec(writer.get(), "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite::Connection writer(m_path, sqlite::OpenMode::ReadWrite);
+    ASSERT_NO_THROW(writer.exec("BEGIN EXCLUSIVE"));
     const auto error = raisedError([&] { readAll(db); });
     EXPECT_EQ(error.number(), jet::ReadLocked);
     EXPECT_EQ(error.description(), "Could not read '" + m_path + "'; currently locked by another user.");
-    sqlite3_exec(writer.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+    writer.exec("ROLLBACK");
     EXPECT_NO_THROW(readAll(db));
 }
 
@@ -167,12 +161,10 @@ TEST_F(DamagedDatabase, WriteTheDiskRefusesKeepsTheOldRowsAndNamesTheFile) {
 
 TEST_F(DamagedDatabase, WriteBlockedByAnotherProcessNamesTheFile) {
     const auto db = open(false);
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open(m_path.c_str(), &raw), SQLITE_OK);
-    std::unique_ptr<sqlite3, int (*)(sqlite3*)> other(raw, &sqlite3_close);
-    ASSERT_EQ(sqlite3_exec(other.get(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite::Connection other(m_path, sqlite::OpenMode::ReadWrite);
+    ASSERT_NO_THROW(other.exec("BEGIN IMMEDIATE"));
     const auto error = raisedError([&] { db->execute("DELETE FROM t"); });
     EXPECT_EQ(error.number(), jet::CurrentlyLocked);
     EXPECT_EQ(error.description(), "Could not update '" + m_path + "'; currently locked.");
-    sqlite3_exec(other.get(), "ROLLBACK", nullptr, nullptr, nullptr);
+    other.exec("ROLLBACK");
 }

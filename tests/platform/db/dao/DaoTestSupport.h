@@ -15,7 +15,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
-#include <sqlite3.h>
 #include <string>
 
 namespace daotest {

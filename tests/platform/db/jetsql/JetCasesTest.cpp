@@ -79,7 +79,7 @@ std::string placeOf(const jetcases::CaseFile& file, const jetcases::CaseQuery& q
 }
 
 /// Runs the @setup blocks before a query.
-void runSetup(sqlite3* db, const jetcases::CaseFile& file, const jetcases::CaseQuery& q) {
+void runSetup(sqlitetest::Connection& db, const jetcases::CaseFile& file, const jetcases::CaseQuery& q) {
     if (!q.setup.empty()) {
         const std::string failure = sqlitetest::execNative(db, q.setup);
         ASSERT_TRUE(failure.empty()) << placeOf(file, q) << ": @setup failed: " << failure;
@@ -88,7 +88,7 @@ void runSetup(sqlite3* db, const jetcases::CaseFile& file, const jetcases::CaseQ
 
 /// Runs a query before the one under test with its @setup, whatever it gives: it leaves the database as
 /// the queries after it expect it.
-void runBefore(sqlite3* db, const jetcases::CaseFile& file, const jetcases::CaseQuery& q) {
+void runBefore(sqlitetest::Connection& db, const jetcases::CaseFile& file, const jetcases::CaseQuery& q) {
     ASSERT_NO_FATAL_FAILURE(runSetup(db, file, q));
     std::string translated;
     try {
@@ -100,7 +100,7 @@ void runBefore(sqlite3* db, const jetcases::CaseFile& file, const jetcases::Case
 }
 
 /// Checks one query against its @expect or @expect-error block.
-void check(sqlite3* db, const jetcases::CaseFile& file, const jetcases::CaseQuery& q) {
+void check(sqlitetest::Connection& db, const jetcases::CaseFile& file, const jetcases::CaseQuery& q) {
     const std::string where = placeOf(file, q);
     std::string translated;
     try {
@@ -143,12 +143,12 @@ TEST_P(JetCase, GivesTheExpectedRowsOrError) {
     // Failures name the line of the case file, so that an editor jumps to the query.
     const std::string path = ref.file.string();
     const testing::ScopedTrace at(path.c_str(), q.line, "@query " + std::to_string(ref.number));
-    const sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
+    sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
     for (std::size_t i = 0; i + 1 < ref.number; ++i) {
-        ASSERT_NO_FATAL_FAILURE(runBefore(db.get(), file, file.queries[i]));
+        ASSERT_NO_FATAL_FAILURE(runBefore(db, file, file.queries[i]));
     }
-    ASSERT_NO_FATAL_FAILURE(runSetup(db.get(), file, q));
-    check(db.get(), file, q);
+    ASSERT_NO_FATAL_FAILURE(runSetup(db, file, q));
+    check(db, file, q);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, JetCase, testing::ValuesIn(allCases()), testName);

@@ -15,12 +15,12 @@ namespace {
 class JetLikeIndex : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(sqlitetest::execNative(
-                      db.get(), "CREATE TABLE d(id INTEGER PRIMARY KEY, SuchBezeichnung TEXT COLLATE "
-                                "JETTEXT, num NUMERIC);"
-                                "CREATE INDEX idx_such ON d(SuchBezeichnung);"
-                                "CREATE INDEX idx_num ON d(num);"),
-                  "");
+        ASSERT_EQ(
+            sqlitetest::execNative(db, "CREATE TABLE d(id INTEGER PRIMARY KEY, SuchBezeichnung TEXT COLLATE "
+                                       "JETTEXT, num NUMERIC);"
+                                       "CREATE INDEX idx_such ON d(SuchBezeichnung);"
+                                       "CREATE INDEX idx_num ON d(num);"),
+            "");
         // Every combination of a few tricky first characters with a few tails: case pairs, umlauts
         // and their bases, accents, digits, signs, the points of material numbers.
         const std::vector<std::string> heads = {"a", "A", "ä",  "Ä", "o",  "O", "ö", "Ö", "oe", "e", "é", "É",
@@ -36,12 +36,12 @@ protected:
             }
         }
         sql += ",(NULL, NULL),(12, 12),(-1.5, -1.5),(1.43, 1.43)";
-        ASSERT_EQ(sqlitetest::execNative(db.get(), sql), "");
+        ASSERT_EQ(sqlitetest::execNative(db, sql), "");
     }
 
     std::vector<std::string> matcherAlone(const std::string& column, const std::string& pattern) {
-        return sqlitetest::run(db.get(), "SELECT id FROM d WHERE jet_like(" + column + ", '" + pattern +
-                                             "') ORDER BY id")
+        return sqlitetest::run(db, "SELECT id FROM d WHERE jet_like(" + column + ", '" + pattern +
+                                       "') ORDER BY id")
             .rows;
     }
 
@@ -51,7 +51,7 @@ protected:
 TEST_F(JetLikeIndex, PrefixPatternSearchesTheIndex) {
     const std::string sql =
         platform::db::translateStatement("SELECT id FROM d WHERE SuchBezeichnung Like 'X5cr*'");
-    const std::vector<std::string> plan = sqlitetest::queryPlan(db.get(), sql);
+    const std::vector<std::string> plan = sqlitetest::queryPlan(db, sql);
     bool searchesIndex = false;
     for (const std::string& line : plan) {
         searchesIndex = searchesIndex || line.find("SEARCH d USING INDEX idx_such") != std::string::npos ||
@@ -64,21 +64,21 @@ TEST_F(JetLikeIndex, PrefixPatternSearchesTheIndex) {
 // filter keeps a quarter of the rows, the prefix a handful, and the index of the prefix must win
 // also where numbers of a numeric column could match.
 TEST(JetLikeIndexBesideFilters, PrefixPatternSearchesTheIndexBesideEqualitiesOnOtherIndexes) {
-    const sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
+    sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
     ASSERT_EQ(sqlitetest::execNative(
-                  db.get(), "CREATE TABLE f(id INTEGER PRIMARY KEY, such TEXT COLLATE JETTEXT, land INTEGER, "
-                            "gruppe INTEGER);"
-                            "CREATE INDEX idx_such ON f(such); CREATE INDEX idx_land ON f(land);"
-                            "CREATE INDEX idx_gruppe ON f(gruppe);"
-                            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 4000) "
-                            "INSERT INTO f SELECT i, (i % 9) || '.' || i, i % 4, i % 3 FROM n;"
-                            "ANALYZE;"),
+                  db, "CREATE TABLE f(id INTEGER PRIMARY KEY, such TEXT COLLATE JETTEXT, land INTEGER, "
+                      "gruppe INTEGER);"
+                      "CREATE INDEX idx_such ON f(such); CREATE INDEX idx_land ON f(land);"
+                      "CREATE INDEX idx_gruppe ON f(gruppe);"
+                      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 4000) "
+                      "INSERT INTO f SELECT i, (i % 9) || '.' || i, i % 4, i % 3 FROM n;"
+                      "ANALYZE;"),
               "");
     for (const char* pattern : {"1.40*", "X5cr*", "-1*"}) {
         const std::string sql = platform::db::translateStatement(
             std::string("SELECT id FROM f WHERE (gruppe = 1) AND (land = 2) AND (such Like '") + pattern +
             "')");
-        const std::vector<std::string> plan = sqlitetest::queryPlan(db.get(), sql);
+        const std::vector<std::string> plan = sqlitetest::queryPlan(db, sql);
         bool searched = false;
         for (const std::string& line : plan) {
             if (line.find("SEARCH f") == 0 || line.find("SCAN f") == 0) {
@@ -95,13 +95,12 @@ TEST_F(JetLikeIndex, ComparisonWithATextLiteralKeepsTheIndexOfAnyColumn) {
     for (const char* jet : {"SELECT id FROM d WHERE num = '12'", "SELECT id FROM d WHERE (((d.num) = '12'))",
                             "SELECT id FROM d WHERE SuchBezeichnung = 'x5crni'"}) {
         const std::string sql = platform::db::translateStatement(jet);
-        const std::vector<std::string> plan = sqlitetest::queryPlan(db.get(), sql);
+        const std::vector<std::string> plan = sqlitetest::queryPlan(db, sql);
         ASSERT_FALSE(plan.empty());
         EXPECT_EQ(plan.front().find("SEARCH d USING"), 0U) << sql << "\n" << testing::PrintToString(plan);
     }
     EXPECT_EQ(
-        sqlitetest::run(db.get(), platform::db::translateStatement("SELECT num FROM d WHERE num = '12'"))
-            .rows,
+        sqlitetest::run(db, platform::db::translateStatement("SELECT num FROM d WHERE num = '12'")).rows,
         std::vector<std::string>{"12"});
 }
 
@@ -124,7 +123,7 @@ TEST_F(JetLikeIndex, PrefixRangeGivesTheRowsOfTheMatcherAlone) {
         for (const std::string column : {"SuchBezeichnung", "num"}) {
             const std::string sql = platform::db::translateStatement("SELECT id FROM d WHERE " + column +
                                                                      " Like '" + p + "' ORDER BY id");
-            const sqlitetest::RunResult translated = sqlitetest::run(db.get(), sql);
+            const sqlitetest::RunResult translated = sqlitetest::run(db, sql);
             ASSERT_EQ(translated.errorNumber, 0) << sql << ": " << translated.errorText;
             EXPECT_EQ(translated.rows, matcherAlone(column, p)) << sql;
             checked += static_cast<int>(translated.rows.size());

@@ -3,34 +3,30 @@
 
 #include "SqliteTestSupport.h"
 #include "platform/CallError.h"
+#include "platform/db/sqlite/Statement.h"
 #include "sql/JetSql.h"
 #include "sql/JetStatementCache.h"
 
 #include <gtest/gtest.h>
-#include <memory>
-#include <sqlite3.h>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::vector<std::string> rowsWithValues(sqlite3* db,
+std::vector<std::string> rowsWithValues(sqlitetest::Connection& db,
                                         const platform::db::JetStatementCache::Parameterized& p) {
-    sqlite3_stmt* raw = nullptr;
-    EXPECT_EQ(sqlite3_prepare_v2(db, p.sql.c_str(), -1, &raw, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> stmt(raw, &sqlite3_finalize);
+    platform::db::sqlite::Statement stmt(db, p.sql);
     for (std::size_t k = 0; k < p.values.size(); ++k) {
         const int index = static_cast<int>(k) + 1;
         if (p.values[k].type() == platform::Variant::Type::Integer) {
-            sqlite3_bind_int64(raw, index, p.values[k].asInteger());
+            stmt.bind(index, p.values[k].asInteger());
         } else {
-            sqlite3_bind_text(raw, index, p.values[k].asText().c_str(), -1, SQLITE_TRANSIENT);
+            stmt.bind(index, p.values[k].asText());
         }
     }
     std::vector<std::string> rows;
-    while (sqlite3_step(raw) == SQLITE_ROW) {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(raw, 0));
-        rows.emplace_back(text != nullptr ? text : "<null>");
+    while (stmt.step()) {
+        rows.push_back(stmt.isNull(0) ? "<null>" : stmt.columnText(0));
     }
     return rows;
 }
@@ -38,12 +34,12 @@ std::vector<std::string> rowsWithValues(sqlite3* db,
 class JetParameterized : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(sqlitetest::execNative(
-                      db.get(), "CREATE TABLE t(id INTEGER PRIMARY KEY, name TEXT COLLATE JETTEXT, "
-                                "code TEXT COLLATE JETTEXT, n NUMERIC);"
-                                "INSERT INTO t VALUES (1, 'Ölfeld', '12', 12), (2, 'it''s', 'x', 1.5),"
-                                " (3, 'b', '0012', NULL), (12, 'zwölf', NULL, 12);"),
-                  "");
+        ASSERT_EQ(
+            sqlitetest::execNative(db, "CREATE TABLE t(id INTEGER PRIMARY KEY, name TEXT COLLATE JETTEXT, "
+                                       "code TEXT COLLATE JETTEXT, n NUMERIC);"
+                                       "INSERT INTO t VALUES (1, 'Ölfeld', '12', 12), (2, 'it''s', 'x', 1.5),"
+                                       " (3, 'b', '0012', NULL), (12, 'zwölf', NULL, 12);"),
+            "");
     }
     sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
     platform::db::JetStatementCache cache;
@@ -68,9 +64,9 @@ TEST_F(JetParameterized, BoundValuesGiveTheRowsOfThePlainStatement) {
         const auto lifted = cache.parameterized(jet);
         ASSERT_TRUE(lifted.has_value()) << jet;
         EXPECT_EQ(lifted->sql.find("?1"), lifted->sql.find('?')) << lifted->sql;
-        const sqlitetest::RunResult plain = sqlitetest::run(db.get(), platform::db::translateStatement(jet));
+        const sqlitetest::RunResult plain = sqlitetest::run(db, platform::db::translateStatement(jet));
         ASSERT_EQ(plain.errorNumber, 0) << jet;
-        EXPECT_EQ(rowsWithValues(db.get(), *lifted), plain.rows) << jet << "\n" << lifted->sql;
+        EXPECT_EQ(rowsWithValues(db, *lifted), plain.rows) << jet << "\n" << lifted->sql;
     }
 }
 
@@ -81,7 +77,7 @@ TEST_F(JetParameterized, EveryIdSharesOneTranslation) {
     ASSERT_TRUE(first && second);
     EXPECT_EQ(first->sql, second->sql);
     EXPECT_EQ(cache.hits(), hits + 1);
-    EXPECT_EQ(rowsWithValues(db.get(), *second), std::vector<std::string>{"zwölf"});
+    EXPECT_EQ(rowsWithValues(db, *second), std::vector<std::string>{"zwölf"});
 }
 
 TEST_F(JetParameterized, LiteralsThatShapeTheStatementStayInIt) {
@@ -104,8 +100,8 @@ TEST_F(JetParameterized, ATextRunAgainKeepsItsOwnValues) {
     const auto& again = cache.select(one);
     EXPECT_EQ(cache.hits(), hits + 1);
     EXPECT_EQ(again.sql, sql);
-    EXPECT_EQ(rowsWithValues(db.get(), again), std::vector<std::string>{"Ölfeld"});
-    EXPECT_EQ(rowsWithValues(db.get(), cache.select(twelve)), std::vector<std::string>{"zwölf"});
+    EXPECT_EQ(rowsWithValues(db, again), std::vector<std::string>{"Ölfeld"});
+    EXPECT_EQ(rowsWithValues(db, cache.select(twelve)), std::vector<std::string>{"zwölf"});
 }
 
 TEST_F(JetParameterized, ATextWithoutLiftedLiteralsRunsAsTranslated) {

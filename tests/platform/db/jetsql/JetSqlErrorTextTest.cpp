@@ -6,7 +6,6 @@
 #include "sql/JetSql.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 #include <string>
 
 namespace {
@@ -91,13 +90,13 @@ TEST(JetCriteria, TranslatesWhatFindFirstIsGiven) {
 }
 
 TEST(JetCriteria, RunsInAWhereClauseWithJetSemantics) {
-    const sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
-    ASSERT_EQ(sqlitetest::execNative(
-                  db.get(), "CREATE TABLE e(ID_Element TEXT COLLATE JETTEXT, SuchBezeichnung TEXT "
-                            "COLLATE JETTEXT);INSERT INTO e VALUES ('Cr','X5CRNI'),('Ni','1.4301');"),
-              "");
+    sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
+    ASSERT_EQ(
+        sqlitetest::execNative(db, "CREATE TABLE e(ID_Element TEXT COLLATE JETTEXT, SuchBezeichnung TEXT "
+                                   "COLLATE JETTEXT);INSERT INTO e VALUES ('Cr','X5CRNI'),('Ni','1.4301');"),
+        "");
     const auto find = [&](const char* criteria) {
-        return sqlitetest::run(db.get(),
+        return sqlitetest::run(db,
                                "SELECT ID_Element FROM e WHERE " + platform::db::translateCriteria(criteria))
             .rows;
     };

@@ -2,10 +2,10 @@
 
 #include "SqliteTestSupport.h"
 #include "platform/db/Dao.h"
+#include "platform/db/sqlite/Statement.h"
 #include "sql/JetSql.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 #include <string>
 
 namespace {
@@ -17,10 +17,9 @@ TEST(QuoteText, DoublesSingleQuotesAndNothingElse) {
 }
 
 TEST(QuoteText, AnyTextComesBackUnchangedAndFindsItsRow) {
-    const sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
-    ASSERT_EQ(
-        sqlitetest::execNative(db.get(), "CREATE TABLE t(id INTEGER PRIMARY KEY, s TEXT COLLATE JETTEXT)"),
-        "");
+    sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
+    ASSERT_EQ(sqlitetest::execNative(db, "CREATE TABLE t(id INTEGER PRIMARY KEY, s TEXT COLLATE JETTEXT)"),
+              "");
     const std::string texts[] = {"",
                                  "O'Brien",
                                  "''",
@@ -35,23 +34,21 @@ TEST(QuoteText, AnyTextComesBackUnchangedAndFindsItsRow) {
     int id = 0;
     for (const std::string& text : texts) {
         ++id;
-        sqlite3_stmt* raw = nullptr;
-        ASSERT_EQ(sqlite3_prepare_v2(db.get(), "INSERT INTO t VALUES (?, ?)", -1, &raw, nullptr), SQLITE_OK);
-        sqlite3_bind_int(raw, 1, id);
-        sqlite3_bind_text(raw, 2, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-        EXPECT_EQ(sqlite3_step(raw), SQLITE_DONE);
-        sqlite3_finalize(raw);
+        platform::db::sqlite::Statement insert(db, "INSERT INTO t VALUES (?, ?)");
+        insert.bind(1, id);
+        insert.bind(2, text);
+        EXPECT_FALSE(insert.step());
 
         const std::string quoted = platform::db::quoteText(text);
         const sqlitetest::RunResult echo = sqlitetest::run(
-            db.get(), platform::db::translateStatement("SELECT " + quoted + " FROM t WHERE id = 1"));
+            db, platform::db::translateStatement("SELECT " + quoted + " FROM t WHERE id = 1"));
         ASSERT_EQ(echo.errorNumber, 0) << quoted << ": " << echo.errorText;
         EXPECT_EQ(echo.rows, std::vector<std::string>{text}) << quoted;
-        const sqlitetest::RunResult found = sqlitetest::run(
-            db.get(), platform::db::translateStatement("SELECT id FROM t WHERE s = " + quoted));
+        const sqlitetest::RunResult found =
+            sqlitetest::run(db, platform::db::translateStatement("SELECT id FROM t WHERE s = " + quoted));
         EXPECT_EQ(found.rows, std::vector<std::string>{std::to_string(id)}) << quoted;
     }
-    EXPECT_EQ(sqlitetest::run(db.get(), "SELECT count(*) FROM t").rows, std::vector<std::string>{"11"});
+    EXPECT_EQ(sqlitetest::run(db, "SELECT count(*) FROM t").rows, std::vector<std::string>{"11"});
 }
 
 } // namespace

@@ -3,11 +3,13 @@
 
 #include "SqliteTestSupport.h"
 #include "platform/CallError.h"
+#include "platform/db/sqlite/Error.h"
+#include "platform/db/sqlite/Statement.h"
 #include "sql/JetSql.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -215,21 +217,28 @@ const char* const kStatements[] = {
     "(ID_Eigenschaft=3 AND (Eigenschaft_min >= 200 OR Eigenschaft_max >= 200));",
 };
 
+/// The text SQLite refuses `sql` with, empty when it compiles.
+std::string compileError(sqlitetest::Connection& db, const std::string& sql) {
+    try {
+        const platform::db::sqlite::Statement stmt(db, sql);
+        return {};
+    } catch (const platform::db::sqlite::Error& e) {
+        return e.message();
+    }
+}
+
 class SchemaStatements : public testing::TestWithParam<const char*> {
 protected:
     static void SetUpTestSuite() {
-        db = new sqlitetest::Connection(sqlitetest::openWithJetExtensions());
-        schemaError = sqlitetest::execNative(db->get(), readFile(GK_SCHEMA_SOURCE_DIR "/graukant.sql"));
+        db = std::make_unique<sqlitetest::Connection>(sqlitetest::openWithJetExtensions());
+        schemaError = sqlitetest::execNative(*db, readFile(GK_SCHEMA_SOURCE_DIR "/graukant.sql"));
     }
-    static void TearDownTestSuite() {
-        delete db;
-        db = nullptr;
-    }
-    static sqlitetest::Connection* db;
+    static void TearDownTestSuite() { db.reset(); }
+    static std::unique_ptr<sqlitetest::Connection> db;
     static std::string schemaError;
 };
 
-sqlitetest::Connection* SchemaStatements::db = nullptr;
+std::unique_ptr<sqlitetest::Connection> SchemaStatements::db;
 std::string SchemaStatements::schemaError;
 
 TEST_P(SchemaStatements, TranslatesAndCompiles) {
@@ -240,11 +249,7 @@ TEST_P(SchemaStatements, TranslatesAndCompiles) {
     } catch (const platform::CallError& e) {
         FAIL() << e.number() << " " << e.description() << "\n" << GetParam();
     }
-    sqlite3_stmt* stmt = nullptr;
-    const int rc = sqlite3_prepare_v2(db->get(), sql.c_str(), -1, &stmt, nullptr);
-    const std::string message = sqlite3_errmsg(db->get());
-    sqlite3_finalize(stmt);
-    EXPECT_EQ(rc, SQLITE_OK) << message << "\nJet:    " << GetParam() << "\nSQLite: " << sql;
+    EXPECT_EQ(compileError(*db, sql), "") << "\nJet:    " << GetParam() << "\nSQLite: " << sql;
 }
 
 INSTANTIATE_TEST_SUITE_P(DataService, SchemaStatements, testing::ValuesIn(kStatements));
@@ -258,7 +263,7 @@ TEST_F(SchemaStatements, DesignationSearchUsesTheSearchIndexDespiteTheSortIndex)
                 "SELECT Id_Stahl, Id_Stahlbez, Id_StahlbezVorkommen, Bezeichnung, SuchBezeichnung, Kennung, "
                 "IndexSort FROM Stahlbez_Gruppe_Land WHERE  (SuchBezeichnung  LIKE '") +
             pattern + "')  ORDER BY IndexSort;");
-        const std::vector<std::string> plan = sqlitetest::queryPlan(db->get(), sql);
+        const std::vector<std::string> plan = sqlitetest::queryPlan(*db, sql);
         bool searchesIndex = false;
         bool scans = false;
         for (const std::string& line : plan) {
@@ -283,7 +288,7 @@ TEST_F(SchemaStatements, OuterJoinGroupsAreReachedByIndexFromTheSteel) {
         }
         ++outerJoinStatements;
         const std::string sql = platform::db::translateStatement(jet);
-        const std::vector<std::string> plan = sqlitetest::queryPlan(db->get(), sql);
+        const std::vector<std::string> plan = sqlitetest::queryPlan(*db, sql);
         for (const std::string& line : plan) {
             const bool builtGroup = line.find("MATERIALIZE") != std::string::npos ||
                                     line.find("AUTOMATIC") != std::string::npos ||
@@ -323,7 +328,7 @@ TEST_F(SchemaStatements, PropertySearchConditionIsAnsweredFromItsIndexAlone) {
             condition + "));";
         for (const std::string& jet : {matrices, hits}) {
             const std::string sql = platform::db::translateStatement(jet);
-            const std::vector<std::string> plan = sqlitetest::queryPlan(db->get(), sql);
+            const std::vector<std::string> plan = sqlitetest::queryPlan(*db, sql);
             int covered = 0;
             for (const std::string& line : plan) {
                 EXPECT_EQ(line.find("TEMP B-TREE"), std::string::npos) << line << "\nSQLite: " << sql;
