@@ -1,10 +1,10 @@
 // The build step: scripts run in order, a bad statement is reported with its file and line, and a
 // failed build never leaves a half-built file in place of the previous one.
 
-#include "TestDatabases.h"
 #include "datatools/DatabaseBuilder.h"
 #include "datatools/SqlScript.h"
 #include "datatools/SqliteConnection.h"
+#include "test_support/TempFolder.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -13,6 +13,8 @@
 
 namespace datachecks {
 namespace {
+
+using test_support::TempFolder;
 
 void writeFile(const std::filesystem::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
@@ -56,6 +58,11 @@ TEST_F(BuildTool, BadStatementIsReportedWithFileAndLine) {
         const std::string message = buildError(builder);
         EXPECT_NE(message.find(c.expected), std::string::npos) << message;
     }
+    // A text given instead of a file is named as its caller named it.
+    datatools::DatabaseBuilder fromText(file("out.db"));
+    fromText.addScript("extra rows", cases[0].text);
+    const std::string message = buildError(fromText);
+    EXPECT_NE(message.find("extra rows:7: no such table: b"), std::string::npos) << message;
 }
 
 TEST_F(BuildTool, FailedBuildKeepsThePreviousFileAndLeavesNoTemporaryFile) {
@@ -101,11 +108,12 @@ TEST_F(BuildTool, ScriptsRunInTheGivenOrderAndMayReadAnAttachedDatabase) {
     datatools::DatabaseBuilder derived(file("derived.db"));
     derived.attach(file("source.db"), "src");
     derived.addScript(file("schema.sql"));
+    derived.addScript("a row", "INSERT INTO b VALUES (1);");
     derived.addScript(file("derive.sql"));
     derived.build();
 
     datatools::SqliteConnection db(file("derived.db"), false);
-    EXPECT_EQ(db.queryInteger("SELECT SUM(x) FROM b"), 70);
+    EXPECT_EQ(db.queryInteger("SELECT SUM(x) FROM b"), 71);
 }
 
 TEST_F(BuildTool, MissingScriptOrAttachedDatabaseIsNamed) {

@@ -1,35 +1,25 @@
 #include "DatabaseChecks.h"
 
 #include "datatools/SqliteConnection.h"
+#include "platform/db/sqlite/Statement.h"
 
 #include <algorithm>
 #include <cmath>
 #include <iomanip>
 #include <map>
-#include <memory>
-#include <sqlite3.h>
 #include <sstream>
-#include <stdexcept>
 
 namespace datachecks {
 namespace {
 
-using Statement = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
+using platform::db::sqlite::Statement;
 
-Statement prepare(datatools::SqliteConnection& db, const std::string& sql) {
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
-        throw std::runtime_error(sql + ": " + sqlite3_errmsg(db.handle()));
-    }
-    return {raw, &sqlite3_finalize};
-}
-
+// Each check's statement fails with platform::db::sqlite::Error (a std::runtime_error) naming it.
 std::vector<std::string> firstColumn(datatools::SqliteConnection& db, const std::string& sql) {
-    const Statement statement = prepare(db, sql);
+    Statement statement(db.native(), sql);
     std::vector<std::string> values;
-    while (sqlite3_step(statement.get()) == SQLITE_ROW) {
-        const unsigned char* text = sqlite3_column_text(statement.get(), 0);
-        values.emplace_back(text != nullptr ? reinterpret_cast<const char*>(text) : "");
+    while (statement.step()) {
+        values.push_back(statement.columnText(0));
     }
     return values;
 }
@@ -123,10 +113,10 @@ std::vector<std::string> unindexedReferences(datatools::SqliteConnection& db,
 }
 
 std::vector<std::string> columnNames(datatools::SqliteConnection& db, const std::string& relation) {
-    const Statement statement = prepare(db, "SELECT * FROM " + quoted(relation) + " LIMIT 0");
+    const Statement statement(db.native(), "SELECT * FROM " + quoted(relation) + " LIMIT 0");
     std::vector<std::string> names;
-    for (int i = 0; i < sqlite3_column_count(statement.get()); ++i) {
-        names.emplace_back(sqlite3_column_name(statement.get(), i));
+    for (int i = 0; i < statement.columnCount(); ++i) {
+        names.push_back(statement.columnName(i));
     }
     return names;
 }
@@ -192,15 +182,13 @@ std::vector<std::string> captionKeysHeldTwice(datatools::SqliteConnection& db) {
 }
 
 std::vector<std::string> captionsWithUnevenAccessKeys(datatools::SqliteConnection& db) {
-    const Statement statement =
-        prepare(db, "SELECT id_form || ' ' || id_control, german, france, english FROM tab_controls "
-                    "ORDER BY id_form, id_control");
+    Statement statement(db.native(), "SELECT id_form || ' ' || id_control, german, france, english FROM "
+                                     "tab_controls ORDER BY id_form, id_control");
     const auto text = [&](int column) {
-        const unsigned char* value = sqlite3_column_text(statement.get(), column);
-        return value != nullptr ? std::string(reinterpret_cast<const char*>(value)) : std::string();
+        return statement.columnText(column);
     };
     std::vector<std::string> problems;
-    while (sqlite3_step(statement.get()) == SQLITE_ROW) {
+    while (statement.step()) {
         const int german = accessKeys(text(1));
         const int french = accessKeys(text(2));
         const int english = accessKeys(text(3));
@@ -281,15 +269,14 @@ std::vector<std::string> elementsShortOfDecimals(datatools::SqliteConnection& db
         double value = 0.0;
     };
     std::map<std::string, Worst> worst;
-    const Statement statement =
-        prepare(db, "SELECT e.ID_Element, e.Anzahl_NK, v.Wert FROM tabElemente e JOIN "
-                    "(SELECT ID_Element, MinWert AS Wert FROM tabAnalyseWert UNION ALL "
-                    "SELECT ID_Element, MaxWert FROM tabAnalyseWert) v "
-                    "ON v.ID_Element = e.ID_Element WHERE v.Wert IS NOT NULL");
-    while (sqlite3_step(statement.get()) == SQLITE_ROW) {
-        const std::string element = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 0));
-        const int allowed = sqlite3_column_int(statement.get(), 1);
-        const double value = sqlite3_column_double(statement.get(), 2);
+    Statement statement(db.native(), "SELECT e.ID_Element, e.Anzahl_NK, v.Wert FROM tabElemente e JOIN "
+                                     "(SELECT ID_Element, MinWert AS Wert FROM tabAnalyseWert UNION ALL "
+                                     "SELECT ID_Element, MaxWert FROM tabAnalyseWert) v "
+                                     "ON v.ID_Element = e.ID_Element WHERE v.Wert IS NOT NULL");
+    while (statement.step()) {
+        const std::string element = statement.columnText(0);
+        const int allowed = static_cast<int>(statement.columnInt64(1));
+        const double value = statement.columnDouble(2);
         const int needed = decimalsNeeded(value);
         Worst& w = worst[element];
         w.allowed = allowed;

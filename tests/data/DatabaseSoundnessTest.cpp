@@ -2,8 +2,9 @@
 // sample rows are), the test fixture, and databases written by the large-database generator.
 
 #include "DatabaseChecks.h"
-#include "TestDatabases.h"
 #include "datatools/SqliteConnection.h"
+#include "test_support/FixtureDatabases.h"
+#include "test_support/TempFolder.h"
 
 #ifdef GK_HAVE_GENERATOR
 #include "generator/LargeDatabaseGenerator.h"
@@ -18,6 +19,10 @@
 
 namespace datachecks {
 namespace {
+
+using test_support::buildFixtureDatabases;
+using test_support::DatabasePair;
+using test_support::TempFolder;
 
 // Where a pair of databases comes from; no pair means the source is not available here.
 struct Source {
@@ -129,7 +134,7 @@ const Source generated{
         options.steelCount = 200;
         options.seed = 7;
         options.outputDir = dir;
-        options.schemaDir = GK_SCHEMA_DIR;
+        options.schemaDir = test_support::schemaFolder();
         generator::LargeDatabaseGenerator(options).generate();
         return std::optional<DatabasePair>(DatabasePair{dir / "Graukant.MDB", dir / "Filter.mdb"});
     }};

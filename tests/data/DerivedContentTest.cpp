@@ -2,8 +2,9 @@
 // composition-search table and the filter database's copies.
 
 #include "DatabaseChecks.h"
-#include "TestDatabases.h"
 #include "datatools/SqliteConnection.h"
+#include "test_support/FixtureDatabases.h"
+#include "test_support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -13,10 +14,25 @@
 namespace datachecks {
 namespace {
 
+using test_support::buildFixtureDatabases;
+using test_support::DatabasePair;
+using test_support::TempFolder;
+
+// Rows of cases only these tests need, put in before the build derives its content: a designation
+// whose search form is given, and an occurrence listed by two editions of one standard, the older of
+// them first in order although its id is higher.
+constexpr const char* extraRows = R"sql(
+UPDATE tabStahlbez SET SuchBezeichnung = 'X5CRNI1810-OLD' WHERE Id_Stahlbez = 13;
+INSERT INTO tabNormVariante (Id_NormVariante, Id_Norm, Id_NormBasis, Id_NormStatus, Id_Normtyp, Prefix, Stand,
+                             Sortierung, Uebereinstimmung, Nachfolgedokument, Vorgaengerdokument, NichtAnzeigen)
+VALUES (1001, 100, 1, 1, 3, 'EN', '1995', 0, NULL, 'EN 10088-2:2005', NULL, 0);
+INSERT INTO zuoStahlbezVorkommen_NormVariante (Id_StahlbezVorkommen, Id_NormVariante) VALUES (103, 1001);
+)sql";
+
 class DerivedContent : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_pair = buildFixtureDatabases(m_dir.path());
+        m_pair = buildFixtureDatabases(m_dir.path(), extraRows);
         m_main.emplace(m_pair.main, false);
         m_filter.emplace(m_pair.filter, false);
     }
@@ -34,49 +50,54 @@ protected:
 
 TEST_F(DerivedContent, SearchFormDropsBlanksUnlessGiven) {
     EXPECT_EQ(m_main->queryInteger("SELECT COUNT(*) FROM tabStahlbez WHERE Id_Stahlbez = 14 AND "
-                                   "SuchBezeichnung = 'SampleInox18'"),
+                                   "SuchBezeichnung = 'Nirosta4301'"),
               1);
-    EXPECT_EQ(m_main->queryInteger("SELECT COUNT(*) FROM tabStahlbez WHERE Id_Stahlbez = 23 AND "
-                                   "SuchBezeichnung = '42CRMO4-OLD'"),
+    EXPECT_EQ(m_main->queryInteger("SELECT COUNT(*) FROM tabStahlbez WHERE Id_Stahlbez = 13 AND "
+                                   "SuchBezeichnung = 'X5CRNI1810-OLD'"),
               1);
-    EXPECT_EQ(m_filter->queryInteger(
-                  "SELECT COUNT(*) FROM Stahlbez_Gruppe_Land WHERE SuchBezeichnung = 'x5crni18-10'"),
+    EXPECT_EQ(m_filter->queryInteger("SELECT COUNT(*) FROM Stahlbez_Gruppe_Land WHERE SuchBezeichnung = "
+                                     "'x5crni18-10' AND Id_StahlbezVorkommen = 103"),
               1)
         << "the search form compares without regard to case";
 }
 
 TEST_F(DerivedContent, CompositionSearchTableHoldsEachElementsRange) {
     struct Case {
+        int composition;
         const char* column;
         long long hundredths; // -1: NULL
     };
-    // Composition 1: C at most 0.07, Cr 17.5 to 19.5, Fe the balance, no Mo.
-    const Case cases[] = {{"C_min", 0},     {"C_max", 7},   {"Cr_min", 1750},
-                          {"Cr_max", 1950}, {"Fe_min", -1}, {"Mo_min", -1}};
+    // Composition 1: C at most 0.07, Cr 17.5 to 19.5, no Mo; composition 5: Fe the balance.
+    const Case cases[] = {{1, "C_min", 0},     {1, "C_max", 7},   {1, "Cr_min", 1750},
+                          {1, "Cr_max", 1950}, {5, "Fe_min", -1}, {1, "Mo_min", -1}};
     for (const Case& c : cases) {
         EXPECT_EQ(hundredths(*m_main, std::string("SELECT ") + c.column +
-                                          " FROM tabAnalyseSuchen WHERE Id_Analyse = 1"),
+                                          " FROM tabAnalyseSuchen WHERE Id_Analyse = " +
+                                          std::to_string(c.composition)),
                   c.hundredths)
-            << c.column;
+            << c.composition << " " << c.column;
     }
-    EXPECT_EQ(m_main->queryInteger("SELECT COUNT(*) FROM tabAnalyseSuchen"), 2);
+    EXPECT_EQ(m_main->queryInteger("SELECT COUNT(*) FROM tabAnalyseSuchen"), 5);
 }
 
 TEST_F(DerivedContent, StandardFilterListsAnOccurrenceOncePerStandard) {
-    // Occurrence 101 is listed by two editions of one standard.
+    // Occurrence 103, of a designation that firm 1 supplies, is listed by two editions of one standard.
     EXPECT_EQ(m_filter->queryInteger(
-                  "SELECT COUNT(*) FROM Stahlbez_Gruppe_Land_Norm WHERE Id_StahlbezVorkommen = 101"),
+                  "SELECT COUNT(*) FROM Stahlbez_Gruppe_Land_Norm WHERE Id_StahlbezVorkommen = 103"),
               1);
-    EXPECT_EQ(m_filter->queryInteger("SELECT COUNT(*) FROM Stahlbez_Gruppe_Land_Norm_Firma"), 1);
-    EXPECT_EQ(m_filter->queryInteger("SELECT COUNT(*) FROM Stahlbez_Gruppe_Land_Firma WHERE Id_Firma = 1"),
+    EXPECT_EQ(m_filter->queryInteger(
+                  "SELECT COUNT(*) FROM Stahlbez_Gruppe_Land_Norm_Firma WHERE Id_StahlbezVorkommen = 103"),
+              1);
+    EXPECT_EQ(m_filter->queryInteger("SELECT COUNT(*) FROM Stahlbez_Gruppe_Land_Firma WHERE Id_Firma = 1 AND "
+                                     "Id_StahlbezVorkommen = 103"),
               1);
 }
 
 TEST_F(DerivedContent, StandardsListHasOneRowPerStandardFromItsFirstEdition) {
-    EXPECT_EQ(m_filter->queryInteger("SELECT COUNT(*) FROM Normliste"), 2);
+    EXPECT_EQ(m_filter->queryInteger("SELECT COUNT(*) FROM Normliste"), 5);
     EXPECT_EQ(
-        m_filter->queryInteger("SELECT COUNT(*) FROM Normliste WHERE Id_Norm = 1 AND Stand = '2005' AND "
-                               "Nachfolgedokument = 'EN 10088-2:2014' AND Landeskuerzel = 'EU'"),
+        m_filter->queryInteger("SELECT COUNT(*) FROM Normliste WHERE Id_Norm = 100 AND Stand = '1995' AND "
+                               "Nachfolgedokument = 'EN 10088-2:2005' AND Landeskuerzel = 'EU'"),
         1);
 }
 
@@ -89,9 +110,9 @@ TEST_F(DerivedContent, YesNoColumnsRefuseAnythingButMinusOneAndZero) {
 
 // Each check finds the fault it is there for.
 TEST_F(DerivedContent, ChecksReportTheFaultsTheyLookFor) {
-    m_main->execute("DELETE FROM tabLand WHERE ID_Land = 30");
-    m_main->execute("UPDATE tabInfotext SET Info_F = NULL");
-    m_main->execute("UPDATE tabEigenschaftswerte SET SID_Zustand = 999");
+    m_main->execute("DELETE FROM tabLand WHERE ID_Land = 52");
+    m_main->execute("UPDATE tabInfotext SET Info_F = NULL WHERE ID_Infotitel = 5");
+    m_main->execute("UPDATE tabEigenschaftswerte SET SID_Zustand = 999 WHERE ID_Eigenschaftswert = 1");
 
     const std::vector<std::string> references = unresolvedReferences(*m_main, mainDatabaseReferences());
     ASSERT_EQ(references.size(), 2U);
@@ -135,36 +156,37 @@ TEST_F(DerivedContent, ChecksReportTheFaultsTheyLookFor) {
 TEST_F(DerivedContent, ContentChecksFindTheFaultsOfTheCuratedRows) {
     EXPECT_TRUE(elementsShortOfDecimals(*m_main).empty());
     m_main->execute("UPDATE tabAnalyseWert SET MaxWert = 0.025 WHERE Id_AnalyseWert = 1");
-    m_main->execute("UPDATE tabAnalyseWert SET MinWert = 17.25 WHERE Id_AnalyseWert = 2");
+    m_main->execute("UPDATE tabAnalyseWert SET MinWert = 17.8 WHERE Id_AnalyseWert = 2");
     EXPECT_EQ(elementsShortOfDecimals(*m_main),
               std::vector<std::string>{"tabElemente.C: 2 decimal places, 0.025 needs 3"});
     m_main->execute("UPDATE tabElemente SET Anzahl_NK = 3 WHERE ID_Element = 'C'");
     EXPECT_TRUE(elementsShortOfDecimals(*m_main).empty());
 
-    // A national number in the country of the national symbol 304, merged there from elsewhere.
+    // The national number S30400 in the country of a national symbol 304, and in Austria.
+    EXPECT_TRUE(nationalNumbersNotHidden(*m_main).empty());
     m_main->execute("INSERT INTO tabStahlbez (Id_Stahlbez, ID_Stahl, Bezeichnung, Kennung, Prioritaet, "
-                    "ID_BezeichnungStatus) VALUES (15, 1, 'S30400', 'W', 5, 1)");
+                    "ID_BezeichnungStatus) VALUES (16, 1, '304', 'K', 6, 1)");
     m_main->execute(
         "INSERT INTO tabStahlbezVorkommen (Id_StahlbezVorkommen, Id_Stahlbez, Id_Land, IndexSort, "
-        "SupW, SupK, SupEur) VALUES (106, 15, 5, 9, 0, 0, 0), (107, 15, 30, 10, 0, 0, 0)");
+        "SupW, SupK, SupEur) VALUES (118, 16, 30, 80, 0, 0, 0), (119, 15, 16, 81, 0, 0, 0)");
     EXPECT_EQ(nationalNumbersNotHidden(*m_main),
               std::vector<std::string>{"S30400 (USA): shown beside the national symbol (SupW not set)"})
-        << "Germany has no national symbol of the steel";
+        << "Austria has no national symbol of the steel";
     m_main->execute("UPDATE tabStahlbezVorkommen SET SupW = -1 WHERE Id_StahlbezVorkommen = 107");
     EXPECT_TRUE(nationalNumbersNotHidden(*m_main).empty());
 
     EXPECT_TRUE(designationsOfSupersededStandardsShownCurrent(*m_main).empty())
         << "1.4301 is listed by a superseded and by a current edition";
     m_main->execute(
-        "UPDATE tabNormVariante SET Nachfolgedokument = 'EN 10083-3:2006' WHERE Id_NormVariante = 3");
+        "UPDATE tabNormVariante SET Nachfolgedokument = 'EN 10025-2:2019' WHERE Id_NormVariante = 3000");
     EXPECT_EQ(designationsOfSupersededStandardsShownCurrent(*m_main),
-              (std::vector<std::string>{"1.7225: shown as current, its standards are all superseded",
-                                        "42CrMo4: shown as current, its standards are all superseded"}));
+              (std::vector<std::string>{"S355J2: shown as current, its standards are all superseded",
+                                        "C45E: shown as current, its standards are all superseded"}));
 
     EXPECT_TRUE(suppliersWithoutShapes(*m_main).empty());
     m_main->execute("INSERT INTO zuoStahlbez_Firma (ID_Stahlbez, ID_Firma) VALUES (22, 1)");
     EXPECT_EQ(suppliersWithoutShapes(*m_main),
-              std::vector<std::string>{"firm 1, steel group 10201: supplied without a product shape"});
+              std::vector<std::string>{"firm 1, steel group 10001: supplied without a product shape"});
 }
 
 } // namespace

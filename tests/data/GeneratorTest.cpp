@@ -1,9 +1,10 @@
 // The large-database generator: the shape of what it writes per steel, and the same file for the
 // same seed (the soundness checks of its databases run in DatabaseSoundnessTest).
 
-#include "TestDatabases.h"
 #include "datatools/SqliteConnection.h"
 #include "generator/LargeDatabaseGenerator.h"
+#include "test_support/FixtureDatabases.h"
+#include "test_support/TempFolder.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -14,12 +15,14 @@
 namespace datachecks {
 namespace {
 
+using test_support::TempFolder;
+
 std::filesystem::path generate(const std::filesystem::path& dir, std::int64_t steels, std::uint64_t seed) {
     generator::GeneratorOptions options;
     options.steelCount = steels;
     options.seed = seed;
     options.outputDir = dir;
-    options.schemaDir = GK_SCHEMA_DIR;
+    options.schemaDir = test_support::schemaFolder();
     generator::LargeDatabaseGenerator(options).generate();
     return dir;
 }

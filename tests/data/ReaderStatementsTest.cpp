@@ -3,17 +3,22 @@
 // patterns in Jet's form, which the connection's like function takes), run on the fixture
 // databases: every table and column they name exists, and each finds the fixture's rows.
 
-#include "TestDatabases.h"
 #include "datatools/SqliteConnection.h"
+#include "platform/db/sqlite/Error.h"
+#include "platform/db/sqlite/Statement.h"
+#include "test_support/FixtureDatabases.h"
+#include "test_support/TempFolder.h"
 
 #include <gtest/gtest.h>
-#include <memory>
 #include <optional>
-#include <sqlite3.h>
 #include <string>
 
 namespace datachecks {
 namespace {
+
+using test_support::buildFixtureDatabases;
+using test_support::DatabasePair;
+using test_support::TempFolder;
 
 struct ReaderStatement {
     const char* reader;
@@ -22,19 +27,15 @@ struct ReaderStatement {
 
 // Counts the rows of `sql`; fails the test with the reader's name when SQLite refuses it.
 long long rowsOf(datatools::SqliteConnection& db, const ReaderStatement& s) {
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db.handle(), s.sql, -1, &raw, nullptr) != SQLITE_OK) {
-        ADD_FAILURE() << s.reader << ": " << sqlite3_errmsg(db.handle());
-        return -1;
-    }
-    const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> statement(raw, &sqlite3_finalize);
     long long rows = 0;
-    int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
-        ++rows;
-    }
-    if (rc != SQLITE_DONE) {
-        ADD_FAILURE() << s.reader << ": " << sqlite3_errmsg(db.handle());
+    try {
+        platform::db::sqlite::Statement statement(db.native(), s.sql);
+        while (statement.step()) {
+            ++rows;
+        }
+    } catch (const platform::db::sqlite::Error& e) {
+        ADD_FAILURE() << s.reader << ": " << e.message();
+        return -1;
     }
     return rows;
 }
@@ -142,11 +143,11 @@ const ReaderStatement mainStatements[] = {
      "tabLieferform INNER "
      "JOIN zuoStahlgruppe_Firma_Lieferform ON tabLieferform.ID_Lieferform = "
      "zuoStahlgruppe_Firma_Lieferform.ID_Lieferform "
-     "WHERE (zuoStahlgruppe_Firma_Lieferform.ID_Stahlgruppe = 10301) ORDER BY tabLieferform.Lieferform_D;"},
+     "WHERE (zuoStahlgruppe_Firma_Lieferform.ID_Stahlgruppe = 2) ORDER BY tabLieferform.Lieferform_D;"},
     {"FootnoteManager.GetForDesignation", "SELECT tabFussnote.ID_Fussnote, tabFussnote.Text_D AS Info FROM "
                                           "zuoStahlbez_Fussnote INNER JOIN tabFussnote ON "
                                           "zuoStahlbez_Fussnote.ID_Fussnote = tabFussnote.ID_Fussnote WHERE "
-                                          "(zuoStahlbez_Fussnote.ID_Stahlbez=12);"},
+                                          "(zuoStahlbez_Fussnote.ID_Stahlbez=11);"},
     {"InfoManager.GetInfoForSteelAndTitle",
      "SELECT tabInfotitel.ID_Infotitel, tabInfotitel.Titel_D AS Titel, tabInfotext.Info_D AS Info FROM "
      "tabInfotitel "
@@ -164,7 +165,7 @@ const ReaderStatement mainStatements[] = {
     {"DesignationManager.GetStatusForDesignation",
      "SELECT Status FROM tabBezeichnungStatus INNER JOIN tabStahlbez ON "
      "tabBezeichnungStatus.Id_BezeichnungStatus = "
-     "tabStahlbez.ID_BezeichnungStatus WHERE (tabStahlbez.Id_Stahlbez=23 );"},
+     "tabStahlbez.ID_BezeichnungStatus WHERE (tabStahlbez.Id_Stahlbez=13 );"},
     {"StandardManager.GetDetailsById",
      "SELECT tabNormtyp.Normtyp_D AS Normtyp, tabNormVariante.Prefix || ' ' || tabNormBasis.Name AS Name, "
      "tabNormBasis.Titel_D AS Titel, tabNormVariante.Stand, tabNormVariante.Uebereinstimmung, "
@@ -174,7 +175,7 @@ const ReaderStatement mainStatements[] = {
      "INNER JOIN "
      "(tabNormStatus INNER JOIN (tabNormBasis INNER JOIN tabNormVariante ON tabNormBasis.Id_NormBasis = "
      "tabNormVariante.Id_NormBasis) ON tabNormStatus.Id_NormStatus = tabNormVariante.Id_NormStatus) ON "
-     "tabNormtyp.ID_Normtyp = tabNormVariante.Id_Normtyp WHERE (tabNormVariante.Id_Norm=1);"},
+     "tabNormtyp.ID_Normtyp = tabNormVariante.Id_Normtyp WHERE (tabNormVariante.Id_Norm=100);"},
     {"StandardManager.GetForSteelAndCountry",
      "SELECT DISTINCT tabStahlbez.ID_Stahl, tabNormVariante.Id_Norm, tabNormVariante.Id_NormVariante, "
      "tabNormtyp.Normtyp_D AS Normtyp, tabNormBasis.Titel_D AS Titel, tabNormVariante.Stand, "
@@ -215,7 +216,7 @@ const ReaderStatement mainStatements[] = {
      "tabStahlbezVorkommen.Id_Land = "
      "tabLand.ID_Land) INNER JOIN tabBezeichnungStatus ON tabStahlbez.ID_BezeichnungStatus = "
      "tabBezeichnungStatus.Id_BezeichnungStatus WHERE (tabStahlbez.Kennung='K') AND "
-     "((tabNormVergleich.Id_WsNr='1.4301') "
+     "((tabNormVergleich.Id_WsNr='K1') "
      ") ORDER BY tabLand.Land_D, tabNormStatus.Sortierung, tabNormVariante.Sortierung;"},
     {"PropertyManager.GetPropertyStandardBySteelId",
      "SELECT zuoStahl_Eigenschaftsmatrix.Id_Stahl, tabNormVariante.Id_Norm, tabNormVariante.Id_NormVariante, "
@@ -263,7 +264,7 @@ const ReaderStatement mainStatements[] = {
      "tabZustand.ID_Zustand = tabEigenschaftswerte.ID_Zustand) ON "
      "zuoStahl_Eigenschaftsmatrix.ID_Eigenschaftswertmatrix "
      "= tabEigenschaftswerte.ID_Eigenschaftswertmatrix WHERE (zuoStahl_Eigenschaftsmatrix.ID_Stahl = 1) AND "
-     "(zuoStahl_Eigenschaftsmatrix.Id_Land=34) ORDER BY tabForm.Sortierung_D, tabZustand.Sortierung_D, "
+     "(zuoStahl_Eigenschaftsmatrix.Id_Land=5) ORDER BY tabForm.Sortierung_D, tabZustand.Sortierung_D, "
      "iif(ZuTemp_max is null,ZuTemp_min, ZuTemp_Max), ZuTemp_Min, tabEigenschaft.Eigenschaft_D, "
      "iif(Abmasse_max is "
      "null,Abmasse_min, Abmasse_max), Abmasse_min, iif(Temp_max is null,Temp_min, Temp_max), Temp_min, "
@@ -271,7 +272,7 @@ const ReaderStatement mainStatements[] = {
      "Eigenschaft_min, "
      "tabAbkuehlung.Abkuelung_D"},
     {"PropertyManager.GetPropertiesForMatrixAndType",
-     "select Eigenschaft_D as Eigenschaft from tabEigenschaftsMatrix WHERE Id_Eigenschaftsmatrix=1 AND "
+     "select Eigenschaft_D as Eigenschaft from tabEigenschaftsMatrix WHERE Id_Eigenschaftsmatrix=900 AND "
      "Id_Eigenschaftskennung=1;"},
     {"PropertyFootnoteManager.GetFootnoteByPropertyValueId",
      "SELECT DISTINCT zuoEigenschaftswert_Bemerkung.ID_Bemerkung, "
@@ -298,18 +299,19 @@ const ReaderStatement mainStatements[] = {
      "tabStahlbezVorkommen ON "
      "zuoStahl_Eigenschaftsmatrix.Id_StahlbezVorkommen = tabStahlbezVorkommen.Id_StahlbezVorkommen) ON "
      "tabStahlbez.Id_Stahlbez = tabStahlbezVorkommen.Id_Stahlbez WHERE "
-     "(zuoStahl_Eigenschaftsmatrix.ID_Eigenschaftswertmatrix=1) AND (zuoStahl_Eigenschaftsmatrix.ID_Land = "
-     "34);"},
+     "(zuoStahl_Eigenschaftsmatrix.ID_Eigenschaftswertmatrix=900) AND (zuoStahl_Eigenschaftsmatrix.ID_Land = "
+     "5);"},
 };
 
 const ReaderStatement filterStatements[] = {
-    {"MaterialManager.GetMaterialList (all filters)", "SELECT Id_Stahl, Id_Stahlbez, Id_StahlbezVorkommen, "
-                                                      "Bezeichnung, SuchBezeichnung, Kennung, IndexSort FROM "
-                                                      "Stahlbez_Gruppe_Land_Norm_Firma WHERE (Id_Norm = 1) "
-                                                      "AND (Id_Normtyp = 1) AND (Id_Stahlgruppe=10301) AND "
-                                                      "(Id_Firma = 1) AND  (Id_Land = 5)  AND  ((Kennung='K' "
-                                                      "OR Kennung='F')  AND SupK=0 AND (SuchBezeichnung LIKE "
-                                                      "'Sample*'))  ORDER BY IndexSort;"},
+    {"MaterialManager.GetMaterialList (all filters)",
+     "SELECT Id_Stahl, Id_Stahlbez, Id_StahlbezVorkommen, "
+     "Bezeichnung, SuchBezeichnung, Kennung, IndexSort FROM "
+     "Stahlbez_Gruppe_Land_Norm_Firma WHERE (Id_Norm = 100) "
+     "AND (Id_Normtyp = 3) AND (Id_Stahlgruppe=2) AND "
+     "(Id_Firma = 1) AND  (Id_Land = 34)  AND  ((Kennung='K' "
+     "OR Kennung='F')  AND SupK=0 AND (SuchBezeichnung LIKE "
+     "'X5*'))  ORDER BY IndexSort;"},
     {"MaterialManager.GetMaterialList (no filter)",
      "SELECT Id_Stahl, Id_Stahlbez, Id_StahlbezVorkommen, Bezeichnung, SuchBezeichnung, Kennung, IndexSort "
      "FROM "

@@ -16,6 +16,7 @@
 #include "dataservice/StandardManager.h"
 #include "dataservice/SteelgroupManager.h"
 #include "dataservice/SupplierManager.h"
+#include "test_support/FixtureDatabases.h"
 
 #include <functional>
 #include <type_traits>
@@ -262,7 +263,7 @@ class FrameTest : public FixtureTest {};
 TEST(FrameFailureTest, EveryQueryOnADatabaseWithoutItsTablesRaisesOneEventAndReturnsItsFailureValue) {
     TempFolder dir;
     const auto path = dir.file("Empty.MDB");
-    buildDatabase(path, {"CREATE TABLE tabUnrelated (x INTEGER);"});
+    test_support::buildScratchDatabase(path, {"CREATE TABLE tabUnrelated (x INTEGER);"});
     Opener opener;
     const auto db = opener.open(path);
     for (const auto& query : everyQuery()) {
@@ -360,7 +361,7 @@ TEST_F(FrameTest, IdTextWithBlanksReadsTheSameSteel) {
 TEST_F(FrameTest, TwoManagersOfOneClassOnDifferentDatabasesDoNotAffectEachOther) {
     TempFolder dir;
     const auto path = dir.file("Empty.MDB");
-    buildDatabase(path, {"CREATE TABLE tabUnrelated (x INTEGER);"});
+    test_support::buildScratchDatabase(path, {"CREATE TABLE tabUnrelated (x INTEGER);"});
     Opener opener;
     const auto empty = opener.open(path);
 

@@ -58,7 +58,8 @@ TEST_F(PropertyTest, PropertiesOfATypeGroupNotesWithMechanicalAndWeldingWithHeat
     EXPECT_EQ(log.count(), 2u);
 }
 
-// Value 3 has no form and no state: it comes first, with empty condition texts.
+// Value 3 has no form and no state: it comes first, with empty condition texts. Value 6, of the other
+// standard's matrix, follows value 1 of the same form, state, property and size by its specimen.
 TEST_F(PropertyTest, ValueRowsByFormStateAndPropertyName) {
     const auto rs = manager.GetPropertiesBySteelAndCountry(db(), "1", 5, 0);
     ASSERT_TRUE(rs);
@@ -66,10 +67,10 @@ TEST_F(PropertyTest, ValueRowsByFormStateAndPropertyName) {
     EXPECT_TRUE(rs->field("Zustand").isNull());
     EXPECT_TRUE(rs->field("Form").isNull());
     EXPECT_EQ(rs->field("Eigenschaft").asText(), "Dichte");
-    EXPECT_EQ(integers(rs, "ID_Eigenschaftswert"), (Ids{3, 2, 1, 4}));
-    // In English the names order the values of form 1 the other way round.
+    EXPECT_EQ(integers(rs, "ID_Eigenschaftswert"), (Ids{3, 2, 1, 6, 4}));
+    // In English the names order the values of form 1 the other way round (3, 1, 6, 2, 4).
     EXPECT_EQ(texts(manager.GetPropertiesBySteelAndCountry(db(), "1", 5, 2), "Abkuehlung"),
-              (Texts{"<null>", "air", "<null>", "water"}));
+              (Texts{"<null>", "air", "<null>", "<null>", "water"}));
 }
 
 TEST_F(PropertyTest, ValueRowsOfOneMatrixAndKind) {

@@ -1,55 +1,8 @@
 #include "ServiceTestSupport.h"
 
-#include "platform/db/sqlite/Connection.h"
-#include "platform/db/sqlite/Error.h"
-
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
+#include "test_support/FixtureDatabases.h"
 
 namespace servicetest {
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("cannot read " + path.string());
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void buildDatabase(const std::string& path, const std::vector<std::string>& scripts) {
-    try {
-        platform::db::sqlite::Connection connection(path, platform::db::sqlite::OpenMode::Create,
-                                                    platform::db::sqlite::Extensions::Jet);
-        for (const auto& script : scripts) {
-            connection.exec(script);
-        }
-    } catch (const platform::db::sqlite::Error& e) {
-        throw std::runtime_error("building " + path + ": " + e.message());
-    }
-}
-
-std::vector<std::string> fixtureScripts() {
-    const std::filesystem::path schema = GK_SCHEMA_DIR;
-    return {readFile(schema / "graukant.sql"), readFile(GK_FIXTURE_SQL),
-            readFile(schema / "graukant-derive.sql")};
-}
-
-std::vector<std::string> filterScripts(const std::string& materialsPath) {
-    const std::filesystem::path schema = GK_SCHEMA_DIR;
-    std::string attach = "ATTACH DATABASE '";
-    for (const char c : materialsPath) {
-        attach += c;
-        if (c == '\'') {
-            attach += c;
-        }
-    }
-    attach += "' AS graukant;";
-    return {attach, readFile(schema / "filter.sql"), readFile(schema / "filter-derive.sql"),
-            "DETACH DATABASE graukant;"};
-}
 
 DatabasePtr Opener::open(const std::string& path) {
     if (!m_workspace) {
@@ -90,13 +43,10 @@ std::vector<std::string> columnNames(const RecordsetPtr& rs) {
 
 void FixtureTest::SetUpTestSuite() {
     s_dir = std::make_unique<TempFolder>();
-    const auto path = s_dir->file("Graukant.MDB");
-    buildDatabase(path, fixtureScripts());
-    const auto filterPath = s_dir->file("Filter.mdb");
-    buildDatabase(filterPath, filterScripts(path));
+    const auto pair = test_support::buildFixtureDatabases(s_dir->path());
     s_opener = std::make_unique<Opener>();
-    s_db = s_opener->open(path);
-    s_filterDb = s_opener->open(filterPath);
+    s_db = s_opener->open(pair.main.string());
+    s_filterDb = s_opener->open(pair.filter.string());
 }
 
 void FixtureTest::TearDownTestSuite() {

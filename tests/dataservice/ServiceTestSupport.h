@@ -1,7 +1,7 @@
 #pragma once
 
-// The fixture materials database, built from the schema and the test rows into a temporary folder,
-// and small readers of the record sets the managers return.
+// The fixture materials and filter databases opened as the program opens them, and small readers of
+// the record sets the managers return.
 
 #include "common/Exception.h"
 #include "dataservice/Manager.h"
@@ -11,7 +11,6 @@
 #include "test_support/TempFolder.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -24,15 +23,6 @@ using orvik::dataservice::ExceptionPtr;
 using orvik::dataservice::RecordsetPtr;
 
 using test_support::TempFolder;
-
-/// Runs SQL scripts on a new database file, with the Jet text collation the schema declares.
-void buildDatabase(const std::string& path, const std::vector<std::string>& scripts);
-[[nodiscard]] std::string readFile(const std::filesystem::path& path);
-
-/// The schema, the test rows and the derived content, in the order the data build runs them.
-[[nodiscard]] std::vector<std::string> fixtureScripts();
-/// The filter database derived from the materials database at `materialsPath`.
-[[nodiscard]] std::vector<std::string> filterScripts(const std::string& materialsPath);
 
 /// Opens database files read-only, as the program does.
 class Opener {

@@ -18,6 +18,7 @@
 #include "objects/Suppliers.h"
 #include "platform/VbConvert.h"
 #include "platform/db/Dao.h"
+#include "test_support/FixtureDatabases.h"
 #include "test_support/TempFolder.h"
 
 #ifdef GK_HAVE_GENERATOR
@@ -285,7 +286,7 @@ const Source generatedDatabases{
         options.steelCount = 300;
         options.seed = 11;
         options.outputDir = dir;
-        options.schemaDir = GK_SCHEMA_DIR;
+        options.schemaDir = test_support::schemaFolder();
         generator::LargeDatabaseGenerator(options).generate();
         return std::optional<DatabaseFiles>(DatabaseFiles{dir / "Graukant.MDB", dir / "Filter.mdb", false});
     },

@@ -12,6 +12,7 @@
 #include "objects/Material.h"
 #include "objects/Report.h"
 #include "platform/CallError.h"
+#include "test_support/FixtureDatabases.h"
 #include "test_support/TestEnvironment.h"
 
 #include <filesystem>
@@ -130,11 +131,11 @@ TEST_F(PrintSteelTest, TextsArriveIntactWithQuotesLineBreaksAndUmlauts) {
 TEST_F(PrintSteelTest, FailureIsOneErrorAndLeavesNoPartialData) {
     allOn();
     // The comparison table refuses every row, so the writing fails after the sections before it.
-    servicetest::buildDatabase(
+    test_support::runScript(
         m_folder + "print.mdb",
-        {"DROP TABLE tabNormvergleich; CREATE TABLE tabNormvergleich (ID_Stahl INTEGER, "
-         "Land TEXT CHECK (Land = 'nie'), Bezeichnung TEXT, Norm TEXT, Werkstoffnummer TEXT, "
-         "LfdNr INTEGER);"});
+        "DROP TABLE tabNormvergleich; CREATE TABLE tabNormvergleich (ID_Stahl INTEGER, "
+        "Land TEXT CHECK (Land = 'nie'), Bezeichnung TEXT, Norm TEXT, Werkstoffnummer TEXT, "
+        "LfdNr INTEGER);");
     objectstest::ErrorLog log(m_print.Error);
     m_print.writeData(m_folder, Language::German);
     ASSERT_EQ(log.count(), 1U);
@@ -250,11 +251,11 @@ namespace {
 
 // A program of its own whose databases a case may change before the application connects.
 struct PrintProgram {
-    explicit PrintProgram(const std::vector<std::string>& changes = {}) {
+    explicit PrintProgram(const std::string& changes = {}) {
         std::filesystem::copy_file(GK_SAMPLE_PRINT_ORG_MDB,
                                    program.programFolder() / "Daten" / "print_org.mdb");
         if (!changes.empty()) {
-            servicetest::buildDatabase((program.databaseFolder() / "Graukant.MDB").string(), changes);
+            test_support::runScript(program.databaseFolder() / "Graukant.MDB", changes);
         }
     }
     std::string print(PrintSteel& print) {
@@ -277,8 +278,8 @@ struct PrintProgram {
 };
 
 TEST(PrintSteelDataTest, SteelWithoutCompositionClearsItsSwitch) {
-    PrintProgram program({"DELETE FROM zuoStahlbez_Analyse WHERE Id_Stahlbez IN "
-                          "(SELECT Id_Stahlbez FROM tabStahlbez WHERE ID_Stahl = 1);"});
+    PrintProgram program("DELETE FROM zuoStahlbez_Analyse WHERE Id_Stahlbez IN "
+                         "(SELECT Id_Stahlbez FROM tabStahlbez WHERE ID_Stahl = 1);");
     PrintSteel print;
     print.PrintComposition = true;
     print.PrintStandards = true;

@@ -1,5 +1,7 @@
 #include "PrintTestSupport.h"
 
+#include "test_support/FixtureDatabases.h"
+
 #include <filesystem>
 
 namespace propstest {
@@ -10,7 +12,7 @@ std::string fixture(const std::string& name) {
 
 ScratchDatabase::ScratchDatabase(const std::string& script) {
     const auto path = m_dir.file("scratch.mdb");
-    servicetest::buildDatabase(path, {script});
+    test_support::buildScratchDatabase(path, {script});
     m_db = m_opener.open(path);
 }
 

@@ -4,12 +4,13 @@
 // made up by a test and the fixture files of this folder.
 
 #include "../dataservice/ServiceTestSupport.h"
+#include "ObjectsTestSupport.h"
 
 #include <string>
 
 namespace propstest {
 
-using servicetest::readFile;
+using objectstest::readFile;
 using servicetest::TempFolder;
 
 /// A fixture file of this folder.

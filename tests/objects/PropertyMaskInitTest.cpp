@@ -8,6 +8,7 @@
 #include "objects/Application.h"
 #include "objects/PropertySearchFields.h"
 #include "platform/CallError.h"
+#include "test_support/FixtureDatabases.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +20,8 @@ using platform::Variant;
 class PropertyMaskInitTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        servicetest::buildDatabase((m_program.databaseFolder() / "Graukant.MDB").string(),
-                                   {"UPDATE tabEigenschaftssuche SET Vergleich = NULL WHERE Spalte = 2;"});
+        test_support::runScript(m_program.databaseFolder() / "Graukant.MDB",
+                                "UPDATE tabEigenschaftssuche SET Vergleich = NULL WHERE Spalte = 2;");
         m_app = objectstest::connectedApplication();
         m_mask = m_app->PropertyMaskInit();
     }

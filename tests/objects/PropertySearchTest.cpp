@@ -18,6 +18,7 @@
 #include "objects/PropertyBags.h"
 #include "objects/PropertyMaskInit.h"
 #include "platform/CallError.h"
+#include "test_support/FixtureDatabases.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -129,10 +130,9 @@ TEST_F(PropertySearchTest, PropertyBagsOfAHitKeepTheValuesMeetingAnXmlCondition)
 TEST(PropertySearchMatrixTest, UnreadableMatrixCostsOnlyItsOwnTable) {
     // C45 (steel 17) has a mechanical and a heat-treatment table in matrix 11.
     objectstest::TestProgram program;
-    servicetest::buildDatabase(
-        (program.databaseFolder() / "Graukant.MDB").string(),
-        {"UPDATE tabEigenschaftsMatrix SET Eigenschaft_D = '<Eigenschaften><Wert E=\"1\"' "
-         "WHERE Id_Eigenschaftsmatrix = 11 AND Id_Eigenschaftskennung = 1;"});
+    test_support::runScript(program.databaseFolder() / "Graukant.MDB",
+                            "UPDATE tabEigenschaftsMatrix SET Eigenschaft_D = '<Eigenschaften><Wert E=\"1\"' "
+                            "WHERE Id_Eigenschaftsmatrix = 11 AND Id_Eigenschaftskennung = 1;");
     const auto app = objectstest::connectedApplication();
     PropertySearch s;
     s.Init(app->Connection());

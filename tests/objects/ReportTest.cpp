@@ -6,6 +6,7 @@
 #include "PrintTestSupport.h"
 #include "objects/DataSheetReport.h"
 #include "platform/CallError.h"
+#include "test_support/FixtureDatabases.h"
 #include "test_support/TestEnvironment.h"
 
 #include <filesystem>
@@ -34,12 +35,17 @@ struct PointedTables {
 class ReportTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::copy_file(GK_SAMPLE_PRINT_ORG_MDB, printDb());
-        servicetest::buildDatabase(printDb(), {propstest::fixture("print-1.0038.sql")});
+        // The print template as the data build makes it, with the rows the program writes for 1.0038.
+        const auto schema = test_support::schemaFolder();
+        test_support::buildScratchDatabase(
+            printDb(),
+            {schema / "print_org.sql", schema / "print_captions.sql",
+             std::filesystem::path(GK_OBJECTS_FIXTURE_DIR) / "print-1.0038.sql"},
+            {});
     }
     [[nodiscard]] std::string folder() const { return m_dir.file(""); }
     [[nodiscard]] std::string printDb() const { return m_dir.file("print.mdb"); }
-    void run(const std::string& sql) const { servicetest::buildDatabase(printDb(), {sql}); }
+    void run(const std::string& sql) const { test_support::runScript(printDb(), sql); }
     [[nodiscard]] std::shared_ptr<Report> open(PointedTables& pointed) const {
         return openDataSheetReport(GK_REPORT_FILE, folder(), [&pointed](ReportTable& t) { pointed(t); });
     }

@@ -52,7 +52,11 @@ void DatabaseBuilder::attach(std::filesystem::path path, std::string schemaName)
 }
 
 void DatabaseBuilder::addScript(std::filesystem::path script) {
-    m_scripts.push_back(std::move(script));
+    m_scripts.emplace_back(std::move(script));
+}
+
+void DatabaseBuilder::addScript(std::string name, std::string text) {
+    m_scripts.emplace_back(SqlScript(std::move(name), std::move(text)));
 }
 
 void DatabaseBuilder::build() const {
@@ -72,7 +76,11 @@ void DatabaseBuilder::build() const {
         }
         platform::db::sqlite::Transaction transaction(connection.native());
         for (const auto& script : m_scripts) {
-            SqlScript(script).run(connection);
+            if (const auto* file = std::get_if<std::filesystem::path>(&script)) {
+                SqlScript(*file).run(connection);
+            } else {
+                std::get<SqlScript>(script).run(connection);
+            }
         }
         const std::vector<std::string> problems = unresolvedForeignKeys(connection, reportedProblems);
         if (!problems.empty()) {
