@@ -29,8 +29,16 @@ using orvik::objects::ReportDocument;
 using shell::print::DataSheetOutput;
 using shell::print::DataSheetPages;
 
-QString normalized(QString text) {
-    return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")).trimmed();
+// Whitespace collapsed, and the typographic ligatures (U+FB00 to U+FB06) written out: a font that
+// sets "ff" or "fi" as one glyph gives them back from the PDF as one character.
+QString normalized(const QString& text) {
+    QString plain;
+    for (const QChar c : text) {
+        plain += c.unicode() >= 0xFB00 && c.unicode() <= 0xFB06
+                     ? QString(c).normalized(QString::NormalizationForm_KC)
+                     : QString(c);
+    }
+    return plain.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")).trimmed();
 }
 
 // The text of each page of a PDF file, whitespace collapsed.
