@@ -1,4 +1,4 @@
-#include "objects/DataSheetReport.h"
+#include "DataSheetReport.h"
 
 #include "common/Helper.h"
 #include "objects/Report.h"

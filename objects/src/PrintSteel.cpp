@@ -1,5 +1,6 @@
 #include "objects/PrintSteel.h"
 
+#include "DataSheetReport.h"
 #include "PrintRangeText.h"
 #include "PropertyBagLoader.h"
 #include "common/DataFolder.h"
@@ -10,7 +11,6 @@
 #include "dataservice/SupplierManager.h"
 #include "objects/ChemicalCompostions.h"
 #include "objects/Connection.h"
-#include "objects/DataSheetReport.h"
 #include "objects/Designations.h"
 #include "objects/Elements.h"
 #include "objects/Material.h"

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "FakeMessageBoxes.h"
 #include "common/editor/LanguageEditorData.h"
 #include "platform/CallError.h"
-#include "platform/qt/MessageBoxes.h"
 
-#include <QIcon>
-#include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -13,36 +12,8 @@
 
 namespace orvik::common::editor::test {
 
-/// Answers message boxes from a queue (OK when empty) and keeps what they showed.
-class FakeMessageBoxes : public platform::qt::MessageBoxes {
-public:
-    struct Shown {
-        QString text;
-        QString title;
-        Icon icon;
-        Buttons buttons;
-    };
-    Answer show(QWidget*, const QString& text, const QString& title, Icon icon, Buttons buttons) override {
-        shown.push_back({text, title, icon, buttons});
-        if (answers.empty()) {
-            return Answer::Ok;
-        }
-        const Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    void about(QWidget*, const QString& application, const QString& text, const QIcon& icon) override {
-        abouts.push_back({application, text, icon});
-    }
-    struct About {
-        QString application;
-        QString text;
-        QIcon icon;
-    };
-    std::deque<Answer> answers;
-    std::vector<Shown> shown;
-    std::vector<About> abouts;
-};
+/// Answers message boxes from a queue and keeps what they and the about box showed.
+using FakeMessageBoxes = apptest::FakeMessageBoxes;
 
 /// The editor's data in memory, with a transaction: stored texts become visible at commit only.
 class FakeEditorData : public LanguageEditorData {

@@ -3,8 +3,8 @@
 
 #include "objects/Report.h"
 
+#include "DataSheetReport.h"
 #include "PrintTestSupport.h"
-#include "objects/DataSheetReport.h"
 #include "platform/CallError.h"
 #include "test_support/FixtureDatabases.h"
 #include "test_support/TestEnvironment.h"

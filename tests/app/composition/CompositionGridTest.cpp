@@ -80,7 +80,7 @@ private slots:
             QCOMPARE(g->rows().rows()[1].Element, std::string());
             QCOMPARE(second->text(), QString());
         }
-        QCOMPARE(m_program->messages.shown.size(), 2);
+        QCOMPARE(m_program->messages.shown.size(), std::size_t{2});
         orvik::common::ProgrammSettings().DirectElementInput(false);
     }
 

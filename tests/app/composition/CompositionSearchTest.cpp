@@ -10,7 +10,6 @@
 #include "objects/List.h"
 #include "objects/Material.h"
 #include "platform/db/Dao.h"
-#include "shell/contract/FileDialogs.h"
 #include "uctlCompositionGrid.h"
 #include "uctlCompositionSearch.h"
 #include "uctlMaterialList.h"
@@ -27,33 +26,6 @@ using composition::AnalysisRow;
 using composition::uctlCompositionSearch;
 
 namespace {
-
-/// Answers every file dialog with the file set last.
-class ChosenFile : public shell::contract::FileDialogs {
-public:
-    QString saveFileName(QWidget*, const QString&, const QString& folder, const QString&,
-                         const QString&) override {
-        lastFolder = folder;
-        return file;
-    }
-    QString openFileName(QWidget*, const QString&, const QString& folder, const QString&) override {
-        lastFolder = folder;
-        return file;
-    }
-    QString folder(QWidget*, const QString&, const QString&) override { return {}; }
-    QString file;
-    QString lastFolder;
-};
-
-/// Answers every question Yes.
-class SayingYes : public platform::qt::MessageBoxes {
-public:
-    Answer show(QWidget*, const QString& text, const QString&, Icon, Buttons) override {
-        shown << text;
-        return Answer::Yes;
-    }
-    QStringList shown;
-};
 
 std::set<QString> designations(const std::shared_ptr<platform::db::Recordset>& rs) {
     std::set<QString> out;
@@ -79,7 +51,7 @@ class CompositionSearchTest : public QObject {
 
 private:
     std::unique_ptr<displaytest::SampleProgram> m_program;
-    ChosenFile m_files;
+    apptest::FakeFileDialogs m_files;
     int m_eu = 0;
 
     std::unique_ptr<uctlCompositionSearch> panel(bool advanced) {
@@ -128,7 +100,7 @@ private slots:
         m_program->messages.shown.clear();
         m_program->errors.shown.clear();
     }
-    void cleanup() { QCOMPARE(m_program->errors.shown, QStringList()); }
+    void cleanup() { QCOMPARE(m_program->errors.texts(), QStringList()); }
     void cleanupTestCase() { m_program.reset(); }
 
     // Mo 2,00-2,50 and Ni 10,0-13,0 within the given ranges: of the European steels only 1.4401 and
@@ -211,7 +183,7 @@ private slots:
         QCOMPARE(tolerances.front(), 50);
         QVERIFY(tolerances[1] < 50);
         QCOMPARE(p->fuzzyCount(), QStringLiteral("6"));
-        QCOMPARE(m_program->messages.shown, QStringList());
+        QCOMPARE(m_program->messages.texts(), QStringList());
 
         // Stopped at its second run: no hits, the search reported unsuccessful, the controls back.
         tolerances.clear();
@@ -244,7 +216,7 @@ private slots:
         });
         p->FuzzySearch();
         QVERIFY(!searched);
-        QCOMPARE(m_program->messages.shown.size(), 1);
+        QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
         // The text is kept and offered again; a cancel keeps it too.
         p->setDialogRunner([](composition::DlgFuzzyPara& dialog) {
             QCOMPARE(dialog.countText(), QStringLiteral("0"));
@@ -286,23 +258,24 @@ private slots:
                                                       {"Cr", "17,5", "19,5", "", "5", "", "outside"},
                                                       {"Ni", "", "", "9", "", "", "inside"}}));
             const auto before = p->compositionGrid().rows().FileRows();
-            m_files.file = QString::fromStdString((m_program->folder() / "saved.anl").string());
+            m_files.answer = QString::fromStdString((m_program->folder() / "saved.anl").string());
             p->SaveComposition();
+            QVERIFY(!m_files.asked.empty());
             QCOMPARE(
-                m_files.lastFolder,
+                m_files.asked.back().folder,
                 QString::fromStdString(
                     (std::filesystem::path(orvik::common::ProgrammSettings().ApplicationPath()) / "export")
                         .string()));
             composition::Analysis saved;
-            QCOMPARE(composition::AnalysisFile::Read(m_files.file.toStdString(), ",", saved),
+            QCOMPARE(composition::AnalysisFile::Read(m_files.answer.toStdString(), ",", saved),
                      composition::AnalysisFile::Status::Loaded);
             QCOMPARE(saved.Country, std::string("EU"));
             p->ResetControl();
             QCOMPARE(p->countryList().currentData().toInt(), 0);
-            p->LoadComposition(m_files.file);
+            p->LoadComposition(m_files.answer);
             QCOMPARE(p->compositionGrid().rows().FileRows(), before);
             QCOMPARE(p->countryList().currentData().toInt(), m_eu);
-            QCOMPARE(m_program->messages.shown, QStringList());
+            QCOMPARE(m_program->messages.texts(), QStringList());
         }
     }
 
@@ -347,10 +320,10 @@ private slots:
             const int country = p->countryList().currentIndex();
             p->LoadComposition(writeFile("hostile.anl", c.bytes));
             if (c.message.isEmpty()) {
-                QVERIFY2(m_program->messages.shown.isEmpty(), c.name);
+                QVERIFY2(m_program->messages.shown.empty(), c.name);
             } else {
                 QVERIFY2(m_program->messages.shown.size() == 1, c.name);
-                QVERIFY2(m_program->messages.shown.front().contains(c.message), c.name);
+                QVERIFY2(m_program->messages.shown.front().text.contains(c.message), c.name);
             }
             QVERIFY2(elements(*p) == c.elements, c.name);
             if (!c.label.isEmpty()) {
@@ -364,7 +337,7 @@ private slots:
 
     void theSimplePanelHandsAnInsideRangeToTheAdvancedOne() {
         auto p = panel(false);
-        SayingYes yes;
+        apptest::FakeMessageBoxes yes(apptest::FakeMessageBoxes::Answer::Yes);
         auto services = p->services();
         services.messageBoxes = &yes;
         p->setServices(services);
@@ -373,7 +346,7 @@ private slots:
         p->LoadComposition(file);
         QCOMPARE(handOver.size(), 1);
         QCOMPARE(handOver.front().at(0).toString(), file);
-        QCOMPARE(yes.shown.size(), 1);
+        QCOMPARE(yes.shown.size(), std::size_t{1});
         QVERIFY(elements(*p).empty());
         // Answered No: nothing handed over, nothing loaded, the rows there stay.
         auto declined = panel(false);
@@ -383,7 +356,7 @@ private slots:
         declined->LoadComposition(file);
         QCOMPARE(declinedHandOver.size(), 0);
         QCOMPARE(elements(*declined), std::vector<std::string>{"C"});
-        QCOMPARE(m_program->messages.shown.size(), 1);
+        QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
         auto advanced = panel(true);
         advanced->LoadComposition(file);
         QCOMPARE(elements(*advanced), std::vector<std::string>{"Mo"});
@@ -412,13 +385,13 @@ private slots:
         QVERIFY(!p->findChild<QPushButton*>(QStringLiteral("cmdAnalyseUebernehmen"))->isEnabled());
         p->compositionGrid().LoadRows(analysisOf({{"C", "0,1", "0,2", "", "", "", "outside"}}));
         const auto file = m_program->folder() / "saved.txt";
-        m_files.file = QString::fromStdString(file.string());
+        m_files.answer = QString::fromStdString(file.string());
         p->SaveComposition();
-        QCOMPARE(m_program->messages.shown.size(), 1);
+        QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
         QVERIFY(!std::filesystem::exists(file));
-        p->LoadComposition(m_files.file);
-        QCOMPARE(m_program->messages.shown.size(), 2);
-        QCOMPARE(m_program->messages.shown[0], m_program->messages.shown[1]);
+        p->LoadComposition(m_files.answer);
+        QCOMPARE(m_program->messages.shown.size(), std::size_t{2});
+        QCOMPARE(m_program->messages.shown[0].text, m_program->messages.shown[1].text);
     }
 
     void theFactoryMakesBothInstancesUnderTheirNames() {
@@ -439,7 +412,7 @@ private slots:
         p->compositionGrid().LoadRows(analysisOf({{"Cr", "3", "2", "", "", "", "outside"}}));
         p->Search();
         QCOMPARE(
-            m_program->messages.shown,
+            m_program->messages.texts(),
             QStringList{QStringLiteral("Bei Element 'Cr' übersteigt der Minimal-Wert den Maximal-Wert!")});
         QVERIFY(p->hits() == nullptr);
         QVERIFY(p->compositionGrid().isEnabled());

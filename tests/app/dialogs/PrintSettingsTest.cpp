@@ -3,12 +3,12 @@
 // in the chosen font, failures that show the error window and preview nothing, and printing without
 // a printer into a PDF file.
 
+#include "DataSheetReport.h"
 #include "SampleSteel.h"
 #include "WindowFakes.h"
 #include "frmPrintPreview.h"
 #include "frmPrintSettings.h"
 #include "frmPropertyPrintRange.h"
-#include "objects/DataSheetReport.h"
 #include "objects/Material.h"
 #include "objects/PrintSteel.h"
 #include "objects/Report.h"

@@ -20,17 +20,6 @@ namespace displaytest {
 
 namespace fs = std::filesystem;
 
-void RecordingErrorWindow::ShowErrorForm(QWidget*, const QString& modul, const QString& procedure,
-                                         std::int32_t number, const QString& description) {
-    shown << QStringLiteral("%1/%2/%3: %4").arg(modul, procedure).arg(number).arg(description);
-}
-
-platform::qt::MessageBoxes::Answer RecordingMessageBoxes::show(QWidget*, const QString& text, const QString&,
-                                                               Icon, Buttons) {
-    shown << text;
-    return Answer::Ok;
-}
-
 SampleProgram::SampleProgram() : m_dataHome("XDG_DATA_HOME", (m_temp.path() / "data").string()) {
     const auto program = m_temp.path() / "program";
     const auto databases = m_temp.path() / "Datenbank";

@@ -1,14 +1,13 @@
 #pragma once
 
 // What the display panels' tests share: a program folder of the test's own with the sample databases
-// and the text database, a connected application and its language relay, error window and message
-// boxes that record instead of showing, a scratch database of many designations, and saving a
-// picture of a widget into the build folder.
+// and the text database, a connected application and its language relay, the window tests' error
+// window and message boxes (they record instead of showing), a scratch database of many designations,
+// and saving a picture of a widget into the build folder.
 
+#include "WindowFakes.h"
 #include "common/Enums.h"
-#include "platform/qt/MessageBoxes.h"
 #include "shell/contract/DialogLanguage.h"
-#include "shell/contract/ErrorWindow.h"
 #include "shell/contract/WindowServices.h"
 #include "test_support/TestEnvironment.h"
 
@@ -36,22 +35,6 @@ class Recordset;
 
 namespace displaytest {
 
-/// Every error window shown, as "modul/procedure/number: description".
-class RecordingErrorWindow : public shell::contract::ErrorWindow {
-public:
-    void ShowErrorForm(QWidget* parent, const QString& modul, const QString& procedure, std::int32_t number,
-                       const QString& description) override;
-    QStringList shown;
-};
-
-/// Every message box shown, answered Ok.
-class RecordingMessageBoxes : public platform::qt::MessageBoxes {
-public:
-    Answer show(QWidget* parent, const QString& text, const QString& title, Icon icon,
-                Buttons buttons) override;
-    QStringList shown;
-};
-
 /// The sample program of a test: its folder, the application connected to the sample databases, the
 /// language relay over the application's text service, and the recording services.
 class SampleProgram {
@@ -69,8 +52,8 @@ public:
     [[nodiscard]] std::shared_ptr<orvik::objects::Material> material(const std::string& designation);
     [[nodiscard]] const std::filesystem::path& folder() const { return m_temp.path(); }
 
-    RecordingErrorWindow errors;
-    RecordingMessageBoxes messages;
+    apptest::FakeErrorWindow errors;
+    apptest::FakeMessageBoxes messages;
 
 private:
     test_support::ScopedHome m_temp;

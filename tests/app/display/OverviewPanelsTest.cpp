@@ -76,7 +76,7 @@ private slots:
 
     void displayInfoHoldsTheSteelsHeaderTexts() {
         const auto info = shownInfo("1.4301");
-        QVERIFY(m_program->errors.shown.isEmpty());
+        QVERIFY(m_program->errors.shown.empty());
         QCOMPARE(QString::fromStdString(info->MaterialNumber()), QStringLiteral("1.4301"));
         QCOMPARE(QString::fromStdString(info->Symbols()), QStringLiteral("X5CrNi18-10"));
         QCOMPARE(QString::fromStdString(info->Tradenames()), QString());
@@ -124,7 +124,7 @@ private slots:
 
     void theFactoryMakesThePanelsUnderTheirControlNames() {
         shell::contract::PanelFactory factory;
-        displaytest::RecordingErrorWindow errors;
+        apptest::FakeErrorWindow errors;
         display::addDisplayPanels(factory, [&errors] { return &errors; });
         QCOMPARE(factory.selection()->objectName(), QStringLiteral("uctlSelection"));
         QCOMPARE(factory.description()->objectName(), QStringLiteral("uctlDescription"));
@@ -212,7 +212,7 @@ private slots:
                                                    "zulässig."));
         QCOMPARE(panel.analyses().count(), 2);
         QVERIFY(panel.analyses().isEnabled());
-        QVERIFY(m_program->errors.shown.isEmpty());
+        QVERIFY(m_program->errors.shown.empty());
         displaytest::savePicture(panel, QStringLiteral("composition-1.4301"));
     }
 
@@ -288,7 +288,7 @@ private slots:
         QCOMPARE(properties.tables().grid().TextMatrix(0, 0),
                  QStringLiteral("Keine mechanischen Eigenschaften vorhanden"));
         QCOMPARE(properties.standards().count(), 1);
-        QVERIFY(m_program->errors.shown.isEmpty());
+        QVERIFY(m_program->errors.shown.empty());
     }
 
     void standardComparisonListsTheComparableSteels() {
@@ -391,7 +391,7 @@ private slots:
         QCOMPARE(grid.TextMatrix(0, 0), QStringLiteral("Mechanische Eigenschaften"));
         QCOMPARE(grid.TextMatrix(1, 0), QStringLiteral("Norm EN 10088-2 (2014) gültig"));
         QVERIFY(displaytest::gridColumn(grid, 0).contains(QStringLiteral("Zugfestigkeit")));
-        QVERIFY(m_program->errors.shown.isEmpty());
+        QVERIFY(m_program->errors.shown.empty());
         displaytest::savePicture(panel, QStringLiteral("properties-1.4301"));
 
         panel.setTitle(1);

@@ -225,7 +225,7 @@ private slots:
             view.ShowProperties(*bag);
         }
         view.ShowScrollBar();
-        QVERIFY(m_program->errors.shown.isEmpty());
+        QVERIFY(m_program->errors.shown.empty());
         const auto texts = displaytest::gridColumn(view.grid(), 0);
         QVERIFY(texts.contains(QString::fromStdString(bags->Item(1)->PropertyTypeName)));
         QVERIFY(view.grid().Rows() > 8);

@@ -186,7 +186,7 @@ private slots:
                                                           display::MaterialListModel::Designation);
         }
         QCOMPARE(current, found);
-        QVERIFY(m_program->errors.shown.isEmpty());
+        QVERIFY(m_program->errors.shown.empty());
         QSignalSpy selected(m_page.get(), &uctlSelection::MaterialSelected);
         QTest::keyClick(m_page->materialList().grid(), Qt::Key_Return);
         QCOMPARE(selected.count(), 1);
@@ -221,10 +221,10 @@ private slots:
         QSignalSpy status(m_page.get(), &uctlSelection::DisplayStatusBarText);
         m_page->searchBox().setText(typed);
         m_page->searchEntered();
-        QVERIFY(m_program->errors.shown.isEmpty());
+        QVERIFY(m_program->errors.shown.empty());
         if (typed.contains(u'*')) {
             QCOMPARE(m_page->materialList().Count(), 0);
-            QCOMPARE(m_program->messages.shown,
+            QCOMPARE(m_program->messages.texts(),
                      QStringList{QStringLiteral("Keinen passenden Werkstoff gefunden.")});
         }
         QVERIFY(status.last().at(0).toString().startsWith(QStringLiteral("Suche erfolglos")));
@@ -236,7 +236,7 @@ private slots:
         m_page->searchEntered();
         QVERIFY(!m_page->IsFilter());
         QCOMPARE(m_page->materialList().Count(), all);
-        QVERIFY(m_program->messages.shown.isEmpty());
+        QVERIFY(m_program->messages.shown.empty());
     }
 
     void aSupersededStandardWithoutDesignationsShowsItsSuccessor() {
@@ -249,7 +249,7 @@ private slots:
         chooseEntry(uctlSelection::Country, QStringLiteral("USA"));
         m_page->ReloadMaterialList();
         QCOMPARE(m_page->Count(), 0);
-        QCOMPARE(m_program->messages.shown,
+        QCOMPARE(m_program->messages.texts(),
                  QStringList{QStringLiteral("Keinen passenden Werkstoff gefunden.")});
         QVERIFY(!m_page->standardInfo().isHidden());
         QVERIFY(m_page->materialList().isHidden());
@@ -346,8 +346,8 @@ private slots:
     void aFailedSearchShowsTheErrorWindowNotNothingFound() {
         m_program->application()->CloseConnection();
         m_page->ReloadMaterialList();
-        QCOMPARE(m_program->errors.shown.size(), 1);
-        QVERIFY(m_program->messages.shown.isEmpty());
+        QCOMPARE(m_program->errors.shown.size(), std::size_t{1});
+        QVERIFY(m_program->messages.shown.empty());
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QCOMPARE(m_page->materialList().Count(), 0);
         m_program->application()->OpenConnection();

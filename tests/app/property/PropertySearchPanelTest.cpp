@@ -169,8 +169,8 @@ void PropertySearchPanelTest::findsTheSteelsMeetingBothRanges() {
     QCOMPARE(f.criteria().TextMatrix(2, 4), QStringLiteral("MPa"));
     f.panel->Search();
 
-    QCOMPARE(f.program.messages.texts, QStringList());
-    QCOMPARE(f.program.errors.shown, QStringList());
+    QCOMPARE(f.program.messages.texts(), QStringList());
+    QCOMPARE(f.program.errors.texts(), QStringList());
     QCOMPARE(f.hitDesignations(), expected);
     // Listed by their display order, and the first hit's tables show at once.
     for (int r = 1; r < f.hits().Rows(); ++r) {
@@ -209,7 +209,7 @@ void PropertySearchPanelTest::noHitsLeaveTheListEmpty() {
     QVERIFY(f.choose(2, 1, 1));
     QVERIFY(f.type(2, 2, QStringLiteral("5000")));
     f.panel->Search();
-    QCOMPARE(f.program.messages.texts, QStringList());
+    QCOMPARE(f.program.messages.texts(), QStringList());
     QCOMPARE(f.hits().Rows(), 0);
     QCOMPARE(f.detailText(), QString());
     QCOMPARE(status.last().first().toString(), QStringLiteral("Suche erfolglos"));
@@ -235,12 +235,12 @@ void PropertySearchPanelTest::refusesCellsThatAreNoPlainNumbers() {
     // Pasted past the editor, which would not take it.
     f.criteria().setTextMatrix(2, 3, cell);
     f.panel->Search();
-    QCOMPARE(f.program.messages.texts.size(), 1);
-    const QString message = f.program.messages.texts.first();
+    QCOMPARE(f.program.messages.texts().size(), 1);
+    const QString message = f.program.messages.texts().first();
     QVERIFY2(message.contains(QStringLiteral("Zugfestigkeit (1)")), qPrintable(message));
     QVERIFY2(message.contains(QStringLiteral("Wert Max")), qPrintable(message));
     QVERIFY2(message.contains(cell), qPrintable(message));
-    QCOMPARE(f.program.errors.shown, QStringList());
+    QCOMPARE(f.program.errors.texts(), QStringList());
     QCOMPARE(f.hits().Rows(), 0);
     QVERIFY(!f.builder->PropertyCombinationPossible());
 }
@@ -267,7 +267,7 @@ void PropertySearchPanelTest::entryRules() {
     PanelFixture f;
     // A search with only the empty row stops at the missing property.
     f.panel->Search();
-    QCOMPARE(f.program.messages.texts.size(), 1);
+    QCOMPARE(f.program.messages.texts().size(), 1);
     QCOMPARE(f.criteria().Rows(), 4);
 
     // Minimum above maximum: the property's name, a colon and the pair's text on the next line.
@@ -280,15 +280,15 @@ void PropertySearchPanelTest::entryRules() {
     QVERIFY(g.type(2, 2, QStringLiteral("300")));
     QVERIFY(g.type(2, 3, QStringLiteral("200")));
     g.panel->Search();
-    QCOMPARE(g.program.messages.texts.size(), 1);
-    QVERIFY(g.program.messages.texts.first().startsWith(QStringLiteral("Zugfestigkeit:\n")));
+    QCOMPARE(g.program.messages.texts().size(), 1);
+    QVERIFY(g.program.messages.texts().first().startsWith(QStringLiteral("Zugfestigkeit:\n")));
     QCOMPARE(g.hits().Rows(), 0);
 
     // The same property in a second row is refused and the choice undone.
-    g.program.messages.texts.clear();
+    g.program.messages.shown.clear();
     g.nextRow();
     QVERIFY(g.choose(3, 1, 1));
-    QCOMPARE(g.program.messages.texts.size(), 1);
+    QCOMPARE(g.program.messages.texts().size(), 1);
     QCOMPARE(g.criteria().TextMatrix(3, 1), QString());
 
     // Emptying another choice only empties its cell; the property list's remove entry deletes the row.

@@ -1,15 +1,13 @@
 #pragma once
 
 // What the property search page and the combination window are tested with: a program folder of the
-// test's own over the built sample databases, a connected application, and recording stand-ins for
-// the message boxes and the error window, so that no test waits on a modal window.
+// test's own over the built sample databases, a connected application, and the window tests' stand-ins
+// for the message boxes and the error window, so that no test waits on a modal window.
 
-#include "platform/qt/MessageBoxes.h"
+#include "WindowFakes.h"
 #include "shell/contract/DialogLanguage.h"
-#include "shell/contract/ErrorWindow.h"
 #include "shell/contract/WindowServices.h"
 
-#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -20,25 +18,6 @@ class Application;
 }
 
 namespace propertytest {
-
-/// Records every message and answers Yes (or Ok).
-class FakeMessageBoxes final : public platform::qt::MessageBoxes {
-public:
-    Answer show(QWidget*, const QString& text, const QString&, Icon, Buttons buttons) override {
-        texts << text;
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-    QStringList texts;
-};
-
-class FakeErrorWindow final : public shell::contract::ErrorWindow {
-public:
-    void ShowErrorForm(QWidget*, const QString& modul, const QString& procedure, std::int32_t number,
-                       const QString& description) override {
-        shown << QStringLiteral("%1.%2 %3 %4").arg(modul, procedure).arg(number).arg(description);
-    }
-    QStringList shown;
-};
 
 /// The program folder, the application connected to the sample databases, the language relay and
 /// the services, for one test.
@@ -58,8 +37,9 @@ public:
         return s;
     }
 
-    FakeMessageBoxes messages;
-    FakeErrorWindow errors;
+    /// Every question answered Yes.
+    apptest::FakeMessageBoxes messages{apptest::FakeMessageBoxes::Answer::Yes};
+    apptest::FakeErrorWindow errors;
 
 private:
     QTemporaryDir m_dir;

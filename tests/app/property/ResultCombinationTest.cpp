@@ -120,7 +120,7 @@ void ResultCombinationTest::intersectsTheThreeSearchesAndOpensASteel() {
     f.builder->Reset();
     QCOMPARE(grid.Rows(), 0);
     QVERIFY(!box(window, 3)->isEnabled());
-    QCOMPARE(f.program.errors.shown, QStringList());
+    QCOMPARE(f.program.errors.texts(), QStringList());
 }
 
 } // namespace propertytest

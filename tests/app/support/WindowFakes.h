@@ -3,49 +3,16 @@
 // Stand-ins for the user at the program's message boxes, file dialogs and error window: they answer
 // from what the test set and keep what they were shown.
 
-#include "platform/qt/MessageBoxes.h"
+#include "FakeMessageBoxes.h"
 #include "shell/contract/ErrorWindow.h"
 #include "shell/contract/FileDialogs.h"
 
-#include <QApplication>
-#include <QCursor>
 #include <QString>
-#include <deque>
+#include <QStringList>
+#include <cstdint>
 #include <vector>
 
 namespace apptest {
-
-class FakeMessageBoxes : public platform::qt::MessageBoxes {
-public:
-    struct Shown {
-        QString text;
-        QString title;
-        Icon icon;
-        Buttons buttons;
-        /// The pointer the user saw with the message.
-        Qt::CursorShape pointer;
-    };
-    /// `question` is the answer to a question when the queue is empty.
-    explicit FakeMessageBoxes(Answer question = Answer::No) : m_question(question) {}
-
-    /// Answers from the queue; OK, or the default answer for a question, when it is empty.
-    Answer show(QWidget*, const QString& text, const QString& title, Icon icon, Buttons buttons) override {
-        const QCursor* pointer = QApplication::overrideCursor();
-        shown.push_back(
-            {text, title, icon, buttons, pointer != nullptr ? pointer->shape() : Qt::ArrowCursor});
-        if (answers.empty()) {
-            return buttons == Buttons::YesNo ? m_question : Answer::Ok;
-        }
-        const Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::deque<Answer> answers;
-    std::vector<Shown> shown;
-
-private:
-    Answer m_question;
-};
 
 class FakeFileDialogs : public shell::contract::FileDialogs {
 public:
@@ -53,18 +20,21 @@ public:
         QString title;
         QString filter;
         QString suffix;
+        /// The folder the dialog opened in.
+        QString folder;
     };
-    QString saveFileName(QWidget*, const QString& title, const QString&, const QString& filter,
+    QString saveFileName(QWidget*, const QString& title, const QString& folder, const QString& filter,
                          const QString& defaultSuffix) override {
-        asked.push_back({title, filter, defaultSuffix});
+        asked.push_back({title, filter, defaultSuffix, folder});
         return answer;
     }
-    QString openFileName(QWidget*, const QString& title, const QString&, const QString& filter) override {
-        asked.push_back({title, filter, {}});
+    QString openFileName(QWidget*, const QString& title, const QString& folder,
+                         const QString& filter) override {
+        asked.push_back({title, filter, {}, folder});
         return answer;
     }
-    QString folder(QWidget*, const QString& title, const QString&) override {
-        asked.push_back({title, {}, {}});
+    QString folder(QWidget*, const QString& title, const QString& start) override {
+        asked.push_back({title, {}, {}, start});
         return answer;
     }
     /// The titles of the dialogs asked, in order.
@@ -91,6 +61,14 @@ public:
     void ShowErrorForm(QWidget*, const QString& modul, const QString& procedure, std::int32_t number,
                        const QString& description) override {
         shown.push_back({modul, procedure, number, description});
+    }
+    /// Every error shown as "modul/procedure/number: description", in order.
+    [[nodiscard]] QStringList texts() const {
+        QStringList all;
+        for (const Shown& s : shown) {
+            all << QStringLiteral("%1/%2/%3: %4").arg(s.modul, s.procedure).arg(s.number).arg(s.description);
+        }
+        return all;
     }
     std::vector<Shown> shown;
 };
