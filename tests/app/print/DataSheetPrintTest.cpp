@@ -29,11 +29,17 @@ using orvik::objects::ReportDocument;
 using shell::print::DataSheetOutput;
 using shell::print::DataSheetPages;
 
+// Whitespace collapsed, and the Latin ligatures a font shapes (ff, fi, fl ...) read as their letters,
+// as a reader's search in the PDF finds them.
 QString normalized(QString text) {
+    for (char16_t ligature = 0xFB00; ligature <= 0xFB06; ++ligature) {
+        const QChar character(ligature);
+        text.replace(character, QString(character).normalized(QString::NormalizationForm_KC));
+    }
     return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")).trimmed();
 }
 
-// The text of each page of a PDF file, whitespace collapsed.
+// The text of each page of a PDF file, normalized.
 QStringList pdfPages(const QString& file) {
     QStringList pages;
     for (int page = 1;; ++page) {
