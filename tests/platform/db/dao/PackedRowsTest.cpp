@@ -102,11 +102,11 @@ TEST(PackedRows, EachValueReadAloneInRowsOfEverySize) {
 }
 
 // A record set read forwards only clears its rows before each one; the room kept must serve rows of
-// any size after it, a large one first or last.
+// any size after it, a large one first or last, one larger than the largest block among them.
 TEST(PackedRows, ClearedRowsTakeRowsOfAnySizeAgain) {
     PackedRows rows(2);
     for (const std::size_t size : {std::size_t{200000}, std::size_t{5}, std::size_t{70000}, std::size_t{0},
-                                   std::size_t{300000}, std::size_t{12}}) {
+                                   std::size_t{3000000}, std::size_t{12}, std::size_t{300000}}) {
         rows.clear();
         const Row row{Variant(static_cast<std::int64_t>(size)), Variant(std::string(size, 'z'))};
         rows.append(row);
