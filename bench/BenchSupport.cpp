@@ -110,8 +110,9 @@ void NativeDatabase::run(benchmark::State& state, sqlite3_stmt* stmt) {
 
 double heapMegabytes() {
     // Heap in use rather than resident pages: freed blocks that the allocator keeps would hide
-    // what a later repetition allocates.
-    return static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0);
+    // what a later repetition allocates. Large allocations are mapped on their own and counted apart.
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
 }
 
 void addCase(const std::string& name, std::function<void(benchmark::State&)> run,

@@ -21,7 +21,8 @@ QueryRecordset::QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<
         // SQLite prepared the statement again at its first step, after another connection changed
         // the schema: its columns may have changed with it.
         sqlite3_reset(m_stmt.get());
-        m_rows.clear();
+        m_rowids.clear();
+        m_deleted.clear();
         m_done = false;
         m_offset = 0;
         m_pos = -1;
@@ -29,7 +30,6 @@ QueryRecordset::QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<
         m_eof = true;
         m_visited = 0;
         m_decodedOrdinal = -1;
-        m_locatedOrdinal = -1;
         m_timesPrepared = PreparedStatements::timesPrepared(m_stmt.get());
         start(describeColumns(m_stmt.get(), m_rowidFirst ? 1 : 0));
     }
@@ -68,7 +68,7 @@ void QueryRecordset::returnStatement() noexcept {
 }
 
 bool QueryRecordset::fetch(std::int64_t ordinal) {
-    while (!m_done && m_offset + static_cast<std::int64_t>(m_rows.size()) <= ordinal) {
+    while (!m_done && readEnd() <= ordinal) {
         sqlite3* handle = db();
         const int rc = sqlite3_step(m_stmt.get());
         if (rc == SQLITE_DONE) {
@@ -81,39 +81,46 @@ bool QueryRecordset::fetch(std::int64_t ordinal) {
             sqlite3_reset(m_stmt.get());
             throwSqliteError(handle, rc, recordsetSource, SqlContext::Statement);
         }
-        Entry entry{std::nullopt, false};
-        if (m_rowidFirst) {
-            entry.rowid = sqlite3_column_int64(m_stmt.get(), 0);
-        }
         if (type() == RecordsetType::ForwardOnly) {
-            m_offset += static_cast<std::int64_t>(m_rows.size());
-            m_rows.clear();
+            m_offset = readEnd();
             m_values.clear();
+            m_rowids.clear();
+            m_deleted.clear();
             m_decodedOrdinal = -1;
-            m_locatedOrdinal = -1;
+        }
+        if (m_rowidFirst) {
+            m_rowids.emplace_back(sqlite3_column_int64(m_stmt.get(), 0));
         }
         m_values.appendFrom(m_stmt.get(), m_rowidFirst ? 1 : 0, m_columns);
-        m_rows.push_back(entry);
     }
-    return ordinal >= m_offset && ordinal < m_offset + static_cast<std::int64_t>(m_rows.size());
+    return ordinal >= m_offset && ordinal < readEnd();
 }
 
 void QueryRecordset::fetchAll() {
     if (type() == RecordsetType::ForwardOnly) {
-        while (fetch(m_offset + static_cast<std::int64_t>(m_rows.size()))) {
+        while (fetch(readEnd())) {
         }
         return;
     }
     fetch(std::numeric_limits<std::int64_t>::max());
 }
 
-QueryRecordset::Entry& QueryRecordset::at(std::int64_t ordinal) {
-    return m_rows[static_cast<std::size_t>(ordinal - m_offset)];
+std::optional<std::int64_t> QueryRecordset::knownRowid(std::int64_t ordinal) const {
+    const std::size_t i = slot(ordinal);
+    return i < m_rowids.size() ? m_rowids[i] : std::nullopt;
+}
+
+void QueryRecordset::setRowid(std::int64_t ordinal, std::optional<std::int64_t> rowid) {
+    const std::size_t i = slot(ordinal);
+    if (i >= m_rowids.size()) {
+        m_rowids.resize(i + 1);
+    }
+    m_rowids[i] = rowid;
 }
 
 std::optional<std::int64_t> QueryRecordset::liveFrom(std::int64_t ordinal, int step) {
     for (std::int64_t i = ordinal; i >= m_offset && fetch(i); i += step) {
-        if (!at(i).deleted) {
+        if (!deleted(i)) {
             return i;
         }
     }
@@ -168,7 +175,7 @@ void QueryRecordset::moveNext() {
         return;
     }
     fetchAll();
-    m_pos = m_offset + static_cast<std::int64_t>(m_rows.size());
+    m_pos = readEnd();
     m_visited = m_pos;
     m_eof = true;
 }
@@ -200,7 +207,7 @@ void QueryRecordset::moveLast() {
         return;
     }
     fetchAll();
-    const std::int64_t end = m_offset + static_cast<std::int64_t>(m_rows.size());
+    const std::int64_t end = readEnd();
     const auto last = end > m_offset ? liveFrom(end - 1, -1) : std::nullopt;
     if (!last) {
         throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
@@ -212,9 +219,8 @@ void QueryRecordset::moveLast() {
 std::int32_t QueryRecordset::liveBefore(std::int64_t ordinal) {
     // Rows not read yet (counted by MoveLast) are live: only read rows can have been deleted.
     auto count = static_cast<std::int32_t>(ordinal - m_offset);
-    for (std::int64_t i = m_offset; i < ordinal && i < m_offset + static_cast<std::int64_t>(m_rows.size());
-         ++i) {
-        count -= at(i).deleted ? 1 : 0;
+    for (std::int64_t i = m_offset; i < ordinal && i < readEnd(); ++i) {
+        count -= deleted(i) ? 1 : 0;
     }
     return count;
 }
@@ -250,12 +256,11 @@ std::optional<std::int64_t> QueryRecordset::countUnread() {
         }
         m_total = sqlite3_column_int64(stmt.get(), 0);
     }
-    const std::int64_t read = m_offset + static_cast<std::int64_t>(m_rows.size());
-    return *m_total > read ? m_total : std::nullopt;
+    return *m_total > readEnd() ? m_total : std::nullopt;
 }
 
 void QueryRecordset::readCurrent() const {
-    if (m_bof || m_eof || m_pos < m_offset + static_cast<std::int64_t>(m_rows.size())) {
+    if (m_bof || m_eof || m_pos < readEnd()) {
         return;
     }
     // MoveLast counted this row without reading it. Reading on changes no value a caller sees, and a
@@ -291,7 +296,7 @@ void QueryRecordset::setAbsolutePosition(std::int32_t position) {
     }
     std::int32_t seen = 0;
     for (std::int64_t i = 0; fetch(i); ++i) {
-        if (at(i).deleted) {
+        if (deleted(i)) {
             continue;
         }
         if (seen == position) {
@@ -331,10 +336,10 @@ void QueryRecordset::find(FindDirection direction, std::string_view criteria) {
     }
     if (step < 0) {
         fetchAll();
-        start = std::min(start, static_cast<std::int64_t>(m_rows.size()) - 1);
+        start = std::min(start, readEnd() - 1);
     }
     for (std::int64_t i = start; i >= 0 && fetch(i); i += step) {
-        if (!at(i).deleted && matcher.matches(m_values.row(slot(i)))) {
+        if (!deleted(i) && matcher.matches(m_values.row(slot(i)))) {
             moveTo(i);
             setNoMatch(false);
             return;
@@ -353,8 +358,8 @@ const std::vector<std::pair<std::string, std::int64_t>>* QueryRecordset::indexOn
     }
     fetchAll();
     std::vector<std::pair<std::string, std::int64_t>> index;
-    index.reserve(m_rows.size());
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+    index.reserve(m_values.size());
+    for (std::size_t i = 0; i < m_values.size(); ++i) {
         EqualityKeys::Result key = m_keys->key(m_values.value(i, column));
         if (key.outcome == EqualityKeys::Outcome::Unknown) {
             finds = -1;
@@ -385,8 +390,7 @@ bool QueryRecordset::findByIndex(FindDirection direction, const std::vector<Equa
         return false;
     }
     auto matchesRest = [&](std::int64_t ordinal) {
-        const Entry& entry = at(ordinal);
-        if (entry.deleted) {
+        if (deleted(ordinal)) {
             return false;
         }
         for (std::size_t t = 1; t < terms.size(); ++t) {
@@ -455,14 +459,10 @@ FieldView QueryRecordset::currentView(std::size_t index) const {
         return Impl::currentView(index); // fails as every field access without a record does
     }
     readCurrent();
-    if (m_rows[slot(m_pos)].deleted) {
+    if (deleted(m_pos)) {
         throw jet::makeError(jet::RecordDeleted, recordsetSource);
     }
-    if (m_locatedOrdinal != m_pos) {
-        m_values.locate(slot(m_pos), m_starts);
-        m_locatedOrdinal = m_pos;
-    }
-    return PackedRows::viewAt(m_starts[index]);
+    return m_values.view(slot(m_pos), index);
 }
 
 bool QueryRecordset::currentDeleted() const {
@@ -470,7 +470,7 @@ bool QueryRecordset::currentDeleted() const {
         return false;
     }
     readCurrent();
-    return m_rows[static_cast<std::size_t>(m_pos - m_offset)].deleted;
+    return deleted(m_pos);
 }
 
 bool QueryRecordset::updatable() const {
@@ -478,9 +478,8 @@ bool QueryRecordset::updatable() const {
 }
 
 std::optional<std::int64_t> QueryRecordset::findRowid(std::int64_t ordinal) {
-    const Entry& entry = at(ordinal);
-    if (entry.rowid) {
-        return entry.rowid;
+    if (const std::optional<std::int64_t> known = knownRowid(ordinal)) {
+        return known;
     }
     sqlite3* handle = db();
     // The primary key's columns when the record set has them all, else every base-table column it has.
@@ -548,40 +547,43 @@ std::optional<std::int64_t> QueryRecordset::currentRowid() {
         return std::nullopt;
     }
     readCurrent();
-    const std::optional<std::int64_t> rowid = findRowid(m_pos);
-    at(m_pos).rowid = rowid;
-    return rowid;
+    const std::optional<std::int64_t> found = findRowid(m_pos);
+    setRowid(m_pos, found);
+    return found;
 }
 
 void QueryRecordset::afterUpdate(EditMode mode, std::int64_t rowid, Row row) {
     m_indexes.clear();
     m_equalityFinds.clear();
     m_decodedOrdinal = -1;
-    m_locatedOrdinal = -1;
     if (mode == EditMode::Edit) {
         m_values.replace(slot(m_pos), row);
-        at(m_pos).rowid = rowid;
+        setRowid(m_pos, rowid);
         return;
     }
     fetchAll();
     m_values.append(row);
-    m_rows.push_back(Entry{rowid, false});
+    setRowid(readEnd() - 1, rowid);
     ++m_visited;
     if (m_eof) {
-        m_pos = static_cast<std::int64_t>(m_rows.size());
+        m_pos = readEnd();
     }
 }
 
 void QueryRecordset::afterDelete() {
-    at(m_pos).deleted = true;
+    const std::size_t i = slot(m_pos);
+    if (i >= m_deleted.size()) {
+        m_deleted.resize(i + 1);
+    }
+    m_deleted[i] = true;
 }
 
 void QueryRecordset::release() {
     returnStatement();
-    m_rows.clear();
-    m_values.clear();
+    m_values = PackedRows();
+    m_rowids = {};
+    m_deleted = {};
     m_decodedOrdinal = -1;
-    m_locatedOrdinal = -1;
     m_done = true;
 }
 

@@ -50,18 +50,22 @@ protected:
     void release() override;
 
 private:
-    // The values of row i are m_values.row(i - m_offset).
-    struct Entry {
-        std::optional<std::int64_t> rowid;
-        bool deleted = false;
-    };
-
     /// Takes the columns and reads as far as the record set's kind reads at its opening.
     void start(std::vector<ColumnInfo> columns);
     /// True when the row at `ordinal` exists, reading on as far as needed.
     bool fetch(std::int64_t ordinal);
     void fetchAll();
-    [[nodiscard]] Entry& at(std::int64_t ordinal);
+    /// One past the last row read.
+    [[nodiscard]] std::int64_t readEnd() const noexcept {
+        return m_offset + static_cast<std::int64_t>(m_values.size());
+    }
+    [[nodiscard]] bool deleted(std::int64_t ordinal) const {
+        const std::size_t i = slot(ordinal);
+        return i < m_deleted.size() && m_deleted[i];
+    }
+    /// The row's rowid in the base table, when known.
+    [[nodiscard]] std::optional<std::int64_t> knownRowid(std::int64_t ordinal) const;
+    void setRowid(std::int64_t ordinal, std::optional<std::int64_t> rowid);
     [[nodiscard]] std::optional<std::int64_t> liveFrom(std::int64_t ordinal, int step);
     void moveTo(std::int64_t ordinal);
     void requireScrollable() const;
@@ -91,13 +95,13 @@ private:
     std::optional<std::int64_t> m_total; // the rows counted by SQL
     bool m_rowidFirst;
     bool m_done = false;
-    std::vector<Entry> m_rows;
-    PackedRows m_values;
+    PackedRows m_values; // row i is m_values.row(i - m_offset)
+    // By row as m_values; shorter when no later row has a rowid known or is deleted.
+    std::vector<std::optional<std::int64_t>> m_rowids;
+    std::vector<bool> m_deleted;
     mutable std::int64_t m_decodedOrdinal = -1; // the row in m_decoded, -1 for none
     mutable Row m_decoded;
-    mutable std::int64_t m_locatedOrdinal = -1; // the row whose values m_starts points at
-    mutable std::vector<const char*> m_starts;
-    std::int64_t m_offset = 0; // ordinal of m_rows[0] (forward-only drops rows behind it)
+    std::int64_t m_offset = 0; // ordinal of m_values' first row (forward-only drops rows behind it)
     std::int64_t m_pos = -1;   // ordinal of the current row; -1 before the first
     bool m_bof = true;
     bool m_eof = true;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
+#include <vector>
 
 using platform::Date;
 using platform::Variant;
@@ -68,6 +69,52 @@ TEST(PackedRows, ManyRowsAcrossBlocksReplacedAndCleared) {
     EXPECT_EQ(rows.size(), 0U);
     rows.append({Variant(7), Variant("again")});
     EXPECT_EQ(rows.row(0), (Row{Variant(7), Variant("again")}));
+}
+
+// Rows of every size, so that a value's place takes one, two or four bytes and the blocks grow past
+// several ends; each value read alone must be the one the whole row gives.
+TEST(PackedRows, EachValueReadAloneInRowsOfEverySize) {
+    struct Shape {
+        const char* name;
+        std::size_t textSize;
+    };
+    const Shape shapes[] = {
+        {"short", 3}, {"over 255 bytes", 300}, {"over 64 KiB", 70000}, {"empty text", 0}, {"one block", 4096},
+    };
+    PackedRows rows(4);
+    std::vector<Row> expected;
+    for (int round = 0; round < 60; ++round) {
+        for (const Shape& shape : shapes) {
+            const std::string text(shape.textSize, static_cast<char>('a' + round % 26));
+            expected.push_back(
+                {Variant(std::int64_t{round}), Variant(text), Variant(-0.25 * round),
+                 round % 2 == 0 ? Variant::null() : Variant(Date{2000, 1, 1 + round % 28, 0, 0, 0})});
+            rows.append(expected.back());
+        }
+    }
+    ASSERT_EQ(rows.size(), expected.size());
+    for (std::size_t r = 0; r < expected.size(); ++r) {
+        ASSERT_EQ(rows.row(r), expected[r]) << shapes[r % std::size(shapes)].name << " row " << r;
+        for (std::size_t c = 0; c < expected[r].size(); ++c) {
+            ASSERT_EQ(rows.value(r, c), expected[r][c]) << shapes[r % std::size(shapes)].name << " row " << r;
+        }
+    }
+}
+
+// A record set read forwards only clears its rows before each one; the room kept must serve rows of
+// any size after it, a large one first or last, one larger than the largest block among them.
+TEST(PackedRows, ClearedRowsTakeRowsOfAnySizeAgain) {
+    PackedRows rows(2);
+    for (const std::size_t size : {std::size_t{200000}, std::size_t{5}, std::size_t{70000}, std::size_t{0},
+                                   std::size_t{3000000}, std::size_t{12}, std::size_t{300000}}) {
+        rows.clear();
+        const Row row{Variant(static_cast<std::int64_t>(size)), Variant(std::string(size, 'z'))};
+        rows.append(row);
+        rows.append({Variant(std::int64_t{-1}), Variant("after")});
+        ASSERT_EQ(rows.size(), 2U);
+        EXPECT_EQ(rows.row(0), row) << size;
+        EXPECT_EQ(rows.view(1, 1).asText(), "after") << size;
+    }
 }
 
 } // namespace
