@@ -1,5 +1,6 @@
 #include "IniFileCache.h"
 
+#include "FileWatch.h"
 #include "platform/AtomicFile.h"
 
 #include <cstdint>
@@ -48,16 +49,18 @@ std::optional<Stamp> stampOf(const std::filesystem::path& file) {
 struct Entry {
     Stamp stamp;
     std::shared_ptr<const IniDocument> document;
+    bool watched = false; // any change since it was read is reported by the watch
 };
 
-std::mutex& cacheMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
+struct Cache {
+    std::mutex mutex;
+    FileWatch watch;
+    std::map<std::string, Entry> entries;
+};
 
-std::map<std::string, Entry>& entries() {
-    static std::map<std::string, Entry> cache;
-    return cache;
+Cache& cache() {
+    static Cache instance;
+    return instance;
 }
 
 std::shared_ptr<const IniDocument> readFile(const std::filesystem::path& file) {
@@ -73,27 +76,39 @@ std::shared_ptr<const IniDocument> readFile(const std::filesystem::path& file) {
 std::shared_ptr<const IniDocument> cachedIniDocument(const std::filesystem::path& file) {
     std::error_code ec;
     const auto absolute = std::filesystem::absolute(file, ec);
-    const auto before = stampOf(file);
-    if (ec || !before) {
+    if (ec) {
         return readFile(file);
     }
     const std::string key = absolute.string();
-    {
-        const std::lock_guard lock(cacheMutex());
-        const auto found = entries().find(key);
-        if (found != entries().end() && found->second.stamp == *before) {
-            return found->second.document;
-        }
+    Cache& c = cache();
+    // Held while the file is read, so that no change reported meanwhile is taken for an older one.
+    const std::lock_guard lock(c.mutex);
+    for (const std::string& changed : c.watch.changed()) {
+        c.entries.erase(changed);
     }
+    const auto found = c.entries.find(key);
+    if (found != c.entries.end() && found->second.watched) {
+        return found->second.document;
+    }
+    const auto before = stampOf(file);
+    if (!before) {
+        return readFile(file);
+    }
+    if (found != c.entries.end() && found->second.stamp == *before) {
+        return found->second.document;
+    }
+    if (c.entries.size() >= kMaxFiles) {
+        c.entries.clear();
+        c.watch.clear();
+    }
+    // Watched before it is read: a change from here on is reported, however soon it follows.
+    const bool watched = c.watch.watch(key);
     const std::int64_t readAt = now();
     auto document = readFile(file);
-    // Kept only when the file did not change while it was read and had settled before.
-    if (document && stampOf(file) == before && before->modified + kSettledNanoseconds < readAt) {
-        const std::lock_guard lock(cacheMutex());
-        if (entries().size() >= kMaxFiles) {
-            entries().clear();
-        }
-        entries()[key] = Entry{*before, document};
+    // Otherwise kept only when the file did not change while it was read and had settled before.
+    const bool settled = before->modified + kSettledNanoseconds < readAt;
+    if (document && stampOf(file) == before && (watched || settled)) {
+        c.entries[key] = Entry{*before, document, watched};
     }
     return document;
 }

@@ -28,6 +28,7 @@ public:
 
     std::vector<JetToken> run() {
         std::vector<JetToken> out;
+        out.reserve(m_src.size() / 4 + 2); // about one token in four characters: no growing on the way
         while (true) {
             skipBlanks();
             JetToken t;
