@@ -2,8 +2,11 @@
 // SQLite. Run gk_generate_db first (scripts/bench.sh does); the folder comes from GK_BENCH_DB_DIR.
 
 #include "BenchSupport.h"
+#include "platform/HeapTuning.h"
 
 int main(int argc, char** argv) {
+    // As the program does: the cases measure its heap, not the C library's default.
+    platform::keepFreedHeap();
     bench::addCombinationCases();
     bench::addDesignationSearchCases();
     bench::addMaterialCases();

@@ -7,10 +7,12 @@
 #include "common/ProgrammSettings.h"
 #include "common/cls_Language.h"
 #include "objects/Application.h"
+#include "platform/HeapTuning.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    platform::keepFreedHeap();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Graukant 2007"));
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
