@@ -4,7 +4,7 @@
 #include "LanguageTestDatabase.h"
 #include "TextServiceFakeSource.h"
 #include "common/cls_Language.h"
-#include "platform/db/sqlite/Connection.h"
+#include "test_support/InterruptedWrite.h"
 #include "test_support/TestEnvironment.h"
 
 #include <filesystem>
@@ -145,13 +145,7 @@ TEST(LanguageDatabase, LeftOverJournalIsRolledBackAndTheTextsRead) {
     {
         // A change caught in the middle, its pages already in the file.
         const std::string copy = db.folder() + "copy.mdb";
-        {
-            platform::db::sqlite::Connection writer(db.file(), platform::db::sqlite::OpenMode::ReadWrite);
-            ASSERT_NO_THROW(writer.exec("PRAGMA cache_size = 1; BEGIN; DELETE FROM tab_text;"));
-            std::filesystem::copy_file(db.file(), copy);
-            std::filesystem::copy_file(db.file() + "-journal", copy + "-journal");
-            ASSERT_NO_THROW(writer.exec("ROLLBACK"));
-        }
+        ASSERT_NO_THROW(test_support::copyMidWrite(db.file(), copy, "DELETE FROM tab_text;"));
         std::filesystem::rename(copy, db.file());
         std::filesystem::rename(copy + "-journal", db.file() + "-journal");
     }

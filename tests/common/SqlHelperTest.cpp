@@ -2,8 +2,8 @@
 
 #include "platform/db/JetErrors.h"
 #include "platform/db/WorkgroupFile.h"
-#include "platform/db/sqlite/Connection.h"
 #include "test_support/Errors.h"
+#include "test_support/FixtureDatabases.h"
 #include "test_support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -21,12 +21,12 @@ constexpr const char* password = "Nineteen-Characters";
 class SqlHelperTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        platform::db::sqlite::Connection(m_dbPath, platform::db::sqlite::OpenMode::Create,
-                                         platform::db::sqlite::Extensions::Jet)
-            .exec("CREATE TABLE tab_text(id_text INTEGER PRIMARY KEY, german TEXT COLLATE JETTEXT);"
-                  "CREATE UNIQUE INDEX idx_text ON tab_text(id_text);"
-                  "INSERT INTO tab_text VALUES(1, 'Datei'), (2, 'Bearbeiten');"
-                  "CREATE VIEW texts AS SELECT * FROM tab_text;");
+        test_support::buildScratchDatabase(m_dbPath,
+                                           {"CREATE TABLE tab_text(id_text INTEGER PRIMARY KEY, "
+                                            "german TEXT COLLATE JETTEXT);"
+                                            "CREATE UNIQUE INDEX idx_text ON tab_text(id_text);"
+                                            "INSERT INTO tab_text VALUES(1, 'Datei'), (2, 'Bearbeiten');"
+                                            "CREATE VIEW texts AS SELECT * FROM tab_text;"});
         WorkgroupFile::write(m_workgroup, {{"GK2007PRG", password}}, 16);
     }
 

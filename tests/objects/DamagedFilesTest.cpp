@@ -5,7 +5,7 @@
 #include "objects/Application.h"
 #include "objects/Connection.h"
 #include "platform/db/JetErrors.h"
-#include "platform/db/sqlite/Connection.h"
+#include "test_support/InterruptedWrite.h"
 
 #include <filesystem>
 #include <fstream>
@@ -40,16 +40,9 @@ std::string randomBytes(std::size_t count) {
 /// that undoes them beside it.
 void interruptAWrite(const fs::path& file, const fs::path& scratch) {
     const fs::path copy = scratch / "interrupted.db";
-    fs::remove(copy);
-    {
-        platform::db::sqlite::Connection writer(file, platform::db::sqlite::OpenMode::ReadWrite);
-        ASSERT_NO_THROW(writer.exec("PRAGMA cache_size = 1; BEGIN; "
-                                    "CREATE TABLE gk_interrupted(x); "
-                                    "INSERT INTO gk_interrupted VALUES (randomblob(100000));"));
-        fs::copy_file(file, copy);
-        fs::copy_file(file.string() + "-journal", copy.string() + "-journal");
-        ASSERT_NO_THROW(writer.exec("ROLLBACK"));
-    }
+    ASSERT_NO_THROW(test_support::copyMidWrite(file, copy,
+                                               "CREATE TABLE gk_interrupted(x); "
+                                               "INSERT INTO gk_interrupted VALUES (randomblob(100000));"));
     fs::rename(copy, file);
     fs::rename(copy.string() + "-journal", file.string() + "-journal");
 }

@@ -3,8 +3,8 @@
 // What the tests of the searches, property bags and print data share: a scratch database for rows
 // made up by a test and the fixture files of this folder.
 
-#include "../dataservice/ServiceTestSupport.h"
 #include "ObjectsTestSupport.h"
+#include "ServiceTestSupport.h"
 
 #include <string>
 

@@ -8,8 +8,7 @@
 #include "objects/List.h"
 #include "objects/Material.h"
 #include "platform/db/Dao.h"
-#include "platform/db/sqlite/Connection.h"
-#include "platform/db/sqlite/Statement.h"
+#include "test_support/FixtureDatabases.h"
 
 #include <QApplication>
 #include <QDir>
@@ -80,25 +79,22 @@ std::shared_ptr<orvik::objects::Material> SampleProgram::material(const std::str
 
 std::shared_ptr<platform::db::Database> listDatabase(const fs::path& file, int count,
                                                      const std::vector<ListRow>& extra) {
-    fs::remove(file);
-    platform::db::sqlite::Connection db(file, platform::db::sqlite::OpenMode::Create);
-    db.exec("CREATE TABLE tabList (n INTEGER PRIMARY KEY, Bezeichnung TEXT, SuchBezeichnung TEXT, "
-            "Kennung TEXT, ID_Land INTEGER, Id_Stahl INTEGER, Id_Stahlbez INTEGER, "
-            "Id_StahlbezVorkommen INTEGER)");
-    db.exec("WITH RECURSIVE k(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM k WHERE i + 1 < " +
-            std::to_string(count) +
-            ") INSERT INTO tabList SELECT i + 1, printf('D%06d', i), printf('D%06d', i), 'K', 1, "
-            "i / 10 + 1, i + 1, i + 1 FROM k");
-    platform::db::sqlite::Statement insert(db, "INSERT INTO tabList VALUES (?1, ?2, ?3, ?4, 1, ?1, ?1, ?1)");
+    std::string sql = "CREATE TABLE tabList (n INTEGER PRIMARY KEY, Bezeichnung TEXT, SuchBezeichnung TEXT, "
+                      "Kennung TEXT, ID_Land INTEGER, Id_Stahl INTEGER, Id_Stahlbez INTEGER, "
+                      "Id_StahlbezVorkommen INTEGER);"
+                      "WITH RECURSIVE k(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM k WHERE i + 1 < " +
+                      std::to_string(count) +
+                      ") INSERT INTO tabList SELECT i + 1, printf('D%06d', i), printf('D%06d', i), 'K', 1, "
+                      "i / 10 + 1, i + 1, i + 1 FROM k;";
     int n = count;
     for (const auto& row : extra) {
-        insert.bind(1, ++n);
-        insert.bind(2, row.designation);
-        insert.bind(3, row.searchForm);
-        insert.bind(4, row.kind);
-        insert.run();
-        insert.reset();
+        // A Jet text literal is SQLite's too: in single quotes, inner ones doubled.
+        const std::string id = std::to_string(++n);
+        sql += "INSERT INTO tabList VALUES (" + id + ", " + platform::db::quoteText(row.designation) + ", " +
+               platform::db::quoteText(row.searchForm) + ", " + platform::db::quoteText(row.kind) + ", 1, " +
+               id + ", " + id + ", " + id + ");";
     }
+    test_support::buildScratchDatabase(file, {sql});
     const platform::db::DBEngine engine;
     return engine.createWorkspace("List", "Admin", "")->openDatabase(file.string(), false, true);
 }

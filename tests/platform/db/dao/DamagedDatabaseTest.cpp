@@ -1,4 +1,6 @@
 #include "DaoTestSupport.h"
+#include "platform/db/sqlite/Connection.h"
+#include "test_support/InterruptedWrite.h"
 #include "test_support/TestEnvironment.h"
 
 using namespace platform::db;
@@ -98,13 +100,7 @@ TEST_F(DamagedDatabase, LeftOverJournalIsReportedAsAnInterruptedWrite) {
     // A write caught in the middle: pages of the change already in the file (a cache of one page
     // spills them), the journal that undoes them beside it.
     const std::string copy = m_dir.file("copy.mdb");
-    {
-        sqlite::Connection writer(m_path, sqlite::OpenMode::ReadWrite);
-        ASSERT_NO_THROW(writer.exec("PRAGMA cache_size = 1; BEGIN; UPDATE t SET name = 'changed';"));
-        std::filesystem::copy_file(m_path, copy);
-        std::filesystem::copy_file(m_path + "-journal", copy + "-journal");
-        ASSERT_NO_THROW(writer.exec("ROLLBACK"));
-    }
+    ASSERT_NO_THROW(test_support::copyMidWrite(m_path, copy, "UPDATE t SET name = 'changed';"));
     const std::string file = readBytes(copy);
     const std::string journal = readBytes(copy + "-journal");
     ASSERT_FALSE(journal.empty());

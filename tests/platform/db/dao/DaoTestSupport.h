@@ -1,12 +1,11 @@
 #pragma once
 
-// A temporary folder with database files built natively, and the workspace that opens them.
+// A temporary folder with a database file built from SQLite's SQL, and the workspace that opens it.
 
 #include "platform/db/Dao.h"
 #include "platform/db/JetErrors.h"
-#include "platform/db/sqlite/Connection.h"
-#include "platform/db/sqlite/Error.h"
 #include "test_support/Errors.h"
+#include "test_support/FixtureDatabases.h"
 #include "test_support/TempFolder.h"
 
 #include <cstdlib>
@@ -20,17 +19,6 @@
 namespace daotest {
 
 using test_support::TempFolder;
-
-/// Builds a database file with SQLite directly (JETTEXT registered, as the schemas need it).
-inline void buildDatabase(const std::string& path, const std::string& sql) {
-    try {
-        platform::db::sqlite::Connection db(path, platform::db::sqlite::OpenMode::Create,
-                                            platform::db::sqlite::Extensions::Jet);
-        db.exec(sql);
-    } catch (const platform::db::sqlite::Error& e) {
-        FAIL() << e.what();
-    }
-}
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -56,7 +44,10 @@ using test_support::errorNumber;
 /// A fixture with one database file and a workspace of the default account.
 class DatabaseFixture : public ::testing::Test {
 protected:
-    void build(const std::string& sql) { buildDatabase(m_path, sql); }
+    /// A new database file from `sql`, replacing any before it.
+    void build(const std::string& sql) { test_support::buildScratchDatabase(m_path, {sql}); }
+    /// Runs `sql` on the database file built before.
+    void add(const std::string& sql) { test_support::runScript(m_path, sql); }
     std::shared_ptr<platform::db::Database> open(bool readOnly = false, bool exclusive = false) {
         return workspace()->openDatabase(m_path, exclusive, readOnly);
     }

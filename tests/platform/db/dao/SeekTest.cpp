@@ -153,7 +153,7 @@ TEST_F(Seek, OtherConnectionsWriteWhileATableRecordSetIsOpen) {
 }
 
 TEST_F(Seek, QueryIsNoTableRecordSet) {
-    build("CREATE VIEW Normliste AS SELECT * FROM tab_text;");
+    add("CREATE VIEW Normliste AS SELECT * FROM tab_text;");
     const auto db = open(true);
     EXPECT_EQ(errorNumber([&] { static_cast<void>(db->openRecordset("Normliste", RecordsetType::Table)); }),
               jet::InvalidOperation);
@@ -166,10 +166,10 @@ TEST_F(Seek, QueryIsNoTableRecordSet) {
 }
 
 TEST_F(Seek, TwoColumnIndexWithNullsWalksInIndexOrderBothWays) {
-    build("CREATE TABLE pairs(id INTEGER PRIMARY KEY, a TEXT COLLATE JETTEXT, b INTEGER);"
-          "CREATE INDEX idx_ab ON pairs(a, b);"
-          "INSERT INTO pairs VALUES(1, 'x', 2), (2, NULL, 1), (3, 'X', NULL), (4, 'a', 5), (5, NULL, NULL),"
-          " (6, 'x', 1), (7, 'a', 5), (8, 'b', NULL), (9, 'x', 2), (10, NULL, 1);");
+    add("CREATE TABLE pairs(id INTEGER PRIMARY KEY, a TEXT COLLATE JETTEXT, b INTEGER);"
+        "CREATE INDEX idx_ab ON pairs(a, b);"
+        "INSERT INTO pairs VALUES(1, 'x', 2), (2, NULL, 1), (3, 'X', NULL), (4, 'a', 5), (5, NULL, NULL),"
+        " (6, 'x', 1), (7, 'a', 5), (8, 'b', NULL), (9, 'x', 2), (10, NULL, 1);");
     const auto db = open(true);
     std::vector<std::int64_t> expected;
     {
