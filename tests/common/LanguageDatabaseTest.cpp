@@ -4,6 +4,7 @@
 #include "LanguageTestDatabase.h"
 #include "TextServiceFakeSource.h"
 #include "common/cls_Language.h"
+#include "test_support/Files.h"
 #include "test_support/InterruptedWrite.h"
 #include "test_support/TestEnvironment.h"
 
@@ -94,11 +95,6 @@ TEST(LanguageDatabase, MissingFileIsReportedOnceAndFoundLater) {
     EXPECT_EQ(s.notices.size(), 1U);
 }
 
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(LanguageDatabase, DamagedFileIsReportedOnceNamingItAndLeftAsItWas) {
     struct Case {
         const char* name;
@@ -129,14 +125,14 @@ TEST(LanguageDatabase, DamagedFileIsReportedOnceNamingItAndLeftAsItWas) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const LanguageTestDatabase db(rows);
-        const std::string bytes = c.damage(readBytes(db.file()));
+        const std::string bytes = c.damage(test_support::readBytes(db.file()));
         std::ofstream(db.file(), std::ios::binary | std::ios::trunc) << bytes;
         Service s(db);
         EXPECT_EQ(s.language.getTextFromDB(TextID::ja), "");
         EXPECT_EQ(s.language.getTextFromDB(TextID::ja), "");
         ASSERT_EQ(s.notices.size(), 1U);
         EXPECT_NE(s.notices[0].find(db.file()), std::string::npos) << s.notices[0];
-        EXPECT_EQ(readBytes(db.file()), bytes);
+        EXPECT_EQ(test_support::readBytes(db.file()), bytes);
     }
 }
 

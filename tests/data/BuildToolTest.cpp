@@ -4,6 +4,7 @@
 #include "datatools/DatabaseBuilder.h"
 #include "datatools/SqlScript.h"
 #include "datatools/SqliteConnection.h"
+#include "test_support/Files.h"
 #include "test_support/TempFolder.h"
 
 #include <fstream>
@@ -15,10 +16,6 @@ namespace datachecks {
 namespace {
 
 using test_support::TempFolder;
-
-void writeFile(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 std::string buildError(const datatools::DatabaseBuilder& builder) {
     try {
@@ -52,7 +49,7 @@ TEST_F(BuildTool, BadStatementIsReportedWithFileAndLine) {
          "bad.sql:2: near"},
     };
     for (const Case& c : cases) {
-        writeFile(file("bad.sql"), c.text);
+        test_support::writeBytes(file("bad.sql"), c.text);
         datatools::DatabaseBuilder builder(file("out.db"));
         builder.addScript(file("bad.sql"));
         const std::string message = buildError(builder);
@@ -66,9 +63,9 @@ TEST_F(BuildTool, BadStatementIsReportedWithFileAndLine) {
 }
 
 TEST_F(BuildTool, FailedBuildKeepsThePreviousFileAndLeavesNoTemporaryFile) {
-    writeFile(file("good.sql"), "CREATE TABLE a (x INTEGER);\nINSERT INTO a VALUES (42);\n");
-    writeFile(file("bad.sql"),
-              "CREATE TABLE a (x INTEGER);\nINSERT INTO a VALUES (7);\nSELECT nonsense FROM a;\n");
+    test_support::writeBytes(file("good.sql"), "CREATE TABLE a (x INTEGER);\nINSERT INTO a VALUES (42);\n");
+    test_support::writeBytes(
+        file("bad.sql"), "CREATE TABLE a (x INTEGER);\nINSERT INTO a VALUES (7);\nSELECT nonsense FROM a;\n");
     datatools::DatabaseBuilder good(file("out.db"));
     good.addScript(file("good.sql"));
     good.build();
@@ -87,10 +84,11 @@ TEST_F(BuildTool, FailedBuildKeepsThePreviousFileAndLeavesNoTemporaryFile) {
 }
 
 TEST_F(BuildTool, RowReferringToNoRowFailsTheBuildNamingTableAndColumn) {
-    writeFile(file("rows.sql"),
-              "CREATE TABLE p (id INTEGER PRIMARY KEY);\n"
-              "CREATE TABLE c (pid INTEGER REFERENCES p (id));\n"
-              "INSERT INTO p VALUES (1);\nINSERT INTO c VALUES (1);\nINSERT INTO c VALUES (5);\n");
+    test_support::writeBytes(
+        file("rows.sql"),
+        "CREATE TABLE p (id INTEGER PRIMARY KEY);\n"
+        "CREATE TABLE c (pid INTEGER REFERENCES p (id));\n"
+        "INSERT INTO p VALUES (1);\nINSERT INTO c VALUES (1);\nINSERT INTO c VALUES (5);\n");
     datatools::DatabaseBuilder builder(file("out.db"));
     builder.addScript(file("rows.sql"));
     const std::string message = buildError(builder);
@@ -99,9 +97,10 @@ TEST_F(BuildTool, RowReferringToNoRowFailsTheBuildNamingTableAndColumn) {
 }
 
 TEST_F(BuildTool, ScriptsRunInTheGivenOrderAndMayReadAnAttachedDatabase) {
-    writeFile(file("source.sql"), "CREATE TABLE a (x INTEGER);\nINSERT INTO a VALUES (3), (4);\n");
-    writeFile(file("schema.sql"), "CREATE TABLE b (x INTEGER);\n");
-    writeFile(file("derive.sql"), "INSERT INTO b SELECT x * 10 FROM src.a;\n");
+    test_support::writeBytes(file("source.sql"),
+                             "CREATE TABLE a (x INTEGER);\nINSERT INTO a VALUES (3), (4);\n");
+    test_support::writeBytes(file("schema.sql"), "CREATE TABLE b (x INTEGER);\n");
+    test_support::writeBytes(file("derive.sql"), "INSERT INTO b SELECT x * 10 FROM src.a;\n");
     datatools::DatabaseBuilder source(file("source.db"));
     source.addScript(file("source.sql"));
     source.build();
@@ -137,8 +136,9 @@ TEST_F(BuildTool, DatabaseWithoutScriptsIsStillAnSqliteFile) {
 }
 
 TEST_F(BuildTool, JetTextColumnsCanBeIndexedAndCompareWithoutCase) {
-    writeFile(file("text.sql"), "CREATE TABLE t (s TEXT COLLATE JETTEXT);\nCREATE INDEX i ON t (s);\n"
-                                "INSERT INTO t VALUES ('x5crni18-10');\n");
+    test_support::writeBytes(file("text.sql"),
+                             "CREATE TABLE t (s TEXT COLLATE JETTEXT);\nCREATE INDEX i ON t (s);\n"
+                             "INSERT INTO t VALUES ('x5crni18-10');\n");
     datatools::DatabaseBuilder builder(file("out.db"));
     builder.addScript(file("text.sql"));
     builder.build();

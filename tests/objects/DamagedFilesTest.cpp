@@ -5,6 +5,7 @@
 #include "objects/Application.h"
 #include "objects/Connection.h"
 #include "platform/db/JetErrors.h"
+#include "test_support/Files.h"
 #include "test_support/InterruptedWrite.h"
 
 #include <filesystem>
@@ -12,7 +13,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <random>
 #include <string>
 
 using objectstest::ErrorLog;
@@ -23,18 +23,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void writeFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-}
-
-std::string randomBytes(std::size_t count) {
-    std::mt19937 generator(13);
-    std::string out;
-    for (std::size_t i = 0; i < count; ++i) {
-        out += static_cast<char>(generator() & 0xff);
-    }
-    return out;
-}
+using test_support::randomBytes;
+using test_support::writeBytes;
+// The noise these cases were written with.
+constexpr std::uint32_t kNoise = 13;
 
 /// Leaves `file` as a write caught in the middle leaves it: changed pages in the file, the journal
 /// that undoes them beside it.
@@ -64,7 +56,7 @@ TEST(DamagedFiles, MainAndFilterDatabaseFailTheOpenNamingTheFile) {
          [](const fs::path& p, const fs::path&) {
              std::fstream f(p, std::ios::binary | std::ios::in | std::ios::out);
              f.seekp(100);
-             f << randomBytes(4000);
+             f << randomBytes(4000, kNoise);
          },
          platform::db::jet::UnrecognizedFormat},
         {"beside a left-over journal", interruptAWrite, platform::db::jet::CannotOpenDatabase},
@@ -75,7 +67,7 @@ TEST(DamagedFiles, MainAndFilterDatabaseFailTheOpenNamingTheFile) {
             const TestProgram program;
             const auto damaged = program.databaseFolder() / file;
             c.damage(damaged, program.file(""));
-            const std::string bytes = objectstest::readFile(damaged);
+            const std::string bytes = test_support::readBytes(damaged);
 
             const auto app = Application::create();
             ErrorLog errors(app->Error);
@@ -86,7 +78,7 @@ TEST(DamagedFiles, MainAndFilterDatabaseFailTheOpenNamingTheFile) {
             EXPECT_EQ(errors.errors()[0].Number(), c.number) << errors.errors()[0].Description();
             EXPECT_NE(errors.errors()[0].Description().find(damaged.string()), std::string::npos)
                 << errors.errors()[0].Description();
-            EXPECT_EQ(objectstest::readFile(damaged), bytes);
+            EXPECT_EQ(test_support::readBytes(damaged), bytes);
         }
     }
 }
@@ -115,14 +107,14 @@ TEST(DamagedFiles, DamagedPrintDatabaseFailsNamingTheFile) {
     fs::create_directories(folder);
     const auto print = folder / "print.mdb";
     for (const std::string& content :
-         {std::string(), std::string("SQLite format 3\0", 16), randomBytes(8192)}) {
-        writeFile(print, content);
+         {std::string(), std::string("SQLite format 3\0", 16), randomBytes(8192, kNoise)}) {
+        writeBytes(print, content);
         try {
             (void)app->Connection()->OpenPrintDatabase(folder.string() + "/");
             ADD_FAILURE() << "opened";
         } catch (const platform::CallError& e) {
             EXPECT_NE(e.description().find(print.string()), std::string::npos) << e.description();
         }
-        EXPECT_EQ(objectstest::readFile(print), content);
+        EXPECT_EQ(test_support::readBytes(print), content);
     }
 }

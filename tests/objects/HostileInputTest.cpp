@@ -10,6 +10,7 @@
 #include "objects/Material.h"
 #include "platform/CallError.h"
 #include "platform/db/Dao.h"
+#include "test_support/Files.h"
 #include "test_support/HostileTexts.h"
 
 #include <filesystem>
@@ -48,8 +49,8 @@ TEST(HostileInput, EveryTextEntryPointGivesNothingOrAnErrorAndChangesNoDatabase)
     const TestProgram program;
     const auto mainFile = program.databaseFolder() / "Graukant.MDB";
     const auto filterFile = program.databaseFolder() / "Filter.mdb";
-    const std::string mainBefore = objectstest::readFile(mainFile);
-    const std::string filterBefore = objectstest::readFile(filterFile);
+    const std::string mainBefore = test_support::readBytes(mainFile);
+    const std::string filterBefore = test_support::readBytes(filterFile);
     ASSERT_FALSE(mainBefore.empty());
     const auto app = objectstest::connectedApplication();
     ASSERT_TRUE(app->LoggedIn());
@@ -143,6 +144,6 @@ TEST(HostileInput, EveryTextEntryPointGivesNothingOrAnErrorAndChangesNoDatabase)
         }
     }
     app->CloseConnection();
-    EXPECT_EQ(objectstest::readFile(mainFile), mainBefore);
-    EXPECT_EQ(objectstest::readFile(filterFile), filterBefore);
+    EXPECT_EQ(test_support::readBytes(mainFile), mainBefore);
+    EXPECT_EQ(test_support::readBytes(filterFile), filterBefore);
 }

@@ -10,6 +10,7 @@
 #include "objects/StandardComparisons.h"
 #include "objects/Standards.h"
 #include "objects/Suppliers.h"
+#include "test_support/Files.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -201,7 +202,7 @@ TEST(Material, ExportsTheSupplierAddresses) {
     const auto file = program.file("suppliers.txt");
     material->ExportSuppliers(file.string(), ";", true);
     ASSERT_EQ(errors.count(), 0U);
-    const auto content = objectstest::readFile(file);
+    const auto content = test_support::readBytes(file);
     ASSERT_TRUE(content.starts_with("Code;Name1;Name2;Strasse;")) << content;
     EXPECT_EQ(content.find("LfdNr"), std::string::npos);
     EXPECT_TRUE(content.ends_with("\r\n"));
@@ -209,7 +210,7 @@ TEST(Material, ExportsTheSupplierAddresses) {
     EXPECT_NE(content.find("Musterstahl Beispiel GmbH (sample firm)"), std::string::npos);
 
     material->ExportSuppliers(file.string(), "\t", false);
-    const auto plain = objectstest::readFile(file);
+    const auto plain = test_support::readBytes(file);
     EXPECT_FALSE(plain.starts_with("Code"));
     EXPECT_NE(plain.find("\t"), std::string::npos);
 

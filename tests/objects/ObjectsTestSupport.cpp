@@ -49,11 +49,6 @@ std::shared_ptr<orvik::objects::Application> connectedApplication() {
 
 namespace objectstest {
 
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void changeDatabase(const std::filesystem::path& file, const std::vector<std::string>& statements) {
     const platform::db::DBEngine engine;
     const auto db = engine.createWorkspace("Change", "Admin", "")->openDatabase(file.string(), false, false);

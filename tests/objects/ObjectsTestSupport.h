@@ -65,9 +65,6 @@ private:
 
 namespace objectstest {
 
-/// The whole file as bytes; empty when it cannot be read.
-[[nodiscard]] std::string readFile(const std::filesystem::path& path);
-
 /// Runs Jet action statements on a database file of the test (never on the built samples).
 void changeDatabase(const std::filesystem::path& file, const std::vector<std::string>& statements);
 

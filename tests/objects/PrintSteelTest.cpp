@@ -12,6 +12,7 @@
 #include "objects/Material.h"
 #include "objects/Report.h"
 #include "platform/CallError.h"
+#include "test_support/Files.h"
 #include "test_support/FixtureDatabases.h"
 #include "test_support/TestEnvironment.h"
 
@@ -156,7 +157,7 @@ TEST_F(PrintSteelTest, FailureIsOneErrorAndLeavesNoPartialData) {
 TEST_F(PrintSteelTest, APrintDatabaseThatCannotBeWrittenIsReportedAndKeptAsItWas) {
     const auto daten = m_program.programFolder() / "Daten";
     const auto file = daten / "print.mdb";
-    const auto old = objectstest::readFile(file);
+    const auto old = test_support::readBytes(file);
     ASSERT_FALSE(old.empty());
     const auto names = test_support::fileNames(daten);
     std::string description;
@@ -168,7 +169,7 @@ TEST_F(PrintSteelTest, APrintDatabaseThatCannotBeWrittenIsReportedAndKeptAsItWas
         description = e.description();
     }
     EXPECT_NE(description.find(file.string()), std::string::npos) << description;
-    EXPECT_EQ(objectstest::readFile(file), old);
+    EXPECT_EQ(test_support::readBytes(file), old);
     EXPECT_EQ(test_support::fileNames(daten), names) << "no temporary file is left";
 }
 

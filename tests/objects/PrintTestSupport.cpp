@@ -7,7 +7,7 @@
 namespace propstest {
 
 std::string fixture(const std::string& name) {
-    return readFile(std::filesystem::path(GK_OBJECTS_FIXTURE_DIR) / name);
+    return readBytes(std::filesystem::path(GK_OBJECTS_FIXTURE_DIR) / name);
 }
 
 ScratchDatabase::ScratchDatabase(const std::string& script) {

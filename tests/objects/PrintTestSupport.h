@@ -5,13 +5,14 @@
 
 #include "ObjectsTestSupport.h"
 #include "ServiceTestSupport.h"
+#include "test_support/Files.h"
 
 #include <string>
 
 namespace propstest {
 
-using objectstest::readFile;
 using servicetest::TempFolder;
+using test_support::readBytes;
 
 /// A fixture file of this folder.
 [[nodiscard]] std::string fixture(const std::string& name);

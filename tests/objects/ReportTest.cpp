@@ -81,7 +81,7 @@ TEST_F(ReportTest, EveryTableOfEverySubreportIsPointedAtThePrintDatabase) {
 }
 
 TEST_F(ReportTest, ReportFileLackingASubreportFailsAfterTheOnesBeforeWerePointed) {
-    auto text = propstest::readFile(GK_REPORT_FILE);
+    auto text = propstest::readBytes(GK_REPORT_FILE);
     const auto start = text.find("<SubReport name=\"Lieferfirmen\"");
     ASSERT_NE(start, std::string::npos);
     const auto end = text.find("</SubReport>", start) + std::string("</SubReport>").size();

@@ -4,6 +4,7 @@
 #include "objects/Application.h"
 #include "objects/Connection.h"
 #include "objects/Material.h"
+#include "test_support/Files.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -66,7 +67,7 @@ TEST(SupplierExport, ReplacesTheFileAndLeavesItWhenTheQueryFails) {
     std::ofstream(file) << "the old content";
 
     material->ExportSuppliers(file.string(), ";", false);
-    const auto first = objectstest::readFile(file);
+    const auto first = test_support::readBytes(file);
     EXPECT_NE(first, "the old content");
     EXPECT_EQ(first.find("Code"), std::string::npos);
     EXPECT_NE(first.find("Musterstahl Beispiel GmbH (sample firm)"), std::string::npos);
@@ -74,8 +75,8 @@ TEST(SupplierExport, ReplacesTheFileAndLeavesItWhenTheQueryFails) {
     EXPECT_FALSE(first.starts_with("\xEF\xBB\xBF"));
 
     material->ExportSuppliers(file.string(), ";", true);
-    EXPECT_TRUE(objectstest::readFile(file).starts_with("Code;"));
-    const auto written = objectstest::readFile(file);
+    EXPECT_TRUE(test_support::readBytes(file).starts_with("Code;"));
+    const auto written = test_support::readBytes(file);
 
     // The query fails: reported by the data service, the file stays as it was.
     app->Connection()->Close();
@@ -83,7 +84,7 @@ TEST(SupplierExport, ReplacesTheFileAndLeavesItWhenTheQueryFails) {
     material->ExportSuppliers(file.string(), ";", true);
     ASSERT_EQ(errors.count(), 1U);
     EXPECT_EQ(errors.errors()[0].Procedure(), "GetForSteelExport");
-    EXPECT_EQ(objectstest::readFile(file), written);
+    EXPECT_EQ(test_support::readBytes(file), written);
 
     // Nothing but the file itself is left in the folder.
     std::vector<std::string> stray;
@@ -115,7 +116,7 @@ TEST(SupplierExport, AFileThatCannotBeWrittenIsReportedAndKeptAsItWas) {
         EXPECT_EQ(errors.errors().back().Procedure(), "ExportSuppliers");
         EXPECT_NE(errors.errors().back().Description().find(target.string()), std::string::npos)
             << errors.errors().back().Description();
-        EXPECT_EQ(objectstest::readFile(kept), old);
+        EXPECT_EQ(test_support::readBytes(kept), old);
         EXPECT_EQ(test_support::fileNames(folder), names) << "no temporary file is left";
     };
     {

@@ -1,6 +1,7 @@
 #include "platform/Profile.h"
 
 #include "platform/AtomicFile.h"
+#include "test_support/Files.h"
 #include "test_support/TestEnvironment.h"
 
 #include <csignal>
@@ -12,10 +13,6 @@ using platform::readProfileString;
 using platform::writeProfileString;
 
 namespace {
-
-void writeText(const std::filesystem::path& file, const std::string& text) {
-    std::ofstream(file, std::ios::binary) << text;
-}
 
 std::string readText(const std::filesystem::path& file) {
     std::string content;
@@ -32,8 +29,9 @@ protected:
 } // namespace
 
 TEST_F(Profile, ReadsCaseInsensitiveTrimmedAndUnquoted) {
-    writeText(ini, "\xEF\xBB\xBF; settings\r\n[Global]\r\n  DBPath =  /data/db  \r\nQuoted=\" a b \"\r\n"
-                   "Empty=\r\n[ AppStart ]\r\nCount=7\r\n");
+    test_support::writeBytes(
+        ini, "\xEF\xBB\xBF; settings\r\n[Global]\r\n  DBPath =  /data/db  \r\nQuoted=\" a b \"\r\n"
+             "Empty=\r\n[ AppStart ]\r\nCount=7\r\n");
     struct Case {
         const char* section;
         const char* key;
@@ -58,7 +56,8 @@ TEST_F(Profile, FirstWriteCreatesFileAndSection) {
 }
 
 TEST_F(Profile, RewritingKeepsCommentsOrderAndKeySpelling) {
-    writeText(ini, "; comment\r\n[Global]\r\nLanguage=0\r\n\r\n[Material]\r\nMaterialId=5\r\n");
+    test_support::writeBytes(ini,
+                             "; comment\r\n[Global]\r\nLanguage=0\r\n\r\n[Material]\r\nMaterialId=5\r\n");
     ASSERT_TRUE(writeProfileString("GLOBAL", "language", "1", ini));
     ASSERT_TRUE(writeProfileString("Global", "DBPath", "/srv", ini));
     EXPECT_EQ(readText(ini),
@@ -76,7 +75,7 @@ TEST_F(Profile, ValuesHaveNoLengthLimit) {
 
 TEST_F(Profile, RefusesWhatWouldNotReadBackAsWritten) {
     const std::string original = "[Global]\nLanguage=0\n";
-    writeText(ini, original);
+    test_support::writeBytes(ini, original);
     struct Case {
         const char* section;
         const char* key;
@@ -134,7 +133,7 @@ TEST_F(Profile, RewriteKeepsByteOrderMarkAndEachLineEnding) {
         {"final carriage return, added", "[Global]\nA=1\r", "B", "[Global]\nA=1\r\nB=9\n"},
     };
     for (const auto& c : cases) {
-        writeText(ini, c.before);
+        test_support::writeBytes(ini, c.before);
         ASSERT_TRUE(writeProfileString("Global", c.key, "9", ini)) << c.name;
         EXPECT_EQ(readText(ini), c.after) << c.name;
     }
@@ -142,7 +141,7 @@ TEST_F(Profile, RewriteKeepsByteOrderMarkAndEachLineEnding) {
 
 TEST_F(Profile, KeyOnAFinalLineEndingInACarriageReturnKeepsItsValueWhenKeysFollow) {
     // Found by fuzzing: the carriage return was part of the value until a key was added after it.
-    writeText(ini, "[Global]\nA=1\r");
+    test_support::writeBytes(ini, "[Global]\nA=1\r");
     EXPECT_EQ(readProfileString("Global", "A", "", ini), "1");
     ASSERT_TRUE(writeProfileString("Global", "B", "2", ini));
     EXPECT_EQ(readProfileString("Global", "A", "", ini), "1");
@@ -151,7 +150,7 @@ TEST_F(Profile, KeyOnAFinalLineEndingInACarriageReturnKeepsItsValueWhenKeysFollo
 TEST_F(Profile, FailedWriteLeavesTheOldFileWhole) {
     // A full disk mid-write, made by a file-size limit below what the new content needs.
     const std::string original = "[Global]\nLanguage=0\n";
-    writeText(ini, original);
+    test_support::writeBytes(ini, original);
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
@@ -169,7 +168,7 @@ TEST_F(Profile, FailedWriteLeavesTheOldFileWhole) {
 TEST_F(Profile, GarbageFileReadsAsDefaultsAndKeepsItsBytesOnWrite) {
     std::string garbage = "\x01\xff\xfe\x00[x\n=\n;;;\r\r\n\x80\xc3(\n";
     garbage += std::string("\0\0\0", 3);
-    writeText(ini, garbage);
+    test_support::writeBytes(ini, garbage);
     EXPECT_EQ(readProfileString("Global", "DBPath", "dflt", ini), "dflt");
     ASSERT_TRUE(writeProfileString("Global", "DBPath", "/srv", ini));
     const std::string after = readText(ini);
@@ -187,7 +186,7 @@ TEST_F(Profile, UnreadableFileReadsAsDefaultsAndIsNeverReplaced) {
 }
 
 TEST_F(Profile, WriteIntoAReadOnlyFolderFailsAndKeepsTheFile) {
-    writeText(ini, "[Global]\nLanguage=0\n");
+    test_support::writeBytes(ini, "[Global]\nLanguage=0\n");
     const test_support::ScopedReadOnlyFolder readOnly(folder.path());
     if (!readOnly.effective()) {
         GTEST_SKIP() << "every folder is writable to this user";
@@ -202,7 +201,7 @@ TEST_F(Profile, WriteIntoAMissingFolderFailsCleanly) {
 }
 
 TEST_F(Profile, WriteThroughASymbolicLinkReplacesTheTarget) {
-    writeText(folder.path() / "real.ini", "[Global]\n");
+    test_support::writeBytes(folder.path() / "real.ini", "[Global]\n");
     std::filesystem::create_symlink(folder.path() / "real.ini", ini);
     ASSERT_TRUE(writeProfileString("Global", "Language", "2", ini));
     EXPECT_TRUE(std::filesystem::is_symlink(ini));

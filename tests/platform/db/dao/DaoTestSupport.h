@@ -5,6 +5,7 @@
 #include "platform/db/Dao.h"
 #include "platform/db/JetErrors.h"
 #include "test_support/Errors.h"
+#include "test_support/Files.h"
 #include "test_support/FixtureDatabases.h"
 #include "test_support/TempFolder.h"
 
@@ -20,26 +21,10 @@ namespace daotest {
 
 using test_support::TempFolder;
 
-inline void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-inline std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-/// The same bytes on every run.
-inline std::string randomBytes(std::size_t count) {
-    std::mt19937 generator(20070101);
-    std::string out;
-    for (std::size_t i = 0; i < count; ++i) {
-        out += static_cast<char>(generator() & 0xff);
-    }
-    return out;
-}
-
 using test_support::errorNumber;
+using test_support::randomBytes;
+using test_support::readBytes;
+using test_support::writeBytes;
 
 /// A fixture with one database file and a workspace of the default account.
 class DatabaseFixture : public ::testing::Test {

@@ -1,6 +1,7 @@
 #include "DaoTestSupport.h"
 #include "dao/Sha256.h"
 #include "platform/db/WorkgroupFile.h"
+#include "test_support/Files.h"
 
 #include <fstream>
 #include <sstream>
@@ -21,11 +22,6 @@ std::string hex(const Sha256Digest& d) {
 
 std::span<const std::uint8_t> bytes(std::string_view s) {
     return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
-}
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 constexpr const char* secret = "Pass-Word_2007:xyz!";
@@ -83,7 +79,7 @@ TEST(Workgroup, NeitherFileNorErrorTextHoldsThePassword) {
     const daotest::TempFolder dir;
     const std::string path = dir.file("GK2007.LG");
     WorkgroupFile::write(path, {{"GK2007PRG", secret}});
-    EXPECT_EQ(readAll(path).find(secret), std::string::npos);
+    EXPECT_EQ(test_support::readBytes(path).find(secret), std::string::npos);
     DBEngine engine;
     engine.setSystemDB(path);
     try {
@@ -96,7 +92,7 @@ TEST(Workgroup, NeitherFileNorErrorTextHoldsThePassword) {
     // Two files for the same account differ: the salt is random.
     const std::string again = dir.file("again.LG");
     WorkgroupFile::write(again, {{"GK2007PRG", secret}});
-    EXPECT_NE(readAll(path), readAll(again));
+    EXPECT_NE(test_support::readBytes(path), test_support::readBytes(again));
 }
 
 TEST(Workgroup, MissingOrForeignFileFailsWith3028) {
@@ -127,7 +123,7 @@ TEST(Workgroup, WriterRejectsUnusableUserNamesAndKeepsTheOldFile) {
     const daotest::TempFolder dir;
     const std::string path = dir.file("GK2007.LG");
     WorkgroupFile::write(path, {{"first", "a"}});
-    const std::string before = readAll(path);
+    const std::string before = test_support::readBytes(path);
     for (const char* user : {"", "tab\there", "line\nbreak"}) {
         try {
             WorkgroupFile::write(path, {{"ok", "a"}, {user, secret}});
@@ -136,5 +132,5 @@ TEST(Workgroup, WriterRejectsUnusableUserNamesAndKeepsTheOldFile) {
             EXPECT_EQ(std::string(e.what()).find(secret), std::string::npos);
         }
     }
-    EXPECT_EQ(readAll(path), before);
+    EXPECT_EQ(test_support::readBytes(path), before);
 }

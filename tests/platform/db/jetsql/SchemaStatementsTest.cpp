@@ -6,6 +6,7 @@
 #include "platform/db/sqlite/Error.h"
 #include "platform/db/sqlite/Statement.h"
 #include "sql/JetSql.h"
+#include "test_support/Files.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -14,13 +15,6 @@
 #include <string>
 
 namespace {
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // German columns stand for the language-dependent ones; ids are sample numbers.
 const char* const kStatements[] = {
@@ -231,7 +225,8 @@ class SchemaStatements : public testing::TestWithParam<const char*> {
 protected:
     static void SetUpTestSuite() {
         db = std::make_unique<sqlitetest::Connection>(sqlitetest::openWithJetExtensions());
-        schemaError = sqlitetest::execNative(*db, readFile(GK_SCHEMA_SOURCE_DIR "/graukant.sql"));
+        schemaError =
+            sqlitetest::execNative(*db, test_support::readBytes(GK_SCHEMA_SOURCE_DIR "/graukant.sql"));
     }
     static void TearDownTestSuite() { db.reset(); }
     static std::unique_ptr<sqlitetest::Connection> db;
