@@ -157,7 +157,8 @@ std::shared_ptr<PropertyBag> XmlPropertyBagBuilder::CreatePropertyBag(
     for (const auto& note : document.select_nodes("//Eigenschaften/Fussnoten/Fussnote")) {
         const auto symbol = Helper::CVarStr(attributeValue(note.node(), "FZ"));
         const auto text = Helper::CVarStr(attributeValue(note.node(), "B"));
-        if (symbol.empty() || text.empty()) {
+        // A mark without its text still belongs to the values that carry it.
+        if (symbol.empty() && text.empty()) {
             continue;
         }
         auto footnote = std::make_shared<Footnote>();

@@ -107,12 +107,20 @@ TEST_F(XmlPropertyBagTest, FixtureGivesHeaderValuesRangesAndUnits) {
     EXPECT_EQ(bag->Properties->Item("x"), nullptr);
 }
 
-TEST_F(XmlPropertyBagTest, FootnotesLackingMarkOrTextAreLeftOut) {
+TEST_F(XmlPropertyBagTest, FootnotesAreKeptUnlessTheyHaveNeitherMarkNorText) {
     const auto bag = build(propstest::fixture("matrix.xml"));
     ASSERT_NE(bag, nullptr);
-    ASSERT_EQ(bag->Footnotes->Count(), 2);
-    EXPECT_EQ(bag->Footnotes->Item(1)->Symbol, "1)");
-    EXPECT_EQ(bag->Footnotes->Item(1)->Footnote, "Für Dicken über 16 mm gilt der Wert der nächsten Zeile.");
+    const std::vector<std::pair<std::string, std::string>> expected{
+        {"1)", "Für Dicken über 16 mm gilt der Wert der nächsten Zeile."},
+        {"2)", "Nach Vereinbarung bei der Bestellung."},
+        {"3)", ""},
+        {"", "Ein Text ohne Zeichen."},
+    };
+    std::vector<std::pair<std::string, std::string>> notes;
+    for (const auto& note : *bag->Footnotes) {
+        notes.emplace_back(note->Symbol, note->Footnote);
+    }
+    EXPECT_EQ(notes, expected);
     EXPECT_EQ(bag->Footnotes->Item("2")->Symbol, "2)");
 }
 
@@ -144,7 +152,7 @@ TEST_F(XmlPropertyBagTest, FilterKeepsMatchingValuesAndEveryFootnote) {
             names.push_back(property->Name);
         }
         EXPECT_EQ(names, c.names) << c.filter;
-        EXPECT_EQ(bag->Footnotes->Count(), 2) << c.filter;
+        EXPECT_EQ(bag->Footnotes->Count(), 4) << c.filter;
     }
 }
 
