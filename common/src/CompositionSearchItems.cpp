@@ -4,10 +4,11 @@
 
 namespace orvik::common {
 
-void CompositionSearchItems::Add(std::string_view Element, std::string_view MinValue,
-                                 std::string_view MaxValue, std::string_view SingleValue,
-                                 std::string_view ToleranceMin, std::string_view ToleranceMax,
-                                 CompositionSearchMethod SearchMethod, std::string_view Order) {
+CompositionSearchItems::ItemPtr
+CompositionSearchItems::Add(std::string_view Element, std::string_view MinValue, std::string_view MaxValue,
+                            std::string_view SingleValue, std::string_view ToleranceMin,
+                            std::string_view ToleranceMax, CompositionSearchMethod SearchMethod,
+                            std::string_view Order) {
     // A condition is a single value or a range, never both. A blank single value is no value: it
     // must not throw away the range the user typed.
     const bool single = !platform::trimBlanks(SingleValue).empty();
@@ -22,7 +23,8 @@ void CompositionSearchItems::Add(std::string_view Element, std::string_view MinV
     entry->Order(Order);
     // Keyed by the trimmed symbol, so " Cr" and "Cr" are one element and item("Cr") finds it.
     const std::string key = entry->Element();
-    m_items.add(std::move(entry), key);
+    m_items.add(entry, key);
+    return entry;
 }
 
 CompositionSearchItems::ItemPtr CompositionSearchItems::item(const platform::Variant& vIndex) const {

@@ -50,7 +50,8 @@ TEST(CompositionSearchItems, AddTrimsAndASingleValueReplacesTheRange) {
 
 TEST(CompositionSearchItems, BlankSingleValueKeepsTheRange) {
     CompositionSearchItems items;
-    items.Add("Cr", "12", "14", "   ", "", "", CompositionSearchMethod::Outside, "1");
+    const auto added = items.Add("Cr", "12", "14", "   ", "", "", CompositionSearchMethod::Outside, "1");
+    EXPECT_EQ(added, items.item("Cr")) << "Add hands back the item it added";
     EXPECT_EQ(items.item("Cr")->MinValue(), "12");
     EXPECT_EQ(items.item("Cr")->MaxValue(), "14");
     EXPECT_EQ(items.item("Cr")->SingleValue(), "");

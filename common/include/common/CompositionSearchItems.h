@@ -19,10 +19,10 @@ public:
 
     /// A non-blank SingleValue replaces the range: MinValue and MaxValue are then stored empty.
     /// Fails with 457 (platform::CallError) when the element is already in the set, which then stays
-    /// unchanged.
-    void Add(std::string_view Element, std::string_view MinValue, std::string_view MaxValue,
-             std::string_view SingleValue, std::string_view ToleranceMin, std::string_view ToleranceMax,
-             CompositionSearchMethod SearchMethod, std::string_view Order);
+    /// unchanged. Returns the item added.
+    ItemPtr Add(std::string_view Element, std::string_view MinValue, std::string_view MaxValue,
+                std::string_view SingleValue, std::string_view ToleranceMin, std::string_view ToleranceMax,
+                CompositionSearchMethod SearchMethod, std::string_view Order);
 
     /// By position from 1 or by element symbol; nullptr when there is no such item, never an error.
     [[nodiscard]] ItemPtr item(const platform::Variant& vIndex) const;
