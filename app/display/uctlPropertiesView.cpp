@@ -4,7 +4,6 @@
 #include "PanelErrors.h"
 #include "objects/Material.h"
 #include "objects/PropertyBags.h"
-#include "objects/PropertySearch.h"
 #include "uctlPropertyViewGrid.h"
 
 #include <QComboBox>
@@ -53,21 +52,10 @@ void uctlPropertiesView::SetHelpContextId(int contextId) {
     m_grid->SetHelpContextId(contextId);
 }
 
-void uctlPropertiesView::setMaterial(std::shared_ptr<orvik::objects::Material> material) {
-    PropertiesViewPanel::setMaterial(std::move(material));
-    m_bags = nullptr;
-    m_bagsRead = false;
-}
-
+// The steel keeps its tables once read and tells its own failures (a table that cannot be read
+// once, with its matrix), so each call asks it again.
 std::shared_ptr<orvik::objects::PropertyBags> uctlPropertiesView::propertyBags() {
-    if (!m_bagsRead && material() != nullptr && material()->Connection() != nullptr) {
-        // The tables of the steel are those a property search without conditions finds for it.
-        orvik::objects::PropertySearch search;
-        search.Init(material()->Connection());
-        m_bags = search.PropertyBags(material()->Steel_ID(), material()->CountryId());
-        m_bagsRead = true;
-    }
-    return m_bags;
+    return material() != nullptr ? material()->PropertyBags() : nullptr;
 }
 
 void uctlPropertiesView::Clear() {

@@ -31,7 +31,6 @@ public:
     void setTitle(int title) override { m_title = title; }
     void setFirstPropertyType(int type) override { m_firstType = type; }
     void setSecondPropertyType(int type) override { m_secondType = type; }
-    void setMaterial(std::shared_ptr<orvik::objects::Material> material) override;
     void Show() override;
     void Clear() override;
 
@@ -46,7 +45,7 @@ protected:
 private:
     void FillStandardCombo(const orvik::objects::PropertyBags& bags);
     void ShowNoPropertiesText();
-    /// The steel's property tables (read once per steel); nullptr when it has none.
+    /// The steel's property tables; nullptr without a steel or when they could not be read.
     [[nodiscard]] std::shared_ptr<orvik::objects::PropertyBags> propertyBags();
 
     QLabel* m_label = nullptr;
@@ -56,8 +55,6 @@ private:
     int m_firstType = 0;
     int m_secondType = 0;
     int m_helpContextId = 0;
-    std::shared_ptr<orvik::objects::PropertyBags> m_bags;
-    bool m_bagsRead = false;
 };
 
 } // namespace display

@@ -678,6 +678,13 @@ void uctlPropertySearch::runSearch() {
         return;
     }
     m_search = application()->PropertySearch();
+    m_searchErrors = m_search->Error.subscribe([this](const orvik::objects::ErrorPtr& error) {
+        if (auto* window = services().errorWindow) {
+            window->ShowErrorForm(this, QString::fromStdString(error->Modul()),
+                                  QString::fromStdString(error->Procedure()), error->Number(),
+                                  QString::fromStdString(error->Description()));
+        }
+    });
     for (const auto& filter : outcome.filters) {
         m_search->addFilter(filter.sql);
         m_search->AddXmlFilter(filter.xml);

@@ -119,6 +119,8 @@ private:
 
     std::shared_ptr<orvik::objects::PropertyMaskInit> m_mask;
     std::shared_ptr<orvik::objects::PropertySearch> m_search;
+    /// The search's failures go to the error window with their own reason.
+    platform::Subscription m_searchErrors;
     std::shared_ptr<orvik::objects::MaterialItems> m_items;
     platform::Subscription m_countries;
     std::vector<CriterionRow> m_savedCriteria;

@@ -89,4 +89,5 @@ INSERT INTO tab_text (id_text, german, france, english, selfdefine) VALUES
     (95, 'Hinter einer Bezeichnung steht in Klammern ihr Status in der Norm.', 'Le statut d''une désignation dans sa norme figure entre parenthèses après celle-ci.', 'The status of a designation in its standard is shown in brackets after it.', NULL),
     (96, 'Rest', 'Reste', 'Balance', NULL),
     (97, 'Internationale Übereinstimmung', 'Équivalence internationale', 'International equivalence', NULL),
-    (98, 'Vorgängerdokument', 'Remplace', 'Replaces', NULL);
+    (98, 'Vorgängerdokument', 'Remplace', 'Replaces', NULL),
+    (99, 'Diese Tabelle konnte nicht gelesen werden.', 'Ce tableau n''a pas pu être lu.', 'This table could not be read.', NULL);

@@ -55,7 +55,8 @@ CREATE TABLE tabAnalyseFussnote (
 );
 
 -- One property table: number from 1, standard, property type, headline, material number, an empty
--- column, the property type's name, its footnotes, and the number of its first tabEigenschaft row.
+-- column, the property type's name, its footnotes, the number of its first tabEigenschaft row, and
+-- the notice printed in place of a table that could not be read.
 CREATE TABLE tabEigenschaftenuebersicht (
     ID_Stahl           INTEGER NOT NULL,
     TabellenNr         INTEGER NOT NULL,
@@ -66,7 +67,8 @@ CREATE TABLE tabEigenschaftenuebersicht (
     Leer               TEXT COLLATE JETTEXT,
     Eigenschaftstypname TEXT COLLATE JETTEXT,
     Fussnoten          TEXT COLLATE JETTEXT,
-    ErsteZeile         INTEGER
+    ErsteZeile         INTEGER,
+    Hinweis            TEXT COLLATE JETTEXT
 );
 
 -- One property value of a property table, its ranges already written as text.

@@ -8,6 +8,7 @@
 #include "platform/VbConvert.h"
 #include "platform/db/Dao.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -178,14 +179,14 @@ private:
     void identification(const ReportBodyEntry& entry) {
         DocumentSection section;
         section.name = "Identification";
-        DocumentBlock block;
-        block.lines.push_back(m_document.head.materialCaption + ": " + m_document.head.material);
-        block.lines.push_back(m_document.head.countryCaption + ": " + m_document.head.country);
+        // The page head names the material and its country on every page, the first one too.
         const auto symbols = splitLines(steelText("Kurznamen"));
-        if (!symbols.empty()) {
-            block.lines.push_back(caption(entry.ref) + ": " + symbols.front());
-            block.lines.insert(block.lines.end(), symbols.begin() + 1, symbols.end());
+        if (symbols.empty()) {
+            return;
         }
+        DocumentBlock block;
+        block.lines.push_back(caption(entry.ref) + ": " + symbols.front());
+        block.lines.insert(block.lines.end(), symbols.begin() + 1, symbols.end());
         section.blocks.push_back(std::move(block));
         m_document.sections.push_back(std::move(section));
     }
@@ -231,18 +232,39 @@ private:
         }
     }
 
-    // tabNorm has no sequence column: the order written is the order of its rows.
+    // Each standard with its name as heading, its title, and the lines the steel's standards text
+    // gives after the title: international conformity, predecessor and successor, each a caption
+    // line and a document line. tabNorm has no sequence column: the order written is the order of
+    // its rows, which is the order of the standards text.
     void standards(const Report& sub, DocumentSection& section) {
         const auto rs = m_tables.rows(sub, "tabNorm",
                                       "SELECT Norm, Titel FROM tabNorm WHERE ID_Stahl = 1 ORDER BY rowid");
+        const auto told = splitLines(steelText("Normen"));
+        std::size_t next = 0;
         for (; !rs->eof(); rs->moveNext()) {
             const auto name = text(*rs, "Norm");
-            if (!name.empty() && name != "-") {
+            const bool named = !name.empty() && platform::trimBlanks(name) != "-";
+            if (named) {
                 section.blocks.push_back({DocumentBlock::Kind::Heading, splitLines(name), true, {}});
             }
-            const auto title = splitLines(text(*rs, "Titel"));
-            if (!title.empty()) {
-                section.blocks.push_back({DocumentBlock::Kind::Text, title, false, {}});
+            auto lines = splitLines(text(*rs, "Titel"));
+            auto expected = named ? splitLines(name) : std::vector<std::string>{};
+            expected.insert(expected.end(), lines.begin(), lines.end());
+            const bool matches = told.size() - next >= expected.size() &&
+                                 std::equal(expected.begin(), expected.end(),
+                                            told.begin() + static_cast<std::ptrdiff_t>(next));
+            if (matches) {
+                for (next += expected.size(); next < told.size() && !told[next].empty(); ++next) {
+                    lines.push_back(told[next]);
+                }
+            }
+            // On to the next standard's lines; lines that are not this standard's are not taken.
+            for (; next < told.size() && !told[next].empty(); ++next) {
+            }
+            for (; next < told.size() && told[next].empty(); ++next) {
+            }
+            if (!lines.empty()) {
+                section.blocks.push_back({DocumentBlock::Kind::Text, lines, false, {}});
             }
         }
     }
@@ -313,7 +335,9 @@ private:
                 m_tables.rows(sub, "tabEigenschaft",
                               "SELECT * FROM tabEigenschaft WHERE TabellenNr = " + std::to_string(number) +
                                   " ORDER BY ZeilenNr");
-            if (rows->eof()) {
+            // A table that could not be read has no rows, only the notice that says so.
+            const auto notice = splitLines(text(*tables, "Hinweis"));
+            if (rows->eof() && notice.empty()) {
                 continue;
             }
             section.blocks.push_back(
@@ -322,7 +346,12 @@ private:
             if (!headline.empty()) {
                 section.blocks.push_back({DocumentBlock::Kind::Text, headline, false, {}});
             }
-            section.blocks.push_back({DocumentBlock::Kind::Table, {}, false, propertyTable(sub, *rows)});
+            if (!notice.empty()) {
+                section.blocks.push_back({DocumentBlock::Kind::Text, notice, false, {}});
+            }
+            if (!rows->eof()) {
+                section.blocks.push_back({DocumentBlock::Kind::Table, {}, false, propertyTable(sub, *rows)});
+            }
             const auto notes = splitLines(text(*tables, "Fussnoten"));
             if (!notes.empty()) {
                 section.blocks.push_back({DocumentBlock::Kind::Footnotes, notes, false, {}});

@@ -58,16 +58,23 @@ std::shared_ptr<objects::PropertyBags> Material::PropertyBags() {
     if (m_propBags) {
         return m_propBags;
     }
-    const auto failuresBefore = m_failures;
+    bool failed = false;
     auto bags = loadPropertyBags(m_connection, m_steelId, m_countryId, "", "Material", procedure,
-                                 [this](const ErrorPtr& error) {
+                                 [this, &failed](const ErrorPtr& error) {
+                                     failed = true;
                                      ++m_failures;
                                      Error.raise(error);
                                  });
-    // Tables read while something failed lack what failed: the next call reads them again.
-    if (m_failures == failuresBefore) {
-        m_propBags = bags;
-        m_propBagsRelay = m_propBags->ThrowException.subscribe(relay());
+    // Tables read while a query failed lack its rows: the next call reads them again. A matrix that
+    // cannot be read stays so; the tables are kept and it is told once for this steel.
+    if (failed) {
+        return bags;
+    }
+    m_propBags = bags;
+    m_propBagsRelay = m_propBags->ThrowException.subscribe(relay());
+    for (const auto& unreadable : bags->Unreadable()) {
+        ++m_failures;
+        Error.raise(unreadable.error);
     }
     return bags;
 }
@@ -78,9 +85,16 @@ std::shared_ptr<Material::ListItems_t> Material::GetPropertyStandardList() {
     }
     auto list = std::make_shared<ListItems_t>();
     const auto bags = PropertyBags();
+    const auto add = [&list](const PropertyBag& bag) {
+        addOnce(*list, bag.Standard_ID,
+                bag.StandardShortName.empty() ? bag.StandardTitle : bag.StandardShortName);
+    };
     for (const auto& bag : *bags) {
-        addOnce(*list, bag->Standard_ID,
-                bag->StandardShortName.empty() ? bag->StandardTitle : bag->StandardShortName);
+        add(*bag);
+    }
+    // A standard whose table could not be read can still be chosen: the data sheet then says so.
+    for (const auto& unreadable : bags->Unreadable()) {
+        add(*unreadable.header);
     }
     return list;
 }

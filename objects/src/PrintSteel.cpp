@@ -2,7 +2,6 @@
 
 #include "DataSheetReport.h"
 #include "PrintRangeText.h"
-#include "PropertyBagLoader.h"
 #include "common/DataFolder.h"
 #include "common/Helper.h"
 #include "common/ProgrammSettings.h"
@@ -29,6 +28,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <vector>
 
 namespace orvik::objects {
@@ -94,11 +94,8 @@ class PrintSteel::Writer {
 public:
     Writer(PrintSteel& print, platform::db::Database& db)
         : m_print(print), m_db(db), m_material(*print.m_material) {
-        m_subscription = m_material.Error.subscribe([this](const ErrorPtr& error) {
-            if (!m_materialError) {
-                m_materialError = error;
-            }
-        });
+        m_subscription =
+            m_material.Error.subscribe([this](const ErrorPtr& error) { m_materialErrors.push_back(error); });
     }
 
     void run() {
@@ -111,7 +108,10 @@ public:
         if (m_print.PrintComposition) {
             step("writeComposition", [this] { writeComposition(); });
         }
-        step("writeProperties", [this] { writeProperties(); });
+        if (m_print.PrintMechanicalProperties || m_print.PrintPhysicalProperties ||
+            m_print.PrintHeatTreatment) {
+            step("writeProperties", [this] { writeProperties(); });
+        }
         if (m_print.PrintStandardsComparsion) {
             step("writeStandardComparsion", [this] { writeStandardComparsion(); });
         }
@@ -125,9 +125,9 @@ private:
         m_step = name;
         body();
         // The steel reports its own failures instead of throwing them; they end the writing as well.
-        if (m_materialError) {
-            throw platform::CallError(m_materialError->Number(), m_materialError->Modul(),
-                                      m_materialError->Description());
+        if (!m_materialErrors.empty()) {
+            const auto& first = *m_materialErrors.front();
+            throw platform::CallError(first.Number(), first.Modul(), first.Description());
         }
     }
 
@@ -304,12 +304,15 @@ private:
             written.push_back(composition->ID_Composition);
             ++k;
             std::string footnotes;
+            // A footnote is told once per composition, however many elements carry its mark; one
+            // whose text stands inside another's is a footnote of its own.
+            std::set<std::pair<std::string, std::string>> told;
             for (const auto& element : *composition->Elements) {
                 if (!element->OnlySearch) {
                     std::string references;
                     for (const auto& note : *element->Footnotes) {
                         references += note->Symbol + ") ";
-                        if (footnotes.find(note->Footnote) == std::string::npos) {
+                        if (told.emplace(note->Symbol, note->Footnote).second) {
                             footnotes +=
                                 (footnotes.empty() ? "" : LineBreak) + note->Symbol + ") " + note->Footnote;
                         }
@@ -352,59 +355,90 @@ private:
     }
 
     void writeProperties() {
-        std::optional<std::string> failure;
-        const auto bags =
-            loadPropertyBags(m_material.Connection(), m_material.Steel_ID(), m_material.CountryId(), "",
-                             Modul, "writeProperties", [&failure](const ErrorPtr& error) {
-                                 if (!failure) {
-                                     failure = error->Description();
-                                 }
-                             });
-        if (failure) {
-            throw platform::CallError(platform::err::InvalidProcedureCall, Modul, *failure);
+        // Held here: tables read while a query failed are not kept by the steel.
+        const auto loaded = m_material.PropertyBags();
+        const auto& bags = required(loaded, "property tables");
+        // A matrix that cannot be read was told by the steel; the sheet marks its table instead.
+        for (const auto& unreadable : bags.Unreadable()) {
+            std::erase(m_materialErrors, unreadable.error);
         }
-        if (bags->Count() == 0) {
+        if (bags.Count() == 0 && bags.Unreadable().empty()) {
             m_print.PrintMechanicalProperties = false;
             m_print.PrintPhysicalProperties = false;
             m_print.PrintHeatTreatment = false;
         }
-        PrintTable tables(m_db, "tabEigenschaftenuebersicht");
-        PrintTable rows(m_db, "tabEigenschaft");
+        PropertyTables tables{PrintTable(m_db, "tabEigenschaftenuebersicht"),
+                              PrintTable(m_db, "tabEigenschaft")};
+        auto unreadable = bags.Unreadable().begin();
+        const auto markUnreadableUpTo = [&](std::int32_t position) {
+            for (; unreadable != bags.Unreadable().end() && unreadable->position <= position; ++unreadable) {
+                if (chosen(*unreadable->header)) {
+                    writeUnreadable(tables, *unreadable->header);
+                }
+            }
+        };
+        std::int32_t position = 0;
+        for (const auto& bag : bags) {
+            markUnreadableUpTo(position++);
+            if (chosen(*bag) && bag->Properties->Count() > 0) {
+                writeTable(tables, *bag);
+            }
+        }
+        markUnreadableUpTo(position);
+    }
+
+    // The print tables of the property section and the numbers of the next table and value row.
+    struct PropertyTables {
+        PrintTable overview;
+        PrintTable rows;
         std::int32_t t = 1;
         std::int32_t p = 1;
-        for (const auto& bag : *bags) {
-            if (!chosen(*bag) || bag->Properties->Count() == 0) {
+    };
+
+    void writeOverview(PropertyTables& tables, const PropertyBag& bag, const std::string& notes,
+                       const std::string& notice) {
+        const auto headline = bag.StandardName.empty()
+                                  ? bag.StandardTitle
+                                  : bag.StandardName + " " + LineBreak + bag.StandardTitle;
+        tables.overview.add({Variant(1), Variant(tables.t), Variant(bag.Standard_ID),
+                             Variant(bag.PropertyType), Variant(headline), Variant(m_material.MaterialNo()),
+                             Variant(std::string()), Variant(bag.PropertyTypeName), Variant(notes),
+                             Variant(tables.p), Variant(notice)});
+        ++tables.t;
+    }
+
+    // A table left out for its unreadable matrix keeps its heading and says so in its place.
+    void writeUnreadable(PropertyTables& tables, const PropertyBag& header) {
+        const auto notice = m_print.m_language
+                                ? m_print.m_language->getTextFromDB(common::TextID::Tabelle_nicht_lesbar)
+                                : std::string();
+        writeOverview(tables, header, std::string(), notice);
+    }
+
+    void writeTable(PropertyTables& tables, const PropertyBag& bag) {
+        std::string notes;
+        for (const auto& note : *bag.Footnotes) {
+            notes += (notes.empty() ? "" : std::string(LineBreak) + LineBreak) + note->Symbol + " " +
+                     note->Footnote;
+        }
+        const auto t = tables.t;
+        writeOverview(tables, bag, notes, std::string());
+        for (const auto& value : *bag.Properties) {
+            if (!m_print.m_properties ||
+                !m_print.m_properties->exists(Variant(std::to_string(value->propertyId)))) {
                 continue;
             }
-            const auto headline = bag->StandardName.empty()
-                                      ? bag->StandardTitle
-                                      : bag->StandardName + " " + LineBreak + bag->StandardTitle;
-            std::string notes;
-            for (const auto& note : *bag->Footnotes) {
-                notes += (notes.empty() ? "" : std::string(LineBreak) + LineBreak) + note->Symbol + " " +
-                         note->Footnote;
-            }
-            tables.add({Variant(1), Variant(t), Variant(bag->Standard_ID), Variant(bag->PropertyType),
-                        Variant(headline), Variant(m_material.MaterialNo()), Variant(std::string()),
-                        Variant(bag->PropertyTypeName), Variant(notes), Variant(p)});
-            for (const auto& value : *bag->Properties) {
-                if (!m_print.m_properties ||
-                    !m_print.m_properties->exists(Variant(std::to_string(value->propertyId)))) {
-                    continue;
-                }
-                rows.add(
-                    {Variant(t), Variant(bag->PropertyType), Variant(bag->Standard_ID), Variant(value->Name),
-                     Variant(value->Status),
-                     Variant(rangeText(value->StatusTemp_min, value->StatusTemp_max, "°C")),
-                     Variant(value->FORM), Variant(rangeText(value->Metrics_min, value->Metrics_max, "mm")),
-                     Variant(rangeText(value->Value_min, value->Value_max, value->unit)),
-                     Variant(value->Specimen), Variant(rangeText(value->Temp_min, value->Temp_max, "°C")),
-                     Variant(rangeText(value->Duration_min, value->Duration_max, value->DurationUnit)),
-                     Variant(value->Cooling), Variant(value->unit), Variant(value->Classification),
-                     Variant(value->Footnote_Symbol), Variant(p), Variant(languageNumber())});
-                ++p;
-            }
-            ++t;
+            tables.rows.add(
+                {Variant(t), Variant(bag.PropertyType), Variant(bag.Standard_ID), Variant(value->Name),
+                 Variant(value->Status),
+                 Variant(rangeText(value->StatusTemp_min, value->StatusTemp_max, "°C")), Variant(value->FORM),
+                 Variant(rangeText(value->Metrics_min, value->Metrics_max, "mm")),
+                 Variant(rangeText(value->Value_min, value->Value_max, value->unit)),
+                 Variant(value->Specimen), Variant(rangeText(value->Temp_min, value->Temp_max, "°C")),
+                 Variant(rangeText(value->Duration_min, value->Duration_max, value->DurationUnit)),
+                 Variant(value->Cooling), Variant(value->unit), Variant(value->Classification),
+                 Variant(value->Footnote_Symbol), Variant(tables.p), Variant(languageNumber())});
+            ++tables.p;
         }
     }
 
@@ -450,7 +484,7 @@ private:
     platform::db::Database& m_db;
     objects::Material& m_material;
     platform::Subscription m_subscription;
-    ErrorPtr m_materialError;
+    std::vector<ErrorPtr> m_materialErrors;
     std::string m_step = "writeData";
 };
 

@@ -1,5 +1,6 @@
 #include "PropertyBagLoader.h"
 
+#include "PropertyBagHeader.h"
 #include "common/Helper.h"
 #include "common/ProgrammSettings.h"
 #include "dataservice/PropertyManager.h"
@@ -29,7 +30,9 @@ std::shared_ptr<PropertyBags> loadPropertyBags(const std::shared_ptr<Connection>
         return bags;
     }
     dataservice::PropertyManager manager;
-    const auto relay = manager.ManagerException.subscribe([&report](const dataservice::ExceptionPtr& ex) {
+    bool reported = false;
+    const auto relay = manager.ManagerException.subscribe([&](const dataservice::ExceptionPtr& ex) {
+        reported = true;
         report(std::make_shared<const Error>(ex->Number(), ex->Modul(), ex->Procedure(), ex->Description()));
     });
     try {
@@ -39,9 +42,12 @@ std::shared_ptr<PropertyBags> loadPropertyBags(const std::shared_ptr<Connection>
         const auto kinds = manager.GetPropertyTypeList(db, languageNumber);
         const auto standards = manager.GetPropertyStandardBySteelId(db, steel, country, languageNumber);
         if (!kinds || !standards) {
-            throw platform::CallError(platform::err::InvalidProcedureCall, modul,
-                                      "The property tables of steel " + std::string(steel) +
-                                          " cannot be read");
+            // The manager told why; a second report would tell the same failure twice.
+            if (!reported) {
+                fail(platform::err::InvalidProcedureCall,
+                     "The property tables of steel " + std::string(steel) + " cannot be read");
+            }
+            return bags;
         }
         const XmlPropertyBagBuilder builder;
         for (; !standards->eof() && !(kinds->bof() && kinds->eof()); standards->moveNext()) {
@@ -55,13 +61,21 @@ std::shared_ptr<PropertyBags> loadPropertyBags(const std::shared_ptr<Connection>
                         bags->Add(std::move(bag));
                     }
                 } catch (const platform::CallError& e) {
-                    // One unreadable matrix costs only its own table.
-                    fail(e.number(), e.description() + " (steel " + std::string(steel) + ")");
+                    // One unreadable matrix costs only its own table; it stays unreadable, so it is
+                    // the caller's to tell once.
+                    auto header = std::make_shared<PropertyBag>();
+                    fillPropertyBagHeader(*header, *kinds, *standards, true);
+                    bags->AddUnreadable(std::move(header),
+                                        std::make_shared<const Error>(e.number(), modul, procedure,
+                                                                      e.description() + " (steel " +
+                                                                          std::string(steel) + ")"));
                 }
             }
         }
     } catch (const platform::CallError& e) {
-        fail(e.number(), e.description());
+        if (!reported) {
+            fail(e.number(), e.description());
+        }
     } catch (const std::exception& e) {
         fail(platform::err::InvalidProcedureCall, e.what());
     }

@@ -138,10 +138,11 @@ std::string xmlFilter(const std::vector<std::string>& filters) {
 
 std::shared_ptr<objects::MaterialItems> PropertySearch::MaterialItems(std::int32_t country) {
     auto items = std::make_shared<objects::MaterialItems>();
+    const auto raise = [this](std::int32_t number, const std::string& description) {
+        Error.raise(std::make_shared<const objects::Error>(number, Modul, "MaterialItems", description));
+    };
     if (!m_connection || !m_connection->Database()) {
-        Error.raise(std::make_shared<const objects::Error>(platform::err::ObjectNotSet, Modul,
-                                                           "MaterialItems",
-                                                           "The property search has no open connection"));
+        raise(platform::err::ObjectNotSet, "The property search has no open connection");
         return items;
     }
     if (m_sqlFilters.empty()) {
@@ -154,57 +155,73 @@ std::shared_ptr<objects::MaterialItems> PropertySearch::MaterialItems(std::int32
         Error.raise(std::make_shared<const objects::Error>(ex->Number(), ex->Modul(), ex->Procedure(),
                                                            ex->Description()));
     });
-    const auto& db = m_connection->Database();
-    const auto run = [&](const std::string& sql, platform::db::RecordsetType type) {
-        auto rs = manager.ExecuteRecordset(db, sql, type);
-        if (!rs || failed) {
-            throw platform::CallError(platform::err::InvalidProcedureCall, Modul,
-                                      "The property search failed; its query was reported");
+    // Every failure is told once, through Error, and leaves no hit: a failed query was told by its
+    // manager, anything else is told here.
+    try {
+        const auto& db = m_connection->Database();
+        const auto run = [&](const std::string& sql, platform::db::RecordsetType type) {
+            auto rs = manager.ExecuteRecordset(db, sql, type);
+            if (!rs || failed) {
+                throw platform::CallError(platform::err::InvalidProcedureCall, Modul,
+                                          "The property search failed; its query was reported");
+            }
+            return rs;
+        };
+        std::vector<std::string> conditions;
+        std::vector<std::vector<std::string>> sets;
+        for (const auto& filter : m_sqlFilters) {
+            conditions.push_back(withoutAt(filter));
+            const auto rs = run("SELECT DISTINCT tabEigenschaftswerte.ID_Eigenschaftswertmatrix AS Id "
+                                "FROM tabEigenschaftswerte WHERE " +
+                                    conditions.back() + ";",
+                                platform::db::RecordsetType::ForwardOnly);
+            sets.push_back(matrixIds(*rs));
         }
-        return rs;
-    };
-    std::vector<std::string> conditions;
-    std::vector<std::vector<std::string>> sets;
-    for (const auto& filter : m_sqlFilters) {
-        conditions.push_back(withoutAt(filter));
-        const auto rs = run("SELECT DISTINCT tabEigenschaftswerte.ID_Eigenschaftswertmatrix AS Id "
-                            "FROM tabEigenschaftswerte WHERE " +
-                                conditions.back() + ";",
-                            platform::db::RecordsetType::ForwardOnly);
-        sets.push_back(matrixIds(*rs));
-    }
-    const auto* drive = drivingSet(sets);
-    if (drive == nullptr) {
-        return items;
-    }
-    const auto hits = matricesInAll(sets, *drive);
-    if (hits.empty()) {
-        return items;
-    }
-    // One statement for the occurrences of every hit, grouped by matrix here, then added matrix by
-    // matrix in the driving set's order: a query per hit costs more than the search itself.
-    std::unordered_map<std::string, std::vector<std::shared_ptr<MaterialItem>>> byMatrix;
-    const auto rows = run(hitStatement(conditions, country), platform::db::RecordsetType::ForwardOnly);
-    for (; !rows->eof(); rows->moveNext()) {
-        byMatrix[platform::CStr(rows->field(HitMatrix))].push_back(hit(*rows));
-    }
-    rows->close();
-    for (const auto& id : hits) {
-        const auto found = byMatrix.find(id);
-        if (found == byMatrix.end()) {
-            continue;
+        const auto* drive = drivingSet(sets);
+        if (drive == nullptr) {
+            return items;
         }
-        for (auto& item : found->second) {
-            items->Add(std::move(item));
+        const auto hits = matricesInAll(sets, *drive);
+        if (hits.empty()) {
+            return items;
         }
+        // One statement for the occurrences of every hit, grouped by matrix here, then added matrix by
+        // matrix in the driving set's order: a query per hit costs more than the search itself.
+        std::unordered_map<std::string, std::vector<std::shared_ptr<MaterialItem>>> byMatrix;
+        const auto rows = run(hitStatement(conditions, country), platform::db::RecordsetType::ForwardOnly);
+        for (; !rows->eof(); rows->moveNext()) {
+            byMatrix[platform::CStr(rows->field(HitMatrix))].push_back(hit(*rows));
+        }
+        rows->close();
+        for (const auto& id : hits) {
+            const auto found = byMatrix.find(id);
+            if (found == byMatrix.end()) {
+                continue;
+            }
+            for (auto& item : found->second) {
+                items->Add(std::move(item));
+            }
+        }
+    } catch (const platform::CallError& e) {
+        if (!failed) {
+            raise(e.number(), e.description());
+        }
+        return std::make_shared<objects::MaterialItems>();
+    } catch (const std::exception& e) {
+        raise(platform::err::InvalidProcedureCall, e.what());
+        return std::make_shared<objects::MaterialItems>();
     }
     return items;
 }
 
 std::shared_ptr<objects::PropertyBags> PropertySearch::PropertyBags(std::string_view steel,
                                                                     std::int32_t country) {
-    return loadPropertyBags(m_connection, steel, country, xmlFilter(m_xmlFilters), Modul, "getPropertyBags",
-                            [this](const ErrorPtr& error) { Error.raise(error); });
+    auto bags = loadPropertyBags(m_connection, steel, country, xmlFilter(m_xmlFilters), Modul,
+                                 "getPropertyBags", [this](const ErrorPtr& error) { Error.raise(error); });
+    for (const auto& unreadable : bags->Unreadable()) {
+        Error.raise(unreadable.error);
+    }
+    return bags;
 }
 
 } // namespace orvik::objects

@@ -201,6 +201,61 @@ TEST(MaterialPropertiesOfAChangedDatabase, AStandardWithoutShortNameIsListedByIt
     EXPECT_EQ(errors.count(), 0U) << (errors.count() ? errors.errors()[0].Description() : "");
 }
 
+// The mechanical matrix of 1.4301 in Europe (33) is cut off: its table is left out, told once with
+// the matrix and the steel, and kept out while the steel is loaded; the pick lists still offer its
+// standard, so that the data sheet can say the table could not be read.
+TEST(MaterialPropertiesOfAChangedDatabase, AnUnreadableMatrixIsToldOnceForTheSteel) {
+    const TestProgram program;
+    objectstest::changeDatabase(program.databaseFolder() / "Graukant.MDB",
+                                {"UPDATE tabEigenschaftsMatrix SET Eigenschaft_D = '<Eigenschaften><Wert' "
+                                 "WHERE Id_Eigenschaftsmatrix = 33 AND Id_Eigenschaftskennung = 1"});
+    const auto app = objectstest::connectedApplication();
+    const auto material = app->Material("69", "340", Variant(482));
+    ErrorLog errors(material->Error);
+    const auto bags = material->PropertyBags();
+    ASSERT_NE(bags, nullptr);
+    ASSERT_EQ(bags->Count(), 2);
+    EXPECT_EQ(bags->Item(Variant(1))->PropertyType, 2);
+    ASSERT_EQ(bags->Unreadable().size(), 1U);
+    const auto& unreadable = bags->Unreadable().front();
+    EXPECT_EQ(unreadable.header->PropertyType, 1);
+    EXPECT_EQ(unreadable.header->Standard_ID, 9);
+    EXPECT_EQ(unreadable.header->Properties->Count(), 0);
+    EXPECT_EQ(unreadable.position, 0) << "it stood before the other tables";
+    ASSERT_EQ(errors.count(), 1U);
+    EXPECT_EQ(errors.errors()[0].Modul(), "Material");
+    EXPECT_EQ(errors.errors()[0].Procedure(), "PropertyBags");
+    EXPECT_NE(errors.errors()[0].Description().find("matrix 33 "), std::string::npos)
+        << errors.errors()[0].Description();
+    EXPECT_NE(errors.errors()[0].Description().find("steel 69)"), std::string::npos)
+        << errors.errors()[0].Description();
+
+    // The print dialogs read the lists at every switch between them.
+    for (int i = 0; i < 3; ++i) {
+        expectList(*material->GetPropertyStandardList(), {{"9", "Norm EN 10088-2"}});
+        EXPECT_EQ(material->GetPropertyList(1)->count(), 0);
+        EXPECT_EQ(material->GetPropertyList(2)->count(), 6);
+        EXPECT_EQ(material->PropertyBags(), bags);
+    }
+    EXPECT_EQ(errors.count(), 1U);
+}
+
+// A query that fails in the data service is told once, by its manager, and read again at the next
+// call: the failure may pass.
+TEST(MaterialPropertiesOfAChangedDatabase, AFailedQueryIsToldOnceAndTriedAgain) {
+    const TestProgram program;
+    objectstest::changeDatabase(program.databaseFolder() / "Graukant.MDB",
+                                {"DROP TABLE tabEigenschaftskennung"});
+    const auto app = objectstest::connectedApplication();
+    const auto material = app->Material("69", "340", Variant(482));
+    ErrorLog errors(material->Error);
+    EXPECT_EQ(material->PropertyBags()->Count(), 0);
+    ASSERT_EQ(errors.count(), 1U);
+    EXPECT_NE(errors.errors()[0].Modul(), "Material") << "the manager's own values";
+    EXPECT_EQ(material->PropertyBags()->Count(), 0);
+    EXPECT_EQ(errors.count(), 2U);
+}
+
 // Logged in, yet no database: the tables cannot be read; reported once per call, not kept, and read
 // once the database is back.
 TEST_F(MaterialProperties, AFailedLoadIsReportedOnceAndReadAgain) {

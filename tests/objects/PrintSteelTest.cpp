@@ -8,8 +8,10 @@
 #include "PrintRangeText.h"
 #include "PrintTestSupport.h"
 #include "common/ProgrammSettings.h"
+#include "common/cls_Language.h"
 #include "objects/Application.h"
 #include "objects/Material.h"
+#include "objects/ProductShapes.h"
 #include "objects/Report.h"
 #include "platform/CallError.h"
 #include "test_support/Files.h"
@@ -259,24 +261,156 @@ struct PrintProgram {
             test_support::runScript(program.databaseFolder() / "Graukant.MDB", changes);
         }
     }
+    /// 1.0038 (S235JR in Europe), the same object for every print of this program.
+    const std::shared_ptr<orvik::objects::Material>& steel() {
+        if (!material) {
+            app = objectstest::connectedApplication();
+            material = app->Material("1", "2", Variant(2));
+        }
+        return material;
+    }
     std::string print(PrintSteel& print) {
-        const auto app = objectstest::connectedApplication();
-        print.Material(app->Material("1", "2", Variant(2)));
+        print.Material(steel());
         print.LanguageClass(app->LanguageObject());
         print.PropertyStandardList(keys({"1"}));
-        print.PropertyList(keys({"1"}));
+        print.PropertyList(keys({"1", "2", "6", "8"}));
         const auto folder = PrintSteel::PreparePrintDatabase(program.programFolder().string());
         objectstest::ErrorLog log(print.Error);
         print.writeData(folder, Language::German);
-        EXPECT_EQ(log.count(), 0U);
+        EXPECT_EQ(log.count(), 0U) << (log.count() > 0 ? log.errors().front().Description() : "");
+        EXPECT_TRUE(print.DataComplete());
         servicetest::Opener opener;
         const auto selection = opener.open(folder + "print.mdb")->openRecordset("SELECT * FROM tabAuswahl");
         composition = !selection->eof() && selection->field("ANALYSE").asInteger() != 0;
         return print.CreateReport(GK_REPORT_FILE, folder)->Text("");
     }
     objectstest::TestProgram program;
+    std::shared_ptr<orvik::objects::Application> app;
+    std::shared_ptr<orvik::objects::Material> material;
     bool composition = true;
 };
+
+std::size_t occurrences(const std::string& text, const std::string& piece) {
+    std::size_t count = 0;
+    for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + piece.size())) {
+        ++count;
+    }
+    return count;
+}
+
+// The mechanical table of 1.0038 is its only one; its matrix stops in the middle of a value.
+constexpr const char* BrokenMatrix =
+    "UPDATE tabEigenschaftsMatrix SET Eigenschaft_D = '<Eigenschaften><Wert E=\"1\"' "
+    "WHERE Id_Eigenschaftsmatrix = 1;";
+
+TEST(PrintSteelDataTest, AnUnreadableMatrixIsMarkedInItsPlaceToldOnceAndTheRestPrints) {
+    PrintProgram program(BrokenMatrix);
+    objectstest::ErrorLog told(program.steel()->Error);
+    for (int run = 0; run < 2; ++run) {
+        SCOPED_TRACE(run);
+        PrintSteel print;
+        print.PrintMechanicalProperties = true;
+        print.PrintComposition = true;
+        print.PrintStandards = true;
+        const auto text = program.print(print);
+        EXPECT_NE(
+            text.find("Eigenschaften\n=============\n* Mechanische Eigenschaften\nNorm EN 10025-2 (2019) "
+                      "gültig\nWarmgewalzte Erzeugnisse aus Baustählen – Teil 2: Technische "
+                      "Lieferbedingungen für unlegierte Baustähle\nDiese Tabelle konnte nicht gelesen "
+                      "werden.\n"),
+            std::string::npos)
+            << text;
+        EXPECT_NE(text.find("Chemische Analyse\n"), std::string::npos);
+        EXPECT_NE(text.find("Normen\n"), std::string::npos);
+        EXPECT_TRUE(print.PrintMechanicalProperties);
+        ASSERT_EQ(told.count(), 1U) << "told once for the steel, not at every print";
+        EXPECT_NE(told.errors()[0].Description().find("matrix 1 "), std::string::npos)
+            << told.errors()[0].Description();
+        EXPECT_NE(told.errors()[0].Description().find("steel 1)"), std::string::npos)
+            << told.errors()[0].Description();
+    }
+
+    // In English the notice is English.
+    orvik::common::ProgrammSettings().CurrentLanguage(Language::English);
+    program.app->LanguageObject()->setLanguage(Language::English);
+    PrintSteel english;
+    english.PrintMechanicalProperties = true;
+    EXPECT_NE(program.print(english).find("This table could not be read."), std::string::npos);
+}
+
+TEST(PrintSteelDataTest, WithoutAPropertySectionNoPropertyTableIsRead) {
+    PrintProgram program(BrokenMatrix);
+    objectstest::ErrorLog told(program.steel()->Error);
+    PrintSteel print;
+    print.PrintComposition = true;
+    print.PrintStandards = true;
+    const auto text = program.print(print);
+    EXPECT_EQ(told.count(), 0U) << told.errors().front().Description();
+    EXPECT_NE(text.find("Chemische Analyse\n"), std::string::npos);
+    EXPECT_EQ(text.find("Eigenschaften\n"), std::string::npos);
+}
+
+TEST(PrintSteelDataTest, AFootnoteWhoseTextStandsInAnEarlierOneKeepsItsLine) {
+    // Footnote 13 of composition 2 ends in "nach Vereinbarung."; 14 follows it, on P and S.
+    PrintProgram program(
+        "UPDATE tabAnalyseFussnote SET Text_D = 'nach Vereinbarung.' WHERE Id_Fussnote = 75;");
+    PrintSteel print;
+    print.PrintComposition = true;
+    const auto text = program.print(print);
+    EXPECT_EQ(occurrences(text, "\n  14) nach Vereinbarung.\n"), 2U) << text;
+    EXPECT_EQ(occurrences(text, "\n  12) "), 2U) << "one line per footnote and composition";
+}
+
+TEST(PrintSteelDataTest, TheStandardsTellConformityPredecessorAndSuccessor) {
+    struct Case {
+        const char* changes;
+        const char* lines;
+    };
+    const Case cases[] = {
+        {"", "Vorgängerdokument\nEN 10025-2:2004\n"},
+        {"UPDATE tabNormVariante SET Uebereinstimmung = 'ISO 630-2:2011', Nachfolgedokument = 'EN "
+         "10025-2:2025' "
+         "WHERE Id_NormVariante = 1;",
+         "Internationale Übereinstimmung\nISO 630-2:2011\nVorgängerdokument\nEN 10025-2:2004\n"
+         "Nachfolgedokument\nEN 10025-2:2025\n"},
+    };
+    for (const auto& c : cases) {
+        PrintProgram program(c.changes);
+        PrintSteel print;
+        print.PrintStandards = true;
+        const auto text = program.print(print);
+        const std::string standard =
+            "* Norm EN 10025-2 (2019) gültig\nWarmgewalzte Erzeugnisse aus Baustählen – "
+            "Teil 2: Technische Lieferbedingungen für unlegierte Baustähle\n";
+        EXPECT_NE(text.find(standard + c.lines), std::string::npos) << text;
+    }
+}
+
+TEST(PrintSteelDataTest, TheFirstPageNamesTheSteelOnce) {
+    PrintProgram program;
+    PrintSteel print;
+    const auto text = program.print(print);
+    EXPECT_EQ(occurrences(text, "Werkstoff: 1.0038\n"), 1U) << text;
+    EXPECT_EQ(occurrences(text, "Land: Europa (EN)\n"), 1U) << text;
+    EXPECT_NE(text.find("Kurznamen: S235JR"), std::string::npos) << text;
+}
+
+TEST(PrintSteelDataTest, AProductShapeIdBeyondSixteenBitsIsNoOtherShape) {
+    PrintProgram program;
+    const auto shapes = program.steel()->ProductShapes();
+    ASSERT_TRUE(shapes && shapes->Count() > 0);
+    PrintSteel print;
+    print.PrintSuppliers = true;
+    print.PrintShapes = true;
+    print.ProductShapeId = shapes->Item(1)->ShapeID + 65536;
+    print.Material(program.steel());
+    objectstest::ErrorLog log(print.Error);
+    print.writeData(PrintSteel::PreparePrintDatabase(program.program.programFolder().string()),
+                    Language::German);
+    ASSERT_EQ(log.count(), 1U) << "no shape of the steel has that id";
+    EXPECT_NE(log.errors()[0].Description().find(std::to_string(print.ProductShapeId)), std::string::npos)
+        << log.errors()[0].Description();
+}
 
 TEST(PrintSteelDataTest, SteelWithoutCompositionClearsItsSwitch) {
     PrintProgram program("DELETE FROM zuoStahlbez_Analyse WHERE Id_Stahlbez IN "

@@ -99,10 +99,28 @@ TEST_F(PropertySearchTest, ObjectsOfAClosedConnectionAreUnbound) {
     EXPECT_EQ(maskLog.count(), 1U);
 }
 
-TEST_F(PropertySearchTest, MalformedConditionReportsAndFails) {
-    const auto s = search({"tabEigenschaftswerte.Gibtsnicht = 1"});
-    objectstest::ErrorLog log(s->Error);
-    EXPECT_THROW((void)s->MaterialItems(0), platform::CallError);
+TEST_F(PropertySearchTest, MalformedConditionIsToldOnceAndFindsNothing) {
+    for (const auto& conditions :
+         {std::vector<std::string>{"tabEigenschaftswerte.Gibtsnicht = 1"},
+          std::vector<std::string>{strongYield, "tabEigenschaftswerte.Gibtsnicht = 1"}}) {
+        const auto s = search(conditions);
+        objectstest::ErrorLog log(s->Error);
+        std::shared_ptr<orvik::objects::MaterialItems> items;
+        EXPECT_NO_THROW(items = s->MaterialItems(0));
+        ASSERT_NE(items, nullptr);
+        EXPECT_EQ(items->Count(), 0);
+        EXPECT_EQ(log.count(), 1U) << conditions.size();
+    }
+}
+
+TEST(PropertySearchFailureTest, AFailedQueryOfTheTablesIsToldOnce) {
+    objectstest::TestProgram program;
+    test_support::runScript(program.databaseFolder() / "Graukant.MDB", "DROP TABLE tabEigenschaftskennung;");
+    const auto app = objectstest::connectedApplication();
+    PropertySearch s;
+    s.Init(app->Connection());
+    objectstest::ErrorLog log(s.Error);
+    EXPECT_EQ(s.PropertyBags("9", 34)->Count(), 0);
     EXPECT_EQ(log.count(), 1U);
 }
 

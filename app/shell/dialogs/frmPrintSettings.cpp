@@ -293,7 +293,7 @@ void frmPrintSettings::fillPrintSteel(orvik::objects::PrintSteel& print) {
     print.PrintStandards = all || on(Standards);
     print.PrintSteelgroup = all || on(Steelgroup);
     print.PrintInfo = all || on(Info);
-    print.ProductShapeId = static_cast<std::int16_t>(m_shapes->currentData().toInt());
+    print.ProductShapeId = m_shapes->currentData().toInt();
     print.PropertyStandardList(chosenList(0, 0));
     // Mechanical, physical and heat treatment, each of its group when printed.
     auto properties = std::make_shared<platform::Dictionary<>>();

@@ -96,6 +96,7 @@ enum class TextID : std::int32_t {
     Rest = 96,
     InternationaleUebereinstimmung = 97,
     Vorgaengerdokument = 98,
+    Tabelle_nicht_lesbar = 99,
 };
 
 } // namespace orvik::common

@@ -100,11 +100,13 @@ public:
     /// The comparable designations, the steel itself in its own country left out.
     [[nodiscard]] std::shared_ptr<objects::StandardComparisons> StandardComparisons();
     /// The property tables of the steel in its country, by standard and then by kind. A matrix
-    /// that cannot be read is reported and left out; the tables are then not kept, so the next
+    /// that cannot be read is left out (PropertyBags::Unreadable) and reported once, at the call
+    /// that loads; the tables are kept. Tables read while a query failed are not kept, so the next
     /// call reads them again.
     [[nodiscard]] std::shared_ptr<objects::PropertyBags> PropertyBags();
-    /// One entry per standard with property tables, in order of first appearance: the standard's
-    /// short name, or its title when it has none. Built afresh from PropertyBags at each call.
+    /// One entry per standard with property tables, in order of first appearance, then the
+    /// standards of tables that could not be read: the standard's short name, or its title when it
+    /// has none. Built afresh from PropertyBags at each call.
     [[nodiscard]] std::shared_ptr<ListItems_t> GetPropertyStandardList();
     /// One entry per property in the tables of the kinds `propertyTypeId` selects: 1 or 4 the
     /// mechanical properties and the notes, 2 the physical properties, 3 or 5 the heat treatment

@@ -24,7 +24,10 @@ class Report;
 /// text service and the steel, then
 /// calls writeData and CreateReport. Every value reaches print.mdb as a bound value, never inside
 /// SQL text. writeData is all or nothing: a failure rolls print.mdb back, raises one Error and
-/// leaves DataComplete false, so that no partial data sheet is shown as complete.
+/// leaves DataComplete false, so that no partial data sheet is shown as complete. A property table
+/// whose matrix cannot be read is no such failure: the steel tells it once, and the sheet says in
+/// the table's place, in the current language, that it could not be read. Property tables are read
+/// only when a property section is chosen.
 class PrintSteel {
 public:
     bool PrintStandards = false;
@@ -34,7 +37,7 @@ public:
     bool PrintAddress = false;
     bool PrintShapes = false;
     /// The product shape chosen for the supplier section; 0 for all suppliers.
-    std::int16_t ProductShapeId = 0;
+    std::int32_t ProductShapeId = 0;
     bool PrintTradename = false;
     bool PrintComposition = false;
     bool PrintMechanicalProperties = false;

@@ -29,8 +29,8 @@ public:
 
     /// One hit per designation occurrence whose value matrix meets every SQL condition, each
     /// possibly through another value; `country` 0 for all countries. Without a condition there
-    /// is no hit; an unbound search reports 91 and has none. A failing query raises Error and then
-    /// throws platform::CallError, as does a malformed condition.
+    /// is no hit; an unbound search reports 91 and has none. Never throws: a failing query or a
+    /// malformed condition raises Error once and gives no hit.
     [[nodiscard]] std::shared_ptr<objects::MaterialItems> MaterialItems(std::int32_t country);
     /// The property tables of the steel in the country, each with the values that meet any XML
     /// condition (all values without one). Never throws: every failure raises Error, a matrix

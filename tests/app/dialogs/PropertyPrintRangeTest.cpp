@@ -6,6 +6,7 @@
 #include "WindowFakes.h"
 #include "frmPropertyPrintRange.h"
 #include "objects/Material.h"
+#include "test_support/FixtureDatabases.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -134,6 +135,24 @@ private slots:
         frmPropertyPrintRange::Items items;
         frmPropertyPrintRange dialog(nullptr, nullptr, nullptr, steel.material(), 0, items, true);
         QCOMPARE(dialog.ids(0), QStringList{QStringLiteral("1")});
+    }
+
+    // The only table of 1.0038 cannot be read: switching between the lists tells it once, and its
+    // standard can still be chosen, for the data sheet to say that the table could not be read.
+    void aTableThatCannotBeReadIsToldOnceHoweverOftenTheListsAreShown() {
+        apptest::SampleSteel steel;
+        test_support::runScript(steel.program().databaseFolder() / "Graukant.MDB",
+                                "UPDATE tabEigenschaftsMatrix SET Eigenschaft_D = '<Eigenschaften><Wert' "
+                                "WHERE Id_Eigenschaftsmatrix = 1;");
+        objectstest::ErrorLog told(steel.material()->Error);
+        frmPropertyPrintRange::Items items;
+        for (int i = 0; i < 3; ++i) {
+            frmPropertyPrintRange standards(nullptr, nullptr, nullptr, steel.material(), 0, items, true);
+            QCOMPARE(standards.ids(0), QStringList{QStringLiteral("1")});
+            frmPropertyPrintRange properties(nullptr, nullptr, nullptr, steel.material(), Mechanical, items, true);
+            QCOMPARE(properties.ids(0), QStringList());
+        }
+        QCOMPARE(told.count(), 1U);
     }
 };
 

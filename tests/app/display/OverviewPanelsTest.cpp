@@ -7,6 +7,7 @@
 #include "objects/Elements.h"
 #include "objects/Footnotes.h"
 #include "objects/Material.h"
+#include "test_support/FixtureDatabases.h"
 #include "uctlCompositionView.h"
 #include "uctlDescription.h"
 #include "uctlInfo.h"
@@ -399,6 +400,60 @@ private slots:
         panel.setSecondPropertyType(0);
         panel.Show();
         QCOMPARE(grid.TextMatrix(0, 0), QStringLiteral("Physikalische Eigenschaften"));
+    }
+
+    // Damaged matrices of 1.4301 in Europe (33): the page shows the tables that could be read and each
+    // damaged one reaches the error window once, through the steel as the main window routes it.
+    void propertiesViewShowsWhatCouldBeReadAndTellsWhatCouldNot() {
+        struct Case {
+            const char* kinds;
+            int told;
+            QString first;
+        };
+        const Case cases[] = {
+            {"1", 1, QStringLiteral("Physikalische Eigenschaften")},
+            {"1, 2, 3", 3, QStringLiteral("Keine physikalischen Eigenschaften vorhanden")},
+        };
+        for (const auto& c : cases) {
+            SampleProgram damaged;
+            test_support::runScript(
+                damaged.folder() / "Datenbank" / "Graukant.MDB",
+                std::string("UPDATE tabEigenschaftsMatrix SET Eigenschaft_D = '<Eigenschaften><Wert' "
+                            "WHERE Id_Eigenschaftsmatrix = 33 AND Id_Eigenschaftskennung IN (") +
+                    c.kinds + ");");
+            const auto material = damaged.material("1.4301");
+            QVERIFY(material != nullptr);
+            const auto routed = material->Error.subscribe([&damaged](const orvik::objects::ErrorPtr& error) {
+                damaged.errors.ShowErrorForm(nullptr, QString::fromStdString(error->Modul()),
+                                             QString::fromStdString(error->Procedure()), error->Number(),
+                                             QString::fromStdString(error->Description()));
+            });
+            display::uctlPropertiesView panel;
+            panel.setDialogLanguage(&damaged.language());
+            panel.setServices(damaged.services());
+            panel.setMaterial(material);
+            for (const auto& [first, second] : {std::pair{1, 4}, std::pair{2, 0}}) {
+                panel.setTitle(first == 1 ? 0 : 1);
+                panel.setFirstPropertyType(first);
+                panel.setSecondPropertyType(second);
+                panel.Show();
+                panel.ShowSelectedStandard(0);
+            }
+            QCOMPARE(panel.tables().grid().TextMatrix(0, 0), c.first);
+            QCOMPARE(static_cast<int>(damaged.errors.shown.size()), c.told);
+            for (const auto& shown : damaged.errors.shown) {
+                QVERIFY2(shown.description.contains(QStringLiteral("matrix 33 ")),
+                         qPrintable(shown.description));
+            }
+            // The mechanical page of a steel without readable mechanical tables says so.
+            panel.setTitle(0);
+            panel.setFirstPropertyType(1);
+            panel.setSecondPropertyType(4);
+            panel.Show();
+            QCOMPARE(panel.tables().grid().TextMatrix(0, 0),
+                     QStringLiteral("Keine mechanischen Eigenschaften vorhanden"));
+            QCOMPARE(static_cast<int>(damaged.errors.shown.size()), c.told);
+        }
     }
 
     void infoPanelShowsTheText() {

@@ -10,6 +10,7 @@
 #include "common/cls_Language.h"
 #include "objects/Application.h"
 #include "objects/CombinationResultBuilder.h"
+#include "objects/Connection.h"
 #include "objects/List.h"
 #include "uctlPropertySearch.h"
 #include "uctlPropertyViewGrid.h"
@@ -217,6 +218,21 @@ void PropertySearchPanelTest::noHitsLeaveTheListEmpty() {
     QSignalSpy opened(f.panel.get(), &shell::contract::Panel::MaterialSelected);
     QTest::mouseDClick(f.hits().viewport(), Qt::LeftButton);
     QCOMPARE(opened.count(), 0);
+}
+
+// The search's own failure reaches the error window with its reason, once.
+void PropertySearchPanelTest::aFailedSearchTellsItsReason() {
+    PanelFixture f;
+    QVERIFY(f.choose(2, 1, 1));
+    QVERIFY(f.type(2, 2, QStringLiteral("500")));
+    // Still marked as logged in, but the databases are gone.
+    f.program.application()->Connection()->Close();
+    f.program.application()->Connection()->setLoggedIn(true);
+    f.panel->Search();
+    QCOMPARE(f.program.errors.texts(),
+             QStringList{QStringLiteral(
+                 "PropertySearch/MaterialItems/91: The property search has no open connection")});
+    QCOMPARE(f.hits().Rows(), 0);
 }
 
 void PropertySearchPanelTest::refusesCellsThatAreNoPlainNumbers_data() {

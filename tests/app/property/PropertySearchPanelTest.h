@@ -55,6 +55,7 @@ private slots:
     void findsTheSteelsMeetingBothRanges_data();
     void findsTheSteelsMeetingBothRanges();
     void noHitsLeaveTheListEmpty();
+    void aFailedSearchTellsItsReason();
     void refusesCellsThatAreNoPlainNumbers_data();
     void refusesCellsThatAreNoPlainNumbers();
     void entryRules();
