@@ -23,7 +23,7 @@ TEST_F(PrintTemplate, DataTablesTakeTheValuesTheWriterGivesInOrder) {
     };
     const Case cases[] = {{"tabWerkstoff", 8},       {"tabNorm", 3},
                           {"tabFirma", 7},           {"tabAnalyse", 7},
-                          {"tabAnalyseFussnote", 2}, {"tabEigenschaftenuebersicht", 10},
+                          {"tabAnalyseFussnote", 2}, {"tabEigenschaftenuebersicht", 11},
                           {"tabEigenschaft", 18},    {"tabNormvergleich", 6}};
     for (const Case& c : cases) {
         EXPECT_EQ(columnNames(m_db, c.table).size(), c.values) << c.table;
