@@ -239,7 +239,9 @@ private:
     void standards(const Report& sub, DocumentSection& section) {
         const auto rs = m_tables.rows(sub, "tabNorm",
                                       "SELECT Norm, Titel FROM tabNorm WHERE ID_Stahl = 1 ORDER BY rowid");
-        const auto told = splitLines(steelText("Normen"));
+        const auto steel =
+            m_tables.rows(sub, "tabWerkstoff", "SELECT Normen FROM tabWerkstoff WHERE ID_Stahl = 1");
+        const auto told = steel->eof() ? std::vector<std::string>{} : splitLines(text(*steel, "Normen"));
         std::size_t next = 0;
         for (; !rs->eof(); rs->moveNext()) {
             const auto name = text(*rs, "Norm");
