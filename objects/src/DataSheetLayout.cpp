@@ -49,6 +49,27 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
+// The lines a text gives after `start` at line `next`, up to the blank line that ends the block;
+// `next` moves on to the first line of the next block. A block that does not begin with `start` is
+// not the one asked for: none of its lines is taken.
+std::vector<std::string> linesAfter(const std::vector<std::string>& text, std::size_t& next,
+                                    const std::vector<std::string>& start) {
+    std::vector<std::string> lines;
+    const bool matches =
+        text.size() - next >= start.size() &&
+        std::equal(start.begin(), start.end(), text.begin() + static_cast<std::ptrdiff_t>(next));
+    if (matches) {
+        for (next += start.size(); next < text.size() && !text[next].empty(); ++next) {
+            lines.push_back(text[next]);
+        }
+    }
+    for (; next < text.size() && !text[next].empty(); ++next) {
+    }
+    for (; next < text.size() && text[next].empty(); ++next) {
+    }
+    return lines;
+}
+
 std::string text(const Recordset& rs, std::string_view field) {
     return Helper::CVarStr(rs.field(field));
 }
@@ -241,7 +262,8 @@ private:
                                       "SELECT Norm, Titel FROM tabNorm WHERE ID_Stahl = 1 ORDER BY rowid");
         const auto steel =
             m_tables.rows(sub, "tabWerkstoff", "SELECT Normen FROM tabWerkstoff WHERE ID_Stahl = 1");
-        const auto told = steel->eof() ? std::vector<std::string>{} : splitLines(text(*steel, "Normen"));
+        const auto standardsText =
+            steel->eof() ? std::vector<std::string>{} : splitLines(text(*steel, "Normen"));
         std::size_t next = 0;
         for (; !rs->eof(); rs->moveNext()) {
             const auto name = text(*rs, "Norm");
@@ -250,21 +272,10 @@ private:
                 section.blocks.push_back({DocumentBlock::Kind::Heading, splitLines(name), true, {}});
             }
             auto lines = splitLines(text(*rs, "Titel"));
-            auto expected = named ? splitLines(name) : std::vector<std::string>{};
-            expected.insert(expected.end(), lines.begin(), lines.end());
-            const bool matches = told.size() - next >= expected.size() &&
-                                 std::equal(expected.begin(), expected.end(),
-                                            told.begin() + static_cast<std::ptrdiff_t>(next));
-            if (matches) {
-                for (next += expected.size(); next < told.size() && !told[next].empty(); ++next) {
-                    lines.push_back(told[next]);
-                }
-            }
-            // On to the next standard's lines; lines that are not this standard's are not taken.
-            for (; next < told.size() && !told[next].empty(); ++next) {
-            }
-            for (; next < told.size() && told[next].empty(); ++next) {
-            }
+            auto opening = named ? splitLines(name) : std::vector<std::string>{};
+            opening.insert(opening.end(), lines.begin(), lines.end());
+            const auto more = linesAfter(standardsText, next, opening);
+            lines.insert(lines.end(), more.begin(), more.end());
             if (!lines.empty()) {
                 section.blocks.push_back({DocumentBlock::Kind::Text, lines, false, {}});
             }

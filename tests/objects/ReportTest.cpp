@@ -140,6 +140,43 @@ TEST_F(ReportTest, DocumentModelHoldsCaptionsTablesAndFootnotes) {
                                                          "2 Mittelwert aus drei Proben."}));
 }
 
+// Each standard takes the lines of the standards text that follow its own name and title; a block
+// of another standard lends it none, and the standards after it still find theirs.
+TEST_F(ReportTest, EachStandardTakesOnlyItsOwnLinesOfTheStandardsText) {
+    using Kind = orvik::objects::DocumentBlock::Kind;
+    const std::string title = "Warmgewalzte Erzeugnisse aus Baustählen – Teil 2: Technische "
+                              "Lieferbedingungen für unlegierte Baustähle";
+    struct Case {
+        const char* changes;
+        std::vector<std::pair<Kind, std::vector<std::string>>> blocks;
+    };
+    const std::vector<std::pair<Kind, std::vector<std::string>>> second{
+        {Kind::Heading, {"BS EN 10025-2"}},
+        {Kind::Text, {title, "Internationale Übereinstimmung", "ISO 630-2:2011"}}};
+    const Case cases[] = {
+        {"UPDATE tabNorm SET Norm = 'EN 10025-2 neu' WHERE rowid = 1;",
+         {{Kind::Heading, {"EN 10025-2 neu"}}, {Kind::Text, {title}}, second[0], second[1]}},
+        {"UPDATE tabNorm SET Norm = '-' WHERE rowid = 1; "
+         "UPDATE tabWerkstoff SET Normen = substr(Normen, length('EN 10025-2') + 3);",
+         {{Kind::Text, {title, "Vorgängerdokument", "EN 10025-2:2004"}}, second[0], second[1]}},
+    };
+    for (const auto& c : cases) {
+        // Each case on the print data as written.
+        std::filesystem::remove(printDb());
+        SetUp();
+        run(c.changes);
+        PointedTables pointed;
+        const auto document = open(pointed)->Document("");
+        const auto* standards = document.section("Normen");
+        ASSERT_NE(standards, nullptr) << c.changes;
+        std::vector<std::pair<Kind, std::vector<std::string>>> blocks;
+        for (const auto& block : standards->blocks) {
+            blocks.emplace_back(block.kind, block.lines);
+        }
+        EXPECT_EQ(blocks, c.blocks) << c.changes;
+    }
+}
+
 TEST_F(ReportTest, SectionsSwitchedOffAreLeftOut) {
     struct Case {
         const char* flag;
