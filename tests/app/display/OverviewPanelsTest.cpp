@@ -432,6 +432,8 @@ private slots:
             panel.setDialogLanguage(&damaged.language());
             panel.setServices(damaged.services());
             panel.setMaterial(material);
+            panel.resize(900, 500);
+            panel.show();
             for (const auto& [first, second] : {std::pair{1, 4}, std::pair{2, 0}}) {
                 panel.setTitle(first == 1 ? 0 : 1);
                 panel.setFirstPropertyType(first);
@@ -441,6 +443,7 @@ private slots:
             }
             QCOMPARE(panel.tables().grid().TextMatrix(0, 0), c.first);
             QCOMPARE(static_cast<int>(damaged.errors.shown.size()), c.told);
+            displaytest::savePicture(panel, QStringLiteral("properties-1.4301-unreadable-%1").arg(c.told));
             for (const auto& shown : damaged.errors.shown) {
                 QVERIFY2(shown.description.contains(QStringLiteral("matrix 33 ")),
                          qPrintable(shown.description));
