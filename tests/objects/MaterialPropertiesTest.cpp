@@ -184,16 +184,25 @@ TEST_F(MaterialProperties, ThePropertyListGathersTheKindsShownTogether) {
     EXPECT_EQ(errors.count(), 0U);
 }
 
+// 1.4301 in Europe over a copy of the sample database changed by the statements given.
+struct ChangedSteel {
+    explicit ChangedSteel(const std::vector<std::string>& statements)
+        : changed(
+              (objectstest::changeDatabase(program.databaseFolder() / "Graukant.MDB", statements), true)) {}
+    const TestProgram program;
+    const bool changed;
+    const std::shared_ptr<orvik::objects::Application> app = objectstest::connectedApplication();
+    const std::shared_ptr<Material> material = app->Material("69", "340", Variant(482));
+    ErrorLog errors{material->Error};
+};
+
 // The short name is built of the standard's type, prefix and number: with all three blank it is empty.
 TEST(MaterialPropertiesOfAChangedDatabase, AStandardWithoutShortNameIsListedByItsTitle) {
-    const TestProgram program;
-    objectstest::changeDatabase(program.databaseFolder() / "Graukant.MDB",
-                                {"UPDATE tabNormtyp SET Normtyp_D = NULL WHERE ID_Normtyp = 1",
-                                 "UPDATE tabNormVariante SET Prefix = NULL WHERE Id_NormVariante = 10",
-                                 "UPDATE tabNormBasis SET Name = ' ' WHERE Id_NormBasis = 9"});
-    const auto app = objectstest::connectedApplication();
-    const auto material = app->Material("69", "340", Variant(482));
-    ErrorLog errors(material->Error);
+    const ChangedSteel steel({"UPDATE tabNormtyp SET Normtyp_D = NULL WHERE ID_Normtyp = 1",
+                              "UPDATE tabNormVariante SET Prefix = NULL WHERE Id_NormVariante = 10",
+                              "UPDATE tabNormBasis SET Name = ' ' WHERE Id_NormBasis = 9"});
+    const auto& material = steel.material;
+    const auto& errors = steel.errors;
     const auto list = material->GetPropertyStandardList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(material->PropertyBags()->Item(Variant(1))->StandardShortName, "");
@@ -205,13 +214,10 @@ TEST(MaterialPropertiesOfAChangedDatabase, AStandardWithoutShortNameIsListedByIt
 // the matrix and the steel, and kept out while the steel is loaded; the pick lists still offer its
 // standard, so that the data sheet can say the table could not be read.
 TEST(MaterialPropertiesOfAChangedDatabase, AnUnreadableMatrixIsToldOnceForTheSteel) {
-    const TestProgram program;
-    objectstest::changeDatabase(program.databaseFolder() / "Graukant.MDB",
-                                {"UPDATE tabEigenschaftsMatrix SET Eigenschaft_D = '<Eigenschaften><Wert' "
-                                 "WHERE Id_Eigenschaftsmatrix = 33 AND Id_Eigenschaftskennung = 1"});
-    const auto app = objectstest::connectedApplication();
-    const auto material = app->Material("69", "340", Variant(482));
-    ErrorLog errors(material->Error);
+    const ChangedSteel steel({"UPDATE tabEigenschaftsMatrix SET Eigenschaft_D = '<Eigenschaften><Wert' "
+                              "WHERE Id_Eigenschaftsmatrix = 33 AND Id_Eigenschaftskennung = 1"});
+    const auto& material = steel.material;
+    const auto& errors = steel.errors;
     const auto bags = material->PropertyBags();
     ASSERT_NE(bags, nullptr);
     ASSERT_EQ(bags->Count(), 2);
@@ -243,12 +249,9 @@ TEST(MaterialPropertiesOfAChangedDatabase, AnUnreadableMatrixIsToldOnceForTheSte
 // A query that fails in the data service is told once, by its manager, and read again at the next
 // call: the failure may pass.
 TEST(MaterialPropertiesOfAChangedDatabase, AFailedQueryIsToldOnceAndTriedAgain) {
-    const TestProgram program;
-    objectstest::changeDatabase(program.databaseFolder() / "Graukant.MDB",
-                                {"DROP TABLE tabEigenschaftskennung"});
-    const auto app = objectstest::connectedApplication();
-    const auto material = app->Material("69", "340", Variant(482));
-    ErrorLog errors(material->Error);
+    const ChangedSteel steel({"DROP TABLE tabEigenschaftskennung"});
+    const auto& material = steel.material;
+    const auto& errors = steel.errors;
     EXPECT_EQ(material->PropertyBags()->Count(), 0);
     ASSERT_EQ(errors.count(), 1U);
     EXPECT_NE(errors.errors()[0].Modul(), "Material") << "the manager's own values";
