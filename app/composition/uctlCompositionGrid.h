@@ -108,6 +108,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     [[nodiscard]] QString text(orvik::common::TextID id) const;
@@ -118,7 +119,8 @@ private:
     void showEditor();
     void commitNumber(int index);
     void commitChosenElement(int index);
-    void commitTypedElement();
+    /// Writes the typed element into its row; false (with the message) when it is refused.
+    [[nodiscard]] bool commitTypedElement();
     void commitMethod(const QString& key);
     void moveNext(bool forward);
     [[nodiscard]] int lastVisibleCol() const;

@@ -96,6 +96,9 @@ enum class TextID : std::int32_t {
     Rest = 96,
     InternationaleUebereinstimmung = 97,
     Vorgaengerdokument = 98,
+    Suche_abbrechen = 126,
+    Datei_kann_nicht_geschrieben_werden = 127,
+    Eigenschaftensuche_Liste_loeschen = 128,
 };
 
 } // namespace orvik::common

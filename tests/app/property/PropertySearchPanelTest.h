@@ -60,6 +60,8 @@ private slots:
     void entryRules();
     void aClickOpensTheChoiceListLitWhileItHasTheFocus();
     void languageSwitchKeepsTheCriteria();
+    void theHitsTablesFollowALanguageSwitch();
+    void clearingTheListAsksAboutTheCriteriaOfThisPage();
 
 private:
     static void enterAndRemove(PanelFixture& f, int row);
