@@ -162,6 +162,7 @@ void uctlCompositionSearch::layoutPanel() {
     m_cboSuchenLand->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_cboSuchenLand->setMinimumWidth(px(3000));
     m_cboSuchenAnalyse->setMinimumWidth(px(1500));
+    m_cmdAnalyseUebernehmen->setMinimumWidth(px(1800));
 
     auto* takeOver = new QHBoxLayout(m_fraUebernahme);
     takeOver->setContentsMargins(px(60), px(60), px(60), px(60));

@@ -68,6 +68,8 @@ uctlPropertySearch::uctlPropertySearch(QWidget* parent) : PropertySearchPanel(pa
     m_lblMechSuchen->setObjectName(QStringLiteral("lblMechSuchen"));
     m_cboMechLand = new QComboBox(m_fraMechSuchen);
     m_cboMechLand->setObjectName(QStringLiteral("cboMechLand"));
+    // As wide as its longest country in the current language.
+    m_cboMechLand->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_cmdMechSuchen = new QPushButton(QStringLiteral("&Suchen"), m_fraMechSuchen);
     m_cmdMechSuchen->setObjectName(QStringLiteral("cmdMechSuchen"));
     m_cmdMechEintragLoeschen = new QPushButton(QStringLiteral("&Eintrag löschen"), m_fraMechSuchen);
@@ -832,6 +834,8 @@ void uctlPropertySearch::languageAboutToChange() {
 
 void uctlPropertySearch::languageChanged() {
     adjustCaptions();
+    // The captions have their new widths.
+    ManualResize();
     if (!m_savedCriteria.empty()) {
         setCriteria(m_savedCriteria);
         m_savedCriteria.clear();
@@ -861,7 +865,8 @@ void uctlPropertySearch::ManualResize() {
     const int line = std::max(m_cboMechLand->sizeHint().height(), m_cmdMechSuchen->sizeHint().height());
     const int top = 20;
     m_lblMechSuchen->setGeometry(gap, top, m_lblMechSuchen->sizeHint().width(), line);
-    m_cboMechLand->setGeometry(m_lblMechSuchen->geometry().right() + gap, top, 220, line);
+    m_cboMechLand->setGeometry(m_lblMechSuchen->geometry().right() + gap, top,
+                               std::max(220, m_cboMechLand->sizeHint().width()), line);
     int right = w - gap;
     for (auto* button : {m_cmdMechSuchen, m_cmdMechListeLoeschen, m_cmdMechEintragLoeschen}) {
         const int bw = std::max(100, button->sizeHint().width());

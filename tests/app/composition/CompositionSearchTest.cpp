@@ -1,5 +1,6 @@
 #include "AnalysisFile.h"
 #include "CompositionPanels.h"
+#include "CutCaptions.h"
 #include "DisplayTestSupport.h"
 #include "DlgFuzzyPara.h"
 #include "Grid.h"
@@ -520,6 +521,25 @@ private slots:
         QCOMPARE(m_program->errors.shown.front().description,
                  QStringLiteral("The file '%1' cannot be written.").arg(file));
         m_program->errors.shown.clear();
+    }
+
+    // Labels and buttons of both panels and of the fuzzy dialog take the width of their text in
+    // every language ("Composition" in English, "Recherche approximative" in French).
+    void everyCaptionFitsInEveryLanguage() {
+        for (const auto language : {Language::German, Language::English, Language::French}) {
+            m_program->switchLanguage(language);
+            for (const bool advanced : {false, true}) {
+                auto p = panel(advanced);
+                p->show();
+                QVERIFY(QTest::qWaitForWindowExposed(p.get()));
+                QCOMPARE(apptest::cutCaptions(*p), QString());
+                composition::DlgFuzzyPara dialog(&m_program->language(), p.get());
+                dialog.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+                QCOMPARE(apptest::cutCaptions(dialog), QString());
+            }
+        }
+        m_program->switchLanguage(Language::German);
     }
 
     void withoutASteelNothingCanBeTakenOverAndANameWithoutAnlIsRefused() {

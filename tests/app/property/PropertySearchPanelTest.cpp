@@ -3,6 +3,7 @@
 
 #include "PropertySearchPanelTest.h"
 
+#include "CutCaptions.h"
 #include "Grid.h"
 #include "NumEntry.h"
 #include "PropertyTestSupport.h"
@@ -363,6 +364,15 @@ void PropertySearchPanelTest::theHitsTablesFollowALanguageSwitch() {
         switchLanguage(f.program, language);
         QVERIFY2(f.detailText().contains(shown), qPrintable(f.detailText()));
         QVERIFY2(!f.detailText().contains(gone), qPrintable(f.detailText()));
+    }
+}
+
+void PropertySearchPanelTest::everyCaptionFitsInEveryLanguage() {
+    PanelFixture f;
+    for (const auto language : {orvik::common::Language::German, orvik::common::Language::English,
+                                orvik::common::Language::French}) {
+        switchLanguage(f.program, language);
+        QCOMPARE(apptest::cutCaptions(*f.panel), QString());
     }
 }
 

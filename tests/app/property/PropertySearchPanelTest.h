@@ -62,6 +62,7 @@ private slots:
     void languageSwitchKeepsTheCriteria();
     void theHitsTablesFollowALanguageSwitch();
     void clearingTheListAsksAboutTheCriteriaOfThisPage();
+    void everyCaptionFitsInEveryLanguage();
 
 private:
     static void enterAndRemove(PanelFixture& f, int row);
