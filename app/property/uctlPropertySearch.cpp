@@ -70,6 +70,7 @@ uctlPropertySearch::uctlPropertySearch(QWidget* parent) : PropertySearchPanel(pa
     m_cboMechLand->setObjectName(QStringLiteral("cboMechLand"));
     // As wide as its longest country in the current language.
     m_cboMechLand->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_cboMechLand->setMinimumWidth(220);
     m_cmdMechSuchen = new QPushButton(QStringLiteral("&Suchen"), m_fraMechSuchen);
     m_cmdMechSuchen->setObjectName(QStringLiteral("cmdMechSuchen"));
     m_cmdMechEintragLoeschen = new QPushButton(QStringLiteral("&Eintrag löschen"), m_fraMechSuchen);
@@ -866,7 +867,7 @@ void uctlPropertySearch::ManualResize() {
     const int top = 20;
     m_lblMechSuchen->setGeometry(gap, top, m_lblMechSuchen->sizeHint().width(), line);
     m_cboMechLand->setGeometry(m_lblMechSuchen->geometry().right() + gap, top,
-                               std::max(220, m_cboMechLand->sizeHint().width()), line);
+                               m_cboMechLand->sizeHint().width(), line);
     int right = w - gap;
     for (auto* button : {m_cmdMechSuchen, m_cmdMechListeLoeschen, m_cmdMechEintragLoeschen}) {
         const int bw = std::max(100, button->sizeHint().width());
