@@ -374,6 +374,25 @@ void uctlCompositionGrid::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_grid->setGeometry(rect());
     layoutColumns();
+    // The open editor stays over its cell, whose width follows the grid's.
+    for (auto* editor : editors()) {
+        if (editor->isVisible()) {
+            editor->setGeometry(currentCell());
+        }
+    }
+}
+
+QRect uctlCompositionGrid::currentCell() const {
+    const QRect cell(controls::twipsToPixels(m_grid->CellLeft()), controls::twipsToPixels(m_grid->CellTop()),
+                     controls::twipsToPixels(m_grid->CellWidth()),
+                     controls::twipsToPixels(m_grid->CellHeight()));
+    return cell.translated(m_grid->pos());
+}
+
+std::vector<QWidget*> uctlCompositionGrid::editors() const {
+    std::vector<QWidget*> all = {m_cboElement, m_txtElement, m_cboSearchMethod};
+    all.insert(all.end(), m_txtItem.begin(), m_txtItem.end());
+    return all;
 }
 
 void uctlCompositionGrid::layoutColumns() {
@@ -403,12 +422,9 @@ void uctlCompositionGrid::render() {
 }
 
 void uctlCompositionGrid::hideEditors() {
-    m_cboElement->hide();
-    m_txtElement->hide();
-    for (auto* field : m_txtItem) {
-        field->hide();
+    for (auto* editor : editors()) {
+        editor->hide();
     }
-    m_cboSearchMethod->hide();
     m_editRow = -1;
     m_editCol = -1;
 }
@@ -451,10 +467,7 @@ void uctlCompositionGrid::showEditor() {
     m_editRow = row;
     m_editCol = col;
     editor->setProperty("tag", QStringLiteral("%1|%2").arg(row).arg(col));
-    const QRect cell(controls::twipsToPixels(m_grid->CellLeft()), controls::twipsToPixels(m_grid->CellTop()),
-                     controls::twipsToPixels(m_grid->CellWidth()),
-                     controls::twipsToPixels(m_grid->CellHeight()));
-    editor->setGeometry(cell.translated(m_grid->pos()));
+    editor->setGeometry(currentCell());
     editor->show();
     editor->raise();
     editor->setFocus();

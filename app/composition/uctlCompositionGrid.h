@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
@@ -116,6 +117,9 @@ private:
     void render();
     void layoutColumns();
     void hideEditors();
+    [[nodiscard]] std::vector<QWidget*> editors() const;
+    /// The current cell's place in this widget, where its editor stands.
+    [[nodiscard]] QRect currentCell() const;
     void showEditor();
     void commitNumber(int index);
     void commitChosenElement(int index);

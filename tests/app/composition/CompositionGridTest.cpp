@@ -149,12 +149,18 @@ private slots:
         orvik::common::ProgrammSettings().DirectElementInput(false);
     }
 
-    // An editor stands over its cell only: when the grid scrolls it is closed, its value kept.
+    // An editor stands over its cell only: it keeps the cell's width when the grid is resized, and
+    // when the grid scrolls it is closed, its value kept.
     void anOpenEditorDoesNotStayBehindWhenTheGridScrolls() {
         auto g = grid(false);
         QVERIFY(QTest::qWaitForWindowExposed(g.get()));
         g->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(g.get()));
+        g->editCell(1, uctlCompositionGrid::ColMin);
+        g->resize(1000, 300);
+        QVERIFY(std::abs(focused()->width() - g->grid().columnWidth(uctlCompositionGrid::ColMin)) <= 2);
+        QVERIFY(std::abs(focused()->x() - g->grid().columnViewportPosition(uctlCompositionGrid::ColMin) -
+                         g->grid().viewport()->x()) <= 2);
         for (int i = 0; i < 30; ++i) {
             g->AddEmptyRow();
         }
@@ -165,6 +171,13 @@ private slots:
         g->grid().setTopRow(12);
         QVERIFY(!editor->isVisible());
         QCOMPARE(g->rows().rows()[1].MinValue, std::string("3"));
+        // Moving on below the last row scrolls the grid to the new row, whose editor is open.
+        const int last = g->rows().count();
+        g->editCell(last, uctlCompositionGrid::ColTolMin);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(g->grid().Row(), last + 1);
+        QCOMPARE(g->grid().Col(), int{uctlCompositionGrid::ColElement});
+        QVERIFY(focused() != nullptr && focused()->isVisible() && focused() != &g->grid());
     }
 
     void theElementListOffersTheElementsAndRemovesRows() {
