@@ -234,6 +234,11 @@ void uctlCompositionGrid::setElements(const orvik::objects::Elements& elements) 
         m_known.push_back({element->Element, element->Order});
         m_cboElement->addItem(qs(element->Element), static_cast<int>(element->Order));
     }
+    // The list picked its first entry, the remove entry: an open list shows its row's element.
+    const bool open = m_editRow >= 1 && m_editRow <= m_rows.count();
+    m_cboElement->setCurrentIndex(
+        open ? m_cboElement->findText(qs(m_rows.rows()[static_cast<std::size_t>(m_editRow - 1)].Element))
+             : -1);
 }
 
 void uctlCompositionGrid::AddEmptyRow() {

@@ -180,6 +180,27 @@ private slots:
         QVERIFY(focused() != nullptr && focused()->isVisible() && focused() != &g->grid());
     }
 
+    // Elements delivered again while the list is open (as for another country) leave it on its
+    // row's element, not on the remove entry.
+    void theOpenElementListKeepsShowingItsRowsElement() {
+        orvik::common::ProgrammSettings().DirectElementInput(false);
+        auto g = grid(false);
+        QVERIFY(QTest::qWaitForWindowExposed(g.get()));
+        const auto elements = m_program->application()->List()->Elements();
+        QVERIFY(elements != nullptr);
+        g->AddEmptyRow();
+        g->editCell(2, uctlCompositionGrid::ColElement);
+        auto* list = g->findChild<QComboBox*>(QStringLiteral("cboElement"));
+        QVERIFY(list != nullptr && list->isVisible());
+        g->setElements(*elements);
+        QCOMPARE(list->currentText(), QString());
+        list->setCurrentIndex(list->findText(QStringLiteral("Mo")));
+        emit list->activated(list->currentIndex());
+        g->editCell(2, uctlCompositionGrid::ColElement);
+        g->setElements(*elements);
+        QCOMPARE(list->currentText(), QStringLiteral("Mo"));
+    }
+
     void theElementListOffersTheElementsAndRemovesRows() {
         orvik::common::ProgrammSettings().DirectElementInput(false);
         auto g = grid(true);
