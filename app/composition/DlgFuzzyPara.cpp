@@ -1,15 +1,17 @@
 #include "DlgFuzzyPara.h"
 
 #include "NumEntry.h"
-#include "Placement.h"
 #include "Twips.h"
 #include "common/cls_Language.h"
 #include "platform/qt/QtLanguageForm.h"
 #include "shell/contract/DialogLanguage.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace composition {
 
@@ -31,28 +33,19 @@ DlgFuzzyPara::DlgFuzzyPara(shell::contract::DialogLanguage* language, QWidget* p
     setObjectName(QStringLiteral("DlgFuzzyPara"));
     setWindowTitle(QStringLiteral("Fuzzy-Parameter"));
     setModal(true);
-    setFixedSize(controls::twipsToPixels(6120), controls::twipsToPixels(2550));
 
     auto* hits = new QLabel(QStringLiteral("Gewünschte Anzahl an Analysen:"), this);
     hits->setObjectName(QStringLiteral("lblHits"));
-    controls::moveTwips(*hits, 1050, 480, 2505, 210);
     m_count = numberField(this, "txtCount", QStringLiteral("1"));
-    controls::moveTwips(*m_count, 3840, 420, 735, 315);
     auto* maxTol = new QLabel(QStringLiteral("Maximal zugelassene Toleranz:"), this);
     maxTol->setObjectName(QStringLiteral("lblMaxTol"));
-    controls::moveTwips(*maxTol, 1050, 900, 2265, 210);
     m_maxTol = numberField(this, "txtMaxTol", QStringLiteral("50"));
-    controls::moveTwips(*m_maxTol, 3840, 840, 735, 315);
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("cmdOk"));
     m_ok->setDefault(true);
-    controls::moveTwips(*m_ok, 1193, 1800, 1695, 375);
     m_cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
-    controls::moveTwips(*m_cancel, 3113, 1800, 1815, 375);
-    for (auto* label : {hits, maxTol}) {
-        label->adjustSize();
-    }
+    layoutDialog(*hits, *maxTol);
 
     connect(m_ok, &QPushButton::clicked, this, [this] {
         Confirmed = true;
@@ -72,6 +65,33 @@ DlgFuzzyPara::DlgFuzzyPara(shell::contract::DialogLanguage* language, QWidget* p
         platform::qt::QtLanguageForm form(*this);
         language->LanguageClass()->adjustForm(form);
     }
+}
+
+void DlgFuzzyPara::layoutDialog(QLabel& hits, QLabel& maxTol) {
+    // Laid out by Qt's layouts: the captions take their width in every language, the dialog its size.
+    const auto px = controls::twipsToPixels;
+    for (auto* field : {m_count, m_maxTol}) {
+        field->setFixedWidth(px(735));
+    }
+    m_ok->setMinimumWidth(px(1695));
+    m_cancel->setMinimumWidth(px(1815));
+    auto* values = new QGridLayout;
+    values->setHorizontalSpacing(px(285));
+    values->addWidget(&hits, 0, 0);
+    values->addWidget(m_count, 0, 1);
+    values->addWidget(&maxTol, 1, 0);
+    values->addWidget(m_maxTol, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    buttons->addStretch(1);
+    auto* dialog = new QVBoxLayout(this);
+    dialog->setSizeConstraint(QLayout::SetFixedSize);
+    dialog->setContentsMargins(px(1050), px(420), px(1050), px(300));
+    dialog->addLayout(values);
+    dialog->addSpacing(px(450));
+    dialog->addLayout(buttons);
 }
 
 QString DlgFuzzyPara::countText() const {

@@ -34,6 +34,8 @@ public:
     void setMaxToleranceText(const QString& text);
 
 private:
+    void layoutDialog(QLabel& hits, QLabel& maxTol);
+
     controls::NumEntry* m_count = nullptr;  // owned by this window
     controls::NumEntry* m_maxTol = nullptr; // owned by this window
     QPushButton* m_ok = nullptr;            // owned by this window

@@ -1,5 +1,6 @@
 #include "uctlCompositionGrid.h"
 
+#include "FocusColour.h"
 #include "Grid.h"
 #include "ImageCombo.h"
 #include "KeyCodes.h"
@@ -19,18 +20,18 @@
 #include "shell/contract/ErrorWindow.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QTimer>
 
 namespace composition {
 
 namespace {
 
 using orvik::common::TextID;
-
-const QColor focusColour(255, 255, 192);
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -96,6 +97,9 @@ uctlCompositionGrid::uctlCompositionGrid(QWidget* parent) : QWidget(parent) {
     m_cboElement->setObjectName(QStringLiteral("cboElement"));
     m_txtElement = new QLineEdit(this);
     m_txtElement->setObjectName(QStringLiteral("txtElement"));
+    m_txtElement->installEventFilter(this);
+    controls::FocusColour::attach(*m_txtElement);
+    controls::FocusColour::attach(*m_cboElement);
     for (std::size_t i = 0; i < m_txtItem.size(); ++i) {
         auto* field = new controls::NumEntry(this);
         field->setObjectName(QStringLiteral("txtItem"));
@@ -106,6 +110,8 @@ uctlCompositionGrid::uctlCompositionGrid(QWidget* parent) : QWidget(parent) {
         field->setMax(tolerance ? 999 : 100);
         field->setAllowNegative(false);
         field->setAlignmentCode(1);
+        // Tab moves to the next cell as Enter does, not along Qt's focus chain.
+        field->setOwnerHandlesTab(true);
         m_txtItem[i] = field;
     }
     m_cboSearchMethod = new controls::ImageCombo(this);
@@ -116,6 +122,7 @@ uctlCompositionGrid::uctlCompositionGrid(QWidget* parent) : QWidget(parent) {
     m_txtWorkaround1 = new QLineEdit(QStringLiteral("only for Workaround"), this);
     m_txtWorkaround1->setObjectName(QStringLiteral("txtWorkaround1"));
     m_txtWorkaround1->setGeometry(-100, -100, 10, 10);
+    m_txtWorkaround1->setFocusPolicy(Qt::NoFocus);
     hideEditors();
 
     connect(m_grid, &controls::Grid::EnterCell, this, [this] {
@@ -131,7 +138,8 @@ uctlCompositionGrid::uctlCompositionGrid(QWidget* parent) : QWidget(parent) {
     for (std::size_t i = 0; i < m_txtItem.size(); ++i) {
         auto* field = m_txtItem[i];
         const int index = static_cast<int>(i);
-        connect(field, &controls::NumEntry::GotFocus, this, [field] { field->setBackColor(focusColour); });
+        connect(field, &controls::NumEntry::GotFocus, this,
+                [field] { field->setBackColor(controls::FocusColour::lit()); });
         connect(field, &controls::NumEntry::LostFocus, this, [this, field, index] {
             field->setBackColor(Qt::white);
             commitNumber(index);
@@ -147,14 +155,28 @@ uctlCompositionGrid::uctlCompositionGrid(QWidget* parent) : QWidget(parent) {
         });
     }
     connect(m_cboElement, &QComboBox::activated, this, [this](int index) { commitChosenElement(index); });
-    connect(m_txtElement, &QLineEdit::returnPressed, this, [this] { commitTypedElement(); });
+    connect(m_txtElement, &QLineEdit::returnPressed, this, [this] {
+        if (commitTypedElement()) {
+            moveNext(true);
+        }
+    });
     connect(m_txtElement, &QLineEdit::textEdited, this, [this] { changed(); });
     connect(m_cboSearchMethod, &controls::ImageCombo::ItemChosen, this,
             [this](const QString& key) { commitMethod(key); });
+    // An editor laid over a cell would stand over another row once the grid scrolls; leaving it
+    // commits what it holds.
+    connect(m_grid, &controls::Grid::AfterScroll, this, [this] { hideEditors(); });
     render();
 }
 
-uctlCompositionGrid::~uctlCompositionGrid() = default;
+uctlCompositionGrid::~uctlCompositionGrid() {
+    // The children go after this object: their last signals and events must not reach it.
+    m_grid->disconnect(this);
+    m_txtElement->removeEventFilter(this);
+    for (auto* field : m_txtItem) {
+        field->disconnect(this);
+    }
+}
 
 void uctlCompositionGrid::setIsAdvanced(bool advanced) {
     m_rows.setAdvanced(advanced);
@@ -212,6 +234,11 @@ void uctlCompositionGrid::setElements(const orvik::objects::Elements& elements) 
         m_known.push_back({element->Element, element->Order});
         m_cboElement->addItem(qs(element->Element), static_cast<int>(element->Order));
     }
+    // The list picked its first entry, the remove entry: an open list shows its row's element.
+    const bool open = m_editRow >= 1 && m_editRow <= m_rows.count();
+    m_cboElement->setCurrentIndex(
+        open ? m_cboElement->findText(qs(m_rows.rows()[static_cast<std::size_t>(m_editRow - 1)].Element))
+             : -1);
 }
 
 void uctlCompositionGrid::AddEmptyRow() {
@@ -284,9 +311,8 @@ bool uctlCompositionGrid::WriteFile(const QString& file, const QString& header1,
     Analysis analysis{ss(header1), ss(header2), ss(header3), m_rows.FileRows()};
     const bool written = AnalysisFile::Write(file.toStdString(), analysis);
     if (!written && m_services.errorWindow != nullptr) {
-        m_services.errorWindow->ShowErrorForm(
-            this, UserControlName(), QStringLiteral("WriteFile"), 75,
-            QStringLiteral("Die Datei '%1' kann nicht geschrieben werden.").arg(file));
+        m_services.errorWindow->ShowErrorForm(this, UserControlName(), QStringLiteral("WriteFile"), 75,
+                                              text(TextID::Datei_kann_nicht_geschrieben_werden).arg(file));
     }
     m_rows.AddEmptyRow();
     render();
@@ -353,6 +379,25 @@ void uctlCompositionGrid::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_grid->setGeometry(rect());
     layoutColumns();
+    // The open editor stays over its cell, whose width follows the grid's.
+    for (auto* editor : editors()) {
+        if (editor->isVisible()) {
+            editor->setGeometry(currentCell());
+        }
+    }
+}
+
+QRect uctlCompositionGrid::currentCell() const {
+    const QRect cell(controls::twipsToPixels(m_grid->CellLeft()), controls::twipsToPixels(m_grid->CellTop()),
+                     controls::twipsToPixels(m_grid->CellWidth()),
+                     controls::twipsToPixels(m_grid->CellHeight()));
+    return cell.translated(m_grid->pos());
+}
+
+std::vector<QWidget*> uctlCompositionGrid::editors() const {
+    std::vector<QWidget*> all = {m_cboElement, m_txtElement, m_cboSearchMethod};
+    all.insert(all.end(), m_txtItem.begin(), m_txtItem.end());
+    return all;
 }
 
 void uctlCompositionGrid::layoutColumns() {
@@ -382,12 +427,9 @@ void uctlCompositionGrid::render() {
 }
 
 void uctlCompositionGrid::hideEditors() {
-    m_cboElement->hide();
-    m_txtElement->hide();
-    for (auto* field : m_txtItem) {
-        field->hide();
+    for (auto* editor : editors()) {
+        editor->hide();
     }
-    m_cboSearchMethod->hide();
     m_editRow = -1;
     m_editCol = -1;
 }
@@ -430,10 +472,7 @@ void uctlCompositionGrid::showEditor() {
     m_editRow = row;
     m_editCol = col;
     editor->setProperty("tag", QStringLiteral("%1|%2").arg(row).arg(col));
-    const QRect cell(controls::twipsToPixels(m_grid->CellLeft()), controls::twipsToPixels(m_grid->CellTop()),
-                     controls::twipsToPixels(m_grid->CellWidth()),
-                     controls::twipsToPixels(m_grid->CellHeight()));
-    editor->setGeometry(cell.translated(m_grid->pos()));
+    editor->setGeometry(currentCell());
     editor->show();
     editor->raise();
     editor->setFocus();
@@ -476,32 +515,48 @@ void uctlCompositionGrid::commitChosenElement(int index) {
     moveNext(true);
 }
 
-void uctlCompositionGrid::commitTypedElement() {
-    if (m_editRow < 1) {
-        return;
+bool uctlCompositionGrid::commitTypedElement() {
+    if (m_editRow < 1 || m_editCol != ColElement) {
+        return false;
     }
     const int row = m_editRow - 1;
     const auto typed = m_txtElement->text().trimmed();
     if (typed.isEmpty()) {
-        moveNext(true);
-        return;
+        return true;
     }
     const auto entry = std::find_if(m_known.begin(), m_known.end(), [&](const KnownElement& e) {
         return qs(e.Symbol).compare(typed, Qt::CaseInsensitive) == 0;
     });
+    // Emptied before the message: the message box takes the focus, and leaving the field commits.
     if (entry == m_known.end()) {
-        message(text(TextID::ElementNichtVorhanden));
         m_txtElement->clear();
-        return;
+        message(text(TextID::ElementNichtVorhanden));
+        return false;
+    }
+    if (entry->Symbol == m_rows.rows()[static_cast<std::size_t>(row)].Element) {
+        return true;
     }
     if (!m_rows.SetElement(row, entry->Symbol, entry->Order)) {
-        message(text(TextID::Das_Element_darf_nur_einmal_vorhanden_sein));
         m_txtElement->clear();
-        return;
+        message(text(TextID::Das_Element_darf_nur_einmal_vorhanden_sein));
+        return false;
     }
     render();
     changed();
-    moveNext(true);
+    return true;
+}
+
+bool uctlCompositionGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_txtElement && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
+        // Leaving the field commits the element as Enter does; a refused one keeps the focus there.
+        if (!commitTypedElement() && m_txtElement->isVisible()) {
+            QTimer::singleShot(0, m_txtElement,
+                               [field = m_txtElement] { field->setFocus(Qt::OtherFocusReason); });
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void uctlCompositionGrid::commitMethod(const QString& key) {

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
@@ -108,6 +109,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     [[nodiscard]] QString text(orvik::common::TextID id) const;
@@ -115,10 +117,14 @@ private:
     void render();
     void layoutColumns();
     void hideEditors();
+    [[nodiscard]] std::vector<QWidget*> editors() const;
+    /// The current cell's place in this widget, where its editor stands.
+    [[nodiscard]] QRect currentCell() const;
     void showEditor();
     void commitNumber(int index);
     void commitChosenElement(int index);
-    void commitTypedElement();
+    /// Writes the typed element into its row; false (with the message) when it is refused.
+    [[nodiscard]] bool commitTypedElement();
     void commitMethod(const QString& key);
     void moveNext(bool forward);
     [[nodiscard]] int lastVisibleCol() const;

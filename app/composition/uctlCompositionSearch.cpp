@@ -34,10 +34,12 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <filesystem>
 
 namespace composition {
@@ -150,7 +152,53 @@ uctlCompositionSearch::uctlCompositionSearch(const QString& controlName, QWidget
                 const int top = controls::pixelsToTwips(m_materialList->y() + m_fraAnalyseErgebnis->y());
                 emit DisplayToolTip(t, position + top);
             });
+    layoutPanel();
     resize(controls::twipsToPixels(12000), controls::twipsToPixels(9000));
+}
+
+void uctlCompositionSearch::layoutPanel() {
+    // Laid out by Qt's layouts: labels and buttons take the width of their text in every language.
+    const auto px = controls::twipsToPixels;
+    m_cboSuchenLand->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_cboSuchenLand->setMinimumWidth(px(3000));
+    m_cboSuchenAnalyse->setMinimumWidth(px(1500));
+    m_cmdAnalyseUebernehmen->setMinimumWidth(px(1800));
+
+    auto* takeOver = new QHBoxLayout(m_fraUebernahme);
+    takeOver->setContentsMargins(px(60), px(60), px(60), px(60));
+    takeOver->addWidget(m_lblAnalyse);
+    // The name of a loaded analysis stands in the list's place while the list is hidden.
+    takeOver->addWidget(m_cboSuchenAnalyse, 1);
+    takeOver->addWidget(m_lblSuchenAnalyse, 1);
+    takeOver->addWidget(m_cmdAnalyseUebernehmen);
+
+    auto* country = new QHBoxLayout;
+    country->addWidget(m_lblLand);
+    country->addWidget(m_cboSuchenLand);
+    country->addStretch(1);
+    auto* buttons = new QVBoxLayout;
+    for (auto* b : {m_cmdAnalyseSuchen, m_cmdAnalyseFuzzySearch, m_cmdAnalyseEintragLoeschen,
+                    m_cmdAnalyseListeLoeschen}) {
+        b->setMinimumWidth(px(1800));
+        buttons->addWidget(b);
+    }
+    buttons->addStretch(1);
+    auto* criteria = new QHBoxLayout;
+    criteria->addWidget(m_grid, 1);
+    criteria->addLayout(buttons);
+    auto* search = new QVBoxLayout(m_fraAnalyseSuchen);
+    search->addLayout(country);
+    search->addLayout(criteria, 1);
+
+    auto* result = new QHBoxLayout(m_fraAnalyseErgebnis);
+    result->addWidget(m_materialList, 35);
+    result->addWidget(m_hits, 65);
+
+    auto* panel = new QVBoxLayout(this);
+    panel->setContentsMargins(px(60), 0, px(60), px(30));
+    panel->addWidget(m_fraUebernahme);
+    panel->addWidget(m_fraAnalyseSuchen, 53);
+    panel->addWidget(m_fraAnalyseErgebnis, 47);
 }
 
 uctlCompositionSearch::~uctlCompositionSearch() = default;
@@ -224,6 +272,8 @@ void uctlCompositionSearch::information(const QString& textShown) {
 }
 
 void uctlCompositionSearch::fillCountries(const platform::Dictionary<std::string>& countries) {
+    // The list is refilled in the order of the current language's names: the choice is kept by id.
+    const int previous = selectedCountry();
     m_cboSuchenLand->clear();
     m_cboSuchenLand->addItem(text(TextID::alle), 0);
     const auto keys = countries.keys();
@@ -234,7 +284,7 @@ void uctlCompositionSearch::fillCountries(const platform::Dictionary<std::string
             continue; // a key that is no number names no country
         }
     }
-    m_cboSuchenLand->setCurrentIndex(0);
+    m_cboSuchenLand->setCurrentIndex(std::max(0, m_cboSuchenLand->findData(previous)));
 }
 
 void uctlCompositionSearch::selectCountry(int countryId) {
@@ -252,9 +302,12 @@ int uctlCompositionSearch::selectedCountry() const {
 }
 
 void uctlCompositionSearch::setControlsEnabled(bool enabled) {
-    if (!enabled) {
+    // The fuzzy search switches off around the search, which switches off again: only the first
+    // switching off tells what the analysis list was.
+    if (!enabled && m_controlsEnabled) {
         m_analysisListEnabled = m_cboSuchenAnalyse->isEnabled();
     }
+    m_controlsEnabled = enabled;
     m_grid->setEnabled(enabled);
     for (auto* b : {m_cmdAnalyseUebernehmen, m_cmdAnalyseSuchen, m_cmdAnalyseFuzzySearch,
                     m_cmdAnalyseEintragLoeschen, m_cmdAnalyseListeLoeschen}) {
@@ -269,6 +322,13 @@ void uctlCompositionSearch::setControlsEnabled(bool enabled) {
 }
 
 void uctlCompositionSearch::Show() {
+    // A newly opened steel offers its analyses again in place of the name of a loaded file.
+    const std::string shown = material() ? material()->Steel_ID() + '|' + material()->Designation_ID() : "";
+    if (shown != m_shownSteel) {
+        m_shownSteel = shown;
+        m_lblSuchenAnalyse->hide();
+        m_cboSuchenAnalyse->show();
+    }
     m_cboSuchenAnalyse->clear();
     try {
         if (material()) {
@@ -308,11 +368,8 @@ void uctlCompositionSearch::CopyComposition() {
         m_cboSuchenAnalyse->show();
         m_lblSuchenAnalyse->hide();
         // The steel's country by its id: the names of the list hold the symbols of other countries too.
-        if (application()) {
-            const auto id = application()->countryId(material()->Country());
-            if (id > 0) {
-                selectCountry(id);
-            }
+        if (material()->CountryId() > 0) {
+            selectCountry(material()->CountryId());
         }
         m_grid->ShowComposition(*composition);
     } catch (const platform::CallError& e) {
@@ -351,8 +408,8 @@ void uctlCompositionSearch::SearchComposition(bool isFuzzy, int reqCompositions,
             std::unique_ptr<QProgressDialog> progress;
             FuzzyProgress watch = m_fuzzyProgress;
             if (!watch) {
-                progress = std::make_unique<QProgressDialog>(text(TextID::Suche_laeuft), text(TextID::entf),
-                                                             0, 0, this);
+                progress = std::make_unique<QProgressDialog>(text(TextID::Suche_laeuft),
+                                                             text(TextID::Suche_abbrechen), 0, 0, this);
                 progress->setWindowModality(Qt::WindowModal);
                 progress->setMinimumDuration(0);
                 watch = [&progress, this](int step, int tolerance) {
@@ -534,10 +591,8 @@ void uctlCompositionSearch::LoadComposition(const QString& given) {
                 selectCountry(id);
             }
         }
-        m_lblSuchenAnalyse->setGeometry(m_cboSuchenAnalyse->geometry());
         showAnalysisName(qs(analysis.Designation));
         m_lblSuchenAnalyse->show();
-        m_lblSuchenAnalyse->raise();
         m_cboSuchenAnalyse->hide();
         m_grid->LoadRows(analysis);
     } catch (const platform::CallError& e) {
@@ -562,23 +617,22 @@ void uctlCompositionSearch::ResetControl() {
     m_cmdAnalyseUebernehmen->setEnabled(false);
     m_analysisListEnabled = false;
     m_lblSuchenAnalyse->hide();
+    m_shownSteel.clear();
 }
 
 void uctlCompositionSearch::languageAboutToChange() {
-    m_savedCountryIndex = m_cboSuchenLand->currentIndex();
+    m_savedCountryId = selectedCountry();
 }
 
 void uctlCompositionSearch::languageChanged() {
     relay();
-    if (m_grid->isEnabled() && m_savedCountryIndex >= 0) {
+    // The main window has refilled the shared list's countries for every panel already; asking the
+    // list again would set every other panel's country list back to its first entry.
+    if (m_grid->isEnabled() && m_savedCountryId) {
         Show();
-        if (list()) {
-            (void)list()->Countries();
-        }
-        if (m_savedCountryIndex < m_cboSuchenLand->count()) {
-            m_cboSuchenLand->setCurrentIndex(m_savedCountryIndex);
-        }
+        selectCountry(*m_savedCountryId);
     }
+    m_savedCountryId.reset();
     if (dialogLanguage() != nullptr && dialogLanguage()->LanguageClass()) {
         platform::qt::QtLanguageForm form(*this);
         dialogLanguage()->LanguageClass()->adjustForm(form);
@@ -589,15 +643,9 @@ void uctlCompositionSearch::languageChanged() {
     }
 }
 
-void uctlCompositionSearch::resizeEvent(QResizeEvent* event) {
-    CompositionSearchPanel::resizeEvent(event);
-    layoutPanel();
-}
-
 void uctlCompositionSearch::showEvent(QShowEvent* event) {
     CompositionSearchPanel::showEvent(event);
     relay();
-    layoutPanel();
     // The list sizes its columns by its view, which has its final width only once it is shown.
     QTimer::singleShot(0, m_materialList, [list = m_materialList] { list->setListType(list->ListType()); });
 }
@@ -608,51 +656,6 @@ bool uctlCompositionSearch::eventFilter(QObject* watched, QEvent* event) {
         emit DisplayStatusBarText(statusBarText());
     }
     return CompositionSearchPanel::eventFilter(watched, event);
-}
-
-void uctlCompositionSearch::layoutPanel() {
-    const auto px = controls::twipsToPixels;
-    const int w = width();
-    const int h = height();
-    const int margin = px(60);
-    const int buttonWidth = px(1800);
-    const int rowHeight = px(330);
-
-    m_fraUebernahme->setGeometry(margin, 0, w - 2 * margin, rowHeight + px(120));
-    const int top = px(60);
-    m_lblAnalyse->setGeometry(px(60), top, px(900), rowHeight);
-    const int comboLeft = px(60) + px(900);
-    const int comboWidth = std::max(px(1500), m_fraUebernahme->width() - comboLeft - buttonWidth - px(300));
-    m_cboSuchenAnalyse->setGeometry(comboLeft, top, comboWidth, rowHeight);
-    if (!m_cboSuchenAnalyse->isVisible()) {
-        m_lblSuchenAnalyse->setGeometry(m_cboSuchenAnalyse->geometry());
-    }
-    m_cmdAnalyseUebernehmen->setGeometry(comboLeft + comboWidth + px(100), top, buttonWidth, rowHeight);
-
-    const int searchTop = m_fraUebernahme->geometry().bottom() + 1 + px(30);
-    const int searchHeight = std::max(px(2000), static_cast<int>(0.53 * h) - searchTop - px(40));
-    m_fraAnalyseSuchen->setGeometry(margin, searchTop, w - 2 * margin, searchHeight);
-    const int inner = px(300);
-    m_lblLand->setGeometry(px(120), inner, px(900), rowHeight);
-    m_cboSuchenLand->setGeometry(px(120) + px(900), inner, px(3000), rowHeight);
-    const int gridTop = inner + rowHeight + px(90);
-    const int gridWidth = std::max(px(2000), m_fraAnalyseSuchen->width() - buttonWidth - px(400));
-    m_grid->setGeometry(px(120), gridTop, gridWidth, std::max(px(600), searchHeight - gridTop - px(120)));
-    int buttonTop = gridTop;
-    for (auto* b : {m_cmdAnalyseSuchen, m_cmdAnalyseFuzzySearch, m_cmdAnalyseEintragLoeschen,
-                    m_cmdAnalyseListeLoeschen}) {
-        b->setGeometry(px(120) + gridWidth + px(100), buttonTop, buttonWidth, rowHeight + px(45));
-        buttonTop += rowHeight + px(150);
-    }
-
-    const int resultTop = m_fraAnalyseSuchen->geometry().bottom() + 1 + px(60);
-    const int resultHeight = std::max(px(1500), h - resultTop - px(30));
-    m_fraAnalyseErgebnis->setGeometry(margin, resultTop, w - 2 * margin, resultHeight);
-    const int listWidth = static_cast<int>(0.35 * m_fraAnalyseErgebnis->width());
-    const int listHeight = resultHeight - px(360);
-    m_materialList->setGeometry(px(120), px(240), listWidth, listHeight);
-    const int hitsLeft = px(120) + listWidth + px(60);
-    m_hits->setGeometry(hitsLeft, px(240), m_fraAnalyseErgebnis->width() - hitsLeft - px(120), listHeight);
 }
 
 } // namespace composition

@@ -6,6 +6,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QComboBox;
 class QFrame;
@@ -92,7 +94,6 @@ public:
 protected:
     void languageAboutToChange() override;
     void languageChanged() override;
-    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -133,8 +134,10 @@ private:
     std::shared_ptr<orvik::common::CompositionSearchItems> m_SearchItems;
     QString m_FuzzyCount = QStringLiteral("1");
     QString m_FuzzyMaxTolerance = QStringLiteral("50");
-    int m_savedCountryIndex = -1;
+    std::optional<int> m_savedCountryId;
     bool m_analysisListEnabled = false;
+    bool m_controlsEnabled = true;
+    std::string m_shownSteel; // steel and designation whose analyses the list offers
     DialogRunner m_runDialog;
     FuzzyProgress m_fuzzyProgress;
 };

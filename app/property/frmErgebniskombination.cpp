@@ -118,6 +118,7 @@ frmErgebniskombination::~frmErgebniskombination() = default;
 
 void frmErgebniskombination::setApplication(std::shared_ptr<orvik::objects::Application> application) {
     m_application = std::move(application);
+    m_materialNumbers.clear();
 }
 
 void frmErgebniskombination::setCombinationResultBuilder(std::shared_ptr<CombinationResultBuilder> builder) {
@@ -128,6 +129,7 @@ void frmErgebniskombination::setCombinationResultBuilder(std::shared_ptr<Combina
         return;
     }
     m_reseted = m_builder->ListReseted.subscribe([this] {
+        m_materialNumbers.clear();
         clearGrid();
         ShowBuilderState();
     });
@@ -229,6 +231,7 @@ void frmErgebniskombination::combineClicked() {
     for (const std::size_t i : {1U, 2U, 0U, 3U}) {
         ((*m_builder).*kinds[i].include)(m_chkResult[i]->isChecked());
     }
+    m_materialNumbers.clear();
     BuildAndShow();
 }
 
@@ -254,11 +257,7 @@ void frmErgebniskombination::BuildAndShow() {
         const int row = position - 1;
         grid.setTextMatrix(row, ColKey, QString::fromStdString(item->IdDesigCountry));
         grid.setTextMatrix(row, ColDesignation, QString::fromStdString(item->Designation));
-        if (m_application) {
-            grid.setTextMatrix(
-                row, ColMaterialNo,
-                QString::fromStdString(m_application->GetTop1MaterialNumber(item->idSteel, item->IdCountry)));
-        }
+        grid.setTextMatrix(row, ColMaterialNo, materialNumber(item->idSteel, item->IdCountry));
         grid.setTextMatrix(row, ColOrder, QString::number(item->Order));
     }
     const bool combined = std::count_if(m_chkResult.begin(), m_chkResult.end(),
@@ -267,6 +266,21 @@ void frmErgebniskombination::BuildAndShow() {
                               combined && count == 0
                                   ? text(m_relay, orvik::common::TextID::Keinen_passenden_Werkstoff_gefunden)
                                   : QString());
+}
+
+QString frmErgebniskombination::materialNumber(const std::string& idSteel, std::int32_t idCountry) {
+    const auto key = std::make_pair(idSteel, idCountry);
+    if (const auto known = m_materialNumbers.find(key); known != m_materialNumbers.end()) {
+        return known->second;
+    }
+    QString number;
+    if (m_materialNumberSource) {
+        number = QString::fromStdString(m_materialNumberSource(idSteel, idCountry));
+    } else if (m_application) {
+        number = QString::fromStdString(m_application->GetTop1MaterialNumber(idSteel, idCountry));
+    }
+    m_materialNumbers.emplace(key, number);
+    return number;
 }
 
 void frmErgebniskombination::SelectCurrentResult() {

@@ -4,8 +4,15 @@
 #include "shell/contract/CombinationWindow.h"
 
 #include <QPointer>
+#include <QString>
 #include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
 
 class QCheckBox;
 class QGroupBox;
@@ -47,6 +54,10 @@ public:
     /// Closes the window for good (at shutdown).
     void CloseDialog() override;
 
+    /// The material number of a steel in a country; by default the application's.
+    using MaterialNumberSource = std::function<std::string(std::string_view idSteel, std::int32_t idCountry)>;
+    void setMaterialNumberSource(MaterialNumberSource source) { m_materialNumberSource = std::move(source); }
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +75,7 @@ private:
     void clearGrid();
     /// The designation takes the width the material number leaves.
     void fitColumns();
+    [[nodiscard]] QString materialNumber(const std::string& idSteel, std::int32_t idCountry);
 
     QGroupBox* m_fraCombination = nullptr;
     QLabel* m_label1 = nullptr;
@@ -81,6 +93,9 @@ private:
     shell::contract::WindowServices m_services;
     platform::Subscription m_reseted;
     platform::Subscription m_thrown;
+    MaterialNumberSource m_materialNumberSource;
+    /// The material numbers of the combination shown, read once: each showing lists it again.
+    std::map<std::pair<std::string, std::int32_t>, QString> m_materialNumbers;
 };
 
 } // namespace property

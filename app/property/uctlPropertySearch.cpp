@@ -1,5 +1,6 @@
 #include "uctlPropertySearch.h"
 
+#include "FocusColour.h"
 #include "Grid.h"
 #include "KeyCodes.h"
 #include "NumEntry.h"
@@ -67,6 +68,9 @@ uctlPropertySearch::uctlPropertySearch(QWidget* parent) : PropertySearchPanel(pa
     m_lblMechSuchen->setObjectName(QStringLiteral("lblMechSuchen"));
     m_cboMechLand = new QComboBox(m_fraMechSuchen);
     m_cboMechLand->setObjectName(QStringLiteral("cboMechLand"));
+    // As wide as its longest country in the current language.
+    m_cboMechLand->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_cboMechLand->setMinimumWidth(220);
     m_cmdMechSuchen = new QPushButton(QStringLiteral("&Suchen"), m_fraMechSuchen);
     m_cmdMechSuchen->setObjectName(QStringLiteral("cmdMechSuchen"));
     m_cmdMechEintragLoeschen = new QPushButton(QStringLiteral("&Eintrag löschen"), m_fraMechSuchen);
@@ -79,6 +83,9 @@ uctlPropertySearch::uctlPropertySearch(QWidget* parent) : PropertySearchPanel(pa
         auto* combo = indexed(new QComboBox(m_grdMechSuchen), QStringLiteral("cboMechSuchen"), i);
         combo->hide();
         combo->installEventFilter(this);
+        // Lit by its palette: a style sheet set while the click that opens the list is handled pulls the
+        // style from under the opening list.
+        controls::FocusColour::attach(*combo);
         connect(combo, &QComboBox::currentIndexChanged, this, [this, i] { choiceChosen(i); });
         m_cboMechSuchen[static_cast<std::size_t>(i)] = combo;
     }
@@ -96,7 +103,7 @@ uctlPropertySearch::uctlPropertySearch(QWidget* parent) : PropertySearchPanel(pa
         connect(entry, &controls::NumEntry::KeyDown, this,
                 [this, entry](int key, int shift) { editorKey(key, shift, *entry); });
         connect(entry, &controls::NumEntry::GotFocus, this, [this, entry, i] {
-            entry->setBackColor(QColor(255, 255, 192));
+            entry->setBackColor(controls::FocusColour::lit());
             const auto key = m_grdMechSuchen->TextMatrix(tagRow(*entry), criteria::PropertyKeyColumn).toInt();
             const auto m = mask();
             if (!m || key <= 0) {
@@ -463,16 +470,7 @@ void uctlPropertySearch::editorKey(int keyCode, int shift, const QWidget& editor
 bool uctlPropertySearch::eventFilter(QObject* watched, QEvent* event) {
     auto* combo = qobject_cast<QComboBox*>(watched);
     if (combo != nullptr && combo->isVisible()) {
-        // Lit by its palette: a style sheet set while the click that opens the list is handled pulls the
-        // style from under the opening list.
-        if (event->type() == QEvent::FocusIn) {
-            QPalette lit = combo->palette();
-            lit.setColor(QPalette::Button, QColor(255, 255, 192));
-            lit.setColor(QPalette::Base, QColor(255, 255, 192));
-            combo->setPalette(lit);
-        } else if (event->type() == QEvent::FocusOut) {
-            combo->setPalette(QPalette());
-        } else if (event->type() == QEvent::KeyPress) {
+        if (event->type() == QEvent::KeyPress) {
             // Enter and Tab move on to the next cell, as in the number editors.
             const auto* key = static_cast<QKeyEvent*>(event);
             const int shift = (key->modifiers() & Qt::ShiftModifier) != 0 ? 1 : 0;
@@ -514,7 +512,7 @@ void uctlPropertySearch::deleteEntry() {
 }
 
 void uctlPropertySearch::clearList() {
-    if (!ask(text(TextID::Analyse_Suchen_Liste_loeschen))) {
+    if (!ask(text(TextID::Eigenschaftensuche_Liste_loeschen))) {
         return;
     }
     hideEditors();
@@ -844,6 +842,8 @@ void uctlPropertySearch::languageAboutToChange() {
 
 void uctlPropertySearch::languageChanged() {
     adjustCaptions();
+    // The captions have their new widths.
+    ManualResize();
     if (!m_savedCriteria.empty()) {
         setCriteria(m_savedCriteria);
         m_savedCriteria.clear();
@@ -854,6 +854,8 @@ void uctlPropertySearch::languageChanged() {
         m_cboMechLand->setItemText(0, text(TextID::alle));
     }
     m_cboMechLand->setCurrentIndex(std::max(0, m_cboMechLand->findData(m_savedCountry)));
+    // The current hit's tables were read in the old language.
+    ShowProperties();
 }
 
 void uctlPropertySearch::resizeEvent(QResizeEvent* event) {
@@ -871,7 +873,8 @@ void uctlPropertySearch::ManualResize() {
     const int line = std::max(m_cboMechLand->sizeHint().height(), m_cmdMechSuchen->sizeHint().height());
     const int top = 20;
     m_lblMechSuchen->setGeometry(gap, top, m_lblMechSuchen->sizeHint().width(), line);
-    m_cboMechLand->setGeometry(m_lblMechSuchen->geometry().right() + gap, top, 220, line);
+    m_cboMechLand->setGeometry(m_lblMechSuchen->geometry().right() + gap, top,
+                               m_cboMechLand->sizeHint().width(), line);
     int right = w - gap;
     for (auto* button : {m_cmdMechSuchen, m_cmdMechListeLoeschen, m_cmdMechEintragLoeschen}) {
         const int bw = std::max(100, button->sizeHint().width());

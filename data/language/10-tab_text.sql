@@ -90,4 +90,7 @@ INSERT INTO tab_text (id_text, german, france, english, selfdefine) VALUES
     (96, 'Rest', 'Reste', 'Balance', NULL),
     (97, 'Internationale Übereinstimmung', 'Équivalence internationale', 'International equivalence', NULL),
     (98, 'Vorgängerdokument', 'Remplace', 'Replaces', NULL),
-    (99, 'Diese Tabelle konnte nicht gelesen werden.', 'Ce tableau n''a pas pu être lu.', 'This table could not be read.', NULL);
+    (99, 'Diese Tabelle konnte nicht gelesen werden.', 'Ce tableau n''a pas pu être lu.', 'This table could not be read.', NULL),
+    (126, 'Abbrechen', 'Annuler', 'Cancel', NULL),
+    (127, 'Die Datei ''%1'' kann nicht geschrieben werden.', 'Le fichier ''%1'' ne peut pas être écrit.', 'The file ''%1'' cannot be written.', NULL),
+    (128, 'Möchten Sie die Liste der Eigenschaftensuche löschen?', 'Voulez-vous effacer la liste de la recherche par propriétés ?', 'Do you want to clear the property search list?', NULL);

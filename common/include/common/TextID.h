@@ -97,6 +97,9 @@ enum class TextID : std::int32_t {
     InternationaleUebereinstimmung = 97,
     Vorgaengerdokument = 98,
     Tabelle_nicht_lesbar = 99,
+    Suche_abbrechen = 126,
+    Datei_kann_nicht_geschrieben_werden = 127,
+    Eigenschaftensuche_Liste_loeschen = 128,
 };
 
 } // namespace orvik::common

@@ -6,6 +6,7 @@
 #include "objects/List.h"
 #include "uctlCompositionGrid.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -68,6 +69,16 @@ private slots:
         QCOMPARE(row.MaxValue, std::string("18"));
         QCOMPARE(g->grid().TextMatrix(1, uctlCompositionGrid::ColMin), QStringLiteral("16,5"));
         QVERIFY(!changed.isEmpty());
+        // Tab went on to the single value, where the next digits land; Shift+Tab goes back.
+        QCOMPARE(g->grid().Col(), int{uctlCompositionGrid::ColSingle});
+        auto* single = qobject_cast<controls::NumEntry*>(focused());
+        QVERIFY(single != nullptr && single->property("index").toInt() == 2 && single->isVisible());
+        QTest::keyClicks(focused(), QStringLiteral("17"));
+        QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(row.SingleValue, std::string("17"));
+        QCOMPARE(row.MinValue, std::string());
+        QCOMPARE(g->grid().Col(), int{uctlCompositionGrid::ColMax});
+        QCOMPARE(focused(), static_cast<QWidget*>(max));
 
         // A second row for the same element is refused with the message, and an unknown one too.
         g->AddEmptyRow();
@@ -82,6 +93,112 @@ private slots:
         }
         QCOMPARE(m_program->messages.shown.size(), std::size_t{2});
         orvik::common::ProgrammSettings().DirectElementInput(false);
+    }
+
+    // Leaving the element field commits it as Enter does, with the same check; a refused element
+    // keeps the focus in the field.
+    void leavingTheElementFieldCommitsIt() {
+        orvik::common::ProgrammSettings().DirectElementInput(true);
+        auto g = grid(false);
+        QVERIFY(QTest::qWaitForWindowExposed(g.get()));
+        g->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(g.get()));
+        g->AddEmptyRow();
+        g->editCell(1, uctlCompositionGrid::ColElement);
+        QTest::keyClicks(focused(), QStringLiteral("ni"));
+        g->grid().setFocus();
+        QCOMPARE(g->rows().rows()[0].Element, std::string("Ni"));
+        QCOMPARE(m_program->messages.shown.size(), std::size_t{0});
+        g->editCell(2, uctlCompositionGrid::ColElement);
+        auto* element = focused();
+        QTest::keyClicks(element, QStringLiteral("NI"));
+        g->grid().setFocus();
+        QCOMPARE(g->rows().rows()[1].Element, std::string());
+        QCOMPARE(m_program->messages.shown.size(), std::size_t{1});
+        QTRY_COMPARE(focused(), element);
+        orvik::common::ProgrammSettings().DirectElementInput(false);
+    }
+
+    // Every editor is light yellow while it has the focus, the element list also while it is open,
+    // and white again once left.
+    void theEditorsAreLitWhileTheyHaveTheFocus() {
+        const QColor lit(255, 255, 192);
+        for (const bool typed : {true, false}) {
+            orvik::common::ProgrammSettings().DirectElementInput(typed);
+            auto g = grid(false);
+            QVERIFY(QTest::qWaitForWindowExposed(g.get()));
+            g->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(g.get()));
+            for (const int col : {int{uctlCompositionGrid::ColElement}, int{uctlCompositionGrid::ColMin}}) {
+                g->editCell(1, col);
+                auto* editor = focused();
+                QVERIFY(editor != nullptr);
+                QCOMPARE(editor->palette().color(QPalette::Base), lit);
+                if (auto* list = qobject_cast<QComboBox*>(editor)) {
+                    QCOMPARE(list->palette().color(QPalette::Button), lit);
+                    list->showPopup();
+                    QTRY_VERIFY(list->view()->isVisible());
+                    QCOMPARE(list->palette().color(QPalette::Button), lit);
+                    list->hidePopup();
+                }
+                g->grid().setFocus();
+                QTRY_VERIFY(!editor->hasFocus());
+                QCOMPARE(editor->palette().color(QPalette::Base), QColor(Qt::white));
+            }
+        }
+        orvik::common::ProgrammSettings().DirectElementInput(false);
+    }
+
+    // An editor stands over its cell only: it keeps the cell's width when the grid is resized, and
+    // when the grid scrolls it is closed, its value kept.
+    void anOpenEditorDoesNotStayBehindWhenTheGridScrolls() {
+        auto g = grid(false);
+        QVERIFY(QTest::qWaitForWindowExposed(g.get()));
+        g->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(g.get()));
+        g->editCell(1, uctlCompositionGrid::ColMin);
+        g->resize(1000, 300);
+        QVERIFY(std::abs(focused()->width() - g->grid().columnWidth(uctlCompositionGrid::ColMin)) <= 2);
+        QVERIFY(std::abs(focused()->x() - g->grid().columnViewportPosition(uctlCompositionGrid::ColMin) -
+                         g->grid().viewport()->x()) <= 2);
+        for (int i = 0; i < 30; ++i) {
+            g->AddEmptyRow();
+        }
+        g->editCell(2, uctlCompositionGrid::ColMin);
+        auto* editor = qobject_cast<controls::NumEntry*>(focused());
+        QVERIFY(editor != nullptr && editor->isVisible());
+        QTest::keyClicks(editor, QStringLiteral("3"));
+        g->grid().setTopRow(12);
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(g->rows().rows()[1].MinValue, std::string("3"));
+        // Moving on below the last row scrolls the grid to the new row, whose editor is open.
+        const int last = g->rows().count();
+        g->editCell(last, uctlCompositionGrid::ColTolMin);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(g->grid().Row(), last + 1);
+        QCOMPARE(g->grid().Col(), int{uctlCompositionGrid::ColElement});
+        QVERIFY(focused() != nullptr && focused()->isVisible() && focused() != &g->grid());
+    }
+
+    // Elements delivered again while the list is open (as for another country) leave it on its
+    // row's element, not on the remove entry.
+    void theOpenElementListKeepsShowingItsRowsElement() {
+        orvik::common::ProgrammSettings().DirectElementInput(false);
+        auto g = grid(false);
+        QVERIFY(QTest::qWaitForWindowExposed(g.get()));
+        const auto elements = m_program->application()->List()->Elements();
+        QVERIFY(elements != nullptr);
+        g->AddEmptyRow();
+        g->editCell(2, uctlCompositionGrid::ColElement);
+        auto* list = g->findChild<QComboBox*>(QStringLiteral("cboElement"));
+        QVERIFY(list != nullptr && list->isVisible());
+        g->setElements(*elements);
+        QCOMPARE(list->currentText(), QString());
+        list->setCurrentIndex(list->findText(QStringLiteral("Mo")));
+        emit list->activated(list->currentIndex());
+        g->editCell(2, uctlCompositionGrid::ColElement);
+        g->setElements(*elements);
+        QCOMPARE(list->currentText(), QStringLiteral("Mo"));
     }
 
     void theElementListOffersTheElementsAndRemovesRows() {

@@ -1,5 +1,6 @@
 #include "AnalysisFile.h"
 #include "CompositionPanels.h"
+#include "CutCaptions.h"
 #include "DisplayTestSupport.h"
 #include "DlgFuzzyPara.h"
 #include "Grid.h"
@@ -13,17 +14,21 @@
 #include "uctlCompositionGrid.h"
 #include "uctlCompositionSearch.h"
 #include "uctlMaterialList.h"
+#include "uctlSelection.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
 #include <set>
 
 using composition::AnalysisRow;
 using composition::uctlCompositionSearch;
+using orvik::common::Language;
 
 namespace {
 
@@ -243,8 +248,9 @@ private slots:
         QCOMPARE(unique.size(), symbols.size());
         QVERIFY(unique.count("Mo") == 1 && unique.count("Cr") == 1 && unique.count("Ni") == 1);
         QCOMPARE(p->analysisLabel().text(), p->analysisList().currentText());
-        QCOMPARE(p->countryList().currentData().toInt(),
-                 m_program->application()->countryId(steel->Country()));
+        // The steel's own country is chosen, so the search finds its analyses in that country only.
+        QVERIFY(steel->CountryId() > 0);
+        QCOMPARE(p->countryList().currentData().toInt(), steel->CountryId());
         // The criteria search without complaint.
         p->Search();
         QVERIFY(!designations(p->hits()).empty());
@@ -374,6 +380,166 @@ private slots:
         m_program->switchLanguage(orvik::common::Language::German);
         QCOMPARE(p->countryList().currentData().toInt(), m_eu);
         QCOMPARE(search->text(), QStringLiteral("&Suchen"));
+    }
+
+    // Two panels and the selection page on the one list the main window hands to all: each keeps its
+    // own country by its id, while the list comes back sorted by the names of the new language, in
+    // which Germany and Sweden stand at other places.
+    void eachPanelKeepsItsCountryOverALanguageSwitch() {
+        const auto& app = m_program->application();
+        auto list = app->List();
+        display::uctlSelection selection;
+        selection.setDialogLanguage(&m_program->language());
+        selection.setServices(m_program->services());
+        selection.setApplication(app);
+        selection.setList(list);
+        selection.Init();
+        auto simple = panel(false);
+        auto advanced = panel(true);
+        (void)list->Countries();
+        const int germany = app->countryId("D");
+        const int sweden = app->countryId("S");
+        QVERIFY(germany > 0 && sweden > 0);
+        auto& selectionCountry = selection.filter(display::uctlSelection::Country);
+        const auto choose = [](QComboBox& combo, int id) {
+            combo.setCurrentIndex(combo.findData(id));
+        };
+        choose(simple->countryList(), germany);
+        choose(advanced->countryList(), sweden);
+        choose(selectionCountry, germany);
+        const int germanyAt = simple->countryList().currentIndex();
+        const int swedenAt = advanced->countryList().currentIndex();
+        for (const auto language : {Language::English, Language::French, Language::German}) {
+            // As the main window switches: a list in the new language for every page, asked for its
+            // countries, between the two notifications.
+            m_program->switchLanguage(language, [&] {
+                list = app->List();
+                selection.setList(list);
+                simple->setList(list);
+                advanced->setList(list);
+                (void)list->Countries();
+            });
+            QCOMPARE(simple->countryList().currentData().toInt(), germany);
+            QCOMPARE(advanced->countryList().currentData().toInt(), sweden);
+            QCOMPARE(selectionCountry.currentData().toInt(), germany);
+            if (language == Language::English) {
+                QVERIFY(simple->countryList().currentIndex() != germanyAt);
+                QVERIFY(advanced->countryList().currentIndex() != swedenAt);
+                QCOMPARE(simple->countryList().itemText(0), QStringLiteral("all"));
+            }
+        }
+    }
+
+    // The fuzzy search switches the controls off around the search, which switches them off again:
+    // the analyses of the open steel stay offered afterwards, and stay off without a steel.
+    void aFuzzySearchLeavesTheTakeOverAsItFoundIt() {
+        auto p = panel(false);
+        auto* takeOver = p->findChild<QPushButton*>(QStringLiteral("cmdAnalyseUebernehmen"));
+        QVERIFY(takeOver != nullptr);
+        p->setDialogRunner([](composition::DlgFuzzyPara& dialog) { dialog.Confirmed = true; });
+        p->setFuzzyProgress([](int, int) { return true; });
+        for (const bool withSteel : {true, false}) {
+            p->setMaterial(withSteel ? m_program->material("1.4401") : nullptr);
+            p->Show();
+            p->compositionGrid().LoadRows(analysisOf({{"Mo", "2", "2,5", "", "", "", "outside"}}));
+            p->FuzzySearch();
+            QVERIFY(!designations(p->hits()).empty());
+            QCOMPARE(takeOver->isEnabled(), withSteel);
+            QCOMPARE(p->analysisList().isEnabled(), withSteel);
+        }
+    }
+
+    // A loaded file's name stands in place of the analysis list until another steel is opened; a
+    // language switch, which opens the same steel again, leaves it.
+    void aNewlyOpenedSteelOffersItsAnalysesAgainAfterALoadedFile() {
+        auto p = panel(false);
+        p->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.get()));
+        p->setMaterial(m_program->material("1.4401"));
+        p->Show();
+        p->LoadComposition(
+            writeFile("shown.anl", "Analyse\r\nEU\r\nFederstahl\r\n\r\nC;0,1;0,2;;;;outside\r\n"));
+        QVERIFY(p->analysisLabel().isVisible());
+        QVERIFY(!p->analysisList().isVisible());
+        m_program->switchLanguage(Language::English);
+        p->setMaterial(m_program->material("1.4401"));
+        p->Show();
+        QVERIFY(p->analysisLabel().isVisible());
+        m_program->switchLanguage(Language::German);
+        p->setMaterial(m_program->material("1.4571"));
+        p->Show();
+        QVERIFY(p->analysisList().isVisible());
+        QVERIFY(!p->analysisLabel().isVisible());
+        QVERIFY(p->analysisList().count() > 0);
+    }
+
+    // The progress window's button stops the search in each language's word for it.
+    void theFuzzyProgressWindowCancelsInTheCurrentLanguage() {
+        const std::vector<std::pair<Language, QString>> cases = {
+            {Language::German, QStringLiteral("Abbrechen")},
+            {Language::English, QStringLiteral("Cancel")},
+            {Language::French, QStringLiteral("Annuler")}};
+        for (const auto& [language, caption] : cases) {
+            m_program->switchLanguage(language);
+            auto p = panel(false);
+            p->compositionGrid().LoadRows(analysisOf({{"Mo", "2", "2,5", "", "", "", "outside"}}));
+            p->setDialogRunner([](composition::DlgFuzzyPara& dialog) {
+                dialog.setCountText(QStringLiteral("1"));
+                dialog.Confirmed = true;
+            });
+            QStringList buttons;
+            // Looks for the window while the search runs, and stops the search by its button.
+            QTimer watch;
+            connect(&watch, &QTimer::timeout, p.get(), [&p, &buttons, &watch] {
+                auto* progress = p->findChild<QProgressDialog*>();
+                if (progress == nullptr) {
+                    return;
+                }
+                for (auto* b : progress->findChildren<QPushButton*>()) {
+                    buttons << b->text();
+                    b->click();
+                }
+                watch.stop();
+            });
+            watch.start(0);
+            p->FuzzySearch();
+            QCOMPARE(buttons, QStringList{caption});
+            QVERIFY(designations(p->hits()).empty());
+        }
+        m_program->switchLanguage(Language::German);
+    }
+
+    // A file that cannot be written is reported in the current language.
+    void anAnalysisThatCannotBeWrittenIsReportedInTheCurrentLanguage() {
+        m_program->switchLanguage(Language::English);
+        auto p = panel(false);
+        p->compositionGrid().LoadRows(analysisOf({{"C", "0,1", "0,2", "", "", "", "outside"}}));
+        const auto file = QString::fromStdString((m_program->folder() / "missing" / "x.anl").string());
+        QVERIFY(!p->compositionGrid().WriteFile(file, QStringLiteral("EU"), QString(), QString()));
+        m_program->switchLanguage(Language::German);
+        QCOMPARE(m_program->errors.shown.size(), std::size_t{1});
+        QCOMPARE(m_program->errors.shown.front().description,
+                 QStringLiteral("The file '%1' cannot be written.").arg(file));
+        m_program->errors.shown.clear();
+    }
+
+    // Labels and buttons of both panels and of the fuzzy dialog take the width of their text in
+    // every language ("Composition" in English, "Recherche approximative" in French).
+    void everyCaptionFitsInEveryLanguage() {
+        for (const auto language : {Language::German, Language::English, Language::French}) {
+            m_program->switchLanguage(language);
+            for (const bool advanced : {false, true}) {
+                auto p = panel(advanced);
+                p->show();
+                QVERIFY(QTest::qWaitForWindowExposed(p.get()));
+                QCOMPARE(apptest::cutCaptions(*p), QString());
+                composition::DlgFuzzyPara dialog(&m_program->language(), p.get());
+                dialog.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+                QCOMPARE(apptest::cutCaptions(dialog), QString());
+            }
+        }
+        m_program->switchLanguage(Language::German);
     }
 
     void withoutASteelNothingCanBeTakenOverAndANameWithoutAnlIsRefused() {

@@ -3,6 +3,7 @@
 
 #include "PropertySearchPanelTest.h"
 
+#include "CutCaptions.h"
 #include "Grid.h"
 #include "NumEntry.h"
 #include "PropertyTestSupport.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <tuple>
 
 namespace propertytest {
 
@@ -32,6 +34,14 @@ struct Criterion {
     QString min;
     QString max;
 };
+
+/// As the main window switches: the setting, the text service, then the views.
+void switchLanguage(Program& program, orvik::common::Language language) {
+    program.language().ExecBeforeLanguageChange();
+    orvik::common::ProgrammSettings().CurrentLanguage(language);
+    program.application()->LanguageObject()->setLanguage(language);
+    program.language().ExecAfterLanguageChange();
+}
 
 } // namespace
 
@@ -214,8 +224,10 @@ void PropertySearchPanelTest::noHitsLeaveTheListEmpty() {
     QCOMPARE(f.hits().Rows(), 0);
     QCOMPARE(f.detailText(), QString());
     QCOMPARE(status.last().first().toString(), QStringLiteral("Suche erfolglos"));
-    QTest::keyClick(&f.hits(), Qt::Key_Return);
+    // Neither Enter nor a double click opens a steel from the empty list.
     QSignalSpy opened(f.panel.get(), &shell::contract::Panel::MaterialSelected);
+    QTest::keyClick(&f.hits(), Qt::Key_Return);
+    QCOMPARE(opened.count(), 0);
     QTest::mouseDClick(f.hits().viewport(), Qt::LeftButton);
     QCOMPARE(opened.count(), 0);
 }
@@ -316,7 +328,11 @@ void PropertySearchPanelTest::entryRules() {
     QCOMPARE(g.criteria().TextMatrix(3, 18), QString());
     QCOMPARE(g.criteria().TextMatrix(3, 1), QStringLiteral("Obere Streckgrenze"));
     const int rows = g.criteria().Rows();
-    QVERIFY(g.choose(3, 1, 1) || true);
+    // Choosing a property another row holds leaves the row's own property in place.
+    g.program.messages.shown.clear();
+    QVERIFY(g.choose(3, 1, 1));
+    QCOMPARE(g.program.messages.texts().size(), 1);
+    QCOMPARE(g.criteria().TextMatrix(3, 1), QStringLiteral("Obere Streckgrenze"));
     enterAndRemove(g, 3);
     QCOMPARE(g.criteria().Rows(), rows - 1);
     QCOMPARE(g.criteria().TextMatrix(2, 1), QStringLiteral("Zugfestigkeit"));
@@ -339,11 +355,7 @@ void PropertySearchPanelTest::languageSwitchKeepsTheCriteria() {
     country->setCurrentIndex(country->count() - 1);
     const QString chosenCountry = country->currentData().toString();
 
-    // As the main window switches: the setting, the text service, then the views.
-    f.program.language().ExecBeforeLanguageChange();
-    orvik::common::ProgrammSettings().CurrentLanguage(orvik::common::Language::English);
-    f.program.application()->LanguageObject()->setLanguage(orvik::common::Language::English);
-    f.program.language().ExecAfterLanguageChange();
+    switchLanguage(f.program, orvik::common::Language::English);
 
     QCOMPARE(f.criteria().TextMatrix(2, 1), QStringLiteral("Tensile strength"));
     QCOMPARE(f.criteria().TextMatrix(2, 2), QStringLiteral("450"));
@@ -351,6 +363,41 @@ void PropertySearchPanelTest::languageSwitchKeepsTheCriteria() {
     QCOMPARE(country->currentData().toString(), chosenCountry);
     QCOMPARE(f.panel->findChild<QPushButton*>(QStringLiteral("cmdMechSuchen"))->text(),
              QStringLiteral("&Search"));
+}
+
+void PropertySearchPanelTest::theHitsTablesFollowALanguageSwitch() {
+    PanelFixture f;
+    QVERIFY(f.choose(2, 1, 1));
+    QVERIFY(f.type(2, 2, QStringLiteral("450")));
+    f.panel->Search();
+    QVERIFY(f.hits().Rows() > 0);
+    QVERIFY2(f.detailText().contains(QStringLiteral("Zugfestigkeit")), qPrintable(f.detailText()));
+    for (const auto& [language, shown, gone] :
+         {std::tuple{orvik::common::Language::English, QStringLiteral("Tensile strength"),
+                     QStringLiteral("Zugfestigkeit")},
+          std::tuple{orvik::common::Language::German, QStringLiteral("Zugfestigkeit"),
+                     QStringLiteral("Tensile strength")}}) {
+        switchLanguage(f.program, language);
+        QVERIFY2(f.detailText().contains(shown), qPrintable(f.detailText()));
+        QVERIFY2(!f.detailText().contains(gone), qPrintable(f.detailText()));
+    }
+}
+
+void PropertySearchPanelTest::everyCaptionFitsInEveryLanguage() {
+    PanelFixture f;
+    for (const auto language : {orvik::common::Language::German, orvik::common::Language::English,
+                                orvik::common::Language::French}) {
+        switchLanguage(f.program, language);
+        QCOMPARE(apptest::cutCaptions(*f.panel), QString());
+    }
+}
+
+void PropertySearchPanelTest::clearingTheListAsksAboutTheCriteriaOfThisPage() {
+    PanelFixture f;
+    QVERIFY(f.choose(2, 1, 1));
+    f.panel->findChild<QPushButton*>(QStringLiteral("cmdMechListeLoeschen"))->click();
+    QCOMPARE(f.program.messages.texts(),
+             QStringList{QStringLiteral("Möchten Sie die Liste der Eigenschaftensuche löschen?")});
 }
 
 } // namespace propertytest

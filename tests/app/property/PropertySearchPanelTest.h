@@ -61,6 +61,9 @@ private slots:
     void entryRules();
     void aClickOpensTheChoiceListLitWhileItHasTheFocus();
     void languageSwitchKeepsTheCriteria();
+    void theHitsTablesFollowALanguageSwitch();
+    void clearingTheListAsksAboutTheCriteriaOfThisPage();
+    void everyCaptionFitsInEveryLanguage();
 
 private:
     static void enterAndRemove(PanelFixture& f, int row);

@@ -46,6 +46,11 @@ void ResultCombinationTest::intersectsTheThreeSearchesAndOpensASteel() {
     window.setApplication(app);
     window.setCombinationResultBuilder(f.builder);
     window.setDialogLanguage(&f.program.language());
+    int numbersRead = 0;
+    window.setMaterialNumberSource([&numbersRead, app](std::string_view steel, std::int32_t country) {
+        ++numbersRead;
+        return app->GetTop1MaterialNumber(steel, country);
+    });
 
     // Nothing searched yet: every box disabled, combining impossible.
     window.show();
@@ -101,6 +106,15 @@ void ResultCombinationTest::intersectsTheThreeSearchesAndOpensASteel() {
     }
     combined.sort();
     QCOMPARE(combined, (QStringList{QStringLiteral("S355J0 1.0553 60"), QStringLiteral("S355J2 1.0577 68")}));
+    // The material numbers are read once for the combination, not again on each showing.
+    QCOMPARE(numbersRead, 2);
+    for (int showing = 0; showing < 2; ++showing) {
+        window.hide();
+        window.show();
+    }
+    QCOMPARE(grid.Rows(), 2);
+    QVERIFY(!grid.TextMatrix(0, 1).isEmpty() && !grid.TextMatrix(1, 1).isEmpty());
+    QCOMPARE(numbersRead, 2);
     savePicture(window, QStringLiteral("result-combination.png"));
 
     QSignalSpy opened(&window, &property::frmErgebniskombination::MaterialSelected);
