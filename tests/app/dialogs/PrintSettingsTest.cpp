@@ -1,7 +1,7 @@
 // The print settings: the dependencies of the section boxes, the switches and lists they give the
 // print writer, the choices kept for the next opening, the preview of the sample steel's data sheet
-// in the chosen font, failures that show the error window and preview nothing, and printing without
-// a printer into a PDF file.
+// in the chosen font, failures that show the error window and preview or print nothing, and printing
+// without a printer into a PDF file.
 
 #include "DataSheetReport.h"
 #include "SampleSteel.h"
@@ -262,6 +262,31 @@ private slots:
         QVERIFY(QFile::exists(f.files.answer));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(f.errors.shown.empty());
+    }
+
+    void aPrintThatFailsSaysWhyAndTheDialogStaysOpen() {
+        Fixture f;
+        QTemporaryDir dir;
+        const auto target = dir.filePath(QStringLiteral("no such folder/datenblatt.pdf"));
+        frmPrintSettings dialog(f.context(), f.steel.programFolder());
+        dialog.printServices.printerInstalled = [] {
+            return true;
+        };
+        dialog.printServices.choosePrinter = [&target](QPrinter& printer, QWidget*) {
+            printer.setOutputFileName(target);
+            return true;
+        };
+        dialog.cmdPrint_Click(1);
+        QCOMPARE(f.errors.shown.size(), std::size_t{1});
+        const auto& shown = f.errors.shown.front();
+        QCOMPARE(shown.modul, QStringLiteral("frmPrintSettings"));
+        QCOMPARE(shown.procedure, QStringLiteral("cmdPrint_Click"));
+        QVERIFY2(shown.description.contains(QStringLiteral("nicht gedruckt")) &&
+                     shown.description.contains(target),
+                 qPrintable(shown.description));
+        QVERIFY(f.messages.shown.empty());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 };
 
