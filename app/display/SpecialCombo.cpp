@@ -27,13 +27,7 @@ SpecialCombo::SpecialCombo(QComboBox& combo) : QObject(&combo), m_combo(combo) {
 
 bool SpecialCombo::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_combo.lineEdit()) {
-        // A click on the text opens the list, as on a drop-down list without a text field.
-        if (event->type() == QEvent::MouseButtonPress &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            m_combo.showPopup();
-            return true;
-        }
-        return false;
+        return clickOnText(*event);
     }
     if (watched != &m_combo) {
         return false;
@@ -67,6 +61,24 @@ bool SpecialCombo::eventFilter(QObject* watched, QEvent* event) {
     }
     m_typed = m_combo.currentText().left(m_matched) + text;
     findAndSelect(m_typed);
+    return true;
+}
+
+// A click on the text opens the list, as on a drop-down list without a text field. The list opens
+// at the release: opened at the press, the release that follows would close it again.
+bool SpecialCombo::clickOnText(const QEvent& event) {
+    const auto type = event.type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick) {
+        return false;
+    }
+    if (static_cast<const QMouseEvent&>(event).button() != Qt::LeftButton) {
+        return false;
+    }
+    if (type == QEvent::MouseButtonRelease) {
+        m_combo.setFocus(Qt::MouseFocusReason);
+        m_combo.showPopup();
+    }
     return true;
 }
 

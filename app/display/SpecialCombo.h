@@ -32,6 +32,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool clickOnText(const QEvent& event);
     void findAndSelect(const QString& text);
     void forget();
 

@@ -10,6 +10,7 @@
 #include "uctlMaterialList.h"
 #include "uctlSelection.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -343,6 +344,17 @@ private slots:
         QCOMPARE(combo.currentText(), picked);
         QTest::keyClick(&combo, Qt::Key_A);
         QVERIFY(combo.currentText().startsWith(u'A', Qt::CaseInsensitive));
+    }
+
+    void aClickOnTheTextOfAFilterListOpensIt() {
+        auto& combo = m_page->filter(uctlSelection::Country);
+        QVERIFY(combo.lineEdit() != nullptr && combo.lineEdit()->isReadOnly());
+        QTest::mouseClick(combo.lineEdit(), Qt::LeftButton);
+        QTRY_VERIFY(combo.view()->isVisible());
+        combo.hidePopup();
+        QCOMPARE(combo.currentIndex(), 0);
+        // The list keeps the focus for typing.
+        QTRY_VERIFY(combo.hasFocus());
     }
 
     void typingInTheStandardAndSupplierListsShowsTheirTooltip_data() {
