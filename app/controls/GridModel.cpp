@@ -219,7 +219,8 @@ void GridModel::setText(int row, int col, const QString& text) {
         return;
     }
     Row& r = m_rows[static_cast<std::size_t>(row)];
-    if (r.cells.empty()) {
+    // A row written before the column count grew holds fewer cells than the grid has columns.
+    if (static_cast<std::size_t>(col) >= r.cells.size()) {
         if (text.isEmpty()) {
             return;
         }
@@ -402,8 +403,8 @@ std::vector<GridModel::Span> GridModel::mergedSpans(const std::function<bool(int
             if (!isShown(col)) {
                 continue;
             }
-            const QString& cell = r.cells[static_cast<std::size_t>(col)];
-            if (start >= 0 && !cell.isEmpty() && cell == r.cells[static_cast<std::size_t>(start)]) {
+            const QString cell = text(row, col);
+            if (start >= 0 && !cell.isEmpty() && cell == text(row, start)) {
                 lastShown = col;
                 continue;
             }

@@ -151,8 +151,10 @@ private:
         int pictureAlignment = static_cast<int>(CellAlign::CenterCenter);
     };
     struct Row {
-        std::vector<QString> cells;      // empty until a cell is written
-        std::vector<CellFormat> formats; // empty until a cell is formatted
+        // Both empty until a cell is written or formatted, and shorter than the column count when
+        // that grew since: the missing cells read as empty.
+        std::vector<QString> cells;
+        std::vector<CellFormat> formats;
         bool merge = false;
     };
 

@@ -3,16 +3,32 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
 
 namespace display {
 
 SpecialCombo::SpecialCombo(QComboBox& combo) : QObject(&combo), m_combo(combo) {
+    // Only a line edit shows the completed tail selected; read-only, it takes no text of its own.
+    combo.setEditable(true);
+    combo.setInsertPolicy(QComboBox::NoInsert);
+    combo.setCompleter(nullptr);
+    combo.lineEdit()->setReadOnly(true);
+    combo.lineEdit()->installEventFilter(this);
     combo.installEventFilter(this);
-    // A pick by mouse or arrow keys starts a new prefix; our own choices do not come this way.
-    connect(&combo, &QComboBox::activated, this, [this] { forget(); });
+    // A pick of another entry by mouse or arrow keys starts a new prefix. Enter reports the entry
+    // the completion chose, which is no new pick.
+    connect(&combo, &QComboBox::activated, this, [this](int index) {
+        if (index != m_chosen) {
+            forget();
+        }
+    });
 }
 
 bool SpecialCombo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_combo.lineEdit()) {
+        return clickOnText(*event);
+    }
     if (watched != &m_combo) {
         return false;
     }
@@ -48,21 +64,42 @@ bool SpecialCombo::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
+// A click on the text opens the list, as on a drop-down list without a text field. The list opens
+// at the release: opened at the press, the release that follows would close it again.
+bool SpecialCombo::clickOnText(const QEvent& event) {
+    const auto type = event.type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick) {
+        return false;
+    }
+    if (static_cast<const QMouseEvent&>(event).button() != Qt::LeftButton) {
+        return false;
+    }
+    if (type == QEvent::MouseButtonRelease) {
+        m_combo.setFocus(Qt::MouseFocusReason);
+        m_combo.showPopup();
+    }
+    return true;
+}
+
 void SpecialCombo::findAndSelect(const QString& text) {
     const int index = m_combo.findText(text, Qt::MatchStartsWith);
     if (index < 0) {
         return;
     }
     m_matched = static_cast<int>(text.size());
+    m_chosen = index;
     if (index != m_combo.currentIndex()) {
         m_combo.setCurrentIndex(index);
     }
+    m_combo.lineEdit()->setSelection(m_matched, static_cast<int>(m_combo.currentText().size()) - m_matched);
     emit chosen(index);
 }
 
 void SpecialCombo::forget() {
     m_typed.clear();
     m_matched = 0;
+    m_chosen = -1;
 }
 
 } // namespace display

@@ -8,13 +8,14 @@ class QComboBox;
 namespace display {
 
 /// Type-ahead completion on a drop-down list: the characters typed are matched against the start of
-/// the entries (without regard to case) and the first entry that matches is chosen, so that typing
-/// on narrows the match. A character that continues no entry changes nothing but is remembered; the
-/// next one is appended to the part that matched. What was typed is forgotten when the user picks
-/// an entry by mouse or arrow keys and when the list gets the focus. Delete is swallowed; Enter
-/// repeats the last match, and does nothing when nothing was typed.
+/// the entries (without regard to case) and the first entry that matches is chosen, its not yet typed
+/// tail shown selected, so that typing on narrows the match. A character that continues no entry changes
+/// nothing but is remembered; the next one is appended to the part that matched. What was typed is forgotten
+/// when the user picks an entry by mouse or arrow keys and when the list gets the focus. Delete is swallowed;
+/// Enter repeats the last match, and does nothing when nothing was typed.
 ///
-/// Attached to one combo box, whose child it becomes (it lives as long as the combo).
+/// Attached to one combo box, whose child it becomes (it lives as long as the combo). The combo gets
+/// a read-only text field to show the selected tail; a click on it opens the list.
 class SpecialCombo : public QObject {
     Q_OBJECT
 
@@ -31,12 +32,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool clickOnText(const QEvent& event);
     void findAndSelect(const QString& text);
     void forget();
 
     QComboBox& m_combo;
     QString m_typed;
     int m_matched = 0; // characters of the current entry's text that the last match covered
+    int m_chosen = -1; // the entry the last match chose
 };
 
 } // namespace display

@@ -65,6 +65,8 @@ void uctlMaterialList::setApplication(std::shared_ptr<orvik::objects::Applicatio
 void uctlMaterialList::setListType(int listType) {
     m_listType = listType;
     layoutColumns();
+    // A new layout starts unhighlighted, as before the first click or find.
+    setHighlight(false);
 }
 
 int uctlMaterialList::Count() const {

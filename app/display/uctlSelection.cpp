@@ -158,9 +158,13 @@ void uctlSelection::setList(std::shared_ptr<orvik::objects::List> list) {
 }
 
 void uctlSelection::Init() {
-    for (auto* combo : m_filters) {
-        auto* typeAhead = new SpecialCombo(*combo);
-        Q_UNUSED(typeAhead)
+    for (int i = 0; i < FilterCount_; ++i) {
+        const auto which = static_cast<Filter>(i);
+        auto* typeAhead = new SpecialCombo(*m_filters[which]);
+        // An entry chosen by typing is a pick like a click: the lists with a tooltip show it.
+        if (which == Standard || which == Supplier) {
+            connect(typeAhead, &SpecialCombo::chosen, this, [this, which] { showFilterToolTip(which); });
+        }
     }
     for (auto* box : {m_materialNumbers, m_symbols, m_tradenames}) {
         box->setChecked(true);
@@ -189,7 +193,6 @@ void uctlSelection::ReloadMaterialList() {
             combo->setCurrentIndex(0);
         }
     }
-    m_supplierIndexAtApply = std::max(0, m_filters[Supplier]->currentIndex());
     m_applied = readFilters();
     if (list() == nullptr) {
         return;
@@ -248,6 +251,10 @@ void uctlSelection::searchEntered() {
             list()->Materials(a.steelgroup, a.standard, a.standardType, a.supplier, a.country,
                               a.materialNumbers, a.symbols, a.tradenames, SearchText::patternCondition(text));
     }
+    reportEmptyList();
+}
+
+void uctlSelection::reportEmptyList() {
     if (m_list->Count() == 0) {
         emit DisplayStatusBarText(DisplayTexts::text(dialogLanguage(), TextID::Suche_erfolglos));
     }
@@ -288,6 +295,7 @@ bool uctlSelection::eventFilter(QObject* watched, QEvent* event) {
                 searchEntered();
                 return true;
             }
+            reportEmptyList();
         } else if (type == QEvent::KeyRelease) {
             keyReleasedInSearch(static_cast<QKeyEvent*>(event)->key());
         } else if (type == QEvent::FocusOut) {
@@ -385,6 +393,7 @@ void uctlSelection::listFailed(const std::shared_ptr<const orvik::common::Except
 uctlSelection::Applied uctlSelection::readFilters() const {
     Applied applied;
     applied.steelgroup = itemId(Steelgroup);
+    applied.supplierEntry = chosenSupplier();
     if (const auto* standard = chosenStandard()) {
         applied.standard = standard->StandardId;
         applied.standardType = standard->StandardType;
@@ -403,6 +412,14 @@ uctlSelection::Applied uctlSelection::readFilters() const {
 std::int32_t uctlSelection::itemId(Filter which) const {
     const auto chosen = m_filters[which]->currentData();
     return chosen.isValid() ? chosen.toInt() : -1;
+}
+
+std::shared_ptr<orvik::objects::Supplier> uctlSelection::chosenSupplier() const {
+    const int index = m_filters[Supplier]->currentIndex();
+    if (index < 1 || m_supplierList == nullptr || index > m_supplierList->Count()) {
+        return nullptr;
+    }
+    return m_supplierList->Item(index);
 }
 
 const orvik::objects::StandardListEntry* uctlSelection::chosenStandard() const {
@@ -487,9 +504,8 @@ void uctlSelection::showFilterToolTip(Filter which) {
     QString text;
     try {
         if (which == Supplier) {
-            const int index = m_filters[Supplier]->currentIndex();
-            if (index >= 1 && m_supplierList != nullptr && index <= m_supplierList->Count()) {
-                text = QString::fromStdString(m_supplierList->Item(index)->Address);
+            if (const auto supplier = chosenSupplier()) {
+                text = QString::fromStdString(supplier->Address);
             }
         } else if (const auto* standard = chosenStandard(); standard != nullptr && application() != nullptr) {
             text = QString::fromStdString(standard->GetInfo(*application()));
@@ -502,13 +518,11 @@ void uctlSelection::showFilterToolTip(Filter which) {
 
 void uctlSelection::materialSelected(const shell::contract::ActivatedMaterial& material) {
     if (auto info = std::dynamic_pointer_cast<MaterialDisplayInfo>(materialDisplayInfo())) {
-        const bool filtered = m_supplierIndexAtApply >= 1 && m_supplierList != nullptr &&
-                              m_supplierIndexAtApply <= m_supplierList->Count();
-        if (filtered) {
-            const auto supplier = m_supplierList->Item(m_supplierIndexAtApply);
+        // The supplier whose designations the list shows, not the one the filter list shows now.
+        if (const auto& supplier = m_applied.supplierEntry) {
             info->setFilterAddress(supplier->Address);
             info->setShowSupplier(true);
-            info->setCompanyId(m_filters[Supplier]->itemData(m_supplierIndexAtApply).toInt());
+            info->setCompanyId(supplier->Supplier_ID);
         } else {
             info->setFilterAddress({});
             info->setShowSupplier(false);

@@ -76,6 +76,8 @@ private:
         std::int32_t standard = -1;
         std::int32_t standardType = 0;
         std::int32_t supplier = -1;
+        /// The supplier of `supplier`; none for all suppliers.
+        std::shared_ptr<orvik::objects::Supplier> supplierEntry;
         std::int32_t country = -1;
         bool tradenames = true;
         bool symbols = true;
@@ -100,6 +102,7 @@ private:
     /// The id that identifies the chosen entry across languages (for standards the standard's id).
     [[nodiscard]] std::optional<std::int32_t> stableId(Filter which) const;
     void selectStableId(Filter which, std::optional<std::int32_t> id);
+    [[nodiscard]] std::shared_ptr<orvik::objects::Supplier> chosenSupplier() const;
     [[nodiscard]] const orvik::objects::StandardListEntry* chosenStandard() const;
     void resetFilters();
     void kindToggled(QCheckBox* box);
@@ -107,6 +110,8 @@ private:
     void showFilterToolTip(Filter which);
     void materialSelected(const shell::contract::ActivatedMaterial& material);
     void keyReleasedInSearch(int key);
+    /// "Suche erfolglos" in the status bar while the list is empty.
+    void reportEmptyList();
     void message(orvik::common::TextID id);
     /// Hands the relay and the application on to the material list.
     void syncList();
@@ -125,7 +130,6 @@ private:
     uctlMaterialList* m_list = nullptr;
 
     Applied m_applied;
-    int m_supplierIndexAtApply = 0;
     std::shared_ptr<orvik::objects::List::Standards_t> m_standards;
     std::shared_ptr<orvik::objects::Suppliers> m_supplierList;
     std::shared_ptr<platform::db::Recordset> m_currentDesignationList;

@@ -60,13 +60,15 @@ uctlSupplier::uctlSupplier(QWidget* parent)
     grid->setRowStretch(3, 1);
     grid->setRowStretch(6, 2);
     connect(m_shapes, &QComboBox::activated, this, [this] { FillSupplierListBox(); });
-    connect(m_suppliers, &QListWidget::itemClicked, this, [this] { ShowSupplierDetails(); });
+    // A pick by mouse or by arrow keys: both select the entry. The focus alone only marks one.
+    connect(m_suppliers, &QListWidget::itemSelectionChanged, this, [this] { ShowSupplierDetails(); });
 }
 
 uctlSupplier::~uctlSupplier() = default;
 
 void uctlSupplier::Clear() {
     const QSignalBlocker block(m_shapes);
+    const QSignalBlocker blockSuppliers(m_suppliers);
     m_shapes->clear();
     m_suppliers->clear();
     m_address->clear();
@@ -101,6 +103,8 @@ void uctlSupplier::Show() {
 }
 
 void uctlSupplier::FillSupplierListBox() {
+    // Emptying and filling the list is no pick.
+    const QSignalBlocker block(m_suppliers);
     m_suppliers->clear();
     m_address->clear();
     m_shapeText->clear();
@@ -131,15 +135,19 @@ void uctlSupplier::FillSupplierListBox() {
 }
 
 void uctlSupplier::pickSupplier(int row) {
+    const auto* item = m_suppliers->item(row);
+    if (item != nullptr && item->isSelected() && row == m_suppliers->currentRow()) {
+        ShowSupplierDetails();
+        return;
+    }
     m_suppliers->setCurrentRow(row);
-    ShowSupplierDetails();
 }
 
 void uctlSupplier::ShowSupplierDetails() {
     m_address->clear();
     m_shapeText->clear();
     const auto* item = m_suppliers->currentItem();
-    if (item == nullptr || material() == nullptr) {
+    if (item == nullptr || !item->isSelected() || material() == nullptr) {
         return;
     }
     const int id = item->data(Qt::UserRole).toInt();

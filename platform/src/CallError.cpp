@@ -24,6 +24,7 @@ constexpr std::array entries{
     GK_RUNTIME_ERROR(InvalidPatternString, "Invalid pattern string"),
     GK_RUNTIME_ERROR(InvalidUseOfNull, "Invalid use of Null"),
     GK_RUNTIME_ERROR(KeyAlreadyExists, "This key is already associated with an element of this collection"),
+    GK_RUNTIME_ERROR(PrinterError, "Printer error"),
     GK_RUNTIME_ERROR(ElementNotFound, "Element not found"),
 };
 

@@ -91,9 +91,10 @@ void dlgInfo::cmdSysinfo_Click() {
                : QStringLiteral(
                      "The Sysinfo tool isn't available. You can download it from %1!\n\nDownload now?")
                      .arg(page);
-    if (m_messages.show(this, text, programTitle(), platform::qt::MessageBoxes::Icon::Information,
-                        platform::qt::MessageBoxes::Buttons::YesNo) ==
-        platform::qt::MessageBoxes::Answer::Yes) {
+    using Messages = platform::qt::MessageBoxes;
+    // No is the default: Enter does not send the user to the browser.
+    if (m_messages.show(this, text, programTitle(), Messages::Icon::Information, Messages::Buttons::YesNo,
+                        Messages::Answer::No) == Messages::Answer::Yes) {
         orvik::common::editor::WindowHelper::StartHTML(page, m_messages, m_open);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "DataSheetPainter.h"
 #include "objects/ReportDocument.h"
+#include "platform/CallError.h"
 #include "platform/qt/MessageBoxes.h"
 #include "shell/contract/FileDialogs.h"
 #include "shell/contract/WindowServices.h"
@@ -25,6 +26,9 @@ struct Texts {
     QString noPrinter;
     QString saveTitle;
     QString notWritten;
+    QString notPrinted;
+    QString refusedBy; // %1: the printer's name
+    QString refused;
 };
 
 Texts texts(std::int32_t language) {
@@ -34,18 +38,27 @@ Texts texts(std::int32_t language) {
             QStringLiteral("Es ist kein Drucker eingerichtet.\n\nMöchten Sie das Datenblatt als PDF-Datei "
                            "speichern?"),
             QStringLiteral("Datenblatt als PDF-Datei speichern"),
-            QStringLiteral("Die Datei konnte nicht geschrieben werden:\n")};
+            QStringLiteral("Die Datei konnte nicht geschrieben werden:\n"),
+            QStringLiteral("Das Datenblatt wurde nicht gedruckt. "),
+            QStringLiteral("Der Drucker „%1“ hat den Auftrag nicht angenommen."),
+            QStringLiteral("Der Drucker hat den Auftrag nicht angenommen.")};
     case 1:
         return {
             QStringLiteral("Aucune imprimante n'est installée.\n\nVoulez-vous enregistrer la fiche technique "
                            "comme fichier PDF ?"),
             QStringLiteral("Enregistrer la fiche technique comme fichier PDF"),
-            QStringLiteral("Le fichier n'a pas pu être écrit :\n")};
+            QStringLiteral("Le fichier n'a pas pu être écrit :\n"),
+            QStringLiteral("La fiche technique n'a pas été imprimée. "),
+            QStringLiteral("L'imprimante « %1 » n'a pas accepté le travail."),
+            QStringLiteral("L'imprimante n'a pas accepté le travail.")};
     default:
         return {
             QStringLiteral("No printer is installed.\n\nDo you want to save the data sheet as a PDF file?"),
             QStringLiteral("Save the data sheet as a PDF file"),
-            QStringLiteral("The file could not be written:\n")};
+            QStringLiteral("The file could not be written:\n"),
+            QStringLiteral("The data sheet was not printed. "),
+            QStringLiteral("The printer \"%1\" did not accept the job."),
+            QStringLiteral("The printer did not accept the job.")};
     }
 }
 
@@ -56,6 +69,19 @@ bool systemHasPrinter() {
 bool printDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+// Why the printer took no data sheet: a print into a file names the file, else the printer.
+platform::CallError printFailure(const QPrinter& printer, std::int32_t language) {
+    const auto text = texts(language);
+    const auto file = printer.outputFileName();
+    if (!file.isEmpty()) {
+        return {platform::err::PathFileAccessError, "DataSheetOutput",
+                (text.notPrinted + text.notWritten + file).toStdString()};
+    }
+    const auto name = printer.printerName();
+    return {platform::err::PrinterError, "DataSheetOutput",
+            (text.notPrinted + (name.isEmpty() ? text.refused : text.refusedBy.arg(name))).toStdString()};
 }
 
 } // namespace
@@ -105,13 +131,18 @@ DataSheetOutput::Result DataSheetOutput::print(QWidget* parent, QPrinter& printe
         }
         return saveAsPdf(parent, services, language);
     }
+    // The dialog offers the data sheet's page; the paper and orientation chosen there are kept, the
+    // pages are laid out for them.
+    setDataSheetPage(printer);
     const bool chosen =
         services.choosePrinter ? services.choosePrinter(printer, parent) : printDialog(printer, parent);
     if (!chosen) {
         return Result::Cancelled;
     }
-    setDataSheetPage(printer);
-    return DataSheetPainter(m_document, m_font).paint(printer) ? Result::Printed : Result::Failed;
+    if (!DataSheetPainter(m_document, m_font).paint(printer)) {
+        throw printFailure(printer, language);
+    }
+    return Result::Printed;
 }
 
 std::string printDate(std::int32_t language) {

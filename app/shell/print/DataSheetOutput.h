@@ -45,8 +45,12 @@ public:
 
     /// Writes every page into `file`, replacing it; false when it cannot be written.
     [[nodiscard]] bool savePdf(const QString& file) const;
-    /// Prints on `printer` after the user confirmed it; without a printer, offers the PDF file.
-    /// `language` chooses the texts of the messages (0 German, 1 French, otherwise English).
+    /// Prints on `printer` after the user confirmed it, on the paper and in the orientation chosen
+    /// then (the dialog offers the data sheet's A4 portrait); without a printer, offers the PDF file.
+    /// `language` chooses the texts of the messages (0 German, 1 French, otherwise English). Failed
+    /// means the PDF file could not be written, which the user was told. Throws platform::CallError
+    /// (PrinterError, or PathFileAccessError for a print into a file) saying why when the printer
+    /// took no data sheet.
     Result print(QWidget* parent, QPrinter& printer, const Services& services, std::int32_t language) const;
     /// Asks for a file and saves the PDF there; Cancelled when the user chose none.
     Result saveAsPdf(QWidget* parent, const Services& services, std::int32_t language) const;

@@ -15,7 +15,7 @@ namespace shell::print {
 
 class DataSheetPages;
 
-/// Paints the data sheet: every page on a printer or a PDF writer (A4 portrait set by the caller),
+/// Paints the data sheet: every page on a printer or a PDF writer (on the page the caller set),
 /// or one page into an image. The pages are laid out for the device they are painted on, in the
 /// font given (the font of the print settings).
 class DataSheetPainter {

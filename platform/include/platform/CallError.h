@@ -41,6 +41,7 @@ inline constexpr std::int32_t ObjectNotSet = 91;
 inline constexpr std::int32_t InvalidPatternString = 93;
 inline constexpr std::int32_t InvalidUseOfNull = 94;
 inline constexpr std::int32_t KeyAlreadyExists = 457;
+inline constexpr std::int32_t PrinterError = 482;
 inline constexpr std::int32_t ElementNotFound = 32811;
 
 /// One runtime error: its number, the name the code gives it and the runtime's text.

@@ -35,6 +35,24 @@ QMessageBox::StandardButtons qtButtons(MessageBoxes::Buttons buttons) {
     return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton qtButton(MessageBoxes::Answer answer) {
+    switch (answer) {
+    case MessageBoxes::Answer::Yes:
+        return QMessageBox::Yes;
+    case MessageBoxes::Answer::No:
+        return QMessageBox::No;
+    case MessageBoxes::Answer::Abort:
+        return QMessageBox::Abort;
+    case MessageBoxes::Answer::Retry:
+        return QMessageBox::Retry;
+    case MessageBoxes::Answer::Ignore:
+        return QMessageBox::Ignore;
+    case MessageBoxes::Answer::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
 MessageBoxes::Answer answerOf(int button) {
     switch (button) {
     case QMessageBox::Yes:
@@ -63,8 +81,11 @@ void MessageBoxes::about(QWidget* parent, const QString& application, const QStr
 }
 
 MessageBoxes::Answer QtMessageBoxes::show(QWidget* parent, const QString& text, const QString& title,
-                                          Icon icon, Buttons buttons) {
+                                          Icon icon, Buttons buttons, std::optional<Answer> defaultAnswer) {
     QMessageBox box(qtIcon(icon), title, text, qtButtons(buttons), parent);
+    if (defaultAnswer) {
+        box.setDefaultButton(qtButton(*defaultAnswer));
+    }
     return answerOf(box.exec());
 }
 

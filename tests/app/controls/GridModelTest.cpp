@@ -99,6 +99,45 @@ private slots:
         QVERIFY(!c.model.cellBold(9, 9));
     }
 
+    void theCountsChangeAtAnyTimeAfterCellsHoldTexts() {
+        // The owners set the column count again after rows got texts: new cells start empty and
+        // take texts and formats, merging reads them, shrinking and growing again drops the cut ones.
+        Checked c;
+        c.model.setRows(2);
+        c.model.setCols(2);
+        c.model.setText(1, 0, "a");
+        c.model.setCellBold(0, 1, true);
+        c.model.setCols(5);
+        QCOMPARE(c.model.text(1, 4), QString());
+        c.model.setText(1, 4, "b");
+        c.model.setText(1, 3, "b");
+        c.model.setCellBold(0, 4, true);
+        QCOMPARE(c.model.text(1, 0), QString("a"));
+        QCOMPARE(c.model.text(1, 4), QString("b"));
+        QVERIFY(c.model.cellBold(0, 1) && c.model.cellBold(0, 4));
+        c.model.setMergeCells(MergeMode::Free);
+        c.model.setMergeRow(1, true);
+        QCOMPARE(c.model.mergedSpans(allShown), (std::vector<GridModel::Span>{{1, 3, 2}}));
+        c.model.setCols(3);
+        c.model.setRows(4);
+        c.model.setText(3, 2, "c");
+        QVERIFY(c.model.mergedSpans(allShown).empty());
+        c.model.setCols(6);
+        QCOMPARE(c.model.text(1, 4), QString());
+        QVERIFY(!c.model.cellBold(0, 4));
+        c.model.setText(3, 5, "d");
+        c.model.setMergeRow(3, true);
+        c.model.setText(3, 4, "d");
+        QCOMPARE(c.model.mergedSpans(allShown), (std::vector<GridModel::Span>{{3, 4, 2}}));
+        c.model.addItem("x\ty\tz\tw\tv\tu");
+        c.model.setRows(1);
+        c.model.setCols(0);
+        c.model.setCols(2);
+        c.model.setText(0, 1, "e");
+        QCOMPARE(c.model.text(0, 1), QString("e"));
+        QCOMPARE(c.model.text(0, 0), QString());
+    }
+
     void addItemSplitsTabsAndRemoveItemShifts() {
         Checked c;
         c.model.setCols(3);

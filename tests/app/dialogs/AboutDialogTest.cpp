@@ -68,6 +68,9 @@ private slots:
             QVERIFY(messages.shown.front().text.endsWith(question));
             QVERIFY(messages.shown.front().text.contains(dialog.address() + page));
             QCOMPARE(messages.shown.front().buttons, platform::qt::MessageBoxes::Buttons::YesNo);
+            QCOMPARE(messages.shown.front().icon, platform::qt::MessageBoxes::Icon::Information);
+            // Enter answers No: the page opens only on a deliberate Yes.
+            QCOMPARE(messages.shown.front().defaultAnswer, std::optional<Answer>(Answer::No));
             QCOMPARE(opened, answer == Answer::Yes ? QStringList{dialog.address() + page} : QStringList{});
         }
     }

@@ -1,7 +1,7 @@
 // The print settings: the dependencies of the section boxes, the switches and lists they give the
 // print writer, the choices kept for the next opening, the preview of the sample steel's data sheet
-// in the chosen font, failures that show the error window and preview nothing, and printing without
-// a printer into a PDF file.
+// in the chosen font, failures that show the error window and preview or print nothing, and printing
+// without a printer into a PDF file.
 
 #include "DataSheetReport.h"
 #include "SampleSteel.h"
@@ -19,6 +19,7 @@
 #include <QFontComboBox>
 #include <QListWidget>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -155,12 +156,15 @@ private slots:
 
     void previewShowsTheSampleDataSheetInTheChosenFont() {
         Fixture f;
+        QTemporaryDir dir;
         frmPrintSettings dialog(f.context(), f.steel.programFolder());
         QVERIFY(dialog.cboProductShape().count() >= 2);
-        dialog.cboFontSize().setCurrentText(QStringLiteral("8"));
-        int shown = 0;
+        struct Shown {
+            QString fonts; // the fonts of the pages as pdffonts lists them
+            int pages = 0;
+        };
+        std::vector<Shown> shown;
         dialog.showPreview = [&](frmPrintPreview& preview) {
-            ++shown;
             QVERIFY(preview.loaded());
             const auto text = preview.document().Text();
             for (const auto* section : {"Normen\n", "Chemische Analyse\n", "Eigenschaften\n",
@@ -169,14 +173,35 @@ private slots:
             }
             preview.show();
             QTRY_VERIFY(preview.pageCount() >= 2);
+            // The pages the preview shows, painted into a file to read their fonts.
+            const auto file = dir.filePath(QStringLiteral("preview%1.pdf").arg(shown.size()));
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            emit preview.paintRequested(&printer);
+            QProcess fonts;
+            fonts.start(QStringLiteral("pdffonts"), {file});
+            QVERIFY(fonts.waitForFinished(60000));
+            shown.push_back({QString::fromUtf8(fonts.readAllStandardOutput()), preview.pageCount()});
             preview.close();
         };
+        dialog.cboFonts().setCurrentFont(QFont(QStringLiteral("DejaVu Serif")));
+        dialog.cboFontSize().setCurrentText(QStringLiteral("8"));
         dialog.cmdPrint_Click(0);
-        QCOMPARE(shown, 1);
+        QCOMPARE(shown.size(), std::size_t{1});
         QVERIFY(f.errors.shown.empty());
-        // The dialog stays open for another preview, written anew.
+        // The dialog stays open for another preview, written anew in the font chosen then.
+        dialog.cboFonts().setCurrentFont(QFont(QStringLiteral("DejaVu Sans")));
+        dialog.cboFontSize().setCurrentText(QStringLiteral("12"));
         dialog.cmdPrint_Click(0);
-        QCOMPARE(shown, 2);
+        QCOMPARE(shown.size(), std::size_t{2});
+        QVERIFY2(shown[0].fonts.contains(QStringLiteral("DejaVuSerif")), qPrintable(shown[0].fonts));
+        QVERIFY2(shown[1].fonts.contains(QStringLiteral("DejaVuSans")), qPrintable(shown[1].fonts));
+        QVERIFY2(!shown[1].fonts.contains(QStringLiteral("DejaVuSerif")), qPrintable(shown[1].fonts));
+        QVERIFY2(
+            shown[0].pages < shown[1].pages,
+            qPrintable(
+                QStringLiteral("%1 pages at 8 pt, %2 at 12 pt").arg(shown[0].pages).arg(shown[1].pages)));
     }
 
     void aRestrictedPropertyListReachesTheDataSheet() {
@@ -262,6 +287,31 @@ private slots:
         QVERIFY(QFile::exists(f.files.answer));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(f.errors.shown.empty());
+    }
+
+    void aPrintThatFailsSaysWhyAndTheDialogStaysOpen() {
+        Fixture f;
+        QTemporaryDir dir;
+        const auto target = dir.filePath(QStringLiteral("no such folder/datenblatt.pdf"));
+        frmPrintSettings dialog(f.context(), f.steel.programFolder());
+        dialog.printServices.printerInstalled = [] {
+            return true;
+        };
+        dialog.printServices.choosePrinter = [&target](QPrinter& printer, QWidget*) {
+            printer.setOutputFileName(target);
+            return true;
+        };
+        dialog.cmdPrint_Click(1);
+        QCOMPARE(f.errors.shown.size(), std::size_t{1});
+        const auto& shown = f.errors.shown.front();
+        QCOMPARE(shown.modul, QStringLiteral("frmPrintSettings"));
+        QCOMPARE(shown.procedure, QStringLiteral("cmdPrint_Click"));
+        QVERIFY2(shown.description.contains(QStringLiteral("nicht gedruckt")) &&
+                     shown.description.contains(target),
+                 qPrintable(shown.description));
+        QVERIFY(f.messages.shown.empty());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 };
 

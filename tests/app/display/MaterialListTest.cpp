@@ -220,6 +220,24 @@ private slots:
         QCOMPARE(shown.list.CurrentPos(), 70000);
     }
 
+    void aColumnLayoutTurnsTheHighlightOff_data() {
+        QTest::addColumn<int>("listType");
+        QTest::addRow("designations only") << 0;
+        QTest::addRow("with material numbers") << 1;
+    }
+    void aColumnLayoutTurnsTheHighlightOff() {
+        QFETCH(int, listType);
+        ShownList shown(*m_program, 20);
+        auto& list = shown.list;
+        list.SelectFirstItem();
+        QVERIFY(list.highlighted());
+        QVERIFY(!list.grid()->selectionModel()->selectedRows().isEmpty());
+        list.setListType(listType);
+        QVERIFY(!list.highlighted());
+        QVERIFY(list.grid()->selectionModel()->selectedRows().isEmpty());
+        QCOMPARE(list.CurrentPos(), 0);
+    }
+
     void doubleClickAndEnterSelectOnce() {
         ShownList shown(*m_program, 20);
         QSignalSpy selected(&shown.list, &display::uctlMaterialList::MaterialSelected);

@@ -370,6 +370,27 @@ private slots:
         QCOMPARE(description.rowText(display::uctlDescription::Supplier), QString());
         QCOMPARE(description.rowText(display::uctlDescription::Symbols), QStringLiteral("X5CrNi18-10"));
         QVERIFY(panel.address().isEmpty());
+
+        // The arrow keys pick as the mouse does.
+        panel.suppliers().setFocus();
+        const auto pickedName = [&panel] {
+            return panel.suppliers().currentItem()->text().section(QStringLiteral(") "), 1);
+        };
+        QTest::keyClick(&panel.suppliers(), Qt::Key_Down);
+        QVERIFY(panel.suppliers().currentRow() >= 1);
+        QVERIFY2(panel.address().startsWith(pickedName()), qPrintable(panel.address()));
+        QCOMPARE(description.rowText(display::uctlDescription::Supplier), panel.address());
+        QTest::keyClick(&panel.suppliers(), Qt::Key_Up);
+        QVERIFY2(panel.address().startsWith(pickedName()), qPrintable(panel.address()));
+        QTest::keyClick(&panel.suppliers(), Qt::Key_Home);
+        QCOMPARE(panel.suppliers().currentRow(), 0);
+        QVERIFY(panel.address().startsWith(QStringLiteral("Aciers Exemple SA (sample firm)")));
+        QCOMPARE(panel.supplierShapes(), QStringLiteral("Bänder\nBleche\nRohre\n"));
+        // A shape chosen anew lists its suppliers with none picked.
+        panel.shapes().setCurrentIndex(1);
+        emit panel.shapes().activated(1);
+        QCOMPARE(panel.suppliers().currentRow(), -1);
+        QVERIFY(panel.address().isEmpty());
     }
 
     void propertiesViewShowsTheStandardsAndTheirTables() {

@@ -10,6 +10,7 @@
 #include "uctlMaterialList.h"
 #include "uctlSelection.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -324,18 +325,127 @@ private slots:
         QTest::keyClicks(&combo, QStringLiteral("aus"));
         QVERIFY(combo.currentText().startsWith(QStringLiteral("Austenit")));
         const QString matched = combo.currentText();
+        // The part not typed shows selected.
+        QVERIFY(combo.lineEdit() != nullptr);
+        QCOMPARE(combo.lineEdit()->selectedText(), matched.mid(3));
         // A character that continues nothing changes nothing; the next one continues the match.
         QTest::keyClick(&combo, Qt::Key_Q);
         QCOMPARE(combo.currentText(), matched);
         QTest::keyClick(&combo, Qt::Key_Delete);
         QCOMPARE(combo.currentText(), matched);
-        // Enter with nothing typed after a pick by arrow key does nothing.
+        QTest::keyClick(&combo, Qt::Key_T);
+        QCOMPARE(combo.currentText(), matched);
+        QCOMPARE(combo.lineEdit()->selectedText(), matched.mid(4));
+        // After a pick by arrow key Enter does not go back to what was typed.
         QTest::keyClick(&combo, Qt::Key_Down);
         const QString picked = combo.currentText();
+        QVERIFY(picked != matched);
         QTest::keyClick(&combo, Qt::Key_Return);
         QCOMPARE(combo.currentText(), picked);
         QTest::keyClick(&combo, Qt::Key_A);
         QVERIFY(combo.currentText().startsWith(u'A', Qt::CaseInsensitive));
+    }
+
+    void aClickOnTheTextOfAFilterListOpensIt() {
+        auto& combo = m_page->filter(uctlSelection::Country);
+        QVERIFY(combo.lineEdit() != nullptr && combo.lineEdit()->isReadOnly());
+        QTest::mouseClick(combo.lineEdit(), Qt::LeftButton);
+        QTRY_VERIFY(combo.view()->isVisible());
+        combo.hidePopup();
+        QCOMPARE(combo.currentIndex(), 0);
+        // The list keeps the focus for typing.
+        QTRY_VERIFY(combo.hasFocus());
+    }
+
+    void typingInTheStandardAndSupplierListsShowsTheirTooltip_data() {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("typed");
+        QTest::addRow("standard") << int(uctlSelection::Standard) << "en 10088-2";
+        QTest::addRow("supplier") << int(uctlSelection::Supplier) << "(d) must";
+    }
+    void typingInTheStandardAndSupplierListsShowsTheirTooltip() {
+        QFETCH(int, filter);
+        QFETCH(QString, typed);
+        auto& combo = m_page->filter(static_cast<uctlSelection::Filter>(filter));
+        combo.setFocus();
+        QSignalSpy tips(m_page.get(), &uctlSelection::DisplayToolTip);
+        QTest::keyClicks(&combo, typed);
+        QVERIFY2(combo.currentIndex() > 0, qPrintable(combo.currentText()));
+        QVERIFY(!tips.isEmpty());
+        const auto tip = tips.last().at(0).toString();
+        if (filter == uctlSelection::Supplier) {
+            // The address of the supplier chosen, as a click on it shows.
+            const auto supplier = m_program->application()->List()->Suppliers()->Item(combo.currentIndex());
+            QCOMPARE(tip, QString::fromStdString(supplier->Address));
+        } else {
+            QVERIFY2(tip.contains(QStringLiteral("10088-2")), qPrintable(tip));
+        }
+        m_page->searchBox().setFocus();
+    }
+
+    void theSupplierDisplayFollowsTheListShown_data() {
+        QTest::addColumn<bool>("reloaded");
+        QTest::addColumn<bool>("shownAgain");
+        QTest::addColumn<bool>("filtered");
+        QTest::addRow("applied") << false << false << true;
+        // The lists came anew with "alle", while the list still shows the supplier's designations.
+        QTest::addRow("lists reloaded") << true << false << true;
+        QTest::addRow("lists reloaded and shown") << true << true << false;
+    }
+    void theSupplierDisplayFollowsTheListShown() {
+        QFETCH(bool, reloaded);
+        QFETCH(bool, shownAgain);
+        QFETCH(bool, filtered);
+        auto& suppliers = m_page->filter(uctlSelection::Supplier);
+        suppliers.setCurrentIndex(suppliers.findData(1));
+        m_page->ReloadMaterialList();
+        if (reloaded) {
+            loadLists();
+            QCOMPARE(suppliers.currentIndex(), 0);
+        }
+        if (shownAgain) {
+            m_page->Show();
+        }
+        const auto steel = filtered ? QStringLiteral("X5CrNi18-10") : QStringLiteral("1.4301");
+        QCOMPARE(searchFor(steel), steel);
+        QSignalSpy selected(m_page.get(), &uctlSelection::MaterialSelected);
+        QTest::keyClick(m_page->materialList().grid(), Qt::Key_Return);
+        QCOMPARE(selected.count(), 1);
+        QCOMPARE(m_info->ShowSupplier(), filtered);
+        QCOMPARE(m_info->CompanyId(), filtered ? 1 : 0);
+        std::string address;
+        const auto all = m_program->application()->List()->Suppliers();
+        for (const auto& supplier : *all) {
+            if (filtered && address.empty() && supplier->Supplier_ID == 1) {
+                address = supplier->Address;
+            }
+        }
+        QVERIFY(!filtered || !address.empty());
+        QCOMPARE(m_info->FilterAddress(), address);
+    }
+
+    void aKeyInTheSearchBoxOverAnEmptyListSaysTheSearchFailed_data() {
+        QTest::addColumn<QString>("searched");
+        QTest::addColumn<bool>("empty");
+        QTest::addRow("a pattern that matches nothing") << "zz*" << true;
+        QTest::addRow("a list with rows") << "" << false;
+    }
+    void aKeyInTheSearchBoxOverAnEmptyListSaysTheSearchFailed() {
+        QFETCH(QString, searched);
+        QFETCH(bool, empty);
+        (void)searchFor(searched);
+        QCOMPARE(m_page->materialList().Count() == 0, empty);
+        m_program->messages.shown.clear();
+        QSignalSpy status(m_page.get(), &uctlSelection::DisplayStatusBarText);
+        for (const auto key : {Qt::Key_Backspace, Qt::Key_X}) {
+            // Said at the press, whether or not the list searches as the user types.
+            QTest::keyPress(&m_page->searchBox(), key);
+            QVERIFY(!status.isEmpty());
+            QCOMPARE(status.last().at(0).toString(), empty ? QStringLiteral("Suche erfolglos") : QString());
+            QTest::keyRelease(&m_page->searchBox(), key);
+            status.clear();
+        }
+        (void)searchFor(QString());
     }
 
     void theSearchFoundIsPictured() {

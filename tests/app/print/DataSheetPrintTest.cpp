@@ -1,7 +1,7 @@
 // The data sheet on pages: every text of the report on its page in the PDF, head and foot with
 // "page x of y" on every page, table heads repeated after a page break, wide tables going on in
-// column groups, captions kept with their first rows, the chosen font, and printing without a
-// printer offering the PDF file instead.
+// column groups, captions kept with their first rows, the chosen font, printing without a printer
+// offering the PDF file instead, printing on the paper the user chose, and a failed print saying why.
 
 #include "DataSheetOutput.h"
 #include "DataSheetPages.h"
@@ -9,6 +9,7 @@
 #include "SampleSteel.h"
 #include "WindowFakes.h"
 #include "objects/ReportDocument.h"
+#include "platform/CallError.h"
 
 #include <QFile>
 #include <QImage>
@@ -53,6 +54,20 @@ QStringList pdfPages(const QString& file) {
         pages.push_back(normalized(QString::fromUtf8(run.readAllStandardOutput())));
     }
     return pages;
+}
+
+// The size of the first page of a PDF file in points, as a reader shows it.
+QSize pdfPageSize(const QString& file) {
+    QProcess run;
+    run.start(QStringLiteral("pdfinfo"), {file});
+    if (!run.waitForFinished(60000) || run.exitCode() != 0) {
+        return {};
+    }
+    const auto match = QRegularExpression(QStringLiteral("Page size:\\s+([0-9.]+) x ([0-9.]+) pts"))
+                           .match(QString::fromUtf8(run.readAllStandardOutput()));
+    return match.hasMatch()
+               ? QSize(qRound(match.captured(1).toDouble()), qRound(match.captured(2).toDouble()))
+               : QSize();
 }
 
 // The pieces of the plain-text rendering that must stand in the PDF: every line, every cell of a
@@ -315,16 +330,37 @@ private slots:
         }
     }
 
-    void printingGoesToThePrinterTheUserConfirmed() {
-        const auto document = documentWith({longPropertySection(5)});
+    void printingGoesToThePrinterTheUserConfirmedOnThePaperChosen_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QPageSize::PageSizeId>("paper");
+        QTest::addColumn<QPageLayout::Orientation>("orientation");
+        QTest::addColumn<QSize>("points");
+        QTest::addRow("as offered") << false << QPageSize::A4 << QPageLayout::Portrait << QSize(595, 842);
+        QTest::addRow("letter landscape")
+            << true << QPageSize::Letter << QPageLayout::Landscape << QSize(792, 612);
+        QTest::addRow("A5 portrait") << true << QPageSize::A5 << QPageLayout::Portrait << QSize(420, 595);
+        QTest::addRow("A4 landscape") << true << QPageSize::A4 << QPageLayout::Landscape << QSize(842, 595);
+    }
+    void printingGoesToThePrinterTheUserConfirmedOnThePaperChosen() {
+        QFETCH(bool, changed);
+        QFETCH(QPageSize::PageSizeId, paper);
+        QFETCH(QPageLayout::Orientation, orientation);
+        QFETCH(QSize, points);
+        const auto document = documentWith({longPropertySection(60)});
         QTemporaryDir dir;
         const QString target = dir.filePath(QStringLiteral("printed.pdf"));
         apptest::FakeMessageBoxes messages;
         int asked = 0;
+        QPageLayout offered;
         DataSheetOutput::Services services{&messages, nullptr, [] { return true; },
-                                           [&asked, &target](QPrinter& printer, QWidget*) {
+                                           [&](QPrinter& printer, QWidget*) {
                                                ++asked;
+                                               offered = printer.pageLayout();
                                                printer.setOutputFileName(target);
+                                               if (changed) {
+                                                   printer.setPageSize(QPageSize(paper));
+                                                   printer.setPageOrientation(orientation);
+                                               }
                                                return true;
                                            }};
         QPrinter printer;
@@ -333,9 +369,58 @@ private slots:
                  DataSheetOutput::Result::Printed);
         QCOMPARE(asked, 1);
         QVERIFY(messages.shown.empty());
-        QVERIFY(pdfPages(target).join(QLatin1Char(' ')).contains(QStringLiteral("Zeile005")));
-        QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
-        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+        // The dialog offered the data sheet's page; the pages came out as the user chose.
+        QCOMPARE(offered.pageSize().id(), QPageSize::A4);
+        QCOMPARE(offered.orientation(), QPageLayout::Portrait);
+        QCOMPARE(printer.pageLayout().pageSize().id(), paper);
+        QCOMPARE(printer.pageLayout().orientation(), orientation);
+        QCOMPARE(pdfPageSize(target), points);
+        const auto all = pdfPages(target).join(QLatin1Char(' '));
+        QVERIFY(all.contains(QStringLiteral("Zeile001")) && all.contains(QStringLiteral("Zeile060")));
+    }
+
+    void aPrinterThatTakesNothingSaysWhy_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("intoFile");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("said");
+        const int file = platform::err::PathFileAccessError;
+        QTest::addRow("German, a file")
+            << 0 << true << file << "Das Datenblatt wurde nicht gedruckt. Die Datei konnte nicht";
+        QTest::addRow("French, a file")
+            << 1 << true << file << "La fiche technique n'a pas été imprimée. Le fichier n'a pas pu";
+        QTest::addRow("English, a file")
+            << 2 << true << file << "The data sheet was not printed. The file could not be written";
+        QTest::addRow("German, a printer") << 0 << false << platform::err::PrinterError
+                                           << "Das Datenblatt wurde nicht gedruckt. Der Drucker";
+    }
+    void aPrinterThatTakesNothingSaysWhy() {
+        QFETCH(int, language);
+        QFETCH(bool, intoFile);
+        QFETCH(int, number);
+        QFETCH(QString, said);
+        const auto document = documentWith({longPropertySection(5)});
+        QTemporaryDir dir;
+        const QString target =
+            intoFile ? dir.filePath(QStringLiteral("no such folder/printed.pdf")) : QString();
+        DataSheetOutput::Services services{nullptr, nullptr, [] { return true; },
+                                           [&target](QPrinter& printer, QWidget*) {
+                                               printer.setOutputFileName(target);
+                                               printer.setPrinterName(QStringLiteral("Büro 2"));
+                                               return true;
+                                           }};
+        QPrinter printer;
+        try {
+            (void)DataSheetOutput(document, QFont(QStringLiteral("Arial"), 10))
+                .print(nullptr, printer, services, language);
+            QFAIL("a print that went nowhere passed for printed");
+        } catch (const platform::CallError& e) {
+            QCOMPARE(e.number(), number);
+            const auto description = QString::fromStdString(e.description());
+            QVERIFY2(description.startsWith(said), qPrintable(description));
+            QVERIFY2(description.endsWith(intoFile ? target : QStringLiteral("nicht angenommen.")),
+                     qPrintable(description));
+        }
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <optional>
 #include <vector>
 
 namespace apptest {
@@ -22,6 +23,8 @@ public:
         QString title;
         Icon icon;
         Buttons buttons;
+        /// The button Enter would choose; none for the first button.
+        std::optional<Answer> defaultAnswer;
         /// The pointer the user saw with the message.
         Qt::CursorShape pointer;
     };
@@ -34,10 +37,11 @@ public:
     explicit FakeMessageBoxes(Answer question = Answer::No) : m_question(question) {}
 
     /// Answers from the queue; OK, or the default answer for a question, when it is empty.
-    Answer show(QWidget*, const QString& text, const QString& title, Icon icon, Buttons buttons) override {
+    Answer show(QWidget*, const QString& text, const QString& title, Icon icon, Buttons buttons,
+                std::optional<Answer> defaultAnswer = std::nullopt) override {
         const QCursor* pointer = QApplication::overrideCursor();
-        shown.push_back(
-            {text, title, icon, buttons, pointer != nullptr ? pointer->shape() : Qt::ArrowCursor});
+        shown.push_back({text, title, icon, buttons, defaultAnswer,
+                         pointer != nullptr ? pointer->shape() : Qt::ArrowCursor});
         if (answers.empty()) {
             return buttons == Buttons::YesNo ? m_question : Answer::Ok;
         }
