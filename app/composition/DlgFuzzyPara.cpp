@@ -4,7 +4,7 @@
 #include "Placement.h"
 #include "Twips.h"
 #include "common/cls_Language.h"
-#include "platform/qt/QtLanguageForm.h"
+#include "common/qt/QtLanguageForm.h"
 #include "shell/contract/DialogLanguage.h"
 
 #include <QLabel>
@@ -69,7 +69,7 @@ DlgFuzzyPara::DlgFuzzyPara(shell::contract::DialogLanguage* language, QWidget* p
     }
 
     if (language != nullptr && language->LanguageClass()) {
-        platform::qt::QtLanguageForm form(*this);
+        orvik::common::qt::QtLanguageForm form(*this);
         language->LanguageClass()->adjustForm(form);
     }
 }

@@ -10,11 +10,11 @@
 #include "common/ProgrammSettings.h"
 #include "common/TextID.h"
 #include "common/cls_Language.h"
+#include "common/qt/QtLanguageForm.h"
 #include "objects/ChemicalCompostions.h"
 #include "objects/List.h"
 #include "platform/CallError.h"
 #include "platform/qt/MessageBoxes.h"
-#include "platform/qt/QtLanguageForm.h"
 #include "shell/contract/DialogLanguage.h"
 #include "shell/contract/ErrorWindow.h"
 
@@ -179,7 +179,7 @@ void uctlCompositionGrid::applyCaptions() {
     if (!m_language || !m_language->LanguageClass()) {
         return;
     }
-    platform::qt::QtLanguageForm form(*this);
+    orvik::common::qt::QtLanguageForm form(*this);
     m_language->LanguageClass()->adjustForm(form);
     if (IsAdvanced()) {
         m_grid->setTextMatrix(0, ColTolMin, text(TextID::ToleranzMin));

@@ -41,7 +41,7 @@ constexpr int MinimumWidthPx = 800;
 constexpr int MinimumHeightPx = 600;
 
 int px(int twips) {
-    return twips / platform::qt::TwipsPerPixel;
+    return twips / orvik::common::qt::TwipsPerPixel;
 }
 
 template <typename P, typename Maker, typename... Args>

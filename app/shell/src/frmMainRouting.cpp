@@ -20,7 +20,7 @@ namespace shell {
 namespace {
 
 int px(int twips) {
-    return twips / platform::qt::TwipsPerPixel;
+    return twips / orvik::common::qt::TwipsPerPixel;
 }
 
 } // namespace
