@@ -165,6 +165,8 @@ private:
     // Menus (frmMainMenus.cpp)
     void ConnectionRefresh();
     void LoadSelectionLists(bool leaveSelectionAlone);
+    /// The combined results and the material list, which belong to the connection that made them.
+    void ForgetResults();
     void menuPage(const QString& groupKey, const QString& itemKey);
     void LoadAnalysis();
     void SaveAnalysis();

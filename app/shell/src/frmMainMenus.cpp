@@ -97,8 +97,14 @@ void frmMain::LoadSelectionLists(bool leaveSelectionAlone) {
 }
 
 void frmMain::menuPage(const QString& groupKey, const QString& itemKey) {
+    const int before = m_listBar->CurrentGroup();
+    const int pageBefore = m_page;
     m_listBar->setCurrentGroup(m_listBar->groupByKey(groupKey));
     m_listBar->clickItem(itemKey);
+    const Page* page = pageOfKey(itemKey);
+    if (page != nullptr && page->number != m_page && m_page == pageBefore) {
+        m_listBar->setCurrentGroup(before); // the page was refused: the list bar stays where the user was
+    }
     RefreshPageState();
 }
 
@@ -119,9 +125,13 @@ void frmMain::Connect() {
 void frmMain::Disconnect() {
     const BusyCursor busy;
     m_application->CloseConnection();
+    ForgetResults();
+    ConnectionRefresh();
+}
+
+void frmMain::ForgetResults() {
     m_builder->Reset();
     m_uctlSelection->ClearMaterialList();
-    ConnectionRefresh();
 }
 
 void frmMain::NewSearch() {
@@ -289,6 +299,7 @@ void frmMain::ShowOptions() {
     if (outcome.databasePathChanged) {
         // Connect to the new folder at once; if it holds no database either, say again what was looked for.
         m_application->CloseConnection();
+        ForgetResults(); // the results came from the old folder's database
         Connect();
         if (!m_application->LoggedIn()) {
             ConnectionRefresh();
