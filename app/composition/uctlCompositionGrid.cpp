@@ -293,22 +293,6 @@ bool uctlCompositionGrid::WriteFile(const QString& file, const QString& header1,
     return written;
 }
 
-bool uctlCompositionGrid::ReadFile(const QString& file) {
-    Analysis analysis;
-    const auto status =
-        AnalysisFile::Read(file.toStdString(), orvik::common::Helper::GetDecimalString(), analysis);
-    if (status == AnalysisFile::Status::NotAnAnalysis) {
-        message(text(TextID::Dies_ist_keine_Graukant_Analyse_oder_die_Datei_ist_beschaedigt));
-        return false;
-    }
-    if (status == AnalysisFile::Status::Damaged) {
-        message(text(TextID::Fehlerhafter_Aufbau_einer_gespeicherten_Analysedatei));
-        return false;
-    }
-    LoadRows(analysis);
-    return true;
-}
-
 void uctlCompositionGrid::LoadRows(const Analysis& analysis) {
     m_loading = true;
     hideEditors();
