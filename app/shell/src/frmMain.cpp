@@ -453,10 +453,7 @@ void frmMain::Load() {
     const bool own = ProgrammSettings().SelfDefined();
     menuItem(QStringLiteral("mnuEigeneSprache"), 1)->setEnabled(!own);
     menuItem(QStringLiteral("mnuEigeneSprache"), 2)->setEnabled(own);
-    const int language = static_cast<int>(ProgrammSettings().CurrentLanguage());
-    for (int i = 0; i < 3; ++i) {
-        menuItem(QStringLiteral("mnuSprache"), i)->setChecked(i == language);
-    }
+    MarkLanguage(m_dialogLanguage->Language());
     m_lblUebersicht->setText(QLatin1Char(' ') + m_listBar->itemText(QStringLiteral("AUSWAHL")));
     m_picToolTip->raise();
     m_layoutReady = true;
@@ -490,6 +487,7 @@ void frmMain::createObjects() {
     language->setHelpFile(m_files.HelpFile(static_cast<std::int32_t>(settings.CurrentLanguage())).string());
     m_dialogLanguage->setLanguage(static_cast<std::int32_t>(settings.CurrentLanguage()));
     m_dialogLanguage->setLanguageClass(language);
+    m_qtTexts.use(static_cast<std::int32_t>(settings.CurrentLanguage()));
     if (m_services.messageBoxes != nullptr) {
         const std::string workgroup = m_files.workgroupFile().string();
         language->setSettingsDialog(orvik::common::editor::languageSettingsDialog(
@@ -611,6 +609,12 @@ void frmMain::ApplySymbolSize() {
     }
     menuItem(QStringLiteral("mnuSymbole"), 0)->setChecked(size == 0);
     menuItem(QStringLiteral("mnuSymbole"), 1)->setChecked(size == 1);
+}
+
+void frmMain::MarkLanguage(int language) {
+    for (int i = 0; i < 3; ++i) {
+        menuItem(QStringLiteral("mnuSprache"), i)->setChecked(i == language);
+    }
 }
 
 void frmMain::SetSymbolSize(int size) {

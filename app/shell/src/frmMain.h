@@ -3,6 +3,7 @@
 #include "Favorites.h"
 #include "ProgramFiles.h"
 #include "QtPlatform.h"
+#include "QtTranslation.h"
 #include "platform/Event.h"
 #include "shell/contract/ActivatedMaterial.h"
 #include "shell/contract/PanelFactory.h"
@@ -140,6 +141,8 @@ private:
     void layoutFrame();
     void ResetMaterialDisplay();
     void ApplySymbolSize();
+    /// Exactly the language shown is checked in the language menu.
+    void MarkLanguage(int language);
     void ShowConnectionState();
     void reportError(const QString& modul, const QString& procedure, std::int32_t number,
                      const QString& description);
@@ -231,6 +234,7 @@ private:
     std::shared_ptr<orvik::objects::List> m_list;
     std::unique_ptr<QPrinter> m_printer;
     Favorites m_favorites;
+    QtTranslation m_qtTexts;
 
     int m_page = 0;
     bool m_materialSelected = false;

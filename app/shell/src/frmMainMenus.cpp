@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScopeGuard>
 
 namespace shell {
 
@@ -238,20 +239,19 @@ void frmMain::PrintMaterial() {
 
 void frmMain::ChangeLanguage(int language) {
     const BusyCursor busy;
-    ProgrammSettings settings;
-    for (int i = 0; i < 3; ++i) {
-        menuItem(QStringLiteral("mnuSprache"), i)->setChecked(false);
-    }
-    if (language == static_cast<int>(settings.CurrentLanguage())) {
-        menuItem(QStringLiteral("mnuSprache"), language)->setChecked(true);
+    // A click has toggled the item's own mark; the marks end on the language the windows show. That
+    // language, not the stored setting, decides whether there is anything to switch.
+    const auto marks = qScopeGuard([this] { MarkLanguage(m_dialogLanguage->Language()); });
+    if (language == m_dialogLanguage->Language()) {
         return;
     }
+    ProgrammSettings settings;
     m_dialogLanguage->ExecBeforeLanguageChange();
-    menuItem(QStringLiteral("mnuSprache"), language)->setChecked(true);
     languageClass()->setLanguage(language);
+    m_qtTexts.use(language);
     settings.CurrentLanguage(static_cast<orvik::common::Language>(language));
     languageClass()->setHelpFile(m_files.HelpFile(language).string());
-    m_dialogLanguage->setLanguage(static_cast<std::int32_t>(settings.CurrentLanguage()));
+    m_dialogLanguage->setLanguage(language);
     if (m_application->LoggedIn()) {
         LoadSelectionLists(true);
         ReactivateRememberedMaterial();

@@ -243,7 +243,7 @@ void frmMain::ActivateMaterial(const contract::ActivatedMaterial& record) {
         }
         m_displayInfo->setLanguageClass(m_dialogLanguage->LanguageClass());
         m_displayInfo->setMaterial(m_material);
-        m_displayInfo->setLanguage(static_cast<std::int32_t>(ProgrammSettings().CurrentLanguage()));
+        m_displayInfo->setLanguage(m_dialogLanguage->Language());
         m_displayInfo->setPage(m_page);
         m_displayInfo->Show();
         m_lblAktuellerStahl->setText(record.Designation + QLatin1Char(' '));

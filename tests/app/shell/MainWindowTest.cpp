@@ -15,9 +15,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <map>
 
 using orvik::common::ProgrammSettings;
@@ -204,6 +206,39 @@ private slots:
         QVERIFY(tip.height() > alone.height());
         emit selection->DisplayToolTip(u"short"_qs, 1500);
         QCOMPARE(tip.size(), alone);
+    }
+
+    void qtsOwnTextsFollowTheLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("German") << 0 << QStringList{u"&Ja"_qs, u"&Nein"_qs};
+        QTest::newRow("French") << 1 << QStringList{u"&Oui"_qs, u"&Non"_qs};
+        QTest::newRow("English") << 2 << QStringList{u"&Yes"_qs, u"&No"_qs};
+    }
+
+    void qtsOwnTextsFollowTheLanguage() {
+        QFETCH(int, language);
+        QFETCH(QStringList, buttons);
+        Loaded main;
+        main.window->ChangeLanguage(language == 0 ? 2 : 0);
+        main.window->ChangeLanguage(language);
+        QStringList seen;
+        QTimer::singleShot(0, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                return;
+            }
+            for (const QMessageBox::StandardButton kind : {QMessageBox::Yes, QMessageBox::No}) {
+                seen << box->button(kind)->text();
+            }
+            box->button(QMessageBox::No)->click();
+        });
+        shell::QtMessageBoxes boxes;
+        const auto answer =
+            boxes.show(main.window.get(), u"?"_qs, u"Graukant 2007"_qs, shell::MessageBoxes::Icon::Question,
+                       shell::MessageBoxes::Buttons::YesNo);
+        QCOMPARE(answer, shell::MessageBoxes::Answer::No);
+        QCOMPARE(seen, buttons);
     }
 
     void tenPagesShowTheirPanelAndReloadByTheirRule() {
