@@ -129,6 +129,9 @@ private:
     void buildWidgets();
     void buildMenus();
     void buildListBar();
+    /// Every menu item's help topic, opened by F1 while the item is chosen in its open menu.
+    void setMenuHelp();
+    bool menuHelpKey(QObject* watched, QEvent* event);
     void buildToolbar();
     void buildPanels();
     QAction* addMenuItem(QMenu& menu, const QString& name, int index, const QString& caption,

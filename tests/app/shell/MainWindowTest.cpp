@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 #include <map>
+#include <set>
 
 using orvik::common::ProgrammSettings;
 using shell::contract::ActivatedMaterial;
@@ -508,6 +509,34 @@ private slots:
         main.window->close();
         QVERIFY(!main.window->isVisible());
         QVERIFY(!main.window->Application()->LoggedIn());
+    }
+
+    void f1OnAnOpenMenusItemOpensTheItemsTopic() {
+        Loaded main;
+        std::set<int> reached;
+        for (QMenu* menu : main.window->findChildren<QMenu*>()) {
+            menu->popup(QPoint(0, 0));
+            for (QAction* item : menu->actions()) {
+                if (item->isSeparator()) {
+                    continue;
+                }
+                item->setEnabled(true); // a disabled item has its topic as well
+                main.fakes.help.shown.clear();
+                menu->setActiveAction(item);
+                QTest::keyClick(menu, Qt::Key_F1);
+                QVERIFY(main.fakes.help.shown.size() <= 1);
+                if (!main.fakes.help.shown.empty()) {
+                    reached.insert(main.fakes.help.shown.front());
+                }
+                if (item == main.window->menuItem(u"mnuDatei"_qs, 9)) {
+                    QCOMPARE(main.fakes.help.shown, std::vector<int>{31});
+                }
+            }
+            menu->hide();
+        }
+        const std::set<int> expected{12, 13, 14, 15, 26, 27, 28, 29, 30, 31, 32, 33, 34, 36, 100, 110};
+        QCOMPARE(reached, expected);
+        QVERIFY(main.window->Application()->LoggedIn()); // F1 chose no item
     }
 
     void helpOpensAtTheContextOfThePage() {
