@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     libsqlite3-dev libicu-dev libpugixml-dev
-    qt6-base-dev libgl-dev xdg-utils
+    qt6-base-dev qt6-translations-l10n libgl-dev xdg-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     poppler-utils
     "$@"

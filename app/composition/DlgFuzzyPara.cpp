@@ -3,7 +3,7 @@
 #include "NumEntry.h"
 #include "Twips.h"
 #include "common/cls_Language.h"
-#include "platform/qt/QtLanguageForm.h"
+#include "common/qt/QtLanguageForm.h"
 #include "shell/contract/DialogLanguage.h"
 
 #include <QGridLayout>
@@ -62,7 +62,7 @@ DlgFuzzyPara::DlgFuzzyPara(shell::contract::DialogLanguage* language, QWidget* p
     }
 
     if (language != nullptr && language->LanguageClass()) {
-        platform::qt::QtLanguageForm form(*this);
+        orvik::common::qt::QtLanguageForm form(*this);
         language->LanguageClass()->adjustForm(form);
     }
 }

@@ -11,11 +11,11 @@
 #include "common/ProgrammSettings.h"
 #include "common/TextID.h"
 #include "common/cls_Language.h"
+#include "common/qt/QtLanguageForm.h"
 #include "objects/ChemicalCompostions.h"
 #include "objects/List.h"
 #include "platform/CallError.h"
 #include "platform/qt/MessageBoxes.h"
-#include "platform/qt/QtLanguageForm.h"
 #include "shell/contract/DialogLanguage.h"
 #include "shell/contract/ErrorWindow.h"
 
@@ -201,7 +201,7 @@ void uctlCompositionGrid::applyCaptions() {
     if (!m_language || !m_language->LanguageClass()) {
         return;
     }
-    platform::qt::QtLanguageForm form(*this);
+    orvik::common::qt::QtLanguageForm form(*this);
     m_language->LanguageClass()->adjustForm(form);
     if (IsAdvanced()) {
         m_grid->setTextMatrix(0, ColTolMin, text(TextID::ToleranzMin));
@@ -317,22 +317,6 @@ bool uctlCompositionGrid::WriteFile(const QString& file, const QString& header1,
     m_rows.AddEmptyRow();
     render();
     return written;
-}
-
-bool uctlCompositionGrid::ReadFile(const QString& file) {
-    Analysis analysis;
-    const auto status =
-        AnalysisFile::Read(file.toStdString(), orvik::common::Helper::GetDecimalString(), analysis);
-    if (status == AnalysisFile::Status::NotAnAnalysis) {
-        message(text(TextID::Dies_ist_keine_Graukant_Analyse_oder_die_Datei_ist_beschaedigt));
-        return false;
-    }
-    if (status == AnalysisFile::Status::Damaged) {
-        message(text(TextID::Fehlerhafter_Aufbau_einer_gespeicherten_Analysedatei));
-        return false;
-    }
-    LoadRows(analysis);
-    return true;
 }
 
 void uctlCompositionGrid::LoadRows(const Analysis& analysis) {

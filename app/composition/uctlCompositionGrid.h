@@ -93,8 +93,6 @@ public:
     /// Saves the rows with the three head values; false (reported) when the file could not be written.
     bool WriteFile(const QString& file, const QString& header1, const QString& header2,
                    const QString& header3);
-    /// Adds the rows of a saved analysis; false (reported) when the file is none or damaged.
-    bool ReadFile(const QString& file);
     /// Adds the rows of an analysis read already, reporting the lines left out.
     void LoadRows(const Analysis& analysis);
     void ChangeElementEntry();

@@ -13,6 +13,7 @@
 #include "common/ProgrammSettings.h"
 #include "common/TextID.h"
 #include "common/cls_Language.h"
+#include "common/qt/QtLanguageForm.h"
 #include "objects/Application.h"
 #include "objects/ChemicalCompostions.h"
 #include "objects/CombinationResultBuilder.h"
@@ -22,7 +23,6 @@
 #include "platform/VbConvert.h"
 #include "platform/db/Dao.h"
 #include "platform/qt/MessageBoxes.h"
-#include "platform/qt/QtLanguageForm.h"
 #include "shell/contract/DialogLanguage.h"
 #include "shell/contract/ErrorWindow.h"
 #include "shell/contract/FileDialogs.h"
@@ -634,7 +634,7 @@ void uctlCompositionSearch::languageChanged() {
     }
     m_savedCountryId.reset();
     if (dialogLanguage() != nullptr && dialogLanguage()->LanguageClass()) {
-        platform::qt::QtLanguageForm form(*this);
+        orvik::common::qt::QtLanguageForm form(*this);
         dialogLanguage()->LanguageClass()->adjustForm(form);
     }
     m_grid->applyCaptions();

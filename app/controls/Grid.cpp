@@ -340,7 +340,7 @@ void Grid::setScrollBars(controls::ScrollBars bars) {
 }
 
 int Grid::captionColWidth(int col) const {
-    return ColWidth(col) / platform::qt::TwipsPerPixel;
+    return ColWidth(col) / orvik::common::qt::TwipsPerPixel;
 }
 
 void Grid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {

@@ -2,7 +2,7 @@
 
 #include "GridDelegate.h"
 #include "GridModel.h"
-#include "platform/qt/LanguageCaptions.h"
+#include "common/qt/LanguageCaptions.h"
 
 #include <QTableView>
 #include <vector>
@@ -27,7 +27,7 @@ enum class GridSelection { Free, ByRow, ListBox };
 ///
 /// The model holds every row at once and fills nothing it is not given, so 100,000 rows show and
 /// scroll as fast as 100. Owned by its parent widget; the model belongs to the grid.
-class Grid : public QTableView, public platform::qt::GridCaptions {
+class Grid : public QTableView, public orvik::common::qt::GridCaptions {
     Q_OBJECT
 
 public:

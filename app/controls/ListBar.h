@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/LanguageCaptions.h"
+#include "common/qt/LanguageCaptions.h"
 
 #include <QIcon>
 #include <QVariant>
@@ -22,7 +22,7 @@ namespace controls {
 /// A group opened by the user raises GroupChange, in whose handler the window may set CurrentGroup
 /// back; setting CurrentGroup from code raises nothing. An item clicked by the user, or by
 /// clickItem for the menus and favourites, raises ItemClick. Owned by its parent widget.
-class ListBar : public QWidget, public platform::qt::ListBarCaptions {
+class ListBar : public QWidget, public orvik::common::qt::ListBarCaptions {
     Q_OBJECT
 
 public:

@@ -21,11 +21,11 @@ void setTag(QWidget& control, const QString& tag) {
     control.setProperty(TagProperty, tag);
 }
 
-int helpContextId(const QWidget& control) {
+int helpContextId(const QObject& control) {
     return control.property(HelpProperty).toInt();
 }
 
-void setHelpContextId(QWidget& control, int id) {
+void setHelpContextId(QObject& control, int id) {
     control.setProperty(HelpProperty, id);
 }
 

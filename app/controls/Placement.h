@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QString>
 
+class QObject;
 class QWidget;
 
 namespace controls {
@@ -13,9 +14,9 @@ namespace controls {
 [[nodiscard]] QString tag(const QWidget& control);
 void setTag(QWidget& control, const QString& tag);
 
-/// 0 when none was set.
-[[nodiscard]] int helpContextId(const QWidget& control);
-void setHelpContextId(QWidget& control, int id);
+/// 0 when none was set. Menu items (actions) carry theirs the same way.
+[[nodiscard]] int helpContextId(const QObject& control);
+void setHelpContextId(QObject& control, int id);
 
 /// Left, top, width and height in twips.
 [[nodiscard]] QRect geometryTwips(const QWidget& control);

@@ -1,7 +1,7 @@
 #include "DisplayTexts.h"
 
 #include "common/cls_Language.h"
-#include "platform/qt/QtLanguageForm.h"
+#include "common/qt/QtLanguageForm.h"
 #include "shell/contract/DialogLanguage.h"
 
 #include <QWidget>
@@ -19,7 +19,7 @@ void DisplayTexts::adjustForm(const shell::contract::DialogLanguage* relay, QWid
     if (relay == nullptr || relay->LanguageClass() == nullptr) {
         return;
     }
-    platform::qt::QtLanguageForm form(panel);
+    orvik::common::qt::QtLanguageForm form(panel);
     relay->LanguageClass()->adjustForm(form);
 }
 

@@ -4,8 +4,8 @@
 #include "MaterialListModel.h"
 #include "SearchText.h"
 #include "WaitCursor.h"
+#include "common/qt/QtLanguageForm.h"
 #include "objects/Application.h"
-#include "platform/qt/QtLanguageForm.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -20,11 +20,11 @@ namespace {
 using orvik::common::TextID;
 
 constexpr int twips(int pixels) {
-    return pixels * platform::qt::TwipsPerPixel;
+    return pixels * orvik::common::qt::TwipsPerPixel;
 }
 
 constexpr int pixels(int twips) {
-    return twips / platform::qt::TwipsPerPixel;
+    return twips / orvik::common::qt::TwipsPerPixel;
 }
 
 } // namespace

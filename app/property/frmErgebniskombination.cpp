@@ -4,10 +4,10 @@
 #include "StatusBar.h"
 #include "WaitCursor.h"
 #include "common/cls_Language.h"
+#include "common/qt/QtLanguageForm.h"
 #include "objects/Application.h"
 #include "objects/CombinationResultBuilder.h"
 #include "objects/CombinationResultList.h"
-#include "platform/qt/QtLanguageForm.h"
 #include "shell/contract/Captions.h"
 #include "shell/contract/DialogLanguage.h"
 #include "shell/contract/ErrorWindow.h"
@@ -25,7 +25,7 @@ namespace property {
 namespace {
 
 using orvik::objects::CombinationResultBuilder;
-constexpr int Twips = platform::qt::TwipsPerPixel;
+constexpr int Twips = orvik::common::qt::TwipsPerPixel;
 const char* const StatusPanel = "1";
 
 /// The builder's switch and availability of each check box, by its index.

@@ -7,6 +7,8 @@
 #include "WaitCursor.h"
 #include "common/Helper.h"
 #include "common/cls_Language.h"
+#include "common/qt/LanguageCaptions.h"
+#include "common/qt/QtLanguageForm.h"
 #include "objects/Application.h"
 #include "objects/CombinationResultBuilder.h"
 #include "objects/List.h"
@@ -16,9 +18,7 @@
 #include "objects/PropertySearch.h"
 #include "objects/PropertySearchFields.h"
 #include "platform/CallError.h"
-#include "platform/qt/LanguageCaptions.h"
 #include "platform/qt/MessageBoxes.h"
-#include "platform/qt/QtLanguageForm.h"
 #include "shell/contract/ErrorWindow.h"
 #include "uctlPropertyViewGrid.h"
 
@@ -38,7 +38,7 @@ namespace {
 using orvik::common::TextID;
 constexpr auto PanelName = "uctlPropertySearch";
 constexpr int RowHeightTwips = 240;
-constexpr int Twips = platform::qt::TwipsPerPixel;
+constexpr int Twips = orvik::common::qt::TwipsPerPixel;
 const char* const PropertyFieldname = "tabEigenschaftswerte.SId_Eigenschaft";
 
 template <typename W> W* indexed(W* widget, const QString& name, int index) {

@@ -4,6 +4,7 @@
 // number, the program's title, the publisher's web host and the per-user store of their settings.
 
 #include "common/TextID.h"
+#include "shell/contract/Publisher.h"
 
 #include <QString>
 #include <cstdint>
@@ -20,8 +21,7 @@ namespace shell::dialogs {
 /// Opens a web address with the desktop; true when it was opened. A test records the address.
 using UrlOpener = std::function<bool(const QString& address)>;
 
-/// The publisher's web host, for the about box and the new-edition notice.
-inline constexpr auto PublisherSite = "https://www.graukant.example";
+using contract::PublisherSite;
 
 /// The application under which the per-user store keeps what the user chose in the dialogs.
 inline constexpr auto SettingsApplication = "Graukant2007";

@@ -13,8 +13,8 @@ class MessageBoxes;
 namespace shell::dialogs {
 
 /// The main window's dialogs: options, about, new-edition notice, supplier export and print
-/// settings, each made for one opening and shown modally with what the context hands in. The main
-/// window keeps one for the run in place of the stand-ins.
+/// settings, each made for one opening and shown modally with what the context hands in. The program
+/// keeps one for the run.
 class ProgramDialogs final : public contract::ShellDialogs {
 public:
     /// `version` is the program's, shown in the about box; `open` opens web addresses (by default

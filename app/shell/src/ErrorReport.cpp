@@ -32,13 +32,13 @@ QString ErrorReport::text() const {
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-bool ErrorReport::save(const QString& file) const {
+QString ErrorReport::save(const QString& file) const {
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return false;
+        return out.errorString();
     }
     out.write(text().toUtf8());
-    return out.commit();
+    return out.commit() ? QString() : out.errorString();
 }
 
 } // namespace shell

@@ -19,9 +19,9 @@ struct ErrorReport {
     /// The program's version as major "####" . minor "0000" . revision "0000".
     [[nodiscard]] static QString programVersion(int major, int minor, int revision);
     [[nodiscard]] QString text() const;
-    /// Writes text() to the file, replacing it; false when it cannot be written (a partly written file
-    /// is not left behind).
-    [[nodiscard]] bool save(const QString& file) const;
+    /// Writes text() to the file, replacing it. Empty when written, else why it could not be (a partly
+    /// written file is not left behind).
+    [[nodiscard]] QString save(const QString& file) const;
 };
 
 } // namespace shell

@@ -40,9 +40,6 @@ void Favorites::LoadFavorites(controls::ListBar& listBar) {
             continue;
         }
         makeFavorite(listBar, page.number);
-        if (page.number == 1 && group > 0) {
-            listBar.setCurrentGroup(group);
-        }
     }
 }
 

@@ -20,7 +20,8 @@ public:
     static constexpr auto Application = "Graukant2007";
     static constexpr auto Section = "Favorites";
 
-    /// Rebuilds the favourites group from the store; with page 1 a favourite, that group is opened.
+    /// Rebuilds the favourites group from the store. The open group stays as it is: the list bar keeps
+    /// showing the group of the user's page, also after a language switch or a reconnect.
     void LoadFavorites(controls::ListBar& listBar);
     /// Makes the page a favourite unless it is one.
     void AddFavorite(controls::ListBar& listBar, int page);

@@ -36,12 +36,4 @@ bool ProgramFiles::DeletePrintDatabase() const {
     return !std::filesystem::exists(file, error);
 }
 
-bool ProgramFiles::ResetPrintDatabase() const {
-    if (!DeletePrintDatabase()) {
-        return false;
-    }
-    std::error_code error;
-    return std::filesystem::copy_file(printTemplatePath(), PrintDatabasePath(), error) && !error;
-}
-
 } // namespace shell

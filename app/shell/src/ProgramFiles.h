@@ -17,10 +17,6 @@ public:
     [[nodiscard]] const std::filesystem::path& programFolder() const noexcept { return m_folder; }
     [[nodiscard]] std::filesystem::path localIniFile() const { return m_folder / "velmo2007.ini"; }
     [[nodiscard]] std::filesystem::path workgroupFile() const { return m_folder / "GK2007.LG"; }
-    [[nodiscard]] std::filesystem::path reportFilePath() const { return m_folder / "Reports" / "Report.rpt"; }
-    [[nodiscard]] std::filesystem::path printTemplatePath() const {
-        return m_folder / "Daten" / "print_org.mdb";
-    }
     /// The scratch print database, under the writable root.
     [[nodiscard]] std::filesystem::path PrintDatabasePath() const;
     /// The help page of a language: 0 German, 1 French, anything else English.
@@ -30,8 +26,6 @@ public:
 
     /// Removes a left-over scratch print database; true when none is left.
     bool DeletePrintDatabase() const;
-    /// A fresh scratch print database copied from the template; false when the copy failed.
-    [[nodiscard]] bool ResetPrintDatabase() const;
 
 private:
     std::filesystem::path m_folder;

@@ -53,14 +53,16 @@ void DesktopHelp::showHelp(int contextId) {
 }
 
 QtErrorWindow::QtErrorWindow(std::function<orvik::common::cls_Language*()> language,
-                             contract::FileDialogs* fileDialogs, Versions versions)
-    : m_language(std::move(language)), m_fileDialogs(fileDialogs), m_versions(std::move(versions)) {}
+                             contract::FileDialogs* fileDialogs, MessageBoxes* messages, Versions versions)
+    : m_language(std::move(language)), m_fileDialogs(fileDialogs), m_messages(messages),
+      m_versions(std::move(versions)) {}
 
 void QtErrorWindow::ShowErrorForm(QWidget* parent, const QString& modul, const QString& procedure,
                                   std::int32_t number, const QString& description) {
     BusyCursor::restoreAll();
     orvik::common::cls_Language* language = m_language ? m_language() : nullptr;
-    frmError window(language != nullptr ? language->Language() : 2, m_fileDialogs, m_versions, parent);
+    frmError window(language != nullptr ? language->Language() : 2, m_fileDialogs, m_messages, m_versions,
+                    parent);
     contract::adjustCaptions(language, window);
     window.setModul(modul);
     window.setProdedure(procedure);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtPlatform.h"
 #include "shell/contract/ErrorWindow.h"
 #include "shell/contract/FileDialogs.h"
 #include "shell/contract/HelpViewer.h"
@@ -48,13 +49,14 @@ public:
     using Versions = std::function<std::pair<QString, QString>()>;
 
     QtErrorWindow(std::function<orvik::common::cls_Language*()> language, contract::FileDialogs* fileDialogs,
-                  Versions versions);
+                  MessageBoxes* messages, Versions versions);
     void ShowErrorForm(QWidget* parent, const QString& modul, const QString& procedure, std::int32_t number,
                        const QString& description) override;
 
 private:
     std::function<orvik::common::cls_Language*()> m_language;
     contract::FileDialogs* m_fileDialogs;
+    MessageBoxes* m_messages;
     Versions m_versions;
 };
 

@@ -56,7 +56,7 @@ std::unique_ptr<frmMain> StartUp::run(const std::filesystem::path& programFolder
 
     std::unique_ptr<frmSplash> splash;
     if (showSplash) {
-        splash = std::make_unique<frmSplash>();
+        splash = std::make_unique<frmSplash>(services.messageBoxes);
         splash->show();
         splash->repaint();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

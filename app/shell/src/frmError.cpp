@@ -2,9 +2,9 @@
 
 #include "ErrorReport.h"
 #include "common/DataFolder.h"
+#include "common/ProgrammSettings.h"
 #include "shell/contract/FileDialogs.h"
 
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,11 +26,24 @@ QString saveCaption(std::int32_t language) {
     }
 }
 
+QString notSavedText(std::int32_t language, const QString& file, const QString& reason) {
+    switch (language) {
+    case 0:
+        return QStringLiteral("Der Fehlerbericht konnte nicht gespeichert werden:\n%1\n\n%2")
+            .arg(file, reason);
+    case 1:
+        return QStringLiteral("Le rapport d'erreur n'a pas pu être mémorisé :\n%1\n\n%2").arg(file, reason);
+    default:
+        return QStringLiteral("The error report could not be saved:\n%1\n\n%2").arg(file, reason);
+    }
+}
+
 } // namespace
 
-frmError::frmError(std::int32_t language, contract::FileDialogs* fileDialogs, Versions versions,
-                   QWidget* parent)
-    : QDialog(parent), m_fileDialogs(fileDialogs), m_versions(std::move(versions)) {
+frmError::frmError(std::int32_t language, contract::FileDialogs* fileDialogs, MessageBoxes* messages,
+                   Versions versions, QWidget* parent)
+    : QDialog(parent), m_language(language), m_fileDialogs(fileDialogs), m_messages(messages),
+      m_versions(std::move(versions)) {
     setObjectName(QStringLiteral("frmError"));
     setWindowTitle(QStringLiteral("Graukant 2007 - Error"));
     auto* grid = new QGridLayout;
@@ -89,8 +102,10 @@ void frmError::saveReport() {
     if (m_fileDialogs == nullptr) {
         return;
     }
-    const QString file = m_fileDialogs->saveFileName(this, QStringLiteral("Save Error"),
-                                                     QCoreApplication::applicationDirPath(),
+    // The program folder may be installed read-only: the dialog starts where the program writes.
+    const QString start = QString::fromStdString(
+        orvik::common::DataFolder::WritableRoot(orvik::common::ProgrammSettings().ApplicationPath()));
+    const QString file = m_fileDialogs->saveFileName(this, QStringLiteral("Save Error"), start,
                                                      QStringLiteral("Error (*.txt)"), QStringLiteral("txt"));
     if (file.isEmpty()) {
         return;
@@ -103,7 +118,11 @@ void frmError::saveReport() {
     report.procedure = field(1);
     report.number = field(2);
     report.description = field(3);
-    (void)report.save(file); // an unwritable file leaves no report and no message
+    const QString failure = report.save(file);
+    if (!failure.isEmpty() && m_messages != nullptr) {
+        m_messages->show(this, notSavedText(m_language, file, failure), windowTitle(),
+                         MessageBoxes::Icon::Critical, MessageBoxes::Buttons::Ok);
+    }
 }
 
 } // namespace shell

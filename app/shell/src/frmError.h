@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QtPlatform.h"
+
 #include <QDialog>
 #include <array>
 #include <cstdint>
@@ -23,8 +25,9 @@ public:
     /// The versions of the object model and the data service, asked when the report is saved.
     using Versions = std::function<std::pair<QString, QString>()>;
 
-    frmError(std::int32_t language, contract::FileDialogs* fileDialogs, Versions versions,
-             QWidget* parent = nullptr);
+    /// `messages` tells the user why a report could not be written (nothing is said without one).
+    frmError(std::int32_t language, contract::FileDialogs* fileDialogs, MessageBoxes* messages,
+             Versions versions, QWidget* parent = nullptr);
 
     void setModul(const QString& modul);
     /// The name as the system spells it.
@@ -33,12 +36,15 @@ public:
     void setDescription(const QString& description);
     [[nodiscard]] QString field(int index) const;
 
-    /// Asks for the file and writes the report; a cancelled dialog or an unwritable file writes nothing.
+    /// Asks for the file, starting in the folder the program writes into, and writes the report; a
+    /// cancelled dialog writes nothing, a file that cannot be written is reported with the reason.
     void saveReport();
 
 private:
     std::array<QLineEdit*, 4> m_fields{}; // owned by the dialog
+    std::int32_t m_language;
     contract::FileDialogs* m_fileDialogs;
+    MessageBoxes* m_messages;
     Versions m_versions;
 };
 

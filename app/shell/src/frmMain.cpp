@@ -3,6 +3,7 @@
 #include "BusyCursor.h"
 #include "ListBar.h"
 #include "Pages.h"
+#include "Placement.h"
 #include "StatusBar.h"
 #include "TabControl.h"
 #include "ToolBar.h"
@@ -22,7 +23,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -41,7 +44,7 @@ constexpr int MinimumWidthPx = 800;
 constexpr int MinimumHeightPx = 600;
 
 int px(int twips) {
-    return twips / platform::qt::TwipsPerPixel;
+    return twips / orvik::common::qt::TwipsPerPixel;
 }
 
 template <typename P, typename Maker, typename... Args>
@@ -286,6 +289,56 @@ void frmMain::buildMenus() {
     separator(*help, QStringLiteral("mnuHilfe"), 5);
     connect(addMenuItem(*help, QStringLiteral("mnuHilfe"), 6, QStringLiteral("Lizenzvertrag")),
             &QAction::triggered, this, [this] { ShowHelp(110); });
+    setMenuHelp();
+}
+
+void frmMain::setMenuHelp() {
+    struct MenuHelp {
+        const char* name;
+        int first;
+        int last;
+        int contextId;
+    };
+    static constexpr MenuHelp topics[] = {
+        {"mnuDatei", 0, 0, 100},   {"mnuDatei", 1, 1, 26},     {"mnuDatei", 3, 3, 27},
+        {"mnuDatei", 5, 5, 28},    {"mnuDatei", 6, 6, 29},     {"mnuDatei", 8, 8, 30},
+        {"mnuDatei", 9, 9, 31},    {"mnuDatei", 11, 11, 32},   {"mnuAnsicht", 0, 0, 12},
+        {"mnuSuchen", 0, 2, 12},   {"mnuAnsicht", 1, 1, 33},   {"mnuUebersicht", 0, 6, 33},
+        {"mnuOptionen", 0, 0, 13}, {"mnuSprache", 0, 3, 13},   {"mnuEigeneSprache", 0, 1, 13},
+        {"mnuOptionen", 2, 2, 34}, {"mnuFavoriten", 0, 0, 14}, {"mnuFavoriten", 1, 1, 36},
+        {"mnuHilfe", 0, 0, 15},    {"mnuHilfe", 6, 6, 110}};
+    for (const MenuHelp& topic : topics) {
+        for (int index = topic.first; index <= topic.last; ++index) {
+            if (QAction* item = menuItem(QLatin1String(topic.name), index)) {
+                controls::setHelpContextId(*item, topic.contextId);
+            }
+        }
+    }
+}
+
+bool frmMain::menuHelpKey(QObject* watched, QEvent* event) {
+    const auto* menu = qobject_cast<QMenu*>(watched);
+    if (menu == nullptr || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) ||
+        static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1 || menu->activeAction() == nullptr) {
+        return false;
+    }
+    const QObject* owner = menu;
+    while (owner != nullptr && owner != this) {
+        owner = owner->parent();
+    }
+    if (owner == nullptr) {
+        return false; // a menu of another window (a dialog's) keeps its own F1
+    }
+    // F1 on an open menu's item is the item's topic, not the page's (the F1 of "Hilfe zu Graukant").
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    const int contextId = controls::helpContextId(*menu->activeAction());
+    if (contextId != 0) {
+        ShowHelp(contextId);
+    }
+    return true;
 }
 
 void frmMain::buildListBar() {
@@ -453,10 +506,7 @@ void frmMain::Load() {
     const bool own = ProgrammSettings().SelfDefined();
     menuItem(QStringLiteral("mnuEigeneSprache"), 1)->setEnabled(!own);
     menuItem(QStringLiteral("mnuEigeneSprache"), 2)->setEnabled(own);
-    const int language = static_cast<int>(ProgrammSettings().CurrentLanguage());
-    for (int i = 0; i < 3; ++i) {
-        menuItem(QStringLiteral("mnuSprache"), i)->setChecked(i == language);
-    }
+    MarkLanguage(m_dialogLanguage->Language());
     m_lblUebersicht->setText(QLatin1Char(' ') + m_listBar->itemText(QStringLiteral("AUSWAHL")));
     m_picToolTip->raise();
     m_layoutReady = true;
@@ -490,6 +540,7 @@ void frmMain::createObjects() {
     language->setHelpFile(m_files.HelpFile(static_cast<std::int32_t>(settings.CurrentLanguage())).string());
     m_dialogLanguage->setLanguage(static_cast<std::int32_t>(settings.CurrentLanguage()));
     m_dialogLanguage->setLanguageClass(language);
+    m_qtTexts.use(static_cast<std::int32_t>(settings.CurrentLanguage()));
     if (m_services.messageBoxes != nullptr) {
         const std::string workgroup = m_files.workgroupFile().string();
         language->setSettingsDialog(orvik::common::editor::languageSettingsDialog(
@@ -613,6 +664,12 @@ void frmMain::ApplySymbolSize() {
     menuItem(QStringLiteral("mnuSymbole"), 1)->setChecked(size == 1);
 }
 
+void frmMain::MarkLanguage(int language) {
+    for (int i = 0; i < 3; ++i) {
+        menuItem(QStringLiteral("mnuSprache"), i)->setChecked(i == language);
+    }
+}
+
 void frmMain::SetSymbolSize(int size) {
     ProgrammSettings().Symbols(size);
     ApplySymbolSize();
@@ -641,6 +698,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         m_picToolTip->hide();
         m_timerToolTip->start(1000);
         return false;
+    }
+    if (menuHelpKey(watched, event)) {
+        return true;
     }
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         auto* widget = qobject_cast<QWidget*>(watched);

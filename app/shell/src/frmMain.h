@@ -3,6 +3,7 @@
 #include "Favorites.h"
 #include "ProgramFiles.h"
 #include "QtPlatform.h"
+#include "QtTranslation.h"
 #include "platform/Event.h"
 #include "shell/contract/ActivatedMaterial.h"
 #include "shell/contract/PanelFactory.h"
@@ -128,6 +129,9 @@ private:
     void buildWidgets();
     void buildMenus();
     void buildListBar();
+    /// Every menu item's help topic, opened by F1 while the item is chosen in its open menu.
+    void setMenuHelp();
+    bool menuHelpKey(QObject* watched, QEvent* event);
     void buildToolbar();
     void buildPanels();
     QAction* addMenuItem(QMenu& menu, const QString& name, int index, const QString& caption,
@@ -140,6 +144,8 @@ private:
     void layoutFrame();
     void ResetMaterialDisplay();
     void ApplySymbolSize();
+    /// Exactly the language shown is checked in the language menu.
+    void MarkLanguage(int language);
     void ShowConnectionState();
     void reportError(const QString& modul, const QString& procedure, std::int32_t number,
                      const QString& description);
@@ -165,6 +171,8 @@ private:
     // Menus (frmMainMenus.cpp)
     void ConnectionRefresh();
     void LoadSelectionLists(bool leaveSelectionAlone);
+    /// The combined results and the material list, which belong to the connection that made them.
+    void ForgetResults();
     void menuPage(const QString& groupKey, const QString& itemKey);
     void LoadAnalysis();
     void SaveAnalysis();
@@ -229,6 +237,7 @@ private:
     std::shared_ptr<orvik::objects::List> m_list;
     std::unique_ptr<QPrinter> m_printer;
     Favorites m_favorites;
+    QtTranslation m_qtTexts;
 
     int m_page = 0;
     bool m_materialSelected = false;

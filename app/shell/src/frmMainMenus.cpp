@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScopeGuard>
 
 namespace shell {
 
@@ -97,8 +98,14 @@ void frmMain::LoadSelectionLists(bool leaveSelectionAlone) {
 }
 
 void frmMain::menuPage(const QString& groupKey, const QString& itemKey) {
+    const int before = m_listBar->CurrentGroup();
+    const int pageBefore = m_page;
     m_listBar->setCurrentGroup(m_listBar->groupByKey(groupKey));
     m_listBar->clickItem(itemKey);
+    const Page* page = pageOfKey(itemKey);
+    if (page != nullptr && page->number != m_page && m_page == pageBefore) {
+        m_listBar->setCurrentGroup(before); // the page was refused: the list bar stays where the user was
+    }
     RefreshPageState();
 }
 
@@ -119,9 +126,13 @@ void frmMain::Connect() {
 void frmMain::Disconnect() {
     const BusyCursor busy;
     m_application->CloseConnection();
+    ForgetResults();
+    ConnectionRefresh();
+}
+
+void frmMain::ForgetResults() {
     m_builder->Reset();
     m_uctlSelection->ClearMaterialList();
-    ConnectionRefresh();
 }
 
 void frmMain::NewSearch() {
@@ -228,20 +239,19 @@ void frmMain::PrintMaterial() {
 
 void frmMain::ChangeLanguage(int language) {
     const BusyCursor busy;
-    ProgrammSettings settings;
-    for (int i = 0; i < 3; ++i) {
-        menuItem(QStringLiteral("mnuSprache"), i)->setChecked(false);
-    }
-    if (language == static_cast<int>(settings.CurrentLanguage())) {
-        menuItem(QStringLiteral("mnuSprache"), language)->setChecked(true);
+    // A click has toggled the item's own mark; the marks end on the language the windows show. That
+    // language, not the stored setting, decides whether there is anything to switch.
+    const auto marks = qScopeGuard([this] { MarkLanguage(m_dialogLanguage->Language()); });
+    if (language == m_dialogLanguage->Language()) {
         return;
     }
+    ProgrammSettings settings;
     m_dialogLanguage->ExecBeforeLanguageChange();
-    menuItem(QStringLiteral("mnuSprache"), language)->setChecked(true);
     languageClass()->setLanguage(language);
+    m_qtTexts.use(language);
     settings.CurrentLanguage(static_cast<orvik::common::Language>(language));
     languageClass()->setHelpFile(m_files.HelpFile(language).string());
-    m_dialogLanguage->setLanguage(static_cast<std::int32_t>(settings.CurrentLanguage()));
+    m_dialogLanguage->setLanguage(language);
     if (m_application->LoggedIn()) {
         LoadSelectionLists(true);
         ReactivateRememberedMaterial();
@@ -289,6 +299,7 @@ void frmMain::ShowOptions() {
     if (outcome.databasePathChanged) {
         // Connect to the new folder at once; if it holds no database either, say again what was looked for.
         m_application->CloseConnection();
+        ForgetResults(); // the results came from the old folder's database
         Connect();
         if (!m_application->LoggedIn()) {
             ConnectionRefresh();

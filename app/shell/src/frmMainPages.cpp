@@ -24,13 +24,16 @@ using orvik::common::ProgrammSettings;
 void frmMain::ItemClick(const QString& key) {
     const BusyCursor busy;
     SetStatusRight({});
-    m_lblUebersicht->setText(QLatin1Char(' ') + m_listBar->itemText(key));
     if (const Page* page = pageOfKey(key)) {
         if (page->needsSteel && !m_materialSelected) {
+            // Refused: the title still names the page the user is on.
             information(text(5, QStringLiteral("Sie haben keinen Werkstoff ausgewählt.")));
         } else {
+            m_lblUebersicht->setText(QLatin1Char(' ') + m_listBar->itemText(key));
             openPage(page->number);
         }
+    } else {
+        m_lblUebersicht->setText(QLatin1Char(' ') + m_listBar->itemText(key));
     }
     m_listBar->setItemTag(key, true);
     RefreshPageState();
@@ -240,7 +243,7 @@ void frmMain::ActivateMaterial(const contract::ActivatedMaterial& record) {
         }
         m_displayInfo->setLanguageClass(m_dialogLanguage->LanguageClass());
         m_displayInfo->setMaterial(m_material);
-        m_displayInfo->setLanguage(static_cast<std::int32_t>(ProgrammSettings().CurrentLanguage()));
+        m_displayInfo->setLanguage(m_dialogLanguage->Language());
         m_displayInfo->setPage(m_page);
         m_displayInfo->Show();
         m_lblAktuellerStahl->setText(record.Designation + QLatin1Char(' '));

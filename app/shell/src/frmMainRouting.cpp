@@ -20,7 +20,7 @@ namespace shell {
 namespace {
 
 int px(int twips) {
-    return twips / platform::qt::TwipsPerPixel;
+    return twips / orvik::common::qt::TwipsPerPixel;
 }
 
 } // namespace
@@ -52,6 +52,9 @@ void frmMain::ShowToolTip(const contract::Panel& source, const QString& tip, int
         return;
     }
     const int windowWidth = centralWidget()->width();
+    // The previous tip's wrapped, fixed size would hold the label at that size: each tip is measured anew.
+    m_lblToolTip->setMinimumSize(0, 0);
+    m_lblToolTip->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     m_lblToolTip->setWordWrap(false);
     m_lblToolTip->setText(tip);
     m_lblToolTip->adjustSize();
@@ -64,10 +67,6 @@ void frmMain::ShowToolTip(const contract::Panel& source, const QString& tip, int
         m_lblToolTip->setMinimumHeight(0);
         m_lblToolTip->setFixedHeight(m_lblToolTip->heightForWidth(m_lblToolTip->width()));
         panelWidth = m_lblToolTip->width() + px(120);
-    } else {
-        m_lblToolTip->setMinimumSize(0, 0);
-        m_lblToolTip->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        m_lblToolTip->adjustSize();
     }
     const int height = m_lblToolTip->height() + px(120);
     const bool inTabs = &source == m_uctlCompositionSearch || &source == m_uctlAdvancedCompositionSearch;

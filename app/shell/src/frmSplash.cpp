@@ -2,6 +2,8 @@
 
 #include "ProgramVersion.h"
 #include "ProgressBar.h"
+#include "common/editor/WindowHelper.h"
+#include "shell/contract/Publisher.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -11,9 +13,9 @@
 
 namespace shell {
 
-frmSplash::frmSplash(QWidget* parent)
+frmSplash::frmSplash(MessageBoxes* messages, UrlOpener open, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      m_progress(new controls::ProgressBar(this)) {
+      m_progress(new controls::ProgressBar(this)), m_messages(messages), m_open(std::move(open)) {
     setObjectName(QStringLiteral("frmSplash"));
     auto* title = new QLabel(QStringLiteral("Graukant 2007"), this);
     title->setObjectName(QStringLiteral("Label"));
@@ -33,6 +35,20 @@ frmSplash::frmSplash(QWidget* parent)
     m_progress->setValueInRange(0);
     m_progress->setTextVisible(false);
 
+    QStringList lines;
+    for (const char* line : contract::PublisherAddress) {
+        lines << QString::fromUtf8(line);
+    }
+    m_address = new QLabel(lines.join(u'\n'), this);
+    m_address->setObjectName(QStringLiteral("Label"));
+    m_address->setProperty("index", 3);
+    auto* url = new QLabel(this);
+    url->setObjectName(QStringLiteral("lblURL"));
+    url->setTextFormat(Qt::RichText);
+    url->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(webAddress()));
+    url->setCursor(Qt::PointingHandCursor);
+    connect(url, &QLabel::linkActivated, this, &frmSplash::lblURL_Click);
+
     auto* versionRow = new QHBoxLayout;
     versionRow->addWidget(versionCaption);
     versionRow->addWidget(version);
@@ -42,10 +58,27 @@ frmSplash::frmSplash(QWidget* parent)
     layout->addWidget(title);
     layout->addLayout(versionRow);
     layout->addStretch();
+    layout->addWidget(m_address);
+    layout->addWidget(url);
+    layout->addSpacing(8);
     layout->addWidget(m_progress);
-    setFixedSize(420, 220);
+    setFixedSize(420, 300);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+QString frmSplash::addressBlock() const {
+    return m_address->text();
+}
+
+QString frmSplash::webAddress() const {
+    return QString::fromLatin1(contract::PublisherSite);
+}
+
+void frmSplash::lblURL_Click() {
+    if (m_messages != nullptr) {
+        orvik::common::editor::WindowHelper::StartHTML(webAddress(), *m_messages, m_open);
     }
 }
 

@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
     });
     std::unique_ptr<shell::frmMain> window;
     shell::QtErrorWindow errorWindow(
-        [&window] { return window ? window->languageClass() : nullptr; }, &fileDialogs,
+        [&window] { return window ? window->languageClass() : nullptr; }, &fileDialogs, &messageBoxes,
         [&window]() -> std::pair<QString, QString> {
             if (!window || !window->Application()) {
                 return {};

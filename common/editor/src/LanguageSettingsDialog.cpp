@@ -4,7 +4,7 @@
 #include "common/editor/LanguageEditorData.h"
 #include "common/editor/frmBigEdit.h"
 #include "common/editor/frmLanguageSetting.h"
-#include "platform/qt/QtLanguageForm.h"
+#include "common/qt/QtLanguageForm.h"
 
 namespace orvik::common::editor {
 
@@ -26,9 +26,9 @@ void showLanguageSettings(orvik::common::cls_Language& language, LanguageEditorD
     settings.setDbPath(language.dbPath());
     settings.setDbName(std::string(orvik::common::cls_Language::DatabaseName));
     settings.init_dlg();
-    platform::qt::QtLanguageForm settingsForm(settings);
+    orvik::common::qt::QtLanguageForm settingsForm(settings);
     language.adjustForm(settingsForm);
-    platform::qt::QtLanguageForm bigEditForm(bigEdit);
+    orvik::common::qt::QtLanguageForm bigEditForm(bigEdit);
     language.adjustForm(bigEditForm);
     settings.setBigEdit(&bigEdit);
     settings.exec();

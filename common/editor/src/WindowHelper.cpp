@@ -1,8 +1,8 @@
 #include "common/editor/WindowHelper.h"
 
+#include "common/qt/QtLanguageForm.h"
 #include "platform/CallError.h"
 #include "platform/qt/MessageBoxes.h"
-#include "platform/qt/QtLanguageForm.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -20,7 +20,7 @@ namespace orvik::common::editor {
 
 namespace {
 
-using platform::qt::TwipsPerPixel;
+using orvik::common::qt::TwipsPerPixel;
 
 int pixels(std::int32_t twips) {
     return static_cast<int>(twips / TwipsPerPixel);

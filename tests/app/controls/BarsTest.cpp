@@ -5,10 +5,10 @@
 #include "NumEntry.h"
 #include "Placement.h"
 #include "ProgressBar.h"
-#include "platform/qt/QtLanguageForm.h"
 #include "StatusBar.h"
 #include "TabControl.h"
 #include "ToolBar.h"
+#include "common/qt/QtLanguageForm.h"
 
 #include <QAction>
 #include <QFormLayout>
@@ -152,7 +152,7 @@ private slots:
         toolbar->setObjectName("Toolbar1");
         toolbar->addButton("NEW", "Neu");
         toolbar->addButtonMenu("NEW", "NEW_LIST", "Liste");
-        platform::qt::QtLanguageForm form(window);
+        orvik::common::qt::QtLanguageForm form(window);
         const auto found = form.controls();
         orvik::common::ListBarControl* bar = nullptr;
         orvik::common::TabsControl* tab = nullptr;

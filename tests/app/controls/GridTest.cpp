@@ -1,7 +1,7 @@
 #include "Grid.h"
 
 #include "KeyCodes.h"
-#include "platform/qt/QtLanguageForm.h"
+#include "common/qt/QtLanguageForm.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(changed.count(), 2);
         QCOMPARE(entered.count(), 2);
         QCOMPARE(g.currentIndex(), g.cells().index(5, 2));
-        QCOMPARE(g.CellLeft(), 3000 + g.frameWidth() * platform::qt::TwipsPerPixel);
+        QCOMPARE(g.CellLeft(), 3000 + g.frameWidth() * orvik::common::qt::TwipsPerPixel);
         QCOMPARE(g.CellWidth(), 1500);
         QCOMPARE(g.CellTop(), g.RowPos(5));
         QCOMPARE(g.CellHeight(), g.RowHeight(5));
@@ -160,8 +160,8 @@ private slots:
         QCOMPARE(g.MouseCol(), 2);
         QVERIFY(!moves.isEmpty());
         const QPoint inGrid = g.viewport()->mapTo(&g, at);
-        QCOMPARE(moves.last().at(2).toInt(), inGrid.x() * platform::qt::TwipsPerPixel);
-        QCOMPARE(moves.last().at(3).toInt(), inGrid.y() * platform::qt::TwipsPerPixel);
+        QCOMPARE(moves.last().at(2).toInt(), inGrid.x() * orvik::common::qt::TwipsPerPixel);
+        QCOMPARE(moves.last().at(3).toInt(), inGrid.y() * orvik::common::qt::TwipsPerPixel);
     }
 
     void rowCountChangesKeepTheCurrentRowInside() {
@@ -211,8 +211,8 @@ private slots:
         g.setMergeRow(4, true);
         g.AutoSize(0, 2);
         const int widest = g.fontMetrics().horizontalAdvance("X5CrNiMo17-12-2 warmgewalzt");
-        QVERIFY(g.ColWidth(1) >= widest * platform::qt::TwipsPerPixel);
-        QVERIFY(g.ColWidth(1) < (widest + 20) * platform::qt::TwipsPerPixel);
+        QVERIFY(g.ColWidth(1) >= widest * orvik::common::qt::TwipsPerPixel);
+        QVERIFY(g.ColWidth(1) < (widest + 20) * orvik::common::qt::TwipsPerPixel);
         QCOMPARE(g.ColWidth(0), 0); // the hidden key column stays hidden
         QVERIFY(g.ColWidth(2) < g.ColWidth(1));
     }
@@ -347,7 +347,7 @@ private slots:
     void textServiceSetsHeadingTexts() {
         ShownGrid s(3);
         s.window.setObjectName("uctlTest");
-        platform::qt::QtLanguageForm form(s.window);
+        orvik::common::qt::QtLanguageForm form(s.window);
         const auto controlsOfForm = form.controls();
         QCOMPARE(controlsOfForm.size(), std::size_t(1));
         auto* grid = dynamic_cast<orvik::common::GridControl*>(controlsOfForm.front());

@@ -1,6 +1,7 @@
 #include "ErrorReport.h"
 #include "QtServices.h"
 #include "ShellFakes.h"
+#include "common/ProgrammSettings.h"
 #include "frmError.h"
 
 #include <QPushButton>
@@ -25,7 +26,9 @@ private slots:
         QTemporaryDir dir;
         shelltest::FakeFileDialogs files;
         files.answer = dir.filePath(u"error.txt"_qs);
-        shell::frmError window(0, &files, [] { return std::pair{u"5.01.0003"_qs, u"5.01.0002"_qs}; });
+        shell::frmError window(0, &files, nullptr, [] {
+            return std::pair{u"5.01.0003"_qs, u"5.01.0002"_qs};
+        });
         window.setModul(u"frmMain"_qs);
         window.setProdedure(u"ActivateMaterial"_qs);
         window.setNumber(number);
@@ -46,10 +49,49 @@ private slots:
     void cancelledDialogWritesNothing() {
         QTemporaryDir dir;
         shelltest::FakeFileDialogs files;
-        shell::frmError window(2, &files, {});
+        shell::frmError window(2, &files, nullptr, {});
         window.saveReport();
         QVERIFY(QDir(dir.path()).isEmpty());
         QCOMPARE(files.titles().size(), std::size_t{1});
+    }
+
+    void saveDialogStartsInTheFolderTheProgramWritesInto() {
+        const shelltest::ProgramFolder folder;
+        orvik::common::ProgrammSettings().ApplicationPath(folder.program().string());
+        shelltest::FakeFileDialogs files;
+        shell::frmError window(0, &files, nullptr, {});
+        window.saveReport();
+        QCOMPARE(files.asked.size(), std::size_t{1});
+        QCOMPARE(QDir(files.asked.front().folder).canonicalPath(),
+                 QDir(QString::fromStdString(folder.program().string())).canonicalPath());
+    }
+
+    void aReportThatCannotBeWrittenSaysWhy_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("German") << 0 << u"Der Fehlerbericht konnte nicht gespeichert werden:"_qs;
+        QTest::newRow("French") << 1 << u"Le rapport d'erreur n'a pas pu être mémorisé :"_qs;
+        QTest::newRow("English") << 2 << u"The error report could not be saved:"_qs;
+    }
+
+    void aReportThatCannotBeWrittenSaysWhy() {
+        QFETCH(int, language);
+        QFETCH(QString, told);
+        QTemporaryDir dir;
+        shelltest::FakeFileDialogs files;
+        files.answer = dir.filePath(u"missing/folder/error.txt"_qs);
+        shelltest::FakeMessageBoxes messages;
+        shell::frmError window(language, &files, &messages, {});
+        window.findChild<QPushButton*>(u"cmdSpeichern"_qs)->click();
+        QVERIFY(!QFile::exists(files.answer));
+        QCOMPARE(messages.shown.size(), std::size_t{1});
+        const auto& shown = messages.shown.front();
+        QVERIFY2(shown.text.startsWith(told), qPrintable(shown.text));
+        QVERIFY(shown.text.contains(files.answer));
+        // The reason follows the file's name on a line of its own.
+        QVERIFY(!shown.text.section(u'\n', 3).trimmed().isEmpty());
+        QCOMPARE(shown.icon, shell::MessageBoxes::Icon::Critical);
+        QCOMPARE(shown.title, u"Graukant 2007 - Error"_qs);
     }
 
     void buttonsFollowTheLanguage_data() {
@@ -64,7 +106,7 @@ private slots:
     void buttonsFollowTheLanguage() {
         QFETCH(int, language);
         QFETCH(QString, save);
-        const shell::frmError window(language, nullptr, {});
+        const shell::frmError window(language, nullptr, nullptr, {});
         QCOMPARE(window.findChild<QPushButton*>(u"cmdSpeichern"_qs)->text(), save);
         QCOMPARE(window.findChild<QPushButton*>(u"cmdOk"_qs)->text(), u"&Ok"_qs);
         QCOMPARE(window.windowTitle(), u"Graukant 2007 - Error"_qs);

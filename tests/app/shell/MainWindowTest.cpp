@@ -15,10 +15,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <map>
+#include <set>
 
 using orvik::common::ProgrammSettings;
 using shell::contract::ActivatedMaterial;
@@ -32,6 +35,7 @@ struct PanelLog {
     std::map<QString, int> recaptions;
     std::vector<QString> selections;
     std::map<QString, int> shifts;
+    std::map<QString, int> listClears;
 };
 
 template <typename Base> class CountingPanel : public Base {
@@ -47,15 +51,20 @@ public:
 protected:
     void languageChanged() override { ++m_log.recaptions[this->objectName()]; }
 
-private:
     PanelLog& m_log;
+};
+
+class CountingSelection : public CountingPanel<shell::contract::SelectionPanel> {
+public:
+    using CountingPanel::CountingPanel;
+    void ClearMaterialList() override { ++m_log.listClears[objectName()]; }
 };
 
 shell::contract::PanelFactory countingPanels(PanelLog& log) {
     using namespace shell::contract;
     PanelFactory factory;
     factory.selection = [&log] {
-        return std::make_unique<CountingPanel<SelectionPanel>>(log);
+        return std::make_unique<CountingSelection>(log);
     };
     factory.compositionSearch = [&log](const QString& name) {
         return std::make_unique<CountingPanel<CompositionSearchPanel>>(log, name);
@@ -147,6 +156,90 @@ private slots:
         QVERIFY(!main.window->panel(u"uctlDescription"_qs)->isVisible());
         QVERIFY(main.window->toolBar().buttonEnabled(u"OPEN"_qs));
         QVERIFY(main.window->menuItem(u"mnuDatei"_qs, 0)->isEnabled());
+    }
+
+    void aRefusedOverviewPageLeavesTitleAndGroupAsTheyWere() {
+        Loaded main;
+        auto& bar = main.window->listBar();
+        bar.clickItem(u"SUCHEN_ANALYSE"_qs);
+        const QString title = main.window->pageTitle().text();
+        QCOMPARE(title, u" Analyse"_qs);
+        bar.clickItem(u"CHEM_ANALYSE"_qs);
+        QCOMPARE(main.window->pageTitle().text(), title);
+        main.window->menuItem(u"mnuUebersicht"_qs, 0)->trigger();
+        QCOMPARE(main.fakes.messageBoxes.shown.size(), std::size_t{2});
+        QCOMPARE(main.window->pageTitle().text(), title);
+        QCOMPARE(bar.CurrentGroup(), bar.groupByKey(u"SUCHEN"_qs));
+        QCOMPARE(main.window->currentPage(), 2);
+        main.window->ActivateMaterial(steel14301(*main.window->Application()));
+        main.window->menuItem(u"mnuUebersicht"_qs, 0)->trigger();
+        QCOMPARE(main.window->pageTitle().text(), u" chemische Analyse"_qs);
+        QCOMPARE(bar.CurrentGroup(), bar.groupByKey(u"UEBERSICHT"_qs));
+    }
+
+    void listBarShowsTheGroupOfThePageAtStartAndAfterALanguageSwitch() {
+        // No favourites stored: every page is one, the selection page among them.
+        Loaded main;
+        auto& bar = main.window->listBar();
+        QCOMPARE(bar.itemCount(bar.groupByKey(u"FAVORITEN"_qs)), 10);
+        QCOMPARE(bar.CurrentGroup(), bar.groupByKey(u"SUCHEN"_qs));
+        main.window->ChangeLanguage(2);
+        QCOMPARE(bar.CurrentGroup(), bar.groupByKey(u"SUCHEN"_qs));
+        main.window->ActivateMaterial(steel14301(*main.window->Application()));
+        main.window->menuItem(u"mnuUebersicht"_qs, 1)->trigger();
+        QCOMPARE(bar.CurrentGroup(), bar.groupByKey(u"UEBERSICHT"_qs));
+        main.window->ChangeLanguage(1);
+        QCOMPARE(bar.CurrentGroup(), bar.groupByKey(u"UEBERSICHT"_qs));
+        QCOMPARE(main.window->currentPage(), 5);
+    }
+
+    void tooltipTakesTheSizeOfItsOwnText() {
+        Loaded main;
+        auto* selection = main.window->panel(u"uctlSelection"_qs);
+        const QFrame& tip = main.window->toolTipPanel();
+        emit selection->DisplayToolTip(u"short"_qs, 1500);
+        const QSize alone = tip.size();
+        QStringList words;
+        for (int i = 0; i < 60; ++i) {
+            words << u"Werkstoff"_qs;
+        }
+        emit selection->DisplayToolTip(words.join(u' '), 1500);
+        QVERIFY(tip.height() > alone.height());
+        emit selection->DisplayToolTip(u"short"_qs, 1500);
+        QCOMPARE(tip.size(), alone);
+    }
+
+    void qtsOwnTextsFollowTheLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("German") << 0 << QStringList{u"&Ja"_qs, u"&Nein"_qs};
+        QTest::newRow("French") << 1 << QStringList{u"&Oui"_qs, u"&Non"_qs};
+        QTest::newRow("English") << 2 << QStringList{u"&Yes"_qs, u"&No"_qs};
+    }
+
+    void qtsOwnTextsFollowTheLanguage() {
+        QFETCH(int, language);
+        QFETCH(QStringList, buttons);
+        Loaded main;
+        main.window->ChangeLanguage(language == 0 ? 2 : 0);
+        main.window->ChangeLanguage(language);
+        QStringList seen;
+        QTimer::singleShot(0, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                return;
+            }
+            for (const QMessageBox::StandardButton kind : {QMessageBox::Yes, QMessageBox::No}) {
+                seen << box->button(kind)->text();
+            }
+            box->button(QMessageBox::No)->click();
+        });
+        shell::QtMessageBoxes boxes;
+        const auto answer =
+            boxes.show(main.window.get(), u"?"_qs, u"Graukant 2007"_qs, shell::MessageBoxes::Icon::Question,
+                       shell::MessageBoxes::Buttons::YesNo);
+        QCOMPARE(answer, shell::MessageBoxes::Answer::No);
+        QCOMPARE(seen, buttons);
     }
 
     void tenPagesShowTheirPanelAndReloadByTheirRule() {
@@ -266,7 +359,8 @@ private slots:
             QCOMPARE(loaded.size(), 8);
             QCOMPARE(window.listBar().itemText(u"FAV_ANALYSE"_qs),
                      window.listBar().itemText(u"CHEM_ANALYSE"_qs));
-            QCOMPARE(window.listBar().CurrentGroup(), window.listBar().groupByKey(u"FAVORITEN"_qs));
+            // The favourites do not take the open group from the page's own.
+            QCOMPARE(window.listBar().CurrentGroup(), window.listBar().groupByKey(u"SUCHEN"_qs));
             window.listBar().clickItem(u"SUCHEN_MECH_EIGENSCHAFTEN"_qs);
             window.menuItem(u"mnuFavoriten"_qs, 0)->trigger();
             window.menuItem(u"mnuFavoriten"_qs, 0)->trigger();
@@ -417,6 +511,34 @@ private slots:
         QVERIFY(!main.window->Application()->LoggedIn());
     }
 
+    void f1OnAnOpenMenusItemOpensTheItemsTopic() {
+        Loaded main;
+        std::set<int> reached;
+        for (QMenu* menu : main.window->findChildren<QMenu*>()) {
+            menu->popup(QPoint(0, 0));
+            for (QAction* item : menu->actions()) {
+                if (item->isSeparator()) {
+                    continue;
+                }
+                item->setEnabled(true); // a disabled item has its topic as well
+                main.fakes.help.shown.clear();
+                menu->setActiveAction(item);
+                QTest::keyClick(menu, Qt::Key_F1);
+                QVERIFY(main.fakes.help.shown.size() <= 1);
+                if (!main.fakes.help.shown.empty()) {
+                    reached.insert(main.fakes.help.shown.front());
+                }
+                if (item == main.window->menuItem(u"mnuDatei"_qs, 9)) {
+                    QCOMPARE(main.fakes.help.shown, std::vector<int>{31});
+                }
+            }
+            menu->hide();
+        }
+        const std::set<int> expected{12, 13, 14, 15, 26, 27, 28, 29, 30, 31, 32, 33, 34, 36, 100, 110};
+        QCOMPARE(reached, expected);
+        QVERIFY(main.window->Application()->LoggedIn()); // F1 chose no item
+    }
+
     void helpOpensAtTheContextOfThePage() {
         Loaded main;
         main.window->listBar().clickItem(u"SUCHEN_MECH_EIGENSCHAFTEN"_qs);
@@ -485,7 +607,14 @@ private slots:
             outcome.databasePathChanged = true;
             return outcome;
         };
+        auto& builder = *main.window->combinationResultBuilder();
+        int resets = 0;
+        const auto counted = builder.ListReseted.subscribe([&resets] { ++resets; });
+        const int clearsBefore = main.log.listClears[u"uctlSelection"_qs];
         main.window->ShowOptions();
+        // The results of the old folder's database go, as at a logout.
+        QCOMPARE(resets, 1);
+        QCOMPARE(main.log.listClears[u"uctlSelection"_qs], clearsBefore + 1);
         QVERIFY(!main.window->Application()->LoggedIn());
         QVERIFY(!main.fakes.messageBoxes.shown.empty());
         const QString told = main.fakes.messageBoxes.shown.back().text;

@@ -227,6 +227,56 @@ private slots:
     // United Kingdom; a carbon maximum of at most 0.20 % holds in Europe for S355J0, S355J2 and
     // S355K2; an upper yield strength of at least 340 MPa with a tensile strength of 450 to 600 MPa is
     // met by S355JR, S355J0, S355J2 and S355K2. All three meet in S355J0 and S355J2 of Europe.
+    void theCurrentSteelReadsInTheLanguageChosenFromTheMenu_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("marks");
+        QTest::addColumn<QString>("steelgroup");
+        QTest::addColumn<QString>("standards");
+        QTest::newRow("English") << 2 << u"001"_qs << u"Austenitic stainless steels"_qs
+                                 << u"Standard EN 10088-2 (2014) current"_qs;
+        QTest::newRow("French") << 1 << u"010"_qs << u"Aciers inoxydables austénitiques"_qs
+                                << u"Norme EN 10088-2 (2014) en vigueur"_qs;
+    }
+
+    void theCurrentSteelReadsInTheLanguageChosenFromTheMenu() {
+        QFETCH(int, language);
+        QFETCH(QString, marks);
+        QFETCH(QString, steelgroup);
+        QFETCH(QString, standards);
+        Program program;
+        auto& window = *program.window;
+        program.searchDesignation(QStringLiteral("1.4301"));
+        QTest::keyClick(program.selection().materialList().grid(), Qt::Key_Return);
+        auto& description = program.page<display::uctlDescription>("uctlDescription");
+        QCOMPARE(description.rowText(display::uctlDescription::Steelgroup),
+                 u"Austenitische nichtrostende Stähle"_qs);
+        const auto shownMarks = [&window] {
+            QString shown;
+            for (int i = 0; i < 3; ++i) {
+                shown += window.menuItem(u"mnuSprache"_qs, i)->isChecked() ? u'1' : u'0';
+            }
+            return shown;
+        };
+        QCOMPARE(shownMarks(), u"100"_qs);
+        // As the user chooses it: the item's own mark toggles before the switch.
+        window.menuItem(u"mnuSprache"_qs, 2)->trigger();
+        window.menuItem(u"mnuSprache"_qs, language)->trigger();
+        QCOMPARE(shownMarks(), marks);
+        QCOMPARE(description.rowText(display::uctlDescription::Steelgroup), steelgroup);
+        QCOMPARE(description.rowText(display::uctlDescription::Standards), standards);
+        // The checked item chosen again keeps its mark.
+        window.menuItem(u"mnuSprache"_qs, language)->trigger();
+        QCOMPARE(shownMarks(), marks);
+        // The stored setting lost the switch (an INI file that could not be written): the language
+        // shown decides, so German can be chosen again.
+        orvik::common::ProgrammSettings().CurrentLanguage(orvik::common::Language::German);
+        window.menuItem(u"mnuSprache"_qs, 0)->trigger();
+        QCOMPARE(shownMarks(), u"100"_qs);
+        QCOMPARE(window.menuItem(u"mnuZeile"_qs, 0)->text(), u"&Datei"_qs);
+        QCOMPARE(description.rowText(display::uctlDescription::Steelgroup),
+                 u"Austenitische nichtrostende Stähle"_qs);
+    }
+
     void theThreeSearchesCombineAndASteelOpensFromTheCombination() {
         Program program;
         auto& window = *program.window;

@@ -8,6 +8,7 @@
 #include "frmSplash.h"
 #include "objects/Application.h"
 
+#include <QLabel>
 #include <QTest>
 #include <fstream>
 
@@ -73,6 +74,26 @@ private slots:
         }
         QCOMPARE(splash.progress(), shell::frmSplash::Steps);
         QVERIFY(splash.grab().save(QStringLiteral(GK_BUILD_DIR "/splash.png")));
+    }
+
+    void splashShowsThePublisherAndOpensItsAddress() {
+        shelltest::FakeMessageBoxes messages;
+        std::vector<QString> opened;
+        shell::frmSplash splash(&messages, [&opened](const QString& address) {
+            opened.push_back(address);
+            return true;
+        });
+        const QStringList block = splash.addressBlock().split(u'\n');
+        QCOMPARE(block.size(), 5); // company, street, postcode and town, phone, fax
+        QVERIFY(block.at(3).startsWith(u"Tel."_qs));
+        QVERIFY(block.at(4).startsWith(u"Fax"_qs));
+        auto* url = splash.findChild<QLabel*>(u"lblURL"_qs);
+        QVERIFY(url != nullptr);
+        QVERIFY(url->text().contains(splash.webAddress()));
+        QVERIFY(url->isVisibleTo(&splash));
+        emit url->linkActivated(splash.webAddress());
+        QCOMPARE(opened, std::vector<QString>{splash.webAddress()});
+        QVERIFY(messages.shown.empty());
     }
 
     void startRemovesLeftOverPrintDatabaseAndCountsTheStart() {

@@ -1,7 +1,7 @@
 #include "shell/contract/Captions.h"
 
 #include "common/cls_Language.h"
-#include "platform/qt/QtLanguageForm.h"
+#include "common/qt/QtLanguageForm.h"
 
 #include <QWidget>
 
@@ -11,7 +11,7 @@ void adjustCaptions(orvik::common::cls_Language* language, QWidget& form) {
     if (language == nullptr) {
         return;
     }
-    platform::qt::QtLanguageForm adapter(form);
+    orvik::common::qt::QtLanguageForm adapter(form);
     language->adjustForm(adapter);
 }
 

@@ -18,8 +18,8 @@ class DialogLanguage;
 /// The window that combines the search results, as the main window drives it: made once at start-up
 /// and kept hidden, given the shared objects, shown by Shift+Ctrl+S, closed for good at shutdown. A
 /// designation the user chooses in it comes back as MaterialSelected; the main window highlights it in
-/// the searches that take part in the combination. As it stands it is an empty window (the stand-in
-/// until the real one exists); the real window derives from it.
+/// the searches that take part in the combination. The program's window derives from it; by itself it
+/// is an empty window, for tests of the main window without the combination.
 class CombinationWindow : public QWidget {
     Q_OBJECT
 

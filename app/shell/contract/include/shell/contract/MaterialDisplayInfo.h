@@ -15,8 +15,8 @@ namespace shell::contract {
 
 /// The display strings of the current steel, shared by the main window and the overview panels. This
 /// is what the main window sets and calls; the display panels' implementation derives from it and adds
-/// the strings and their notifications. As it stands it keeps nothing and shows nothing (the stand-in
-/// until that implementation exists).
+/// the strings and their notifications. By itself it keeps nothing and shows nothing, for tests of the
+/// main window without the display panels.
 class MaterialDisplayInfo {
 public:
     virtual ~MaterialDisplayInfo() = default;

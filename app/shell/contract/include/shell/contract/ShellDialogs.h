@@ -30,7 +30,7 @@ struct DialogContext {
 };
 
 /// The main window's dialogs, each shown modally and closed when the call returns. The program's
-/// dialogs implement it; the main window has a minimal stand-in until they exist, and a test fakes it.
+/// dialogs implement it, and a test fakes it.
 class ShellDialogs {
 public:
     /// What the user changed in the options dialog, for the main window to follow.

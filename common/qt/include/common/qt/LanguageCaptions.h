@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace platform::qt {
+namespace orvik::common::qt {
 
 /// What a grid widget of our own shows the text service: its cells by row and column, the heading
 /// rows being the fixed rows from 0. A grid stand-in implements it beside QWidget.
@@ -33,4 +33,4 @@ public:
     virtual void setCaptionItemText(int group, int item, const QString& text) = 0;
 };
 
-} // namespace platform::qt
+} // namespace orvik::common::qt

@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace platform::qt {
+namespace orvik::common::qt {
 
 /// Twips per pixel at 96 dpi.
 inline constexpr int TwipsPerPixel = 15;
@@ -38,4 +38,4 @@ private:
     std::vector<std::unique_ptr<orvik::common::FormControl>> m_controls;
 };
 
-} // namespace platform::qt
+} // namespace orvik::common::qt

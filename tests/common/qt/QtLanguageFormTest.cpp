@@ -1,8 +1,8 @@
-#include "platform/qt/QtLanguageForm.h"
+#include "common/qt/QtLanguageForm.h"
 
 #include "../../common/TextServiceFakeSource.h"
 #include "common/cls_Language.h"
-#include "platform/qt/LanguageCaptions.h"
+#include "common/qt/LanguageCaptions.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -26,7 +26,7 @@ using orvik::common::test::FakeTextSource;
 namespace {
 
 /// A grid of our own with two fixed rows, as the grid stand-in shows itself to the text service.
-class TwoRowGrid : public QWidget, public platform::qt::GridCaptions {
+class TwoRowGrid : public QWidget, public orvik::common::qt::GridCaptions {
 public:
     using QWidget::QWidget;
     [[nodiscard]] int captionRows() const override { return 3; }
@@ -39,7 +39,7 @@ public:
 };
 
 /// A list bar with one group of two items.
-class OneGroupBar : public QWidget, public platform::qt::ListBarCaptions {
+class OneGroupBar : public QWidget, public orvik::common::qt::ListBarCaptions {
 public:
     using QWidget::QWidget;
     [[nodiscard]] int captionGroupCount() const override { return 1; }
@@ -159,7 +159,7 @@ private slots:
         record("frmMain", "Toolbar1_ButtonPRINT", "Drucken");
         record("frmMain", "Toolbar1_ButtonPRINT_ButtonmenueSETUP", "Einrichten");
 
-        platform::qt::QtLanguageForm form(window);
+        orvik::common::qt::QtLanguageForm form(window);
         QVERIFY(form.isWindow());
         language->adjustForm(form);
 
@@ -193,7 +193,7 @@ private slots:
         auto* label = named<QLabel>(inner, "lblBeschreibung", "Kurzname", 1);
         record("uctlDescription", "lblBeschreibung(1)", "Symbol");
 
-        platform::qt::QtLanguageForm form(*panel);
+        orvik::common::qt::QtLanguageForm form(*panel);
         QVERIFY(!form.isWindow());
         QCOMPARE(form.controls().size(), std::size_t{1});
         language->adjustForm(form);
@@ -213,7 +213,7 @@ private slots:
         record("frmMain", "SSListBar1_Group2", "Übersicht");
         record("frmMain", "SSListBar1_Group2_ListItem2", "Lieferfirmen");
 
-        platform::qt::QtLanguageForm form(window);
+        orvik::common::qt::QtLanguageForm form(window);
         language->adjustForm(form);
         QCOMPARE(grid->cells[0][0], QString("a"));
         QCOMPARE(grid->cells[0][1], QString("B"));
@@ -238,7 +238,7 @@ private slots:
         record("frmList", "flx_Col(0)", "Erste");
         record("frmList", "flx_Col(1)", "Zweite");
 
-        platform::qt::QtLanguageForm form(window);
+        orvik::common::qt::QtLanguageForm form(window);
         QCOMPARE(form.controls().size(), std::size_t{1});
         language->adjustForm(form);
         QCOMPARE(model.horizontalHeaderItem(0)->text(), QString("Erste"));
@@ -249,7 +249,7 @@ private slots:
         // A view without a model has nothing to caption.
         QWidget empty;
         (new QTableView(&empty))->setObjectName("flx");
-        QCOMPARE(platform::qt::QtLanguageForm(empty).controls().size(), std::size_t{0});
+        QCOMPARE(orvik::common::qt::QtLanguageForm(empty).controls().size(), std::size_t{0});
     }
 
     void widthsAreInTwips() {
@@ -258,7 +258,7 @@ private slots:
         window.resize(400, 300);
         auto* button = named<QPushButton>(&window, "cmdOk", "ok");
         button->resize(80, 20);
-        platform::qt::QtLanguageForm form(window);
+        orvik::common::qt::QtLanguageForm form(window);
         QCOMPARE(form.width(), 6000);
         QCOMPARE(form.controls().size(), std::size_t{1});
         QCOMPARE(form.controls().front()->width(), 1200);

@@ -1,6 +1,6 @@
-#include "platform/qt/QtLanguageForm.h"
+#include "common/qt/QtLanguageForm.h"
 
-#include "platform/qt/LanguageCaptions.h"
+#include "common/qt/LanguageCaptions.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -19,7 +19,7 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace platform::qt {
+namespace orvik::common::qt {
 
 namespace {
 
@@ -387,4 +387,4 @@ std::vector<orvik::common::FormControl*> QtLanguageForm::controls() const {
     return result;
 }
 
-} // namespace platform::qt
+} // namespace orvik::common::qt

@@ -1,0 +1,32 @@
+# gk_shipping_targets(<out>): every target defined outside tests/, bench/ and fuzz/, as
+# "<target>|<folder relative to the project>".
+function(gk_shipping_targets out)
+    set(found "")
+    set(folders ${PROJECT_SOURCE_DIR})
+    while(folders)
+        list(POP_FRONT folders folder)
+        get_property(below DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
+        list(APPEND folders ${below})
+        cmake_path(RELATIVE_PATH folder BASE_DIRECTORY ${PROJECT_SOURCE_DIR} OUTPUT_VARIABLE relative)
+        if(relative MATCHES "^(tests|bench|fuzz)(/|$)")
+            continue()
+        endif()
+        get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
+        foreach(target IN LISTS targets)
+            list(APPEND found "${target}|${relative}")
+        endforeach()
+    endwhile()
+    set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+# gk_target_links(<target> <out>): the names a target links and hands on, a static library's PRIVATE
+# links ($<LINK_ONLY:name>) among them.
+function(gk_target_links target out)
+    set(links "")
+    get_target_property(type ${target} TYPE)
+    if(NOT type STREQUAL "INTERFACE_LIBRARY")
+        get_target_property(links ${target} LINK_LIBRARIES)
+    endif()
+    get_target_property(handedOn ${target} INTERFACE_LINK_LIBRARIES)
+    set(${out} "${links};${handedOn}" PARENT_SCOPE)
+endfunction()
