@@ -85,11 +85,15 @@ bool ProgrammSettings::WriteIni(std::string_view section, std::string_view key, 
     if (platform::writeProfileString(section, key, value, file)) {
         return true;
     }
+    reportUnwritableFile(file);
+    return false;
+}
+
+void ProgrammSettings::reportUnwritableFile(const std::filesystem::path& file) {
     std::error_code ec;
     const auto full = std::filesystem::absolute(file, ec);
     platform::notifyUser(
         {"Fehler beim Schreiben der Datei: " + (ec ? file : full).string(), "", platform::MessageIcon::None});
-    return false;
 }
 
 std::filesystem::path ProgrammSettings::LocalIniFile() {

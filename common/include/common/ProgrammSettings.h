@@ -68,6 +68,9 @@ public:
 
     /// The INI file as worked out at this moment; public because the start-up checks that it exists.
     [[nodiscard]] static std::filesystem::path LocalIniFile();
+    /// Tells the user through the notifier that a settings file could not be written, naming it; for
+    /// the INI file here and the per-user store of the windows.
+    static void reportUnwritableFile(const std::filesystem::path& file);
 
 private:
     [[nodiscard]] static std::string ReadIni(std::string_view section, std::string_view key,
