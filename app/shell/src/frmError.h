@@ -6,6 +6,7 @@
 #include <functional>
 
 class QLineEdit;
+class QPlainTextEdit;
 
 namespace shell::contract {
 class FileDialogs;
@@ -37,7 +38,8 @@ public:
     void saveReport();
 
 private:
-    std::array<QLineEdit*, 4> m_fields{}; // owned by the dialog
+    std::array<QLineEdit*, 3> m_fields{};    // modul, procedure, number; owned by the dialog
+    QPlainTextEdit* m_description = nullptr; // owned by the dialog
     contract::FileDialogs* m_fileDialogs;
     Versions m_versions;
 };
