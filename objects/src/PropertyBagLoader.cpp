@@ -55,8 +55,9 @@ std::shared_ptr<PropertyBags> loadPropertyBags(const std::shared_ptr<Connection>
                         bags->Add(std::move(bag));
                     }
                 } catch (const platform::CallError& e) {
-                    // One unreadable matrix costs only its own table.
-                    fail(e.number(), e.description() + " (steel " + std::string(steel) + ")");
+                    // One unreadable matrix costs only its own table; the text says where it lies.
+                    fail(e.number(), e.description() + " (steel " + std::string(steel) + ", table " +
+                                         "tabEigenschaftsMatrix of the database '" + db->name() + "')");
                 }
             }
         }

@@ -201,6 +201,22 @@ TEST(MaterialPropertiesOfAChangedDatabase, AStandardWithoutShortNameIsListedByIt
     EXPECT_EQ(errors.count(), 0U) << (errors.count() ? errors.errors()[0].Description() : "");
 }
 
+// A matrix that is no XML costs its own table, and the message says in which database file it lies.
+TEST(MaterialPropertiesOfAChangedDatabase, AnUnreadableMatrixIsReportedNamingTheDatabaseFile) {
+    const TestProgram program;
+    const auto file = program.databaseFolder() / "Graukant.MDB";
+    objectstest::changeDatabase(file, {"UPDATE tabEigenschaftsMatrix SET Eigenschaft_D = '<Matrix><kaputt'"});
+    const auto app = objectstest::connectedApplication();
+    const auto material = app->Material("69", "340", Variant(482));
+    ErrorLog errors(material->Error);
+    (void)material->PropertyBags();
+    ASSERT_GE(errors.count(), 1U);
+    const std::string& text = errors.errors()[0].Description();
+    EXPECT_NE(text.find("cannot be read"), std::string::npos) << text;
+    EXPECT_NE(text.find("tabEigenschaftsMatrix"), std::string::npos) << text;
+    EXPECT_NE(text.find("'" + file.string() + "'"), std::string::npos) << text;
+}
+
 // Logged in, yet no database: the tables cannot be read; reported once per call, not kept, and read
 // once the database is back.
 TEST_F(MaterialProperties, AFailedLoadIsReportedOnceAndReadAgain) {

@@ -131,10 +131,10 @@ void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext c
             throw jet::makeError(jet::FieldRequired, source, afterPrefix(message, "failed: "));
         }
     }
-    if (primary == SQLITE_READONLY) {
-        throw jet::makeError(jet::ReadOnly, source);
-    }
     const char* file = db != nullptr ? sqlite3_db_filename(db, "main") : nullptr;
+    if (primary == SQLITE_READONLY) {
+        throw jet::makeReadOnlyError(source, file != nullptr ? file : "");
+    }
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) {
         // A read blocked by another process's write is no failed update: say whose file it is.
         if (context != SqlContext::Edit) {
