@@ -21,14 +21,14 @@ public:
     [[nodiscard]] std::filesystem::path printTemplatePath() const {
         return m_folder / "Daten" / "print_org.mdb";
     }
-    /// The scratch print database, under the writable root.
+    /// The scratch print database of this running copy, under the writable root.
     [[nodiscard]] std::filesystem::path PrintDatabasePath() const;
     /// The help page of a language: 0 German, 1 French, anything else English.
     [[nodiscard]] std::filesystem::path HelpFile(std::int32_t language) const;
     /// The folder for files the user saves (supplier exports, analyses), under the writable root.
     [[nodiscard]] std::filesystem::path exportFolder() const;
 
-    /// Removes a left-over scratch print database; true when none is left.
+    /// Removes the scratch print databases no other running copy holds; true when none is left.
     bool DeletePrintDatabase() const;
     /// A fresh scratch print database copied from the template; false when the copy failed.
     [[nodiscard]] bool ResetPrintDatabase() const;
