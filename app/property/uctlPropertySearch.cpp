@@ -208,15 +208,17 @@ std::shared_ptr<orvik::objects::PropertyMaskInit> uctlPropertySearch::mask() {
 }
 
 std::shared_ptr<orvik::objects::PropertySearchFields> uctlPropertySearch::searchFields() {
-    const auto m = mask();
-    return m ? m->PropertySearchFields() : nullptr;
+    // Held until the next connection: a collection that failed to load is not kept by the mask, and
+    // the pointers field() hands out must outlive the call that read it.
+    if (!m_fields) {
+        const auto m = mask();
+        m_fields = m ? m->PropertySearchFields() : nullptr;
+    }
+    return m_fields;
 }
 
-const orvik::objects::PropertySearchField* uctlPropertySearch::field(int column) const {
-    if (!m_mask) {
-        return nullptr;
-    }
-    const auto fields = m_mask->PropertySearchFields();
+const orvik::objects::PropertySearchField* uctlPropertySearch::field(int column) {
+    const auto fields = searchFields();
     if (!fields) {
         return nullptr;
     }
@@ -283,6 +285,7 @@ void uctlPropertySearch::InitGrids() {
 void uctlPropertySearch::Init() {
     // After a new connection the layout is read again from its database.
     m_mask.reset();
+    m_fields.reset();
     InitSearchGrid();
 }
 

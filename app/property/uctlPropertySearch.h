@@ -75,9 +75,10 @@ private:
     [[nodiscard]] bool ask(const QString& text);
     void reportError(const char* procedure, int number, const std::string& description);
     [[nodiscard]] std::shared_ptr<orvik::objects::PropertyMaskInit> mask();
-    /// The layout of the criteria grid; nullptr while not connected.
+    /// The layout of the criteria grid, read once per connection; nullptr while not connected.
     [[nodiscard]] std::shared_ptr<orvik::objects::PropertySearchFields> searchFields();
-    [[nodiscard]] const orvik::objects::PropertySearchField* field(int column) const;
+    /// The field of that criteria column, owned by the held layout; nullptr when it has none.
+    [[nodiscard]] const orvik::objects::PropertySearchField* field(int column);
 
     // Criteria grid
     void enterCell();
@@ -118,6 +119,7 @@ private:
     display::uctlPropertyViewGrid* m_grdResultDetails = nullptr;
 
     std::shared_ptr<orvik::objects::PropertyMaskInit> m_mask;
+    std::shared_ptr<orvik::objects::PropertySearchFields> m_fields;
     std::shared_ptr<orvik::objects::PropertySearch> m_search;
     /// The search's failures go to the error window with their own reason.
     platform::Subscription m_searchErrors;

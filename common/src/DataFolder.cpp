@@ -2,9 +2,13 @@
 
 #include "common/Helper.h"
 
+#include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <random>
+#include <sys/types.h>
 #include <unistd.h>
 
 namespace orvik::common {
@@ -60,6 +64,34 @@ std::string DataFolder::WritablePath(const std::string& programFolder, std::stri
     std::error_code ec;
     std::filesystem::create_directories(path.parent_path(), ec);
     return path.string();
+}
+
+std::string DataFolder::PrintDatabasePath(const std::string& programFolder) {
+    return WritablePath(programFolder, "Daten/print/" + std::to_string(::getpid()) + "/print.mdb");
+}
+
+bool DataFolder::RemoveAbandonedPrintDatabases(const std::string& programFolder) {
+    namespace fs = std::filesystem;
+    const fs::path daten = fs::path(WritableRoot(programFolder)) / "Daten";
+    std::error_code ec;
+    fs::remove(daten / "print.mdb", ec);
+    bool allGone = !fs::exists(daten / "print.mdb", ec);
+    for (fs::directory_iterator it(daten / "print", ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        pid_t id = 0;
+        const auto [rest, error] = std::from_chars(name.data(), name.data() + name.size(), id);
+        if (error != std::errc() || rest != name.data() + name.size() || id <= 0) {
+            continue; // no folder of a running copy
+        }
+        // A process that exists (even one this user may not signal) may be a running copy.
+        const bool running = id != ::getpid() && (::kill(id, 0) == 0 || errno == EPERM);
+        if (!running) {
+            std::error_code removeError;
+            fs::remove_all(it->path(), removeError);
+            allGone = allGone && !removeError;
+        }
+    }
+    return allGone;
 }
 
 } // namespace orvik::common

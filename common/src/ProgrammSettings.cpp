@@ -8,6 +8,7 @@
 #include "platform/UserSettings.h"
 #include "platform/VbConvert.h"
 
+#include <algorithm>
 #include <string>
 
 namespace orvik::common {
@@ -79,11 +80,16 @@ std::string ProgrammSettings::ReadIni(std::string_view section, std::string_view
     return value;
 }
 
-void ProgrammSettings::WriteIni(std::string_view section, std::string_view key, std::string_view value,
+bool ProgrammSettings::WriteIni(std::string_view section, std::string_view key, std::string_view value,
                                 const std::filesystem::path& file) {
     if (platform::writeProfileString(section, key, value, file)) {
-        return;
+        return true;
     }
+    reportUnwritableFile(file);
+    return false;
+}
+
+void ProgrammSettings::reportUnwritableFile(const std::filesystem::path& file) {
     std::error_code ec;
     const auto full = std::filesystem::absolute(file, ec);
     platform::notifyUser(
@@ -99,8 +105,8 @@ std::string ProgrammSettings::read(std::string_view section, std::string_view ke
     return ReadIni(section, key, defaultValue, LocalIniFile());
 }
 
-void ProgrammSettings::write(std::string_view section, std::string_view key, std::string_view value) {
-    WriteIni(section, key, value, LocalIniFile());
+bool ProgrammSettings::write(std::string_view section, std::string_view key, std::string_view value) {
+    return WriteIni(section, key, value, LocalIniFile());
 }
 
 void ProgrammSettings::ApplicationPath(std::string_view value) {
@@ -111,10 +117,23 @@ std::string ProgrammSettings::ApplicationPath() const {
 }
 
 void ProgrammSettings::AppCounter(std::int32_t value) {
-    write(AppStart, "Count", std::to_string(value));
+    // Where the INI file cannot be written the count goes on in the per-user store, so that the
+    // new-edition notice still comes only at its starts; once the INI takes it again, that copy goes.
+    const std::string text = std::to_string(value);
+    const bool written = write(AppStart, "Count", text);
+    try {
+        if (!written) {
+            platform::SaveSetting(Registry, AppStart, "Count", text);
+        } else if (!platform::GetSetting(Registry, AppStart, "Count").empty()) {
+            platform::DeleteSetting(Registry, AppStart, "Count");
+        }
+    } catch (const platform::CallError&) {
+        // Neither file takes it: the count stays where it was.
+    }
 }
 std::int32_t ProgrammSettings::AppCounter() const {
-    return asLong(read(AppStart, "Count", "0"));
+    return std::max(asLong(read(AppStart, "Count", "0")),
+                    asLong(platform::GetSetting(Registry, AppStart, "Count", "0")));
 }
 
 void ProgrammSettings::Symbols(std::int32_t value) {

@@ -543,8 +543,7 @@ std::string PrintSteel::PreparePrintDatabase(const std::string& programFolder) {
         throw platform::CallError(platform::err::FileNotFound, Modul,
                                   "The print template " + printTemplate.string() + " is missing");
     }
-    const fs::path target =
-        common::DataFolder::WritablePath(programFolder, "Daten/" + std::string(PrintDatabaseName));
+    const fs::path target = common::DataFolder::PrintDatabasePath(programFolder);
     // Replaced whole or not at all: a copy cut short by a full disk would leave a damaged database.
     std::string content;
     if (!platform::readWholeFile(printTemplate, content)) {

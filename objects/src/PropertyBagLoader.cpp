@@ -62,13 +62,15 @@ std::shared_ptr<PropertyBags> loadPropertyBags(const std::shared_ptr<Connection>
                     }
                 } catch (const platform::CallError& e) {
                     // One unreadable matrix costs only its own table; it stays unreadable, so it is
-                    // the caller's to tell once.
+                    // the caller's to tell once, with where it lies.
                     auto header = std::make_shared<PropertyBag>();
                     fillPropertyBagHeader(*header, *kinds, *standards, true);
-                    bags->AddUnreadable(std::move(header),
-                                        std::make_shared<const Error>(e.number(), modul, procedure,
-                                                                      e.description() + " (steel " +
-                                                                          std::string(steel) + ")"));
+                    bags->AddUnreadable(
+                        std::move(header),
+                        std::make_shared<const Error>(e.number(), modul, procedure,
+                                                      e.description() + " (steel " + std::string(steel) +
+                                                          ", table tabEigenschaftsMatrix of the database '" +
+                                                          db->name() + "')"));
                 }
             }
         }

@@ -281,9 +281,34 @@ TEST_F(Settings, FailedWriteTellsTheUserAndGoesOn) {
     const platform::ScopedUserNotifier scope(notifier);
     ProgrammSettings settings;
     settings.ApplicationPath((folder.path() / "missing").string());
-    settings.AppCounter(5);
-    EXPECT_EQ(settings.AppCounter(), 0);
+    settings.Symbols(0);
+    EXPECT_EQ(settings.Symbols(), 1);
     ASSERT_EQ(notifier->messages.size(), 1U);
     EXPECT_EQ(notifier->messages[0],
               "Fehler beim Schreiben der Datei: " + (folder.path() / "missing" / "velmo2007.ini").string());
+}
+
+TEST_F(Settings, TheStartCounterGoesOnInThePerUserStoreWhileTheIniCannotBeWritten) {
+    const platform::ScopedUserNotifier quiet(std::make_shared<RecordingNotifier>());
+    ProgrammSettings settings;
+    const auto programFolder = folder.path() / "program";
+    std::filesystem::create_directories(programFolder);
+    settings.ApplicationPath(programFolder.string());
+    settings.AppCounter(4);
+    {
+        const test_support::ScopedReadOnlyFolder readOnly(programFolder);
+        if (!readOnly.effective()) {
+            GTEST_SKIP() << "the folder cannot be made read-only here";
+        }
+        settings.AppCounter(5);
+        EXPECT_EQ(settings.AppCounter(), 5);
+        settings.AppCounter(6);
+        EXPECT_EQ(settings.AppCounter(), 6);
+        EXPECT_EQ(platform::readProfileString("AppStart", "Count", "", programFolder / "velmo2007.ini"), "4");
+    }
+    // The INI file takes the count again, and the per-user copy is dropped.
+    settings.AppCounter(7);
+    EXPECT_EQ(platform::readProfileString("AppStart", "Count", "", programFolder / "velmo2007.ini"), "7");
+    EXPECT_EQ(platform::GetSetting("Graukant2007", "AppStart", "Count", "none"), "none");
+    EXPECT_EQ(settings.AppCounter(), 7);
 }

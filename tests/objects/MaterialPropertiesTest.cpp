@@ -233,7 +233,7 @@ TEST(MaterialPropertiesOfAChangedDatabase, AnUnreadableMatrixIsToldOnceForTheSte
     EXPECT_EQ(errors.errors()[0].Procedure(), "PropertyBags");
     EXPECT_NE(errors.errors()[0].Description().find("matrix 33 "), std::string::npos)
         << errors.errors()[0].Description();
-    EXPECT_NE(errors.errors()[0].Description().find("steel 69)"), std::string::npos)
+    EXPECT_NE(errors.errors()[0].Description().find("(steel 69, "), std::string::npos)
         << errors.errors()[0].Description();
 
     // The print dialogs read the lists at every switch between them.
@@ -257,6 +257,22 @@ TEST(MaterialPropertiesOfAChangedDatabase, AFailedQueryIsToldOnceAndTriedAgain) 
     EXPECT_NE(errors.errors()[0].Modul(), "Material") << "the manager's own values";
     EXPECT_EQ(material->PropertyBags()->Count(), 0);
     EXPECT_EQ(errors.count(), 2U);
+}
+
+// A matrix that is no XML costs its own table, and the message says in which database file it lies.
+TEST(MaterialPropertiesOfAChangedDatabase, AnUnreadableMatrixIsReportedNamingTheDatabaseFile) {
+    const TestProgram program;
+    const auto file = program.databaseFolder() / "Graukant.MDB";
+    objectstest::changeDatabase(file, {"UPDATE tabEigenschaftsMatrix SET Eigenschaft_D = '<Matrix><kaputt'"});
+    const auto app = objectstest::connectedApplication();
+    const auto material = app->Material("69", "340", Variant(482));
+    ErrorLog errors(material->Error);
+    (void)material->PropertyBags();
+    ASSERT_GE(errors.count(), 1U);
+    const std::string& text = errors.errors()[0].Description();
+    EXPECT_NE(text.find("cannot be read"), std::string::npos) << text;
+    EXPECT_NE(text.find("tabEigenschaftsMatrix"), std::string::npos) << text;
+    EXPECT_NE(text.find("'" + file.string() + "'"), std::string::npos) << text;
 }
 
 // Logged in, yet no database: the tables cannot be read; reported once per call, not kept, and read

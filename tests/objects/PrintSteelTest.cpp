@@ -157,8 +157,9 @@ TEST_F(PrintSteelTest, FailureIsOneErrorAndLeavesNoPartialData) {
 }
 
 TEST_F(PrintSteelTest, APrintDatabaseThatCannotBeWrittenIsReportedAndKeptAsItWas) {
-    const auto daten = m_program.programFolder() / "Daten";
-    const auto file = daten / "print.mdb";
+    // This copy's own print database, in a folder of its own.
+    const std::filesystem::path file = m_folder + "print.mdb";
+    const auto daten = file.parent_path();
     const auto old = test_support::readBytes(file);
     ASSERT_FALSE(old.empty());
     const auto names = test_support::fileNames(daten);
@@ -176,20 +177,22 @@ TEST_F(PrintSteelTest, APrintDatabaseThatCannotBeWrittenIsReportedAndKeptAsItWas
 }
 
 TEST_F(PrintSteelTest, PrintDatabaseGoesToTheUsersFolderWhenTheProgramFolderIsReadOnly) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root writes into read-only folders";
-    }
     namespace fs = std::filesystem;
     const auto daten = m_program.programFolder() / "Daten";
-    fs::remove(daten / "print.mdb");
-    fs::permissions(m_program.programFolder(), fs::perms::owner_write, fs::perm_options::remove);
-    fs::permissions(daten, fs::perms::owner_write, fs::perm_options::remove);
-    const auto folder = PrintSteel::PreparePrintDatabase(m_program.programFolder().string());
-    fs::permissions(daten, fs::perms::owner_write, fs::perm_options::add);
-    fs::permissions(m_program.programFolder(), fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(fs::path(folder), m_program.userDataFolder() / "Daten" / "");
-    EXPECT_TRUE(fs::is_regular_file(m_program.userDataFolder() / "Daten" / "print.mdb"));
-    EXPECT_FALSE(fs::exists(daten / "print.mdb"));
+    fs::remove_all(daten / "print");
+    std::string folder;
+    {
+        const test_support::ScopedReadOnlyFolder readOnlyDaten(daten);
+        const test_support::ScopedReadOnlyFolder readOnly(m_program.programFolder());
+        if (!readOnly.effective() || !readOnlyDaten.effective()) {
+            GTEST_SKIP() << "the folders cannot be made read-only here";
+        }
+        folder = PrintSteel::PreparePrintDatabase(m_program.programFolder().string());
+    }
+    const auto own = fs::path("Daten") / "print" / std::to_string(::getpid());
+    EXPECT_EQ(fs::path(folder), m_program.userDataFolder() / own / "");
+    EXPECT_TRUE(fs::is_regular_file(m_program.userDataFolder() / own / "print.mdb"));
+    EXPECT_FALSE(fs::exists(m_program.programFolder() / own));
 }
 
 } // namespace

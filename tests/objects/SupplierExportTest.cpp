@@ -131,7 +131,7 @@ TEST(SupplierExport, AFileThatCannotBeWrittenIsReportedAndKeptAsItWas) {
     {
         SCOPED_TRACE("a read-only folder");
         const test_support::ScopedReadOnlyFolder readOnly(folder);
-        if (readOnly.effective()) { // as root every folder is writable
+        if (readOnly.effective()) { // not where the folder cannot be made read-only
             expectRefused(file, file);
         }
     }

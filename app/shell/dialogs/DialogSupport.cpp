@@ -1,5 +1,6 @@
 #include "DialogSupport.h"
 
+#include "common/ProgrammSettings.h"
 #include "platform/CallError.h"
 #include "platform/UserSettings.h"
 #include "shell/contract/Captions.h"
@@ -50,7 +51,9 @@ void storeSetting(const char* section, const char* key, const QString& value) {
     try {
         platform::SaveSetting(SettingsApplication, section, key, value.toStdString());
     } catch (const platform::CallError&) {
-        // The choice is lost for the next run only.
+        // The choice is lost for the next run only; the user learns which file would not take it.
+        orvik::common::ProgrammSettings::reportUnwritableFile(
+            platform::userSettingsFile(SettingsApplication).value_or(SettingsApplication));
     }
 }
 

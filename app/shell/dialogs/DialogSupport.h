@@ -37,7 +37,8 @@ void nameControl(QWidget& widget, const char* name, int index = -1);
 
 /// A value the user chose, kept between runs; `fallback` when none was kept or the store cannot be read.
 [[nodiscard]] QString storedSetting(const char* section, const char* key, const QString& fallback);
-/// Keeps a value; a store that cannot be written loses it (the dialog has done its work).
+/// Keeps a value; a store that cannot be written loses it (the dialog has done its work) and the user is
+/// told which file it was.
 void storeSetting(const char* section, const char* key, const QString& value);
 
 } // namespace shell::dialogs

@@ -2,6 +2,7 @@
 
 #include "ListBar.h"
 #include "Pages.h"
+#include "common/ProgrammSettings.h"
 #include "platform/CallError.h"
 #include "platform/UserSettings.h"
 
@@ -65,7 +66,10 @@ void Favorites::SaveFavorites() const {
             platform::SaveSetting(Application, Section, storeKey(page.number),
                                   std::to_string(m_entries[static_cast<std::size_t>(page.number)].page));
         } catch (const platform::CallError&) {
-            return; // the store cannot be written: this run's favourites are lost, the program goes on
+            // The store cannot be written: this run's favourites are lost, the user learns where.
+            orvik::common::ProgrammSettings::reportUnwritableFile(
+                platform::userSettingsFile(Application).value_or(Application));
+            return;
         }
     }
 }

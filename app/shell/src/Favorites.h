@@ -14,7 +14,7 @@ namespace shell {
 /// of application "Graukant2007", section "Favorites", keys "Fav01" to "Fav10" (the page number, "0"
 /// for a page that is no favourite). A page without a stored value is a favourite, so a new user sees
 /// all ten. Lives as long as the main window; does not own the list bar. Nothing throws: a store that
-/// cannot be written keeps the favourites of this run only.
+/// cannot be written keeps the favourites of this run only, and the user is told which file it was.
 class Favorites {
 public:
     static constexpr auto Application = "Graukant2007";

@@ -7,7 +7,7 @@
 namespace shell {
 
 std::filesystem::path ProgramFiles::PrintDatabasePath() const {
-    return orvik::common::DataFolder::WritablePath(m_folder.string(), "Daten/print.mdb");
+    return orvik::common::DataFolder::PrintDatabasePath(m_folder.string());
 }
 
 std::filesystem::path ProgramFiles::HelpFile(std::int32_t language) const {
@@ -30,10 +30,7 @@ std::filesystem::path ProgramFiles::exportFolder() const {
 }
 
 bool ProgramFiles::DeletePrintDatabase() const {
-    std::error_code error;
-    const auto file = PrintDatabasePath();
-    std::filesystem::remove(file, error);
-    return !std::filesystem::exists(file, error);
+    return orvik::common::DataFolder::RemoveAbandonedPrintDatabases(m_folder.string());
 }
 
 } // namespace shell

@@ -17,14 +17,14 @@ public:
     [[nodiscard]] const std::filesystem::path& programFolder() const noexcept { return m_folder; }
     [[nodiscard]] std::filesystem::path localIniFile() const { return m_folder / "velmo2007.ini"; }
     [[nodiscard]] std::filesystem::path workgroupFile() const { return m_folder / "GK2007.LG"; }
-    /// The scratch print database, under the writable root.
+    /// The scratch print database of this running copy, under the writable root.
     [[nodiscard]] std::filesystem::path PrintDatabasePath() const;
     /// The help page of a language: 0 German, 1 French, anything else English.
     [[nodiscard]] std::filesystem::path HelpFile(std::int32_t language) const;
     /// The folder for files the user saves (supplier exports, analyses), under the writable root.
     [[nodiscard]] std::filesystem::path exportFolder() const;
 
-    /// Removes a left-over scratch print database; true when none is left.
+    /// Removes the scratch print databases no other running copy holds; true when none is left.
     bool DeletePrintDatabase() const;
 
 private:

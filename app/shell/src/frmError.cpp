@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -53,15 +54,26 @@ frmError::frmError(std::int32_t language, contract::FileDialogs* fileDialogs, Me
         auto* label = new QLabel(captions[static_cast<std::size_t>(i)], this);
         label->setObjectName(QStringLiteral("Label1"));
         label->setProperty("index", i);
+        grid->addWidget(label, i, 0, i == 3 ? Qt::AlignTop : Qt::Alignment());
+    }
+    for (int i = 0; i < 3; ++i) {
         auto* field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("txtError"));
         field->setProperty("index", i);
         field->setReadOnly(true);
         field->setMinimumWidth(420);
-        grid->addWidget(label, i, 0);
         grid->addWidget(field, i, 1);
         m_fields[static_cast<std::size_t>(i)] = field;
     }
+    // A description names files and what to do: several wrapped lines, so none scrolls out of view.
+    m_description = new QPlainTextEdit(this);
+    m_description->setObjectName(QStringLiteral("txtError"));
+    m_description->setProperty("index", 3);
+    m_description->setReadOnly(true);
+    m_description->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_description->setMinimumWidth(420);
+    m_description->setMinimumHeight(m_description->fontMetrics().lineSpacing() * 5 + 12);
+    grid->addWidget(m_description, 3, 1);
     auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
     ok->setObjectName(QStringLiteral("cmdOk"));
     ok->setDefault(true);
@@ -91,11 +103,11 @@ void frmError::setNumber(std::int32_t number) {
 }
 
 void frmError::setDescription(const QString& description) {
-    m_fields[3]->setText(description);
+    m_description->setPlainText(description);
 }
 
 QString frmError::field(int index) const {
-    return m_fields.at(static_cast<std::size_t>(index))->text();
+    return index == 3 ? m_description->toPlainText() : m_fields.at(static_cast<std::size_t>(index))->text();
 }
 
 void frmError::saveReport() {

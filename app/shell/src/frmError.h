@@ -8,6 +8,7 @@
 #include <functional>
 
 class QLineEdit;
+class QPlainTextEdit;
 
 namespace shell::contract {
 class FileDialogs;
@@ -41,8 +42,9 @@ public:
     void saveReport();
 
 private:
-    std::array<QLineEdit*, 4> m_fields{}; // owned by the dialog
     std::int32_t m_language;
+    std::array<QLineEdit*, 3> m_fields{};    // modul, procedure, number; owned by the dialog
+    QPlainTextEdit* m_description = nullptr; // owned by the dialog
     contract::FileDialogs* m_fileDialogs;
     MessageBoxes* m_messages;
     Versions m_versions;

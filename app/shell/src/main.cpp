@@ -1,4 +1,5 @@
 // The program Graukant_2007.
+#include "MessageBoxNotifier.h"
 #include "ProgramDialogs.h"
 #include "ProgramPanels.h"
 #include "ProgramVersion.h"
@@ -18,6 +19,8 @@ int main(int argc, char* argv[]) {
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
 
     shell::QtMessageBoxes messageBoxes;
+    // From here on the libraries' messages reach the user in the program's message box.
+    const platform::ScopedUserNotifier notifier(std::make_shared<shell::MessageBoxNotifier>(&messageBoxes));
     shell::QtFileDialogs fileDialogs;
     const shell::ProgramFiles files(programFolder);
     shell::DesktopHelp help([files] {

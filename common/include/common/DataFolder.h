@@ -23,6 +23,15 @@ public:
     [[nodiscard]] static std::string WritablePath(const std::string& programFolder,
                                                   std::string_view relative);
 
+    /// The scratch print database of this running copy, "Daten/print/<process id>/print.mdb" under
+    /// WritableRoot (its folders made): two copies running at once never write the same file.
+    [[nodiscard]] static std::string PrintDatabasePath(const std::string& programFolder);
+
+    /// Removes the scratch print databases no other running copy holds: "Daten/print.mdb" of earlier
+    /// editions, and each "Daten/print/<id>" whose process is gone or is this one (a copy before it
+    /// that had the same id). True when none of them is left.
+    static bool RemoveAbandonedPrintDatabases(const std::string& programFolder);
+
     /// $XDG_DATA_HOME/graukant2007, or ~/.local/share/graukant2007 when the variable is empty or unset.
     [[nodiscard]] static std::filesystem::path UserDataFolder();
 

@@ -25,6 +25,8 @@ public:
     /// With the platform's separator at its end when not empty.
     [[nodiscard]] std::string ApplicationPath() const;
 
+    /// Kept in the per-user store (section "AppStart") while the INI file cannot be written; read as the
+    /// larger of the two.
     void AppCounter(std::int32_t value);
     [[nodiscard]] std::int32_t AppCounter() const;
     void Symbols(std::int32_t value);
@@ -66,17 +68,21 @@ public:
 
     /// The INI file as worked out at this moment; public because the start-up checks that it exists.
     [[nodiscard]] static std::filesystem::path LocalIniFile();
+    /// Tells the user through the notifier that a settings file could not be written, naming it; for
+    /// the INI file here and the per-user store of the windows.
+    static void reportUnwritableFile(const std::filesystem::path& file);
 
 private:
     [[nodiscard]] static std::string ReadIni(std::string_view section, std::string_view key,
                                              std::string_view defaultValue,
                                              const std::filesystem::path& file);
-    static void WriteIni(std::string_view section, std::string_view key, std::string_view value,
+    /// False (after telling the user) when the file could not be written.
+    static bool WriteIni(std::string_view section, std::string_view key, std::string_view value,
                          const std::filesystem::path& file);
 
     [[nodiscard]] static std::string read(std::string_view section, std::string_view key,
                                           std::string_view defaultValue);
-    static void write(std::string_view section, std::string_view key, std::string_view value);
+    static bool write(std::string_view section, std::string_view key, std::string_view value);
 };
 
 } // namespace orvik::common

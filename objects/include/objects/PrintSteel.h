@@ -67,8 +67,9 @@ public:
     [[nodiscard]] std::shared_ptr<Report> CreateReport(const std::string& reportFilePath,
                                                        const std::string& printDbFilePath) const;
 
-    /// Copies the print template Daten/print_org.mdb of `programFolder` over Daten/print.mdb, in
-    /// the program folder or, when that cannot be written, in the user's data folder; returns the
+    /// Copies the print template Daten/print_org.mdb of `programFolder` over this running copy's
+    /// print.mdb (common::DataFolder::PrintDatabasePath), in the program folder or, when that cannot
+    /// be written, in the user's data folder; returns the
     /// folder of print.mdb (ending in the separator) for writeData and CreateReport. Throws
     /// platform::CallError 53 without a template, 75 when the copy fails.
     [[nodiscard]] static std::string PreparePrintDatabase(const std::string& programFolder);

@@ -6,9 +6,13 @@
 namespace platform {
 
 /// Replaces a file's content so that a crash or a full disk never leaves it truncated: the content
-/// goes to a temporary file beside it, is flushed to disk, and only then renamed over the file. On any
-/// failure the old file stays as it was and the temporary file is removed. A symbolic link is
-/// followed, so the file it points to is replaced, not the link. The folder must exist.
+/// goes to a file without a name in the same folder, is flushed to disk, and only then is named and
+/// renamed over the file, so a writer killed before leaves no file behind (where the file system
+/// cannot, a named temporary file `.<name>.XXXXXX` is used instead). Each write removes the temporary
+/// files of the same file that killed writers left (a live writer's holds a lock and stays). On any
+/// failure the old file stays as it was.
+/// A symbolic link is followed, so the file it points to is replaced, not the link. The folder must
+/// exist.
 class AtomicFile {
 public:
     [[nodiscard]] static bool write(const std::filesystem::path& file, std::string_view content) noexcept;

@@ -12,6 +12,9 @@
 #include "objects/Material.h"
 #include "objects/PrintSteel.h"
 #include "objects/Report.h"
+#include "platform/UserNotifier.h"
+#include "platform/UserSettings.h"
+#include "test_support/TestEnvironment.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,6 +51,13 @@ struct Fixture {
         context.material = steel.material();
         return context;
     }
+};
+
+/// The messages the libraries would show the user.
+class RecordingNotifier final : public platform::UserNotifier {
+public:
+    void show(const platform::UserMessage& message) override { texts.push_back(message.text); }
+    std::vector<std::string> texts;
 };
 
 void set(frmPrintSettings& dialog, Box box, bool on) {
@@ -152,6 +162,28 @@ private slots:
                 !checked(again, Box::Address));
         QCOMPARE(again.chosenFont().family(), QFont(QStringLiteral("DejaVu Serif")).family());
         QCOMPARE(again.chosenFont().pointSize(), 12);
+    }
+
+    void choicesTheStoreCannotTakeAreToldNamingItsFile() {
+        Fixture f;
+        const auto store = platform::userSettingsFile("Graukant2007");
+        QVERIFY(store.has_value());
+        std::filesystem::create_directories(store->parent_path());
+        const test_support::ScopedReadOnlyFolder readOnly(store->parent_path());
+        if (!readOnly.effective()) {
+            QSKIP("the folder cannot be made read-only here");
+        }
+        const auto told = std::make_shared<RecordingNotifier>();
+        const platform::ScopedUserNotifier notifier(told);
+        {
+            frmPrintSettings dialog(f.context(), f.steel.programFolder());
+            dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        }
+        QVERIFY(!told->texts.empty());
+        for (const std::string& text : told->texts) {
+            QCOMPARE(QString::fromStdString(text),
+                     u"Fehler beim Schreiben der Datei: "_qs + QString::fromStdString(store->string()));
+        }
     }
 
     void previewShowsTheSampleDataSheetInTheChosenFont() {

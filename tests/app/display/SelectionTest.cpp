@@ -216,6 +216,12 @@ private slots:
         QTest::newRow("pattern") << "X5CrNi18'*";
         QTest::newRow("condition syntax") << "x' OR 'a'='a*";
         QTest::newRow("prefix") << "1.43'";
+        // Control characters, pasted: no designation holds one, so nothing matches.
+        QTest::newRow("NUL in a pattern") << QString::fromUtf8("1\0' OR 1=1*", 11);
+        QTest::newRow("NUL in a prefix") << QString::fromUtf8("1\0' OR 1=1", 10);
+        QTest::newRow("NUL after a match") << QString::fromUtf8("1.4301\0", 7);
+        QTest::newRow("escape in a pattern") << "X5CrNi18\x1b*";
+        QTest::newRow("tab after a match") << "1.4301\t";
     }
     void aQuoteInTheSearchTextIsText() {
         QFETCH(QString, typed);

@@ -13,6 +13,8 @@
 #include "objects/CombinationResultBuilder.h"
 #include "objects/Connection.h"
 #include "objects/List.h"
+#include "objects/PropertyMaskInit.h"
+#include "objects/PropertySearchFields.h"
 #include "uctlPropertySearch.h"
 #include "uctlPropertyViewGrid.h"
 
@@ -45,7 +47,8 @@ void switchLanguage(Program& program, orvik::common::Language language) {
 
 } // namespace
 
-PanelFixture::PanelFixture() : panel(std::make_unique<property::uctlPropertySearch>()) {
+PanelFixture::PanelFixture(const std::string& materialsScript)
+    : program(materialsScript), panel(std::make_unique<property::uctlPropertySearch>()) {
     builder = std::make_shared<orvik::objects::CombinationResultBuilder>();
     panel->setServices(program.services());
     panel->setDialogLanguage(&program.language());
@@ -271,6 +274,25 @@ void PropertySearchPanelTest::refusesCellsThatAreNoPlainNumbers() {
     QCOMPARE(f.program.errors.texts(), QStringList());
     QCOMPARE(f.hits().Rows(), 0);
     QVERIFY(!f.builder->PropertyCombinationPossible());
+}
+
+void PropertySearchPanelTest::aLayoutThatFailsToLoadServesTheWholeSearch() {
+    // The layout's last row comes twice, so reading it fails after all the others were read: the page
+    // works with what was read.
+    PanelFixture f("ALTER TABLE tabEigenschaftssuche RENAME TO tabEigenschaftssucheZeilen;"
+                   "CREATE VIEW tabEigenschaftssuche AS SELECT * FROM tabEigenschaftssucheZeilen UNION ALL "
+                   "SELECT * FROM tabEigenschaftssucheZeilen WHERE Spalte = "
+                   "(SELECT MAX(Spalte) FROM tabEigenschaftssucheZeilen);");
+    const auto mask = f.program.application()->PropertyMaskInit();
+    QVERIFY(mask->PropertySearchFields()->Count() > 3);
+    QVERIFY(mask->LastError() != nullptr);
+    QCOMPARE(mask->LastError()->Number(), 457);
+    QVERIFY(f.choose(2, 1, 1));
+    QVERIFY(f.type(2, 2, QStringLiteral("300")));
+    QVERIFY(f.type(2, 3, QStringLiteral("200")));
+    f.panel->Search();
+    QCOMPARE(f.program.messages.texts().size(), 1);
+    QVERIFY(f.program.messages.texts().first().startsWith(QStringLiteral("Zugfestigkeit:\n")));
 }
 
 void PropertySearchPanelTest::aClickOpensTheChoiceListLitWhileItHasTheFocus() {

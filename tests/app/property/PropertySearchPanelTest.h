@@ -21,7 +21,7 @@ namespace propertytest {
 /// The page wired as the main window wires it, shown, with the lists filled; criteria are entered
 /// through the editors the grid shows over its cells.
 struct PanelFixture {
-    PanelFixture();
+    explicit PanelFixture(const std::string& materialsScript = {});
     ~PanelFixture();
     PanelFixture(const PanelFixture&) = delete;
     PanelFixture& operator=(const PanelFixture&) = delete;
@@ -59,6 +59,7 @@ private slots:
     void refusesCellsThatAreNoPlainNumbers_data();
     void refusesCellsThatAreNoPlainNumbers();
     void entryRules();
+    void aLayoutThatFailsToLoadServesTheWholeSearch();
     void aClickOpensTheChoiceListLitWhileItHasTheFocus();
     void languageSwitchKeepsTheCriteria();
     void theHitsTablesFollowALanguageSwitch();

@@ -2,6 +2,7 @@
 
 #include "common/ProgrammSettings.h"
 #include "objects/Application.h"
+#include "test_support/FixtureDatabases.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,7 +11,7 @@
 
 namespace propertytest {
 
-Program::Program() {
+Program::Program(const std::string& materialsScript) {
     const QDir root(m_dir.path());
     root.mkpath(QStringLiteral("program/Daten"));
     root.mkpath(QStringLiteral("config"));
@@ -20,10 +21,18 @@ Program::Program() {
     QFile::copy(QStringLiteral(GK_WORKGROUP_FILE), root.filePath(QStringLiteral("program/GK2007.LG")));
     QFile::copy(QStringLiteral(GK_LANGUAGE_MDB), root.filePath(QStringLiteral("program/Daten/Language.mdb")));
 
-    // The sample databases are opened where the build wrote them: read-only and shared.
+    // The sample databases are opened where the build wrote them, read-only and shared, unless the
+    // test changes a copy.
+    QString materialsFolder = QFileInfo(QStringLiteral(GK_GRAUKANT_MDB)).absolutePath();
+    if (!materialsScript.empty()) {
+        materialsFolder = root.filePath(QStringLiteral("data"));
+        const QString copy = root.filePath(QStringLiteral("data/Graukant.MDB"));
+        QFile::copy(QStringLiteral(GK_GRAUKANT_MDB), copy);
+        test_support::runScript(copy.toStdString(), materialsScript);
+    }
     orvik::common::ProgrammSettings settings;
     settings.ApplicationPath(root.filePath(QStringLiteral("program")).toStdString());
-    settings.Datenbankpfad(QFileInfo(QStringLiteral(GK_GRAUKANT_MDB)).absolutePath().toStdString());
+    settings.Datenbankpfad(materialsFolder.toStdString());
     settings.FilterDbPath(QFileInfo(QStringLiteral(GK_FILTER_MDB)).absolutePath().toStdString());
     settings.InstallTyp(orvik::common::InstallType::ClientMin);
     settings.CurrentLanguage(orvik::common::Language::German);

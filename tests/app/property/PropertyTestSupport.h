@@ -10,6 +10,7 @@
 
 #include <QTemporaryDir>
 #include <memory>
+#include <string>
 
 class QWidget;
 
@@ -23,7 +24,9 @@ namespace propertytest {
 /// the services, for one test.
 class Program {
 public:
-    Program();
+    /// A non-empty `materialsScript` (SQLite's SQL) runs on a copy of the sample materials database
+    /// that the application then opens instead.
+    explicit Program(const std::string& materialsScript = {});
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

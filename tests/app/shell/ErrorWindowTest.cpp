@@ -4,7 +4,9 @@
 #include "common/ProgrammSettings.h"
 #include "frmError.h"
 
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -44,6 +46,25 @@ private slots:
                                  QString::number(number) + u"\nDescription:       "_qs + description + u'\n';
         QCOMPARE(QString::fromUtf8(saved.readAll()), expected);
         QCOMPARE(files.titles(), std::vector<QString>{u"Save Error"_qs});
+    }
+
+    void aLongDescriptionShowsWholeInSeveralReadOnlyLines() {
+        const QString description =
+            u"Cannot open database '/opt/graukant/Datenbank/Graukant.MDB'. A write to it was interrupted and "
+            u"its journal '/opt/graukant/Datenbank/Graukant.MDB-journal' is still beside it."_qs;
+        shell::frmError window(0, nullptr, {});
+        window.setDescription(description);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* field = window.findChild<QPlainTextEdit*>(u"txtError"_qs);
+        QVERIFY(field != nullptr);
+        QCOMPARE(field->property("index").toInt(), 3);
+        QVERIFY(field->isReadOnly());
+        QCOMPARE(window.field(3), description);
+        // Wrapped at the field's width, the whole text is in view: no line scrolls sideways.
+        QCOMPARE(field->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(field->height() >= 4 * field->fontMetrics().lineSpacing());
+        QVERIFY(window.grab().save(QStringLiteral(GK_BUILD_DIR "/error-window.png")));
     }
 
     void cancelledDialogWritesNothing() {

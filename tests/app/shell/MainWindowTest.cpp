@@ -1,4 +1,5 @@
 #include "ListBar.h"
+#include "MessageBoxNotifier.h"
 #include "ShellFakes.h"
 #include "StatusBar.h"
 #include "TabControl.h"
@@ -8,9 +9,11 @@
 #include "objects/CombinationResultBuilder.h"
 #include "objects/GlobalFunctions.h"
 #include "objects/List.h"
+#include "platform/UserNotifier.h"
 #include "platform/UserSettings.h"
 #include "platform/db/Dao.h"
 #include "shell/contract/DialogLanguage.h"
+#include "test_support/TestEnvironment.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -340,6 +343,31 @@ private slots:
         main.window->Connect();
         QVERIFY(main.window->listBar().isEnabled());
         QCOMPARE(main.window->statusBar().PanelText(u"LINKS"_qs), u"Angemeldet"_qs);
+    }
+
+    void favouritesTheStoreCannotTakeAreToldOnceNamingItsFile() {
+        ProgramFolder folder;
+        ProgrammSettings().ApplicationPath(folder.program().string());
+        const auto store = platform::userSettingsFile("Graukant2007");
+        QVERIFY(store.has_value());
+        const test_support::ScopedReadOnlyFolder readOnly(store->parent_path());
+        if (!readOnly.effective()) {
+            QSKIP("the folder cannot be made read-only here");
+        }
+        shelltest::Services fakes;
+        const platform::ScopedUserNotifier notifier(
+            std::make_shared<shell::MessageBoxNotifier>(&fakes.messageBoxes));
+        PanelLog log;
+        {
+            shell::frmMain window(fakes.services(), countingPanels(log),
+                                  shell::ProgramFiles(folder.program()));
+            window.Load();
+            window.listBar().clickItem(u"AUSWAHL"_qs);
+            window.menuItem(u"mnuFavoriten"_qs, 1)->trigger();
+            window.close();
+        }
+        QCOMPARE(fakes.messageBoxes.texts(), QStringList{u"Fehler beim Schreiben der Datei: "_qs +
+                                                         QString::fromStdString(store->string())});
     }
 
     void favouritesComeFromAndGoToThePerUserStore() {

@@ -1,12 +1,16 @@
 #include "StartUp.h"
 
 #include "ListBar.h"
+#include "MessageBoxNotifier.h"
 #include "ProgramFiles.h"
 #include "ShellFakes.h"
 #include "StartCounter.h"
 #include "common/ProgrammSettings.h"
 #include "frmSplash.h"
 #include "objects/Application.h"
+#include "platform/UserNotifier.h"
+#include "test_support/Files.h"
+#include "test_support/TestEnvironment.h"
 
 #include <QLabel>
 #include <QTest>
@@ -123,6 +127,55 @@ private slots:
         QCOMPARE(fakes.messageBoxes.shown.front().text, u"Local INI file missing. Please reinstall!"_qs);
         QCOMPARE(fakes.messageBoxes.shown.front().icon, FakeMessageBoxes::Icon::Critical);
         QVERIFY(window->isVisible());
+    }
+
+    void anUnwritableProgramFolderIsToldOnceAStartAndTheCounterStillCounts() {
+        const ProgramFolder folder(ProgramFolder::Ini::WithDatabase, {}, 9);
+        const QString ini = QString::fromStdString((folder.program() / "velmo2007.ini").string());
+        const test_support::ScopedReadOnlyFolder readOnly(folder.program());
+        if (!readOnly.effective()) {
+            QSKIP("the folder cannot be made read-only here");
+        }
+        // The tenth start shows the notice, the eleventh does not, although the INI file keeps 9.
+        for (const int notices : {1, 0}) {
+            shelltest::Services fakes;
+            const platform::ScopedUserNotifier notifier(
+                std::make_shared<shell::MessageBoxNotifier>(&fakes.messageBoxes));
+            const auto window = shell::StartUp::run(folder.program(), fakes.services(), {}, false);
+            QVERIFY(window->Application()->LoggedIn());
+            QCOMPARE(fakes.dialogs.notices, notices);
+            QCOMPARE(fakes.messageBoxes.texts(), QStringList{u"Fehler beim Schreiben der Datei: "_qs + ini});
+        }
+        QCOMPARE(ProgrammSettings().AppCounter(), 11);
+    }
+
+    void anUnreadableTextDatabaseIsToldAtStart_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("present");
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("not SQLite") << QByteArray("Standard Jet DB\0\0\0\0", 19) << true;
+        QTest::newRow("damaged") << QByteArray::fromStdString(test_support::randomBytes(8192)) << true;
+    }
+
+    void anUnreadableTextDatabaseIsToldAtStart() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, present);
+        const ProgramFolder folder;
+        const auto file = folder.program() / "Daten" / "Language.mdb";
+        std::filesystem::remove(file);
+        if (present) {
+            test_support::writeBytes(file, content.toStdString());
+        }
+        shelltest::Services fakes;
+        const platform::ScopedUserNotifier notifier(
+            std::make_shared<shell::MessageBoxNotifier>(&fakes.messageBoxes));
+        const auto window = shell::StartUp::run(folder.program(), fakes.services(), {}, false);
+        QVERIFY(window->isVisible());
+        QCOMPARE(fakes.messageBoxes.shown.size(), std::size_t{1});
+        QVERIFY2(fakes.messageBoxes.shown.front().text.contains(QString::fromStdString(file.string())),
+                 qPrintable(fakes.messageBoxes.shown.front().text));
+        QCOMPARE(fakes.messageBoxes.shown.front().icon, FakeMessageBoxes::Icon::Critical);
     }
 
     void withoutDatabaseTheUserIsToldWhereAndConnectsAfterChoosingIt() {

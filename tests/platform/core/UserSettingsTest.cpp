@@ -109,7 +109,7 @@ TEST_F(UserSettings, FailedWriteLeavesTheOldFileAndNamesIt) {
     }
     {
         const test_support::ScopedReadOnlyFolder readOnly(file.parent_path());
-        if (readOnly.effective()) { // as root every folder is writable
+        if (readOnly.effective()) { // not where the folder cannot be made read-only
             expectRefused("read-only folder");
         }
     }

@@ -30,7 +30,7 @@ void Connection::close() noexcept {
 void execNative(sqlite3* db, const char* sql, std::string_view source) {
     const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
-        throwSqliteError(db, rc, source, SqlContext::Edit, sql);
+        throwSqliteError(db, rc, source, SqlContext::Edit);
     }
 }
 

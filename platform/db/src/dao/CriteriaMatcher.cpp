@@ -313,11 +313,11 @@ std::optional<std::vector<EqualityTerm>> parseEqualities(std::string_view sqlite
     }
 }
 
-CriteriaMatcher::CriteriaMatcher(sqlite3* db, std::string_view sqliteCriteria, std::string_view jetCriteria,
+CriteriaMatcher::CriteriaMatcher(sqlite3* db, std::string_view sqliteCriteria,
                                  const std::vector<ColumnInfo>& columns)
     : m_db(db) {
     const std::string sql = "SELECT (" + bindFieldNames(sqliteCriteria, columns) + ")";
-    m_stmt = prepareOne(db, sql, recordsetSource, SqlContext::Criteria, jetCriteria);
+    m_stmt = prepareOne(db, sql, recordsetSource, SqlContext::Criteria);
 }
 
 bool CriteriaMatcher::matches(const Row& row) {

@@ -15,9 +15,8 @@ namespace platform::db {
 class CriteriaMatcher {
 public:
     /// Throws 3070 for a name that is no field of the record set, 3075 for bad syntax.
-    /// `sqliteCriteria` is the translated criteria; `jetCriteria` the original, for error texts.
-    CriteriaMatcher(sqlite3* db, std::string_view sqliteCriteria, std::string_view jetCriteria,
-                    const std::vector<ColumnInfo>& columns);
+    /// `sqliteCriteria` is the translated criteria.
+    CriteriaMatcher(sqlite3* db, std::string_view sqliteCriteria, const std::vector<ColumnInfo>& columns);
 
     [[nodiscard]] bool matches(const Row& row);
 

@@ -126,7 +126,7 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
         PreparedStatements::Kept kept = m_impl->connection->prepared().take(select.sql);
         StatementPtr stmt = std::move(kept.stmt);
         if (!stmt) {
-            stmt = prepareOne(db, select.sql, source, SqlContext::Statement, text);
+            stmt = prepareOne(db, select.sql, source, SqlContext::Statement);
         }
         if (sqlite3_column_count(stmt.get()) == 0) {
             throw jet::makeError(jet::InvalidOperation, source);
@@ -178,7 +178,7 @@ void Database::execute(std::string_view statement) {
     sqlite3* db = m_impl->connection->handle(source);
     const std::string_view text = trim(statement);
     const std::string sql = m_impl->connection->translations().statement(text);
-    const StatementPtr stmt = prepareOne(db, sql, source, SqlContext::Statement, text);
+    const StatementPtr stmt = prepareOne(db, sql, source, SqlContext::Statement);
     if (sqlite3_column_count(stmt.get()) > 0 && sqlite3_stmt_readonly(stmt.get())) {
         throw jet::makeError(jet::CannotExecuteSelect, source);
     }
@@ -193,7 +193,7 @@ void Database::execute(std::string_view statement) {
         rc = sqlite3_step(stmt.get());
     }
     if (rc != SQLITE_DONE) {
-        throwSqliteError(db, rc, source, SqlContext::Edit, text);
+        throwSqliteError(db, rc, source, SqlContext::Edit);
     }
     m_impl->recordsAffected = sqlite3_changes(db);
 }

@@ -53,8 +53,10 @@ bool hasLeftOverJournal(const std::string& path) {
     throw CallError(jet::CannotOpenDatabase, std::string(source),
                     "Cannot open database '" + path + "'. A write to it was interrupted and its journal '" +
                         path +
-                        "-journal' is still beside it; open it once with write access to roll the "
-                        "interrupted write back.");
+                        "-journal' is still beside it. Ask whoever installed the databases to "
+                        "finish or undo that write; if no write to them was under way (the journal "
+                        "came with a copy), remove the file '" +
+                        path + "-journal' and start again.");
 }
 
 } // namespace

@@ -157,6 +157,16 @@ CallError makeExpressionError(ExpressionFault fault, std::string_view source,
                      errorText(SyntaxErrorInExpression, {faultText(fault), expressionText}));
 }
 
+CallError makeReadOnlyError(std::string_view source, std::string_view file) {
+    CallError bare = makeError(ReadOnly, source);
+    if (file.empty()) {
+        return bare;
+    }
+    std::string text = bare.description();
+    text.pop_back(); // the full stop
+    return CallError(ReadOnly, std::string(source), text + ": '" + std::string(file) + "'.");
+}
+
 CallError makeCriteriaError(ExpressionFault fault, std::string_view source) {
     return CallError(SyntaxErrorInCriteria, std::string(source),
                      errorText(SyntaxErrorInCriteria, {faultText(fault)}));

@@ -316,7 +316,7 @@ void QueryRecordset::find(FindDirection direction, std::string_view criteria) {
     if (const auto terms = parseEqualities(translated, m_columns); terms && findByIndex(direction, *terms)) {
         return;
     }
-    CriteriaMatcher matcher(handle, translated, criteria, m_columns);
+    CriteriaMatcher matcher(handle, translated, m_columns);
     std::int64_t start = 0;
     int step = 1;
     switch (direction) {

@@ -231,10 +231,16 @@ void Recordset::Impl::setField(std::string_view name, Variant value) {
     m_changed[static_cast<std::size_t>(index)] = true;
 }
 
+platform::CallError Recordset::Impl::readOnlyError() const {
+    // A database opened read-only is named: the user can look at that file and its folder.
+    return jet::makeReadOnlyError(recordsetSource,
+                                  m_connection && m_connection->readOnly() ? m_connection->path() : "");
+}
+
 void Recordset::Impl::addNew() {
     checkOpen();
     if (!updatable()) {
-        throw jet::makeError(jet::ReadOnly, recordsetSource);
+        throw readOnlyError();
     }
     m_editMode = EditMode::AddNew;
     m_buffer.assign(m_columns.size(), Variant::null());
@@ -244,7 +250,7 @@ void Recordset::Impl::addNew() {
 void Recordset::Impl::edit() {
     checkOpen();
     if (!updatable()) {
-        throw jet::makeError(jet::ReadOnly, recordsetSource);
+        throw readOnlyError();
     }
     m_buffer = requireCurrent();
     m_changed.assign(m_columns.size(), false);
@@ -328,7 +334,7 @@ void Recordset::Impl::update() {
 void Recordset::Impl::deleteCurrent() {
     sqlite3* handle = db();
     if (!updatable()) {
-        throw jet::makeError(jet::ReadOnly, recordsetSource);
+        throw readOnlyError();
     }
     static_cast<void>(requireCurrent());
     dropEdit();

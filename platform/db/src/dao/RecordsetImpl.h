@@ -98,6 +98,8 @@ protected:
 
 private:
     [[nodiscard]] const Row& requireCurrent() const;
+    /// 3027 for an edit this record set does not allow.
+    [[nodiscard]] platform::CallError readOnlyError() const;
     /// The column of a field position; 3265 when out of range.
     [[nodiscard]] std::size_t fieldIndex(std::int32_t index) const;
 

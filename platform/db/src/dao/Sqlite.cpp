@@ -18,6 +18,25 @@ std::string afterPrefix(std::string_view message, std::string_view prefix) {
     return std::string(message.substr(at + prefix.size()));
 }
 
+/// The token SQLite's syntax message names (`near "X": syntax error`, `unrecognized token: "X"`), cut
+/// short: the rest of the statement may follow it, and the message may reach the user.
+std::string syntaxErrorToken(std::string_view message) {
+    constexpr std::size_t kLongest = 40;
+    std::string token = afterPrefix(message, "near \"");
+    if (token.empty()) {
+        token = afterPrefix(message, "unrecognized token: \"");
+    }
+    token = token.substr(0, token.rfind('"'));
+    if (token.size() > kLongest) {
+        std::size_t end = kLongest;
+        while (end > 0 && (static_cast<unsigned char>(token[end]) & 0xC0) == 0x80) {
+            --end; // not inside a UTF-8 sequence
+        }
+        token = token.substr(0, end) + "...";
+    }
+    return token;
+}
+
 std::string upper(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(),
@@ -96,8 +115,7 @@ std::string doubleQuotedIdentifier(std::string_view name) {
     return out;
 }
 
-void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext context,
-                      std::string_view sqlText) {
+void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext context) {
     const std::string message = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     // A failure one of the Jet functions raised carries its number in the result code, its text in
     // the message (the connections report extended codes).
@@ -113,10 +131,10 @@ void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext c
             throw jet::makeError(jet::FieldRequired, source, afterPrefix(message, "failed: "));
         }
     }
-    if (primary == SQLITE_READONLY) {
-        throw jet::makeError(jet::ReadOnly, source);
-    }
     const char* file = db != nullptr ? sqlite3_db_filename(db, "main") : nullptr;
+    if (primary == SQLITE_READONLY) {
+        throw jet::makeReadOnlyError(source, file != nullptr ? file : "");
+    }
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) {
         // A read blocked by another process's write is no failed update: say whose file it is.
         if (context != SqlContext::Edit) {
@@ -163,20 +181,20 @@ void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext c
         if (message.find("syntax error") != std::string::npos ||
             message.find("incomplete input") != std::string::npos ||
             message.find("unrecognized token") != std::string::npos) {
-            throw jet::makeExpressionError(jet::ExpressionFault::MissingOperator, source, sqlText);
+            throw jet::makeExpressionError(jet::ExpressionFault::MissingOperator, source,
+                                           syntaxErrorToken(message));
         }
     }
     throw CallError(jet::ReservedError, std::string(source), message);
 }
 
-StatementPtr prepareOne(sqlite3* db, std::string_view sql, std::string_view source, SqlContext context,
-                        std::string_view jetText) {
+StatementPtr prepareOne(sqlite3* db, std::string_view sql, std::string_view source, SqlContext context) {
     sqlite3_stmt* raw = nullptr;
     const char* tail = nullptr;
     const int rc = sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &raw, &tail);
     StatementPtr stmt(raw);
     if (rc != SQLITE_OK) {
-        throwSqliteError(db, rc, source, context, jetText.empty() ? sql : jetText);
+        throwSqliteError(db, rc, source, context);
     }
     if (!stmt) {
         throw jet::makeError(jet::InvalidOperation, source); // nothing but blanks or comments

@@ -39,14 +39,13 @@ private:
 /// (Statement, Criteria) or writing (Edit, action statements and transactions included).
 enum class SqlContext { Statement, Criteria, Edit };
 
-/// Throws the engine's error for a failed SQLite call on `db`. `sqlText` names the statement or
-/// expression in syntax errors.
-[[noreturn]] void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext context,
-                                   std::string_view sqlText = {});
+/// Throws the engine's error for a failed SQLite call on `db`. Its text never quotes the statement,
+/// at most the token a syntax error stopped at: the message may reach the user.
+[[noreturn]] void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext context);
 
 /// Prepares exactly one statement; characters after it (other than blanks and ';') fail with 3142.
 [[nodiscard]] StatementPtr prepareOne(sqlite3* db, std::string_view sql, std::string_view source,
-                                      SqlContext context, std::string_view jetText = {});
+                                      SqlContext context);
 
 /// Binds a variant as the engine stores it: booleans as -1/0, dates as ISO text, Empty as Null.
 void bindVariant(sqlite3_stmt* stmt, int index, const Variant& value);

@@ -1,11 +1,11 @@
 #include "JetFunctions.h"
 
 #include "JetLikeMatcher.h"
+#include "SqliteExtensions.h"
 #include "platform/CallError.h"
 #include "platform/TextCase.h"
 #include "platform/VbConvert.h"
 #include "platform/db/JetErrors.h"
-#include "SqliteExtensions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -245,8 +245,11 @@ bool addInto(AddValue& a, const AddValue& b) {
         a.text += b.text;
         return true;
     }
+    // Into a temporary: an overflowing sum must leave the operand whole for the double below.
+    std::int64_t exact = 0;
     if (a.type == SQLITE_INTEGER && b.type == SQLITE_INTEGER &&
-        !__builtin_add_overflow(a.integer, b.integer, &a.integer)) {
+        !__builtin_add_overflow(a.integer, b.integer, &exact)) {
+        a.integer = exact;
         return true;
     }
     const std::optional<double> x = a.number();
@@ -303,7 +306,11 @@ template <bool Modulo> void jetIntegerOp(sqlite3_context* ctx, int, sqlite3_valu
         fail(ctx, err::DivisionByZero);
         return;
     }
-    if (*b == -1) { // avoids the one overflowing case of INT64_MIN / -1
+    if (*b == -1) { // INT64_MIN / -1 and INT64_MIN % -1 overflow in C++; the quotient does in Jet too
+        if (!Modulo && *a == std::numeric_limits<std::int64_t>::min()) {
+            fail(ctx, err::Overflow);
+            return;
+        }
         sqlite3_result_int64(ctx, Modulo ? 0 : -*a);
         return;
     }

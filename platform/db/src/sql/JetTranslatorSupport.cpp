@@ -113,14 +113,20 @@ std::string bareOrBracketedIdentifier(std::string_view name) {
 }
 
 std::string sqliteTextLiteral(std::string_view text) {
-    std::string out = "'";
+    // SQLite's statement text ends at a NUL byte, so a NUL of the text is spliced in as char(0).
+    const bool hasNul = text.find('\0') != std::string_view::npos;
+    std::string out = hasNul ? "('" : "'";
     for (const char c : text) {
+        if (c == '\0') {
+            out += "' || char(0) || '";
+            continue;
+        }
         out += c;
         if (c == '\'') {
             out += '\'';
         }
     }
-    out += '\'';
+    out += hasNul ? "')" : "'";
     return out;
 }
 

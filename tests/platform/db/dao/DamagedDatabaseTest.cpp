@@ -120,6 +120,18 @@ TEST_F(DamagedDatabase, LeftOverJournalIsReportedAsAnInterruptedWrite) {
     EXPECT_EQ(rs->field("n"), platform::Variant(std::int64_t{0}));
 }
 
+TEST_F(DamagedDatabase, GarbageJournalBesideTheDatabaseSaysWhatTheUserCanDo) {
+    writeBytes(m_path + "-journal", randomBytes(3000));
+    const auto error = raisedError([&] { (void)open(true); });
+    EXPECT_EQ(error.number(), jet::CannotOpenDatabase);
+    const std::string& text = error.description();
+    // The program opens its databases read-only: it offers no "open with write access".
+    EXPECT_EQ(text.find("write access"), std::string::npos) << text;
+    EXPECT_NE(text.find("remove the file '" + m_path + "-journal'"), std::string::npos) << text;
+    EXPECT_NE(text.find("installed the databases"), std::string::npos) << text;
+    EXPECT_EQ(readBytes(m_path), m_good);
+}
+
 TEST_F(DamagedDatabase, ReadBlockedByAnotherWriterSaysSoAndNamesTheFile) {
     const auto db = open(true);
     sqlite::Connection writer(m_path, sqlite::OpenMode::ReadWrite);

@@ -8,6 +8,7 @@
 #include "test_support/Files.h"
 #include "test_support/FixtureDatabases.h"
 #include "test_support/TempFolder.h"
+#include "test_support/TestEnvironment.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -203,3 +203,32 @@ TEST_F(Edit, ValuesAreStoredAsTheEngineWritesThem) {
     dynaset->findFirst("d = #3/4/2007#");
     EXPECT_EQ(dynaset->field("id"), Variant(1));
 }
+
+TEST_F(Edit, AnEditTheFileRefusesNamesTheFile) {
+    const std::string named = "Cannot update. Database or object is read-only: '" + m_path + "'.";
+    {
+        SCOPED_TRACE("opened read-only");
+        const auto db = open(true);
+        const auto rs = db->openRecordset("tab_text", RecordsetType::Table);
+        EXPECT_EQ(test_support::raisedError([&] { rs->edit(); }).description(), named);
+    }
+    {
+        SCOPED_TRACE("a file and folder that may not be written");
+        m_db.reset();
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_read);
+        const test_support::ScopedReadOnlyFolder readOnly(m_dir.path());
+        if (!readOnly.effective()) {
+            GTEST_SKIP() << "the folder cannot be made read-only here";
+        }
+        const auto db = open();
+        const platform::CallError e = test_support::raisedError([&] {
+            const auto rs = db->openRecordset("tab_text", RecordsetType::Dynaset);
+            rs->edit();
+            rs->setField("german", Variant("neu"));
+            rs->update();
+        });
+        // Read-only (3027) where the file is, a failed write (3043) where only the folder refuses.
+        EXPECT_TRUE(e.number() == jet::ReadOnly || e.number() == jet::DiskOrNetworkError) << e.description();
+        EXPECT_NE(e.description().find("'" + m_path + "'"), std::string::npos) << e.description();
+    }
+}

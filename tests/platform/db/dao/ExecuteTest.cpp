@@ -193,3 +193,20 @@ TEST_F(Execute, FunctionFailuresReachTheCallerWithTheirNumberAndText) {
         }
     }
 }
+
+TEST_F(Execute, ASyntaxErrorOnlyTheEngineFindsQuotesNoStatementText) {
+    // The message may reach the user: at most the token the engine stopped at, never the statement.
+    struct Case {
+        const char* statement;
+        const char* description;
+    };
+    const Case cases[] = {
+        {"CREATE TABLE u(v INTEGER", "Syntax error (missing operator) in query expression ''."},
+        {"CREATE TABLE u(v INTEGER,, w)", "Syntax error (missing operator) in query expression ','."},
+    };
+    for (const Case& c : cases) {
+        const platform::CallError e = test_support::raisedError([&] { m_db->execute(c.statement); });
+        EXPECT_EQ(e.number(), jet::SyntaxErrorInExpression) << c.statement;
+        EXPECT_EQ(e.description(), c.description) << c.statement;
+    }
+}

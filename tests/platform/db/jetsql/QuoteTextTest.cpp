@@ -30,7 +30,9 @@ TEST(QuoteText, AnyTextComesBackUnchangedAndFindsItsRow) {
                                  "' OR '1'='1",
                                  "Größe [mm] #1# *?",
                                  "line\nbreak",
-                                 "[t].[c] & 'x'"};
+                                 "[t].[c] & 'x'",
+                                 std::string("1\0' OR 1=1", 10),
+                                 "tab\tbell\a\x1b[0m\x7f"};
     int id = 0;
     for (const std::string& text : texts) {
         ++id;
@@ -48,7 +50,7 @@ TEST(QuoteText, AnyTextComesBackUnchangedAndFindsItsRow) {
             sqlitetest::run(db, platform::db::translateStatement("SELECT id FROM t WHERE s = " + quoted));
         EXPECT_EQ(found.rows, std::vector<std::string>{std::to_string(id)}) << quoted;
     }
-    EXPECT_EQ(sqlitetest::run(db, "SELECT count(*) FROM t").rows, std::vector<std::string>{"11"});
+    EXPECT_EQ(sqlitetest::run(db, "SELECT count(*) FROM t").rows, std::vector<std::string>{"13"});
 }
 
 } // namespace

@@ -7,11 +7,15 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <linux/fs.h>
 #include <optional>
 #include <string>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 namespace test_support {
@@ -108,29 +112,57 @@ private:
     rlimit m_old{};
 };
 
-/// A folder made read-only until destroyed. `effective()` is false where the process may write there
-/// all the same (as root).
+/// A folder made read-only until destroyed. Where the process may write there all the same (as root),
+/// the folder is also made immutable, which holds for root too; `effective()` is false where neither
+/// helps (a file system without the flag, or no right to set it).
 class ScopedReadOnlyFolder {
 public:
     explicit ScopedReadOnlyFolder(std::filesystem::path folder) : m_folder(std::move(folder)) {
         std::filesystem::permissions(m_folder,
                                      std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-        const auto probe = m_folder / ".probe";
-        m_effective = !std::ofstream(probe).is_open();
-        std::error_code ec;
-        std::filesystem::remove(probe, ec);
+        m_effective = !writable();
+        if (!m_effective) {
+            m_immutable = setImmutable(true);
+            m_effective = m_immutable && !writable();
+        }
     }
     ScopedReadOnlyFolder(const ScopedReadOnlyFolder&) = delete;
     ScopedReadOnlyFolder& operator=(const ScopedReadOnlyFolder&) = delete;
     ~ScopedReadOnlyFolder() {
+        if (m_immutable) {
+            (void)setImmutable(false);
+        }
         std::error_code ec;
         std::filesystem::permissions(m_folder, std::filesystem::perms::owner_all, ec);
     }
     [[nodiscard]] bool effective() const noexcept { return m_effective; }
 
 private:
+    [[nodiscard]] bool writable() const {
+        const auto probe = m_folder / ".probe";
+        const bool created = std::ofstream(probe).is_open();
+        std::error_code ec;
+        std::filesystem::remove(probe, ec);
+        return created;
+    }
+    [[nodiscard]] bool setImmutable(bool on) const {
+        const int fd = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) {
+            return false;
+        }
+        int flags = 0;
+        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        if (done) {
+            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+            done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        ::close(fd);
+        return done;
+    }
+
     std::filesystem::path m_folder;
     bool m_effective = false;
+    bool m_immutable = false;
 };
 
 } // namespace test_support

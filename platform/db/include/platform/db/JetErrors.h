@@ -103,5 +103,8 @@ enum class ExpressionFault {
 
 /// 3077: a bare criteria expression failed to parse; Jet's text then quotes nothing.
 [[nodiscard]] CallError makeCriteriaError(ExpressionFault fault, std::string_view source);
+/// 3027 naming the database file that cannot be written, so the user knows where to look; Jet's bare
+/// text when `file` is empty.
+[[nodiscard]] CallError makeReadOnlyError(std::string_view source, std::string_view file);
 
 } // namespace platform::db::jet
