@@ -52,7 +52,7 @@ private slots:
         const QString description =
             u"Cannot open database '/opt/graukant/Datenbank/Graukant.MDB'. A write to it was interrupted and "
             u"its journal '/opt/graukant/Datenbank/Graukant.MDB-journal' is still beside it."_qs;
-        shell::frmError window(0, nullptr, {});
+        shell::frmError window(0, nullptr, nullptr, {});
         window.setDescription(description);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
