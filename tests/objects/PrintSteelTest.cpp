@@ -329,7 +329,7 @@ TEST(PrintSteelDataTest, AnUnreadableMatrixIsMarkedInItsPlaceToldOnceAndTheRestP
         ASSERT_EQ(told.count(), 1U) << "told once for the steel, not at every print";
         EXPECT_NE(told.errors()[0].Description().find("matrix 1 "), std::string::npos)
             << told.errors()[0].Description();
-        EXPECT_NE(told.errors()[0].Description().find("steel 1)"), std::string::npos)
+        EXPECT_NE(told.errors()[0].Description().find("(steel 1, "), std::string::npos)
             << told.errors()[0].Description();
     }
 
