@@ -9,6 +9,7 @@
 #include <malloc.h>
 #include <map>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace bench {
 namespace {
@@ -57,6 +58,7 @@ NativeDatabase::NativeDatabase(benchmark::State& state, const std::string& fileN
         return;
     }
     platform::db::registerJetExtensions(m_db);
+    platform::db::applyConnectionSettings(m_db, true);
 }
 
 NativeDatabase::~NativeDatabase() {
@@ -115,13 +117,55 @@ double heapMegabytes() {
     return static_cast<double>(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
 }
 
+double residentMegabytes() {
+    // statm: total and resident pages.
+    std::FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (statm == nullptr) {
+        return 0;
+    }
+    unsigned long total = 0;
+    unsigned long resident = 0;
+    const int read = std::fscanf(statm, "%lu %lu", &total, &resident);
+    std::fclose(statm);
+    return read == 2 ? static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) /
+                           (1024.0 * 1024.0)
+                     : 0;
+}
+
+namespace {
+
+// A case that returns no rows, or other rows than it should, measures nothing worth a figure.
+void checkRows(benchmark::State& state, std::optional<std::int64_t> expected) {
+    if (state.error_occurred()) {
+        return;
+    }
+    const auto counter = state.counters.find("rows");
+    if (counter == state.counters.end()) {
+        if (expected) {
+            state.SkipWithError("the case counts no rows");
+        }
+        return;
+    }
+    const auto rows = static_cast<std::int64_t>(counter->second.value);
+    if (rows == 0 || (expected && rows != *expected)) {
+        const std::string message = "returned " + std::to_string(rows) + " rows, expected " +
+                                    (expected ? std::to_string(*expected) : std::string("some"));
+        state.SkipWithError(message.c_str());
+    }
+}
+
+} // namespace
+
 void addCase(const std::string& name, std::function<void(benchmark::State&)> run,
-             std::optional<Target> target) {
+             std::optional<Target> target, std::optional<std::int64_t> rows) {
     if (target) {
         targets()[name] = *target;
     }
     benchmark::RegisterBenchmark(name.c_str(),
-                                 [run = std::move(run)](benchmark::State& state) { run(state); })
+                                 [run = std::move(run), rows](benchmark::State& state) {
+                                     run(state);
+                                     checkRows(state, rows);
+                                 })
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
 }

@@ -55,6 +55,8 @@ private:
 
 /// Heap memory in use by this process, in MB.
 [[nodiscard]] double heapMegabytes();
+/// Resident memory of this process (the pages it has in RAM, mapped files included), in MB.
+[[nodiscard]] double residentMegabytes();
 
 /// What a case must reach: a median time, and a memory bound where the issue names one.
 struct Target {
@@ -62,9 +64,10 @@ struct Target {
     std::optional<double> megabytes;
 };
 
-/// Registers a case with its target, or a floor (named `<case>_floor`) without one.
+/// Registers a case with its target, or a floor (named `<case>_floor`) without one. With `rows`, the
+/// case fails unless its `rows` counter holds exactly that many; a case that counts no rows fails too.
 void addCase(const std::string& name, std::function<void(benchmark::State&)> run,
-             std::optional<Target> target = std::nullopt);
+             std::optional<Target> target = std::nullopt, std::optional<std::int64_t> rows = std::nullopt);
 
 /// Console output as usual, then one line per case: ours, floor, ratio, target, met.
 class TableReporter : public benchmark::ConsoleReporter {
@@ -85,6 +88,7 @@ private:
 /// Every case of the program; each file adds its own.
 void addCombinationCases();
 void addDesignationSearchCases();
+void addListWindowCases();
 void addMaterialCases();
 void addPrintCases();
 void addRecordsetCases();
