@@ -229,6 +229,12 @@ void Database::rollback() {
     --depth;
 }
 
+void Database::skipSync() {
+    sqlite3* db = m_impl->connection->handle(source);
+    // Refused (a database locked by another writer), the writes are only slower.
+    sqlite3_exec(db, "PRAGMA synchronous = OFF; PRAGMA journal_mode = MEMORY", nullptr, nullptr, nullptr);
+}
+
 const std::string& Database::name() const {
     return m_impl->connection->path();
 }
