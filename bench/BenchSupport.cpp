@@ -9,7 +9,7 @@
 #include <malloc.h>
 #include <map>
 #include <sqlite3.h>
-#include <unistd.h>
+#include <string_view>
 
 namespace bench {
 namespace {
@@ -117,19 +117,34 @@ double heapMegabytes() {
     return static_cast<double>(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
 }
 
-double residentMegabytes() {
-    // statm: total and resident pages.
-    std::FILE* statm = std::fopen("/proc/self/statm", "r");
-    if (statm == nullptr) {
+namespace {
+
+// One line of /proc/self/status ("VmRSS:", "RssAnon:"), in MB; 0 when it is missing.
+double statusMegabytes(std::string_view field) {
+    std::FILE* file = std::fopen("/proc/self/status", "r");
+    if (file == nullptr) {
         return 0;
     }
-    unsigned long total = 0;
-    unsigned long resident = 0;
-    const int read = std::fscanf(statm, "%lu %lu", &total, &resident);
-    std::fclose(statm);
-    return read == 2 ? static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) /
-                           (1024.0 * 1024.0)
-                     : 0;
+    char line[256];
+    double kilobytes = 0;
+    while (std::fgets(line, sizeof line, file) != nullptr) {
+        if (std::string_view(line).starts_with(field)) {
+            kilobytes = std::atof(line + field.size());
+            break;
+        }
+    }
+    std::fclose(file);
+    return kilobytes / 1024.0;
+}
+
+} // namespace
+
+double residentMegabytes() {
+    return statusMegabytes("VmRSS:");
+}
+
+double anonymousMegabytes() {
+    return statusMegabytes("RssAnon:");
 }
 
 namespace {
@@ -230,7 +245,7 @@ void TableReporter::Finalize() {
             }
             const bool inTime = r.milliseconds <= target.milliseconds;
             const bool inMemory = !target.megabytes || (r.megabytes && *r.megabytes <= *target.megabytes);
-            const bool nearFloor = floor == nullptr || ratio <= kFloorRatio;
+            const bool nearFloor = !target.nearFloor || floor == nullptr || ratio <= kFloorRatio;
             met = inTime && inMemory && nearFloor ? "yes" : "no";
         }
         std::printf("%-44s %14s %12s %7s %16s %5s\n", name.c_str(), ours, floorText, ratioText, targetText,

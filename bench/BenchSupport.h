@@ -57,11 +57,17 @@ private:
 [[nodiscard]] double heapMegabytes();
 /// Resident memory of this process (the pages it has in RAM, mapped files included), in MB.
 [[nodiscard]] double residentMegabytes();
+/// Resident memory of this process that no file backs (heap, the database pages it copied), in MB:
+/// what it holds of its own, beside the pages of the database files it reads in place.
+[[nodiscard]] double anonymousMegabytes();
 
 /// What a case must reach: a median time, and a memory bound where the issue names one.
 struct Target {
     double milliseconds = 0;
     std::optional<double> megabytes;
+    /// The case must also stand within 1.3 times its floor; without, the floor is shown for
+    /// comparison only (a step of a few milliseconds whose target is the time itself).
+    bool nearFloor = true;
 };
 
 /// Registers a case with its target, or a floor (named `<case>_floor`) without one. With `rows`, the

@@ -32,6 +32,7 @@ std::shared_ptr<platform::db::Recordset> materialList(const std::shared_ptr<plat
 
 void snapshot(benchmark::State& state) {
     const double base = residentMegabytes();
+    const double anonymousBase = anonymousMegabytes();
     const auto db = openGenerated(state, "Filter.mdb");
     if (!db) {
         return;
@@ -49,6 +50,7 @@ void snapshot(benchmark::State& state) {
         }
         // The record set's own memory, and what the process holds for it (its pages of the file too).
         state.counters["heap_MB"] = heapMegabytes() - heapBefore;
+        state.counters["anonymous_MB"] = anonymousMegabytes() - anonymousBase;
         megabytes = std::max(megabytes, residentMegabytes() - base);
     }
     state.counters["rows"] = static_cast<double>(rows);
