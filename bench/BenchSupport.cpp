@@ -176,13 +176,16 @@ void addCase(const std::string& name, std::function<void(benchmark::State&)> run
     if (target) {
         targets()[name] = *target;
     }
-    benchmark::RegisterBenchmark(name.c_str(),
-                                 [run = std::move(run), rows](benchmark::State& state) {
-                                     run(state);
-                                     checkRows(state, rows);
-                                 })
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
+    auto* registered = benchmark::RegisterBenchmark(name.c_str(),
+                                                    [run = std::move(run), rows](benchmark::State& state) {
+                                                        run(state);
+                                                        checkRows(state, rows);
+                                                    })
+                           ->Unit(benchmark::kMillisecond)
+                           ->UseRealTime();
+    if (target && target->iterations) {
+        registered->Iterations(*target->iterations);
+    }
 }
 
 void TableReporter::ReportRuns(const std::vector<Run>& reports) {

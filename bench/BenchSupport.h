@@ -68,6 +68,9 @@ struct Target {
     /// The case must also stand within 1.3 times its floor; without, the floor is shown for
     /// comparison only (a step of a few milliseconds whose target is the time itself).
     bool nearFloor = true;
+    /// Runs of the case per repetition, when each needs an untimed setup far longer than the step
+    /// it times; otherwise as many as Google Benchmark's minimum time asks.
+    std::optional<int> iterations;
 };
 
 /// Registers a case with its target, or a floor (named `<case>_floor`) without one. With `rows`, the
