@@ -4,11 +4,16 @@
 #include "BenchSupport.h"
 #include "platform/HeapTuning.h"
 
+#include <QCoreApplication>
+
 int main(int argc, char** argv) {
     // As the program does: the cases measure its heap, not the C library's default.
     platform::keepFreedHeap();
+    // The list window's cases run the events the material list posts to itself.
+    QCoreApplication app(argc, argv);
     bench::addCombinationCases();
     bench::addDesignationSearchCases();
+    bench::addListWindowCases();
     bench::addMaterialCases();
     bench::addPrintCases();
     bench::addRecordsetCases();

@@ -9,6 +9,7 @@
 #include <malloc.h>
 #include <map>
 #include <sqlite3.h>
+#include <string_view>
 
 namespace bench {
 namespace {
@@ -57,6 +58,7 @@ NativeDatabase::NativeDatabase(benchmark::State& state, const std::string& fileN
         return;
     }
     platform::db::registerJetExtensions(m_db);
+    platform::db::applyConnectionSettings(m_db, true);
 }
 
 NativeDatabase::~NativeDatabase() {
@@ -115,15 +117,75 @@ double heapMegabytes() {
     return static_cast<double>(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
 }
 
+namespace {
+
+// One line of /proc/self/status ("VmRSS:", "RssAnon:"), in MB; 0 when it is missing.
+double statusMegabytes(std::string_view field) {
+    std::FILE* file = std::fopen("/proc/self/status", "r");
+    if (file == nullptr) {
+        return 0;
+    }
+    char line[256];
+    double kilobytes = 0;
+    while (std::fgets(line, sizeof line, file) != nullptr) {
+        if (std::string_view(line).starts_with(field)) {
+            kilobytes = std::atof(line + field.size());
+            break;
+        }
+    }
+    std::fclose(file);
+    return kilobytes / 1024.0;
+}
+
+} // namespace
+
+double residentMegabytes() {
+    return statusMegabytes("VmRSS:");
+}
+
+double anonymousMegabytes() {
+    return statusMegabytes("RssAnon:");
+}
+
+namespace {
+
+// A case that returns no rows, or other rows than it should, measures nothing worth a figure.
+void checkRows(benchmark::State& state, std::optional<std::int64_t> expected) {
+    if (state.error_occurred()) {
+        return;
+    }
+    const auto counter = state.counters.find("rows");
+    if (counter == state.counters.end()) {
+        if (expected) {
+            state.SkipWithError("the case counts no rows");
+        }
+        return;
+    }
+    const auto rows = static_cast<std::int64_t>(counter->second.value);
+    if (rows == 0 || (expected && rows != *expected)) {
+        const std::string message = "returned " + std::to_string(rows) + " rows, expected " +
+                                    (expected ? std::to_string(*expected) : std::string("some"));
+        state.SkipWithError(message.c_str());
+    }
+}
+
+} // namespace
+
 void addCase(const std::string& name, std::function<void(benchmark::State&)> run,
-             std::optional<Target> target) {
+             std::optional<Target> target, std::optional<std::int64_t> rows) {
     if (target) {
         targets()[name] = *target;
     }
-    benchmark::RegisterBenchmark(name.c_str(),
-                                 [run = std::move(run)](benchmark::State& state) { run(state); })
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
+    auto* registered = benchmark::RegisterBenchmark(name.c_str(),
+                                                    [run = std::move(run), rows](benchmark::State& state) {
+                                                        run(state);
+                                                        checkRows(state, rows);
+                                                    })
+                           ->Unit(benchmark::kMillisecond)
+                           ->UseRealTime();
+    if (target && target->iterations) {
+        registered->Iterations(*target->iterations);
+    }
 }
 
 void TableReporter::ReportRuns(const std::vector<Run>& reports) {
@@ -186,7 +248,7 @@ void TableReporter::Finalize() {
             }
             const bool inTime = r.milliseconds <= target.milliseconds;
             const bool inMemory = !target.megabytes || (r.megabytes && *r.megabytes <= *target.megabytes);
-            const bool nearFloor = floor == nullptr || ratio <= kFloorRatio;
+            const bool nearFloor = !target.nearFloor || floor == nullptr || ratio <= kFloorRatio;
             met = inTime && inMemory && nearFloor ? "yes" : "no";
         }
         std::printf("%-44s %14s %12s %7s %16s %5s\n", name.c_str(), ours, floorText, ratioText, targetText,

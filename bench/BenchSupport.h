@@ -55,16 +55,28 @@ private:
 
 /// Heap memory in use by this process, in MB.
 [[nodiscard]] double heapMegabytes();
+/// Resident memory of this process (the pages it has in RAM, mapped files included), in MB.
+[[nodiscard]] double residentMegabytes();
+/// Resident memory of this process that no file backs (heap, the database pages it copied), in MB:
+/// what it holds of its own, beside the pages of the database files it reads in place.
+[[nodiscard]] double anonymousMegabytes();
 
 /// What a case must reach: a median time, and a memory bound where the issue names one.
 struct Target {
     double milliseconds = 0;
     std::optional<double> megabytes;
+    /// The case must also stand within 1.3 times its floor; without, the floor is shown for
+    /// comparison only (a step of a few milliseconds whose target is the time itself).
+    bool nearFloor = true;
+    /// Runs of the case per repetition, when each needs an untimed setup far longer than the step
+    /// it times; otherwise as many as Google Benchmark's minimum time asks.
+    std::optional<int> iterations;
 };
 
-/// Registers a case with its target, or a floor (named `<case>_floor`) without one.
+/// Registers a case with its target, or a floor (named `<case>_floor`) without one. With `rows`, the
+/// case fails unless its `rows` counter holds exactly that many; a case that counts no rows fails too.
 void addCase(const std::string& name, std::function<void(benchmark::State&)> run,
-             std::optional<Target> target = std::nullopt);
+             std::optional<Target> target = std::nullopt, std::optional<std::int64_t> rows = std::nullopt);
 
 /// Console output as usual, then one line per case: ours, floor, ratio, target, met.
 class TableReporter : public benchmark::ConsoleReporter {
@@ -85,6 +97,7 @@ private:
 /// Every case of the program; each file adds its own.
 void addCombinationCases();
 void addDesignationSearchCases();
+void addListWindowCases();
 void addMaterialCases();
 void addPrintCases();
 void addRecordsetCases();

@@ -5,6 +5,8 @@
 #include "platform/VbConvert.h"
 #include "platform/db/Dao.h"
 
+#include <optional>
+
 namespace display {
 
 namespace {
@@ -29,19 +31,64 @@ void MaterialListModel::setRecords(std::shared_ptr<platform::db::Recordset> reco
     m_records = std::move(records);
     m_lookup = std::move(lookup);
     m_count = 0;
+    m_countPending = false;
     m_rows.clear();
     m_rowsRead = 0;
+    std::optional<platform::CallError> failure;
     try {
         if (m_records != nullptr && m_records->isOpen() && !isEmpty(*m_records)) {
-            m_records->moveLast();
-            m_count = m_records->recordCount();
-            m_records->moveFirst();
+            m_count = countFirstRows();
         }
-    } catch (const platform::CallError&) {
+    } catch (const platform::CallError& error) {
         m_count = 0;
+        m_countPending = false;
+        failure = error;
     }
     m_rows.resize(static_cast<std::size_t>(m_count));
     endResetModel();
+    if (failure) {
+        emit readFailed(failure->number(), QString::fromStdString(failure->description()));
+    }
+    if (m_countPending) {
+        // The first rows are painted before the count of a long list is waited for.
+        QMetaObject::invokeMethod(this, &MaterialListModel::completeCount, Qt::QueuedConnection);
+    }
+}
+
+int MaterialListModel::countFirstRows() {
+    // A list this short is counted at once: its rows are read as quickly as counted. Beyond it the
+    // record set would run its statement a second time to count.
+    constexpr int firstRows = 4096;
+    m_records->moveFirst();
+    for (int row = 0; row < firstRows && !m_records->eof(); ++row) {
+        m_records->moveNext();
+    }
+    m_countPending = !m_records->eof();
+    const int known = m_records->recordCount();
+    m_records->moveFirst();
+    return known;
+}
+
+void MaterialListModel::completeCount() {
+    if (!m_countPending || m_records == nullptr) {
+        return;
+    }
+    m_countPending = false;
+    int total = m_count;
+    try {
+        m_records->moveLast();
+        total = m_records->recordCount();
+    } catch (const platform::CallError& error) {
+        emit readFailed(error.number(), QString::fromStdString(error.description()));
+        return;
+    }
+    if (total <= m_count) {
+        return;
+    }
+    beginInsertRows({}, m_count, total - 1);
+    m_rows.resize(static_cast<std::size_t>(total));
+    m_count = total;
+    endInsertRows();
 }
 
 void MaterialListModel::clear() {
@@ -76,7 +123,9 @@ shell::contract::ActivatedMaterial MaterialListModel::activatedMaterial(int row)
             text(row, Designation), text(row, Kind)};
 }
 
-int MaterialListModel::findFirst(const std::string& criteria) const {
+int MaterialListModel::findFirst(const std::string& criteria) {
+    // A hit may lie among the rows not counted yet.
+    completeCount();
     if (m_records == nullptr || m_count == 0 || criteria.empty()) {
         return -1;
     }

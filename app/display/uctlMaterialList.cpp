@@ -53,6 +53,7 @@ uctlMaterialList::uctlMaterialList(QWidget* parent)
     connect(m_grid, &QAbstractItemView::clicked, this, [this] { setHighlight(true); });
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { currentRowChanged(); });
+    connect(m_model, &MaterialListModel::readFailed, this, &uctlMaterialList::ReadFailed);
     layoutColumns();
 }
 

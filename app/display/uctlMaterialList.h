@@ -71,6 +71,8 @@ signals:
     void DisplayStatusBarText(const QString& text);
     void HideToolTip();
     void DisplayToolTip(const QString& text, int position);
+    /// The list's records could not be read (a damaged database): the error's number and description.
+    void ReadFailed(std::int32_t number, const QString& description);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

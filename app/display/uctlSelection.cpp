@@ -118,6 +118,15 @@ uctlSelection::uctlSelection(QWidget* parent)
     connect(m_reset, &QPushButton::clicked, this, &uctlSelection::resetFilters);
     connect(m_list, &uctlMaterialList::MaterialSelected, this, &uctlSelection::materialSelected);
     connect(m_list, &uctlMaterialList::DisplayStatusBarText, this, &uctlSelection::DisplayStatusBarText);
+    // A list that cannot be read (a damaged filter database) is told, not shown as an empty list.
+    connect(m_list, &uctlMaterialList::ReadFailed, this,
+            [this](std::int32_t number, const QString& description) {
+                if (services().errorWindow != nullptr) {
+                    WaitCursor::restoreAll();
+                    services().errorWindow->ShowErrorForm(this, QStringLiteral("uctlMaterialList"),
+                                                          QStringLiteral("Show"), number, description);
+                }
+            });
     for (const Filter which : {Standard, Supplier}) {
         connect(m_filters[which], &QComboBox::activated, this, [this, which] { showFilterToolTip(which); });
     }

@@ -83,7 +83,10 @@ std::shared_ptr<platform::db::Database> Connection::OpenPrintDatabase(const std:
     if (!m_workspace) {
         throw platform::db::jet::makeError(platform::db::jet::ObjectInvalid, "Connection");
     }
-    return orvik::common::SqlHelper::OpenDatabase(*m_workspace, folder + PrintDatabaseFile, false, false);
+    auto db = orvik::common::SqlHelper::OpenDatabase(*m_workspace, folder + PrintDatabaseFile, false, false);
+    // Copied from its template at every print and replaced whole: nothing in it must outlive a crash.
+    db->skipSync();
+    return db;
 }
 
 void Connection::reportFailure(std::int32_t number, const std::string& description) {

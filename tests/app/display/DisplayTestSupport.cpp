@@ -99,9 +99,10 @@ std::shared_ptr<platform::db::Database> listDatabase(const fs::path& file, int c
     return engine.createWorkspace("List", "Admin", "")->openDatabase(file.string(), false, true);
 }
 
-std::shared_ptr<platform::db::Recordset> listRecords(platform::db::Database& db) {
-    return db.openRecordset("SELECT Bezeichnung, SuchBezeichnung, Kennung, ID_Land, Id_Stahl, Id_Stahlbez, "
-                            "Id_StahlbezVorkommen FROM tabList ORDER BY n",
+std::shared_ptr<platform::db::Recordset> listRecords(platform::db::Database& db, bool withKey) {
+    return db.openRecordset(std::string("SELECT ") + (withKey ? "n, " : "") +
+                                "Bezeichnung, SuchBezeichnung, Kennung, ID_Land, Id_Stahl, Id_Stahlbez, "
+                                "Id_StahlbezVorkommen FROM tabList ORDER BY n",
                             platform::db::RecordsetType::Snapshot);
 }
 

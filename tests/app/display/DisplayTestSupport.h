@@ -73,8 +73,10 @@ struct ListRow {
 };
 [[nodiscard]] std::shared_ptr<platform::db::Database>
 listDatabase(const std::filesystem::path& file, int count, const std::vector<ListRow>& extra = {});
-/// The rows of `tabList` as a snapshot, as the designation search hands them out.
-[[nodiscard]] std::shared_ptr<platform::db::Recordset> listRecords(platform::db::Database& db);
+/// The rows of `tabList` as a snapshot, as the designation search hands them out; `withKey` adds the
+/// table's key to the columns, as the filter database's lists have it.
+[[nodiscard]] std::shared_ptr<platform::db::Recordset> listRecords(platform::db::Database& db,
+                                                                   bool withKey = false);
 
 /// The texts of one row of a grid, columns 0 to cols - 1.
 [[nodiscard]] QStringList gridRow(const controls::Grid& grid, int row, int cols);

@@ -4,6 +4,7 @@
 #include "objects/Application.h"
 #include "objects/List.h"
 #include "platform/db/Dao.h"
+#include "test_support/Files.h"
 #include "uctlMaterialList.h"
 
 #include <QAbstractItemModelTester>
@@ -25,13 +26,13 @@ class MaterialListTest : public QObject {
 private:
     /// A shown list of a few designations after `count` generated ones.
     struct ShownList {
-        ShownList(SampleProgram& program, int count) {
+        ShownList(SampleProgram& program, int count, bool withKey = true) {
             db = displaytest::listDatabase(program.folder() / "list.db", count, extra());
             list.setDialogLanguage(&program.language());
             list.setApplication(program.application());
             list.setListType(0);
             list.resize(300, 400);
-            list.setItems(displaytest::listRecords(*db));
+            list.setItems(displaytest::listRecords(*db, withKey));
             list.Show();
             list.show();
         }
@@ -149,11 +150,19 @@ private slots:
                                            << "A[1]";
         QTest::newRow("generated") << "D0499"
                                    << "D049900";
+        QTest::newRow("near the end") << "A[[]1"
+                                      << "A[1]";
     }
     void searchFindsTheFirstDesignationStartingWithTheText() {
         QFETCH(QString, text);
         QFETCH(QString, found);
-        ShownList shown(*m_program, 50000);
+        for (const bool withKey : {true, false}) {
+            searchFinds(text, found, withKey);
+        }
+    }
+    void searchFinds(const QString& text, const QString& found, bool withKey) {
+        ShownList shown(*m_program, 50000, withKey);
+        QApplication::processEvents();
         QSignalSpy highlighted(&shown.list, &display::uctlMaterialList::MaterialHighlited);
         QVERIFY(shown.list.Search(text));
         const int row = shown.list.CurrentPos();
@@ -259,8 +268,9 @@ private slots:
         QAbstractItemModelTester tester(&shown.list.model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         const int total = 100000 + static_cast<int>(ShownList::extra().size());
-        QCOMPARE(shown.list.Count(), total);
+        // The count follows the first rows once the events run.
         QApplication::processEvents();
+        QCOMPARE(shown.list.Count(), total);
         const int readAtStart = shown.list.model().rowsRead();
         QVERIFY2(readAtStart < 200, qPrintable(QString::number(readAtStart)));
 
@@ -275,6 +285,78 @@ private slots:
                  qPrintable(QString::number(shown.list.model().rowsRead())));
         QCOMPARE(shown.list.model().text(99999, display::MaterialListModel::Designation),
                  QStringLiteral("D099999"));
+    }
+
+    // A long list shows its first rows at once and counts the others when the events run on: the view
+    // sees its rows grow, the count is whole, the rows are the record set's, and a search before the
+    // count still finds a row near the end. The model stays sound while its row count changes.
+    void aLongListCountsItsRowsAfterShowingTheFirst() {
+        const auto db =
+            displaytest::listDatabase(m_program->folder() / "long.db", 100000, ShownList::extra());
+        const auto shortDb = displaytest::listDatabase(m_program->folder() / "short.db", 3);
+        display::uctlMaterialList list;
+        list.setDialogLanguage(&m_program->language());
+        list.resize(300, 400);
+        QAbstractItemModelTester tester(&list.model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const int total = 100000 + static_cast<int>(ShownList::extra().size());
+        for (const bool withKey : {true, false}) {
+            list.setItems(displaytest::listRecords(*db, withKey));
+            list.Show();
+            list.show();
+            QVERIFY(list.model().countPending());
+            QVERIFY(list.Count() >= 4096);
+            QVERIFY(list.Count() < total);
+            QCOMPARE(list.model().text(1, display::MaterialListModel::Designation),
+                     QStringLiteral("D000001"));
+            QApplication::processEvents();
+            QVERIFY(!list.model().countPending());
+            QCOMPARE(list.Count(), total);
+            QCOMPARE(list.model().text(total - 1, display::MaterialListModel::Designation),
+                     QStringLiteral("A[1]"));
+            QCOMPARE(list.model().text(54321, display::MaterialListModel::SteelId), QStringLiteral("5433"));
+
+            list.setItems(displaytest::listRecords(*shortDb, withKey));
+            list.Show();
+            QVERIFY(!list.model().countPending());
+            QCOMPARE(list.Count(), 3);
+            list.setItems(nullptr);
+            list.Show();
+            QCOMPARE(list.Count(), 0);
+
+            list.setItems(displaytest::listRecords(*db, withKey));
+            list.Show();
+            QVERIFY(list.Search(QStringLiteral("A[[]")));
+            QCOMPARE(list.CurrentPos(), total - 1);
+            QCOMPARE(list.Count(), total);
+            QApplication::processEvents();
+            QCOMPARE(list.Count(), total);
+        }
+    }
+
+    // Rows beyond the first screens of a damaged list cannot be read: the list says so with the
+    // error and the file instead of showing fewer rows without a word.
+    void aDamagedListReportsTheErrorNamingTheFile() {
+        const auto file = m_program->folder() / "damaged.db";
+        { const auto made = displaytest::listDatabase(file, 100000); }
+        std::string bytes = test_support::readBytes(file);
+        const std::size_t page = 4096;
+        const std::size_t at = (bytes.size() * 3 / 4) / page * page;
+        bytes.replace(at, 8 * page, test_support::randomBytes(8 * page));
+        test_support::writeBytes(file, bytes);
+        const platform::db::DBEngine engine;
+        const auto db = engine.createWorkspace("List", "Admin", "")->openDatabase(file.string(), false, true);
+        for (const bool withKey : {true, false}) {
+            display::uctlMaterialList list;
+            QSignalSpy failed(&list, &display::uctlMaterialList::ReadFailed);
+            list.setItems(displaytest::listRecords(*db, withKey));
+            list.Show();
+            QApplication::processEvents();
+            QCOMPARE(failed.count(), 1);
+            QCOMPARE(failed.first().at(0).toInt(), 3343);
+            QVERIFY2(failed.first().at(1).toString().contains(QString::fromStdString(file.string())),
+                     qPrintable(failed.first().at(1).toString()));
+        }
     }
 
     void theDesignationSearchOfTheSampleDataShowsItsRows() {

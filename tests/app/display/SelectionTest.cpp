@@ -7,6 +7,9 @@
 #include "objects/List.h"
 #include "objects/Material.h"
 #include "objects/Suppliers.h"
+#include "platform/db/sqlite/Connection.h"
+#include "platform/db/sqlite/Statement.h"
+#include "test_support/Files.h"
 #include "uctlMaterialList.h"
 #include "uctlSelection.h"
 
@@ -467,6 +470,44 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QCOMPARE(m_page->materialList().Count(), 0);
         m_program->application()->OpenConnection();
+        QVERIFY(m_program->application()->LoggedIn());
+    }
+
+    // A damaged page among the designations of Filter.mdb, past the list's first row: the list
+    // cannot be read to its end, and the error window says so with the file instead of a list that
+    // is shorter or empty without a word.
+    void aDamagedFilterDatabaseShowsTheErrorWindow() {
+        const auto file = m_program->folder() / "Datenbank" / "Filter.mdb";
+        m_program->application()->CloseConnection();
+        const std::string good = test_support::readBytes(file);
+        std::int64_t lastLeaf = 0;
+        {
+            platform::db::sqlite::Connection native(file, platform::db::sqlite::OpenMode::ReadOnly);
+            platform::db::sqlite::Statement pages(native,
+                                                  "SELECT max(pageno) FROM dbstat "
+                                                  "WHERE name = 'tabFilterStahlbez' AND pagetype = 'leaf'");
+            QVERIFY(pages.step());
+            lastLeaf = pages.columnInt64(0);
+        }
+        QVERIFY(lastLeaf > 1);
+        constexpr std::size_t page = 4096;
+        std::string damaged = good;
+        damaged.replace(static_cast<std::size_t>(lastLeaf - 1) * page, page, test_support::randomBytes(page));
+        test_support::writeBytes(file, damaged);
+        m_program->application()->OpenConnection();
+        m_program->errors.shown.clear();
+        m_page->ReloadMaterialList();
+        QCOMPARE(m_program->errors.shown.size(), std::size_t{1});
+        QCOMPARE(m_program->errors.shown.front().number, 3343);
+        QVERIFY2(m_program->errors.shown.front().description.contains(QStringLiteral("Filter.mdb")),
+                 qPrintable(m_program->errors.shown.front().description));
+        QVERIFY(m_program->messages.shown.empty());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+
+        m_program->application()->CloseConnection();
+        test_support::writeBytes(file, good);
+        m_program->application()->OpenConnection();
+        m_program->errors.shown.clear();
         QVERIFY(m_program->application()->LoggedIn());
     }
 };

@@ -313,6 +313,22 @@ std::optional<std::vector<EqualityTerm>> parseEqualities(std::string_view sqlite
     }
 }
 
+std::optional<LikeTerm> parseLike(std::string_view jetCriteria, const std::vector<ColumnInfo>& columns) {
+    std::vector<Token> tokens;
+    for (const Token& t : tokenize(jetCriteria)) {
+        if (t.kind != TokenKind::Space && t.text != "(" && t.text != ")") {
+            tokens.push_back(t);
+        }
+    }
+    std::size_t i = 0;
+    const std::optional<std::size_t> column = fieldAt(tokens, i, columns);
+    if (!column || i != 1 || tokens.size() != 3 || !equalsNoCase(tokens[1].text, "LIKE") ||
+        tokens[2].kind != TokenKind::Text || columns[*column].kind != ValueKind::Plain) {
+        return std::nullopt;
+    }
+    return LikeTerm{*column, textLiteral(tokens[2].text)};
+}
+
 CriteriaMatcher::CriteriaMatcher(sqlite3* db, std::string_view sqliteCriteria,
                                  const std::vector<ColumnInfo>& columns)
     : m_db(db) {

@@ -7,6 +7,7 @@
 #include "RecordsetImpl.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -35,6 +36,17 @@ struct EqualityTerm {
 /// any parentheses), on fields whose values are plain (not yes/no, not dates); nullopt otherwise.
 [[nodiscard]] std::optional<std::vector<EqualityTerm>>
 parseEqualities(std::string_view sqliteExpression, const std::vector<ColumnInfo>& columns);
+
+/// A Jet criteria that is nothing but `field LIKE 'pattern'` (in any parentheses).
+struct LikeTerm {
+    std::size_t column;
+    std::string pattern;
+};
+
+/// The term of a Jet criteria that is one Like on an unqualified field whose values are plain;
+/// nullopt otherwise.
+[[nodiscard]] std::optional<LikeTerm> parseLike(std::string_view jetCriteria,
+                                                const std::vector<ColumnInfo>& columns);
 
 /// The criteria's SQLite text with field names replaced by `?N` (N = column position + 1); exposed
 /// for tests.

@@ -96,12 +96,8 @@ std::shared_ptr<Database> openDatabaseFile(std::shared_ptr<Workspace> workspace,
     }
     registerJetExtensions(db.get());
     checkSchemaReadable(db.get(), path, workspaceSource);
-    sqlite3_busy_timeout(db.get(), 5000);
     const bool actuallyReadOnly = readOnly || sqlite3_db_readonly(db.get(), "main") == 1;
-    if (actuallyReadOnly) {
-        // Pages read in place instead of copied into the cache; without it (an error) reads still work.
-        sqlite3_exec(db.get(), "PRAGMA mmap_size = 1073741824", nullptr, nullptr, nullptr);
-    }
+    applyConnectionSettings(db.get(), actuallyReadOnly);
     auto connection =
         std::make_shared<Connection>(std::move(db), std::move(lock), path, actuallyReadOnly, exclusive);
     return std::make_shared<Database>(
@@ -231,6 +227,12 @@ void Database::rollback() {
     const std::string sql = depth == 1 ? "ROLLBACK" : "ROLLBACK TO " + level + "; RELEASE " + level;
     execNative(db, sql.c_str(), source);
     --depth;
+}
+
+void Database::skipSync() {
+    sqlite3* db = m_impl->connection->handle(source);
+    // Refused (a database locked by another writer), the writes are only slower.
+    sqlite3_exec(db, "PRAGMA synchronous = OFF; PRAGMA journal_mode = MEMORY", nullptr, nullptr, nullptr);
 }
 
 const std::string& Database::name() const {

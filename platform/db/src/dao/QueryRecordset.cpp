@@ -2,10 +2,12 @@
 
 #include "CriteriaMatcher.h"
 #include "platform/db/JetErrors.h"
+#include "sql/JetLikePrefix.h"
 
 #include <algorithm>
 #include <cctype>
 #include <limits>
+#include <unordered_set>
 
 namespace platform::db {
 
@@ -38,6 +40,7 @@ QueryRecordset::QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<
 void QueryRecordset::start(std::vector<ColumnInfo> columns) {
     m_columns = std::move(columns);
     m_values = PackedRows(m_columns.size());
+    m_far = PackedRows(m_columns.size());
     m_baseTable.clear();
     if (type() == RecordsetType::Dynaset && !connection()->readOnly()) {
         for (const ColumnInfo& c : m_columns) {
@@ -96,6 +99,178 @@ bool QueryRecordset::fetch(std::int64_t ordinal) {
     return ordinal >= m_offset && ordinal < readEnd();
 }
 
+bool QueryRecordset::has(std::int64_t ordinal) {
+    if (m_rowKeys && ordinal >= readEnd()) {
+        return ordinal < static_cast<std::int64_t>(m_rowKeys->size());
+    }
+    return fetch(ordinal);
+}
+
+std::optional<std::size_t> QueryRecordset::keyColumn() {
+    if (m_keyColumn) {
+        return *m_keyColumn;
+    }
+    m_keyColumn.emplace(std::nullopt);
+    if (type() != RecordsetType::Snapshot || m_rowidFirst || m_columns.empty()) {
+        return std::nullopt;
+    }
+    const std::string table = m_columns.front().originTable;
+    for (const ColumnInfo& c : m_columns) {
+        if (c.originTable.empty() || c.originColumn.empty() || !equalsNoCase(c.originTable, table)) {
+            return std::nullopt;
+        }
+    }
+    sqlite3* handle = db();
+    // The rowid under a name of its own: a table's only primary-key column, declared INTEGER, with no
+    // index of its own (a table without rowids, or a descending key, has one).
+    std::string key;
+    {
+        const StatementPtr info =
+            prepareOne(handle, "SELECT name, type FROM pragma_table_info(?1) WHERE pk > 0", recordsetSource,
+                       SqlContext::Statement);
+        sqlite3_bind_text(info.get(), 1, table.c_str(), -1, SQLITE_TRANSIENT);
+        int keys = 0;
+        while (sqlite3_step(info.get()) == SQLITE_ROW) {
+            ++keys;
+            const auto* declared = reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 1));
+            if (declared != nullptr && equalsNoCase(declared, "INTEGER")) {
+                key = reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 0));
+            }
+        }
+        if (keys != 1 || key.empty()) {
+            return std::nullopt;
+        }
+        const StatementPtr index =
+            prepareOne(handle, "SELECT 1 FROM pragma_index_list(?1) WHERE origin = 'pk'", recordsetSource,
+                       SqlContext::Statement);
+        sqlite3_bind_text(index.get(), 1, table.c_str(), -1, SQLITE_TRANSIENT);
+        if (sqlite3_step(index.get()) == SQLITE_ROW) {
+            return std::nullopt;
+        }
+    }
+    std::optional<std::size_t> found;
+    std::string columns;
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        if (!found && equalsNoCase(m_columns[i].originColumn, key)) {
+            found = i;
+        }
+        columns += (i == 0 ? "" : ", ") + doubleQuotedIdentifier(m_columns[i].originColumn);
+    }
+    if (!found) {
+        return std::nullopt;
+    }
+    m_byKeySql = "SELECT " + columns + " FROM " + doubleQuotedIdentifier(table) + " WHERE " +
+                 doubleQuotedIdentifier(key) + " = ?1";
+    *m_keyColumn = found;
+    return found;
+}
+
+bool QueryRecordset::readKeys() {
+    const std::optional<std::size_t> key = keyColumn();
+    if (!key) {
+        return false;
+    }
+    sqlite3* handle = db();
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(handle, sqlite3_sql(m_stmt.get()), -1, &raw, nullptr) != SQLITE_OK) {
+        return false;
+    }
+    const StatementPtr stmt(raw);
+    for (std::size_t k = 0; k < m_parameters.size(); ++k) {
+        bindVariant(stmt.get(), static_cast<int>(k) + 1, m_parameters[k]);
+    }
+    // Run while this statement is between rows, the second run sees the rows this one reads.
+    std::vector<std::int64_t> keys;
+    const int column = static_cast<int>(*key);
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+        keys.push_back(sqlite3_column_int64(stmt.get(), column));
+    }
+    if (rc != SQLITE_DONE) {
+        throwSqliteError(handle, rc, recordsetSource, SqlContext::Statement);
+    }
+    keys.shrink_to_fit();
+    m_total = static_cast<std::int64_t>(keys.size());
+    m_rowKeys = std::move(keys);
+    return true;
+}
+
+void QueryRecordset::readByKey(std::int64_t ordinal) {
+    if (m_farOrdinal == ordinal) {
+        return;
+    }
+    sqlite3* handle = db();
+    if (!m_byKey) {
+        m_byKey = prepareOne(handle, m_byKeySql, recordsetSource, SqlContext::Statement);
+    }
+    sqlite3_bind_int64(m_byKey.get(), 1, (*m_rowKeys)[static_cast<std::size_t>(ordinal)]);
+    const int rc = sqlite3_step(m_byKey.get());
+    if (rc != SQLITE_ROW) {
+        sqlite3_reset(m_byKey.get());
+        if (rc == SQLITE_DONE) {
+            throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
+        }
+        throwSqliteError(handle, rc, recordsetSource, SqlContext::Statement);
+    }
+    m_far.clear();
+    m_far.appendFrom(m_byKey.get(), 0, m_columns);
+    sqlite3_reset(m_byKey.get());
+    m_farOrdinal = ordinal;
+    if (m_decodedOrdinal == ordinal) {
+        m_decodedOrdinal = -1;
+    }
+}
+
+std::string QueryRecordset::statementText() const {
+    std::string_view sql = sqlite3_sql(m_stmt.get());
+    while (!sql.empty() && (sql.back() == ';' || std::isspace(static_cast<unsigned char>(sql.back())))) {
+        sql.remove_suffix(1);
+    }
+    return std::string(sql);
+}
+
+std::optional<std::int64_t> QueryRecordset::findByKeys(std::int64_t start, const std::string& translated,
+                                                       CriteriaMatcher& matcher) {
+    const std::optional<std::size_t> key = keyColumn();
+    if (!key || (!m_rowKeys && (m_done || !readKeys()))) {
+        return std::nullopt;
+    }
+    sqlite3* handle = db();
+    const std::string sql = "SELECT " + doubleQuotedIdentifier(m_columns[*key].name) + " FROM (" +
+                            statementText() + "\n) WHERE " + translated;
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(handle, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
+        return std::nullopt;
+    }
+    const StatementPtr stmt(raw);
+    for (std::size_t k = 0; k < m_parameters.size(); ++k) {
+        bindVariant(stmt.get(), static_cast<int>(k) + 1, m_parameters[k]);
+    }
+    std::unordered_set<std::int64_t> hits;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+        hits.insert(sqlite3_column_int64(stmt.get(), 0));
+    }
+    if (rc != SQLITE_DONE) {
+        throwSqliteError(handle, rc, recordsetSource, SqlContext::Statement);
+    }
+    const std::vector<std::int64_t>& keys = *m_rowKeys;
+    for (auto i = static_cast<std::size_t>(std::max<std::int64_t>(start, 0));
+         !hits.empty() && i < keys.size(); ++i) {
+        if (!hits.contains(keys[i])) {
+            continue;
+        }
+        const auto ordinal = static_cast<std::int64_t>(i);
+        if (ordinal >= readEnd()) {
+            readByKey(ordinal);
+        }
+        if (matcher.matches(ordinal < readEnd() ? m_values.row(slot(ordinal)) : m_far.row(0))) {
+            return ordinal;
+        }
+    }
+    return -1;
+}
+
 void QueryRecordset::fetchAll() {
     if (type() == RecordsetType::ForwardOnly) {
         while (fetch(readEnd())) {
@@ -119,7 +294,7 @@ void QueryRecordset::setRowid(std::int64_t ordinal, std::optional<std::int64_t> 
 }
 
 std::optional<std::int64_t> QueryRecordset::liveFrom(std::int64_t ordinal, int step) {
-    for (std::int64_t i = ordinal; i >= m_offset && fetch(i); i += step) {
+    for (std::int64_t i = ordinal; i >= m_offset && has(i); i += step) {
         if (!deleted(i)) {
             return i;
         }
@@ -174,8 +349,12 @@ void QueryRecordset::moveNext() {
         moveTo(*next);
         return;
     }
-    fetchAll();
-    m_pos = readEnd();
+    if (m_rowKeys) {
+        m_pos = static_cast<std::int64_t>(m_rowKeys->size());
+    } else {
+        fetchAll();
+        m_pos = readEnd();
+    }
     m_visited = m_pos;
     m_eof = true;
 }
@@ -219,6 +398,9 @@ void QueryRecordset::moveLast() {
 std::int32_t QueryRecordset::liveBefore(std::int64_t ordinal) {
     // Rows not read yet (counted by MoveLast) are live: only read rows can have been deleted.
     auto count = static_cast<std::int32_t>(ordinal - m_offset);
+    if (m_deleted.empty()) {
+        return count;
+    }
     for (std::int64_t i = m_offset; i < ordinal && i < readEnd(); ++i) {
         count -= deleted(i) ? 1 : 0;
     }
@@ -235,15 +417,11 @@ std::optional<std::int64_t> QueryRecordset::countUnread() {
     if (m_done) {
         return std::nullopt;
     }
-    if (!m_total) {
-        std::string_view sql = sqlite3_sql(m_stmt.get());
-        while (!sql.empty() && (sql.back() == ';' || std::isspace(static_cast<unsigned char>(sql.back())))) {
-            sql.remove_suffix(1);
-        }
+    if (!m_total && !readKeys()) {
         // Run while this statement is between rows, the count sees the rows it will read.
         sqlite3* handle = db();
         sqlite3_stmt* raw = nullptr;
-        const std::string count = "SELECT count(*) FROM (" + std::string(sql) + "\n)";
+        const std::string count = "SELECT count(*) FROM (" + statementText() + "\n)";
         if (sqlite3_prepare_v2(handle, count.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
             return std::nullopt; // read to the end instead
         }
@@ -263,9 +441,14 @@ void QueryRecordset::readCurrent() const {
     if (m_bof || m_eof || m_pos < readEnd()) {
         return;
     }
-    // MoveLast counted this row without reading it. Reading on changes no value a caller sees, and a
-    // record set is never const itself: only its accessors are.
-    if (!const_cast<QueryRecordset*>(this)->fetch(m_pos)) {
+    // MoveLast counted this row without reading it, or a move went to it by its key. Reading it changes
+    // no value a caller sees, and a record set is never const itself: only its accessors are.
+    auto* self = const_cast<QueryRecordset*>(this);
+    if (m_rowKeys && m_pos < static_cast<std::int64_t>(m_rowKeys->size())) {
+        self->readByKey(m_pos);
+        return;
+    }
+    if (!self->fetch(m_pos)) {
         throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
     }
 }
@@ -294,6 +477,14 @@ void QueryRecordset::setAbsolutePosition(std::int32_t position) {
     if (position < 0) {
         throw jet::makeError(jet::InvalidArgument, recordsetSource);
     }
+    if (m_deleted.empty()) {
+        // Every row counts: the position is the row's ordinal.
+        if (!has(m_offset + position)) {
+            throw jet::makeError(jet::InvalidArgument, recordsetSource);
+        }
+        moveTo(m_offset + position);
+        return;
+    }
     std::int32_t seen = 0;
     for (std::int64_t i = 0; fetch(i); ++i) {
         if (deleted(i)) {
@@ -317,6 +508,19 @@ void QueryRecordset::find(FindDirection direction, std::string_view criteria) {
         return;
     }
     CriteriaMatcher matcher(handle, translated, m_columns);
+    // A Like with a literal start searches the field's index; a pattern that starts with a wildcard
+    // reads every row either way, and a find from the current row mostly finds soon.
+    const std::optional<LikeTerm> like =
+        direction == FindDirection::First ? parseLike(criteria, m_columns) : std::nullopt;
+    if (like && sql::likePrefixRange(like->pattern)) {
+        if (const std::optional<std::int64_t> found = findByKeys(0, translated, matcher)) {
+            if (*found >= 0) {
+                moveTo(*found);
+            }
+            setNoMatch(*found < 0);
+            return;
+        }
+    }
     std::int64_t start = 0;
     int step = 1;
     switch (direction) {
@@ -448,7 +652,7 @@ const Row* QueryRecordset::currentRow() const {
     }
     readCurrent();
     if (m_decodedOrdinal != m_pos) {
-        m_decoded = m_values.row(slot(m_pos));
+        m_decoded = isFar(m_pos) ? m_far.row(0) : m_values.row(slot(m_pos));
         m_decodedOrdinal = m_pos;
     }
     return &m_decoded;
@@ -462,7 +666,7 @@ FieldView QueryRecordset::currentView(std::size_t index) const {
     if (deleted(m_pos)) {
         throw jet::makeError(jet::RecordDeleted, recordsetSource);
     }
-    return m_values.view(slot(m_pos), index);
+    return isFar(m_pos) ? m_far.view(0, index) : m_values.view(slot(m_pos), index);
 }
 
 bool QueryRecordset::currentDeleted() const {
@@ -580,6 +784,10 @@ void QueryRecordset::afterDelete() {
 
 void QueryRecordset::release() {
     returnStatement();
+    m_byKey.reset();
+    m_rowKeys.reset();
+    m_far = PackedRows();
+    m_farOrdinal = -1;
     m_values = PackedRows();
     m_rowids = {};
     m_deleted = {};

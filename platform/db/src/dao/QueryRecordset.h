@@ -54,6 +54,29 @@ private:
     void start(std::vector<ColumnInfo> columns);
     /// True when the row at `ordinal` exists, reading on as far as needed.
     bool fetch(std::int64_t ordinal);
+    /// True when the row at `ordinal` exists: read already, known by its key, or read on to it.
+    bool has(std::int64_t ordinal);
+    /// The column that holds the integer key of the one table every column comes from, found at
+    /// the first call; nothing when the columns come from elsewhere (expressions, several tables).
+    [[nodiscard]] std::optional<std::size_t> keyColumn();
+    /// Counts the rows by reading the keys of them all with a second run of the statement; false
+    /// when the statement cannot run again.
+    bool readKeys();
+    /// Reads the row at `ordinal` (beyond the rows read in order) by its key into m_far.
+    void readByKey(std::int64_t ordinal);
+    /// The statement's text without its closing semicolon.
+    [[nodiscard]] std::string statementText() const;
+    /// Answers a forward find of a Like on one field from the rows' keys: the statement run again
+    /// with the criteria as its condition (through the field's index, where it has one) gives the
+    /// keys of the rows that meet it; the first of them in order from `start` that the matcher also
+    /// takes is the row found (-1: none). Nothing when the rows' keys are not known or the statement
+    /// cannot be run so; the caller then evaluates the criteria row by row.
+    [[nodiscard]] std::optional<std::int64_t> findByKeys(std::int64_t start, const std::string& translated,
+                                                         CriteriaMatcher& matcher);
+    /// True when the row at `ordinal` is the one read by its key rather than in order.
+    [[nodiscard]] bool isFar(std::int64_t ordinal) const noexcept {
+        return ordinal >= readEnd() && ordinal == m_farOrdinal;
+    }
     void fetchAll();
     /// One past the last row read.
     [[nodiscard]] std::int64_t readEnd() const noexcept {
@@ -106,6 +129,15 @@ private:
     bool m_bof = true;
     bool m_eof = true;
     std::int64_t m_visited = 0; // rows up to here count in RecordCount
+    // A snapshot whose columns all come from one table with its integer key among them keeps, once
+    // counted, only the keys of its rows; a row beyond those read in order is read by its key, so that
+    // a jump to the end reads one row instead of every row before it.
+    std::optional<std::optional<std::size_t>> m_keyColumn; // outer: looked for yet
+    std::string m_byKeySql;
+    StatementPtr m_byKey;
+    std::optional<std::vector<std::int64_t>> m_rowKeys; // by ordinal
+    PackedRows m_far;                                   // the row read by its key
+    std::int64_t m_farOrdinal = -1;
     std::unique_ptr<EqualityKeys> m_keys;
     // Dropped whenever rows change.
     std::unordered_map<std::size_t, std::vector<std::pair<std::string, std::int64_t>>> m_indexes;

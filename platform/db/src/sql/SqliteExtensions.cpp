@@ -64,6 +64,14 @@ void registerJetExtensions(sqlite3* connection) {
     sql::registerJetFunctions(connection);
 }
 
+void applyConnectionSettings(sqlite3* connection, bool readOnly) {
+    sqlite3_busy_timeout(connection, 5000);
+    if (readOnly) {
+        // Without it (an error) reads still work.
+        sqlite3_exec(connection, "PRAGMA mmap_size = 1073741824", nullptr, nullptr, nullptr);
+    }
+}
+
 // SQLite's own extended codes of SQLITE_ERROR are small; ours start far above them.
 constexpr int kFunctionErrorBase = 0x10000;
 constexpr int kFunctionErrorLimit = 0x7fffff - kFunctionErrorBase; // keeps the code a positive int

@@ -15,6 +15,11 @@ namespace platform::db {
 /// Throws CallError when SQLite refuses a registration.
 void registerJetExtensions(sqlite3* connection);
 
+/// The settings with which the layer runs every connection it opens: a busy timeout, and on a
+/// read-only connection pages read in place (memory-mapped) instead of copied into the cache. Tools
+/// that measure against the layer open their connections with the same.
+void applyConnectionSettings(sqlite3* connection, bool readOnly);
+
 /// The extended result code with which one of those functions fails its statement on error `number`:
 /// SQLITE_ERROR, with the number kept above SQLite's own extended codes so that it reaches the caller
 /// as a number. The message stays the error's text, for tools that show only that. Plain SQLITE_ERROR

@@ -1,5 +1,7 @@
 #include "DaoTestSupport.h"
 
+#include <filesystem>
+
 using daotest::errorNumber;
 using namespace platform::db;
 using platform::Variant;
@@ -99,6 +101,32 @@ TEST_F(Execute, TransactionsCommitRollBackAndNest) {
 
 // The same text, and texts that differ only in an id, share a translation and a kept statement;
 // each must still give its own rows.
+// A scratch database keeps its rollback journal in memory: no journal file beside it while a
+// transaction writes, and what was committed or rolled back is as with a journal on disk.
+TEST_F(Execute, AScratchDatabaseWritesWithoutAJournalFile) {
+    const std::string journal = m_path + "-journal";
+    for (const bool scratch : {false, true}) {
+        SCOPED_TRACE(scratch);
+        m_db.reset();
+        build("CREATE TABLE t(id INTEGER PRIMARY KEY, name TEXT);");
+        m_db = open();
+        if (scratch) {
+            m_db->skipSync();
+        }
+        m_db->beginTrans();
+        m_db->execute("INSERT INTO t (id, name) VALUES (1, 'kept')");
+        EXPECT_EQ(std::filesystem::exists(journal), !scratch);
+        m_db->commitTrans();
+        m_db->beginTrans();
+        m_db->execute("INSERT INTO t (id, name) VALUES (2, 'dropped')");
+        m_db->rollback();
+        EXPECT_EQ(count(), 1);
+    }
+    m_db.reset();
+    m_db = open();
+    EXPECT_EQ(count(), 1);
+}
+
 TEST_F(Execute, TextsRunAgainGiveTheirOwnRows) {
     const auto nameOf = [this](const std::string& query) {
         const auto rs = m_db->openRecordset(query, RecordsetType::Snapshot);

@@ -196,3 +196,58 @@ TEST_F(FindEquality, IndexFollowsEditsAndDeletes) {
     rs->findFirst("k = 'c'");
     EXPECT_EQ(rs->field("id"), Variant(2));
 }
+
+namespace {
+
+// More rows than a snapshot reads before it counts them, so that a find of a Like can answer from the
+// rows' keys: designations of every kind, in an order other than their keys', with numbers among them.
+class FindLike : public daotest::DatabaseFixture {
+protected:
+    void SetUp() override {
+        build("CREATE TABLE d(id INTEGER PRIMARY KEY, sort INTEGER, search TEXT COLLATE JETTEXT, other TEXT);"
+              "CREATE INDEX d_search ON d(search);"
+              "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 12000) "
+              "INSERT INTO d SELECT i, (i * 7919) % 12007, printf('X%05dCr', i), 'o' || i FROM n;"
+              "INSERT INTO d VALUES (20001, 5, 'Öl-1', 'a'), (20002, 6000, 'öl-2', 'b'), (20003, 11000, "
+              "'OL-3', 'c'),"
+              " (20004, 7000, 1.4301, 'd'), (20005, 7001, '1.4301', 'e'), (20006, 12006, 'A[1]', 'f'),"
+              " (20007, 8000, 'O''Brien', 'g'), (20008, 3, 'x00042cr', 'h');");
+        m_db = open(true);
+    }
+    // The rows FindFirst and FindNext visit, by their sort values, once the snapshot is counted.
+    std::vector<std::int64_t> visit(const std::string& statement, const std::string& criteria) {
+        const auto rs = m_db->openRecordset(statement, RecordsetType::Snapshot);
+        rs->moveLast();
+        rs->moveFirst();
+        std::vector<std::int64_t> ids;
+        for (rs->findFirst(criteria); !rs->noMatch(); rs->findNext(criteria)) {
+            ids.push_back(rs->field("sort").asInteger());
+        }
+        return ids;
+    }
+    std::shared_ptr<Database> m_db;
+};
+
+} // namespace
+
+// Found through the rows' keys (the statement gives the table's key) or row by row (it does not): the
+// same rows in the same order, as Jet's Like decides.
+TEST_F(FindLike, FindsTheSameRowsWithOrWithoutTheKeys) {
+    struct Case {
+        const char* criteria;
+        std::size_t hits;
+    };
+    const Case cases[] = {
+        {"search LIKE 'X0004*'", 11},       {"search  LIKE 'x00042*'", 2}, {"(search LIKE 'öl*')", 2},
+        {"search Like 'OL*'", 1},           {"search LIKE '1.43*'", 2},    {"search LIKE '1.4#01*'", 2},
+        {"search LIKE 'A[[]*'", 1},         {"search LIKE 'O''B*'", 1},    {"search LIKE 'ZZ*'", 0},
+        {"search LIKE 'X1199[0-9]Cr'", 10}, {"search LIKE '*Cr'", 12001},  {"search LIKE 'X0000?Cr*'", 9},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.criteria);
+        const auto keyed = visit("SELECT id, sort, search, other FROM d ORDER BY sort, id", c.criteria);
+        const auto unkeyed = visit("SELECT sort, search, other FROM d ORDER BY sort, id", c.criteria);
+        EXPECT_EQ(keyed.size(), c.hits);
+        EXPECT_EQ(keyed, unkeyed);
+    }
+}

@@ -193,6 +193,66 @@ TEST_F(RecordCount, MoveLastOnALargeSnapshotGivesTheWholeCount) {
     EXPECT_EQ(rs->field("id").asInteger(), 19999);
 }
 
+// Positions far beyond the rows read so far, after MoveLast counted them: the record set lands on the
+// row that reading every row before it would give, and moves on from there, whether or not the
+// statement's columns let it find its rows again by their table's key.
+TEST_F(RecordCount, JumpsLandOnTheRowsInTheStatementsOrder) {
+    // The sort column orders the rows otherwise than their keys, with ties.
+    build("CREATE TABLE t(id INTEGER PRIMARY KEY, sort INTEGER, name TEXT, tag INTEGER);"
+          "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 30000) "
+          "INSERT INTO t SELECT i, (i * 7919) % 10007, 'row' || i, i % 3 FROM n;"
+          "CREATE TABLE other(id INTEGER PRIMARY KEY, label TEXT);"
+          "INSERT INTO other SELECT id, 'o' || id FROM t WHERE id <= 5;"
+          "CREATE VIEW v AS SELECT id, sort, name, tag FROM t;");
+    const auto db = open(true);
+    // Every row in the order of `sort, name`, as the statements below give them.
+    std::vector<std::string> expected;
+    {
+        const auto all = db->openRecordset("SELECT name FROM t WHERE tag <> 1 ORDER BY sort, name",
+                                           RecordsetType::Snapshot);
+        for (; !all->eof(); all->moveNext()) {
+            expected.push_back(all->field(0).asText());
+        }
+    }
+    const auto count = static_cast<std::int32_t>(expected.size());
+    for (const char* query :
+         {"SELECT name, id, sort FROM t WHERE tag <> 1 ORDER BY sort, name",     // the key among the columns
+          "SELECT name, sort FROM t WHERE tag <> 1 ORDER BY sort, name",         // without it
+          "SELECT v.name, v.id FROM v WHERE v.tag <> 1 ORDER BY v.sort, v.name", // through a view
+          "SELECT name, id, sort + 0 AS s FROM t WHERE tag <> 1 ORDER BY sort, name", // an expression
+          "SELECT t.name, t.id FROM t LEFT JOIN other ON other.id = t.id WHERE t.tag <> 1 "
+          "ORDER BY t.sort, t.name"}) {
+        SCOPED_TRACE(query);
+        const auto rs = db->openRecordset(query, RecordsetType::Snapshot);
+        rs->moveLast();
+        ASSERT_EQ(rs->recordCount(), count);
+        EXPECT_EQ(rs->field("name").asText(), expected.back());
+        for (const std::int32_t position : {count / 2, count - 1, 17, count - 40, 4096, 4095, 4097, 0}) {
+            SCOPED_TRACE(position);
+            rs->setAbsolutePosition(position);
+            EXPECT_EQ(rs->absolutePosition(), position);
+            EXPECT_EQ(rs->field("name").asText(), expected[static_cast<std::size_t>(position)]);
+        }
+        rs->setAbsolutePosition(count - 3);
+        rs->moveNext();
+        EXPECT_EQ(rs->fieldView("name").asText(), expected[static_cast<std::size_t>(count - 2)]);
+        rs->moveNext();
+        rs->moveNext();
+        EXPECT_TRUE(rs->eof());
+        EXPECT_EQ(rs->recordCount(), count);
+        rs->movePrevious();
+        EXPECT_EQ(rs->field("name").asText(), expected.back());
+        rs->setAbsolutePosition(count / 3);
+        rs->movePrevious();
+        EXPECT_EQ(rs->field("name").asText(), expected[static_cast<std::size_t>(count / 3 - 1)]);
+        EXPECT_EQ(daotest::errorNumber([&] { rs->setAbsolutePosition(count); }), jet::InvalidArgument);
+        // A find from the first row still sees every row in order.
+        rs->findFirst("name = '" + expected[static_cast<std::size_t>(count - 5)] + "'");
+        EXPECT_FALSE(rs->noMatch());
+        EXPECT_EQ(rs->absolutePosition(), count - 5);
+    }
+}
+
 TEST_F(RecordCount, ClosedRecordSetRefusesUse) {
     build("CREATE TABLE t(id INTEGER); INSERT INTO t VALUES(1);");
     const auto db = open(true);

@@ -171,6 +171,11 @@ public:
     void commitTrans();
     void rollback();
 
+    /// For a scratch database that is made anew from its template whenever it is needed: its writes
+    /// no longer wait for the disk, and a transaction keeps its rollback journal in memory. A crash
+    /// during a write may leave the file damaged, which the next copy of the template replaces.
+    void skipSync();
+
     [[nodiscard]] const std::string& name() const;
     [[nodiscard]] bool readOnly() const;
     [[nodiscard]] bool exclusive() const;
