@@ -174,7 +174,7 @@ void checkRows(benchmark::State& state, std::optional<std::int64_t> expected) {
 void addCase(const std::string& name, std::function<void(benchmark::State&)> run,
              std::optional<Target> target, std::optional<std::int64_t> rows) {
     if (target) {
-        targets()[name] = *target;
+        targets().insert_or_assign(name, *target);
     }
     auto* registered = benchmark::RegisterBenchmark(name.c_str(),
                                                     [run = std::move(run), rows](benchmark::State& state) {

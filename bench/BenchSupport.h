@@ -71,6 +71,10 @@ struct Target {
     /// Runs of the case per repetition, when each needs an untimed setup far longer than the step
     /// it times; otherwise as many as Google Benchmark's minimum time asks.
     std::optional<int> iterations;
+
+    Target(double ms, std::optional<double> mb = std::nullopt, bool nearItsFloor = true,
+           std::optional<int> runs = std::nullopt)
+        : milliseconds(ms), megabytes(mb), nearFloor(nearItsFloor), iterations(runs) {}
 };
 
 /// Registers a case with its target, or a floor (named `<case>_floor`) without one. With `rows`, the
