@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     bench::addPrintCases();
     bench::addRecordsetCases();
     bench::addSearchCases();
+    bench::addStartUpCases();
     bench::addTextCases();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

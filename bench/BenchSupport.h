@@ -106,6 +106,7 @@ void addMaterialCases();
 void addPrintCases();
 void addRecordsetCases();
 void addSearchCases();
+void addStartUpCases();
 void addTextCases();
 
 } // namespace bench

@@ -65,7 +65,9 @@ CREATE TABLE tabFilterNormliste (
 -- material list, so that the list is read from the index alone, without a read of the table per hit.
 CREATE INDEX idxFilterStahlbez_SuchBezeichnung ON tabFilterStahlbez (SuchBezeichnung, SupK, SupW, SupEur,
     Kennung, Id_Land, IntGruppe, Id_Stahlgruppe, IndexSort, Id_Stahl, Id_Stahlbez, Bezeichnung);
-CREATE INDEX idxFilterStahlbez_IndexSort ON tabFilterStahlbez (IndexSort);
+-- The list's order with the kind and suppression flags every list filters on: the keys of a whole
+-- list, which give its count and its rows by position, are read from this index alone.
+CREATE INDEX idxFilterStahlbez_IndexSort ON tabFilterStahlbez (IndexSort, Kennung, SupK, SupW, SupEur);
 CREATE INDEX idxFilterStahlbez_Stahlbez ON tabFilterStahlbez (Id_Stahlbez);
 CREATE INDEX idxFilterStahlbez_Land ON tabFilterStahlbez (Id_Land);
 CREATE INDEX idxFilterStahlbez_IntGruppe ON tabFilterStahlbez (IntGruppe);

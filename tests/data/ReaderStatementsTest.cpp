@@ -91,9 +91,9 @@ const ReaderStatement mainStatements[] = {
                                    "tabLand.EuLand FROM tabLand INNER JOIN tabStahl ON "
                                    "tabLand.ID_Land = tabStahl.ID_Land WHERE (tabStahl.ID_Stahl=1);"},
     {"CountryManager.GetForProperties",
-     "SELECT DISTINCT tabLand.ID_Land, tabLand.Landeskuerzel, tabLand.Land_D AS Land FROM "
-     "zuoStahl_Eigenschaftsmatrix "
-     "INNER JOIN tabLand ON zuoStahl_Eigenschaftsmatrix.Id_Land = tabLand.ID_Land ORDER BY tabLand.Land_D;"},
+     "SELECT tabLand.ID_Land, tabLand.Landeskuerzel, tabLand.Land_D AS Land FROM tabLand WHERE EXISTS "
+     "(SELECT * FROM zuoStahl_Eigenschaftsmatrix WHERE zuoStahl_Eigenschaftsmatrix.Id_Land = tabLand.ID_Land) "
+     "ORDER BY tabLand.Land_D;"},
     {"CountryManager.GetForDesignationCountry",
      "SELECT tabLand.ID_Land, tabLand.Landeskuerzel, tabLand.Land_D AS Land, tabLand.EuLand FROM tabLand "
      "INNER JOIN "

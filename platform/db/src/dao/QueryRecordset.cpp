@@ -171,9 +171,24 @@ bool QueryRecordset::readKeys() {
         return false;
     }
     sqlite3* handle = db();
+    // Only the key is asked for: SQLite then reads it from an index that holds the statement's
+    // filter and order, without reading each row of the table.
+    const std::string& name = m_columns[*key].name;
+    const bool nameIsOwn = std::count_if(m_columns.begin(), m_columns.end(), [&](const ColumnInfo& c) {
+                               return equalsNoCase(c.name, name);
+                           }) == 1;
+    const std::string keysOnly =
+        "SELECT " + doubleQuotedIdentifier(name) + " FROM (" + statementText() + "\n)";
     sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(handle, sqlite3_sql(m_stmt.get()), -1, &raw, nullptr) != SQLITE_OK) {
-        return false;
+    int column = 0;
+    if (!nameIsOwn || sqlite3_prepare_v2(handle, keysOnly.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
+        // A name the outer query cannot tell apart: the whole statement, its key where it stands.
+        sqlite3_finalize(raw);
+        raw = nullptr;
+        column = static_cast<int>(*key);
+        if (sqlite3_prepare_v2(handle, sqlite3_sql(m_stmt.get()), -1, &raw, nullptr) != SQLITE_OK) {
+            return false;
+        }
     }
     const StatementPtr stmt(raw);
     for (std::size_t k = 0; k < m_parameters.size(); ++k) {
@@ -181,7 +196,6 @@ bool QueryRecordset::readKeys() {
     }
     // Run while this statement is between rows, the second run sees the rows this one reads.
     std::vector<std::int64_t> keys;
-    const int column = static_cast<int>(*key);
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
         keys.push_back(sqlite3_column_int64(stmt.get(), column));

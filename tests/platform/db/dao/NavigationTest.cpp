@@ -220,6 +220,8 @@ TEST_F(RecordCount, JumpsLandOnTheRowsInTheStatementsOrder) {
           "SELECT name, sort FROM t WHERE tag <> 1 ORDER BY sort, name",         // without it
           "SELECT v.name, v.id FROM v WHERE v.tag <> 1 ORDER BY v.sort, v.name", // through a view
           "SELECT name, id, sort + 0 AS s FROM t WHERE tag <> 1 ORDER BY sort, name", // an expression
+          "SELECT id AS k, name FROM t WHERE tag <> 1 ORDER BY sort, name",           // the key renamed
+          "SELECT tag AS id, name, id FROM t WHERE tag <> 1 ORDER BY sort, name",     // its name twice
           "SELECT t.name, t.id FROM t LEFT JOIN other ON other.id = t.id WHERE t.tag <> 1 "
           "ORDER BY t.sort, t.name"}) {
         SCOPED_TRACE(query);
