@@ -1,5 +1,5 @@
 // Starting the program as a user does: from its start until its main window waits for the user, in
-// a process of its own each time, with the most memory the process held resident. On the generated
+// a process of its own each time (not while it ends), with the most memory the process held resident. On the generated
 // database, and as the floor on the sample databases: what start-up costs whatever the database.
 //
 // The program runs from a folder of its own (a copy of the program file, its INI file naming the
@@ -102,12 +102,32 @@ std::vector<std::string> programEnvironment(const fs::path& folder) {
 }
 
 struct Start {
-    bool ended = false;  // the program ended by itself, with exit code 0
+    bool idle = false;    // the program said it waits for the user
+    bool ended = false;   // then ended by itself, with exit code 0
     double megabytes = 0; // the most it held resident
 };
 
-/// Runs the program once, until it ends, with its output discarded.
-Start startOnce(const ProgramFolder& folder, std::vector<std::string>& environment) {
+/// Reads the child's standard output until it says it is idle (true) or closes it (false).
+bool waitForIdle(int output) {
+    std::string said;
+    char buffer[256];
+    for (;;) {
+        const ssize_t n = ::read(output, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        said.append(buffer, static_cast<std::size_t>(n));
+        if (said.find("idle\n") != std::string::npos) {
+            return true;
+        }
+    }
+}
+
+/// Runs the program once; the clock stops when it says it is idle, not while it ends.
+Start startOnce(benchmark::State& state, const ProgramFolder& folder, std::vector<std::string>& environment) {
     std::vector<char*> envp;
     for (std::string& entry : environment) {
         envp.push_back(entry.data());
@@ -115,21 +135,33 @@ Start startOnce(const ProgramFolder& folder, std::vector<std::string>& environme
     envp.push_back(nullptr);
     std::string program = folder.program().string();
     char* argv[] = {program.data(), nullptr};
+    Start start;
+    int output[2];
+    if (::pipe(output) != 0) {
+        return start;
+    }
     const pid_t child = ::fork();
     if (child == 0) {
-        (void)::freopen("/dev/null", "w", stdout);
+        ::dup2(output[1], STDOUT_FILENO);
+        ::close(output[0]);
+        ::close(output[1]);
         (void)::freopen("/dev/null", "w", stderr);
         ::execve(argv[0], argv, envp.data());
         ::_exit(127);
     }
-    Start start;
+    ::close(output[1]);
     if (child < 0) {
+        ::close(output[0]);
         return start;
     }
+    start.idle = waitForIdle(output[0]);
+    state.PauseTiming();
+    ::close(output[0]);
     int status = 0;
     struct rusage usage {};
     while (::wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
     }
+    state.ResumeTiming();
     start.ended = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     start.megabytes = static_cast<double>(usage.ru_maxrss) / 1024.0;
     return start;
@@ -147,9 +179,9 @@ void startUp(benchmark::State& state, const fs::path& databases) {
     std::vector<std::string> environment = programEnvironment(folder.folder());
     double megabytes = 0;
     for (auto _ : state) {
-        const Start start = startOnce(folder, environment);
-        if (!start.ended) {
-            state.SkipWithError("the program did not end by itself once idle");
+        const Start start = startOnce(state, folder, environment);
+        if (!start.idle || !start.ended) {
+            state.SkipWithError("the program did not reach an idle main window and end by itself");
             return;
         }
         megabytes = std::max(megabytes, start.megabytes);

@@ -5,6 +5,7 @@
 #include "platform/VbConvert.h"
 #include "platform/db/Dao.h"
 
+#include <QTimer>
 #include <optional>
 
 namespace display {
@@ -21,13 +22,23 @@ bool isEmpty(const platform::db::Recordset& records) {
 
 } // namespace
 
-MaterialListModel::MaterialListModel(QObject* parent) : QAbstractTableModel(parent) {}
+MaterialListModel::MaterialListModel(QObject* parent) : QAbstractTableModel(parent), m_countPoll(new QTimer(this)) {
+    // A count in another thread is looked for now and then; the window waits for nothing meanwhile.
+    constexpr int pollMilliseconds = 15;
+    m_countPoll->setInterval(pollMilliseconds);
+    connect(m_countPoll, &QTimer::timeout, this, [this] {
+        if (m_records == nullptr || m_records->countReady()) {
+            completeCount();
+        }
+    });
+}
 
 MaterialListModel::~MaterialListModel() = default;
 
 void MaterialListModel::setRecords(std::shared_ptr<platform::db::Recordset> records,
                                    MaterialNumberLookup lookup) {
     beginResetModel();
+    m_countPoll->stop();
     m_records = std::move(records);
     m_lookup = std::move(lookup);
     m_count = 0;
@@ -50,8 +61,13 @@ void MaterialListModel::setRecords(std::shared_ptr<platform::db::Recordset> reco
         emit readFailed(failure->number(), QString::fromStdString(failure->description()));
     }
     if (m_countPending) {
-        // The first rows are painted before the count of a long list is waited for.
-        QMetaObject::invokeMethod(this, &MaterialListModel::completeCount, Qt::QueuedConnection);
+        // The first rows are painted before the count of a long list is waited for; where the record
+        // set can count in another thread, start-up and a new filter do not wait for it at all.
+        if (m_records->countInBackground()) {
+            m_countPoll->start();
+        } else {
+            QMetaObject::invokeMethod(this, &MaterialListModel::completeCount, Qt::QueuedConnection);
+        }
     }
 }
 
@@ -70,6 +86,7 @@ int MaterialListModel::countFirstRows() {
 }
 
 void MaterialListModel::completeCount() {
+    m_countPoll->stop();
     if (!m_countPending || m_records == nullptr) {
         return;
     }

@@ -3,6 +3,8 @@
 #include "shell/contract/ActivatedMaterial.h"
 
 #include <QAbstractTableModel>
+
+class QTimer;
 #include <array>
 #include <functional>
 #include <memory>
@@ -18,8 +20,9 @@ namespace display {
 /// per record, in record order, read from the record set only when a view asks for it and then kept,
 /// so that a list of a million designations shows at once and only the rows in sight are read.
 ///
-/// A long list first shows its first rows; the rest of them are counted once the event loop runs on
-/// (or at the first search in the list), and the rows grow to the whole count.
+/// A long list first shows its first rows; the rest of them are counted in another thread where the
+/// record set can (otherwise once the event loop runs on), or at the first search in the list, and
+/// the rows grow to the whole count.
 ///
 /// The record set belongs to the caller; the model keeps a reference and moves its cursor. A missing
 /// record set is an empty list. A record set that cannot be read (a damaged database) is reported by
@@ -85,6 +88,7 @@ private:
     [[nodiscard]] Row readRow(int index) const;
 
     std::shared_ptr<platform::db::Recordset> m_records;
+    QTimer* m_countPoll; // owned as a child; runs while another thread counts
     MaterialNumberLookup m_lookup;
     int m_count = 0;
     bool m_countPending = false;

@@ -136,7 +136,13 @@ bool uctlMaterialList::Search(const QString& sSearch) {
     if (Count() == 0) {
         return failed();
     }
+    const int rowsBefore = m_model->rowCount();
     const int row = m_model->findFirst(SearchText::prefixCondition(text));
+    if (m_model->rowCount() != rowsBefore) {
+        // The search counted the rest of the list: the view takes its rows now, so that it can
+        // scroll to a hit among them.
+        m_grid->doItemsLayout();
+    }
     if (row < 0) {
         setHighlight(false);
         return failed();

@@ -87,9 +87,9 @@ int frmSplash::progress() const {
 }
 
 void frmSplash::InitializeStep() {
+    // The bar repaints itself where its chunk grows; the rest of the window was painted when shown.
     m_progress->step();
     if (isVisible()) {
-        repaint();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
 }

@@ -12,6 +12,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     platform::keepFreedHeap();
@@ -47,9 +48,13 @@ int main(int argc, char* argv[]) {
     shell::frmMain::Services services{&messageBoxes, &fileDialogs, &errorWindow, &help, &dialogs};
     window = shell::StartUp::run(programFolder, services, shell::programPanels(&errorWindow));
     if (qEnvironmentVariableIsSet("GK_QUIT_WHEN_IDLE")) {
-        // Start-up is measured up to here: the program ends where it would first wait for the user.
-        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &app,
-                         &QCoreApplication::quit);
+        // Start-up is measured up to here: where the program would first wait for the user it says so on
+        // its standard output, then ends.
+        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &app, [] {
+            std::fputs("idle\n", stdout);
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
     }
     const int result = QApplication::exec();
     window.reset();

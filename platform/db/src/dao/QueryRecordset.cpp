@@ -3,9 +3,11 @@
 #include "CriteriaMatcher.h"
 #include "platform/db/JetErrors.h"
 #include "sql/JetLikePrefix.h"
+#include "sql/SqliteExtensions.h"
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <limits>
 #include <unordered_set>
 
@@ -59,6 +61,7 @@ void QueryRecordset::start(std::vector<ColumnInfo> columns) {
 }
 
 QueryRecordset::~QueryRecordset() {
+    dropBackgroundCount();
     returnStatement();
 }
 
@@ -165,48 +168,142 @@ std::optional<std::size_t> QueryRecordset::keyColumn() {
     return found;
 }
 
-bool QueryRecordset::readKeys() {
+namespace {
+
+/// Reads the key of every row with `query` on `handle`, throwing the engine's error; nothing when
+/// neither statement can be prepared, or when `stop` was set on the way.
+std::optional<std::vector<std::int64_t>> readKeysWith(sqlite3* handle, const KeysQuery& query,
+                                                      const std::atomic<bool>* stop) {
+    sqlite3_stmt* raw = nullptr;
+    int column = 0;
+    if (query.keysOnly.empty() ||
+        sqlite3_prepare_v2(handle, query.keysOnly.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
+        // A name the outer query cannot tell apart: the whole statement, its key where it stands.
+        sqlite3_finalize(raw);
+        raw = nullptr;
+        column = query.column;
+        if (sqlite3_prepare_v2(handle, query.whole.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(raw);
+            return std::nullopt;
+        }
+    }
+    const StatementPtr stmt(raw);
+    for (std::size_t k = 0; k < query.parameters.size(); ++k) {
+        bindVariant(stmt.get(), static_cast<int>(k) + 1, query.parameters[k]);
+    }
+    constexpr std::size_t stopCheck = 4096; // rows between looks at the stop flag
+    std::vector<std::int64_t> keys;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+        keys.push_back(sqlite3_column_int64(stmt.get(), column));
+        if (stop != nullptr && keys.size() % stopCheck == 0 && stop->load(std::memory_order_relaxed)) {
+            return std::nullopt;
+        }
+    }
+    if (rc != SQLITE_DONE) {
+        throwSqliteError(handle, rc, recordsetSource, SqlContext::Statement);
+    }
+    keys.shrink_to_fit();
+    return keys;
+}
+
+/// The same on a read-only connection of its own to `path`, for another thread: without mapping
+/// the file, so that the pages it reads once are not kept resident. Nothing on any failure.
+std::optional<std::vector<std::int64_t>> readKeysApart(const std::string& path, const KeysQuery& query,
+                                                       const std::atomic<bool>& stop) noexcept {
+    try {
+        sqlite3* raw = nullptr;
+        const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_EXRESCODE, nullptr);
+        const ConnectionPtr db(raw);
+        if (rc != SQLITE_OK) {
+            return std::nullopt;
+        }
+        registerJetExtensions(db.get());
+        sqlite3_busy_timeout(db.get(), 5000);
+        return readKeysWith(db.get(), query, &stop);
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+std::optional<KeysQuery> QueryRecordset::keysQuery() {
     const std::optional<std::size_t> key = keyColumn();
     if (!key) {
-        return false;
+        return std::nullopt;
     }
-    sqlite3* handle = db();
     // Only the key is asked for: SQLite then reads it from an index that holds the statement's
     // filter and order, without reading each row of the table.
     const std::string& name = m_columns[*key].name;
     const bool nameIsOwn = std::count_if(m_columns.begin(), m_columns.end(), [&](const ColumnInfo& c) {
                                return equalsNoCase(c.name, name);
                            }) == 1;
-    const std::string keysOnly =
-        "SELECT " + doubleQuotedIdentifier(name) + " FROM (" + statementText() + "\n)";
-    sqlite3_stmt* raw = nullptr;
-    int column = 0;
-    if (!nameIsOwn || sqlite3_prepare_v2(handle, keysOnly.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
-        // A name the outer query cannot tell apart: the whole statement, its key where it stands.
-        sqlite3_finalize(raw);
-        raw = nullptr;
-        column = static_cast<int>(*key);
-        if (sqlite3_prepare_v2(handle, sqlite3_sql(m_stmt.get()), -1, &raw, nullptr) != SQLITE_OK) {
-            return false;
-        }
+    KeysQuery query;
+    if (nameIsOwn) {
+        query.keysOnly = "SELECT " + doubleQuotedIdentifier(name) + " FROM (" + statementText() + "\n)";
     }
-    const StatementPtr stmt(raw);
-    for (std::size_t k = 0; k < m_parameters.size(); ++k) {
-        bindVariant(stmt.get(), static_cast<int>(k) + 1, m_parameters[k]);
+    query.whole = sqlite3_sql(m_stmt.get());
+    query.column = static_cast<int>(*key);
+    query.parameters = m_parameters;
+    return query;
+}
+
+bool QueryRecordset::readKeys() {
+    if (m_pendingKeys.valid()) {
+        std::optional<std::vector<std::int64_t>> keys = m_pendingKeys.get();
+        m_stopKeys.reset();
+        if (keys) {
+            m_total = static_cast<std::int64_t>(keys->size());
+            m_rowKeys = std::move(keys);
+            return true;
+        }
+        // It failed there: here, where its error reaches the caller.
+    }
+    const std::optional<KeysQuery> query = keysQuery();
+    if (!query) {
+        return false;
     }
     // Run while this statement is between rows, the second run sees the rows this one reads.
-    std::vector<std::int64_t> keys;
-    int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-        keys.push_back(sqlite3_column_int64(stmt.get(), column));
+    std::optional<std::vector<std::int64_t>> keys = readKeysWith(db(), *query, nullptr);
+    if (!keys) {
+        return false;
     }
-    if (rc != SQLITE_DONE) {
-        throwSqliteError(handle, rc, recordsetSource, SqlContext::Statement);
-    }
-    keys.shrink_to_fit();
-    m_total = static_cast<std::int64_t>(keys.size());
+    m_total = static_cast<std::int64_t>(keys->size());
     m_rowKeys = std::move(keys);
     return true;
+}
+
+bool QueryRecordset::countInBackground() {
+    // A connection that may write could hold rows another connection does not see yet.
+    if (type() != RecordsetType::Snapshot || m_done || m_total || m_pendingKeys.valid() ||
+        !connection()->readOnly() || !connection()->isOpen()) {
+        return false;
+    }
+    std::optional<KeysQuery> query = keysQuery();
+    if (!query) {
+        return false;
+    }
+    // This statement stays between rows: it holds the file's shared lock, so no writer can change
+    // the rows until the other connection has read them.
+    m_stopKeys = std::make_shared<std::atomic<bool>>(false);
+    m_pendingKeys = std::async(std::launch::async, [path = connection()->path(), query = std::move(*query),
+                                                    stop = m_stopKeys] { return readKeysApart(path, query, *stop); });
+    return true;
+}
+
+bool QueryRecordset::countReady() const {
+    return !m_pendingKeys.valid() || m_pendingKeys.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
+void QueryRecordset::dropBackgroundCount() noexcept {
+    if (!m_pendingKeys.valid()) {
+        return;
+    }
+    m_stopKeys->store(true, std::memory_order_relaxed);
+    m_pendingKeys.wait();
+    m_pendingKeys = {};
+    m_stopKeys.reset();
 }
 
 void QueryRecordset::readByKey(std::int64_t ordinal) {
@@ -797,6 +894,7 @@ void QueryRecordset::afterDelete() {
 }
 
 void QueryRecordset::release() {
+    dropBackgroundCount();
     returnStatement();
     m_byKey.reset();
     m_rowKeys.reset();

@@ -10,9 +10,21 @@
 #include "PackedRows.h"
 #include "RecordsetImpl.h"
 
+#include <atomic>
+#include <future>
 #include <unordered_map>
 
 namespace platform::db {
+
+/// The statements that read the key of every row of a record set, in the record set's order: one
+/// that asks only for the key (empty when the key's name is not its own among the columns), and the
+/// record set's own with the key at `column`, where the first cannot run; with the values bound to them.
+struct KeysQuery {
+    std::string keysOnly;
+    std::string whole;
+    int column = 0;
+    std::vector<Variant> parameters;
+};
 
 class QueryRecordset final : public Recordset::Impl {
 public:
@@ -37,6 +49,8 @@ public:
     [[nodiscard]] std::int32_t recordCount() override;
     [[nodiscard]] std::int32_t absolutePosition() override;
     void setAbsolutePosition(std::int32_t position) override;
+    bool countInBackground() override;
+    [[nodiscard]] bool countReady() const override;
     void find(FindDirection direction, std::string_view criteria) override;
 
 protected:
@@ -59,9 +73,13 @@ private:
     /// The column that holds the integer key of the one table every column comes from, found at
     /// the first call; nothing when the columns come from elsewhere (expressions, several tables).
     [[nodiscard]] std::optional<std::size_t> keyColumn();
-    /// Counts the rows by reading the keys of them all with a second run of the statement; false
-    /// when the statement cannot run again.
+    /// Counts the rows by reading the keys of them all with a second run of the statement (or takes
+    /// them from the count in another thread); false when the statement cannot run again.
     bool readKeys();
+    /// What reading the keys of every row runs; nothing when the rows have no key.
+    [[nodiscard]] std::optional<KeysQuery> keysQuery();
+    /// Stops a count in another thread and waits for it.
+    void dropBackgroundCount() noexcept;
     /// Reads the row at `ordinal` (beyond the rows read in order) by its key into m_far.
     void readByKey(std::int64_t ordinal);
     /// The statement's text without its closing semicolon.
@@ -136,6 +154,9 @@ private:
     std::string m_byKeySql;
     StatementPtr m_byKey;
     std::optional<std::vector<std::int64_t>> m_rowKeys; // by ordinal
+    // The keys being read in another thread (countInBackground), and the flag that stops it there.
+    std::shared_ptr<std::atomic<bool>> m_stopKeys;
+    std::future<std::optional<std::vector<std::int64_t>>> m_pendingKeys;
     PackedRows m_far;                                   // the row read by its key
     std::int64_t m_farOrdinal = -1;
     std::unique_ptr<EqualityKeys> m_keys;

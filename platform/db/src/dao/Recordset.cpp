@@ -30,6 +30,12 @@ void Recordset::moveLast() {
 std::int32_t Recordset::recordCount() const {
     return m_impl->recordCount();
 }
+bool Recordset::countInBackground() {
+    return m_impl->countInBackground();
+}
+bool Recordset::countReady() const {
+    return m_impl->countReady();
+}
 std::int32_t Recordset::absolutePosition() const {
     return m_impl->absolutePosition();
 }

@@ -39,6 +39,8 @@ public:
     [[nodiscard]] virtual std::int32_t recordCount() = 0;
     [[nodiscard]] virtual std::int32_t absolutePosition() = 0;
     virtual void setAbsolutePosition(std::int32_t position) = 0;
+    virtual bool countInBackground() { return false; }
+    [[nodiscard]] virtual bool countReady() const { return true; }
 
     virtual void setIndex(std::string_view indexName);
     virtual void seek(std::string_view comparison, const std::vector<Variant>& keys);

@@ -224,8 +224,14 @@ TEST_F(RecordCount, JumpsLandOnTheRowsInTheStatementsOrder) {
           "SELECT tag AS id, name, id FROM t WHERE tag <> 1 ORDER BY sort, name",     // its name twice
           "SELECT t.name, t.id FROM t LEFT JOIN other ON other.id = t.id WHERE t.tag <> 1 "
           "ORDER BY t.sort, t.name"}) {
+      for (const bool inBackground : {false, true}) {
         SCOPED_TRACE(query);
+        SCOPED_TRACE(inBackground ? "counted in another thread" : "counted at MoveLast");
         const auto rs = db->openRecordset(query, RecordsetType::Snapshot);
+        if (inBackground) {
+            rs->countInBackground();
+            rs->moveNext();
+        }
         rs->moveLast();
         ASSERT_EQ(rs->recordCount(), count);
         EXPECT_EQ(rs->field("name").asText(), expected.back());
@@ -252,6 +258,66 @@ TEST_F(RecordCount, JumpsLandOnTheRowsInTheStatementsOrder) {
         rs->findFirst("name = '" + expected[static_cast<std::size_t>(count - 5)] + "'");
         EXPECT_FALSE(rs->noMatch());
         EXPECT_EQ(rs->absolutePosition(), count - 5);
+      }
+    }
+}
+
+// A long snapshot of a database opened read-only counts in another thread; where that cannot give
+// the rows the caller would see, it does not start, and the count comes at MoveLast as before.
+TEST_F(RecordCount, CountsInAnotherThreadOnlyWhereThatGivesTheSameRows) {
+    build("CREATE TABLE t(id INTEGER PRIMARY KEY, sort INTEGER);"
+          "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
+          "INSERT INTO t SELECT i, 20000 - i FROM n;");
+    struct Case {
+        const char* what;
+        bool readOnly;
+        RecordsetType type;
+        const char* query;
+        bool starts;
+    };
+    for (const Case& c : {
+             Case{"keyed snapshot", true, RecordsetType::Snapshot, "SELECT id, sort FROM t ORDER BY sort", true},
+             Case{"writable database", false, RecordsetType::Snapshot, "SELECT id, sort FROM t ORDER BY sort", false},
+             Case{"rows without a key", true, RecordsetType::Snapshot, "SELECT sort FROM t ORDER BY sort", false},
+             Case{"dynaset", true, RecordsetType::Dynaset, "SELECT id, sort FROM t ORDER BY sort", false},
+             Case{"forward-only", true, RecordsetType::ForwardOnly, "SELECT id, sort FROM t ORDER BY sort", false},
+         }) {
+        SCOPED_TRACE(c.what);
+        const auto db = open(c.readOnly);
+        const auto rs = db->openRecordset(c.query, c.type);
+        EXPECT_EQ(rs->countInBackground(), c.starts);
+        EXPECT_FALSE(rs->countInBackground()); // once is enough
+        if (c.type == RecordsetType::ForwardOnly) {
+            continue;
+        }
+        rs->moveLast();
+        EXPECT_TRUE(rs->countReady());
+        EXPECT_EQ(rs->recordCount(), 20000);
+        EXPECT_EQ(rs->field("sort").asInteger(), 19999);
+        EXPECT_FALSE(rs->countInBackground()); // counted already
+    }
+}
+
+// A record set closed, dropped or left with its database while it counts in another thread stops
+// that count and leaves nothing behind.
+TEST_F(RecordCount, ACountInAnotherThreadEndsWithItsRecordSet) {
+    build("CREATE TABLE t(id INTEGER PRIMARY KEY, sort INTEGER);"
+          "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200000) "
+          "INSERT INTO t SELECT i, i % 1000 FROM n;");
+    auto db = open(true);
+    for (int round = 0; round < 3; ++round) {
+        auto rs = db->openRecordset("SELECT id, sort FROM t ORDER BY sort", RecordsetType::Snapshot);
+        ASSERT_TRUE(rs->countInBackground());
+        if (round == 0) {
+            rs->close();
+            EXPECT_TRUE(rs->countReady());
+        } else if (round == 1) {
+            rs.reset();
+        } else {
+            db->close();
+            EXPECT_EQ(daotest::errorNumber([&] { rs->moveLast(); }), jet::ObjectInvalid);
+            rs.reset();
+        }
     }
 }
 

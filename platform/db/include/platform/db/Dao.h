@@ -101,6 +101,14 @@ public:
     /// Rows visited so far for a dynaset or snapshot before moveLast (as DAO), all rows after it;
     /// a table record set always knows its full count.
     [[nodiscard]] std::int32_t recordCount() const;
+    /// A long snapshot over a database opened read-only: starts counting its rows (and learning where
+    /// each lies) on a connection of its own in another thread, so that moveLast and recordCount do
+    /// not wait for it once countReady says so. False when that is not possible: another kind of
+    /// record set, a database that can be written, rows without a key of their table, or the rows
+    /// are counted or being counted already. A count that fails there is done here at moveLast.
+    bool countInBackground();
+    /// True unless a count started by countInBackground is still running.
+    [[nodiscard]] bool countReady() const;
     /// 0-based position of the current record, -1 without one.
     [[nodiscard]] std::int32_t absolutePosition() const;
     void setAbsolutePosition(std::int32_t position);
