@@ -97,7 +97,7 @@ void writeEverySection(benchmark::State& state) {
 } // namespace
 
 void addPrintCases() {
-    addCase("print_data_every_section", writeEverySection, Target{20, std::nullopt});
+    addCase("print_data_every_section", writeEverySection, Target{15, std::nullopt});
 }
 
 } // namespace bench
