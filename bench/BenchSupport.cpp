@@ -51,7 +51,7 @@ NativeDatabase::NativeDatabase(benchmark::State& state, const std::string& fileN
         state.SkipWithError(("no generated database at " + path.string()).c_str());
         return;
     }
-    if (sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.c_str(), &m_db, platform::db::connectionOpenFlags(true), nullptr) != SQLITE_OK) {
         state.SkipWithError(sqlite3_errmsg(m_db));
         sqlite3_close(m_db);
         m_db = nullptr;

@@ -87,8 +87,7 @@ std::shared_ptr<Database> openDatabaseFile(std::shared_ptr<Workspace> workspace,
         throw jet::makeError(jet::FileInUse, workspaceSource, path);
     }
     sqlite3* raw = nullptr;
-    const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_EXRESCODE;
-    const int rc = sqlite3_open_v2(path.c_str(), &raw, flags, nullptr);
+    const int rc = sqlite3_open_v2(path.c_str(), &raw, connectionOpenFlags(readOnly), nullptr);
     ConnectionPtr db(raw);
     if (rc != SQLITE_OK) {
         throw jet::makeError((rc & 0xff) == SQLITE_NOTADB ? jet::UnrecognizedFormat : jet::CannotOpenFile,

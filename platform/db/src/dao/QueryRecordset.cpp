@@ -213,7 +213,7 @@ std::optional<std::vector<std::int64_t>> readKeysApart(const std::string& path, 
                                                        const std::atomic<bool>& stop) noexcept {
     try {
         sqlite3* raw = nullptr;
-        const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_EXRESCODE, nullptr);
+        const int rc = sqlite3_open_v2(path.c_str(), &raw, connectionOpenFlags(true), nullptr);
         const ConnectionPtr db(raw);
         if (rc != SQLITE_OK) {
             return std::nullopt;

@@ -64,6 +64,10 @@ void registerJetExtensions(sqlite3* connection) {
     sql::registerJetFunctions(connection);
 }
 
+int connectionOpenFlags(bool readOnly) {
+    return (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_EXRESCODE | SQLITE_OPEN_NOMUTEX;
+}
+
 void applyConnectionSettings(sqlite3* connection, bool readOnly) {
     sqlite3_busy_timeout(connection, 5000);
     if (readOnly) {

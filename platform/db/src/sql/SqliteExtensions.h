@@ -15,6 +15,11 @@ namespace platform::db {
 /// Throws CallError when SQLite refuses a registration.
 void registerJetExtensions(sqlite3* connection);
 
+/// The flags with which the layer opens every connection: read-only or read-write, extended result
+/// codes, and without SQLite's own lock around every call, since each connection is used by one
+/// thread at a time. Tools that measure against the layer open their connections with the same.
+[[nodiscard]] int connectionOpenFlags(bool readOnly);
+
 /// The settings with which the layer runs every connection it opens: a busy timeout, and on a
 /// read-only connection pages read in place (memory-mapped) instead of copied into the cache. Tools
 /// that measure against the layer open their connections with the same.
