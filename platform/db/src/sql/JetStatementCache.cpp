@@ -93,6 +93,17 @@ bool separatesBefore(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '=' || c == '(' || c == ',';
 }
 
+// Where the next digit, quote, date or bracketed name starts, from `from` on.
+std::size_t nextShaping(std::string_view text, std::size_t from) {
+    for (std::size_t i = from; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c) || c == '\'' || c == '"' || c == '#' || c == '[') {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
 bool separatesAfter(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ')' || c == ';' || c == ',';
 }
@@ -210,19 +221,18 @@ std::optional<JetStatementCache::Shape> JetStatementCache::shapeOf(std::string_v
     }
     Shape shape;
     shape.key.reserve(jetSql.size());
-    char closing = 0; // the end of the quoted text, bracketed name or date the scan is in
-    for (std::size_t i = 0; i < jetSql.size();) {
+    std::size_t copied = 0; // what is before is in the key
+    std::size_t i = 0;
+    while ((i = nextShaping(jetSql, i)) != std::string_view::npos) {
         const char c = jetSql[i];
-        if (closing != 0 || !isDigit(c)) {
-            if (closing != 0) {
-                closing = c == closing ? 0 : closing; // a doubled quote closes and opens again
-            } else if (c == '\'' || c == '"' || c == '#') {
-                closing = c;
-            } else if (c == '[') {
-                closing = ']';
+        if (!isDigit(c)) {
+            // A quoted text, bracketed name or date: passed over whole (a doubled quote closes
+            // and opens again).
+            const std::size_t closing = jetSql.find(c == '[' ? ']' : c, i + 1);
+            if (closing == std::string_view::npos) {
+                break;
             }
-            shape.key += c;
-            ++i;
+            i = closing + 1;
             continue;
         }
         std::size_t end = i;
@@ -232,13 +242,14 @@ std::optional<JetStatementCache::Shape> JetStatementCache::shapeOf(std::string_v
         const bool alone = i > 0 && separatesBefore(jetSql[i - 1]) &&
                            (end == jetSql.size() || separatesAfter(jetSql[end])) && end - i <= kLongestLifted;
         if (alone) {
+            shape.key.append(jetSql.substr(copied, i - copied));
             shape.key += kShapeMarker;
             shape.numbers.push_back(jetSql.substr(i, end - i));
-        } else {
-            shape.key.append(jetSql.substr(i, end - i));
+            copied = end;
         }
         i = end;
     }
+    shape.key.append(jetSql.substr(copied));
     if (shape.numbers.empty()) {
         return std::nullopt;
     }
