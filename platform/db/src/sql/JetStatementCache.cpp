@@ -5,6 +5,7 @@
 #include "JetTranslatorSupport.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 
@@ -93,11 +94,20 @@ bool separatesBefore(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '=' || c == '(' || c == ',';
 }
 
+// The characters that shape a text: digits, and the quotes, date marks and brackets around what is
+// passed over whole.
+constexpr std::array<bool, 256> kShaping = [] {
+    std::array<bool, 256> shaping{};
+    for (const char c : std::string_view("0123456789'\"#[")) {
+        shaping[static_cast<unsigned char>(c)] = true;
+    }
+    return shaping;
+}();
+
 // Where the next digit, quote, date or bracketed name starts, from `from` on.
 std::size_t nextShaping(std::string_view text, std::size_t from) {
     for (std::size_t i = from; i < text.size(); ++i) {
-        const char c = text[i];
-        if (isDigit(c) || c == '\'' || c == '"' || c == '#' || c == '[') {
+        if (kShaping[static_cast<unsigned char>(text[i])]) {
             return i;
         }
     }
