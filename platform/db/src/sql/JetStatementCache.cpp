@@ -158,7 +158,9 @@ std::optional<JetStatementCache::Lifted> JetStatementCache::lift(std::string_vie
         const std::size_t k = values.size() + 1;
         normalized.append(jetSql.substr(copied, tokens[i].offset - copied));
         if (tokens[i].kind == TokenKind::Text) {
-            normalized += "'" + textMarker(k) + "'";
+            normalized += '\'';
+            normalized += textMarker(k);
+            normalized += '\'';
             values.emplace_back(tokens[i].text);
             isText.push_back(true);
             offsets.push_back(std::string_view::npos);
@@ -185,7 +187,7 @@ std::optional<JetStatementCache::Lifted> JetStatementCache::lift(std::string_vie
     std::string sql = translateStatement(normalized);
     for (std::size_t k = 1; k <= values.size() && !sql.empty(); ++k) {
         const std::string marker = isText[k - 1] ? sql::sqliteTextLiteral(textMarker(k)) : numberMarker(k);
-        if (!substitute(sql, marker, "?" + std::to_string(k))) {
+        if (!substitute(sql, marker, std::string(1, '?').append(std::to_string(k)))) {
             sql.clear(); // remembered as not liftable
         }
     }
