@@ -172,7 +172,7 @@ void checkRows(benchmark::State& state, std::optional<std::int64_t> expected) {
 } // namespace
 
 void addCase(const std::string& name, std::function<void(benchmark::State&)> run,
-             std::optional<Target> target, std::optional<std::int64_t> rows) {
+             std::optional<Target> target, std::optional<std::int64_t> rows, std::optional<int> runs) {
     if (target) {
         targets().insert_or_assign(name, *target);
     }
@@ -183,8 +183,8 @@ void addCase(const std::string& name, std::function<void(benchmark::State&)> run
                                                     })
                            ->Unit(benchmark::kMillisecond)
                            ->UseRealTime();
-    if (target && target->iterations) {
-        registered->Iterations(*target->iterations);
+    if (const auto iterations = target && target->iterations ? target->iterations : runs) {
+        registered->Iterations(*iterations);
     }
 }
 

@@ -79,8 +79,10 @@ struct Target {
 
 /// Registers a case with its target, or a floor (named `<case>_floor`) without one. With `rows`, the
 /// case fails unless its `rows` counter holds exactly that many; a case that counts no rows fails too.
+/// `runs` fixes the runs per repetition of a floor whose case fixes its own (Target's `runs`).
 void addCase(const std::string& name, std::function<void(benchmark::State&)> run,
-             std::optional<Target> target = std::nullopt, std::optional<std::int64_t> rows = std::nullopt);
+             std::optional<Target> target = std::nullopt, std::optional<std::int64_t> rows = std::nullopt,
+             std::optional<int> runs = std::nullopt);
 
 /// Console output as usual, then one line per case: ours, floor, ratio, target, met.
 class TableReporter : public benchmark::ConsoleReporter {

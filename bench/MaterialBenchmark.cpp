@@ -1,5 +1,6 @@
-// The parts of loading a material that the data service reads for one steel, on the generated
-// materials database. The floor is the same final query hand-written on SQLite, prepared once.
+// The parts of loading a material that the data service reads for one steel, its property tables
+// included, on the generated materials database. The floor is the same final queries hand-written on
+// SQLite, prepared once, and the same matrices parsed with pugixml.
 
 #include "BenchSupport.h"
 #include "ObjectModelBench.h"
@@ -9,6 +10,7 @@
 #include "objects/Designations.h"
 #include "objects/Material.h"
 #include "objects/ProductShapes.h"
+#include "objects/PropertyBags.h"
 #include "objects/StandardComparisons.h"
 #include "objects/Standards.h"
 #include "objects/Suppliers.h"
@@ -17,7 +19,9 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <memory>
 #include <optional>
+#include <pugixml.hpp>
 #include <sqlite3.h>
 #include <string>
 #include <string_view>
@@ -52,34 +56,103 @@ void standardComparison(benchmark::State& state) {
     state.counters["rows"] = static_cast<double>(rows);
 }
 
-// The steels that the material cases open one after the other: 97 steels, each with its first
-// designation and occurrence.
-std::vector<MaterialPick> materialPicks(platform::db::Database& db) {
-    std::vector<MaterialPick> picks;
-    for (std::int64_t call = 0; call < 97; ++call) {
-        if (auto pick = firstOccurrence(db, steelOfCall(call))) {
-            picks.push_back(std::move(*pick));
+// Steels the other material cases do not open (ids 13 modulo 97, steelOfCall's are 30), spread over
+// the database. Every material case reads a steel once: the even
+// places go to the object model, the odd ones to its floor, so that neither finds a steel in any
+// cache of the process.
+constexpr std::int64_t kColdCandidates = 1030;
+constexpr std::int64_t kColdStride = 97;
+constexpr std::int64_t kColdFirst = 13;
+// Runs per repetition: five repetitions take 500 of the 515 steels of each side.
+constexpr int kColdRuns = 100;
+// Every generated steel has three property tables of four values and one footnote each.
+constexpr std::int64_t kTableRowsPerSteel = 3 * (4 + 1);
+
+enum class Side { Ours, Floor };
+
+/// The cold steels of one side, found at the first call; next() hands out each once.
+class ColdSteels {
+public:
+    explicit ColdSteels(Side side) : m_side(side) {}
+
+    /// Finds the side's steels unless found; false (the case skipped) when none has a designation.
+    bool find(benchmark::State& state) {
+        if (!m_picks.empty()) {
+            return true;
+        }
+        const auto db = openGenerated(state, "Graukant.MDB");
+        if (!db) {
+            return false;
+        }
+        const std::int64_t first = m_side == Side::Ours ? 0 : 1;
+        for (std::int64_t place = first; place < kColdCandidates; place += 2) {
+            if (auto pick = firstOccurrence(*db, std::to_string(kColdFirst + place * kColdStride))) {
+                m_mostKeys = std::max(m_mostKeys, comparisonKeyCount(*db, pick->steel));
+                m_picks.push_back(std::move(*pick));
+            }
+        }
+        if (m_picks.empty()) {
+            state.SkipWithError("no steel with a designation");
+        }
+        return !m_picks.empty();
+    }
+
+    /// True when `runs` more steels are left; skips the case otherwise (more repetitions than the
+    /// steels allow would read warm steels).
+    bool left(benchmark::State& state, std::int64_t runs) const {
+        if (m_next + static_cast<std::size_t>(runs) <= m_picks.size()) {
+            return true;
+        }
+        state.SkipWithError("every cold steel has been read: fewer repetitions");
+        return false;
+    }
+
+    const MaterialPick& next() { return m_picks[m_next++]; }
+    /// The most comparison keys a steel of the side has.
+    [[nodiscard]] std::size_t mostComparisonKeys() const { return m_mostKeys; }
+
+private:
+    // Counted on the connection that finds the steels, not on the one that reads them.
+    static std::size_t comparisonKeyCount(platform::db::Database& db, const std::string& steel) {
+        const auto rs = db.openRecordset("SELECT count(*) FROM tabNormvergleich WHERE Id_Stahl = " + steel,
+                                         platform::db::RecordsetType::Snapshot);
+        return static_cast<std::size_t>(rs->field(0).asInteger());
+    }
+
+    Side m_side;
+    std::size_t m_mostKeys = 0;
+    std::vector<MaterialPick> m_picks;
+    std::size_t m_next = 0;
+};
+
+// Every value and footnote of every property table, as the properties view and the data sheet read
+// them; returns how many.
+std::int64_t readTables(const orvik::objects::PropertyBags& bags) {
+    std::int64_t rows = 0;
+    for (const auto& bag : bags) {
+        for (const auto& property : *bag->Properties) {
+            benchmark::DoNotOptimize(property->Value_min);
+            ++rows;
+        }
+        for (const auto& footnote : *bag->Footnotes) {
+            benchmark::DoNotOptimize(footnote->Footnote);
+            ++rows;
         }
     }
-    return picks;
+    return rows;
 }
 
-// Opening a material as the display window does and reading every part of it, another steel each
-// time (its first designation and occurrence, found before the clock runs).
-void everyPart(benchmark::State& state) {
+// Opening a material as the display window does and reading every part of it, the property tables
+// included, a steel never read before at each run (its first designation and occurrence, found
+// before the clock runs).
+void everyPart(benchmark::State& state, ColdSteels& steels) {
     const auto app = application(state);
-    const auto db = app ? openGenerated(state, "Graukant.MDB") : nullptr;
-    if (!db) {
+    if (!app || !steels.find(state) || !steels.left(state, state.max_iterations)) {
         return;
     }
-    const std::vector<MaterialPick> picks = materialPicks(*db);
-    if (picks.empty()) {
-        state.SkipWithError("no steel with a designation");
-        return;
-    }
-    std::size_t next = 0;
+    std::int64_t rows = 0;
     for (auto _ : state) {
-        const MaterialPick& pick = picks[next++ % picks.size()];
+        const MaterialPick& pick = steels.next();
         const auto material = app->Material(pick.steel, pick.designation, platform::Variant(pick.occurrence));
         benchmark::DoNotOptimize(material->Symbols());
         benchmark::DoNotOptimize(material->MaterialNumbers());
@@ -91,7 +164,9 @@ void everyPart(benchmark::State& state) {
         benchmark::DoNotOptimize(material->StandardComparisons());
         benchmark::DoNotOptimize(material->Info());
         benchmark::DoNotOptimize(material->RangeOfApplication());
+        rows += readTables(*material->PropertyBags());
     }
+    state.counters["rows"] = static_cast<double>(rows);
 }
 
 // The statements that opening a material and reading every part of it runs, in their final form,
@@ -294,6 +369,31 @@ constexpr std::string_view kAllNumbers =
     "SELECT tabNormvergleich.WSNr_Anzeige AS Bezeichnung FROM tabNormvergleich WHERE "
     "((tabNormvergleich.ID_Stahl = ?1))";
 
+constexpr std::string_view kPropertyKinds =
+    "SELECT tabEigenschaftskennung.ID_Eigenschaftskennung AS ID, "
+    "tabEigenschaftskennung.Eigenschaftskennung_D AS Kennung FROM tabEigenschaftskennung ORDER BY "
+    "tabEigenschaftskennung.Sortierung_D";
+
+constexpr std::string_view kPropertyStandards =
+    "SELECT zuoStahl_Eigenschaftsmatrix.Id_Stahl, tabNormVariante.Id_Norm, "
+    "tabNormVariante.Id_NormVariante, zuoStahl_Eigenschaftsmatrix.ID_Eigenschaftswertmatrix AS Matrix, "
+    "(jet_concat(jet_add(tabNormtyp.Normtyp_D, ' '), jet_add(tabNormVariante.Prefix, ' '), "
+    "tabNormBasis.Name, jet_add(' (', tabNormVariante.Stand, ')'), jet_add(' ', "
+    "tabNormStatus.SufSuffix_D)) COLLATE JETTEXT) AS Name, (jet_concat(jet_add(tabNormtyp.Normtyp_D, ' "
+    "'), jet_add(tabNormVariante.Prefix, ' '), tabNormBasis.Name) COLLATE JETTEXT) AS NameKurz, "
+    "tabNormtyp.Normtyp_D AS Normtyp, tabNormBasis.Titel_D AS Title, tabNormVariante.Stand, "
+    "tabNormVariante.NichtAnzeigen FROM tabNormtyp INNER JOIN tabNormStatus INNER JOIN tabNormBasis "
+    "INNER JOIN tabNormVariante ON (((tabNormBasis.Id_NormBasis = tabNormVariante.Id_NormBasis)) AND "
+    "((tabNormStatus.Id_NormStatus = tabNormVariante.Id_NormStatus))) AND ((tabNormtyp.ID_Normtyp = "
+    "tabNormVariante.Id_Normtyp)) INNER JOIN zuoStahl_Eigenschaftsmatrix ON "
+    "(tabNormVariante.Id_NormVariante = zuoStahl_Eigenschaftsmatrix.Id_NormVariante) WHERE "
+    "(((zuoStahl_Eigenschaftsmatrix.Id_Stahl = ?1)) AND ((zuoStahl_Eigenschaftsmatrix.Id_Land = ?2))) "
+    "ORDER BY tabNormVariante.Sortierung";
+
+constexpr std::string_view kPropertyMatrix =
+    "SELECT Eigenschaft_D AS Eigenschaft FROM tabEigenschaftsMatrix WHERE ((Id_Eigenschaftsmatrix = ?1) "
+    "AND (Id_Eigenschaftskennung = ?2))";
+
 } // namespace sql
 
 /// The ids of a steel's designation and occurrence as numbers, as the statements take them.
@@ -362,17 +462,58 @@ template <std::size_t N> const CountryGroup* groupOf(const CountryGroup (&groups
     return nullptr;
 }
 
+/// The attributes of a matrix value that hold numbers; the others hold texts.
+bool numericAttribute(std::string_view name) {
+    static constexpr std::string_view numeric[] = {"E", "ZTn", "ZTx", "An", "Ax", "n",
+                                                   "x", "Tn",  "Tx",  "Dn", "Dx"};
+    return std::find(std::begin(numeric), std::end(numeric), name) != std::end(numeric);
+}
+
+/// Parses a property matrix and reads every attribute of its values, the numbers as numbers, and
+/// its footnotes; returns the values and the footnotes with a mark or a text.
+std::int64_t matrixRows(const std::string& text) {
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
+        return 0;
+    }
+    pugi::xml_document document;
+    if (!document.load_buffer(text.data(), text.size())) {
+        return 0;
+    }
+    const pugi::xml_node root = document.child("Eigenschaften");
+    std::int64_t rows = 0;
+    for (const pugi::xml_node value : root.children("Wert")) {
+        for (const pugi::xml_attribute attribute : value.attributes()) {
+            if (numericAttribute(attribute.name())) {
+                benchmark::DoNotOptimize(attribute.as_double());
+            } else {
+                benchmark::DoNotOptimize(std::string(attribute.value()));
+            }
+        }
+        ++rows;
+    }
+    if (rows == 0) {
+        return 0;
+    }
+    for (const pugi::xml_node note : root.child("Fussnoten").children("Fussnote")) {
+        const std::string mark = note.attribute("FZ").value();
+        const std::string footnote = note.attribute("B").value();
+        rows += mark.empty() && footnote.empty() ? 0 : 1;
+    }
+    return rows;
+}
+
 /// Every statement prepared once; load() runs them in the order the material does, each id taken
 /// from the row that the material takes it from.
 class MaterialChain {
 public:
-    MaterialChain(NativeDatabase& db, const std::vector<PickIds>& picks) : m_db(db) {
-        m_ready = prepareAll() && prepareComparisons(picks);
+    MaterialChain(NativeDatabase& db, std::size_t mostComparisonKeys) : m_db(db) {
+        m_ready = prepareAll() && prepareComparisons(mostComparisonKeys);
     }
 
     [[nodiscard]] bool ready() const { return m_ready; }
 
-    void load(const PickIds& pick) {
+    /// Returns the values and footnotes of the steel's property tables.
+    std::int64_t load(const PickIds& pick) {
         const std::int64_t steel = pick.steel;
         // Opening: the designation's kind, the steel group, the country, supplier and footnote of
         // the designation, the material numbers.
@@ -419,6 +560,7 @@ public:
         }
         m_db.readAll(bound(m_infos, {steel}));
         m_db.readAll(bound(m_infoOfTitle, {steel}));
+        return propertyTables(steel, country);
     }
 
 private:
@@ -450,6 +592,9 @@ private:
             {&m_infoTitles, sql::kInfoTitles},
             {&m_infos, sql::kInfos},
             {&m_infoOfTitle, sql::kInfoOfTitle},
+            {&m_propertyKinds, sql::kPropertyKinds},
+            {&m_propertyStandards, sql::kPropertyStandards},
+            {&m_propertyMatrix, sql::kPropertyMatrix},
         };
         for (const auto& [stmt, text] : statements) {
             *stmt = m_db.prepare(std::string(text));
@@ -461,13 +606,8 @@ private:
     }
 
     // The comparison names each key of the steel: one text per count of keys, for every count
-    // that the picked steels have.
-    bool prepareComparisons(const std::vector<PickIds>& picks) {
-        std::size_t most = 0;
-        for (const PickIds& pick : picks) {
-            most =
-                std::max(most, static_cast<std::size_t>(m_db.readAll(bound(m_comparisonKeys, {pick.steel}))));
-        }
+    // that the steels read have.
+    bool prepareComparisons(std::size_t most) {
         for (std::size_t keys = 1; keys <= most; ++keys) {
             m_comparisons.push_back(m_db.prepare(comparisonsSql(keys)));
             if (m_comparisons.back() == nullptr) {
@@ -537,11 +677,29 @@ private:
             return;
         }
         if (keys.size() > m_comparisons.size()) {
-            return; // not one of the picked steels, whose keys were counted before the clock
+            return; // not one of the cold steels, whose keys were counted before the clock
         }
         sqlite3_stmt* stmt = m_comparisons[keys.size() - 1];
         bindTexts(stmt, keys);
         m_db.readAll(stmt);
+    }
+
+    // The kinds of tables, the steel's standards with their matrices, then each matrix's text of
+    // each kind, parsed.
+    std::int64_t propertyTables(std::int64_t steel, std::int64_t country) {
+        std::vector<std::int64_t> kinds;
+        m_db.readEach(m_propertyKinds, [&] { kinds.push_back(sqlite3_column_int64(m_propertyKinds, 0)); });
+        std::int64_t rows = 0;
+        m_db.readEach(bound(m_propertyStandards, {steel, country}), [&] {
+            const std::int64_t matrix = sqlite3_column_int64(m_propertyStandards, 3);
+            for (const std::int64_t kind : kinds) {
+                std::string text;
+                m_db.readEach(bound(m_propertyMatrix, {matrix, kind}),
+                              [&] { text = columnText(m_propertyMatrix, 0); });
+                rows += matrixRows(text);
+            }
+        });
+        return rows;
     }
 
     NativeDatabase& m_db;
@@ -573,19 +731,14 @@ private:
     sqlite3_stmt* m_infoTitles = nullptr;
     sqlite3_stmt* m_infos = nullptr;
     sqlite3_stmt* m_infoOfTitle = nullptr;
+    sqlite3_stmt* m_propertyKinds = nullptr;
+    sqlite3_stmt* m_propertyStandards = nullptr;
+    sqlite3_stmt* m_propertyMatrix = nullptr;
 };
 
-// The steels of everyPart as numbers.
-std::vector<PickIds> pickIds(benchmark::State& state) {
-    std::vector<PickIds> ids;
-    const auto db = openGenerated(state, "Graukant.MDB");
-    if (!db) {
-        return ids;
-    }
-    for (const MaterialPick& pick : materialPicks(*db)) {
-        ids.push_back({std::stoll(pick.steel), std::stoll(pick.designation), pick.occurrence});
-    }
-    return ids;
+// The ids of a steel as numbers.
+PickIds idsOf(const MaterialPick& pick) {
+    return {std::stoll(pick.steel), std::stoll(pick.designation), pick.occurrence};
 }
 
 // The two statements the standard manager runs: the steel's keys, then the comparison of a text
@@ -621,31 +774,38 @@ void standardComparisonFloor(benchmark::State& state) {
     state.counters["rows"] = static_cast<double>(rows);
 }
 
-void everyPartFloor(benchmark::State& state) {
-    const std::vector<PickIds> picks = pickIds(state);
+void everyPartFloor(benchmark::State& state, ColdSteels& steels) {
+    if (!steels.find(state) || !steels.left(state, state.max_iterations)) {
+        return;
+    }
     NativeDatabase db(state, "Graukant.MDB");
     if (!db) {
         return;
     }
-    MaterialChain chain(db, picks);
+    MaterialChain chain(db, steels.mostComparisonKeys());
     if (!chain.ready()) {
         return;
     }
-    if (picks.empty()) {
-        state.SkipWithError("no steel with a designation");
-        return;
-    }
-    std::size_t next = 0;
+    std::int64_t rows = 0;
     for (auto _ : state) {
-        chain.load(picks[next++ % picks.size()]);
+        rows += chain.load(idsOf(steels.next()));
     }
+    state.counters["rows"] = static_cast<double>(rows);
 }
 
 } // namespace
 
 void addMaterialCases() {
-    addCase("material_every_part", everyPart, Target{5, std::nullopt});
-    addCase("material_every_part_floor", everyPartFloor);
+    // Each side keeps its own steels for all its repetitions.
+    const auto ours = std::make_shared<ColdSteels>(Side::Ours);
+    const auto floor = std::make_shared<ColdSteels>(Side::Floor);
+    constexpr std::int64_t kRows = kColdRuns * kTableRowsPerSteel;
+    addCase(
+        "material_every_part", [ours](benchmark::State& s) { everyPart(s, *ours); },
+        Target{5, std::nullopt, true, kColdRuns}, kRows);
+    addCase(
+        "material_every_part_floor", [floor](benchmark::State& s) { everyPartFloor(s, *floor); },
+        std::nullopt, kRows, kColdRuns);
     // Part of the 5 ms a material with every part may take.
     addCase("material_standard_comparison", standardComparison, Target{5, std::nullopt});
     addCase("material_standard_comparison_floor", standardComparisonFloor);

@@ -17,11 +17,17 @@ std::shared_ptr<const Exception> Helper::CreateExceptionObject(std::int32_t errN
 }
 
 double Helper::Str2Dbl(std::string_view sValue) {
+    if (platform::trimBlanks(sValue).empty()) {
+        return 0.0;
+    }
+    return Str2Dbl(sValue, GetDecimalString());
+}
+
+double Helper::Str2Dbl(std::string_view sValue, std::string_view separator) {
     const std::string_view trimmed = platform::trimBlanks(sValue);
     if (trimmed.empty()) {
         return 0.0;
     }
-    const std::string separator = GetDecimalString();
     // The separator alone reads as integer part 0 and fraction 0: an entry field holding just the
     // separator is zero, not a failure.
     if (trimmed == separator) {

@@ -132,13 +132,16 @@ void Material::setMaterialValues() {
     m_steelgroupId = 0;
     const auto& db = m_connection->Database();
     const std::string procedure = "setMaterialValues";
+    // One reading of the settings for all the short texts.
+    std::int32_t shownIn = 0;
+    trapped(procedure, [&] { shownIn = language(); });
     trapped(procedure, [&] {
         BoundManager<DesignationManager> manager(relay());
         m_designationType = manager->GetDesignationTypeById(db, m_designationId);
     });
     trapped(procedure, [&] {
         BoundManager<SteelgroupManager> manager(relay());
-        const auto rs = manager->GetForSteel(db, m_steelId, language());
+        const auto rs = manager->GetForSteel(db, m_steelId, shownIn);
         if (rows::hasRows(rs)) {
             m_steelgroup = rows::text(*rs, "Gruppe");
             m_steelgroupDetail = rows::text(*rs, "Detail");
@@ -146,7 +149,7 @@ void Material::setMaterialValues() {
             rs->close();
         }
     });
-    SetCountry();
+    SetCountry(shownIn);
     trapped(procedure, [&] {
         BoundManager<SupplierManager> manager(relay());
         const auto rs = manager->GetForDesignation(db, m_designationId);
@@ -157,7 +160,7 @@ void Material::setMaterialValues() {
     });
     trapped(procedure, [&] {
         BoundManager<FootnoteManager> manager(relay());
-        const auto rs = manager->GetForDesignation(db, m_designationId, language());
+        const auto rs = manager->GetForDesignation(db, m_designationId, shownIn);
         if (rows::hasRows(rs)) {
             m_footnote = rows::text(*rs, "Info");
         }
@@ -174,16 +177,15 @@ void Material::setMaterialValues() {
     });
 }
 
-void Material::SetCountry() {
+void Material::SetCountry(std::int32_t shownIn) {
     trapped("SetCountry", [&] {
         BoundManager<CountryManager> manager(relay());
         const auto& db = m_connection->Database();
-        const auto steel = manager->GetForSteel(db, m_steelId, language());
+        const auto steel = manager->GetForSteel(db, m_steelId, shownIn);
         // An occurrence id that is not known (an old favourite) leaves the steel's own country.
-        const auto occurrence =
-            m_designationCountryId.empty()
-                ? nullptr
-                : manager->GetForDesignationCountry(db, m_designationCountryId, language());
+        const auto occurrence = m_designationCountryId.empty()
+                                    ? nullptr
+                                    : manager->GetForDesignationCountry(db, m_designationCountryId, shownIn);
         const bool steelKnown = rows::hasRows(steel);
         const bool occurrenceKnown = rows::hasRows(occurrence);
         const platform::db::Recordset* from = steelKnown ? steel.get() : occurrence.get();

@@ -113,10 +113,12 @@ void Material::LoadChemicalCompositions(objects::ChemicalCompostions& part) {
     if (!rows::hasRows(rs)) {
         return;
     }
+    // One reading of the settings for every composition's footnotes.
+    const std::int32_t shownIn = language();
     for (rs->moveFirst(); !rs->eof(); rs->moveNext()) {
         const auto analysis = platform::CStr(rs->field("ID_Analyse"));
         const auto values = manager->GetValuesForComposition(db, analysis);
-        const auto footnotes = manager->GetFootnotesForComposition(db, analysis, language());
+        const auto footnotes = manager->GetFootnotesForComposition(db, analysis, shownIn);
         if (!values) {
             continue; // reported; the composition is left out rather than shown without its values
         }

@@ -138,8 +138,10 @@ std::string Material::Info() {
     const bool complete = trapped("Info", [&] {
         BoundManager<InfoManager> manager(relay());
         const auto& db = m_connection->Database();
+        // One reading of the settings for the headings and the texts.
+        const std::int32_t shownIn = language();
         std::array<std::string, 4> headings;
-        if (const auto titles = manager->GetInfoTitles(db, language())) {
+        if (const auto titles = manager->GetInfoTitles(db, shownIn)) {
             for (; !titles->eof(); titles->moveNext()) {
                 const auto id = rows::number(*titles, "Id_Infotitel");
                 if (id > 4) {
@@ -168,7 +170,7 @@ std::string Material::Info() {
         if (standards && standards->Count() > 0) {
             text += headings[3] + Crlf + StandardsText();
         }
-        if (const auto infos = manager->GetInfosForSteel(db, m_steelId, language())) {
+        if (const auto infos = manager->GetInfosForSteel(db, m_steelId, shownIn)) {
             for (; !infos->eof(); infos->moveNext()) {
                 const auto title = infos->field("Titel");
                 const auto info = infos->field("Infotext");

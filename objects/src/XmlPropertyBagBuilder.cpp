@@ -34,14 +34,14 @@ void readText(const pugi::xml_node& value, const char* name, std::string& member
     }
 }
 
-// The matrix writes decimals with a point, whatever the user's separator is.
-void readDecimal(const pugi::xml_node& value, const char* name, Variant& member) {
+// The matrix writes decimals with a point, whatever the user's separator `separator` is.
+void readDecimal(const pugi::xml_node& value, const char* name, Variant& member,
+                 const std::string& separator) {
     const auto text = attributeValue(value, name);
     if (text.isNull()) {
         member = text;
         return;
     }
-    const auto separator = Helper::GetDecimalString();
     std::string local;
     for (const char c : text.asText()) {
         if (c == '.') {
@@ -51,7 +51,7 @@ void readDecimal(const pugi::xml_node& value, const char* name, Variant& member)
         }
     }
     try {
-        member = Variant(Helper::Str2Dbl(local));
+        member = Variant(Helper::Str2Dbl(local, separator));
     } catch (const platform::CallError&) {
         // An unconvertible value leaves the member without a value; the property is still added.
     }
@@ -84,24 +84,28 @@ std::string footnoteSymbols(const std::string& marks) {
     return result;
 }
 
-std::shared_ptr<Property> readProperty(const pugi::xml_node& value) {
+// `separator`: the user's decimal separator, read once for the whole matrix.
+std::shared_ptr<Property> readProperty(const pugi::xml_node& value, const std::string& separator) {
+    const auto readNumber = [&](const char* name, Variant& member) {
+        readDecimal(value, name, member, separator);
+    };
     auto property = std::make_shared<Property>();
     readWhole(value, "E", property->propertyId);
     readText(value, "NE", property->Name);
     readText(value, "Z", property->Status);
-    readDecimal(value, "ZTn", property->StatusTemp_min);
-    readDecimal(value, "ZTx", property->StatusTemp_max);
+    readNumber("ZTn", property->StatusTemp_min);
+    readNumber("ZTx", property->StatusTemp_max);
     readText(value, "F", property->FORM);
-    readDecimal(value, "An", property->Metrics_min);
-    readDecimal(value, "Ax", property->Metrics_max);
-    readDecimal(value, "n", property->Value_min);
-    readDecimal(value, "x", property->Value_max);
+    readNumber("An", property->Metrics_min);
+    readNumber("Ax", property->Metrics_max);
+    readNumber("n", property->Value_min);
+    readNumber("x", property->Value_max);
     readText(value, "U", property->unit);
     readText(value, "P", property->Specimen);
-    readDecimal(value, "Tn", property->Temp_min);
-    readDecimal(value, "Tx", property->Temp_max);
-    readDecimal(value, "Dn", property->Duration_min);
-    readDecimal(value, "Dx", property->Duration_max);
+    readNumber("Tn", property->Temp_min);
+    readNumber("Tx", property->Temp_max);
+    readNumber("Dn", property->Duration_min);
+    readNumber("Dx", property->Duration_max);
     readText(value, "D", property->DurationUnit);
     readText(value, "A", property->Cooling);
     property->Formula_Sign = Variant(std::string());
@@ -151,8 +155,9 @@ std::shared_ptr<PropertyBag> XmlPropertyBagBuilder::CreatePropertyBag(
     }
     auto bag = std::make_shared<PropertyBag>();
     fillPropertyBagHeader(*bag, kindRow, standardRow, true);
+    const auto separator = Helper::GetDecimalString();
     for (const auto& value : values) {
-        bag->Properties->Add(readProperty(value.node()));
+        bag->Properties->Add(readProperty(value.node(), separator));
     }
     for (const auto& note : document.select_nodes("//Eigenschaften/Fussnoten/Fussnote")) {
         const auto symbol = Helper::CVarStr(attributeValue(note.node(), "FZ"));

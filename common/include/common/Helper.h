@@ -26,6 +26,8 @@ public:
     /// Any other text, digit grouping or the other separator included, fails with 13; beyond a Double
     /// with 6.
     [[nodiscard]] static double Str2Dbl(std::string_view sValue);
+    /// Str2Dbl with the decimal separator given, for a caller that reads many numbers at once.
+    [[nodiscard]] static double Str2Dbl(std::string_view sValue, std::string_view separator);
 
     /// The user's decimal separator (may be more than one byte in UTF-8).
     [[nodiscard]] static std::string GetDecimalString();

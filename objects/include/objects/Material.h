@@ -153,7 +153,8 @@ private:
     bool trapped(const std::string& procedure, const std::function<void()>& body);
 
     void setMaterialValues();
-    void SetCountry();
+    /// `shownIn`: the language of the country's name.
+    void SetCountry(std::int32_t shownIn);
     void SetMaterialNoFromAllNumbers();
     void loadDesignations(objects::Designations& part, bool materialNumbers);
     void LoadTradenames(objects::Designations& part, std::int32_t lSupplier);

@@ -7,9 +7,11 @@ PreparedStatements::Kept PreparedStatements::take(const std::string& sql) {
     if (found == m_index.end()) {
         return {};
     }
-    Kept kept = std::move(found->second->kept);
-    m_entries.erase(found->second);
+    // The key is a view into the entry: it goes first.
+    const auto entry = found->second;
     m_index.erase(found);
+    Kept kept = std::move(entry->kept);
+    m_entries.erase(entry);
     return kept;
 }
 
@@ -33,7 +35,7 @@ void PreparedStatements::give(const std::string& sql, StatementPtr stmt, std::ve
             described = std::move(columns);
         }
         m_entries.push_front(Entry{sql, Kept{std::move(stmt), std::move(described)}});
-        m_index.emplace(sql, m_entries.begin());
+        m_index.emplace(m_entries.front().sql, m_entries.begin());
         if (m_entries.size() > m_capacity) {
             m_index.erase(m_entries.back().sql);
             m_entries.pop_back();

@@ -12,6 +12,7 @@
 #include <list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -45,8 +46,8 @@ private:
         Kept kept;
     };
     std::size_t m_capacity;
-    std::list<Entry> m_entries; // most recently given first
-    std::unordered_map<std::string, std::list<Entry>::iterator> m_index;
+    std::list<Entry> m_entries;                                               // most recently given first
+    std::unordered_map<std::string_view, std::list<Entry>::iterator> m_index; // views into Entry::sql
 };
 
 } // namespace platform::db

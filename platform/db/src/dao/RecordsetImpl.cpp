@@ -93,7 +93,8 @@ void Recordset::Impl::dropEdit() {
 
 int Recordset::Impl::columnIndex(std::string_view name) const {
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        if (equalsNoCase(m_columns[i].name, name)) {
+        // The length first: most columns differ in it, and the comparison is a call.
+        if (m_columns[i].name.size() == name.size() && equalsNoCase(m_columns[i].name, name)) {
             return static_cast<int>(i);
         }
     }

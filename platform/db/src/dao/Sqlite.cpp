@@ -1,6 +1,7 @@
 #include "Sqlite.h"
 
 #include "platform/db/JetErrors.h"
+#include "sql/JetToken.h"
 #include "sql/SqliteExtensions.h"
 
 #include <algorithm>
@@ -98,9 +99,8 @@ bool parseIsoDate(std::string_view text, Date& out) {
 } // namespace
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
+    // Field names are looked up at every read: no call into the C locale per character.
+    return sql::equalsIgnoringCase(a, b);
 }
 
 std::string doubleQuotedIdentifier(std::string_view name) {

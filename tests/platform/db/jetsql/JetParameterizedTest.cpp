@@ -104,6 +104,59 @@ TEST_F(JetParameterized, ATextRunAgainKeepsItsOwnValues) {
     EXPECT_EQ(rowsWithValues(db, cache.select(twelve)), std::vector<std::string>{"zwölf"});
 }
 
+// A text that differs from one run before only in its numbers is answered from the first one's
+// shape: its own values, never a number that the first text left in its statement.
+TEST_F(JetParameterized, AnotherIdInAStatementRunBeforeGivesItsOwnRows) {
+    const struct {
+        const char* first;
+        const char* second;
+    } pairs[] = {
+        {"SELECT name FROM t WHERE id = 1", "SELECT name FROM t WHERE id = 12"},
+        {"SELECT id FROM t WHERE ((t.id = 1)) AND (code = '12')",
+         "SELECT id FROM t WHERE ((t.id = 12)) AND (code = '12')"},
+        {"SELECT id FROM t WHERE code = '12' OR id = 3 ORDER BY id",
+         "SELECT id FROM t WHERE code = '0012' OR id = 2 ORDER BY id"},
+        {"SELECT TOP 1 id FROM t WHERE n = 12 ORDER BY id",
+         "SELECT TOP 2 id FROM t WHERE n = 12 ORDER BY id"},
+        {"SELECT id FROM t WHERE id IN (1, 2) AND id = 1",
+         "SELECT id FROM t WHERE id IN (3, 12) AND id = 12"},
+        {"SELECT id FROM t WHERE name = '1' OR id = 2", "SELECT id FROM t WHERE name = '3' OR id = 2"},
+        {"SELECT id FROM t WHERE [t].[id] = 1 OR name = 'it''s 2' OR id = 3 ORDER BY id",
+         "SELECT id FROM t WHERE [t].[id] = 12 OR name = 'it''s 2' OR id = 2 ORDER BY id"},
+        {"SELECT id FROM t WHERE id = -1 OR id = 2", "SELECT id FROM t WHERE id = -2 OR id = 1"},
+        {"SELECT id FROM t WHERE id = 1 OR id = 2 + 1 ORDER BY id",
+         "SELECT id FROM t WHERE id = 1 OR id = 2 + 10 ORDER BY id"},
+    };
+    for (const auto& pair : pairs) {
+        (void)cache.select(pair.first);
+        const auto& second = cache.select(pair.second);
+        const sqlitetest::RunResult plain =
+            sqlitetest::run(db, platform::db::translateStatement(pair.second));
+        ASSERT_EQ(plain.errorNumber, 0) << pair.second;
+        EXPECT_EQ(second.values.empty() ? sqlitetest::run(db, second.sql).rows : rowsWithValues(db, second),
+                  plain.rows)
+            << pair.second << "\n"
+            << second.sql;
+        const auto lifted = cache.parameterized(pair.second);
+        EXPECT_EQ(second.values.size(), lifted ? lifted->values.size() : 0U) << pair.second;
+    }
+}
+
+// A steel read once gives its statements once: they are not kept for it, nor do they push out the
+// translations that every steel shares.
+TEST_F(JetParameterized, IdsSeenOnceAreNotKept) {
+    (void)cache.select("SELECT name FROM t WHERE id = 1 AND code = 'x'");
+    const std::size_t kept = cache.size();
+    for (int id = 2; id < 600; ++id) {
+        const auto& select =
+            cache.select("SELECT name FROM t WHERE id = " + std::to_string(id) + " AND code = 'x'");
+        ASSERT_EQ(select.values.size(), 2U);
+        EXPECT_EQ(select.values[0].asInteger(), id);
+        EXPECT_EQ(select.values[1].asText(), "x");
+    }
+    EXPECT_EQ(cache.size(), kept);
+}
+
 TEST_F(JetParameterized, ATextWithoutLiftedLiteralsRunsAsTranslated) {
     for (const char* jet : {"SELECT id FROM t WHERE name Like 'b*'", "SELECT id FROM t ORDER BY id"}) {
         for (int run = 0; run < 2; ++run) {
