@@ -1,6 +1,6 @@
 // Starting the program as a user does: from its start until its main window waits for the user, in
-// a process of its own each time (not while it ends), with the most memory the process held resident. On the generated
-// database, and as the floor on the sample databases: what start-up costs whatever the database.
+// a process of its own each time (not while it ends), with the most memory the process held resident. On the
+// generated database, and as the floor on the sample databases: what start-up costs whatever the database.
 //
 // The program runs from a folder of its own (a copy of the program file, its INI file naming the
 // databases, its text database and print template linked in) on Qt's offscreen platform, and ends
@@ -197,8 +197,8 @@ void addStartUpCases() {
         Target{250, 100, false, kStarts});
     addCase(
         "startup_to_idle_window_floor",
-        [](benchmark::State& s) { startUp(s, programFile().parent_path() / "Datenbank"); },
-        Target{250, 100, false, kStarts});
+        [](benchmark::State& s) { startUp(s, programFile().parent_path() / "Datenbank"); }, std::nullopt,
+        std::nullopt, kStarts);
 }
 
 } // namespace bench

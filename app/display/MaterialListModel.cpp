@@ -22,7 +22,8 @@ bool isEmpty(const platform::db::Recordset& records) {
 
 } // namespace
 
-MaterialListModel::MaterialListModel(QObject* parent) : QAbstractTableModel(parent), m_countPoll(new QTimer(this)) {
+MaterialListModel::MaterialListModel(QObject* parent)
+    : QAbstractTableModel(parent), m_countPoll(new QTimer(this)) {
     // A count in another thread is looked for now and then; the window waits for nothing meanwhile.
     constexpr int pollMilliseconds = 15;
     m_countPoll->setInterval(pollMilliseconds);

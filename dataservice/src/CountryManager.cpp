@@ -42,11 +42,10 @@ RecordsetPtr CountryManager::GetForProperties(const DatabasePtr& db, std::int32_
         const auto& l = m_land.column(lang);
         // Each country once: asked whether it has a property table, where a join with DISTINCT reads
         // every property table of every country (a third of a million rows on a full database).
-        const auto sql =
-            "SELECT tabLand.ID_Land, tabLand.Landeskuerzel, tabLand." + l + " AS Land " +
-            "FROM tabLand WHERE EXISTS (SELECT * FROM zuoStahl_Eigenschaftsmatrix WHERE "
-            "zuoStahl_Eigenschaftsmatrix.Id_Land = tabLand.ID_Land) " +
-            "ORDER BY tabLand." + l + ";";
+        const auto sql = "SELECT tabLand.ID_Land, tabLand.Landeskuerzel, tabLand." + l + " AS Land " +
+                         "FROM tabLand WHERE EXISTS (SELECT * FROM zuoStahl_Eigenschaftsmatrix WHERE "
+                         "zuoStahl_Eigenschaftsmatrix.Id_Land = tabLand.ID_Land) " +
+                         "ORDER BY tabLand." + l + ";";
         return SqlHelper::OpenRecordset(db, sql, RecordsetType::ForwardOnly);
     });
 }

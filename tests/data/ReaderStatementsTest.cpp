@@ -92,7 +92,8 @@ const ReaderStatement mainStatements[] = {
                                    "tabLand.ID_Land = tabStahl.ID_Land WHERE (tabStahl.ID_Stahl=1);"},
     {"CountryManager.GetForProperties",
      "SELECT tabLand.ID_Land, tabLand.Landeskuerzel, tabLand.Land_D AS Land FROM tabLand WHERE EXISTS "
-     "(SELECT * FROM zuoStahl_Eigenschaftsmatrix WHERE zuoStahl_Eigenschaftsmatrix.Id_Land = tabLand.ID_Land) "
+     "(SELECT * FROM zuoStahl_Eigenschaftsmatrix WHERE zuoStahl_Eigenschaftsmatrix.Id_Land = "
+     "tabLand.ID_Land) "
      "ORDER BY tabLand.Land_D;"},
     {"CountryManager.GetForDesignationCountry",
      "SELECT tabLand.ID_Land, tabLand.Landeskuerzel, tabLand.Land_D AS Land, tabLand.EuLand FROM tabLand "

@@ -50,11 +50,12 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsSet("GK_QUIT_WHEN_IDLE")) {
         // Start-up is measured up to here: where the program would first wait for the user it says so on
         // its standard output, then ends.
-        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &app, [] {
-            std::fputs("idle\n", stdout);
-            std::fflush(stdout);
-            QCoreApplication::quit();
-        });
+        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &app,
+                         [] {
+                             std::fputs("idle\n", stdout);
+                             std::fflush(stdout);
+                             QCoreApplication::quit();
+                         });
     }
     const int result = QApplication::exec();
     window.reset();

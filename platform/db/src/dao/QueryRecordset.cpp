@@ -287,13 +287,15 @@ bool QueryRecordset::countInBackground() {
     // This statement stays between rows: it holds the file's shared lock, so no writer can change
     // the rows until the other connection has read them.
     m_stopKeys = std::make_shared<std::atomic<bool>>(false);
-    m_pendingKeys = std::async(std::launch::async, [path = connection()->path(), query = std::move(*query),
-                                                    stop = m_stopKeys] { return readKeysApart(path, query, *stop); });
+    m_pendingKeys =
+        std::async(std::launch::async, [path = connection()->path(), query = std::move(*query),
+                                        stop = m_stopKeys] { return readKeysApart(path, query, *stop); });
     return true;
 }
 
 bool QueryRecordset::countReady() const {
-    return !m_pendingKeys.valid() || m_pendingKeys.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    return !m_pendingKeys.valid() ||
+           m_pendingKeys.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 void QueryRecordset::dropBackgroundCount() noexcept {

@@ -157,7 +157,7 @@ private:
     // The keys being read in another thread (countInBackground), and the flag that stops it there.
     std::shared_ptr<std::atomic<bool>> m_stopKeys;
     std::future<std::optional<std::vector<std::int64_t>>> m_pendingKeys;
-    PackedRows m_far;                                   // the row read by its key
+    PackedRows m_far; // the row read by its key
     std::int64_t m_farOrdinal = -1;
     std::unique_ptr<EqualityKeys> m_keys;
     // Dropped whenever rows change.

@@ -65,7 +65,8 @@ void registerJetExtensions(sqlite3* connection) {
 }
 
 int connectionOpenFlags(bool readOnly) {
-    return (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_EXRESCODE | SQLITE_OPEN_NOMUTEX;
+    return (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_EXRESCODE |
+           SQLITE_OPEN_NOMUTEX;
 }
 
 void applyConnectionSettings(sqlite3* connection, bool readOnly) {
