@@ -1,5 +1,6 @@
 #include "JetLikeMatcher.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <unicode/uchar.h>
@@ -215,6 +216,12 @@ bool JetLikePattern::matches(std::string_view text, const UCollator* collator) c
         ++pi;
     }
     return pi == elements.size();
+}
+
+std::size_t JetLikePattern::literalCount() const {
+    return static_cast<std::size_t>(
+        std::count_if(m_elements->list.begin(), m_elements->list.end(),
+                      [](const Element& e) { return e.kind == Element::Kind::Literal; }));
 }
 
 LikeResult matchJetLike(std::string_view text, std::string_view pattern, const UCollator* collator) {

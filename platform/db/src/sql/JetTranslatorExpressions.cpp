@@ -1,10 +1,12 @@
 // The expression half of JetTranslator: one function per level of Jet's operator precedence.
 
 #include "JetDateLiteral.h"
+#include "JetLikeMatcher.h"
 #include "JetLikePrefix.h"
 #include "JetTranslator.h"
 #include "JetTranslatorSupport.h"
 
+#include <memory>
 #include <optional>
 
 namespace platform::db::sql {
@@ -202,8 +204,11 @@ Operand JetTranslator::likeExpr(const Operand& value, bool negated) {
 
 std::string JetTranslator::withoutPrefix(const Operand& value, std::string_view pattern,
                                          const std::string& matcher) {
-    if (pattern.find_first_not_of("*?#") == std::string_view::npos) {
-        return matcher; // only wildcards: most rows match, the planner's own choice stands
+    // Two characters that stand for themselves keep few rows; fewer (`#*`, `*[0-9]-*`) may keep half
+    // the table, whose sort then costs more than walking the order's index: the planner's own choice.
+    const std::unique_ptr<JetLikePattern> compiled = JetLikePattern::compile(pattern);
+    if (!compiled || compiled->literalCount() < 2) {
+        return matcher;
     }
     // Every value but Null and a blob lies below the empty blob, so the column's index can be read
     // whole. Weighed as a quarter of the rows, with a Like that keeps few, that read wins over
