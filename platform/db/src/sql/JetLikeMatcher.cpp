@@ -1,6 +1,8 @@
 #include "JetLikeMatcher.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
 #include <unicode/uchar.h>
 #include <unicode/ucol.h>
 #include <unicode/utf16.h>
@@ -128,10 +130,38 @@ bool matchesOne(const Element& e, UChar32 c, const UCollator* collator) {
     return false;
 }
 
+// Case folding maps letters only, and never a character onto an ASCII digit, sign or punctuation
+// mark: such a literal matches its own byte and nothing else, in valid and broken UTF-8 alike.
+bool matchesOnlyItself(const Element& e) {
+    return e.kind == Element::Kind::Literal && e.c < 0x80 && !(e.c >= 'a' && e.c <= 'z');
+}
+
+// The runs of such literals between the other elements: every matching text holds each of them as
+// it stands, so a text without one is rejected by a byte search before the matcher decodes it.
+std::vector<std::string> exactRuns(const std::vector<Element>& elements) {
+    std::vector<std::string> runs;
+    std::string run;
+    for (const Element& e : elements) {
+        if (matchesOnlyItself(e)) {
+            run += static_cast<char>(e.c);
+            continue;
+        }
+        if (!run.empty()) {
+            runs.push_back(std::move(run));
+            run.clear();
+        }
+    }
+    if (!run.empty()) {
+        runs.push_back(std::move(run));
+    }
+    return runs;
+}
+
 } // namespace
 
 struct JetLikePattern::Elements {
     std::vector<Element> list;
+    std::vector<std::string> exactRuns;
 };
 
 JetLikePattern::JetLikePattern(std::unique_ptr<Elements> elements) : m_elements(std::move(elements)) {}
@@ -142,10 +172,16 @@ std::unique_ptr<JetLikePattern> JetLikePattern::compile(std::string_view pattern
     if (!compilePattern(codePoints(pattern), elements->list)) {
         return nullptr;
     }
+    elements->exactRuns = exactRuns(elements->list);
     return std::unique_ptr<JetLikePattern>(new JetLikePattern(std::move(elements)));
 }
 
 bool JetLikePattern::matches(std::string_view text, const UCollator* collator) const {
+    for (const std::string& run : m_elements->exactRuns) {
+        if (text.find(run) == std::string_view::npos) {
+            return false;
+        }
+    }
     const std::vector<Element>& elements = m_elements->list;
     // The text is decoded as it is read, positions are byte offsets: nothing is allocated per row.
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
@@ -180,6 +216,12 @@ bool JetLikePattern::matches(std::string_view text, const UCollator* collator) c
         ++pi;
     }
     return pi == elements.size();
+}
+
+std::size_t JetLikePattern::literalCount() const {
+    return static_cast<std::size_t>(
+        std::count_if(m_elements->list.begin(), m_elements->list.end(),
+                      [](const Element& e) { return e.kind == Element::Kind::Literal; }));
 }
 
 LikeResult matchJetLike(std::string_view text, std::string_view pattern, const UCollator* collator) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string_view>
 
@@ -27,6 +28,8 @@ public:
     JetLikePattern& operator=(const JetLikePattern&) = delete;
 
     [[nodiscard]] bool matches(std::string_view text, const UCollator* collator) const;
+    /// How many characters of the pattern stand for themselves (outside sets and wildcards).
+    [[nodiscard]] std::size_t literalCount() const;
 
 private:
     struct Elements;

@@ -94,6 +94,9 @@ private:
     Operand nameOrCall();
     Operand functionCall(const std::string& name);
     Operand likeExpr(const Operand& value, bool negated);
+    /// The condition of a Like on a column whose pattern has no literal prefix.
+    static std::string withoutPrefix(const Operand& value, std::string_view pattern,
+                                     const std::string& matcher);
     Operand subquery();
 
     // Tokens.

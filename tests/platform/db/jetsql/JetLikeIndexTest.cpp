@@ -45,6 +45,21 @@ protected:
             .rows;
     }
 
+    // Each pattern on the text and the numeric column, translated, against the matcher alone;
+    // counts the rows found.
+    void expectRowsOfTheMatcherAlone(const std::vector<std::string>& patterns, int& checked) {
+        for (const std::string& p : patterns) {
+            for (const std::string column : {"SuchBezeichnung", "num"}) {
+                const std::string sql = platform::db::translateStatement("SELECT id FROM d WHERE " + column +
+                                                                         " Like '" + p + "' ORDER BY id");
+                const sqlitetest::RunResult translated = sqlitetest::run(db, sql);
+                ASSERT_EQ(translated.errorNumber, 0) << sql << ": " << translated.errorText;
+                EXPECT_EQ(translated.rows, matcherAlone(column, p)) << sql;
+                checked += static_cast<int>(translated.rows.size());
+            }
+        }
+    }
+
     sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
 };
 
@@ -119,17 +134,59 @@ TEST_F(JetLikeIndex, PrefixRangeGivesTheRowsOfTheMatcherAlone) {
         "ß*",  "ss*",  "1*",  "1.*", "1.4*", "1.43",     "-*",  "-1*",     "x5*", "X5CRNI", "x*",  "z*",
         "Za*", "a[b]", "ab*", "äB",  "zü",   "x5crni*1", "o#*", "ö[a-z]*", "a ",  "12*",    "1?4*"};
     int checked = 0;
-    for (const std::string& p : patterns) {
-        for (const std::string column : {"SuchBezeichnung", "num"}) {
-            const std::string sql = platform::db::translateStatement("SELECT id FROM d WHERE " + column +
-                                                                     " Like '" + p + "' ORDER BY id");
-            const sqlitetest::RunResult translated = sqlitetest::run(db, sql);
-            ASSERT_EQ(translated.errorNumber, 0) << sql << ": " << translated.errorText;
-            EXPECT_EQ(translated.rows, matcherAlone(column, p)) << sql;
-            checked += static_cast<int>(translated.rows.size());
-        }
-    }
+    expectRowsOfTheMatcherAlone(patterns, checked);
     EXPECT_GT(checked, 200); // the patterns do find rows
+}
+
+TEST_F(JetLikeIndex, PatternWithoutPrefixGivesTheRowsOfTheMatcherAlone) {
+    // Texts that sort before any number's text, numbers of a numeric column, blanks, one character.
+    ASSERT_EQ(sqlitetest::execNative(db, "INSERT INTO d(SuchBezeichnung, num) VALUES (' ', -7), ('_a', 0.5), "
+                                         "('', NULL), (' x5', 'x5'), ('-Inf', '1.5e3')"),
+              "");
+    const std::vector<std::string> patterns = {"*x5*", "*1",     "*.43", "?a*",  "#*",  "[a-z]*", "*ä",
+                                               "*-*",  "*[!a]1", "*5*",  "?",    "* *", "*_*",    "*a",
+                                               "#",    "*.5",    "*e*",  "?x5*", "*3",  "*[ß]*",  "*SS*"};
+    int checked = 0;
+    expectRowsOfTheMatcherAlone(patterns, checked);
+    EXPECT_GT(checked, 200); // the patterns do find rows
+}
+
+// The designation search without a literal prefix on an analysed database: the list's order has an
+// index of its own, the search column one that holds every column of the list.
+TEST(JetLikeIndexBesideFilters, PatternWithoutPrefixReadsTheSearchIndexUnlessAFilterHasOne) {
+    sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
+    ASSERT_EQ(sqlitetest::execNative(
+                  db, "CREATE TABLE f(id INTEGER PRIMARY KEY, such TEXT COLLATE JETTEXT, land INTEGER, "
+                      "gruppe INTEGER, sort INTEGER, shown INTEGER);"
+                      "CREATE INDEX idx_such ON f(such, land, gruppe, sort, shown);"
+                      "CREATE INDEX idx_sort ON f(sort, shown); CREATE INDEX idx_land ON f(land);"
+                      "CREATE INDEX idx_gruppe ON f(gruppe);"
+                      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 24000) "
+                      "INSERT INTO f SELECT i, 'X' || (i % 97) || 'Cr' || i, i % 12, i % 10, 24000 - i, 0 "
+                      "FROM n;"
+                      "ANALYZE;"),
+              "");
+    // A pattern with fewer than two characters that stand for themselves may keep half the rows:
+    // their sort would cost more than the walk in order.
+    const struct {
+        const char* filter;
+        const char* pattern;
+        const char* index;
+    } cases[] = {{"", "*cr12*", "idx_such"},
+                 {"(land = 2) AND ", "*cr12*", "idx_land"},
+                 {"(gruppe = 1) AND ", "?r*1#", "idx_gruppe"},
+                 {"", "*[0-9]-*", "idx_sort"},
+                 {"", "#*", "idx_sort"}};
+    for (const auto& c : cases) {
+        const std::string sql =
+            platform::db::translateStatement(std::string("SELECT id, such, sort FROM f WHERE ") + c.filter +
+                                             "(shown = 0) AND (such Like '" + c.pattern + "') ORDER BY sort");
+        const std::vector<std::string> plan = sqlitetest::queryPlan(db, sql);
+        ASSERT_FALSE(plan.empty());
+        EXPECT_NE(plan.front().find(std::string("INDEX ") + c.index), std::string::npos)
+            << sql << "\n"
+            << testing::PrintToString(plan);
+    }
 }
 
 TEST(JetStatementCache, AnswersARepeatedStatementWithoutParsingAgain) {
