@@ -119,7 +119,7 @@ TEST_F(JetLikeIndex, ComparisonWithATextLiteralKeepsTheIndexOfAnyColumn) {
         std::vector<std::string>{"12"});
 }
 
-TEST_F(JetLikeIndex, PatternWithoutLiteralPrefixUsesTheMatcherOnly) {
+TEST_F(JetLikeIndex, PatternWithoutLiteralPrefixTakesNoRangeOfItsColumn) {
     for (const char* jet : {"SELECT id FROM d WHERE SuchBezeichnung Like '*x5'",
                             "SELECT id FROM d WHERE SuchBezeichnung Like SuchBezeichnung",
                             "SELECT id FROM d WHERE SuchBezeichnung Not Like 'x*'"}) {
