@@ -3,12 +3,12 @@
 #include "shell/contract/ActivatedMaterial.h"
 
 #include <QAbstractTableModel>
-
-class QTimer;
 #include <array>
 #include <functional>
 #include <memory>
 #include <vector>
+
+class QTimer;
 
 namespace platform::db {
 class Recordset;
