@@ -23,8 +23,8 @@ using RecordsetPtr = std::shared_ptr<Recordset>;
 
 constexpr const char* Source = "Report";
 
-// Every text may hold line breaks; each piece is its own line, and no CR is left over.
-std::vector<std::string> splitLines(const std::string& text) {
+// Every line of a text, the blank ones at its ends too; no CR is left over.
+std::vector<std::string> allLines(const std::string& text) {
     std::vector<std::string> lines;
     std::string line;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -40,6 +40,13 @@ std::vector<std::string> splitLines(const std::string& text) {
         line += c;
     }
     lines.push_back(std::string(platform::trimTrailingBlanks(line)));
+    return lines;
+}
+
+// Every text may hold line breaks; each piece is its own line, and blank lines at its ends are left
+// out.
+std::vector<std::string> splitLines(const std::string& text) {
+    auto lines = allLines(text);
     while (!lines.empty() && lines.back().empty()) {
         lines.pop_back();
     }
@@ -49,25 +56,56 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
-// The lines a text gives after `start` at line `next`, up to the blank line that ends the block;
-// `next` moves on to the first line of the next block. A block that does not begin with `start` is
-// not the one asked for: none of its lines is taken.
-std::vector<std::string> linesAfter(const std::vector<std::string>& text, std::size_t& next,
-                                    const std::vector<std::string>& start) {
-    std::vector<std::string> lines;
-    const bool matches =
-        text.size() - next >= start.size() &&
-        std::equal(start.begin(), start.end(), text.begin() + static_cast<std::ptrdiff_t>(next));
-    if (matches) {
-        for (next += start.size(); next < text.size() && !text[next].empty(); ++next) {
-            lines.push_back(text[next]);
+// The lines with which the standards text opens a standard's block: its name, unless it is "-", and
+// its title, line for line as the text has them. An empty title keeps its line there, and a title
+// ending in a line break its blank line, so that neither passes for the end of the block; blank
+// lines before the first line fall among those between blocks.
+std::vector<std::string> standardOpening(const std::string& name, bool named, const std::string& title) {
+    auto lines = allLines(named ? name + "\r\n" + title : title);
+    lines.erase(lines.begin(), std::find_if(lines.begin(), lines.end(),
+                                            [](const std::string& line) { return !line.empty(); }));
+    return lines;
+}
+
+// Whether `start` stands in `text` from line `at`. The blank lines at the end of the text were left
+// out, so lines past its end count as blank.
+bool opensAt(const std::vector<std::string>& text, std::size_t at, const std::vector<std::string>& start) {
+    for (std::size_t k = 0; k < start.size(); ++k) {
+        const auto line = at + k < text.size() ? std::string_view(text[at + k]) : std::string_view();
+        if (line != start[k]) {
+            return false;
         }
     }
-    for (; next < text.size() && !text[next].empty(); ++next) {
+    return true;
+}
+
+// The first line of the block after the one that line `at` stands in.
+std::size_t nextBlock(const std::vector<std::string>& text, std::size_t at) {
+    for (; at < text.size() && !text[at].empty(); ++at) {
     }
-    for (; next < text.size() && text[next].empty(); ++next) {
+    for (; at < text.size() && text[at].empty(); ++at) {
     }
-    return lines;
+    return at;
+}
+
+// The lines of the first block from line `next` on that begins with `start`, after `start` and up to
+// the blank line that ends the block; `next` moves on to the first line of the block after it. A
+// block that begins otherwise belongs to no standard asked for, or to one that has no block: it lends
+// its lines to none, and when no block begins with `start`, nothing is taken and `next` stays.
+std::vector<std::string> linesAfter(const std::vector<std::string>& text, std::size_t& next,
+                                    const std::vector<std::string>& start) {
+    for (auto at = next; at < text.size(); at = nextBlock(text, at)) {
+        if (!opensAt(text, at, start)) {
+            continue;
+        }
+        std::vector<std::string> lines;
+        for (at = std::min(at + start.size(), text.size()); at < text.size() && !text[at].empty(); ++at) {
+            lines.push_back(text[at]);
+        }
+        next = nextBlock(text, at);
+        return lines;
+    }
+    return {};
 }
 
 std::string text(const Recordset& rs, std::string_view field) {
@@ -264,18 +302,35 @@ private:
             m_tables.rows(sub, "tabWerkstoff", "SELECT Normen FROM tabWerkstoff WHERE ID_Stahl = 1");
         const auto standardsText =
             steel->eof() ? std::vector<std::string>{} : splitLines(text(*steel, "Normen"));
-        std::size_t next = 0;
+        struct Row {
+            std::string name;
+            bool named;
+            std::string title;
+            std::vector<std::string> opening;
+        };
+        std::vector<Row> rows;
         for (; !rs->eof(); rs->moveNext()) {
             const auto name = text(*rs, "Norm");
             const bool named = !name.empty() && platform::trimBlanks(name) != "-";
-            if (named) {
-                section.blocks.push_back({DocumentBlock::Kind::Heading, splitLines(name), true, {}});
+            const auto title = text(*rs, "Titel");
+            rows.push_back({name, named, title, standardOpening(name, named, title)});
+        }
+        std::size_t next = 0;
+        for (auto row = rows.begin(); row != rows.end(); ++row) {
+            if (row->named) {
+                section.blocks.push_back({DocumentBlock::Kind::Heading, splitLines(row->name), true, {}});
             }
-            auto lines = splitLines(text(*rs, "Titel"));
-            auto opening = named ? splitLines(name) : std::vector<std::string>{};
-            opening.insert(opening.end(), lines.begin(), lines.end());
-            const auto more = linesAfter(standardsText, next, opening);
-            lines.insert(lines.end(), more.begin(), more.end());
+            // A standard with neither name nor title is known by no line: it takes the block it comes
+            // to, unless that block opens a standard after it.
+            const bool claimed =
+                row->opening.empty() && std::any_of(row + 1, rows.end(), [&](const Row& later) {
+                    return !later.opening.empty() && opensAt(standardsText, next, later.opening);
+                });
+            auto lines = splitLines(row->title);
+            if (!claimed) {
+                const auto more = linesAfter(standardsText, next, row->opening);
+                lines.insert(lines.end(), more.begin(), more.end());
+            }
             if (!lines.empty()) {
                 section.blocks.push_back({DocumentBlock::Kind::Text, lines, false, {}});
             }

@@ -256,19 +256,30 @@ TEST(PrintRangeTextTest, RangesAsTheDataSheetShowsThem) {
 namespace {
 
 // A program of its own whose databases a case may change before the application connects.
+// The designation and occurrence through which a sample steel is seen.
+struct SeenAs {
+    const char* steel;
+    const char* designation;
+    int occurrence;
+};
+// 1.0038 (S235JR in Europe).
+constexpr SeenAs S235JR{"1", "2", 2};
+// 1.4301 (X5CrNi18-10) in Europe.
+constexpr SeenAs X5CrNi18_10{"69", "340", 482};
+
 struct PrintProgram {
-    explicit PrintProgram(const std::string& changes = {}) {
+    explicit PrintProgram(const std::string& changes = {}, SeenAs seen = S235JR) : seen(seen) {
         std::filesystem::copy_file(GK_SAMPLE_PRINT_ORG_MDB,
                                    program.programFolder() / "Daten" / "print_org.mdb");
         if (!changes.empty()) {
             test_support::runScript(program.databaseFolder() / "Graukant.MDB", changes);
         }
     }
-    /// 1.0038 (S235JR in Europe), the same object for every print of this program.
+    /// The steel as it is seen, the same object for every print of this program.
     const std::shared_ptr<orvik::objects::Material>& steel() {
         if (!material) {
             app = objectstest::connectedApplication();
-            material = app->Material("1", "2", Variant(2));
+            material = app->Material(seen.steel, seen.designation, Variant(seen.occurrence));
         }
         return material;
     }
@@ -287,6 +298,7 @@ struct PrintProgram {
         composition = !selection->eof() && selection->field("ANALYSE").asInteger() != 0;
         return print.CreateReport(GK_REPORT_FILE, folder)->Text("");
     }
+    SeenAs seen;
     objectstest::TestProgram program;
     std::shared_ptr<orvik::objects::Application> app;
     std::shared_ptr<orvik::objects::Material> material;
@@ -386,6 +398,45 @@ TEST(PrintSteelDataTest, TheStandardsTellConformityPredecessorAndSuccessor) {
             "* Norm EN 10025-2 (2019) gültig\nWarmgewalzte Erzeugnisse aus Baustählen – "
             "Teil 2: Technische Lieferbedingungen für unlegierte Baustähle\n";
         EXPECT_NE(text.find(standard + c.lines), std::string::npos) << text;
+    }
+}
+
+// A standard without a title in the language of the sheet still has its lines, and so has every
+// standard after it: 1.4301 stands in EN 10088-2 and EN 10088-3, each with its predecessor.
+TEST(PrintSteelDataTest, AStandardWithoutATitleKeepsItsLinesAndSoDoTheStandardsAfterIt) {
+    const std::string second = "Nichtrostende Stähle – Teil 2: Technische Lieferbedingungen für Blech und "
+                               "Band aus korrosionsbeständigen Stählen für allgemeine Verwendung";
+    const std::string third =
+        "Nichtrostende Stähle – Teil 3: Technische Lieferbedingungen für Halbzeug, Stäbe, Walzdraht, "
+        "gezogenen Draht, Profile und Blankstahlerzeugnisse aus korrosionsbeständigen Stählen für "
+        "allgemeine Verwendung";
+    struct Case {
+        const char* title;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"Titel_D", second + "\n"},
+        {"NULL", ""},
+        {"''", ""},
+        {"' '", ""},
+        // A title that ends in a line break takes no blank line into the sheet.
+        {"Titel_D || char(13) || char(10)", second + "\n"},
+        {"char(13) || char(10) || Titel_D", second + "\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        PrintProgram program("INSERT INTO zuoStahlbezVorkommen_NormVariante VALUES (482, 11); "
+                             "UPDATE tabNormBasis SET Titel_D = " +
+                                 std::string(c.title) + " WHERE Id_NormBasis = 9;",
+                             X5CrNi18_10);
+        PrintSteel print;
+        print.PrintStandards = true;
+        const auto text = program.print(print);
+        EXPECT_NE(text.find("* Norm EN 10088-2 (2014) gültig\n" + c.shown +
+                            "Vorgängerdokument\nEN 10088-2:2005\n* Norm EN 10088-3 (2014) gültig\n" + third +
+                            "\nVorgängerdokument\nEN 10088-3:2005\n"),
+                  std::string::npos)
+            << text;
     }
 }
 

@@ -159,6 +159,29 @@ TEST_F(ReportTest, EachStandardTakesOnlyItsOwnLinesOfTheStandardsText) {
         {"UPDATE tabNorm SET Norm = '-' WHERE rowid = 1; "
          "UPDATE tabWerkstoff SET Normen = substr(Normen, length('EN 10025-2') + 3);",
          {{Kind::Text, {title, "Vorgängerdokument", "EN 10025-2:2004"}}, second[0], second[1]}},
+        // A standard without a title: the text holds an empty line for it, which ends no block.
+        {"UPDATE tabNorm SET Titel = NULL WHERE rowid = 1; "
+         "UPDATE tabWerkstoff SET Normen = 'EN 10025-2' || char(13) || char(10) || char(13) || char(10) || "
+         "substr(Normen, length('EN 10025-2') + length(Titel) + 5) "
+         "FROM tabNorm WHERE tabNorm.rowid = 2;",
+         {{Kind::Heading, {"EN 10025-2"}},
+          {Kind::Text, {"Vorgängerdokument", "EN 10025-2:2004"}},
+          second[0],
+          second[1]}},
+        // A standard with neither name nor title and no lines of its own takes none of the next one's.
+        {"UPDATE tabNorm SET Norm = '-', Titel = NULL WHERE rowid = 1; "
+         "UPDATE tabWerkstoff SET Normen = substr(Normen, instr(Normen, 'BS EN'));",
+         {second[0], second[1]}},
+        {"UPDATE tabNorm SET Norm = '-', Titel = NULL WHERE rowid = 1; "
+         "UPDATE tabWerkstoff SET Normen = substr(Normen, instr(Normen, 'Vorgänger'));",
+         {{Kind::Text, {"Vorgängerdokument", "EN 10025-2:2004"}}, second[0], second[1]}},
+        // A block of no standard lends its lines to none and moves none of them to a later standard.
+        {"UPDATE tabWerkstoff SET Normen = 'Hinweis' || char(13) || char(10) || char(13) || char(10) || "
+         "Normen;",
+         {{Kind::Heading, {"EN 10025-2"}},
+          {Kind::Text, {title, "Vorgängerdokument", "EN 10025-2:2004"}},
+          second[0],
+          second[1]}},
     };
     for (const auto& c : cases) {
         // Each case on the print data as written.
