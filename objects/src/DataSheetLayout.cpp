@@ -510,16 +510,18 @@ private:
         for (; !rs->eof(); rs->moveNext()) {
             section.blocks.push_back(
                 {DocumentBlock::Kind::Heading, splitLines(text(*rs, "Name1")), true, {}});
-            std::vector<std::string> lines = splitLines(text(*rs, "Name2"));
+            const auto name2 = splitLines(text(*rs, "Name2"));
+            if (!name2.empty()) {
+                section.blocks.push_back({DocumentBlock::Kind::Text, name2, false, {}});
+            }
+            // Each part a block of its own under its caption, so that the caption goes with it.
             for (const auto& part : sub.definition().parts) {
                 const auto partLines = splitLines(text(*rs, part.field));
                 if (!flag(part.flag) || partLines.empty()) {
                     continue;
                 }
-                lines.push_back(caption(part.caption) + ":");
+                std::vector<std::string> lines{caption(part.caption) + ":"};
                 lines.insert(lines.end(), partLines.begin(), partLines.end());
-            }
-            if (!lines.empty()) {
                 section.blocks.push_back({DocumentBlock::Kind::Text, lines, false, {}});
             }
         }

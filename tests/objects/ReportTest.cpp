@@ -200,6 +200,31 @@ TEST_F(ReportTest, EachStandardTakesOnlyItsOwnLinesOfTheStandardsText) {
     }
 }
 
+// A supplier: its name as heading, its second name line, then each part on, as a block of its own
+// that its caption opens, so that a page break keeps the caption with its lines.
+TEST_F(ReportTest, EachPartOfASupplierIsABlockUnderItsCaption) {
+    using Kind = orvik::objects::DocumentBlock::Kind;
+    run("UPDATE tabFirma SET Name2 = 'Nichtrostende Stähle', Lieferform = 'Bleche', "
+        "Firmenbezeichnung = 'EXEMPEL 235' || char(13) || char(10) || 'EXEMPEL 235 W'; "
+        "UPDATE tabAuswahl SET Firmenbezeichnung = -1, Lieferform = -1;");
+    PointedTables pointed;
+    const auto document = open(pointed)->Document("");
+    const auto* suppliers = document.section("Lieferfirmen");
+    ASSERT_NE(suppliers, nullptr);
+    std::vector<std::pair<Kind, std::vector<std::string>>> blocks;
+    for (const auto& block : suppliers->blocks) {
+        blocks.emplace_back(block.kind, block.lines);
+    }
+    const std::vector<std::pair<Kind, std::vector<std::string>>> expected{
+        {Kind::Heading, {"Exempelstål AB (sample firm)"}},
+        {Kind::Text, {"Nichtrostende Stähle"}},
+        {Kind::Text,
+         {"Anschrift:", "Exempelstål AB (sample firm), Exempelgatan 1, 000 01 Exempelstad, Schweden"}},
+        {Kind::Text, {"Firmenbezeichnung:", "EXEMPEL 235", "EXEMPEL 235 W"}},
+        {Kind::Text, {"Lieferform:", "Bleche"}}};
+    EXPECT_EQ(blocks, expected);
+}
+
 TEST_F(ReportTest, SectionsSwitchedOffAreLeftOut) {
     struct Case {
         const char* flag;

@@ -35,10 +35,24 @@ struct Unit {
     double height = 0;
     std::vector<PageItem> items;
     bool keepWithNext = false;
-    // The table whose rows it belongs to, so that a page break repeats that table's heads.
-    int table = -1;
-    bool tableHead = false;
+    // What a page that this unit begins shows above it, so that the reader knows what goes on
+    // there: the column heads of its table and the group lines it stands under, or the heading of
+    // its text. Indices into the layout's repeated units, outermost first.
+    std::vector<std::size_t> repeats{};
 };
+
+// Units one under the other as one unit.
+Unit stacked(std::vector<Unit>::const_iterator first, std::vector<Unit>::const_iterator last) {
+    Unit whole;
+    for (; first != last; ++first) {
+        for (auto item : first->items) {
+            item.rect.translate(0, whole.height);
+            whole.items.push_back(std::move(item));
+        }
+        whole.height += first->height;
+    }
+    return whole;
+}
 
 class Layout {
 public:
@@ -112,15 +126,35 @@ public:
         } else if (!m_units.empty()) {
             m_units.push_back({lineHeight(m_font) * 0.5, {}});
         }
+        // The heading that the texts under it repeat on a new page.
+        std::vector<std::size_t> heading;
         for (std::size_t i = 0; i < section.blocks.size(); ++i) {
             const auto& block = section.blocks[i];
             switch (block.kind) {
-            case DocumentBlock::Kind::Heading:
+            case DocumentBlock::Kind::Heading: {
+                const auto first = m_units.size();
                 lines(block.lines, block.bold ? m_bold : m_font, 0, true, lineHeight(m_font) * 0.3);
+                heading = {m_repeats.size()};
+                m_repeats.push_back(
+                    stacked(m_units.begin() + static_cast<std::ptrdiff_t>(first), m_units.end()));
                 break;
-            case DocumentBlock::Kind::Text:
-                lines(block.lines, block.bold ? m_bold : m_font, 0, false, 0);
+            }
+            case DocumentBlock::Kind::Text: {
+                // A text that leads into a table (a standard's title above its table) goes with it;
+                // any other keeps its first line (a caption) with the second.
+                const bool leads =
+                    i + 1 < section.blocks.size() && section.blocks[i + 1].kind == DocumentBlock::Kind::Table;
+                const auto first = m_units.size();
+                lines(block.lines, block.bold ? m_bold : m_font, 0, leads, 0);
+                const auto begin = m_units.begin() + static_cast<std::ptrdiff_t>(first);
+                if (m_units.end() - begin > 1) {
+                    begin->keepWithNext = true;
+                }
+                for (auto unit = begin; unit != m_units.end(); ++unit) {
+                    unit->repeats = heading;
+                }
                 break;
+            }
             case DocumentBlock::Kind::Footnotes:
                 if (!m_units.empty()) {
                     // The first footnote goes where the end of its table goes.
@@ -130,6 +164,7 @@ public:
                 break;
             case DocumentBlock::Kind::Table:
                 table(block.table);
+                heading.clear();
                 break;
             }
         }
@@ -159,8 +194,8 @@ public:
                 pages.emplace_back();
                 y = top;
                 fresh = true;
-                if (unit.table >= 0 && !unit.tableHead) {
-                    place(m_heads[static_cast<std::size_t>(unit.table)]);
+                for (const auto repeated : unit.repeats) {
+                    place(m_repeats[repeated]);
                 }
             }
             place(unit);
@@ -271,15 +306,21 @@ private:
     void chunk(const DocumentTable& table, const std::vector<std::size_t>& columns,
                const std::vector<double>& widths, double gap) {
         const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
-        const int id = static_cast<int>(m_heads.size());
         Unit head = row(table.heads, columns, widths, m_bold);
         head.items.insert(head.items.begin(),
                           {PageItem::Kind::Fill, QRectF(0, 0, total, head.height), {}, {}});
         head.items.push_back({PageItem::Kind::Rule, QRectF(0, head.height, total, 0), {}, {}});
-        head.table = id;
-        head.tableHead = true;
         head.keepWithNext = true;
-        m_heads.push_back(head);
+        // The heads, then the group lines in effect, by level: what a continued row stands under.
+        std::vector<std::pair<int, std::size_t>> context{{-1, m_repeats.size()}};
+        m_repeats.push_back(head);
+        const auto inEffect = [&context] {
+            std::vector<std::size_t> repeats;
+            for (const auto& group : context) {
+                repeats.push_back(group.second);
+            }
+            return repeats;
+        };
         for (auto& item : head.items) {
             item.rect.translate(0, gap);
         }
@@ -305,12 +346,19 @@ private:
                 }
                 unit.height = static_cast<double>(pieces.size()) * line + m_pad;
                 unit.keepWithNext = true;
+                // A group line ends the groups of its level and below.
+                while (context.size() > 1 && context.back().first >= source.level) {
+                    context.pop_back();
+                }
+                unit.repeats = inEffect();
+                context.emplace_back(source.level, m_repeats.size());
+                m_repeats.push_back(unit);
             } else {
                 unit = row(source.cells, columns, widths, m_font);
                 unit.keepWithNext = whole && r + 1 < table.rows.size();
                 unit.items.push_back({PageItem::Kind::Rule, QRectF(0, unit.height, total, 0), {}, {}});
+                unit.repeats = inEffect();
             }
-            unit.table = id;
             m_units.push_back(std::move(unit));
         }
     }
@@ -326,7 +374,7 @@ private:
     QFont m_title;
     double m_pad;
     std::vector<Unit> m_units;
-    std::vector<Unit> m_heads;
+    std::vector<Unit> m_repeats;
 };
 
 } // namespace

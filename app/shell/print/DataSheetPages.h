@@ -30,9 +30,12 @@ struct Page {
 };
 
 /// The data sheet laid out into pages of one size for one paint device, whose resolution the font
-/// metrics follow. Sections keep their caption with their first rows, a table too wide for the page
-/// goes on in further column groups that repeat its first column, a table broken by a page repeats
-/// its column heads, footnotes stay under their table, and every text wraps at the page width.
+/// metrics follow. Sections keep their caption with their first rows, and a heading and the title
+/// above a table stay with its first rows; a table too wide for the page goes on in further column
+/// groups that repeat its first column, a table broken by a page repeats its column heads and the
+/// group lines (form, state, property) its next rows stand under, a text under a heading (a
+/// supplier's parts) goes on under that heading repeated and keeps its first line with the second,
+/// footnotes stay under their table, and every text wraps at the page width.
 /// Lengths are in the device's pixels. Holds no reference to the document or the device once made.
 class DataSheetPages {
 public:

@@ -1,7 +1,8 @@
 // The data sheet on pages: every text of the report on its page in the PDF, head and foot with
-// "page x of y" on every page, table heads repeated after a page break, wide tables going on in
-// column groups, captions kept with their first rows, the chosen font, printing without a printer
-// offering the PDF file instead, printing on the paper the user chose, and a failed print saying why.
+// "page x of y" on every page, table heads and group lines repeated after a page break, wide tables
+// going on in column groups, captions, headings and titles kept with their first rows, a supplier
+// named again where its lines go on, the chosen font, printing without a printer offering the PDF
+// file instead, printing on the paper the user chose, and a failed print saying why.
 
 #include "DataSheetOutput.h"
 #include "DataSheetPages.h"
@@ -20,6 +21,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
 
 namespace {
 
@@ -150,6 +152,61 @@ Located locate(const DataSheetPages& pages, const QString& text) {
     return {};
 }
 
+// Every place where the text stands, in page order.
+std::vector<Located> locateAll(const DataSheetPages& pages, const QString& text) {
+    std::vector<Located> found;
+    for (std::size_t p = 0; p < pages.pages().size(); ++p) {
+        for (const auto& item : pages.pages()[p].items) {
+            if (item.kind == shell::print::PageItem::Kind::Text && item.text == text) {
+                found.push_back({static_cast<int>(p), item.rect});
+            }
+        }
+    }
+    return found;
+}
+
+// Whether the text stands on that page above `below`.
+bool standsAbove(const DataSheetPages& pages, const QString& text, const Located& below) {
+    const auto all = locateAll(pages, text);
+    return std::any_of(all.begin(), all.end(), [&below](const Located& at) {
+        return at.page == below.page && at.rect.bottom() <= below.rect.top() + 0.5;
+    });
+}
+
+// The text lowest on a page's body.
+QString lastText(const DataSheetPages& pages, int page) {
+    const shell::print::PageItem* last = nullptr;
+    for (const auto& item : pages.pages()[static_cast<std::size_t>(page)].items) {
+        if (item.kind == shell::print::PageItem::Kind::Text &&
+            (last == nullptr || item.rect.top() >= last->rect.top())) {
+            last = &item;
+        }
+    }
+    return last == nullptr ? QString() : last->text;
+}
+
+DocumentSection fillerSection(int lines) {
+    DocumentSection section{"Info", "Info", {}};
+    std::vector<std::string> texts;
+    for (int i = 1; i <= lines; ++i) {
+        texts.push_back("Fülltext " + std::to_string(i));
+    }
+    section.blocks.push_back({DocumentBlock::Kind::Text, texts, false, {}});
+    return section;
+}
+
+// Data sheets laid out on the A4 page of the PDF file.
+struct A4Pages {
+    explicit A4Pages(const ReportDocument& document, const QFont& font = QFont(QStringLiteral("Arial"), 10))
+        : writer(QStringLiteral("/dev/null")) {
+        writer.setResolution(600);
+        shell::print::setDataSheetPage(writer);
+        pages.emplace(document, font, writer, a4Area(writer));
+    }
+    QPdfWriter writer;
+    std::optional<DataSheetPages> pages;
+};
+
 class DataSheetPrintTest : public QObject {
     Q_OBJECT
 
@@ -192,6 +249,50 @@ private slots:
             shell::print::DataSheetPainter(document, QFont(QStringLiteral("Arial"), 10)).pageImage(0, 110);
         QVERIFY(!image.isNull());
         QVERIFY(image.save(QStringLiteral(GK_TEST_OUTPUT_DIR "/datasheet-sample-page1.png")));
+    }
+
+    // The long sheets of the sample, left as PDF files beside the test for a person to look at: no
+    // page begins with rows whose heading stands on the page before.
+    void longSampleSheetsBreakWhereAReaderExpects_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("steel");
+        QTest::addRow("1.4301") << QStringLiteral("1.4301") << 0;
+        QTest::addRow("1.7225") << QStringLiteral("1.7225") << 1;
+    }
+    void longSampleSheetsBreakWhereAReaderExpects() {
+        QFETCH(QString, name);
+        QFETCH(int, steel);
+        apptest::SampleSteel sample(steel == 0 ? apptest::X5CrNi18_10 : apptest::C42CrMo4);
+        const auto document = sample.dataSheet("10.12.2026");
+        const QString pdf = QStringLiteral(GK_TEST_OUTPUT_DIR "/datasheet-%1.pdf").arg(name);
+        QFile::remove(pdf);
+        const QFont font(QStringLiteral("Arial"), 10);
+        QVERIFY(DataSheetOutput(document, font).savePdf(pdf));
+        const A4Pages laid(document, font);
+        const auto& pages = *laid.pages;
+        QVERIFY(pages.pageCount() >= 3);
+        // What leads into what follows: captions, headings, a part's caption, a table's title.
+        QStringList leading;
+        for (const auto& section : document.sections) {
+            leading.push_back(QString::fromStdString(section.caption));
+            for (std::size_t b = 0; b < section.blocks.size(); ++b) {
+                const auto& block = section.blocks[b];
+                const bool beforeTable =
+                    b + 1 < section.blocks.size() && section.blocks[b + 1].kind == DocumentBlock::Kind::Table;
+                if (block.kind == DocumentBlock::Kind::Heading || (beforeTable && !block.lines.empty())) {
+                    for (const auto& line : block.lines) {
+                        leading.push_back(QString::fromStdString(line));
+                    }
+                } else if (block.kind == DocumentBlock::Kind::Text && block.lines.size() > 1) {
+                    leading.push_back(QString::fromStdString(block.lines.front()));
+                }
+            }
+        }
+        for (int p = 0; p + 1 < pages.pageCount(); ++p) {
+            const auto last = lastText(pages, p);
+            QVERIFY2(!leading.contains(last),
+                     qPrintable(QStringLiteral("page %1 ends with %2").arg(p + 1).arg(last)));
+        }
     }
 
     void longDataSheetRepeatsItsTableHeadsOnEveryPage() {
@@ -277,6 +378,156 @@ private slots:
         QVERIFY(caption.page >= 0);
         QCOMPARE(locate(pages, QStringLiteral("Land")).page, caption.page);
         QCOMPARE(locate(pages, QStringLiteral("China")).page, caption.page);
+    }
+
+    // However much comes before, a property table's heading and its standard's title stand on the
+    // page where the table begins.
+    void headingAndTitleStayWithTheFirstRowsOfTheirTable_data() {
+        QTest::addColumn<int>("lines");
+        for (int lines = 30; lines <= 80; ++lines) {
+            QTest::addRow("%d lines before", lines) << lines;
+        }
+    }
+    void headingAndTitleStayWithTheFirstRowsOfTheirTable() {
+        QFETCH(int, lines);
+        const std::vector<std::string> heads{"Abmessung", "Wert", "bei Temperatur"};
+        DocumentSection properties{"eigenschaften.rpt", "Eigenschaften", {}};
+        for (const auto* kind : {"Physikalische Eigenschaften", "Wärmebehandlung"}) {
+            const std::string name = kind;
+            properties.blocks.push_back({DocumentBlock::Kind::Heading, {name}, true, {}});
+            properties.blocks.push_back({DocumentBlock::Kind::Text,
+                                         {"Norm EN 10088-2 (2014) gültig (" + name + ")",
+                                          "Nichtrostende Stähle – Teil 2 (" + name + ")"},
+                                         false,
+                                         {}});
+            std::vector<DocumentRow> rows{{{"Blech (" + name + ")"}, true, 0}};
+            for (int i = 1; i <= 6; ++i) {
+                rows.push_back({{"<=8 mm", name + " " + std::to_string(i), "20 °C"}});
+            }
+            properties.blocks.push_back(tableBlock(heads, rows));
+        }
+        const A4Pages laid(documentWith({fillerSection(lines), properties}));
+        const auto& pages = *laid.pages;
+        for (const auto* kind : {"Physikalische Eigenschaften", "Wärmebehandlung"}) {
+            const auto name = QString::fromUtf8(kind);
+            const auto heading = locate(pages, name);
+            QVERIFY(heading.page >= 0);
+            const auto title = locate(pages, QStringLiteral("Nichtrostende Stähle – Teil 2 (%1)").arg(name));
+            const auto first = locate(pages, name + QStringLiteral(" 1"));
+            const auto second = locate(pages, name + QStringLiteral(" 2"));
+            QCOMPARE(locate(pages, QStringLiteral("Norm EN 10088-2 (2014) gültig (%1)").arg(name)).page,
+                     heading.page);
+            QCOMPARE(title.page, heading.page);
+            QCOMPARE(first.page, heading.page);
+            QVERIFY(standsAbove(pages, QStringLiteral("Wert"), first));
+            QVERIFY(second.page >= first.page);
+        }
+    }
+
+    // A supplier whose lines go on on a new page is named again above them there, and no page ends
+    // with a supplier's name or the caption of one of its parts.
+    void supplierGoesOnUnderItsName_data() {
+        QTest::addColumn<int>("lines");
+        for (int lines = 30; lines <= 80; ++lines) {
+            QTest::addRow("%d lines before", lines) << lines;
+        }
+    }
+    void supplierGoesOnUnderItsName() {
+        QFETCH(int, lines);
+        const std::vector<std::string> firms{"Exempel Stahl AB", "Muster Edelstahl GmbH"};
+        DocumentSection suppliers{"Lieferfirmen", "Lieferfirmen", {}};
+        std::vector<QString> all;
+        for (const auto& firm : firms) {
+            suppliers.blocks.push_back({DocumentBlock::Kind::Heading, {firm}, true, {}});
+            for (const auto& [caption, count] :
+                 {std::pair{"Anschrift:", 3}, std::pair{"Firmenbezeichnung:", 2},
+                  std::pair{"Lieferform:", 30}}) {
+                std::vector<std::string> texts{caption};
+                for (int i = 1; i <= count; ++i) {
+                    texts.push_back(firm + ", " + caption + " " + std::to_string(i));
+                    all.push_back(QString::fromStdString(texts.back()));
+                }
+                suppliers.blocks.push_back({DocumentBlock::Kind::Text, texts, false, {}});
+            }
+        }
+        const A4Pages laid(documentWith({fillerSection(lines), suppliers}));
+        const auto& pages = *laid.pages;
+        QVERIFY(pages.pageCount() >= 2);
+        for (const auto& line : all) {
+            const auto at = locateAll(pages, line);
+            QCOMPARE(at.size(), std::size_t{1});
+            const auto firm = line.left(line.indexOf(QLatin1Char(',')));
+            QVERIFY2(standsAbove(pages, firm, at.front()), qPrintable(line));
+        }
+        // A firm's name stands once on each page of its lines, and not over another firm's lines.
+        for (const auto& firm : firms) {
+            const auto name = QString::fromStdString(firm);
+            std::vector<int> named;
+            for (const auto& at : locateAll(pages, name)) {
+                named.push_back(at.page);
+            }
+            std::vector<int> shown;
+            for (const auto& line : all) {
+                const auto at = locate(pages, line);
+                if (line.startsWith(name) && std::find(shown.begin(), shown.end(), at.page) == shown.end()) {
+                    shown.push_back(at.page);
+                }
+            }
+            QCOMPARE(named, shown);
+        }
+        for (int p = 0; p + 1 < pages.pageCount(); ++p) {
+            const auto last = lastText(pages, p);
+            QVERIFY2(!last.endsWith(QLatin1Char(':')) &&
+                         std::find(firms.begin(), firms.end(), last.toStdString()) == firms.end(),
+                     qPrintable(QStringLiteral("page %1 ends with %2").arg(p + 1).arg(last)));
+        }
+    }
+
+    // A property table that goes on on a new page shows there, under its column heads, the form,
+    // state and property that its first rows stand under.
+    void propertyTableGoesOnUnderItsFormAndState() {
+        std::vector<DocumentRow> rows;
+        std::vector<std::pair<QString, QStringList>> expected;
+        int n = 0;
+        for (int form = 1; form <= 3; ++form) {
+            const auto formLine = "Form " + std::to_string(form);
+            rows.push_back({{formLine}, true, 0});
+            for (int state = 1; state <= 2; ++state) {
+                const auto stateLine = "Zustand " + std::to_string(form) + "." + std::to_string(state);
+                rows.push_back({{stateLine}, true, 1});
+                for (int property = 1; property <= 2; ++property) {
+                    const auto nameLine = "Eigenschaft " + std::to_string(form) + "." +
+                                          std::to_string(state) + "." + std::to_string(property);
+                    rows.push_back({{nameLine}, true, 2});
+                    for (int i = 0; i < 12; ++i) {
+                        const auto value = "Wert " + std::to_string(++n);
+                        rows.push_back({{"<=16 mm", value, "längs"}});
+                        expected.push_back(
+                            {QString::fromStdString(value),
+                             {QString::fromStdString(formLine), QString::fromStdString(stateLine),
+                              QString::fromStdString(nameLine)}});
+                    }
+                }
+            }
+        }
+        DocumentSection section{"eigenschaften.rpt", "Eigenschaften", {}};
+        section.blocks.push_back({DocumentBlock::Kind::Heading, {"Mechanische Eigenschaften"}, true, {}});
+        section.blocks.push_back(tableBlock({"Abmessung", "Wert", "Probenlage"}, rows));
+        const A4Pages laid(documentWith({section}));
+        const auto& pages = *laid.pages;
+        QVERIFY2(pages.pageCount() >= 3, qPrintable(QString::number(pages.pageCount())));
+        for (const auto& [value, groups] : expected) {
+            const auto at = locateAll(pages, value);
+            QCOMPARE(at.size(), std::size_t{1});
+            QVERIFY2(standsAbove(pages, QStringLiteral("Abmessung"), at.front()), qPrintable(value));
+            for (const auto& group : groups) {
+                QVERIFY2(standsAbove(pages, group, at.front()),
+                         qPrintable(value + QStringLiteral(": ") + group));
+            }
+        }
+        // A group line is repeated only where its rows go on: the second form is not over the first's.
+        QCOMPARE(locate(pages, QStringLiteral("Form 2")).page, locate(pages, QStringLiteral("Wert 49")).page);
+        QVERIFY(!standsAbove(pages, QStringLiteral("Form 2"), locate(pages, QStringLiteral("Wert 48"))));
     }
 
     void theChosenFontIsTheFontOfTheSheet() {

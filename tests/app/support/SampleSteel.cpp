@@ -30,7 +30,7 @@ keysOf(std::initializer_list<std::shared_ptr<orvik::objects::Material::ListItems
 
 } // namespace
 
-SampleSteel::SampleSteel() {
+SampleSteel::SampleSteel(SeenAs seen) {
     namespace fs = std::filesystem;
     fs::copy_file(GK_SAMPLE_PRINT_ORG_MDB, m_program.programFolder() / "Daten" / "print_org.mdb");
     fs::create_directories(m_program.programFolder() / "Reports");
@@ -40,7 +40,7 @@ SampleSteel::SampleSteel() {
     if (!m_app->LoggedIn()) {
         throw std::runtime_error("the sample databases did not open");
     }
-    m_material = m_app->Material("1", "2", Variant(2));
+    m_material = m_app->Material(seen.steel, seen.designation, Variant(seen.occurrence));
 }
 
 SampleSteel::~SampleSteel() {

@@ -14,12 +14,25 @@ class PrintSteel;
 
 namespace apptest {
 
+/// The designation and occurrence through which a sample steel is seen.
+struct SeenAs {
+    const char* steel;
+    const char* designation;
+    int occurrence;
+};
+/// 1.0038 (S235JR in Europe).
+inline constexpr SeenAs S235JR{"1", "2", 2};
+/// 1.4301 (X5CrNi18-10 in Europe).
+inline constexpr SeenAs X5CrNi18_10{"69", "340", 482};
+/// 1.7225 (42CrMo4 in Europe).
+inline constexpr SeenAs C42CrMo4{"27", "139", 197};
+
 /// A program folder of the test's own with the sample databases, the print template and the report
-/// file, a connected application, and the sample steel 1.0038 (S235JR in Europe), in German with a
-/// comma as decimal separator.
+/// file, a connected application, and a sample steel (1.0038, S235JR in Europe, unless told
+/// otherwise), in German with a comma as decimal separator.
 class SampleSteel {
 public:
-    SampleSteel();
+    explicit SampleSteel(SeenAs seen = S235JR);
     ~SampleSteel();
 
     [[nodiscard]] const std::shared_ptr<orvik::objects::Application>& application() const { return m_app; }
