@@ -13,6 +13,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <random>
 
 namespace {
 
@@ -197,6 +198,123 @@ TEST_F(ReportTest, EachStandardTakesOnlyItsOwnLinesOfTheStandardsText) {
             blocks.emplace_back(block.kind, block.lines);
         }
         EXPECT_EQ(blocks, c.blocks) << c.changes;
+    }
+}
+
+// A text as a Jet SQL literal whose line breaks are CR LF.
+std::string sqlText(const std::string& text) {
+    std::string sql = "'";
+    for (const char c : text) {
+        if (c == '\'') {
+            sql += "''";
+        } else if (c == '\n') {
+            sql += "' || char(10) || '";
+        } else if (c == '\r') {
+            sql += "' || char(13) || '";
+        } else {
+            sql += c;
+        }
+    }
+    return sql + "'";
+}
+
+// The lines of a text as the sheet shows them: no blank line at either end.
+std::vector<std::string> shownLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text[i] == '\n') {
+            while (!line.empty() && (line.back() == ' ' || line.back() == '\r')) {
+                line.pop_back();
+            }
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += text[i];
+        }
+    }
+    while (!lines.empty() && lines.back().empty()) {
+        lines.pop_back();
+    }
+    while (!lines.empty() && lines.front().empty()) {
+        lines.erase(lines.begin());
+    }
+    return lines;
+}
+
+// Standards made up at random, written as the standards text writes them (name and title, then
+// conformity, predecessor and successor each under its caption, two line breaks after each):
+// whatever their names and titles, each standard shows its own title and lines and no other's.
+TEST_F(ReportTest, GeneratedStandardsEachShowTheirOwnLines) {
+    using Kind = orvik::objects::DocumentBlock::Kind;
+    const std::vector<std::string> names{"EN 10088-2", "EN 10088-3", "BS EN 10088-2", "-", " - ", ""};
+    const std::vector<std::string> titles{"",
+                                          " ",
+                                          "Nichtrostende Stähle – Teil 2",
+                                          "Nichtrostende Stähle – Teil 3",
+                                          "Titel mit Umbruch am Ende\r\n",
+                                          "\r\nTitel mit Umbruch am Anfang",
+                                          "Titel über\r\nzwei Zeilen",
+                                          "Titel mit\r\n\r\nLeerzeile",
+                                          "O'Neill"};
+    const std::vector<std::string> documents{"", "", "EN 10088-2:2005", "ISO 15510:2014",
+                                             "EN 10088-2:1995\r\nEN 10088-2:2005"};
+    const char* const captions[] = {"Internationale Übereinstimmung", "Vorgängerdokument",
+                                    "Nachfolgedokument"};
+    std::mt19937 random(20261211);
+    const auto pick = [&random](const std::vector<std::string>& from) {
+        return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
+    };
+    for (int round = 0; round < 80; ++round) {
+        const auto count = std::uniform_int_distribution<int>(1, 5)(random);
+        std::string sql = "DELETE FROM tabNorm; ";
+        std::string standardsText;
+        std::vector<std::pair<Kind, std::vector<std::string>>> expected;
+        bool unknown = false;
+        for (int i = 0; i < count; ++i) {
+            const auto name = pick(names);
+            const auto title = pick(titles);
+            const bool named = !name.empty() && name.find_first_not_of(' ') != std::string::npos &&
+                               name.substr(name.find_first_not_of(' '), 1) != "-";
+            // Of standards known by no line (no name, a blank title) one a sheet at most: two of
+            // them cannot be told apart in the text.
+            const bool blankTitle = shownLines(title).empty();
+            if (!named && blankTitle && unknown) {
+                --i;
+                continue;
+            }
+            unknown = unknown || (!named && blankTitle);
+            sql += "INSERT INTO tabNorm VALUES (1, " + sqlText(name) + ", " + sqlText(title) + "); ";
+            standardsText += (name == "-" || name == " - ") ? title : name + "\r\n" + title;
+            auto lines = shownLines(title);
+            for (const auto* caption : captions) {
+                const auto document = pick(documents);
+                if (document.empty()) {
+                    continue;
+                }
+                standardsText += std::string("\r\n") + caption + "\r\n" + document;
+                lines.push_back(caption);
+                const auto more = shownLines(document);
+                lines.insert(lines.end(), more.begin(), more.end());
+            }
+            standardsText += "\r\n\r\n";
+            if (named) {
+                expected.emplace_back(Kind::Heading, shownLines(name));
+            }
+            if (!lines.empty()) {
+                expected.emplace_back(Kind::Text, lines);
+            }
+        }
+        run(sql + "UPDATE tabWerkstoff SET Normen = " + sqlText(standardsText) + ";");
+        PointedTables pointed;
+        const auto document = open(pointed)->Document("");
+        const auto* standards = document.section("Normen");
+        ASSERT_NE(standards, nullptr) << sql;
+        std::vector<std::pair<Kind, std::vector<std::string>>> blocks;
+        for (const auto& block : standards->blocks) {
+            blocks.emplace_back(block.kind, block.lines);
+        }
+        EXPECT_EQ(blocks, expected) << sql;
     }
 }
 
