@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <optional>
+#include <random>
 
 namespace {
 
@@ -528,6 +529,101 @@ private slots:
         // A group line is repeated only where its rows go on: the second form is not over the first's.
         QCOMPARE(locate(pages, QStringLiteral("Form 2")).page, locate(pages, QStringLiteral("Wert 49")).page);
         QVERIFY(!standsAbove(pages, QStringLiteral("Form 2"), locate(pages, QStringLiteral("Wert 48"))));
+    }
+
+    // Sheets made up at random, laid out on A4: every line and row once, in the order of the sheet,
+    // within the page's body; every row under its column heads and the group lines it stands under,
+    // every line of a text under a heading under that heading, on its own page.
+    void generatedSheetsKeepEveryRowUnderWhatItBelongsTo() {
+        std::mt19937 random(20261211);
+        const auto between = [&random](int low, int high) {
+            return std::uniform_int_distribution<int>(low, high)(random);
+        };
+        for (int round = 0; round < 40; ++round) {
+            int serial = 0;
+            const auto unique = [&serial](const std::string& what) {
+                return what + " " + std::to_string(++serial);
+            };
+            std::vector<QString> order;
+            // Per value row or text line: what must stand above it on its page.
+            std::vector<std::pair<QString, QStringList>> under;
+            std::vector<DocumentSection> sections;
+            for (int s = between(1, 5); s > 0; --s) {
+                DocumentSection section{"Abschnitt", unique("Abschnitt"), {}};
+                order.push_back(QString::fromStdString(section.caption));
+                for (int b = between(1, 6); b > 0; --b) {
+                    const auto heading = unique("Überschrift");
+                    section.blocks.push_back({DocumentBlock::Kind::Heading, {heading}, true, {}});
+                    order.push_back(QString::fromStdString(heading));
+                    if (between(0, 1) == 0) {
+                        std::vector<std::string> lines;
+                        for (int l = between(1, 30); l > 0; --l) {
+                            lines.push_back(unique("Zeile"));
+                            order.push_back(QString::fromStdString(lines.back()));
+                            under.push_back({order.back(), {QString::fromStdString(heading)}});
+                        }
+                        section.blocks.push_back({DocumentBlock::Kind::Text, lines, false, {}});
+                        continue;
+                    }
+                    const auto head = unique("Kopf");
+                    std::vector<DocumentRow> rows;
+                    std::vector<std::string> groups;
+                    for (int r = between(1, 60); r > 0; --r) {
+                        if (between(0, 4) == 0) {
+                            const int level = between(0, std::min<int>(2, static_cast<int>(groups.size())));
+                            groups.resize(static_cast<std::size_t>(level));
+                            groups.push_back(unique("Gruppe"));
+                            rows.push_back({{groups.back()}, true, level});
+                            order.push_back(QString::fromStdString(groups.back()));
+                        }
+                        rows.push_back({{unique("Wert"), "längs"}});
+                        order.push_back(QString::fromStdString(rows.back().cells.front()));
+                        QStringList above{QString::fromStdString(head)};
+                        for (const auto& group : groups) {
+                            above.push_back(QString::fromStdString(group));
+                        }
+                        under.push_back({order.back(), above});
+                    }
+                    section.blocks.push_back(tableBlock({head, "Probenlage"}, rows));
+                    if (between(0, 1) == 0) {
+                        section.blocks.push_back(
+                            {DocumentBlock::Kind::Footnotes, {unique("Fußnote")}, false, {}});
+                        order.push_back(QString::fromStdString(section.blocks.back().lines.front()));
+                    }
+                }
+                sections.push_back(std::move(section));
+            }
+            const A4Pages laid(documentWith(sections));
+            const auto& pages = *laid.pages;
+            const double top = pages.head().back().rect.bottom();
+            const double bottom = pages.foot(0).front().rect.top();
+            for (const auto& page : pages.pages()) {
+                for (const auto& item : page.items) {
+                    QVERIFY2(item.rect.top() >= top && item.rect.bottom() <= bottom + 0.5,
+                             qPrintable(item.text));
+                }
+            }
+            // Once each, in order (what a page repeats is no value row and no text line).
+            Located previous{0, {}};
+            for (const auto& text : order) {
+                const auto all = locateAll(pages, text);
+                const bool repeatable = text.startsWith(QStringLiteral("Überschrift")) ||
+                                        text.startsWith(QStringLiteral("Gruppe"));
+                QVERIFY2(!all.empty() && (repeatable || all.size() == 1), qPrintable(text));
+                const auto& at = all.front();
+                QVERIFY2(at.page > previous.page ||
+                             (at.page == previous.page && at.rect.top() >= previous.rect.top()),
+                         qPrintable(text));
+                previous = at;
+            }
+            for (const auto& [text, above] : under) {
+                const auto at = locate(pages, text);
+                for (const auto& over : above) {
+                    QVERIFY2(standsAbove(pages, over, at),
+                             qPrintable(text + QStringLiteral(" under ") + over));
+                }
+            }
+        }
     }
 
     void theChosenFontIsTheFontOfTheSheet() {
