@@ -268,7 +268,7 @@ constexpr SeenAs S235JR{"1", "2", 2};
 constexpr SeenAs X5CrNi18_10{"69", "340", 482};
 
 struct PrintProgram {
-    explicit PrintProgram(const std::string& changes = {}, SeenAs seen = S235JR) : seen(seen) {
+    explicit PrintProgram(const std::string& changes = {}, SeenAs steelSeenAs = S235JR) : seen(steelSeenAs) {
         std::filesystem::copy_file(GK_SAMPLE_PRINT_ORG_MDB,
                                    program.programFolder() / "Daten" / "print_org.mdb");
         if (!changes.empty()) {
