@@ -1,6 +1,7 @@
 #include "platform/Profile.h"
 
 #include "platform/AtomicFile.h"
+#include "test_support/ChildProcess.h"
 #include "test_support/Files.h"
 #include "test_support/TestEnvironment.h"
 
@@ -211,4 +212,50 @@ TEST_F(Profile, WriteThroughASymbolicLinkReplacesTheTarget) {
 TEST_F(Profile, RelativePathIsTheWorkingDirectory) {
     ASSERT_TRUE(writeProfileString("Global", "Language", "2", "velmo2007.ini"));
     EXPECT_EQ(readProfileString("Global", "Language", "", ini), "2");
+}
+
+TEST_F(Profile, TwoProcessesWritingDifferentKeysAtOnceKeepEveryKey) {
+    constexpr int kKeys = 500;
+    const auto writer = [&](const std::string& section) {
+        return [&, section] {
+            bool ok = true;
+            for (int i = 0; i < kKeys; ++i) {
+                ok = writeProfileString(section, "Key" + std::to_string(i), std::to_string(i), ini) && ok;
+            }
+            return ok;
+        };
+    };
+    test_support::ChildProcess first(writer("First"));
+    test_support::ChildProcess second(writer("Second"));
+    EXPECT_TRUE(first.succeeded()) << "a write of the first process was refused";
+    EXPECT_TRUE(second.succeeded()) << "a write of the second process was refused";
+    int lost = 0;
+    for (const char* section : {"First", "Second"}) {
+        for (int i = 0; i < kKeys; ++i) {
+            lost +=
+                readProfileString(section, "Key" + std::to_string(i), "", ini) == std::to_string(i) ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(lost, 0);
+    EXPECT_EQ(test_support::fileNames(folder.path()), (std::vector<std::string>{"config", "velmo2007.ini"}))
+        << "no lock or temporary file is left";
+}
+
+TEST_F(Profile, AFileItsOwnerMadeReadOnlyIsNotWritten) {
+    const std::string original = "[Global]\nLanguage=0\n";
+    test_support::writeBytes(ini, original);
+    std::filesystem::permissions(ini, std::filesystem::perms::owner_read |
+                                          std::filesystem::perms::group_read |
+                                          std::filesystem::perms::others_read);
+    EXPECT_FALSE(writeProfileString("Global", "Language", "1", ini));
+    EXPECT_FALSE(platform::deleteProfileKey("Global", "Language", ini));
+    EXPECT_EQ(readText(ini), original);
+    EXPECT_EQ(readProfileString("Global", "Language", "", ini), "0");
+}
+
+TEST_F(Profile, AFileWithTheLongestNameTheFolderTakesIsWritten) {
+    const auto longest = folder.path() / (std::string(250, 'v') + ".ini");
+    ASSERT_TRUE(writeProfileString("Global", "Language", "1", longest));
+    ASSERT_TRUE(writeProfileString("Global", "Type", "3", longest));
+    EXPECT_EQ(readText(longest), "[Global]\nLanguage=1\nType=3\n");
 }
