@@ -11,6 +11,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -140,17 +141,30 @@ TEST_F(AtomicFile, AWriteRemovesOnlyTheTemporaryFilesItsOwnKilledWritersLeft) {
         known.push_back(c.target);
 
         // A writer without files that have no name, stopped and then killed while its named
-        // temporary file is being filled.
-        test_support::ChildProcess writer([&] {
-            return test_support::refuseTmpfile() &&
-                   platform::AtomicFile::write(target, std::string(std::size_t{64} << 20, 'w'));
-        });
-        const std::string temporary = awaitStrayName(here.path(), known);
+        // temporary file is being filled (tried again where it was done before it could be stopped).
+        std::unique_ptr<test_support::ChildProcess> writer;
+        std::string temporary;
+        for (int attempt = 0; attempt < 20 && temporary.empty(); ++attempt) {
+            writer = std::make_unique<test_support::ChildProcess>([&] {
+                return test_support::refuseTmpfile() &&
+                       platform::AtomicFile::write(target, std::string(std::size_t{64} << 20, 'w'));
+            });
+            temporary = awaitStrayName(here.path(), known);
+            ::kill(writer->pid(), SIGSTOP);
+            siginfo_t state{};
+            (void)::waitid(P_PID, static_cast<id_t>(writer->pid()), &state, WSTOPPED | WEXITED | WNOWAIT);
+            if (!temporary.empty() && !fs::exists(here.path() / temporary)) {
+                temporary.clear();
+            }
+            if (temporary.empty()) {
+                writer->kill();
+                ASSERT_TRUE(platform::AtomicFile::write(target, "old")) << c.target;
+            }
+        }
         ASSERT_FALSE(temporary.empty()) << c.target << ": the writer made no temporary file";
-        ::kill(writer.pid(), SIGSTOP);
         ASSERT_TRUE(platform::AtomicFile::write(target, "while the other writer is at work")) << c.target;
         EXPECT_TRUE(fs::exists(here.path() / temporary)) << c.target << ": a live writer's file is kept";
-        writer.kill();
+        writer->kill();
 
         ASSERT_TRUE(platform::AtomicFile::write(target, "new")) << c.target;
         std::sort(known.begin(), known.end());

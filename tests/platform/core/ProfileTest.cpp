@@ -3,8 +3,10 @@
 #include "platform/AtomicFile.h"
 #include "test_support/ChildProcess.h"
 #include "test_support/Files.h"
+#include "test_support/NoTmpfile.h"
 #include "test_support/TestEnvironment.h"
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -14,6 +16,12 @@ using platform::readProfileString;
 using platform::writeProfileString;
 
 namespace {
+
+std::vector<std::string> sortedNames(const std::filesystem::path& folder) {
+    auto names = test_support::fileNames(folder);
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 std::string readText(const std::filesystem::path& file) {
     std::string content;
@@ -237,7 +245,7 @@ TEST_F(Profile, TwoProcessesWritingDifferentKeysAtOnceKeepEveryKey) {
         }
     }
     EXPECT_EQ(lost, 0);
-    EXPECT_EQ(test_support::fileNames(folder.path()), (std::vector<std::string>{"config", "velmo2007.ini"}))
+    EXPECT_EQ(sortedNames(folder.path()), (std::vector<std::string>{"config", "velmo2007.ini"}))
         << "no lock or temporary file is left";
 }
 
@@ -258,4 +266,35 @@ TEST_F(Profile, AFileWithTheLongestNameTheFolderTakesIsWritten) {
     ASSERT_TRUE(writeProfileString("Global", "Language", "1", longest));
     ASSERT_TRUE(writeProfileString("Global", "Type", "3", longest));
     EXPECT_EQ(readText(longest), "[Global]\nLanguage=1\nType=3\n");
+}
+
+TEST_F(Profile, AKilledWriterLeavesOneWholeFileAndNothingElseOnceTheNextWriteRan) {
+    constexpr std::size_t length = 200000;
+    ASSERT_TRUE(writeProfileString("Global", "Value", std::string(length, 'a'), ini));
+    const bool canRefuse = [] {
+        test_support::ChildProcess probe([] { return test_support::refuseTmpfile(); });
+        return probe.succeeded();
+    }();
+    for (int kill = 0; kill < 40; ++kill) {
+        // Every second writer goes through named temporary files, as on a file system without O_TMPFILE.
+        const bool named = canRefuse && kill % 2 == 1;
+        test_support::ChildProcess writer([&] {
+            if (named && !test_support::refuseTmpfile()) {
+                return false;
+            }
+            for (int i = 0;; ++i) {
+                (void)writeProfileString("Global", "Value",
+                                         std::string(length, static_cast<char>('a' + i % 26)), ini);
+            }
+        });
+        usleep(static_cast<useconds_t>(2000 + kill * 1500));
+        writer.kill();
+        const std::string value = readProfileString("Global", "Value", "", ini);
+        ASSERT_EQ(value.size(), length) << "kill " << kill;
+        EXPECT_EQ(value.find_first_not_of(value.front()), std::string::npos) << "kill " << kill;
+        ASSERT_TRUE(writeProfileString("Global", "Other", std::to_string(kill), ini));
+        EXPECT_EQ(sortedNames(folder.path()),
+                  (std::vector<std::string>{"config", "velmo2007.ini"}))
+            << "kill " << kill << (named ? " of a writer with named temporary files" : "");
+    }
 }

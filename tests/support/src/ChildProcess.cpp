@@ -1,5 +1,6 @@
 #include "test_support/ChildProcess.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <stdexcept>
@@ -31,7 +32,7 @@ ChildProcess::~ChildProcess() {
 
 bool ChildProcess::succeeded() {
     if (!m_waited) {
-        while (::waitpid(m_pid, &m_status, 0) < 0) {
+        while (::waitpid(m_pid, &m_status, 0) < 0 && errno == EINTR) {
         }
         m_waited = true;
     }
