@@ -81,6 +81,10 @@ bool LockFile::removeFile() noexcept {
     return m_fd >= 0 && ::unlink(m_file.c_str()) == 0;
 }
 
+bool LockFile::stillNamed() const noexcept {
+    return m_fd >= 0 && namesOpenFile(m_file, m_fd);
+}
+
 void LockFile::release() noexcept {
     if (m_fd >= 0) {
         ::close(m_fd); // the last descriptor of the open file releases its lock

@@ -32,6 +32,8 @@ public:
     /// Removes the file while its lock is held, so that whoever opened it meanwhile and locks it
     /// after finds it gone rather than believing it holds the lock. The lock stays until destroyed.
     bool removeFile() noexcept;
+    /// Whether the file still has the name it was locked under (no one removed or replaced it).
+    [[nodiscard]] bool stillNamed() const noexcept;
 
 private:
     LockFile(int fd, std::filesystem::path file) noexcept;
