@@ -293,8 +293,7 @@ TEST_F(Profile, AKilledWriterLeavesOneWholeFileAndNothingElseOnceTheNextWriteRan
         ASSERT_EQ(value.size(), length) << "kill " << kill;
         EXPECT_EQ(value.find_first_not_of(value.front()), std::string::npos) << "kill " << kill;
         ASSERT_TRUE(writeProfileString("Global", "Other", std::to_string(kill), ini));
-        EXPECT_EQ(sortedNames(folder.path()),
-                  (std::vector<std::string>{"config", "velmo2007.ini"}))
+        EXPECT_EQ(sortedNames(folder.path()), (std::vector<std::string>{"config", "velmo2007.ini"}))
             << "kill " << kill << (named ? " of a writer with named temporary files" : "");
     }
 }
