@@ -1,16 +1,19 @@
 #include "platform/Profile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/LockFile.h"
 #include "test_support/ChildProcess.h"
 #include "test_support/Files.h"
 #include "test_support/NoTmpfile.h"
 #include "test_support/TestEnvironment.h"
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using platform::readProfileString;
 using platform::writeProfileString;
@@ -296,4 +299,29 @@ TEST_F(Profile, AKilledWriterLeavesOneWholeFileAndNothingElseOnceTheNextWriteRan
         EXPECT_EQ(sortedNames(folder.path()), (std::vector<std::string>{"config", "velmo2007.ini"}))
             << "kill " << kill << (named ? " of a writer with named temporary files" : "");
     }
+}
+
+TEST_F(Profile, AReaderWaitsForAnotherProcessesChangeRatherThanSeeingTheFileMissing) {
+    ASSERT_TRUE(writeProfileString("Global", "Language", "2", ini));
+    // Another process in the midst of a change, at the instant a file system such as FUSE shows the
+    // file missing: it holds the lock of the change beside the file.
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const auto away = folder.path() / "velmo2007.ini.away";
+    test_support::ChildProcess writer([&] {
+        const auto lock = platform::LockFile::take(folder.path() / ".velmo2007.ini.gk2007lock",
+                                                   platform::LockFile::Mode::Exclusive,
+                                                   platform::LockFile::Create::Yes, std::chrono::seconds(5));
+        std::filesystem::rename(ini, away);
+        (void)::write(ready[1], "r", 1);
+        usleep(300000);
+        std::filesystem::rename(away, ini);
+        return lock.has_value();
+    });
+    char r = 0;
+    ASSERT_EQ(::read(ready[0], &r, 1), 1);
+    EXPECT_EQ(readProfileString("Global", "Language", "missing", ini), "2");
+    EXPECT_TRUE(writer.succeeded());
+    ::close(ready[0]);
+    ::close(ready[1]);
 }
