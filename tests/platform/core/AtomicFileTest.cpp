@@ -7,6 +7,7 @@
 #include "test_support/TestEnvironment.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -62,6 +63,17 @@ std::string awaitStrayName(const fs::path& folder, const std::vector<std::string
         usleep(100);
     }
     return {};
+}
+
+/// Whether another process holds the lock of `file`.
+bool lockedElsewhere(const fs::path& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return locked;
 }
 
 std::string nameOfLength(std::size_t bytes, const std::string& unit = "n") {
@@ -150,10 +162,21 @@ TEST_F(AtomicFile, AWriteRemovesOnlyTheTemporaryFilesItsOwnKilledWritersLeft) {
                        platform::AtomicFile::write(target, std::string(std::size_t{64} << 20, 'w'));
             });
             temporary = awaitStrayName(here.path(), known);
-            ::kill(writer->pid(), SIGSTOP);
-            siginfo_t state{};
-            (void)::waitid(P_PID, static_cast<id_t>(writer->pid()), &state, WSTOPPED | WEXITED | WNOWAIT);
-            if (!temporary.empty() && !fs::exists(here.path() / temporary)) {
+            // Stopped once it holds the lock of its file: stopped in the instant between creating
+            // the file and locking it, it would find its file taken and start again with another.
+            for (int stop = 0; stop < 100; ++stop) {
+                ::kill(writer->pid(), SIGSTOP);
+                siginfo_t state{};
+                (void)::waitid(P_PID, static_cast<id_t>(writer->pid()), &state, WSTOPPED | WEXITED | WNOWAIT);
+                if (temporary.empty() || !fs::exists(here.path() / temporary) ||
+                    lockedElsewhere(here.path() / temporary)) {
+                    break;
+                }
+                ::kill(writer->pid(), SIGCONT);
+                usleep(50);
+            }
+            if (!temporary.empty() &&
+                (!fs::exists(here.path() / temporary) || !lockedElsewhere(here.path() / temporary))) {
                 temporary.clear();
             }
             if (temporary.empty()) {
