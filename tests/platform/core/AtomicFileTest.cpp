@@ -136,7 +136,9 @@ TEST_F(AtomicFile, AWriteRemovesOnlyTheTemporaryFilesItsOwnKilledWritersLeft) {
         std::vector<std::string> others;
     };
     const Case cases[] = {
-        {"velmo2007.ini", {".velmo2007.ini.backup", ".velmo2007.ini.a1B2c3", ".velmo2007.ini.ZZZZZZ"}},
+        {"velmo2007.ini",
+         {".velmo2007.ini.backup", ".velmo2007.ini.a1B2c3", ".velmo2007.ini.ZZZZZZ",
+          ".velmo2007.ini.gk2007tmp-AbCdEfGh-ZZZZZZ"}}, // the program's form without its check
         {"settings.ini", {".settings.ini.backup", ".settings.ini.tmp"}},
         {"saved.anl", {".saved.anl.2024v1", ".saved.anl.bak"}},
         {"target.txt", {".target.txt.AbC123", "target.txt.AbC123"}},
