@@ -86,22 +86,27 @@ bool removeAbandonedCopies(const fs::path& print) {
         fs::remove_all(folder, removeError);
         allGone = allGone && !removeError;
     };
+    const std::string own = RunningCopy::id();
     for (const auto& entry : entries) {
         const std::string name = entry.path().filename().string();
+        const std::string copy =
+            name.ends_with(LockSuffix) ? name.substr(0, name.size() - LockSuffix.size()) : "";
         std::error_code typeError;
-        if (name.ends_with(LockSuffix) &&
-            RunningCopy::isId(name.substr(0, name.size() - LockSuffix.size()))) {
+        if (copy == own) {
+            continue; // this copy's lock, which a file system that locks per process (NFS) would yield
+        }
+        if (RunningCopy::isId(copy)) {
             // A copy holds its lock while it runs, on this machine or another, in any namespace.
             auto lock =
                 platform::LockFile::take(entry.path(), platform::LockFile::Mode::Exclusive,
                                          platform::LockFile::Create::No, std::chrono::milliseconds(0));
             if (lock) {
-                removeFolder(print / name.substr(0, name.size() - LockSuffix.size()));
+                removeFolder(print / copy);
                 lock->removeFile();
             }
         } else if (!entry.is_directory(typeError)) {
             continue;
-        } else if (name == RunningCopy::id()) {
+        } else if (name == own) {
             removeFolder(entry.path()); // this copy's own database, made before; its lock stays held
         } else if (RunningCopy::isId(name)) {
             // Its lock file is made before the folder and removed after it: without one, the copy is
