@@ -8,11 +8,13 @@
 #include "test_support/TestEnvironment.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <thread>
 #include <unistd.h>
 
 using platform::readProfileString;
@@ -324,4 +326,31 @@ TEST_F(Profile, AReaderWaitsForAnotherProcessesChangeRatherThanSeeingTheFileMiss
     EXPECT_TRUE(writer.succeeded());
     ::close(ready[0]);
     ::close(ready[1]);
+}
+
+TEST_F(Profile, TwoThreadsWritingDifferentKeysAtOnceKeepEveryKeyAndReadTheirOwn) {
+    constexpr int kKeys = 200;
+    std::atomic<int> wrong{0};
+    const auto writer = [&](const std::string& section) {
+        for (int i = 0; i < kKeys; ++i) {
+            const std::string key = "Key" + std::to_string(i);
+            if (!writeProfileString(section, key, std::to_string(i), ini) ||
+                readProfileString(section, key, "", ini) != std::to_string(i)) {
+                ++wrong;
+            }
+        }
+    };
+    std::thread first(writer, "First");
+    std::thread second(writer, "Second");
+    first.join();
+    second.join();
+    EXPECT_EQ(wrong.load(), 0);
+    int lost = 0;
+    for (const char* section : {"First", "Second"}) {
+        for (int i = 0; i < kKeys; ++i) {
+            lost +=
+                readProfileString(section, "Key" + std::to_string(i), "", ini) == std::to_string(i) ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(lost, 0);
 }
