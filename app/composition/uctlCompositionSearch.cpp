@@ -522,7 +522,7 @@ void uctlCompositionSearch::FuzzySearch() {
 QString uctlCompositionSearch::ExportFolder() {
     const auto program = orvik::common::ProgrammSettings().ApplicationPath();
     const std::filesystem::path folder =
-        std::filesystem::path(orvik::common::DataFolder::WritableRoot(program)) / "export";
+        std::filesystem::path(orvik::common::DataFolder::WritableRoot(program, "export")) / "export";
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     return QString::fromStdString(folder.string());

@@ -1,6 +1,7 @@
 #include "IniFileCache.h"
 
 #include "FileWatch.h"
+#include "ProfileLock.h"
 #include "platform/AtomicFile.h"
 
 #include <cstdint>
@@ -90,6 +91,8 @@ std::shared_ptr<const IniDocument> cachedIniDocument(const std::filesystem::path
     if (found != c.entries.end() && found->second.watched) {
         return found->second.document;
     }
+    // Not in the midst of another process's change, which may show the file missing for an instant.
+    const ProfileLock readLock(file, LockFile::Mode::Shared);
     const auto before = stampOf(file);
     if (!before) {
         return readFile(file);

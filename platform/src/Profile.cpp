@@ -1,6 +1,7 @@
 #include "platform/Profile.h"
 
 #include "IniFileCache.h"
+#include "ProfileLock.h"
 #include "platform/AtomicFile.h"
 #include "platform/TextCase.h"
 
@@ -31,7 +32,10 @@ std::optional<IniDocument> loadForChange(const std::filesystem::path& file) {
     return IniDocument{};
 }
 
+/// Reads, changes and writes the file while no other process changes or reads it, so that two
+/// copies writing different keys at once keep both.
 bool change(const std::filesystem::path& file, const std::function<bool(IniDocument&)>& edit) {
+    const ProfileLock lock(file, LockFile::Mode::Exclusive);
     auto document = loadForChange(file);
     if (!document) {
         return false;

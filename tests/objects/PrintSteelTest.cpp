@@ -22,6 +22,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -176,23 +177,29 @@ TEST_F(PrintSteelTest, APrintDatabaseThatCannotBeWrittenIsReportedAndKeptAsItWas
     EXPECT_EQ(test_support::fileNames(daten), names) << "no temporary file is left";
 }
 
-TEST_F(PrintSteelTest, PrintDatabaseGoesToTheUsersFolderWhenTheProgramFolderIsReadOnly) {
+TEST_F(PrintSteelTest, PrintDatabaseGoesToTheUsersFolderWhenItsFolderCannotBeWrittenInTheProgramFolder) {
     namespace fs = std::filesystem;
     const auto daten = m_program.programFolder() / "Daten";
     fs::remove_all(daten / "print");
-    std::string folder;
-    {
-        const test_support::ScopedReadOnlyFolder readOnlyDaten(daten);
-        const test_support::ScopedReadOnlyFolder readOnly(m_program.programFolder());
-        if (!readOnly.effective() || !readOnlyDaten.effective()) {
-            GTEST_SKIP() << "the folders cannot be made read-only here";
+    for (const bool programFolderReadOnly : {true, false}) {
+        std::string folder;
+        {
+            const test_support::ScopedReadOnlyFolder readOnlyDaten(daten);
+            std::optional<test_support::ScopedReadOnlyFolder> readOnly;
+            if (programFolderReadOnly) {
+                readOnly.emplace(m_program.programFolder());
+            }
+            if (!readOnlyDaten.effective() || (readOnly && !readOnly->effective())) {
+                GTEST_SKIP() << "the folders cannot be made read-only here";
+            }
+            folder = PrintSteel::PreparePrintDatabase(m_program.programFolder().string());
         }
-        folder = PrintSteel::PreparePrintDatabase(m_program.programFolder().string());
+        // The folder comes with its separator; this copy's own folder under the user's Daten/print.
+        const fs::path own = fs::path(folder).parent_path();
+        EXPECT_EQ(own.parent_path(), m_program.userDataFolder() / "Daten" / "print") << programFolderReadOnly;
+        EXPECT_TRUE(fs::is_regular_file(own / "print.mdb")) << programFolderReadOnly;
+        EXPECT_FALSE(fs::exists(daten / "print")) << programFolderReadOnly;
     }
-    const auto own = fs::path("Daten") / "print" / std::to_string(::getpid());
-    EXPECT_EQ(fs::path(folder), m_program.userDataFolder() / own / "");
-    EXPECT_TRUE(fs::is_regular_file(m_program.userDataFolder() / own / "print.mdb"));
-    EXPECT_FALSE(fs::exists(m_program.programFolder() / own));
 }
 
 } // namespace

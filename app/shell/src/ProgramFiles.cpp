@@ -22,7 +22,7 @@ std::filesystem::path ProgramFiles::HelpFile(std::int32_t language) const {
 }
 
 std::filesystem::path ProgramFiles::exportFolder() const {
-    std::filesystem::path folder = orvik::common::DataFolder::WritableRoot(m_folder.string());
+    std::filesystem::path folder = orvik::common::DataFolder::WritableRoot(m_folder.string(), "export");
     folder /= "export";
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);

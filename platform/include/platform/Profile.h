@@ -5,7 +5,10 @@
 // key as needed and replaces the file crash-safe (AtomicFile). Values have no length limit. The
 // file is never kept open, and every call sees the file as it is then: a read parses it again
 // unless its identity, size and modification time show it unchanged since it was last parsed. A
-// relative path is taken from the working directory.
+// relative path is taken from the working directory. Each change reads, changes and writes the file
+// under a lock shared by every process (`.<name>.gk2007lock` beside the file while the change lasts),
+// so that copies changing different keys at once keep each other's; a read waits for a change that is
+// under way rather than look in the instant the new file is renamed over the old.
 
 #include "platform/IniDocument.h"
 

@@ -1,18 +1,32 @@
 #include "platform/Profile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/LockFile.h"
+#include "test_support/ChildProcess.h"
 #include "test_support/Files.h"
+#include "test_support/NoTmpfile.h"
 #include "test_support/TestEnvironment.h"
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <thread>
+#include <unistd.h>
 
 using platform::readProfileString;
 using platform::writeProfileString;
 
 namespace {
+
+std::vector<std::string> sortedNames(const std::filesystem::path& folder) {
+    auto names = test_support::fileNames(folder);
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 std::string readText(const std::filesystem::path& file) {
     std::string content;
@@ -211,4 +225,132 @@ TEST_F(Profile, WriteThroughASymbolicLinkReplacesTheTarget) {
 TEST_F(Profile, RelativePathIsTheWorkingDirectory) {
     ASSERT_TRUE(writeProfileString("Global", "Language", "2", "velmo2007.ini"));
     EXPECT_EQ(readProfileString("Global", "Language", "", ini), "2");
+}
+
+TEST_F(Profile, TwoProcessesWritingDifferentKeysAtOnceKeepEveryKey) {
+    constexpr int kKeys = 500;
+    const auto writer = [&](const std::string& section) {
+        return [&, section] {
+            bool ok = true;
+            for (int i = 0; i < kKeys; ++i) {
+                ok = writeProfileString(section, "Key" + std::to_string(i), std::to_string(i), ini) && ok;
+            }
+            return ok;
+        };
+    };
+    test_support::ChildProcess first(writer("First"));
+    test_support::ChildProcess second(writer("Second"));
+    EXPECT_TRUE(first.succeeded()) << "a write of the first process was refused";
+    EXPECT_TRUE(second.succeeded()) << "a write of the second process was refused";
+    int lost = 0;
+    for (const char* section : {"First", "Second"}) {
+        for (int i = 0; i < kKeys; ++i) {
+            lost +=
+                readProfileString(section, "Key" + std::to_string(i), "", ini) == std::to_string(i) ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(lost, 0);
+    EXPECT_EQ(sortedNames(folder.path()), (std::vector<std::string>{"config", "velmo2007.ini"}))
+        << "no lock or temporary file is left";
+}
+
+TEST_F(Profile, AFileItsOwnerMadeReadOnlyIsNotWritten) {
+    const std::string original = "[Global]\nLanguage=0\n";
+    test_support::writeBytes(ini, original);
+    std::filesystem::permissions(ini, std::filesystem::perms::owner_read |
+                                          std::filesystem::perms::group_read |
+                                          std::filesystem::perms::others_read);
+    EXPECT_FALSE(writeProfileString("Global", "Language", "1", ini));
+    EXPECT_FALSE(platform::deleteProfileKey("Global", "Language", ini));
+    EXPECT_EQ(readText(ini), original);
+    EXPECT_EQ(readProfileString("Global", "Language", "", ini), "0");
+}
+
+TEST_F(Profile, AFileWithTheLongestNameTheFolderTakesIsWritten) {
+    const auto longest = folder.path() / (std::string(250, 'v') + ".ini");
+    ASSERT_TRUE(writeProfileString("Global", "Language", "1", longest));
+    ASSERT_TRUE(writeProfileString("Global", "Type", "3", longest));
+    EXPECT_EQ(readText(longest), "[Global]\nLanguage=1\nType=3\n");
+}
+
+TEST_F(Profile, AKilledWriterLeavesOneWholeFileAndNothingElseOnceTheNextWriteRan) {
+    constexpr std::size_t length = 200000;
+    ASSERT_TRUE(writeProfileString("Global", "Value", std::string(length, 'a'), ini));
+    const bool canRefuse = [] {
+        test_support::ChildProcess probe([] { return test_support::refuseTmpfile(); });
+        return probe.succeeded();
+    }();
+    for (int kill = 0; kill < 40; ++kill) {
+        // Every second writer goes through named temporary files, as on a file system without O_TMPFILE.
+        const bool named = canRefuse && kill % 2 == 1;
+        test_support::ChildProcess writer([&] {
+            if (named && !test_support::refuseTmpfile()) {
+                return false;
+            }
+            for (int i = 0;; ++i) {
+                (void)writeProfileString("Global", "Value",
+                                         std::string(length, static_cast<char>('a' + i % 26)), ini);
+            }
+        });
+        usleep(static_cast<useconds_t>(2000 + kill * 1500));
+        writer.kill();
+        const std::string value = readProfileString("Global", "Value", "", ini);
+        ASSERT_EQ(value.size(), length) << "kill " << kill;
+        EXPECT_EQ(value.find_first_not_of(value.front()), std::string::npos) << "kill " << kill;
+        ASSERT_TRUE(writeProfileString("Global", "Other", std::to_string(kill), ini));
+        EXPECT_EQ(sortedNames(folder.path()), (std::vector<std::string>{"config", "velmo2007.ini"}))
+            << "kill " << kill << (named ? " of a writer with named temporary files" : "");
+    }
+}
+
+TEST_F(Profile, AReaderWaitsForAnotherProcessesChangeRatherThanSeeingTheFileMissing) {
+    ASSERT_TRUE(writeProfileString("Global", "Language", "2", ini));
+    // Another process in the midst of a change, at the instant a file system such as FUSE shows the
+    // file missing: it holds the lock of the change beside the file.
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const auto away = folder.path() / "velmo2007.ini.away";
+    test_support::ChildProcess writer([&] {
+        const auto lock = platform::LockFile::take(folder.path() / ".velmo2007.ini.gk2007lock",
+                                                   platform::LockFile::Mode::Exclusive,
+                                                   platform::LockFile::Create::Yes, std::chrono::seconds(5));
+        std::filesystem::rename(ini, away);
+        (void)::write(ready[1], "r", 1);
+        usleep(300000);
+        std::filesystem::rename(away, ini);
+        return lock.has_value();
+    });
+    char r = 0;
+    ASSERT_EQ(::read(ready[0], &r, 1), 1);
+    EXPECT_EQ(readProfileString("Global", "Language", "missing", ini), "2");
+    EXPECT_TRUE(writer.succeeded());
+    ::close(ready[0]);
+    ::close(ready[1]);
+}
+
+TEST_F(Profile, TwoThreadsWritingDifferentKeysAtOnceKeepEveryKeyAndReadTheirOwn) {
+    constexpr int kKeys = 200;
+    std::atomic<int> wrong{0};
+    const auto writer = [&](const std::string& section) {
+        for (int i = 0; i < kKeys; ++i) {
+            const std::string key = "Key" + std::to_string(i);
+            if (!writeProfileString(section, key, std::to_string(i), ini) ||
+                readProfileString(section, key, "", ini) != std::to_string(i)) {
+                ++wrong;
+            }
+        }
+    };
+    std::thread first(writer, "First");
+    std::thread second(writer, "Second");
+    first.join();
+    second.join();
+    EXPECT_EQ(wrong.load(), 0);
+    int lost = 0;
+    for (const char* section : {"First", "Second"}) {
+        for (int i = 0; i < kKeys; ++i) {
+            lost +=
+                readProfileString(section, "Key" + std::to_string(i), "", ini) == std::to_string(i) ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(lost, 0);
 }

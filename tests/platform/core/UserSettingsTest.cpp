@@ -113,6 +113,17 @@ TEST_F(UserSettings, FailedWriteLeavesTheOldFileAndNamesIt) {
             expectRefused("read-only folder");
         }
     }
+    {
+        // Made read-only by its owner: refused as root too, with the same message.
+        const auto mode = std::filesystem::status(file).permissions();
+        std::filesystem::permissions(file,
+                                     std::filesystem::perms::owner_write |
+                                         std::filesystem::perms::group_write |
+                                         std::filesystem::perms::others_write,
+                                     std::filesystem::perm_options::remove);
+        expectRefused("read-only file");
+        std::filesystem::permissions(file, mode);
+    }
     EXPECT_EQ(fileText(file), before);
     EXPECT_EQ(test_support::fileNames(file.parent_path()), std::vector<std::string>{"settings.ini"});
     EXPECT_EQ(platform::GetSetting("App", "Path", "App"), "/old");
