@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <set>
 
@@ -42,6 +43,11 @@ QString longestLine(const QString& text, const QFontMetrics& metrics) {
         }
     }
     return widest;
+}
+
+// Pixels of the text's longest line.
+int textWidth(const QString& text, const QFontMetrics& metrics) {
+    return text.isEmpty() ? 0 : metrics.horizontalAdvance(longestLine(text, metrics));
 }
 
 } // namespace
@@ -206,14 +212,51 @@ void Grid::AutoSize(int col1, int col2) {
                 continue;
             }
             const QFontMetrics& metrics = m_model.cellBold(row, col) ? boldMetrics : plainMetrics;
-            const QString text = m_model.text(row, col);
-            int width = text.isEmpty() ? 0 : metrics.horizontalAdvance(longestLine(text, metrics));
+            int width = textWidth(m_model.text(row, col), metrics);
             const QPixmap picture = m_model.cellPicture(row, col);
             width = std::max(width, static_cast<int>(picture.deviceIndependentSize().width()));
             widest = std::max(widest, width);
         }
         setColumnWidth(col, widest + CellPadding);
     }
+}
+
+int Grid::cellTextWidth(int row, int col) const {
+    if (row < 0 || row >= Rows() || col < 0 || col >= Cols() || m_model.text(row, col).isEmpty()) {
+        return 0;
+    }
+    QFont cellFont = font();
+    cellFont.setBold(m_model.cellBold(row, col));
+    return pixelsToTwips(textWidth(m_model.text(row, col), QFontMetrics(cellFont)) + CellPadding);
+}
+
+bool Grid::cellTextCut(int row, int col) {
+    if (m_spansDirty) {
+        applySpans();
+    }
+    if (row < 0 || row >= Rows() || col < 0 || col >= Cols() || m_model.text(row, col).isEmpty()) {
+        return false;
+    }
+    const QTableView& view = row < FixedRows() ? *m_fixed : static_cast<const QTableView&>(*this);
+    QRect cell = view.visualRect(m_model.index(row, col));
+    if (cell.isEmpty()) {
+        return false; // a hidden row or column shows nothing to cut
+    }
+    if (view.showGrid()) {
+        cell.adjust(0, 0, 1, 1); // the cell's own grid line belongs to it, as with the column width
+    }
+    const bool oneLineFits = cell.width() >= twipsToPixels(cellTextWidth(row, col));
+    if (!oneLineFits && !view.wordWrap()) {
+        return true;
+    }
+    // The lines the cell paints: its own line breaks, and with word wrap those its width makes.
+    const bool wraps = !oneLineFits;
+    const int wrapWidth = wraps ? std::max(1, cell.width() - CellPadding) : 1 << 20;
+    QFont cellFont = font();
+    cellFont.setBold(m_model.cellBold(row, col));
+    const QRect lines = QFontMetrics(cellFont).boundingRect(
+        QRect(0, 0, wrapWidth, 1 << 20), wraps ? Qt::TextWordWrap : 0, m_model.text(row, col));
+    return cell.height() < lines.height() || (wraps && wrapWidth < lines.width());
 }
 
 int Grid::RowPos(int row) const {
@@ -446,9 +489,30 @@ bool Grid::eventFilter(QObject* watched, QEvent* event) {
         } else if (type == QEvent::Leave) {
             m_mouseRow = -1;
             m_mouseCol = -1;
+        } else if (type == QEvent::ToolTip) {
+            showCutText(*m_fixed, *static_cast<QHelpEvent*>(event));
+            return true;
         }
     }
     return QTableView::eventFilter(watched, event);
+}
+
+bool Grid::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        showCutText(*this, *static_cast<QHelpEvent*>(event));
+        return true;
+    }
+    return QTableView::viewportEvent(event);
+}
+
+void Grid::showCutText(const QTableView& view, const QHelpEvent& event) {
+    const QModelIndex index = view.indexAt(event.pos());
+    if (!index.isValid() || !cellTextCut(index.row(), index.column())) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(event.globalPos(), m_model.text(index.row(), index.column()), view.viewport(),
+                       view.visualRect(index));
 }
 
 void Grid::structureChanged() {

@@ -103,6 +103,12 @@ public:
     /// Fits the columns from col1 to col2 to their widest text (cells of merged runs and hidden
     /// columns left out).
     void AutoSize(int col1, int col2);
+    /// The width in twips a column needs to show the cell's text on one line (its longest line, in
+    /// bold where the cell is bold), as AutoSize fits it; 0 for an empty cell.
+    [[nodiscard]] int cellTextWidth(int row, int col) const;
+    /// Whether the cell as shown (a merged run as a whole) is too small for its text: too narrow, or
+    /// with word wrap too low for its lines. A cut cell shows its whole text as its tooltip.
+    [[nodiscard]] bool cellTextCut(int row, int col);
 
     // Position
     /// The row and column under the mouse; -1 when it is over none.
@@ -182,8 +188,11 @@ protected:
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
+    /// The tooltip of the cell under a help event of the view: the whole text of a cut cell.
+    void showCutText(const QTableView& view, const QHelpEvent& event);
     void structureChanged();
     void syncFixedRows();
     void syncCurrent();

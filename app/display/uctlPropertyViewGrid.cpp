@@ -8,6 +8,7 @@
 #include "shell/contract/ErrorWindow.h"
 
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QPalette>
 #include <QScrollBar>
 #include <cmath>
@@ -306,13 +307,49 @@ void uctlPropertyViewGrid::scrollToStart() {
 }
 
 void uctlPropertyViewGrid::FitColumnWidths() {
+    // A column no table of the grid fills would only show as a narrow empty strip.
+    for (int col = Dimension; col <= Footnotes; ++col) {
+        m_grid->setColHidden(col, !hasValues(col));
+    }
     m_grid->AutoSize(Dimension, Footnotes);
     int used = 0;
     for (int col = Dimension; col <= Footnotes; ++col) {
         used += m_grid->ColWidth(col);
     }
-    const int rest = width() * TwipsPerPixel - used - 120;
-    m_grid->setColWidth(Filler, std::max(0, rest));
+    // The rest of the visible width, so that titles and footnotes wrap where the grid ends; never
+    // hidden, so that they span every column.
+    const int rest = m_grid->viewport()->width() * TwipsPerPixel - used;
+    m_grid->setColWidth(Filler, std::max(TwipsPerPixel, rest));
+    fitMergedRows();
+}
+
+bool uctlPropertyViewGrid::hasValues(int col) const {
+    for (int row = 0; row < m_grid->Rows(); ++row) {
+        if (!m_grid->MergeRow(row) && !m_grid->TextMatrix(row, col).isEmpty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void uctlPropertyViewGrid::fitMergedRows() {
+    int spanWidth = 0;
+    for (int col = 0; col < m_grid->Cols(); ++col) {
+        spanWidth += m_grid->ColWidth(col);
+    }
+    // Wrapped within the cell's text margins, as the cell paints it.
+    const int wrapWidth = std::max(1, spanWidth / TwipsPerPixel - 8);
+    const int oneLine = m_grid->verticalHeader()->defaultSectionSize();
+    for (int row = 0; row < m_grid->Rows(); ++row) {
+        if (!m_grid->MergeRow(row)) {
+            continue;
+        }
+        QFont font = m_grid->font();
+        font.setBold(m_grid->cells().cellBold(row, 0));
+        const QRect lines = QFontMetrics(font).boundingRect(QRect(0, 0, wrapWidth, 1 << 20), Qt::TextWordWrap,
+                                                            m_grid->TextMatrix(row, 0));
+        m_grid->setRowHeight(row, std::max(oneLine, lines.height() + 4) * TwipsPerPixel);
+    }
 }
 
 void uctlPropertyViewGrid::resizeEvent(QResizeEvent* event) {

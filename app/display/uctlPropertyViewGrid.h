@@ -84,6 +84,10 @@ private:
     void ShowValueRange(const orvik::objects::Property& property, int row);
     void writeValueRow(const orvik::objects::Property& property, int row);
     void FitColumnWidths();
+    /// Whether a row that is not merged has a text in the column.
+    [[nodiscard]] bool hasValues(int col) const;
+    /// Makes each merged row (titles, groups, footnotes) as tall as its text wrapped across the row.
+    void fitMergedRows();
     /// One more row at the end; the new row count.
     int addRow();
     [[nodiscard]] QString text(int id) const;

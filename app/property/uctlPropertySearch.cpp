@@ -1,5 +1,6 @@
 #include "uctlPropertySearch.h"
 
+#include "ColumnShares.h"
 #include "FocusColour.h"
 #include "Grid.h"
 #include "KeyCodes.h"
@@ -296,14 +297,65 @@ void uctlPropertySearch::InitSearchGrid() {
     }
     auto& grid = *m_grdMechSuchen;
     const int usable = std::max(0, grid.width() - 22) * Twips;
+    std::vector<int> wanted(criteria::Columns, -1); // -1: a column the layout leaves alone
     int sum = 0;
     for (const auto& f : *fields) {
-        grid.setColWidth(f->Column, f->Width * usable / 100);
+        if (f->Column >= 0 && f->Column < criteria::Columns) {
+            wanted[static_cast<std::size_t>(f->Column)] = f->Width * usable / 100;
+        }
         grid.setColAlignment(f->Column, static_cast<controls::CellAlign>(std::clamp(f->Alignment, 0, 9)));
         sum += f->Width;
     }
-    grid.setColWidth(criteria::UnitColumn, std::max(0, 100 - sum) * usable / 100);
+    wanted[criteria::UnitColumn] = std::max(0, 100 - sum) * usable / 100;
+    // The shares are the database's; a caption or a chosen entry longer than its share widens its
+    // column at the others' expense, so every text of the grid reads whole.
+    std::vector<int> shares(wanted.size());
+    std::transform(wanted.begin(), wanted.end(), shares.begin(), [](int w) { return std::max(0, w); });
+    const auto widths = controls::widenToMinimums(shares, neededWidths(shares));
+    for (int c = 0; c < criteria::Columns; ++c) {
+        if (wanted[static_cast<std::size_t>(c)] >= 0) {
+            grid.setColWidth(c, widths[static_cast<std::size_t>(c)]);
+        }
+    }
     m_ready = true;
+}
+
+std::vector<int> uctlPropertySearch::neededWidths(const std::vector<int>& shares) const {
+    const auto& grid = *m_grdMechSuchen;
+    std::vector<int> needed(shares.size(), 0);
+    const auto shown = [&shares](int c) {
+        return shares[static_cast<std::size_t>(c)] > 0;
+    };
+    for (int c = 0; c < criteria::Columns; ++c) {
+        if (!shown(c)) {
+            continue;
+        }
+        for (int r = 1; r < grid.Rows(); ++r) {
+            needed[static_cast<std::size_t>(c)] =
+                std::max(needed[static_cast<std::size_t>(c)], grid.cellTextWidth(r, c));
+        }
+    }
+    // The top heading row merges equal neighbours: their caption is shared by the run of columns.
+    for (int c = 0; c < criteria::Columns;) {
+        if (!shown(c)) {
+            ++c;
+            continue;
+        }
+        int end = c + 1;
+        while (end < criteria::Columns && (!shown(end) || grid.TextMatrix(0, end) == grid.TextMatrix(0, c))) {
+            ++end;
+        }
+        const auto run = static_cast<int>(
+            std::count_if(shares.begin() + c, shares.begin() + end, [](int w) { return w > 0; }));
+        const int each = (grid.cellTextWidth(0, c) + run - 1) / run;
+        for (int i = c; i < end; ++i) {
+            if (shown(i)) {
+                needed[static_cast<std::size_t>(i)] = std::max(needed[static_cast<std::size_t>(i)], each);
+            }
+        }
+        c = end;
+    }
+    return needed;
 }
 
 void uctlPropertySearch::InitFields() {
@@ -439,6 +491,11 @@ void uctlPropertySearch::choiceChosen(int index) {
         grid.setTextMatrix(row, criteria::UnitColumn,
                            chosen && m ? QString::fromStdString(m->GetPropteryUnitByID(chosenData.toInt()))
                                        : QString());
+    }
+    // The entry may need a wider column; the editor stays over its cell.
+    InitSearchGrid();
+    if (combo.isVisible() && grid.Row() == row && grid.Col() == col) {
+        combo.setGeometry(grid.cellRect());
     }
 }
 
@@ -853,6 +910,10 @@ void uctlPropertySearch::languageChanged() {
     }
     InitFields();
     showChoiceTexts();
+    // The entries now read in the new language.
+    if (m_ready) {
+        InitSearchGrid();
+    }
     if (m_cboMechLand->count() > 0) {
         m_cboMechLand->setItemText(0, text(TextID::alle));
     }

@@ -51,6 +51,8 @@ public:
     void InitGrids() override;
     /// After the connection is open: the criteria grid's columns from the search fields.
     void Init() override;
+    /// The criteria columns at the widths the search fields give them as shares of the grid, each
+    /// widened as far as its captions and entries need.
     void InitSearchGrid();
     /// Fills the choice lists of the criteria grid.
     void InitFields() override;
@@ -96,6 +98,8 @@ private:
     void appendEmptyCriterion();
     void showChoiceTexts();
     [[nodiscard]] QString columnHeading(int column) const;
+    /// The least width (twips) each shown criteria column needs for its captions and entries.
+    [[nodiscard]] std::vector<int> neededWidths(const std::vector<int>& shares) const;
 
     // Hits
     void runSearch();

@@ -68,7 +68,8 @@ RecordsetPtr PropertyManager::GetPropertyStandardBySteelId(const DatabasePtr& db
             "'+ "
             "tabNormStatus." +
             m_status.column(lang) + " AS Name, " +
-            "tabNormtyp.Normtyp_D+' ' & tabNormVariante.Prefix+' ' & tabNormBasis.Name AS NameKurz, " +
+            // The short name goes into the pick lists of the user's language, as the long one does.
+            "tabNormtyp." + type + "+' ' & tabNormVariante.Prefix+' ' & tabNormBasis.Name AS NameKurz, " +
             "tabNormtyp." + type + " As Normtyp, " + "tabNormBasis." + m_title.column(lang) +
             " AS Title, tabNormVariante.Stand, tabNormVariante.NichtAnzeigen " +
             "FROM tabNormtyp INNER JOIN (tabNormStatus INNER JOIN (tabNormBasis INNER JOIN (tabNormVariante "

@@ -3,6 +3,8 @@
 // reported once per call.
 
 #include "ObjectsTestSupport.h"
+#include "common/Enums.h"
+#include "common/ProgrammSettings.h"
 #include "objects/Application.h"
 #include "objects/Connection.h"
 #include "objects/ListItem.h"
@@ -156,6 +158,23 @@ TEST_F(MaterialProperties, TheStandardListHasOneEntryPerStandardWithTables) {
     expectList(*list, {{"9", "Norm EN 10088-2"}});
     EXPECT_NE(material->GetPropertyStandardList(), list) << "a list of its own for each caller";
     EXPECT_EQ(errors.count(), 0U);
+}
+
+TEST_F(MaterialProperties, TheStandardListNamesTheKindOfStandardInTheLanguageRead) {
+    using orvik::common::Language;
+    const struct {
+        Language language;
+        std::string designation;
+    } cases[] = {{Language::German, "Norm EN 10088-2"},
+                 {Language::French, "Norme EN 10088-2"},
+                 {Language::English, "Standard EN 10088-2"}};
+    for (const auto& c : cases) {
+        orvik::common::ProgrammSettings().CurrentLanguage(c.language);
+        // A steel of its own: a steel keeps its tables in the language they were read in.
+        const auto steel = app->Material("69", "340", Variant(482));
+        expectList(*steel->GetPropertyStandardList(), {{"9", c.designation}});
+        EXPECT_EQ(steel->PropertyBags()->Item(Variant(1))->StandardShortName, c.designation);
+    }
 }
 
 TEST_F(MaterialProperties, ThePropertyListGathersTheKindsShownTogether) {

@@ -7,6 +7,7 @@
 #include "platform/CallError.h"
 #include "shell/contract/ErrorWindow.h"
 
+#include <QAction>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
@@ -15,7 +16,7 @@ namespace shell::dialogs {
 frmPrintPreview::frmPrintPreview(QWidget* parent, QPrinter& printer,
                                  std::shared_ptr<orvik::objects::Report> report, QFont font,
                                  contract::ErrorWindow* errors, std::int32_t language)
-    : QPrintPreviewDialog(&printer, parent), m_font(std::move(font)) {
+    : QPrintPreviewDialog(&printer, parent), m_font(std::move(font)), m_errors(errors), m_language(language) {
     setObjectName(QStringLiteral("frmPrintPreview"));
     setWindowTitle(programTitle());
     print::setDataSheetPage(printer);
@@ -34,6 +35,14 @@ frmPrintPreview::frmPrintPreview(QWidget* parent, QPrinter& printer,
         return;
     }
     connect(this, &QPrintPreviewDialog::paintRequested, this, &frmPrintPreview::paintPages);
+    // The preview's own printing would offer Qt's export in place of the program's PDF file where no
+    // printer is installed, and say nothing when the printer refuses; its button prints as the
+    // print settings do instead.
+    for (auto* action : findChildren<QAction*>()) {
+        if (QObject::disconnect(action, SIGNAL(triggered(bool)), this, SLOT(_q_print()))) {
+            connect(action, &QAction::triggered, this, &frmPrintPreview::printFromPreview);
+        }
+    }
     if (auto* preview = findChild<QPrintPreviewWidget*>()) {
         preview->setZoomMode(QPrintPreviewWidget::FitToWidth);
     }
@@ -42,6 +51,22 @@ frmPrintPreview::frmPrintPreview(QWidget* parent, QPrinter& printer,
 
 void frmPrintPreview::paintPages(QPrinter* printer) const {
     print::DataSheetPainter(m_document, m_font).paint(*printer);
+}
+
+void frmPrintPreview::printFromPreview() {
+    try {
+        const auto result =
+            print::DataSheetOutput(m_document, m_font).print(this, *printer(), printServices, m_language);
+        if (result == print::DataSheetOutput::Result::Printed ||
+            result == print::DataSheetOutput::Result::SavedAsPdf) {
+            accept();
+        }
+    } catch (const platform::CallError& e) {
+        if (m_errors != nullptr) {
+            m_errors->ShowErrorForm(this, QStringLiteral("frmPrintPreview"), QStringLiteral("Print"),
+                                    e.number(), QString::fromStdString(e.description()));
+        }
+    }
 }
 
 int frmPrintPreview::pageCount() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataSheetOutput.h"
 #include "objects/ReportDocument.h"
 
 #include <QFont>
@@ -18,8 +19,9 @@ namespace shell::dialogs {
 
 /// The print preview of the data sheet: the report handed in laid out on A4 pages in the font of the
 /// print settings, fitted to the window's width, paged through and zoomed with the preview's tools
-/// and printed from there on the program's printer. A report that cannot be laid out shows the error
-/// window and the preview closes without showing an empty page.
+/// and printed from there as the print settings print: through the print dialog on the program's
+/// printer, or, where no printer is installed, into a PDF file the user is offered. A report that
+/// cannot be laid out shows the error window and the preview closes without showing an empty page.
 class frmPrintPreview : public QPrintPreviewDialog {
     Q_OBJECT
 
@@ -35,11 +37,19 @@ public:
 
     int exec() override;
 
+    /// What printing from the preview asks of the system and of the user.
+    print::DataSheetOutput::Services printServices;
+    /// The preview's printer button: prints the data sheet and closes the preview once it is printed
+    /// or saved; a print that fails shows the error window and the preview stays.
+    void printFromPreview();
+
 private:
     void paintPages(QPrinter* printer) const;
 
     orvik::objects::ReportDocument m_document;
     QFont m_font;
+    contract::ErrorWindow* m_errors;
+    std::int32_t m_language;
     bool m_loaded = false;
 };
 

@@ -319,6 +319,13 @@ void frmPrintSettings::showError(const QString& modul, const QString& procedure,
     }
 }
 
+print::DataSheetOutput::Services frmPrintSettings::outputServices() const {
+    auto services = printServices;
+    services.messages = services.messages ? services.messages : m_context.services.messageBoxes;
+    services.files = services.files ? services.files : m_context.services.fileDialogs;
+    return services;
+}
+
 void frmPrintSettings::cmdPrint_Click(int index) {
     store();
     const auto language = m_context.language != nullptr ? m_context.language->Language() : 0;
@@ -346,6 +353,7 @@ void frmPrintSettings::cmdPrint_Click(int index) {
     if (index == 0) {
         frmPrintPreview preview(this, *m_context.printer, report, chosenFont(),
                                 m_context.services.errorWindow, language);
+        preview.printServices = outputServices();
         if (showPreview) {
             showPreview(preview);
         } else {
@@ -355,11 +363,8 @@ void frmPrintSettings::cmdPrint_Click(int index) {
     }
     try {
         const auto document = report->Document(print::printDate(language));
-        auto services = printServices;
-        services.messages = services.messages ? services.messages : m_context.services.messageBoxes;
-        services.files = services.files ? services.files : m_context.services.fileDialogs;
         const auto result = print::DataSheetOutput(document, chosenFont())
-                                .print(this, *m_context.printer, services, language);
+                                .print(this, *m_context.printer, outputServices(), language);
         if (result == print::DataSheetOutput::Result::Printed ||
             result == print::DataSheetOutput::Result::SavedAsPdf) {
             accept();

@@ -96,6 +96,9 @@ private:
     [[nodiscard]] bool on(Box box) const;
     [[nodiscard]] std::shared_ptr<platform::Dictionary<>> chosenList(int list, std::int32_t group);
     void showError(const QString& modul, const QString& procedure, std::int32_t number, const QString& text);
+    /// The services printing uses, the window's own where the caller gave none; the preview prints
+    /// with them too.
+    [[nodiscard]] print::DataSheetOutput::Services outputServices() const;
 
     contract::DialogContext m_context;
     std::string m_programFolder;

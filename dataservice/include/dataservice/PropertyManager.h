@@ -17,7 +17,8 @@ public:
     /// `ID`, `Kennung` of every kind, by the kind sort column of the language (snapshot).
     [[nodiscard]] RecordsetPtr GetPropertyTypeList(const DatabasePtr& db, std::int32_t lang);
     /// One row per matrix link of the steel in the country, with `Matrix`, `Name`, `NameKurz`,
-    /// `Normtyp`, `Title`, `Stand`, `NichtAnzeigen` (forward-only).
+    /// `Normtyp`, `Title`, `Stand`, `NichtAnzeigen` (forward-only); `Name` and `NameKurz` begin with
+    /// the kind of standard in the language.
     [[nodiscard]] RecordsetPtr GetPropertyStandardBySteelId(const DatabasePtr& db, std::string_view steelId,
                                                             std::int32_t countryId, std::int32_t lang);
     /// `ID_Eigenschaft`, `Eigenschaft` of the steel's properties of the type: 1 and 4 take kinds 1 and

@@ -1,5 +1,6 @@
 #include "Grid.h"
 
+#include "ColumnShares.h"
 #include "KeyCodes.h"
 #include "common/qt/QtLanguageForm.h"
 
@@ -8,7 +9,9 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QVBoxLayout>
+#include <tuple>
 
 using controls::CellAlign;
 using controls::Grid;
@@ -215,6 +218,70 @@ private slots:
         QVERIFY(g.ColWidth(1) < (widest + 20) * orvik::common::qt::TwipsPerPixel);
         QCOMPARE(g.ColWidth(0), 0); // the hidden key column stays hidden
         QVERIFY(g.ColWidth(2) < g.ColWidth(1));
+    }
+
+    void aCutCellShowsItsWholeTextAsTooltip() {
+        ShownGrid s(5);
+        Grid& g = *s.grid;
+        const QString longText = QStringLiteral("Position de l'éprouvette transversale");
+        g.setTextMatrix(0, 2, longText); // a heading cell, in the fixed rows' view
+        g.setTextMatrix(2, 2, longText);
+        g.setTextMatrix(3, 2, QStringLiteral("7"));
+        QVERIFY(g.cellTextCut(0, 2));
+        QVERIFY(g.cellTextCut(2, 2));
+        QVERIFY(!g.cellTextCut(3, 2));
+        QVERIFY(!g.cellTextCut(4, 0)); // hidden key column
+        QVERIFY(!g.cellTextCut(2, 1));
+        // The tooltip a help event over the cut cell brings, and none over a cell that fits.
+        auto* view = g.findChildren<QTableView*>().value(0, nullptr);
+        QVERIFY(view != nullptr && view != &g);
+        for (const auto& [table, row, shown] :
+             {std::tuple{static_cast<QTableView*>(&g), 2, longText}, std::tuple{view, 0, longText},
+              std::tuple{static_cast<QTableView*>(&g), 3, QString()}}) {
+            const QRect cell = table->visualRect(g.cells().index(row, 2));
+            QHelpEvent help(QEvent::ToolTip, cell.center(), table->viewport()->mapToGlobal(cell.center()));
+            QApplication::sendEvent(table->viewport(), &help);
+            if (shown.isEmpty()) {
+                QTRY_VERIFY(!QToolTip::isVisible()); // the tip of the cell before fades
+            } else {
+                QVERIFY(QToolTip::isVisible());
+                QCOMPARE(QToolTip::text(), shown);
+            }
+        }
+        g.AutoSize(2, 2);
+        QVERIFY(!g.cellTextCut(2, 2));
+        QCOMPARE(g.ColWidth(2), g.cellTextWidth(2, 2));
+        // With word wrap a cell is cut when it is too low for its lines.
+        g.setColWidth(2, g.cellTextWidth(2, 2) / 2);
+        g.setWordWrap(true);
+        QVERIFY(g.cellTextCut(2, 2));
+        g.setRowHeight(2, 3 * g.RowHeight(3));
+        QVERIFY(!g.cellTextCut(2, 2));
+    }
+
+    void sharedWidthsGiveWayToTheLeastTheTextsNeed_data() {
+        QTest::addColumn<QList<int>>("wanted");
+        QTest::addColumn<QList<int>>("minimums");
+        QTest::addColumn<QList<int>>("widths");
+        QTest::addRow("all fit") << QList<int>{300, 200, 100} << QList<int>{100, 100, 100}
+                                 << QList<int>{300, 200, 100};
+        QTest::addRow("one narrow, others give in proportion")
+            << QList<int>{500, 300, 100} << QList<int>{100, 100, 300} << QList<int>{367, 233, 300};
+        QTest::addRow("not enough room")
+            << QList<int>{200, 100} << QList<int>{150, 200} << QList<int>{150, 200};
+        QTest::addRow("hidden stays hidden")
+            << QList<int>{0, 300, 100} << QList<int>{500, 0, 200} << QList<int>{0, 200, 200};
+        QTest::addRow("rounding keeps the total")
+            << QList<int>{100, 100, 100, 10} << QList<int>{0, 0, 0, 20} << QList<int>{97, 97, 96, 20};
+        QTest::addRow("fewer minimums") << QList<int>{100, 100} << QList<int>{150} << QList<int>{150, 50};
+    }
+    void sharedWidthsGiveWayToTheLeastTheTextsNeed() {
+        QFETCH(QList<int>, wanted);
+        QFETCH(QList<int>, minimums);
+        QFETCH(QList<int>, widths);
+        const auto fitted = controls::widenToMinimums(std::vector<int>(wanted.begin(), wanted.end()),
+                                                      std::vector<int>(minimums.begin(), minimums.end()));
+        QCOMPARE(QList<int>(fitted.begin(), fitted.end()), widths);
     }
 
     void rowHeightsInTwipsWithAMinimum() {

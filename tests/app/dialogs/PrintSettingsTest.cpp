@@ -14,6 +14,7 @@
 #include "objects/Report.h"
 #include "platform/UserNotifier.h"
 #include "platform/UserSettings.h"
+#include "shell/contract/DialogLanguage.h"
 #include "test_support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 #include <filesystem>
 
@@ -319,6 +321,96 @@ private slots:
         QVERIFY(QFile::exists(f.files.answer));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(f.errors.shown.empty());
+    }
+
+    void thePreviewsPrinterButtonOffersThePdfFileWithoutPrinter_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("question");
+        QTest::addRow("German") << 0 << QStringLiteral("Es ist kein Drucker eingerichtet.");
+        QTest::addRow("French") << 1 << QStringLiteral("Aucune imprimante n'est installée.");
+        QTest::addRow("English") << 2 << QStringLiteral("No printer is installed.");
+    }
+    void thePreviewsPrinterButtonOffersThePdfFileWithoutPrinter() {
+        QFETCH(int, language);
+        QFETCH(QString, question);
+        Fixture f;
+        QTemporaryDir dir;
+        f.files.answer = dir.filePath(QStringLiteral("datenblatt.pdf"));
+        f.messages.answers.push_back(platform::qt::MessageBoxes::Answer::Yes);
+        shell::contract::DialogLanguage relay;
+        relay.setLanguage(language);
+        auto context = f.context();
+        context.language = &relay;
+        frmPrintSettings dialog(context, f.steel.programFolder());
+        dialog.printServices.printerInstalled = [] {
+            return false;
+        };
+        int result = -1;
+        dialog.showPreview = [&result](frmPrintPreview& preview) {
+            // Qt's own printing would open a modal window of its own here; it may not stay.
+            QTimer::singleShot(5000, [] {
+                if (auto* modal = QApplication::activeModalWidget()) {
+                    modal->close();
+                }
+            });
+            // The printer button is the last tool of the preview.
+            auto* tools = preview.findChild<QToolBar*>();
+            QVERIFY(tools != nullptr && !tools->actions().isEmpty());
+            tools->actions().last()->trigger();
+            result = preview.result();
+        };
+        dialog.cmdPrint_Click(0);
+        QCOMPARE(f.messages.shown.size(), std::size_t{1});
+        QVERIFY2(f.messages.shown.front().text.startsWith(question),
+                 qPrintable(f.messages.shown.front().text));
+        QVERIFY(QFile::exists(f.files.answer));
+        QCOMPARE(result, int(QDialog::Accepted));
+        // The print settings stay open for another preview or print.
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(f.errors.shown.empty());
+    }
+
+    void thePreviewsPrinterButtonPrintsOnTheChosenPrinter_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("printed");
+        QTest::addRow("printed") << QStringLiteral("vorschau.pdf") << true;
+        QTest::addRow("refused") << QStringLiteral("no such folder/vorschau.pdf") << false;
+    }
+    void thePreviewsPrinterButtonPrintsOnTheChosenPrinter() {
+        QFETCH(QString, file);
+        QFETCH(bool, printed);
+        Fixture f;
+        QTemporaryDir dir;
+        const auto target = dir.filePath(file);
+        frmPrintSettings dialog(f.context(), f.steel.programFolder());
+        dialog.printServices.printerInstalled = [] {
+            return true;
+        };
+        int asked = 0;
+        bool fromPreview = false;
+        dialog.printServices.choosePrinter = [&](QPrinter& printer, QWidget* parent) {
+            ++asked;
+            fromPreview = qobject_cast<frmPrintPreview*>(parent) != nullptr;
+            printer.setOutputFileName(target);
+            return true;
+        };
+        int result = -1;
+        dialog.showPreview = [&result](frmPrintPreview& preview) {
+            preview.findChild<QToolBar*>()->actions().last()->trigger();
+            result = preview.result();
+        };
+        dialog.cmdPrint_Click(0);
+        QCOMPARE(asked, 1);
+        QVERIFY(fromPreview);
+        QCOMPARE(QFile::exists(target), printed);
+        QCOMPARE(result, printed ? int(QDialog::Accepted) : int(QDialog::Rejected));
+        QCOMPARE(f.errors.shown.size(), std::size_t{printed ? 0U : 1U});
+        if (!printed) {
+            QCOMPARE(f.errors.shown.front().modul, QStringLiteral("frmPrintPreview"));
+            QVERIFY2(f.errors.shown.front().description.contains(target),
+                     qPrintable(f.errors.shown.front().description));
+        }
+        QVERIFY(f.messages.shown.empty());
     }
 
     void aPrintThatFailsSaysWhyAndTheDialogStaysOpen() {

@@ -4,7 +4,10 @@
 
 #include "SampleSteel.h"
 #include "WindowFakes.h"
+#include "common/Enums.h"
+#include "common/ProgrammSettings.h"
 #include "frmPropertyPrintRange.h"
+#include "objects/Application.h"
 #include "objects/Material.h"
 #include "test_support/FixtureDatabases.h"
 
@@ -34,6 +37,27 @@ class PropertyPrintRangeTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void theStandardsReadWithTheKindOfStandardInTheProgramsLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("standard");
+        QTest::addRow("French") << int(orvik::common::Language::French) << QStringLiteral("Norme EN 10025-2");
+        QTest::addRow("English") << int(orvik::common::Language::English)
+                                 << QStringLiteral("Standard EN 10025-2");
+        QTest::addRow("German") << int(orvik::common::Language::German) << QStringLiteral("Norm EN 10025-2");
+    }
+    void theStandardsReadWithTheKindOfStandardInTheProgramsLanguage() {
+        QFETCH(int, language);
+        QFETCH(QString, standard);
+        apptest::SampleSteel steel;
+        orvik::common::ProgrammSettings().CurrentLanguage(static_cast<orvik::common::Language>(language));
+        // The steel as the main window makes it current in that language.
+        const auto material = steel.application()->Material("1", "2", platform::Variant(2));
+        frmPropertyPrintRange::Items items;
+        frmPropertyPrintRange dialog(nullptr, nullptr, nullptr, material, 0, items, true);
+        QCOMPARE(dialog.grdItems(0).count(), 1);
+        QCOMPARE(dialog.grdItems(0).item(0)->text(), standard);
+    }
+
     void anUnrestrictedListShowsEveryEntryLeftWithAllChosen() {
         apptest::SampleSteel steel;
         frmPropertyPrintRange::Items items;
@@ -149,7 +173,8 @@ private slots:
         for (int i = 0; i < 3; ++i) {
             frmPropertyPrintRange standards(nullptr, nullptr, nullptr, steel.material(), 0, items, true);
             QCOMPARE(standards.ids(0), QStringList{QStringLiteral("1")});
-            frmPropertyPrintRange properties(nullptr, nullptr, nullptr, steel.material(), Mechanical, items, true);
+            frmPropertyPrintRange properties(nullptr, nullptr, nullptr, steel.material(), Mechanical, items,
+                                             true);
             QCOMPARE(properties.ids(0), QStringList());
         }
         QCOMPARE(told.count(), 1U);

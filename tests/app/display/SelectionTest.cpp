@@ -2,6 +2,7 @@
 #include "MaterialDisplayInfo.h"
 #include "MaterialListModel.h"
 #include "SpecialCombo.h"
+#include "common/ProgrammSettings.h"
 #include "objects/Application.h"
 #include "objects/CombinationResultBuilder.h"
 #include "objects/List.h"
@@ -212,6 +213,49 @@ private slots:
         m_page->searchEntered();
         QVERIFY(!m_page->IsFilter());
         QCOMPARE(m_page->materialList().Count(), all);
+    }
+
+    void typingGoesToTheFirstMatchAndAPatternWithEnterFilters() {
+        const int all = m_page->Count();
+        auto& list = m_page->materialList();
+        m_page->searchBox().clear();
+        m_page->searchBox().setFocus();
+        QTest::keyClicks(&m_page->searchBox(), QStringLiteral("1.4301"));
+        QCOMPARE(list.Count(), all);
+        const QStringList rows = shown();
+        QCOMPARE(list.CurrentPos(), rows.indexOf(QStringLiteral("1.4301")));
+        QVERIFY(list.CurrentPos() > 0);
+        // Once per country whose standard holds it: EN 10088-2 in Europe, BS EN 10088-2 in Britain.
+        QCOMPARE(rows.count(QStringLiteral("1.4301")), 2);
+
+        m_page->searchBox().setText(QStringLiteral("X5*"));
+        m_page->searchEntered();
+        QVERIFY(m_page->IsFilter());
+        const QStringList filtered = shown();
+        QVERIFY(filtered.contains(QStringLiteral("X5CrNi18-10")));
+        QVERIFY(filtered.size() < all);
+        for (const QString& designation : filtered) {
+            QVERIFY2(designation.startsWith(QStringLiteral("X5"), Qt::CaseInsensitive),
+                     qPrintable(designation));
+        }
+        m_page->searchBox().clear();
+        m_page->searchEntered();
+        QCOMPARE(list.Count(), all);
+    }
+
+    void theOptionLeavesOutTheNationalFormsOfEnDesignations() {
+        const QString number = QStringLiteral("1.4301");
+        QCOMPARE(shown().count(number), 2);
+        orvik::common::ProgrammSettings().SuppressNationalEnDesignations(true);
+        m_page->ReloadMaterialList();
+        const int kept = static_cast<int>(shown().count(number));
+        // With a country chosen the list is that country's, national forms included.
+        chooseEntry(uctlSelection::Country, QStringLiteral("Großbritannien"));
+        m_page->ReloadMaterialList();
+        const int british = static_cast<int>(shown().count(number));
+        orvik::common::ProgrammSettings().SuppressNationalEnDesignations(false);
+        QCOMPARE(kept, 1);
+        QCOMPARE(british, 1);
     }
 
     void aQuoteInTheSearchTextIsText_data() {

@@ -4,6 +4,7 @@
 #include "PropertySearchPanelTest.h"
 
 #include "CutCaptions.h"
+#include "CutGridCells.h"
 #include "Grid.h"
 #include "NumEntry.h"
 #include "PropertyTestSupport.h"
@@ -407,11 +408,38 @@ void PropertySearchPanelTest::theHitsTablesFollowALanguageSwitch() {
 
 void PropertySearchPanelTest::everyCaptionFitsInEveryLanguage() {
     PanelFixture f;
+    QVERIFY(f.choose(2, 1, 1));
+    QVERIFY(f.type(2, 2, QStringLiteral("450")));
+    f.panel->Search();
+    QVERIFY(f.hits().Rows() > 0);
+    QVERIFY(f.details().Rows() > 10);
+    // A second criterion with the longest property name and a classification, not searched.
+    const int row = f.criteria().Rows() - 1;
+    QVERIFY(f.choose(row, 1, 4));
+    f.enter(row, 8);
+    auto* classification = qobject_cast<QComboBox*>(f.editor());
+    QVERIFY(classification != nullptr && classification->count() > 1);
+    classification->setCurrentIndex(1);
     for (const auto language : {orvik::common::Language::German, orvik::common::Language::English,
                                 orvik::common::Language::French}) {
         switchLanguage(f.program, language);
-        QCOMPARE(apptest::cutCaptions(*f.panel), QString());
+        // From the width of the page in the main window at its first size to wider ones.
+        for (const int width : {870, 940, 1010, 1080, 1150, 1220, 1290, 1360}) {
+            f.panel->resize(width, 650);
+            const auto where =
+                QStringLiteral("language %1, %2 pixels: ").arg(static_cast<int>(language)).arg(width);
+            for (const auto& cut : {apptest::cutCaptions(*f.panel), apptest::cutCells(f.criteria()),
+                                    apptest::cutCells(f.details()), apptest::cutCells(f.hits())}) {
+                QVERIFY2(cut.isEmpty(), qPrintable(where + cut));
+            }
+        }
+        f.panel->resize(870, 650);
+        savePicture(*f.panel,
+                    QStringLiteral("property-search-captions-%1.png").arg(static_cast<int>(language)));
     }
+    QVERIFY2(f.criteria().TextMatrix(row, 1).startsWith(QStringLiteral("Limite conventionnelle")),
+             qPrintable(f.criteria().TextMatrix(row, 1)));
+    QVERIFY(!f.criteria().TextMatrix(row, 8).isEmpty());
 }
 
 void PropertySearchPanelTest::clearingTheListAsksAboutTheCriteriaOfThisPage() {
