@@ -3,13 +3,9 @@
 #include "CriteriaMatcher.h"
 #include "platform/db/JetErrors.h"
 #include "sql/JetLikePrefix.h"
-#include "sql/SqliteExtensions.h"
 
 #include <algorithm>
-#include <cctype>
-#include <chrono>
 #include <limits>
-#include <unordered_set>
 
 namespace platform::db {
 
@@ -309,7 +305,7 @@ std::int32_t QueryRecordset::liveBefore(std::int64_t ordinal) {
 }
 
 std::optional<std::int64_t> QueryRecordset::countUnread() {
-    // A few thousand rows are cheaper read than counted by a second run of the query.
+    // A few thousand rows are cheaper read than counted by reading their keys.
     constexpr std::int64_t readAhead = 4096;
     if (type() != RecordsetType::Snapshot || m_done) {
         return std::nullopt;
@@ -318,33 +314,11 @@ std::optional<std::int64_t> QueryRecordset::countUnread() {
     if (m_done) {
         return std::nullopt;
     }
-    if (readKeys()) {
-        const std::int64_t total = counted()->size();
-        return total > readEnd() ? std::optional(total) : std::nullopt;
+    if (!readKeys()) {
+        return std::nullopt;
     }
-    if (!m_total) {
-        // Run while this statement is between rows, the count sees the rows it will read.
-        std::string_view text = sqlite3_sql(m_stmt.get());
-        while (!text.empty() &&
-               (text.back() == ';' || std::isspace(static_cast<unsigned char>(text.back())))) {
-            text.remove_suffix(1);
-        }
-        sqlite3* handle = db();
-        sqlite3_stmt* raw = nullptr;
-        const std::string count = "SELECT count(*) FROM (" + std::string(text) + "\n)";
-        if (sqlite3_prepare_v2(handle, count.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
-            return std::nullopt; // read to the end instead
-        }
-        const StatementPtr stmt(raw);
-        for (std::size_t k = 0; k < m_parameters.size(); ++k) {
-            bindVariant(stmt.get(), static_cast<int>(k) + 1, m_parameters[k]);
-        }
-        if (sqlite3_step(stmt.get()) != SQLITE_ROW) {
-            return std::nullopt;
-        }
-        m_total = sqlite3_column_int64(stmt.get(), 0);
-    }
-    return *m_total > readEnd() ? m_total : std::nullopt;
+    const std::int64_t total = counted()->size();
+    return total > readEnd() ? std::optional(total) : std::nullopt;
 }
 
 void QueryRecordset::readCurrent() const {

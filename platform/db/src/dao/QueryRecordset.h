@@ -99,8 +99,10 @@ private:
     void moveTo(std::int64_t ordinal);
     void requireScrollable() const;
     [[nodiscard]] std::int32_t liveBefore(std::int64_t ordinal);
-    /// A snapshot's number of rows, from the keys of its rows or counted with one SQL count when
-    /// many are still unread; nothing when they are read already or few enough to read now.
+    /// A snapshot's number of rows, from the keys of its rows when many are still unread and a key
+    /// stands for each; nothing when they are read already, few enough to read now, or are to be read
+    /// to the end (a count would run the statement a second time, and the caller mostly reads the
+    /// rows it counted).
     [[nodiscard]] std::optional<std::int64_t> countUnread();
     /// Reads up to the current row when MoveLast went there without reading it.
     void readCurrent() const;
@@ -121,7 +123,6 @@ private:
     std::string m_sql;
     int m_timesPrepared = 0; // of m_stmt when m_columns described it
     std::vector<Variant> m_parameters;
-    std::optional<std::int64_t> m_total; // the rows counted by SQL
     bool m_rowidFirst;
     bool m_done = false;
     PackedRows m_values; // row i is m_values.row(i - m_offset)

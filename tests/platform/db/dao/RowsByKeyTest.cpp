@@ -5,7 +5,10 @@
 #include "DaoTestSupport.h"
 
 #include <filesystem>
+#include <mutex>
+#include <sqlite3.h>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace platform::db;
@@ -69,6 +72,50 @@ std::string firstDifference(const Rows& expected, const Rows& actual) {
 }
 
 enum class Count { AtMoveLast, InAnotherThread };
+
+/// Counts the runs of SELECT statements whose text holds a part (plans and the schema asked for aside)
+/// on every connection the process opens while it lives, the other thread's included.
+class StatementRuns {
+public:
+    explicit StatementRuns(std::string part) {
+        {
+            const std::lock_guard lock(s_mutex);
+            s_part = std::move(part);
+            s_runs = 0;
+        }
+        sqlite3_auto_extension(reinterpret_cast<void (*)()>(&traceConnection));
+    }
+    ~StatementRuns() {
+        sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(&traceConnection));
+        const std::lock_guard lock(s_mutex);
+        s_part.clear();
+    }
+    StatementRuns(const StatementRuns&) = delete;
+    StatementRuns& operator=(const StatementRuns&) = delete;
+
+    [[nodiscard]] int runs() const {
+        const std::lock_guard lock(s_mutex);
+        return s_runs;
+    }
+
+private:
+    static int traceConnection(sqlite3* db, char**, const sqlite3_api_routines*) {
+        sqlite3_trace_v2(db, SQLITE_TRACE_STMT, &onStatement, nullptr);
+        return SQLITE_OK;
+    }
+    static int onStatement(unsigned, void*, void* statement, void*) {
+        const char* sql = sqlite3_sql(static_cast<sqlite3_stmt*>(statement));
+        const std::string_view text = sql != nullptr ? sql : "";
+        const std::lock_guard lock(s_mutex);
+        if (!s_part.empty() && text.find(s_part) != std::string_view::npos && text.starts_with("SELECT")) {
+            ++s_runs;
+        }
+        return 0;
+    }
+    static inline std::mutex s_mutex;
+    static inline std::string s_part;
+    static inline int s_runs = 0;
+};
 
 class RowsByKey : public daotest::DatabaseFixture {
 protected:
@@ -170,6 +217,41 @@ TEST_F(RowsByKey, EveryWayToTheRowsGivesTheStatementsRows) {
         }
     }
     EXPECT_EQ(differences, std::vector<std::string>());
+}
+
+// A long snapshot that no key stands for is read once: MoveLast reads on to the last row rather than
+// counting the rows with a second run of the statement, which the rows read afterwards would repeat.
+TEST_F(RowsByKey, RowsWithoutKeysAreReadOnce) {
+    add("CREATE TABLE runs_left(id INTEGER PRIMARY KEY, grp INTEGER, parent INTEGER);"
+        "INSERT INTO runs_left SELECT id, grp, parent FROM t;");
+    const std::vector<std::string> queries = {
+        // Distinct rows of a join, sorted, as a search over several tables gives them.
+        "SELECT DISTINCT runs_left.id, other.label FROM runs_left INNER JOIN other ON other.id = "
+        "runs_left.parent "
+        "ORDER BY runs_left.grp",
+        "SELECT c.grp, p.id FROM runs_left AS c INNER JOIN runs_left AS p ON c.parent = p.id",
+        "SELECT id, grp FROM runs_left UNION ALL SELECT id, name FROM t2",
+        "SELECT grp, id + 0 AS n FROM runs_left",
+    };
+    const auto db = open(true);
+    for (const std::string& query : queries) {
+        SCOPED_TRACE(query);
+        const std::size_t rows = inOrder(*db, query).size();
+        ASSERT_GT(rows, 4097U);
+        for (const Count count : {Count::AtMoveLast, Count::InAnotherThread}) {
+            const StatementRuns runs("runs_left");
+            const auto traced = open(true);
+            const auto rs = traced->openRecordset(query, RecordsetType::Snapshot);
+            if (count == Count::InAnotherThread) {
+                EXPECT_FALSE(rs->countInBackground());
+            }
+            rs->moveLast();
+            EXPECT_EQ(rs->recordCount(), static_cast<std::int32_t>(rows));
+            rs->moveFirst();
+            EXPECT_EQ(walkForward(*rs).size(), rows);
+            EXPECT_EQ(runs.runs(), 1);
+        }
+    }
 }
 
 // A file renamed over the database after the record set was opened: the record set goes on reading
