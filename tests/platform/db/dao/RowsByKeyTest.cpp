@@ -4,8 +4,10 @@
 
 #include "DaoTestSupport.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <mutex>
+#include <random>
 #include <sqlite3.h>
 #include <string>
 #include <string_view>
@@ -121,8 +123,27 @@ class RowsByKey : public daotest::DatabaseFixture {
 protected:
     void SetUp() override { build(kSchema); }
 
+    /// Each statement whose rows differ in some way from those walked in order, with the way.
+    static std::vector<std::string> differences(Database& db, const std::vector<std::string>& queries) {
+        std::vector<std::string> found;
+        for (const std::string& query : queries) {
+            const Rows expected = inOrder(db, query);
+            for (const Count count : {Count::AtMoveLast, Count::InAnotherThread}) {
+                try {
+                    if (const std::string d = difference(db, query, expected, count); !d.empty()) {
+                        found.push_back(query + (count == Count::AtMoveLast ? " [MoveLast] " : " [thread] ") +
+                                        d);
+                    }
+                } catch (const platform::CallError& error) {
+                    found.push_back(query + " fails with " + std::to_string(error.number()));
+                }
+            }
+        }
+        return found;
+    }
+
     /// The rows walked with MoveNext from a freshly opened record set: what the statement gives.
-    Rows inOrder(Database& db, const std::string& query) {
+    static Rows inOrder(Database& db, const std::string& query) {
         const auto rs = db.openRecordset(query, RecordsetType::Snapshot);
         return walkForward(*rs);
     }
@@ -201,22 +222,63 @@ TEST_F(RowsByKey, EveryWayToTheRowsGivesTheStatementsRows) {
         "SELECT id, name, (SELECT count(*) FROM other WHERE other.id = t.parent) AS n FROM t",
     };
     const auto db = open(true);
-    std::vector<std::string> differences;
     for (const std::string& query : queries) {
-        const Rows expected = inOrder(*db, query);
-        ASSERT_GT(expected.size(), 4097U) << query;
-        for (const Count count : {Count::AtMoveLast, Count::InAnotherThread}) {
-            try {
-                if (const std::string d = difference(*db, query, expected, count); !d.empty()) {
-                    differences.push_back(query +
-                                          (count == Count::AtMoveLast ? " [MoveLast] " : " [thread] ") + d);
-                }
-            } catch (const platform::CallError& error) {
-                differences.push_back(query + " fails with " + std::to_string(error.number()));
-            }
+        ASSERT_GT(inOrder(*db, query).size(), 4097U) << query;
+    }
+    EXPECT_EQ(differences(*db, queries), std::vector<std::string>());
+}
+
+// Statements drawn from the table's columns (an expression among them), filters, orders with and
+// without ties, DISTINCT and TOP, with a fixed seed.
+TEST_F(RowsByKey, GeneratedStatementsGiveTheirRowsEveryWay) {
+    std::mt19937 random(34);
+    const std::vector<std::string> columns = {"name", "grp", "parent", "pad", "opt"};
+    const std::vector<std::string> filters = {"",
+                                              " WHERE grp < 30",
+                                              " WHERE opt IS NOT NULL OR grp = 3",
+                                              " WHERE name >= 'n02000'",
+                                              " WHERE parent > 1000",
+                                              " WHERE id > 500 AND grp <> 4"};
+    const std::vector<std::string> orders = {"",
+                                             " ORDER BY grp",
+                                             " ORDER BY name",
+                                             " ORDER BY grp DESC, name",
+                                             " ORDER BY opt",
+                                             " ORDER BY parent, id",
+                                             " ORDER BY grp, pad DESC",
+                                             " ORDER BY id DESC"};
+    const auto pick = [&](const std::vector<std::string>& from) {
+        return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
+    };
+    const auto chance = [&](double p) {
+        return std::bernoulli_distribution(p)(random);
+    };
+    const auto db = open(true);
+    std::vector<std::string> queries;
+    while (queries.size() < 40) {
+        std::vector<std::string> chosen = columns;
+        std::shuffle(chosen.begin(), chosen.end(), random);
+        chosen.resize(std::uniform_int_distribution<std::size_t>(1, 3)(random));
+        if (chance(0.15)) {
+            chosen.emplace_back("grp * 2 AS twice");
+        }
+        if (chance(0.8)) {
+            chosen.insert(chosen.begin() + static_cast<std::ptrdiff_t>(random() % (chosen.size() + 1)), "id");
+        }
+        std::string list;
+        for (const std::string& column : chosen) {
+            list += (list.empty() ? "" : ", ") + column;
+        }
+        const std::string head = chance(0.2)   ? "SELECT DISTINCT "
+                                 : chance(0.2) ? "SELECT TOP 7000 "
+                                               : "SELECT ";
+        const std::string query = head + list + " FROM t" + pick(filters) + pick(orders);
+        // Rows enough to be counted and read by key.
+        if (inOrder(*db, query).size() > 4097) {
+            queries.push_back(query);
         }
     }
-    EXPECT_EQ(differences, std::vector<std::string>());
+    EXPECT_EQ(differences(*db, queries), std::vector<std::string>());
 }
 
 // A long snapshot that no key stands for is read once: MoveLast reads on to the last row rather than
