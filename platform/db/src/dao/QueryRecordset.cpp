@@ -3,13 +3,9 @@
 #include "CriteriaMatcher.h"
 #include "platform/db/JetErrors.h"
 #include "sql/JetLikePrefix.h"
-#include "sql/SqliteExtensions.h"
 
 #include <algorithm>
-#include <cctype>
-#include <chrono>
 #include <limits>
-#include <unordered_set>
 
 namespace platform::db {
 
@@ -42,7 +38,6 @@ QueryRecordset::QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<
 void QueryRecordset::start(std::vector<ColumnInfo> columns) {
     m_columns = std::move(columns);
     m_values = PackedRows(m_columns.size());
-    m_far = PackedRows(m_columns.size());
     m_baseTable.clear();
     if (type() == RecordsetType::Dynaset && !connection()->readOnly()) {
         for (const ColumnInfo& c : m_columns) {
@@ -61,7 +56,7 @@ void QueryRecordset::start(std::vector<ColumnInfo> columns) {
 }
 
 QueryRecordset::~QueryRecordset() {
-    dropBackgroundCount();
+    dropKeys();
     returnStatement();
 }
 
@@ -103,285 +98,74 @@ bool QueryRecordset::fetch(std::int64_t ordinal) {
 }
 
 bool QueryRecordset::has(std::int64_t ordinal) {
-    if (m_rowKeys && ordinal >= readEnd()) {
-        return ordinal < static_cast<std::int64_t>(m_rowKeys->size());
+    if (const KeyedRows* keys = counted(); keys && ordinal >= readEnd()) {
+        return ordinal < keys->size();
     }
     return fetch(ordinal);
 }
 
-std::optional<std::size_t> QueryRecordset::keyColumn() {
-    if (m_keyColumn) {
-        return *m_keyColumn;
+KeyedRows* QueryRecordset::keyed() {
+    if (!m_keyed) {
+        m_keyed.emplace(type() == RecordsetType::Snapshot && !m_rowidFirst
+                            ? KeyedRows::of(db(), m_stmt.get(), m_columns, m_parameters)
+                            : nullptr);
     }
-    m_keyColumn.emplace(std::nullopt);
-    if (type() != RecordsetType::Snapshot || m_rowidFirst || m_columns.empty()) {
-        return std::nullopt;
-    }
-    const std::string table = m_columns.front().originTable;
-    for (const ColumnInfo& c : m_columns) {
-        if (c.originTable.empty() || c.originColumn.empty() || !equalsNoCase(c.originTable, table)) {
-            return std::nullopt;
-        }
-    }
-    sqlite3* handle = db();
-    // The rowid under a name of its own: a table's only primary-key column, declared INTEGER, with no
-    // index of its own (a table without rowids, or a descending key, has one).
-    std::string key;
-    {
-        const StatementPtr info =
-            prepareOne(handle, "SELECT name, type FROM pragma_table_info(?1) WHERE pk > 0", recordsetSource,
-                       SqlContext::Statement);
-        sqlite3_bind_text(info.get(), 1, table.c_str(), -1, SQLITE_TRANSIENT);
-        int keys = 0;
-        while (sqlite3_step(info.get()) == SQLITE_ROW) {
-            ++keys;
-            const auto* declared = reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 1));
-            if (declared != nullptr && equalsNoCase(declared, "INTEGER")) {
-                key = reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 0));
-            }
-        }
-        if (keys != 1 || key.empty()) {
-            return std::nullopt;
-        }
-        const StatementPtr index =
-            prepareOne(handle, "SELECT 1 FROM pragma_index_list(?1) WHERE origin = 'pk'", recordsetSource,
-                       SqlContext::Statement);
-        sqlite3_bind_text(index.get(), 1, table.c_str(), -1, SQLITE_TRANSIENT);
-        if (sqlite3_step(index.get()) == SQLITE_ROW) {
-            return std::nullopt;
-        }
-    }
-    std::optional<std::size_t> found;
-    std::string columns;
-    for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        if (!found && equalsNoCase(m_columns[i].originColumn, key)) {
-            found = i;
-        }
-        columns += (i == 0 ? "" : ", ") + doubleQuotedIdentifier(m_columns[i].originColumn);
-    }
-    if (!found) {
-        return std::nullopt;
-    }
-    m_byKeySql = "SELECT " + columns + " FROM " + doubleQuotedIdentifier(table) + " WHERE " +
-                 doubleQuotedIdentifier(key) + " = ?1";
-    *m_keyColumn = found;
-    return found;
-}
-
-namespace {
-
-/// Reads the key of every row with `query` on `handle`, throwing the engine's error; nothing when
-/// neither statement can be prepared, or when `stop` was set on the way.
-std::optional<std::vector<std::int64_t>> readKeysWith(sqlite3* handle, const KeysQuery& query,
-                                                      const std::atomic<bool>* stop) {
-    sqlite3_stmt* raw = nullptr;
-    int column = 0;
-    if (query.keysOnly.empty() ||
-        sqlite3_prepare_v2(handle, query.keysOnly.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
-        // A name the outer query cannot tell apart: the whole statement, its key where it stands.
-        sqlite3_finalize(raw);
-        raw = nullptr;
-        column = query.column;
-        if (sqlite3_prepare_v2(handle, query.whole.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
-            sqlite3_finalize(raw);
-            return std::nullopt;
-        }
-    }
-    const StatementPtr stmt(raw);
-    for (std::size_t k = 0; k < query.parameters.size(); ++k) {
-        bindVariant(stmt.get(), static_cast<int>(k) + 1, query.parameters[k]);
-    }
-    constexpr std::size_t stopCheck = 4096; // rows between looks at the stop flag
-    std::vector<std::int64_t> keys;
-    int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-        keys.push_back(sqlite3_column_int64(stmt.get(), column));
-        if (stop != nullptr && keys.size() % stopCheck == 0 && stop->load(std::memory_order_relaxed)) {
-            return std::nullopt;
-        }
-    }
-    if (rc != SQLITE_DONE) {
-        throwSqliteError(handle, rc, recordsetSource, SqlContext::Statement);
-    }
-    keys.shrink_to_fit();
-    return keys;
-}
-
-/// The same on a read-only connection of its own to `path`, for another thread: without mapping
-/// the file, so that the pages it reads once are not kept resident. Nothing on any failure.
-std::optional<std::vector<std::int64_t>> readKeysApart(const std::string& path, const KeysQuery& query,
-                                                       const std::atomic<bool>& stop) noexcept {
-    try {
-        sqlite3* raw = nullptr;
-        const int rc = sqlite3_open_v2(path.c_str(), &raw, connectionOpenFlags(true), nullptr);
-        const ConnectionPtr db(raw);
-        if (rc != SQLITE_OK) {
-            return std::nullopt;
-        }
-        registerJetExtensions(db.get());
-        sqlite3_busy_timeout(db.get(), 5000);
-        return readKeysWith(db.get(), query, &stop);
-    } catch (...) {
-        return std::nullopt;
-    }
-}
-
-} // namespace
-
-std::optional<KeysQuery> QueryRecordset::keysQuery() {
-    const std::optional<std::size_t> key = keyColumn();
-    if (!key) {
-        return std::nullopt;
-    }
-    // Only the key is asked for: SQLite then reads it from an index that holds the statement's
-    // filter and order, without reading each row of the table.
-    const std::string& name = m_columns[*key].name;
-    const bool nameIsOwn = std::count_if(m_columns.begin(), m_columns.end(), [&](const ColumnInfo& c) {
-                               return equalsNoCase(c.name, name);
-                           }) == 1;
-    KeysQuery query;
-    if (nameIsOwn) {
-        query.keysOnly = "SELECT " + doubleQuotedIdentifier(name) + " FROM (" + statementText() + "\n)";
-    }
-    query.whole = sqlite3_sql(m_stmt.get());
-    query.column = static_cast<int>(*key);
-    query.parameters = m_parameters;
-    return query;
+    return m_keyed->get();
 }
 
 bool QueryRecordset::readKeys() {
-    if (m_pendingKeys.valid()) {
-        std::optional<std::vector<std::int64_t>> keys = m_pendingKeys.get();
-        m_stopKeys.reset();
-        if (keys) {
-            m_total = static_cast<std::int64_t>(keys->size());
-            m_rowKeys = std::move(keys);
-            return true;
-        }
-        // It failed there: here, where its error reaches the caller.
-    }
-    const std::optional<KeysQuery> query = keysQuery();
-    if (!query) {
+    KeyedRows* keys = keyed();
+    if (keys == nullptr) {
         return false;
     }
     // Run while this statement is between rows, the second run sees the rows this one reads.
-    std::optional<std::vector<std::int64_t>> keys = readKeysWith(db(), *query, nullptr);
-    if (!keys) {
+    if (!keys->read(db())) {
+        m_keyed->reset(); // read in order from now on
         return false;
     }
-    m_total = static_cast<std::int64_t>(keys->size());
-    m_rowKeys = std::move(keys);
     return true;
 }
 
-bool QueryRecordset::countInBackground() {
-    // A connection that may write could hold rows another connection does not see yet.
-    if (type() != RecordsetType::Snapshot || m_done || m_total || m_pendingKeys.valid() ||
-        !connection()->readOnly() || !connection()->isOpen()) {
-        return false;
+void QueryRecordset::dropKeys() noexcept {
+    if (m_keyed) {
+        m_keyed->reset();
     }
-    std::optional<KeysQuery> query = keysQuery();
-    if (!query) {
-        return false;
-    }
-    // This statement stays between rows: it holds the file's shared lock, so no writer can change
-    // the rows until the other connection has read them.
-    m_stopKeys = std::make_shared<std::atomic<bool>>(false);
-    m_pendingKeys =
-        std::async(std::launch::async, [path = connection()->path(), query = std::move(*query),
-                                        stop = m_stopKeys] { return readKeysApart(path, query, *stop); });
-    return true;
-}
-
-bool QueryRecordset::countReady() const {
-    return !m_pendingKeys.valid() ||
-           m_pendingKeys.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-}
-
-void QueryRecordset::dropBackgroundCount() noexcept {
-    if (!m_pendingKeys.valid()) {
-        return;
-    }
-    m_stopKeys->store(true, std::memory_order_relaxed);
-    m_pendingKeys.wait();
-    m_pendingKeys = {};
-    m_stopKeys.reset();
 }
 
 void QueryRecordset::readByKey(std::int64_t ordinal) {
-    if (m_farOrdinal == ordinal) {
-        return;
-    }
-    sqlite3* handle = db();
-    if (!m_byKey) {
-        m_byKey = prepareOne(handle, m_byKeySql, recordsetSource, SqlContext::Statement);
-    }
-    sqlite3_bind_int64(m_byKey.get(), 1, (*m_rowKeys)[static_cast<std::size_t>(ordinal)]);
-    const int rc = sqlite3_step(m_byKey.get());
-    if (rc != SQLITE_ROW) {
-        sqlite3_reset(m_byKey.get());
-        if (rc == SQLITE_DONE) {
-            throw jet::makeError(jet::NoCurrentRecord, recordsetSource);
-        }
-        throwSqliteError(handle, rc, recordsetSource, SqlContext::Statement);
-    }
-    m_far.clear();
-    m_far.appendFrom(m_byKey.get(), 0, m_columns);
-    sqlite3_reset(m_byKey.get());
-    m_farOrdinal = ordinal;
-    if (m_decodedOrdinal == ordinal) {
+    const bool wasHeld = (*m_keyed)->holds(ordinal);
+    static_cast<void>((*m_keyed)->row(db(), ordinal));
+    if (!wasHeld && m_decodedOrdinal == ordinal) {
         m_decodedOrdinal = -1;
     }
 }
 
-std::string QueryRecordset::statementText() const {
-    std::string_view sql = sqlite3_sql(m_stmt.get());
-    while (!sql.empty() && (sql.back() == ';' || std::isspace(static_cast<unsigned char>(sql.back())))) {
-        sql.remove_suffix(1);
+bool QueryRecordset::countInBackground() {
+    // A connection that may write could hold rows another connection does not see yet.
+    if (type() != RecordsetType::Snapshot || m_done || counted() != nullptr || !connection()->readOnly() ||
+        !connection()->isOpen()) {
+        return false;
     }
-    return std::string(sql);
+    KeyedRows* keys = keyed();
+    return keys != nullptr && keys->readInBackground(db(), connection()->path());
+}
+
+bool QueryRecordset::countReady() const {
+    return !m_keyed || !*m_keyed || (*m_keyed)->ready();
 }
 
 std::optional<std::int64_t> QueryRecordset::findByKeys(std::int64_t start, const std::string& translated,
                                                        CriteriaMatcher& matcher) {
-    const std::optional<std::size_t> key = keyColumn();
-    if (!key || (!m_rowKeys && (m_done || !readKeys()))) {
+    if (counted() == nullptr && (m_done || !readKeys())) {
         return std::nullopt;
     }
-    sqlite3* handle = db();
-    const std::string sql = "SELECT " + doubleQuotedIdentifier(m_columns[*key].name) + " FROM (" +
-                            statementText() + "\n) WHERE " + translated;
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(handle, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
-        return std::nullopt;
-    }
-    const StatementPtr stmt(raw);
-    for (std::size_t k = 0; k < m_parameters.size(); ++k) {
-        bindVariant(stmt.get(), static_cast<int>(k) + 1, m_parameters[k]);
-    }
-    std::unordered_set<std::int64_t> hits;
-    int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-        hits.insert(sqlite3_column_int64(stmt.get(), 0));
-    }
-    if (rc != SQLITE_DONE) {
-        throwSqliteError(handle, rc, recordsetSource, SqlContext::Statement);
-    }
-    const std::vector<std::int64_t>& keys = *m_rowKeys;
-    for (auto i = static_cast<std::size_t>(std::max<std::int64_t>(start, 0));
-         !hits.empty() && i < keys.size(); ++i) {
-        if (!hits.contains(keys[i])) {
-            continue;
+    return (*m_keyed)->findFirst(db(), translated, start, [&](std::int64_t ordinal) {
+        if (ordinal < readEnd()) {
+            return matcher.matches(m_values.row(slot(ordinal)));
         }
-        const auto ordinal = static_cast<std::int64_t>(i);
-        if (ordinal >= readEnd()) {
-            readByKey(ordinal);
-        }
-        if (matcher.matches(ordinal < readEnd() ? m_values.row(slot(ordinal)) : m_far.row(0))) {
-            return ordinal;
-        }
-    }
-    return -1;
+        readByKey(ordinal);
+        return matcher.matches(farRow().row(0));
+    });
 }
 
 void QueryRecordset::fetchAll() {
@@ -462,8 +246,8 @@ void QueryRecordset::moveNext() {
         moveTo(*next);
         return;
     }
-    if (m_rowKeys) {
-        m_pos = static_cast<std::int64_t>(m_rowKeys->size());
+    if (const KeyedRows* keys = counted()) {
+        m_pos = keys->size();
     } else {
         fetchAll();
         m_pos = readEnd();
@@ -521,7 +305,7 @@ std::int32_t QueryRecordset::liveBefore(std::int64_t ordinal) {
 }
 
 std::optional<std::int64_t> QueryRecordset::countUnread() {
-    // A few thousand rows are cheaper read than counted by a second run of the query.
+    // A few thousand rows are cheaper read than counted by reading their keys.
     constexpr std::int64_t readAhead = 4096;
     if (type() != RecordsetType::Snapshot || m_done) {
         return std::nullopt;
@@ -530,24 +314,11 @@ std::optional<std::int64_t> QueryRecordset::countUnread() {
     if (m_done) {
         return std::nullopt;
     }
-    if (!m_total && !readKeys()) {
-        // Run while this statement is between rows, the count sees the rows it will read.
-        sqlite3* handle = db();
-        sqlite3_stmt* raw = nullptr;
-        const std::string count = "SELECT count(*) FROM (" + statementText() + "\n)";
-        if (sqlite3_prepare_v2(handle, count.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
-            return std::nullopt; // read to the end instead
-        }
-        const StatementPtr stmt(raw);
-        for (std::size_t k = 0; k < m_parameters.size(); ++k) {
-            bindVariant(stmt.get(), static_cast<int>(k) + 1, m_parameters[k]);
-        }
-        if (sqlite3_step(stmt.get()) != SQLITE_ROW) {
-            return std::nullopt;
-        }
-        m_total = sqlite3_column_int64(stmt.get(), 0);
+    if (!readKeys()) {
+        return std::nullopt;
     }
-    return *m_total > readEnd() ? m_total : std::nullopt;
+    const std::int64_t total = counted()->size();
+    return total > readEnd() ? std::optional(total) : std::nullopt;
 }
 
 void QueryRecordset::readCurrent() const {
@@ -557,7 +328,7 @@ void QueryRecordset::readCurrent() const {
     // MoveLast counted this row without reading it, or a move went to it by its key. Reading it changes
     // no value a caller sees, and a record set is never const itself: only its accessors are.
     auto* self = const_cast<QueryRecordset*>(this);
-    if (m_rowKeys && m_pos < static_cast<std::int64_t>(m_rowKeys->size())) {
+    if (const KeyedRows* keys = counted(); keys && m_pos < keys->size()) {
         self->readByKey(m_pos);
         return;
     }
@@ -765,7 +536,7 @@ const Row* QueryRecordset::currentRow() const {
     }
     readCurrent();
     if (m_decodedOrdinal != m_pos) {
-        m_decoded = isFar(m_pos) ? m_far.row(0) : m_values.row(slot(m_pos));
+        m_decoded = isFar(m_pos) ? farRow().row(0) : m_values.row(slot(m_pos));
         m_decodedOrdinal = m_pos;
     }
     return &m_decoded;
@@ -779,7 +550,7 @@ FieldView QueryRecordset::currentView(std::size_t index) const {
     if (deleted(m_pos)) {
         throw jet::makeError(jet::RecordDeleted, recordsetSource);
     }
-    return isFar(m_pos) ? m_far.view(0, index) : m_values.view(slot(m_pos), index);
+    return isFar(m_pos) ? farRow().view(0, index) : m_values.view(slot(m_pos), index);
 }
 
 bool QueryRecordset::currentDeleted() const {
@@ -896,12 +667,8 @@ void QueryRecordset::afterDelete() {
 }
 
 void QueryRecordset::release() {
-    dropBackgroundCount();
+    dropKeys();
     returnStatement();
-    m_byKey.reset();
-    m_rowKeys.reset();
-    m_far = PackedRows();
-    m_farOrdinal = -1;
     m_values = PackedRows();
     m_rowids = {};
     m_deleted = {};

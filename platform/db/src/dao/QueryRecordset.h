@@ -7,31 +7,20 @@
 
 #include "CriteriaMatcher.h"
 #include "EqualityKeys.h"
+#include "KeyedRows.h"
 #include "PackedRows.h"
 #include "RecordsetImpl.h"
 
-#include <atomic>
-#include <future>
 #include <unordered_map>
 
 namespace platform::db {
-
-/// The statements that read the key of every row of a record set, in the record set's order: one
-/// that asks only for the key (empty when the key's name is not its own among the columns), and the
-/// record set's own with the key at `column`, where the first cannot run; with the values bound to them.
-struct KeysQuery {
-    std::string keysOnly;
-    std::string whole;
-    int column = 0;
-    std::vector<Variant> parameters;
-};
 
 class QueryRecordset final : public Recordset::Impl {
 public:
     /// `rowidFirst`: the statement's first column is the base table's rowid (hidden from the fields).
     /// `sql`: the statement's text, under which the connection keeps it when the record set is done
     /// with it (empty: finalised instead). `columns`: its description when it was kept with one.
-    /// `parameters`: the values bound to it, for counting its rows with a second statement.
+    /// `parameters`: the values bound to it, for reading its rows' keys with a second statement.
     QueryRecordset(std::shared_ptr<Database> owner, std::shared_ptr<Connection> connection,
                    RecordsetType type, StatementPtr stmt, bool rowidFirst, std::string sql,
                    std::optional<std::vector<ColumnInfo>> columns = std::nullopt,
@@ -70,30 +59,29 @@ private:
     bool fetch(std::int64_t ordinal);
     /// True when the row at `ordinal` exists: read already, known by its key, or read on to it.
     bool has(std::int64_t ordinal);
-    /// The column that holds the integer key of the one table every column comes from, found at
-    /// the first call; nothing when the columns come from elsewhere (expressions, several tables).
-    [[nodiscard]] std::optional<std::size_t> keyColumn();
-    /// Counts the rows by reading the keys of them all with a second run of the statement (or takes
-    /// them from the count in another thread); false when the statement cannot run again.
+    /// The keyed rows of a snapshot where a key may stand for a row, looked for at the first call;
+    /// nullptr otherwise.
+    [[nodiscard]] KeyedRows* keyed();
+    /// The keyed rows once their keys are read; nullptr before or without them.
+    [[nodiscard]] const KeyedRows* counted() const noexcept {
+        return m_keyed && *m_keyed && (*m_keyed)->known() ? m_keyed->get() : nullptr;
+    }
+    /// Reads the keys of every row (or takes them from the count in another thread); false when the
+    /// rows have none that stand for them, and the rows are then read in order.
     bool readKeys();
-    /// What reading the keys of every row runs; nothing when the rows have no key.
-    [[nodiscard]] std::optional<KeysQuery> keysQuery();
-    /// Stops a count in another thread and waits for it.
-    void dropBackgroundCount() noexcept;
-    /// Reads the row at `ordinal` (beyond the rows read in order) by its key into m_far.
+    /// Stops a count in another thread and forgets the keys.
+    void dropKeys() noexcept;
+    /// Reads the row at `ordinal` (beyond the rows read in order) by its key.
     void readByKey(std::int64_t ordinal);
-    /// The statement's text without its closing semicolon.
-    [[nodiscard]] std::string statementText() const;
-    /// Answers a forward find of a Like on one field from the rows' keys: the statement run again
-    /// with the criteria as its condition (through the field's index, where it has one) gives the
-    /// keys of the rows that meet it; the first of them in order from `start` that the matcher also
-    /// takes is the row found (-1: none). Nothing when the rows' keys are not known or the statement
-    /// cannot be run so; the caller then evaluates the criteria row by row.
+    /// The row read by its key last.
+    [[nodiscard]] const PackedRows& farRow() const noexcept { return (*m_keyed)->heldRow(); }
+    /// Answers a forward find of a Like on one field from the rows' keys (see KeyedRows::findFirst):
+    /// the row found, -1 for none; nothing when the keys cannot answer it.
     [[nodiscard]] std::optional<std::int64_t> findByKeys(std::int64_t start, const std::string& translated,
                                                          CriteriaMatcher& matcher);
     /// True when the row at `ordinal` is the one read by its key rather than in order.
     [[nodiscard]] bool isFar(std::int64_t ordinal) const noexcept {
-        return ordinal >= readEnd() && ordinal == m_farOrdinal;
+        return ordinal >= readEnd() && m_keyed && *m_keyed && (*m_keyed)->holds(ordinal);
     }
     void fetchAll();
     /// One past the last row read.
@@ -111,8 +99,10 @@ private:
     void moveTo(std::int64_t ordinal);
     void requireScrollable() const;
     [[nodiscard]] std::int32_t liveBefore(std::int64_t ordinal);
-    /// A snapshot's number of rows, counted with one SQL count when many are still unread; nothing
-    /// when they are read already or few enough to read now.
+    /// A snapshot's number of rows, from the keys of its rows when many are still unread and a key
+    /// stands for each; nothing when they are read already, few enough to read now, or are to be read
+    /// to the end (a count would run the statement a second time, and the caller mostly reads the
+    /// rows it counted).
     [[nodiscard]] std::optional<std::int64_t> countUnread();
     /// Reads up to the current row when MoveLast went there without reading it.
     void readCurrent() const;
@@ -133,7 +123,6 @@ private:
     std::string m_sql;
     int m_timesPrepared = 0; // of m_stmt when m_columns described it
     std::vector<Variant> m_parameters;
-    std::optional<std::int64_t> m_total; // the rows counted by SQL
     bool m_rowidFirst;
     bool m_done = false;
     PackedRows m_values; // row i is m_values.row(i - m_offset)
@@ -147,18 +136,9 @@ private:
     bool m_bof = true;
     bool m_eof = true;
     std::int64_t m_visited = 0; // rows up to here count in RecordCount
-    // A snapshot whose columns all come from one table with its integer key among them keeps, once
-    // counted, only the keys of its rows; a row beyond those read in order is read by its key, so that
-    // a jump to the end reads one row instead of every row before it.
-    std::optional<std::optional<std::size_t>> m_keyColumn; // outer: looked for yet
-    std::string m_byKeySql;
-    StatementPtr m_byKey;
-    std::optional<std::vector<std::int64_t>> m_rowKeys; // by ordinal
-    // The keys being read in another thread (countInBackground), and the flag that stops it there.
-    std::shared_ptr<std::atomic<bool>> m_stopKeys;
-    std::future<std::optional<std::vector<std::int64_t>>> m_pendingKeys;
-    PackedRows m_far; // the row read by its key
-    std::int64_t m_farOrdinal = -1;
+    // A long snapshot whose rows' keys stand for them keeps, once counted, only the keys of the rows
+    // beyond those read in order. Outer: looked for yet.
+    std::optional<std::unique_ptr<KeyedRows>> m_keyed;
     std::unique_ptr<EqualityKeys> m_keys;
     // Dropped whenever rows change.
     std::unordered_map<std::size_t, std::vector<std::pair<std::string, std::int64_t>>> m_indexes;

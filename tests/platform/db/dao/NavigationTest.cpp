@@ -265,9 +265,11 @@ TEST_F(RecordCount, JumpsLandOnTheRowsInTheStatementsOrder) {
 // A long snapshot of a database opened read-only counts in another thread; where that cannot give
 // the rows the caller would see, it does not start, and the count comes at MoveLast as before.
 TEST_F(RecordCount, CountsInAnotherThreadOnlyWhereThatGivesTheSameRows) {
-    build("CREATE TABLE t(id INTEGER PRIMARY KEY, sort INTEGER);"
+    // `sort` has an index that gives its order; `unindexed` the same values without one.
+    build("CREATE TABLE t(id INTEGER PRIMARY KEY, sort INTEGER, unindexed INTEGER);"
           "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
-          "INSERT INTO t SELECT i, 20000 - i FROM n;");
+          "INSERT INTO t SELECT i, 20000 - i, 20000 - i FROM n;"
+          "CREATE INDEX t_sort ON t(sort);");
     struct Case {
         const char* what;
         bool readOnly;
@@ -282,6 +284,11 @@ TEST_F(RecordCount, CountsInAnotherThreadOnlyWhereThatGivesTheSameRows) {
                   false},
              Case{"rows without a key", true, RecordsetType::Snapshot, "SELECT sort FROM t ORDER BY sort",
                   false},
+             // Rows of the same value could come in another order there.
+             Case{"rows sorted as they are read", true, RecordsetType::Snapshot,
+                  "SELECT id, sort FROM t ORDER BY unindexed", false},
+             Case{"a join", true, RecordsetType::Snapshot,
+                  "SELECT a.id, a.sort FROM t AS a INNER JOIN t AS b ON b.id = a.id ORDER BY a.sort", false},
              Case{"dynaset", true, RecordsetType::Dynaset, "SELECT id, sort FROM t ORDER BY sort", false},
              Case{"forward-only", true, RecordsetType::ForwardOnly, "SELECT id, sort FROM t ORDER BY sort",
                   false},
@@ -307,7 +314,8 @@ TEST_F(RecordCount, CountsInAnotherThreadOnlyWhereThatGivesTheSameRows) {
 TEST_F(RecordCount, ACountInAnotherThreadEndsWithItsRecordSet) {
     build("CREATE TABLE t(id INTEGER PRIMARY KEY, sort INTEGER);"
           "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200000) "
-          "INSERT INTO t SELECT i, i % 1000 FROM n;");
+          "INSERT INTO t SELECT i, i % 1000 FROM n;"
+          "CREATE INDEX t_sort ON t(sort);");
     auto db = open(true);
     for (int round = 0; round < 3; ++round) {
         auto rs = db->openRecordset("SELECT id, sort FROM t ORDER BY sort", RecordsetType::Snapshot);

@@ -104,7 +104,9 @@ public:
     /// A long snapshot over a database opened read-only: starts counting its rows (and learning where
     /// each lies) on a connection of its own in another thread, so that moveLast and recordCount do
     /// not wait for it once countReady says so. False when that is not possible: another kind of
-    /// record set, a database that can be written, rows without a key of their table, or the rows
+    /// record set, a database that can be written, rows that no key of one table stands for (a join,
+    /// a union, a subquery, an expression), rows sorted as they are read (another connection may order
+    /// rows of the same sort values otherwise), another file at the database's path now, or the rows
     /// are counted or being counted already. A count that fails there is done here at moveLast.
     bool countInBackground();
     /// True unless a count started by countInBackground is still running.
