@@ -111,6 +111,35 @@ TEST_F(Find, StatementsAndCriteriaAreJetSql) {
               platform::err::InvalidProcedureCall);
 }
 
+// A field named like a literal or a type the translated criteria holds (the blob of a leading
+// wildcard's index read, the type of a division's cast) is found as any other.
+TEST(FindFieldNames, FieldsNamedAfterLiteralsAndTypes) {
+    struct Case {
+        const char* statement;
+        const char* criteria;
+        std::int64_t id;
+    };
+    const Case cases[] = {
+        {"SELECT id, name, x FROM t", "name Like '*ab*'", 2},
+        {"SELECT id, name, X AS [X] FROM t ORDER BY id", "name Like '*ab*' And x = 'q'", 2},
+        {"SELECT id, name, x AS [real] FROM t", "id / 2 > 0.9 And [real] = 'r'", 3},
+    };
+    daotest::TempFolder dir;
+    const std::string path = dir.file("names.mdb");
+    test_support::buildScratchDatabase(
+        path, {"CREATE TABLE t(id INTEGER PRIMARY KEY, name TEXT COLLATE JETTEXT, x TEXT COLLATE JETTEXT);"
+               "INSERT INTO t VALUES (1, 'zz', 'p'), (2, 'xaby', 'q'), (3, 'c', 'r');"});
+    DBEngine engine;
+    const auto db = engine.createWorkspace("Test", "Admin", "")->openDatabase(path, false, true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.criteria);
+        const auto rs = db->openRecordset(c.statement, RecordsetType::Snapshot);
+        rs->findFirst(c.criteria);
+        ASSERT_FALSE(rs->noMatch());
+        EXPECT_EQ(rs->field("id"), Variant(c.id));
+    }
+}
+
 namespace {
 
 class FindEquality : public daotest::DatabaseFixture {
