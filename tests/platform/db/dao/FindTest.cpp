@@ -240,7 +240,8 @@ protected:
               "INSERT INTO d VALUES (20001, 5, 'Öl-1', 'a'), (20002, 6000, 'öl-2', 'b'), (20003, 11000, "
               "'OL-3', 'c'),"
               " (20004, 7000, 1.4301, 'd'), (20005, 7001, '1.4301', 'e'), (20006, 12006, 'A[1]', 'f'),"
-              " (20007, 8000, 'O''Brien', 'g'), (20008, 3, 'x00042cr', 'h');");
+              " (20007, 8000, 'O''Brien', 'g'), (20008, 3, 'x00042cr', 'h'), (20009, 6030, '4ıS', 'i'),"
+              " (20010, 8165, '4ıſ-2', 'j'), (20011, 9001, 'KSß', 'k'), (20012, 9002, 'kſß', 'l');");
         m_db = open(true);
     }
     // The rows FindFirst and FindNext visit, by their sort values, once the snapshot is counted.
@@ -271,6 +272,7 @@ TEST_F(FindLike, FindsTheSameRowsWithOrWithoutTheKeys) {
         {"search Like 'OL*'", 1},           {"search LIKE '1.43*'", 2},    {"search LIKE '1.4#01*'", 2},
         {"search LIKE 'A[[]*'", 1},         {"search LIKE 'O''B*'", 1},    {"search LIKE 'ZZ*'", 0},
         {"search LIKE 'X1199[0-9]Cr'", 10}, {"search LIKE '*Cr'", 12001},  {"search LIKE 'X0000?Cr*'", 9},
+        {"search LIKE 'Kſß*'", 2},          {"search LIKE '4ıſ*'", 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.criteria);
