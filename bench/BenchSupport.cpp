@@ -119,14 +119,14 @@ double heapMegabytes() {
 
 namespace {
 
-// One line of /proc/self/status ("VmRSS:", "RssAnon:"), in MB; 0 when it is missing.
-double statusMegabytes(std::string_view field) {
-    std::FILE* file = std::fopen("/proc/self/status", "r");
+// One line of a process's status file ("VmRSS:", "RssAnon:"), in MB; nothing when it is missing.
+std::optional<double> statusMegabytes(const std::string& statusFile, std::string_view field) {
+    std::FILE* file = std::fopen(statusFile.c_str(), "r");
     if (file == nullptr) {
-        return 0;
+        return std::nullopt;
     }
     char line[256];
-    double kilobytes = 0;
+    std::optional<double> kilobytes;
     while (std::fgets(line, sizeof line, file) != nullptr) {
         if (std::string_view(line).starts_with(field)) {
             kilobytes = std::atof(line + field.size());
@@ -134,17 +134,28 @@ double statusMegabytes(std::string_view field) {
         }
     }
     std::fclose(file);
-    return kilobytes / 1024.0;
+    if (!kilobytes) {
+        return std::nullopt;
+    }
+    return *kilobytes / 1024.0;
+}
+
+double ownStatusMegabytes(std::string_view field) {
+    return statusMegabytes("/proc/self/status", field).value_or(0);
 }
 
 } // namespace
 
+std::optional<double> processStatusMegabytes(int pid, std::string_view field) {
+    return statusMegabytes("/proc/" + std::to_string(pid) + "/status", field);
+}
+
 double residentMegabytes() {
-    return statusMegabytes("VmRSS:");
+    return ownStatusMegabytes("VmRSS:");
 }
 
 double anonymousMegabytes() {
-    return statusMegabytes("RssAnon:");
+    return ownStatusMegabytes("RssAnon:");
 }
 
 namespace {

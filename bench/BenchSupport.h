@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct sqlite3;
@@ -60,6 +61,10 @@ private:
 /// Resident memory of this process that no file backs (heap, the database pages it copied), in MB:
 /// what it holds of its own, beside the pages of the database files it reads in place.
 [[nodiscard]] double anonymousMegabytes();
+
+/// One line of another process's status ("VmHWM:", the most it held resident; "VmRSS:"), in MB;
+/// nothing once the process has ended (or freed its memory as a zombie).
+[[nodiscard]] std::optional<double> processStatusMegabytes(int pid, std::string_view field);
 
 /// What a case must reach: a median time, and a memory bound where the issue names one.
 struct Target {

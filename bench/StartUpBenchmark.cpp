@@ -1,11 +1,13 @@
 // Starting the program as a user does: from its start until its main window waits for the user, in
-// a process of its own each time (not while it ends), with the most memory the process held resident. On the
-// generated database, and as the floor on the sample databases: what start-up costs whatever the database.
+// a process of its own each time (not while it ends), with the most memory the program held resident up
+// to then (MB) and, in one more untimed start, what it holds resident once its list has counted its
+// rows in the other thread (MB_counted, and the most up to then, MB_counted_peak). On the generated
+// database, and as the floor on the sample databases: what start-up costs whatever the database.
 //
 // The program runs from a folder of its own (a copy of the program file, its INI file naming the
 // databases, its text database and print template linked in) on Qt's offscreen platform, and ends
-// where it would first wait for input (GK_QUIT_WHEN_IDLE). GK_BENCH_PROGRAM names another build of
-// the program to start, for a figure of before and after a change in one run.
+// where it would first wait for input, or where its list is counted (GK_QUIT_WHEN_IDLE). GK_BENCH_PROGRAM
+// names another build of the program to start, for a figure of before and after a change in one run.
 
 #include "BenchSupport.h"
 
@@ -13,9 +15,10 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
+#include <spawn.h>
 #include <string>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -81,10 +84,10 @@ private:
 
 /// The environment of this process with the program's own settings on top; the per-user settings
 /// go into the program folder, so that a run touches none of the user's.
-std::vector<std::string> programEnvironment(const fs::path& folder) {
+std::vector<std::string> programEnvironment(const fs::path& folder, const std::string& quitWhen) {
     const std::vector<std::string> own = {
         "QT_QPA_PLATFORM=offscreen",
-        "GK_QUIT_WHEN_IDLE=1",
+        "GK_QUIT_WHEN_IDLE=" + quitWhen,
         "XDG_CONFIG_HOME=" + (folder / "config").string(),
         "XDG_DATA_HOME=" + (folder / "data").string(),
     };
@@ -102,16 +105,21 @@ std::vector<std::string> programEnvironment(const fs::path& folder) {
 }
 
 struct Start {
-    bool idle = false;    // the program said it waits for the user
-    bool ended = false;   // then ended by itself, with exit code 0
-    double megabytes = 0; // the most it held resident
+    bool idle = false;            // the program said it waits for the user
+    bool counted = false;         // it said its lists have counted their rows (when asked to)
+    bool ended = false;           // then ended by itself, with exit code 0
+    double idlePeakMegabytes = 0; // the most it held resident up to its idle window
+    double countedMegabytes = 0;  // what it holds resident once the count is in
+    double countedPeakMegabytes = 0;
 };
 
-/// Reads the child's standard output until it says it is idle (true) or closes it (false).
-bool waitForIdle(int output) {
-    std::string said;
+/// Reads the child's standard output until it has said `line` (true) or closes it (false).
+bool waitForLine(int output, std::string& said, const std::string& line) {
     char buffer[256];
     for (;;) {
+        if (said.find(line + "\n") != std::string::npos) {
+            return true;
+        }
         const ssize_t n = ::read(output, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) {
             continue;
@@ -120,14 +128,42 @@ bool waitForIdle(int output) {
             return false;
         }
         said.append(buffer, static_cast<std::size_t>(n));
-        if (said.find("idle\n") != std::string::npos) {
-            return true;
-        }
     }
 }
 
-/// Runs the program once; the clock stops when it says it is idle, not while it ends.
-Start startOnce(benchmark::State& state, const ProgramFolder& folder, std::vector<std::string>& environment) {
+/// The ends of a pipe, closed with it.
+class Pipe {
+public:
+    Pipe() {
+        if (::pipe2(m_ends, O_CLOEXEC) != 0) {
+            m_ends[0] = m_ends[1] = -1;
+        }
+    }
+    ~Pipe() {
+        closeEnd(0);
+        closeEnd(1);
+    }
+    Pipe(const Pipe&) = delete;
+    Pipe& operator=(const Pipe&) = delete;
+
+    [[nodiscard]] explicit operator bool() const { return m_ends[0] >= 0; }
+    [[nodiscard]] int end(int which) const { return m_ends[which]; }
+    void closeEnd(int which) {
+        if (m_ends[which] >= 0) {
+            ::close(m_ends[which]);
+            m_ends[which] = -1;
+        }
+    }
+
+private:
+    int m_ends[2] = {-1, -1};
+};
+
+/// Runs the program once; the clock, when given, stops when it says it is idle, not while it ends. The
+/// program waits for the end of its input before it ends, so its memory is read from its own status: a
+/// child's resource usage would report the most this process ever held, which it keeps across exec.
+Start startOnce(benchmark::State* clock, const ProgramFolder& folder, std::vector<std::string>& environment,
+                bool afterCount) {
     std::vector<char*> envp;
     for (std::string& entry : environment) {
         envp.push_back(entry.data());
@@ -136,34 +172,44 @@ Start startOnce(benchmark::State& state, const ProgramFolder& folder, std::vecto
     std::string program = folder.program().string();
     char* argv[] = {program.data(), nullptr};
     Start start;
-    int output[2];
-    if (::pipe(output) != 0) {
+    Pipe input;
+    Pipe output;
+    if (!input || !output) {
         return start;
     }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::dup2(output[1], STDOUT_FILENO);
-        ::close(output[0]);
-        ::close(output[1]);
-        (void)::freopen("/dev/null", "w", stderr);
-        ::execve(argv[0], argv, envp.data());
-        ::_exit(127);
-    }
-    ::close(output[1]);
-    if (child < 0) {
-        ::close(output[0]);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, input.end(0), STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, output.end(1), STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    const int spawned = ::posix_spawn(&child, argv[0], &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    input.closeEnd(0);
+    output.closeEnd(1);
+    if (spawned != 0) {
         return start;
     }
-    start.idle = waitForIdle(output[0]);
-    state.PauseTiming();
-    ::close(output[0]);
+    std::string said;
+    start.idle = waitForLine(output.end(0), said, "idle");
+    if (clock != nullptr) {
+        clock->PauseTiming();
+    }
+    start.idlePeakMegabytes = processStatusMegabytes(child, "VmHWM:").value_or(0);
+    if (afterCount && start.idle) {
+        start.counted = waitForLine(output.end(0), said, "counted");
+        start.countedMegabytes = processStatusMegabytes(child, "VmRSS:").value_or(0);
+        start.countedPeakMegabytes = processStatusMegabytes(child, "VmHWM:").value_or(0);
+    }
+    input.closeEnd(1);
+    output.closeEnd(0);
     int status = 0;
-    struct rusage usage {};
-    while (::wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
-    state.ResumeTiming();
+    if (clock != nullptr) {
+        clock->ResumeTiming();
+    }
     start.ended = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    start.megabytes = static_cast<double>(usage.ru_maxrss) / 1024.0;
     return start;
 }
 
@@ -176,17 +222,30 @@ void startUp(benchmark::State& state, const fs::path& databases) {
     if (!folder) {
         return;
     }
-    std::vector<std::string> environment = programEnvironment(folder.folder());
+    std::vector<std::string> environment = programEnvironment(folder.folder(), "1");
     double megabytes = 0;
     for (auto _ : state) {
-        const Start start = startOnce(state, folder, environment);
+        const Start start = startOnce(&state, folder, environment, false);
         if (!start.idle || !start.ended) {
             state.SkipWithError("the program did not reach an idle main window and end by itself");
             return;
         }
-        megabytes = std::max(megabytes, start.megabytes);
+        if (start.idlePeakMegabytes <= 0) {
+            state.SkipWithError("the program ended before its memory was read");
+            return;
+        }
+        megabytes = std::max(megabytes, start.idlePeakMegabytes);
     }
     state.counters["MB"] = megabytes;
+    // Once more, untimed, up to where the list's count from the other thread is in.
+    std::vector<std::string> counting = programEnvironment(folder.folder(), "counted");
+    const Start counted = startOnce(nullptr, folder, counting, true);
+    if (!counted.counted || !counted.ended || counted.countedMegabytes <= 0) {
+        state.SkipWithError("the program did not say that its lists were counted");
+        return;
+    }
+    state.counters["MB_counted"] = counted.countedMegabytes;
+    state.counters["MB_counted_peak"] = counted.countedPeakMegabytes;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // The program Graukant_2007.
+#include "IdleReport.h"
 #include "MessageBoxNotifier.h"
 #include "ProgramDialogs.h"
 #include "ProgramPanels.h"
@@ -10,9 +11,7 @@
 #include "objects/Application.h"
 #include "platform/HeapTuning.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
-#include <cstdio>
 
 int main(int argc, char* argv[]) {
     platform::keepFreedHeap();
@@ -47,16 +46,8 @@ int main(int argc, char* argv[]) {
         {shell::ProgramVersion::Major, shell::ProgramVersion::Minor, shell::ProgramVersion::Revision});
     shell::frmMain::Services services{&messageBoxes, &fileDialogs, &errorWindow, &help, &dialogs};
     window = shell::StartUp::run(programFolder, services, shell::programPanels(&errorWindow));
-    if (qEnvironmentVariableIsSet("GK_QUIT_WHEN_IDLE")) {
-        // Start-up is measured up to here: where the program would first wait for the user it says so on
-        // its standard output, then ends.
-        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &app,
-                         [] {
-                             std::fputs("idle\n", stdout);
-                             std::fflush(stdout);
-                             QCoreApplication::quit();
-                         });
-    }
+    // Start-up is measured up to where the program first waits for the user.
+    const shell::IdleReport idleReport(window.get());
     const int result = QApplication::exec();
     window.reset();
     return result;

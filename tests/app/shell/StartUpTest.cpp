@@ -13,6 +13,7 @@
 #include "test_support/TestEnvironment.h"
 
 #include <QLabel>
+#include <QProcess>
 #include <QTest>
 #include <fstream>
 
@@ -200,6 +201,39 @@ private slots:
         QVERIFY(window->menuItem(u"mnuDatei"_qs, 9)->isEnabled());
         QVERIFY(!window->menuItem(u"mnuDatei"_qs, 8)->isEnabled());
         QVERIFY(window->listBar().isEnabled());
+    }
+
+    // A benchmark starts the program and reads its memory at the idle window and once the list's count
+    // is in: the program says when, and stays until its input ends.
+    void theProgramSaysWhenItIsIdleAndEndsWithItsInput_data() {
+        QTest::addColumn<QString>("quitWhen");
+        QTest::addColumn<QString>("said");
+        QTest::addRow("at the idle window") << u"1"_qs << u"idle\n"_qs;
+        QTest::addRow("once the count is in") << u"counted"_qs << u"idle\ncounted\n"_qs;
+    }
+    void theProgramSaysWhenItIsIdleAndEndsWithItsInput() {
+        QFETCH(QString, quitWhen);
+        QFETCH(QString, said);
+        const ProgramFolder folder(ProgramFolder::Ini::WithDatabase, {}, 1000);
+        const QString program = QString::fromStdString((folder.program() / "Graukant_2007").string());
+        QVERIFY(QFile::copy(QStringLiteral(GK_BIN_DIR "/Graukant_2007"), program));
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"GK_QUIT_WHEN_IDLE"_qs, quitWhen);
+        environment.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+        process.setProcessEnvironment(environment);
+        process.start(program, {});
+        QVERIFY(process.waitForStarted());
+        QByteArray out;
+        while (out.count('\n') < said.count(u'\n') && process.waitForReadyRead(120000)) {
+            out += process.readAllStandardOutput();
+        }
+        QCOMPARE(QString::fromUtf8(out), said);
+        QVERIFY2(!process.waitForFinished(1500), "ended before its input did");
+        process.closeWriteChannel();
+        QVERIFY(process.waitForFinished(120000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
     }
 
     void withoutDatabaseAndNoAnswerEverythingButConnectingIsOff() {

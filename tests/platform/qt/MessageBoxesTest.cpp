@@ -8,6 +8,10 @@
 #include <QtTest>
 #include <optional>
 
+// Declared before the test's data columns use it: a later declaration would specialise a template
+// that the optimiser has instantiated already.
+Q_DECLARE_METATYPE(std::optional<platform::qt::MessageBoxes::Answer>)
+
 namespace {
 
 using platform::qt::MessageBoxes;
@@ -52,8 +56,6 @@ private slots:
 };
 
 } // namespace
-
-Q_DECLARE_METATYPE(std::optional<platform::qt::MessageBoxes::Answer>)
 
 QTEST_MAIN(MessageBoxesTest)
 #include "MessageBoxesTest.moc"

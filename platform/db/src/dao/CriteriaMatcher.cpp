@@ -11,7 +11,7 @@
 namespace platform::db {
 namespace {
 
-enum class TokenKind { Space, Name, QuotedName, Text, Number, Other };
+enum class TokenKind { Space, Name, QuotedName, Text, Blob, Number, Other };
 
 struct Token {
     TokenKind kind;
@@ -55,6 +55,9 @@ std::vector<Token> tokenize(std::string_view s) {
         } else if (c == '\'') {
             end = quotedEnd(s, i, '\'');
             kind = TokenKind::Text;
+        } else if ((c == 'x' || c == 'X') && i + 1 < s.size() && s[i + 1] == '\'') {
+            end = quotedEnd(s, i + 1, '\''); // a blob literal, not the name x before a text
+            kind = TokenKind::Blob;
         } else if (c == '"' || c == '`' || c == '[') {
             end = quotedEnd(s, i, c == '[' ? ']' : c);
             kind = TokenKind::QuotedName;
@@ -148,20 +151,21 @@ int findColumn(const std::vector<ColumnInfo>& columns, std::string_view table, s
 std::string bindFieldNames(std::string_view sqliteExpression, const std::vector<ColumnInfo>& columns) {
     const std::vector<Token> tokens = tokenize(sqliteExpression);
     std::string out;
-    bool afterCollate = false;
+    // The name after COLLATE is a collation, the one after AS (in a cast) a type: neither is a field.
+    bool namesNoField = false;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         const Token& t = tokens[i];
         if (!isName(t)) {
             out += t.text;
             if (t.kind != TokenKind::Space) {
-                afterCollate = false;
+                namesNoField = false;
             }
             continue;
         }
         const bool plain = t.kind == TokenKind::Name;
         const auto next = nextSignificant(tokens, i + 1);
-        if (afterCollate || (plain && isKeyword(t.text)) || (plain && next && tokens[*next].text == "(")) {
-            afterCollate = plain && equalsNoCase(t.text, "COLLATE");
+        if (namesNoField || (plain && isKeyword(t.text)) || (plain && next && tokens[*next].text == "(")) {
+            namesNoField = plain && (equalsNoCase(t.text, "COLLATE") || equalsNoCase(t.text, "AS"));
             out += t.text;
             continue;
         }

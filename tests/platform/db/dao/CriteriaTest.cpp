@@ -32,6 +32,33 @@ TEST(Criteria, FieldNamesBecomeParametersAndEverythingElseStays) {
     }
 }
 
+// The translator writes literals and type names that look like names to a plain reader: a blob, the
+// type of a cast. A field of that name must not take their place.
+TEST(Criteria, LiteralsAndTypeNamesAreNoFields) {
+    const std::vector<ColumnInfo> columns{
+        {"name", "t", "name", ValueKind::Plain},
+        {"X", "t", "X", ValueKind::Plain},
+        {"real", "t", "real", ValueKind::Plain},
+    };
+    struct Case {
+        const char* input;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"(likelihood(name < X'', 0.25) AND unlikely(jet_like(name, '*ab*')))",
+         "(likelihood((?1 COLLATE JETTEXT) < X'', 0.25) AND unlikely(jet_like((?1 COLLATE JETTEXT), "
+         "'*ab*')))"},
+        {"x'0aFF' = x", "x'0aFF' = (?2 COLLATE JETTEXT)"},
+        {"x = X''", "(?2 COLLATE JETTEXT) = X''"},
+        {"x ''", "(?2 COLLATE JETTEXT) ''"}, // a name, a blank and a text: no blob
+        {"(CAST(real AS REAL) / x) > 1", "(CAST((?3 COLLATE JETTEXT) AS REAL) / (?2 COLLATE JETTEXT)) > 1"},
+        {"CAST(name AS \"real\")", "CAST((?1 COLLATE JETTEXT) AS \"real\")"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(bindFieldNames(c.input, columns), c.expected) << c.input;
+    }
+}
+
 TEST(Criteria, EqualityTermsAreRecognisedInTranslatedCriteria) {
     const std::vector<ColumnInfo> columns{
         {"Id", "t", "Id", ValueKind::Plain},

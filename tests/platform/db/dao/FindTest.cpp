@@ -111,6 +111,35 @@ TEST_F(Find, StatementsAndCriteriaAreJetSql) {
               platform::err::InvalidProcedureCall);
 }
 
+// A field named like a literal or a type the translated criteria holds (the blob of a leading
+// wildcard's index read, the type of a division's cast) is found as any other.
+TEST(FindFieldNames, FieldsNamedAfterLiteralsAndTypes) {
+    struct Case {
+        const char* statement;
+        const char* criteria;
+        std::int64_t id;
+    };
+    const Case cases[] = {
+        {"SELECT id, name, x FROM t", "name Like '*ab*'", 2},
+        {"SELECT id, name, X AS [X] FROM t ORDER BY id", "name Like '*ab*' And x = 'q'", 2},
+        {"SELECT id, name, x AS [real] FROM t", "id / 2 > 0.9 And [real] = 'r'", 3},
+    };
+    daotest::TempFolder dir;
+    const std::string path = dir.file("names.mdb");
+    test_support::buildScratchDatabase(
+        path, {"CREATE TABLE t(id INTEGER PRIMARY KEY, name TEXT COLLATE JETTEXT, x TEXT COLLATE JETTEXT);"
+               "INSERT INTO t VALUES (1, 'zz', 'p'), (2, 'xaby', 'q'), (3, 'c', 'r');"});
+    DBEngine engine;
+    const auto db = engine.createWorkspace("Test", "Admin", "")->openDatabase(path, false, true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.criteria);
+        const auto rs = db->openRecordset(c.statement, RecordsetType::Snapshot);
+        rs->findFirst(c.criteria);
+        ASSERT_FALSE(rs->noMatch());
+        EXPECT_EQ(rs->field("id"), Variant(c.id));
+    }
+}
+
 namespace {
 
 class FindEquality : public daotest::DatabaseFixture {
@@ -211,7 +240,8 @@ protected:
               "INSERT INTO d VALUES (20001, 5, 'Öl-1', 'a'), (20002, 6000, 'öl-2', 'b'), (20003, 11000, "
               "'OL-3', 'c'),"
               " (20004, 7000, 1.4301, 'd'), (20005, 7001, '1.4301', 'e'), (20006, 12006, 'A[1]', 'f'),"
-              " (20007, 8000, 'O''Brien', 'g'), (20008, 3, 'x00042cr', 'h');");
+              " (20007, 8000, 'O''Brien', 'g'), (20008, 3, 'x00042cr', 'h'), (20009, 6030, '4ıS', 'i'),"
+              " (20010, 8165, '4ıſ-2', 'j'), (20011, 9001, 'KSß', 'k'), (20012, 9002, 'kſß', 'l');");
         m_db = open(true);
     }
     // The rows FindFirst and FindNext visit, by their sort values, once the snapshot is counted.
@@ -242,6 +272,7 @@ TEST_F(FindLike, FindsTheSameRowsWithOrWithoutTheKeys) {
         {"search Like 'OL*'", 1},           {"search LIKE '1.43*'", 2},    {"search LIKE '1.4#01*'", 2},
         {"search LIKE 'A[[]*'", 1},         {"search LIKE 'O''B*'", 1},    {"search LIKE 'ZZ*'", 0},
         {"search LIKE 'X1199[0-9]Cr'", 10}, {"search LIKE '*Cr'", 12001},  {"search LIKE 'X0000?Cr*'", 9},
+        {"search LIKE 'Kſß*'", 2},          {"search LIKE '4ıſ*'", 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.criteria);

@@ -3,6 +3,7 @@
 
 #include "SqliteTestSupport.h"
 #include "platform/CallError.h"
+#include "sql/JetLikeMatcher.h"
 #include "sql/JetSql.h"
 #include "sql/JetStatementCache.h"
 
@@ -149,6 +150,67 @@ TEST_F(JetLikeIndex, PatternWithoutPrefixGivesTheRowsOfTheMatcherAlone) {
     int checked = 0;
     expectRowsOfTheMatcherAlone(patterns, checked);
     EXPECT_GT(checked, 200); // the patterns do find rows
+}
+
+// Characters whose caseless forms collate apart or widen: the long s sorts after s, the Kelvin sign
+// folds to k, the sharp s and its capital, dotted and dotless i, a ligature, the micro sign and mu, the
+// Greek subscript iota that folds to iota, Cyrillic i that a combining breve contracts with into a
+// letter of its own, an umlaut with a mark below after it, a Thai vowel written before its consonant.
+const std::vector<std::string> trickyCharacters = {
+    "K",      "k",      "\u212A", "s",      "S",      "\u017F", "\u00DF", "\u1E9E", "\u0131",
+    "I",      "i",      "\u0130", "\uFB00", "f",      "F",      "\u00B5", "\u03BC", "\u0345",
+    "\u03B9", "\u0438", "\u0306", "\u00E4", "\u0323", "\u0E40", "\u0E01", "4",      "-"};
+
+// Every text of up to three tricky characters against every pattern of one or two followed by a star,
+// and one or two alone: the translated Like, which searches the index by the prefix's range, finds
+// exactly the rows of the matcher alone.
+TEST(JetLikeIndexTricky, RangeFindsTheRowsOfTheMatcherOverCaseFoldingThatWidens) {
+    sqlitetest::Connection db = sqlitetest::openWithJetExtensions();
+    ASSERT_EQ(sqlitetest::execNative(db, "CREATE TABLE x(id INTEGER PRIMARY KEY, t TEXT COLLATE JETTEXT);"
+                                         "CREATE INDEX x_t ON x(t);"),
+              "");
+    std::vector<std::string> texts;
+    std::vector<std::string> pairs;
+    for (const std::string& a : trickyCharacters) {
+        texts.push_back(a);
+        for (const std::string& b : trickyCharacters) {
+            pairs.push_back(a + b);
+            texts.push_back(a + b);
+            for (const std::string& c : trickyCharacters) {
+                texts.push_back(a + b + c);
+            }
+        }
+    }
+    std::string insert = "INSERT INTO x(id, t) VALUES ";
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        insert += (i == 0 ? "(" : ",(") + std::to_string(i) + ",'" + texts[i] + "')";
+    }
+    ASSERT_EQ(sqlitetest::execNative(db, insert), "");
+    std::vector<std::string> patterns = {"K\u017F\u00DF*", "4\u0131\u017F*", "KS\u00DF*", "\u0438*"};
+    for (const std::string& a : trickyCharacters) {
+        patterns.insert(patterns.end(), {a, a + "*"});
+    }
+    for (const std::string& ab : pairs) {
+        patterns.insert(patterns.end(), {ab, ab + "*"});
+    }
+    std::size_t found = 0;
+    for (const std::string& p : patterns) {
+        const auto compiled = platform::db::sql::JetLikePattern::compile(p);
+        ASSERT_NE(compiled, nullptr) << p;
+        std::vector<std::string> expected;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (compiled->matches(texts[i], nullptr)) {
+                expected.push_back(std::to_string(i));
+            }
+        }
+        const std::string sql =
+            platform::db::translateStatement("SELECT id FROM x WHERE t Like '" + p + "' ORDER BY id");
+        const sqlitetest::RunResult translated = sqlitetest::run(db, sql);
+        ASSERT_EQ(translated.errorNumber, 0) << sql << ": " << translated.errorText;
+        EXPECT_EQ(translated.rows, expected) << sql;
+        found += expected.size();
+    }
+    EXPECT_GT(found, patterns.size()); // the patterns do find rows
 }
 
 // The designation search without a literal prefix on an analysed database: the list's order has an
