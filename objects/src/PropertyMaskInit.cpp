@@ -1,7 +1,6 @@
 #include "objects/PropertyMaskInit.h"
 
 #include "common/Helper.h"
-#include "common/ProgrammSettings.h"
 #include "dataservice/PropertySearchManager.h"
 #include "objects/Connection.h"
 #include "objects/PropertySearchFields.h"
