@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QSet>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace display {
 
@@ -119,7 +120,7 @@ void uctlPropertiesView::ShowSelectedStandard(int index) {
             }
         }
         if (!shown) {
-            ShowNoPropertiesText();
+            ShowNoPropertiesText(bags != nullptr && unreadable(*bags, standard));
         }
         m_grid->ShowScrollBar();
     });
@@ -129,7 +130,24 @@ void uctlPropertiesView::ShowSelectedStandard(int index) {
     }
 }
 
-void uctlPropertiesView::ShowNoPropertiesText() {
+bool uctlPropertiesView::unreadable(const orvik::objects::PropertyBags& bags, int standard) const {
+    if (bags.Failure()) {
+        return true;
+    }
+    return std::any_of(bags.Unreadable().begin(), bags.Unreadable().end(), [&](const auto& table) {
+        const auto& header = *table.header;
+        return (header.PropertyType == m_firstType || header.PropertyType == m_secondType) &&
+               (standard == -1 || standard == header.Standard_ID);
+    });
+}
+
+void uctlPropertiesView::ShowNoPropertiesText(bool unreadable) {
+    // Tables that could not be read are no tables that are missing: the page says so, as the data
+    // sheet does in their place.
+    if (unreadable) {
+        m_grid->ShowValueInMergedRow(DisplayTexts::text(dialogLanguage(), TextID::Tabelle_nicht_lesbar), 0);
+        return;
+    }
     static const std::map<int, TextID> texts{{0, TextID::Keine_mechanischen_Eigenschaften_vorhanden},
                                              {1, TextID::Keine_physikalische_Eigenschaften_vorhanden},
                                              {2, TextID::Keine_Waermebehandlung_vorhanden}};

@@ -44,7 +44,11 @@ protected:
 
 private:
     void FillStandardCombo(const orvik::objects::PropertyBags& bags);
-    void ShowNoPropertiesText();
+    /// The page's text for no tables, or that its tables could not be read.
+    void ShowNoPropertiesText(bool unreadable);
+    /// True when a table of this page's kinds of the standard (-1 any) could not be read, or a failed
+    /// query left the tables incomplete.
+    [[nodiscard]] bool unreadable(const orvik::objects::PropertyBags& bags, int standard) const;
     /// The steel's property tables; nullptr without a steel or when they could not be read.
     [[nodiscard]] std::shared_ptr<orvik::objects::PropertyBags> propertyBags();
 

@@ -1,6 +1,7 @@
 #include "common/ProgrammSettings.h"
 
 #include "common/Helper.h"
+#include "common/RunningProgram.h"
 #include "platform/CallError.h"
 #include "platform/Profile.h"
 #include "platform/TextCase.h"
@@ -96,8 +97,16 @@ void ProgrammSettings::reportUnwritableFile(const std::filesystem::path& file) {
         {"Fehler beim Schreiben der Datei: " + (ec ? file : full).string(), "", platform::MessageIcon::None});
 }
 
+std::string ProgrammSettings::programFolder() {
+    // A running program keeps to its own folder: the per-user value names whichever copy started last.
+    if (auto own = RunningProgram::folder()) {
+        return Helper::Backslash(*own);
+    }
+    return Helper::Backslash(platform::GetSetting(Registry, "Path", "App"));
+}
+
 std::filesystem::path ProgrammSettings::LocalIniFile() {
-    return Helper::Backslash(platform::GetSetting(Registry, "Path", "App")) + std::string(IniName);
+    return programFolder() + std::string(IniName);
 }
 
 std::string ProgrammSettings::read(std::string_view section, std::string_view key,
@@ -113,27 +122,33 @@ void ProgrammSettings::ApplicationPath(std::string_view value) {
     platform::SaveSetting(Registry, "Path", "App", value);
 }
 std::string ProgrammSettings::ApplicationPath() const {
-    return Helper::Backslash(platform::GetSetting(Registry, "Path", "App"));
+    return programFolder();
+}
+
+void ProgrammSettings::writeOrKeep(std::string_view section, std::string_view key, const std::string& text) {
+    const bool written = write(section, key, text);
+    try {
+        if (!written) {
+            platform::SaveSetting(Registry, section, key, text);
+        } else if (!platform::GetSetting(Registry, section, key).empty()) {
+            platform::DeleteSetting(Registry, section, key);
+        }
+    } catch (const platform::CallError&) {
+        // Neither file takes it: the value stays where it was.
+    }
+}
+
+std::string ProgrammSettings::kept(std::string_view section, std::string_view key) {
+    return platform::GetSetting(Registry, section, key);
 }
 
 void ProgrammSettings::AppCounter(std::int32_t value) {
     // Where the INI file cannot be written the count goes on in the per-user store, so that the
-    // new-edition notice still comes only at its starts; once the INI takes it again, that copy goes.
-    const std::string text = std::to_string(value);
-    const bool written = write(AppStart, "Count", text);
-    try {
-        if (!written) {
-            platform::SaveSetting(Registry, AppStart, "Count", text);
-        } else if (!platform::GetSetting(Registry, AppStart, "Count").empty()) {
-            platform::DeleteSetting(Registry, AppStart, "Count");
-        }
-    } catch (const platform::CallError&) {
-        // Neither file takes it: the count stays where it was.
-    }
+    // new-edition notice still comes only at its starts.
+    writeOrKeep(AppStart, "Count", std::to_string(value));
 }
 std::int32_t ProgrammSettings::AppCounter() const {
-    return std::max(asLong(read(AppStart, "Count", "0")),
-                    asLong(platform::GetSetting(Registry, AppStart, "Count", "0")));
+    return std::max(asLong(read(AppStart, "Count", "0")), asLong(kept(AppStart, "Count")));
 }
 
 void ProgrammSettings::Symbols(std::int32_t value) {
@@ -186,10 +201,13 @@ bool ProgrammSettings::SuppressNationalEnDesignations() const {
 }
 
 void ProgrammSettings::CurrentLanguage(Language value) {
-    write(Global, "Language", std::to_string(static_cast<std::int32_t>(value)));
+    // A program folder installed read-only keeps the installed language in its INI file: the user's
+    // choice then lives in the per-user store, so that the next start shows it too.
+    writeOrKeep(Global, "Language", std::to_string(static_cast<std::int32_t>(value)));
 }
 Language ProgrammSettings::CurrentLanguage() const {
-    return static_cast<Language>(asLong(read(Global, "Language", "0")));
+    const std::string choice = kept(Global, "Language");
+    return static_cast<Language>(asLong(choice.empty() ? read(Global, "Language", "0") : choice));
 }
 
 void ProgrammSettings::SelfDefined(bool value) {

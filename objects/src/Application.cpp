@@ -61,6 +61,7 @@ Application::Application(platform::db::DBEngine engine)
         relay(*error);
     });
     m_language->setLanguage(ProgrammSettings().CurrentLanguage());
+    m_connection->SetLanguage(m_language);
 }
 
 Application::~Application() = default;
@@ -106,7 +107,6 @@ void Application::OpenConnection(bool bAutoLogin) {
         if (platform::trimBlanks(settings.Datenbankpfad()).empty()) {
             return;
         }
-        m_connection->SetLanguage(m_language);
         m_connection->Connect(bAutoLogin);
     } catch (const platform::CallError& e) {
         ReportError(e.number(), "Application", "InitConnection", e.description());
@@ -195,8 +195,7 @@ std::string Application::StandardInformations(std::int32_t idStandard) {
     }
     std::string text;
     BoundManager<orvik::dataservice::StandardManager> manager(managerRelay());
-    const auto rs = manager->GetDetailsById(m_connection->Database(), idStandard,
-                                            static_cast<std::int32_t>(ProgrammSettings().CurrentLanguage()));
+    const auto rs = manager->GetDetailsById(m_connection->Database(), idStandard, m_language->Language());
     // Each step on its own: a failing one leaves the text as far as it was built.
     const auto step = [](const auto& body) {
         try {

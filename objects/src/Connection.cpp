@@ -34,6 +34,11 @@ Connection::~Connection() {
     Close();
 }
 
+std::int32_t Connection::Language() const {
+    return m_language ? m_language->Language()
+                      : static_cast<std::int32_t>(orvik::common::ProgrammSettings().CurrentLanguage());
+}
+
 void Connection::Open(bool /*bAutoLogin*/) {
     if (m_loggedIn) {
         return;

@@ -2,8 +2,8 @@
 
 #include "BoundManager.h"
 #include "Rows.h"
+#include "common/Enums.h"
 #include "common/Helper.h"
-#include "common/ProgrammSettings.h"
 #include "dataservice/CompositionManager.h"
 #include "dataservice/CountryManager.h"
 #include "dataservice/MaterialManager.h"
@@ -18,13 +18,9 @@ namespace {
 
 using orvik::common::Language;
 
-std::int32_t currentLanguage() {
-    return static_cast<std::int32_t>(orvik::common::ProgrammSettings().CurrentLanguage());
-}
-
 /// The list's name of the steels of no standard; the user-defined language reads the English one.
-std::string nonStandardised() {
-    switch (orvik::common::ProgrammSettings().CurrentLanguage()) {
+std::string nonStandardised(std::int32_t language) {
+    switch (static_cast<Language>(language)) {
     case Language::German:
         return "Nicht genormte Stähle";
     case Language::French:
@@ -46,7 +42,7 @@ std::string singleBlanks(const std::string& text) {
     return result;
 }
 
-std::shared_ptr<StandardListEntry> standardEntry(const platform::db::Recordset& rs) {
+std::shared_ptr<StandardListEntry> standardEntry(const platform::db::Recordset& rs, std::int32_t language) {
     auto entry = std::make_shared<StandardListEntry>();
     std::string name;
     std::string document;
@@ -54,7 +50,7 @@ std::shared_ptr<StandardListEntry> standardEntry(const platform::db::Recordset& 
         // The pseudo standard of one country's steels that no standard covers: the group text
         // with the bracketed country symbol the query puts at the end of its name.
         const auto trimmedName = rows::text(rs, "Name");
-        name = nonStandardised();
+        name = nonStandardised(language);
         if (const auto bracket = trimmedName.find('('); bracket != std::string::npos) {
             name += " " + trimmedName.substr(bracket);
         }
@@ -116,8 +112,8 @@ std::shared_ptr<List::Countries_t> List::countryList(bool withProperties) {
     walk<orvik::dataservice::CountryManager>(
         withProperties ? "PropertyCountries" : "Countries",
         [withProperties](auto& manager, const auto& conn) {
-            return withProperties ? manager.GetForProperties(conn.Database(), currentLanguage())
-                                  : manager.GetList(conn.Database(), currentLanguage());
+            return withProperties ? manager.GetForProperties(conn.Database(), conn.Language())
+                                  : manager.GetList(conn.Database(), conn.Language());
         },
         [&](const platform::db::Recordset& row) {
             const auto symbol = row.field("Landeskuerzel");
@@ -145,13 +141,14 @@ std::shared_ptr<List::Countries_t> List::PropertyCountries() {
 std::shared_ptr<List::Standards_t> List::Standards() {
     auto result = std::make_shared<Standards_t>();
     std::int32_t key = 0;
+    const std::int32_t language = m_connection ? m_connection->Language() : 0;
     walk<orvik::dataservice::StandardManager>(
         "Standards",
-        [](auto& manager, const auto& conn) {
-            return manager.GetList(conn.FilterDatabase(), currentLanguage());
+        [language](auto& manager, const auto& conn) {
+            return manager.GetList(conn.FilterDatabase(), language);
         },
         [&](const platform::db::Recordset& row) {
-            result->add(platform::Variant(key), standardEntry(row));
+            result->add(platform::Variant(key), standardEntry(row, language));
             ++key;
         });
     StandardsAvailable.raise(result);
@@ -171,7 +168,7 @@ std::shared_ptr<List::Steelgroups_t> List::Steelgroups() {
     auto result = std::make_shared<Steelgroups_t>();
     walk<orvik::dataservice::SteelgroupManager>(
         "Steelgroups",
-        [](auto& manager, const auto& conn) { return manager.GetList(conn.Database(), currentLanguage()); },
+        [](auto& manager, const auto& conn) { return manager.GetList(conn.Database(), conn.Language()); },
         [&](const platform::db::Recordset& row) {
             const auto id = rows::number(row, "ID_Stahlgruppe");
             auto text = rows::text(row, "Gruppe");

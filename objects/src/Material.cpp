@@ -37,7 +37,8 @@ constexpr std::int32_t EuOccurrenceCountry = 16;
 } // namespace
 
 std::int32_t Material::language() const {
-    return static_cast<std::int32_t>(orvik::common::ProgrammSettings().CurrentLanguage());
+    return m_connection ? m_connection->Language()
+                        : static_cast<std::int32_t>(orvik::common::ProgrammSettings().CurrentLanguage());
 }
 
 std::function<void(const std::shared_ptr<const orvik::common::Exception>&)> Material::relay() {

@@ -1,4 +1,5 @@
 #include "PropertyBagLoader.h"
+#include "objects/Connection.h"
 #include "objects/ListItem.h"
 #include "objects/Material.h"
 #include "objects/PropertiesEnum.h"
@@ -55,23 +56,27 @@ std::shared_ptr<objects::PropertyBags> Material::PropertyBags() {
     if (!connected(procedure)) {
         return nullptr;
     }
-    if (m_propBags) {
+    const auto& database = m_connection->Database();
+    if (m_propBags && (!m_propBags->Failure() || m_propBagsSource.lock() == database)) {
         return m_propBags;
     }
-    bool failed = false;
+    ErrorPtr failure;
     auto bags = loadPropertyBags(m_connection, m_steelId, m_countryId, "", "Material", procedure,
-                                 [this, &failed](const ErrorPtr& error) {
-                                     failed = true;
-                                     ++m_failures;
-                                     Error.raise(error);
+                                 [&failure](const ErrorPtr& error) {
+                                     if (!failure) {
+                                         failure = error;
+                                     }
                                  });
-    // Tables read while a query failed lack its rows: the next call reads them again. A matrix that
-    // cannot be read stays so; the tables are kept and it is told once for this steel.
-    if (failed) {
-        return bags;
-    }
+    // Kept whatever happened: a failed query or an unreadable matrix is told once for this steel,
+    // not again by every page and list that asks for its tables.
+    bags->setFailure(failure);
     m_propBags = bags;
+    m_propBagsSource = database;
     m_propBagsRelay = m_propBags->ThrowException.subscribe(relay());
+    if (failure) {
+        ++m_failures;
+        Error.raise(failure);
+    }
     for (const auto& unreadable : bags->Unreadable()) {
         ++m_failures;
         Error.raise(unreadable.error);

@@ -87,13 +87,27 @@ Variant flag(bool value) {
     return Variant(value ? -1 : 0);
 }
 
+void rollBack(const std::shared_ptr<platform::db::Database>& db, bool inTransaction) {
+    if (!inTransaction) {
+        return;
+    }
+    try {
+        db->rollback();
+    } catch (const platform::CallError&) {
+    }
+}
+
 } // namespace
+
+// A failure of the steel ended the writing; the steel has reported it through its own Error.
+struct ToldBySteel {};
 
 // The writing of one data sheet: the steps in their order, each under its own name for the error.
 class PrintSteel::Writer {
 public:
-    Writer(PrintSteel& print, platform::db::Database& db)
-        : m_print(print), m_db(db), m_material(*print.m_material) {
+    Writer(PrintSteel& print, platform::db::Database& db, common::Language language)
+        : m_print(print), m_db(db), m_material(*print.m_material),
+          m_language(static_cast<std::int32_t>(language)) {
         m_subscription =
             m_material.Error.subscribe([this](const ErrorPtr& error) { m_materialErrors.push_back(error); });
     }
@@ -124,15 +138,18 @@ private:
     template <class Body> void step(const char* name, Body body) {
         m_step = name;
         body();
-        // The steel reports its own failures instead of throwing them; they end the writing as well.
+        // The steel reports its own failures instead of throwing them; they end the writing as well,
+        // and the user has learnt of them from the steel.
         if (!m_materialErrors.empty()) {
-            const auto& first = *m_materialErrors.front();
-            throw platform::CallError(first.Number(), first.Modul(), first.Description());
+            throw ToldBySteel{};
         }
     }
 
-    template <class T> static const T& required(const std::shared_ptr<T>& part, const char* what) {
+    template <class T> const T& required(const std::shared_ptr<T>& part, const char* what) const {
         if (!part) {
+            if (!m_materialErrors.empty()) {
+                throw ToldBySteel{};
+            }
             throw platform::CallError(platform::err::InvalidProcedureCall, Modul,
                                       std::string("The steel's ") + what + " could not be read");
         }
@@ -145,13 +162,9 @@ private:
               "tabEigenschaft", "tabNormvergleich", "tabNorm"}) {
             m_db.execute(std::string("DELETE FROM ") + table + ";");
         }
-        const auto language = std::to_string(languageNumber());
+        const auto language = std::to_string(m_language);
         m_db.execute("DELETE FROM tabSeitenkopf WHERE Id_Sprache <> " + language + ";");
         m_db.execute("DELETE FROM tabDetails WHERE Id_Sprache <> " + language + ";");
-    }
-
-    static std::int32_t languageNumber() {
-        return static_cast<std::int32_t>(common::ProgrammSettings().CurrentLanguage());
     }
 
     void writeBasisData() {
@@ -355,9 +368,13 @@ private:
     }
 
     void writeProperties() {
-        // Held here: tables read while a query failed are not kept by the steel.
         const auto loaded = m_material.PropertyBags();
         const auto& bags = required(loaded, "property tables");
+        // Tables that a failed query left incomplete would make a sheet that looks whole; the steel
+        // told the failure when it read them.
+        if (bags.Failure()) {
+            throw ToldBySteel{};
+        }
         // A matrix that cannot be read was told by the steel; the sheet marks its table instead.
         for (const auto& unreadable : bags.Unreadable()) {
             std::erase(m_materialErrors, unreadable.error);
@@ -437,7 +454,7 @@ private:
                  Variant(value->Specimen), Variant(rangeText(value->Temp_min, value->Temp_max, "°C")),
                  Variant(rangeText(value->Duration_min, value->Duration_max, value->DurationUnit)),
                  Variant(value->Cooling), Variant(value->unit), Variant(value->Classification),
-                 Variant(value->Footnote_Symbol), Variant(tables.p), Variant(languageNumber())});
+                 Variant(value->Footnote_Symbol), Variant(tables.p), Variant(m_language)});
             ++tables.p;
         }
     }
@@ -485,10 +502,11 @@ private:
     objects::Material& m_material;
     platform::Subscription m_subscription;
     std::vector<ErrorPtr> m_materialErrors;
+    std::int32_t m_language;
     std::string m_step = "writeData";
 };
 
-void PrintSteel::writeData(const std::string& sDBPath, common::Language /*eLanguage*/) {
+void PrintSteel::writeData(const std::string& sDBPath, common::Language eLanguage) {
     m_complete = false;
     const auto raise = [this](std::int32_t number, const std::string& procedure,
                               const std::string& description) {
@@ -505,18 +523,15 @@ void PrintSteel::writeData(const std::string& sDBPath, common::Language /*eLangu
         db = m_material->Connection()->OpenPrintDatabase(Helper::Backslash(sDBPath));
         db->beginTrans();
         inTransaction = true;
-        writer.emplace(*this, *db);
+        writer.emplace(*this, *db, eLanguage);
         writer->run();
         db->commitTrans();
         inTransaction = false;
         m_complete = true;
+    } catch (const ToldBySteel&) {
+        rollBack(db, inTransaction);
     } catch (const platform::CallError& e) {
-        if (inTransaction) {
-            try {
-                db->rollback();
-            } catch (const platform::CallError&) {
-            }
-        }
+        rollBack(db, inTransaction);
         raise(e.number(), writer ? writer->current() : std::string("writeData"), e.description());
     }
     writer.reset();

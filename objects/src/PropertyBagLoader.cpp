@@ -1,8 +1,8 @@
 #include "PropertyBagLoader.h"
 
 #include "PropertyBagHeader.h"
+#include "common/Enums.h"
 #include "common/Helper.h"
-#include "common/ProgrammSettings.h"
 #include "dataservice/PropertyManager.h"
 #include "objects/Connection.h"
 #include "objects/PropertyBags.h"
@@ -14,6 +14,26 @@
 #include <exception>
 
 namespace orvik::objects {
+namespace {
+
+/// The kind of a table as a message names it: one matrix holds a table of each kind.
+std::string kindName(std::int32_t kind) {
+    switch (static_cast<common::PropertyTypes>(kind)) {
+    case common::PropertyTypes::Mechanical:
+        return "mechanical properties";
+    case common::PropertyTypes::Physical:
+        return "physical properties";
+    case common::PropertyTypes::HeatTreatment:
+        return "heat treatment";
+    case common::PropertyTypes::Notes:
+        return "notes";
+    case common::PropertyTypes::Welding:
+        return "welding";
+    }
+    return "table of kind " + std::to_string(kind);
+}
+
+} // namespace
 
 std::shared_ptr<PropertyBags> loadPropertyBags(const std::shared_ptr<Connection>& connection,
                                                std::string_view steel, std::int32_t country,
@@ -37,8 +57,8 @@ std::shared_ptr<PropertyBags> loadPropertyBags(const std::shared_ptr<Connection>
     });
     try {
         const auto& db = connection->Database();
-        const auto language = common::ProgrammSettings().CurrentLanguage();
-        const auto languageNumber = static_cast<std::int32_t>(language);
+        const auto languageNumber = connection->Language();
+        const auto language = static_cast<common::Language>(languageNumber);
         const auto kinds = manager.GetPropertyTypeList(db, languageNumber);
         const auto standards = manager.GetPropertyStandardBySteelId(db, steel, country, languageNumber);
         if (!kinds || !standards) {
@@ -53,8 +73,12 @@ std::shared_ptr<PropertyBags> loadPropertyBags(const std::shared_ptr<Connection>
         for (; !standards->eof() && !(kinds->bof() && kinds->eof()); standards->moveNext()) {
             const auto matrix = common::Helper::CVarStr(standards->field("Matrix"));
             for (kinds->moveFirst(); !kinds->eof(); kinds->moveNext()) {
-                const auto text = manager.GetPropertiesForMatrixAndType(
-                    db, matrix, platform::CLng(kinds->field("id")), languageNumber);
+                const auto kind = platform::CLng(kinds->field("id"));
+                const auto text = manager.GetPropertiesForMatrixAndType(db, matrix, kind, languageNumber);
+                if (reported) {
+                    // The manager told why; the next standards and kinds would fail the same way.
+                    return bags;
+                }
                 try {
                     auto bag = builder.CreatePropertyBag(language, *kinds, *standards, text, xmlFilter);
                     if (bag && bag->Properties->Count() > 0) {
@@ -67,10 +91,10 @@ std::shared_ptr<PropertyBags> loadPropertyBags(const std::shared_ptr<Connection>
                     fillPropertyBagHeader(*header, *kinds, *standards, true);
                     bags->AddUnreadable(
                         std::move(header),
-                        std::make_shared<const Error>(e.number(), modul, procedure,
-                                                      e.description() + " (steel " + std::string(steel) +
-                                                          ", table tabEigenschaftsMatrix of the database '" +
-                                                          db->name() + "')"));
+                        std::make_shared<const Error>(
+                            e.number(), modul, procedure,
+                            e.description() + " (steel " + std::string(steel) + ", " + kindName(kind) +
+                                ", table tabEigenschaftsMatrix of the database '" + db->name() + "')"));
                 }
             }
         }

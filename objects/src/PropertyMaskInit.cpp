@@ -1,7 +1,6 @@
 #include "objects/PropertyMaskInit.h"
 
 #include "common/Helper.h"
-#include "common/ProgrammSettings.h"
 #include "dataservice/PropertySearchManager.h"
 #include "objects/Connection.h"
 #include "objects/PropertySearchFields.h"
@@ -62,10 +61,6 @@ struct RelayedManager {
     platform::Subscription relay;
 };
 
-std::int32_t languageNumber() {
-    return static_cast<std::int32_t>(common::ProgrammSettings().CurrentLanguage());
-}
-
 } // namespace
 
 void PropertyMaskInit::Init(std::shared_ptr<Connection> connection) {
@@ -123,7 +118,7 @@ std::shared_ptr<PropertyMaskInit::SearchItems> PropertyMaskInit::GetSearchItems(
     RelayedManager relayed([this](const ErrorPtr& error) { raise(error); });
     auto& manager = relayed.manager;
     try {
-        const auto rows = (manager.*kind->list)(m_connection->Database(), languageNumber());
+        const auto rows = (manager.*kind->list)(m_connection->Database(), m_connection->Language());
         if (rows) {
             for (; !rows->eof(); rows->moveNext()) {
                 items->add(platform::Variant(platform::CStr(rows->field("ID"))),

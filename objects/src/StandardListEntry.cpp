@@ -1,6 +1,5 @@
 #include "objects/StandardListEntry.h"
 
-#include "common/ProgrammSettings.h"
 #include "common/TextID.h"
 #include "common/cls_Language.h"
 #include "objects/Application.h"
@@ -11,7 +10,7 @@ std::string StandardListEntry::GetInfo(Application& app) const {
     constexpr const char* Crlf = "\r\n";
     using orvik::common::Language;
     using orvik::common::TextID;
-    const auto language = orvik::common::ProgrammSettings().CurrentLanguage();
+    const auto language = static_cast<Language>(app.LanguageObject()->Language());
     // The user-defined language reads the English columns, as it does everywhere else.
     const auto& country = language == Language::German   ? CountryDe
                           : language == Language::French ? CountryFr

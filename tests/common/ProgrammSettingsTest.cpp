@@ -1,5 +1,6 @@
 #include "common/ProgrammSettings.h"
 
+#include "common/RunningProgram.h"
 #include "platform/AtomicFile.h"
 #include "platform/Profile.h"
 #include "platform/UserNotifier.h"
@@ -311,4 +312,72 @@ TEST_F(Settings, TheStartCounterGoesOnInThePerUserStoreWhileTheIniCannotBeWritte
     EXPECT_EQ(platform::readProfileString("AppStart", "Count", "", programFolder / "velmo2007.ini"), "7");
     EXPECT_EQ(platform::GetSetting("Graukant2007", "AppStart", "Count", "none"), "none");
     EXPECT_EQ(settings.AppCounter(), 7);
+}
+
+TEST_F(Settings, TheLanguageChosenWhileTheIniCannotBeWrittenIsKeptForTheNextStart) {
+    const platform::ScopedUserNotifier quiet(std::make_shared<RecordingNotifier>());
+    ProgrammSettings settings;
+    const auto programFolder = folder.path() / "program";
+    std::filesystem::create_directories(programFolder);
+    settings.ApplicationPath(programFolder.string());
+    settings.CurrentLanguage(Language::German);
+    {
+        const test_support::ScopedReadOnlyFolder readOnly(programFolder);
+        if (!readOnly.effective()) {
+            GTEST_SKIP() << "the folder cannot be made read-only here";
+        }
+        settings.CurrentLanguage(Language::French);
+        EXPECT_EQ(platform::readProfileString("Global", "Language", "", programFolder / "velmo2007.ini"),
+                  "0");
+        EXPECT_EQ(ProgrammSettings().CurrentLanguage(), Language::French)
+            << "the next start reads the choice";
+        settings.CurrentLanguage(Language::English);
+        EXPECT_EQ(ProgrammSettings().CurrentLanguage(), Language::English);
+    }
+    // The INI file takes the language again, and the per-user copy is dropped.
+    settings.CurrentLanguage(Language::French);
+    EXPECT_EQ(platform::readProfileString("Global", "Language", "", programFolder / "velmo2007.ini"), "1");
+    EXPECT_EQ(platform::GetSetting("Graukant2007", "Global", "Language", "none"), "none");
+    EXPECT_EQ(settings.CurrentLanguage(), Language::French);
+}
+
+TEST_F(Settings, ARunningCopyKeepsToTheIniBesideItselfWhateverCopyStartedLast) {
+    const auto copyA = folder.path() / "a";
+    const auto copyB = folder.path() / "b";
+    for (const auto& copy : {copyA, copyB}) {
+        std::filesystem::create_directories(copy);
+    }
+    ASSERT_TRUE(platform::writeProfileString("Global", "DBPath", "/srv/a", copyA / "velmo2007.ini"));
+    ASSERT_TRUE(platform::writeProfileString("Global", "DBPath", "/srv/b", copyB / "velmo2007.ini"));
+    const orvik::common::RunningProgram running(copyA.string());
+    ProgrammSettings settings;
+    settings.ApplicationPath(copyA.string());
+    // Copy B starts while A runs, and names itself in the per-user store.
+    platform::SaveSetting("Graukant2007", "Path", "App", copyB.string());
+
+    EXPECT_EQ(settings.ApplicationPath(), copyA.string() + "/");
+    EXPECT_EQ(settings.LocalIniFile(), copyA / "velmo2007.ini");
+    EXPECT_EQ(settings.Datenbankpfad(), "/srv/a/");
+    settings.EndeBestaetigen(1);
+    EXPECT_EQ(platform::readProfileString("Global", "ExitQuery", "", copyA / "velmo2007.ini"), "1");
+    EXPECT_EQ(platform::readProfileString("Global", "ExitQuery", "<absent>", copyB / "velmo2007.ini"),
+              "<absent>");
+    // The store still names the copy started last, for the tools that look it up.
+    EXPECT_EQ(platform::GetSetting("Graukant2007", "Path", "App"), copyB.string());
+}
+
+TEST_F(Settings, WithoutARunningProgramTheIniFollowsThePerUserStore) {
+    const auto copyA = folder.path() / "a";
+    const auto copyB = folder.path() / "b";
+    {
+        const orvik::common::RunningProgram running(copyA.string());
+        EXPECT_EQ(ProgrammSettings::LocalIniFile(), copyA / "velmo2007.ini");
+        {
+            const orvik::common::RunningProgram inner(copyB.string());
+            EXPECT_EQ(ProgrammSettings::LocalIniFile(), copyB / "velmo2007.ini");
+        }
+        EXPECT_EQ(ProgrammSettings::LocalIniFile(), copyA / "velmo2007.ini");
+    }
+    platform::SaveSetting("Graukant2007", "Path", "App", copyB.string());
+    EXPECT_EQ(ProgrammSettings::LocalIniFile(), copyB / "velmo2007.ini");
 }

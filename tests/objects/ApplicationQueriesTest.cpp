@@ -1,6 +1,5 @@
 #include "ObjectsTestSupport.h"
 #include "common/CompositionSearchItems.h"
-#include "common/ProgrammSettings.h"
 #include "common/TextID.h"
 #include "common/cls_Language.h"
 #include "objects/Application.h"
@@ -16,7 +15,6 @@
 using objectstest::ErrorLog;
 using objectstest::TestProgram;
 using orvik::common::Language;
-using orvik::common::ProgrammSettings;
 using orvik::common::TextID;
 using orvik::objects::Application;
 
@@ -132,7 +130,7 @@ TEST(ApplicationQueries, StandardInformationsBuildsTheLinesAndCaptionBlocks) {
     EXPECT_EQ(app->StandardInformations(999999), "");
     EXPECT_EQ(errors.count(), 0U);
 
-    ProgrammSettings().CurrentLanguage(Language::English);
+    app->LanguageObject()->setLanguage(Language::English); // as the program switches
     EXPECT_EQ(app->StandardInformations(20).find("Germany\r\n"), 0U);
 }
 

@@ -2,7 +2,6 @@
 
 #include "ObjectsTestSupport.h"
 #include "common/Exception.h"
-#include "common/ProgrammSettings.h"
 #include "common/TextID.h"
 #include "common/cls_Language.h"
 #include "objects/Application.h"
@@ -16,7 +15,6 @@
 
 using objectstest::TestProgram;
 using orvik::common::Language;
-using orvik::common::ProgrammSettings;
 using orvik::objects::List;
 
 namespace {
@@ -118,7 +116,7 @@ TEST(List, StandardsAreNumberedFromZeroAndTheStandardOfNoStandardIsNamed) {
     const auto app = objectstest::connectedApplication();
     const auto list = app->List();
     for (const auto language : {Language::German, Language::English, Language::UserDefined}) {
-        ProgrammSettings().CurrentLanguage(language);
+        app->LanguageObject()->setLanguage(language); // as the program switches
         const auto standards = list->Standards();
         ASSERT_GT(standards->count(), 0);
         std::int32_t expectedKey = 0;
@@ -136,7 +134,7 @@ TEST(List, StandardsAreNumberedFromZeroAndTheStandardOfNoStandardIsNamed) {
         }
         EXPECT_TRUE(sawPseudo) << static_cast<int>(language);
     }
-    ProgrammSettings().CurrentLanguage(Language::German);
+    app->LanguageObject()->setLanguage(Language::German);
     const auto standards = list->Standards();
     const orvik::objects::StandardListEntry* din17100 = nullptr;
     for (const auto& entry : *standards) {
@@ -151,7 +149,7 @@ TEST(List, StandardsAreNumberedFromZeroAndTheStandardOfNoStandardIsNamed) {
                         "\r\n\r\n" +
                         app->LanguageObject()->getTextFromDB(orvik::common::TextID::Nachfolgedokument) +
                         "\r\nDIN EN 10025");
-    ProgrammSettings().CurrentLanguage(Language::UserDefined);
+    app->LanguageObject()->setLanguage(Language::UserDefined);
     EXPECT_TRUE(din17100->GetInfo(*app).starts_with(din17100->CountryEn + "\r\n"));
 }
 
@@ -227,7 +225,7 @@ TEST(List, AFailingQueryIsReportedBeforeTheListsEvent) {
     const auto list = app->List();
     EventOrder order(*list);
     // A language with no columns makes every language-dependent query fail.
-    ProgrammSettings().CurrentLanguage(static_cast<Language>(4));
+    app->LanguageObject()->setLanguage(4);
     EXPECT_EQ(list->Countries()->count(), 0);
     EXPECT_EQ(order.take(), (std::vector<std::string>{"ManagerException GetList", "Countries"}));
     EXPECT_EQ(list->Materials(-1, -1, -1, -1, -1, true, true, true, "Nonsense Like"), nullptr);

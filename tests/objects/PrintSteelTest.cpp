@@ -297,7 +297,8 @@ struct PrintProgram {
         print.PropertyList(keys({"1", "2", "6", "8"}));
         const auto folder = PrintSteel::PreparePrintDatabase(program.programFolder().string());
         objectstest::ErrorLog log(print.Error);
-        print.writeData(folder, Language::German);
+        // The sheet is written in the language the program shows, as the print dialog passes it.
+        print.writeData(folder, static_cast<Language>(app->LanguageObject()->Language()));
         EXPECT_EQ(log.count(), 0U) << (log.count() > 0 ? log.errors().front().Description() : "");
         EXPECT_TRUE(print.DataComplete());
         servicetest::Opener opener;

@@ -37,7 +37,11 @@ void ProgramDialogs::showAbout(const contract::DialogContext& context) {
 }
 
 void ProgramDialogs::showNewEditionNotice(const contract::DialogContext& context) {
-    const auto language = static_cast<std::int32_t>(orvik::common::ProgrammSettings().CurrentLanguage());
+    // At start no window shows a language yet: the notice is in the one the settings keep.
+    const auto language =
+        context.language != nullptr
+            ? context.language->Language()
+            : static_cast<std::int32_t>(orvik::common::ProgrammSettings().CurrentLanguage());
     frmNewVersion dialog(context.parent, context.language, language, messages(context), m_open);
     dialog.exec();
 }

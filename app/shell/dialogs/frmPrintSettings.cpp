@@ -2,7 +2,7 @@
 
 #include "DataSheetOutput.h"
 #include "DialogSupport.h"
-#include "common/ProgrammSettings.h"
+#include "common/Enums.h"
 #include "frmPrintPreview.h"
 #include "frmPropertyPrintRange.h"
 #include "objects/Application.h"
@@ -340,7 +340,7 @@ void frmPrintSettings::cmdPrint_Click(int index) {
         // Each preview and print starts from the empty template.
         const auto folder = orvik::objects::PrintSteel::PreparePrintDatabase(m_programFolder);
         fillPrintSteel(print);
-        print.writeData(folder, orvik::common::ProgrammSettings().CurrentLanguage());
+        print.writeData(folder, static_cast<orvik::common::Language>(language));
         if (!print.DataComplete()) {
             return; // the error window told why; a partial data sheet is never shown
         }

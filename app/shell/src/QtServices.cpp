@@ -1,6 +1,7 @@
 #include "QtServices.h"
 
 #include "BusyCursor.h"
+#include "FileListTexts.h"
 #include "common/cls_Language.h"
 #include "frmError.h"
 #include "shell/contract/Captions.h"
@@ -17,18 +18,29 @@ QString QtFileDialogs::saveFileName(QWidget* parent, const QString& title, const
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-               ? dialog.selectedFiles().first()
-               : QString();
+    return chosen(dialog);
 }
 
 QString QtFileDialogs::openFileName(QWidget* parent, const QString& title, const QString& folder,
                                     const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chosen(dialog);
 }
 
 QString QtFileDialogs::folder(QWidget* parent, const QString& title, const QString& start) {
-    return QFileDialog::getExistingDirectory(parent, title, start);
+    QFileDialog dialog(parent, title, start);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    return chosen(dialog);
+}
+
+QString QtFileDialogs::chosen(QFileDialog& dialog) {
+    FileListTexts::use(dialog);
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().first()
+               : QString();
 }
 
 DesktopHelp::DesktopHelp(HelpFile helpFile, Open open)

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+class QFileDialog;
+
 namespace orvik::common {
 class cls_Language;
 }
@@ -23,6 +25,10 @@ public:
     QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                          const QString& filter) override;
     QString folder(QWidget* parent, const QString& title, const QString& start) override;
+
+private:
+    /// Shows the dialog with its list in the program's language; the file chosen, empty when none.
+    static QString chosen(QFileDialog& dialog);
 };
 
 /// The help pages of the current language in the desktop's browser, at the section of the context

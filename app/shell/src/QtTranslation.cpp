@@ -6,9 +6,10 @@
 
 namespace shell {
 
-QtTranslation::QtTranslation() = default;
+QtTranslation::QtTranslation() : m_previousLocale(QLocale()) {}
 
 QtTranslation::~QtTranslation() {
+    QLocale::setDefault(m_previousLocale);
     if (m_translator) {
         QCoreApplication::removeTranslator(m_translator.get());
     }
@@ -25,7 +26,19 @@ QString QtTranslation::catalogue(std::int32_t language) {
     }
 }
 
+QLocale QtTranslation::locale(std::int32_t language) {
+    switch (language) {
+    case 0:
+        return QLocale(QLocale::German, QLocale::Germany);
+    case 1:
+        return QLocale(QLocale::French, QLocale::France);
+    default:
+        return QLocale(QLocale::English);
+    }
+}
+
 bool QtTranslation::use(std::int32_t language) {
+    QLocale::setDefault(locale(language));
     if (m_translator) {
         QCoreApplication::removeTranslator(m_translator.get());
         m_translator.reset();

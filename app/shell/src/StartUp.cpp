@@ -4,6 +4,7 @@
 #include "StartCounter.h"
 #include "common/Helper.h"
 #include "common/ProgrammSettings.h"
+#include "common/cls_Language.h"
 #include "frmSplash.h"
 #include "objects/Application.h"
 #include "platform/CallError.h"
@@ -71,8 +72,7 @@ std::unique_ptr<frmMain> StartUp::run(const std::filesystem::path& programFolder
 
     if (!window->Application()->LoggedIn() && services.messageBoxes != nullptr) {
         const auto answer = services.messageBoxes->show(
-            window.get(),
-            MissingDatabaseText(static_cast<std::int32_t>(ProgrammSettings().CurrentLanguage())), title(),
+            window.get(), MissingDatabaseText(window->languageClass()->Language()), title(),
             MessageBoxes::Icon::Exclamation, MessageBoxes::Buttons::YesNo);
         if (answer == MessageBoxes::Answer::Yes) {
             window->ShowOptions();

@@ -537,10 +537,11 @@ void frmMain::createObjects() {
     });
     const auto& language = m_application->LanguageObject();
     language->setUseSelfDefined(settings.SelfDefined());
-    language->setHelpFile(m_files.HelpFile(static_cast<std::int32_t>(settings.CurrentLanguage())).string());
-    m_dialogLanguage->setLanguage(static_cast<std::int32_t>(settings.CurrentLanguage()));
+    // The text service holds the language of the run: the object model reads it there too.
+    language->setHelpFile(m_files.HelpFile(language->Language()).string());
+    m_dialogLanguage->setLanguage(language->Language());
     m_dialogLanguage->setLanguageClass(language);
-    m_qtTexts.use(static_cast<std::int32_t>(settings.CurrentLanguage()));
+    m_qtTexts.use(language->Language());
     if (m_services.messageBoxes != nullptr) {
         const std::string workgroup = m_files.workgroupFile().string();
         language->setSettingsDialog(orvik::common::editor::languageSettingsDialog(

@@ -7,6 +7,7 @@
 #include "QtServices.h"
 #include "StartUp.h"
 #include "common/ProgrammSettings.h"
+#include "common/RunningProgram.h"
 #include "common/cls_Language.h"
 #include "objects/Application.h"
 #include "platform/HeapTuning.h"
@@ -18,17 +19,22 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Graukant 2007"));
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+    // This copy reads and writes the settings beside itself, whichever copy the per-user store names.
+    const orvik::common::RunningProgram thisCopy(programFolder.string());
 
     shell::QtMessageBoxes messageBoxes;
     // From here on the libraries' messages reach the user in the program's message box.
     const platform::ScopedUserNotifier notifier(std::make_shared<shell::MessageBoxNotifier>(&messageBoxes));
     shell::QtFileDialogs fileDialogs;
     const shell::ProgramFiles files(programFolder);
-    shell::DesktopHelp help([files] {
-        const auto language = static_cast<std::int32_t>(orvik::common::ProgrammSettings().CurrentLanguage());
+    std::unique_ptr<shell::frmMain> window;
+    shell::DesktopHelp help([files, &window] {
+        const auto language =
+            window && window->languageClass() != nullptr
+                ? window->languageClass()->Language()
+                : static_cast<std::int32_t>(orvik::common::ProgrammSettings().CurrentLanguage());
         return QString::fromStdString(files.HelpFile(language).string());
     });
-    std::unique_ptr<shell::frmMain> window;
     shell::QtErrorWindow errorWindow(
         [&window] { return window ? window->languageClass() : nullptr; }, &fileDialogs, &messageBoxes,
         [&window]() -> std::pair<QString, QString> {

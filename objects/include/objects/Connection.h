@@ -4,6 +4,7 @@
 #include "platform/Event.h"
 #include "platform/db/Dao.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -52,6 +53,11 @@ public:
     void SetLanguage(std::shared_ptr<orvik::common::cls_Language> language) {
         m_language = std::move(language);
     }
+    /// The language of the run, the number of the `Language` enumeration: that of the text service
+    /// set here, which the program switches; ProgrammSettings.CurrentLanguage before one is set. Every
+    /// reader of the object model asks here, so that the tables follow a switch even where the
+    /// settings cannot keep it.
+    [[nodiscard]] std::int32_t Language() const;
     void Connect(bool bAutoLogin) { Open(bAutoLogin); }
     /// Opens the workspace and both databases from the settings (Datenbankpfad, FilterDbPath,
     /// InstallTyp); does nothing while logged in. `bAutoLogin` does not change the opening.

@@ -14,6 +14,7 @@
 #include <string_view>
 
 namespace platform::db {
+class Database;
 class Recordset;
 } // namespace platform::db
 
@@ -101,8 +102,10 @@ public:
     [[nodiscard]] std::shared_ptr<objects::StandardComparisons> StandardComparisons();
     /// The property tables of the steel in its country, by standard and then by kind. A matrix
     /// that cannot be read is left out (PropertyBags::Unreadable) and reported once, at the call
-    /// that loads; the tables are kept. Tables read while a query failed are not kept, so the next
-    /// call reads them again.
+    /// that loads; the tables are kept. A query that fails ends the reading: it is reported once,
+    /// at the call that loads, and the incomplete tables are kept with it (PropertyBags::Failure), so
+    /// that later calls of the same steel neither read nor tell it again while the connection holds
+    /// the same database; once it was opened anew they are read again.
     [[nodiscard]] std::shared_ptr<objects::PropertyBags> PropertyBags();
     /// One entry per standard with property tables, in order of first appearance, then the
     /// standards of tables that could not be read: the standard's short name, or its title when it
@@ -194,6 +197,9 @@ private:
     std::optional<std::shared_ptr<objects::ProductShapes>> m_productShapes;
     std::optional<std::shared_ptr<objects::StandardComparisons>> m_comparisons;
     std::shared_ptr<objects::PropertyBags> m_propBags;
+    /// The main database the tables were read from: tables a failure left incomplete are read
+    /// again only from another one (the connection was opened anew).
+    std::weak_ptr<platform::db::Database> m_propBagsSource;
     /// Relays the failures the kept property tables report.
     platform::Subscription m_propBagsRelay;
 };

@@ -24,7 +24,9 @@ class Report;
 /// text service and the steel, then
 /// calls writeData and CreateReport. Every value reaches print.mdb as a bound value, never inside
 /// SQL text. writeData is all or nothing: a failure rolls print.mdb back, raises one Error and
-/// leaves DataComplete false, so that no partial data sheet is shown as complete. A property table
+/// leaves DataComplete false, so that no partial data sheet is shown as complete; a failure of the
+/// steel (its parts or its property tables cannot be read) does the same but raises nothing, since
+/// the steel reports it through its own Error, once. A property table
 /// whose matrix cannot be read is no such failure: the steel tells it once, and the sheet says in
 /// the table's place, in the current language, that it could not be read. Property tables are read
 /// only when a property section is chosen.
@@ -55,8 +57,9 @@ public:
     [[nodiscard]] const std::shared_ptr<objects::Material>& Material() const noexcept { return m_material; }
 
     /// Writes the data sheet into `sDBPath` + print.mdb (opened through the steel's connection)
-    /// and clears the switches of sections the steel has no data for. `eLanguage` has no effect:
-    /// the captions and texts follow the current language setting. Never throws.
+    /// and clears the switches of sections the steel has no data for. The sheet's captions and the
+    /// language of its rows are those of `eLanguage`, the language the program shows (which the
+    /// settings may not have kept); its texts come from the text service set. Never throws.
     void writeData(const std::string& sDBPath, common::Language eLanguage);
     /// True after a writeData that wrote everything; false before and after a failed one.
     [[nodiscard]] bool DataComplete() const noexcept { return m_complete; }

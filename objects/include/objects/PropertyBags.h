@@ -37,6 +37,11 @@ public:
     }
     /// The tables left out because their matrices could not be read, in the order met.
     [[nodiscard]] const std::vector<UnreadableTable>& Unreadable() const noexcept { return m_unreadable; }
+    /// Library-internal: notes the failure that ended the reading; the tables read before it stay.
+    void setFailure(ErrorPtr failure) { m_failure = std::move(failure); }
+    /// The failure that ended the reading, as it was reported; nullptr when every table was read or
+    /// noted unreadable. The tables are then incomplete, and which of them lack is not known.
+    [[nodiscard]] const ErrorPtr& Failure() const noexcept { return m_failure; }
 
     /// Relays a property-footnote manager's failure; no part of the system gives the collection one.
     platform::Event<const std::shared_ptr<const common::Exception>&> ThrowException;
@@ -44,6 +49,7 @@ public:
 private:
     std::shared_ptr<Connection> m_connection;
     std::vector<UnreadableTable> m_unreadable;
+    ErrorPtr m_failure;
 };
 
 } // namespace orvik::objects

@@ -6,6 +6,9 @@
 #include "DataSheetReport.h"
 #include "SampleSteel.h"
 #include "WindowFakes.h"
+#include "common/Enums.h"
+#include "common/ProgrammSettings.h"
+#include "common/cls_Language.h"
 #include "frmPrintPreview.h"
 #include "frmPrintSettings.h"
 #include "frmPropertyPrintRange.h"
@@ -288,6 +291,65 @@ private slots:
         QVERIFY(!f.errors.shown.front().description.isEmpty());
         if (withoutTemplate) {
             QCOMPARE(f.errors.shown.front().procedure, QStringLiteral("cmdPrint_Click"));
+        }
+    }
+
+    // With every section chosen the dialog reads the steel's property lists four times and the writer
+    // reads its tables once more: a query that fails among them reaches the user once, from the steel
+    // (as the main window shows the steel's errors), and no sheet is shown.
+    void aFailedPropertyQueryIsToldOnceWhenPrintingEverything() {
+        Fixture f;
+        objectstest::changeDatabase(f.steel.program().databaseFolder() / "Graukant.MDB",
+                                    {"DROP TABLE tabEigenschaftskennung"});
+        QStringList told;
+        const auto subscription =
+            f.steel.material()->Error.subscribe([&told](const orvik::objects::ErrorPtr& error) {
+                told << QString::fromStdString(error->Description());
+            });
+        frmPrintSettings dialog(f.context(), f.steel.programFolder());
+        QVERIFY(checked(dialog, Box::All));
+        int shown = 0;
+        dialog.showPreview = [&shown](frmPrintPreview&) {
+            ++shown;
+        };
+        dialog.cmdPrint_Click(0);
+        dialog.cmdPrint_Click(0);
+        QCOMPARE(shown, 0);
+        QVERIFY2(f.errors.shown.empty(),
+                 qPrintable(f.errors.shown.empty() ? QString() : f.errors.shown.front().description));
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told.front().contains(u"tabEigenschaftskennung"_qs), qPrintable(told.front()));
+    }
+
+    // The sheet is written in the language the windows show, also where the settings could not keep
+    // it (a program folder installed read-only): captions, texts and the rows of its tables.
+    void theSheetIsInTheLanguageTheWindowsShow() {
+        Fixture f;
+        const test_support::ScopedReadOnlyFolder readOnly(f.steel.program().programFolder());
+        if (!readOnly.effective()) {
+            QSKIP("the folder cannot be made read-only here");
+        }
+        const platform::ScopedUserNotifier quiet(std::make_shared<RecordingNotifier>());
+        orvik::common::ProgrammSettings().CurrentLanguage(orvik::common::Language::German);
+        shell::contract::DialogLanguage language;
+        language.setLanguageClass(f.steel.application()->LanguageObject());
+        language.setLanguage(1);
+        f.steel.application()->LanguageObject()->setLanguage(1);
+        auto context = f.context();
+        context.language = &language;
+        frmPrintSettings dialog(context, f.steel.programFolder());
+        std::string text;
+        dialog.showPreview = [&text](frmPrintPreview& preview) {
+            text = preview.document().Text();
+        };
+        dialog.cmdPrint_Click(0);
+        QVERIFY(f.errors.shown.empty());
+        QVERIFY2(text.starts_with("Fiche technique du matériau\n"), text.c_str());
+        for (const char* caption : {"Normes\n", "Analyse chimique\n"}) {
+            QVERIFY2(text.find(caption) != std::string::npos, caption);
+        }
+        for (const char* german : {"Werkstoffdatenblatt", "Normen\n", "Abmessung", "Fußnote"}) {
+            QVERIFY2(text.find(german) == std::string::npos, german);
         }
     }
 

@@ -47,6 +47,25 @@ element(const std::string& symbol, platform::Variant minimum, platform::Variant 
     return e;
 }
 
+/// The steel's errors reach the program's error window, as the main window routes them.
+platform::Subscription routeErrors(SampleProgram& program, orvik::objects::Material& material) {
+    return material.Error.subscribe([&program](const orvik::objects::ErrorPtr& error) {
+        program.errors.ShowErrorForm(nullptr, QString::fromStdString(error->Modul()),
+                                     QString::fromStdString(error->Procedure()), error->Number(),
+                                     QString::fromStdString(error->Description()));
+    });
+}
+
+/// A properties page of the program's steel, shown.
+void showPanel(display::uctlPropertiesView& panel, SampleProgram& program,
+               const std::shared_ptr<orvik::objects::Material>& material) {
+    panel.setDialogLanguage(&program.language());
+    panel.setServices(program.services());
+    panel.setMaterial(material);
+    panel.resize(900, 500);
+    panel.show();
+}
+
 } // namespace
 
 class OverviewPanelsTest : public QObject {
@@ -433,7 +452,7 @@ private slots:
         };
         const Case cases[] = {
             {"1", 1, QStringLiteral("Physikalische Eigenschaften")},
-            {"1, 2, 3", 3, QStringLiteral("Keine physikalischen Eigenschaften vorhanden")},
+            {"1, 2, 3", 3, QStringLiteral("Diese Tabelle konnte nicht gelesen werden.")},
         };
         for (const auto& c : cases) {
             SampleProgram damaged;
@@ -444,17 +463,9 @@ private slots:
                     c.kinds + ");");
             const auto material = damaged.material("1.4301");
             QVERIFY(material != nullptr);
-            const auto routed = material->Error.subscribe([&damaged](const orvik::objects::ErrorPtr& error) {
-                damaged.errors.ShowErrorForm(nullptr, QString::fromStdString(error->Modul()),
-                                             QString::fromStdString(error->Procedure()), error->Number(),
-                                             QString::fromStdString(error->Description()));
-            });
+            const auto routed = routeErrors(damaged, *material);
             display::uctlPropertiesView panel;
-            panel.setDialogLanguage(&damaged.language());
-            panel.setServices(damaged.services());
-            panel.setMaterial(material);
-            panel.resize(900, 500);
-            panel.show();
+            showPanel(panel, damaged, material);
             for (const auto& [first, second] : {std::pair{1, 4}, std::pair{2, 0}}) {
                 panel.setTitle(first == 1 ? 0 : 1);
                 panel.setFirstPropertyType(first);
@@ -469,15 +480,47 @@ private slots:
                 QVERIFY2(shown.description.contains(QStringLiteral("matrix 33 ")),
                          qPrintable(shown.description));
             }
-            // The mechanical page of a steel without readable mechanical tables says so.
+            // The mechanical page of a steel whose mechanical tables could not be read says so: they
+            // are there, not missing.
             panel.setTitle(0);
             panel.setFirstPropertyType(1);
             panel.setSecondPropertyType(4);
             panel.Show();
             QCOMPARE(panel.tables().grid().TextMatrix(0, 0),
-                     QStringLiteral("Keine mechanischen Eigenschaften vorhanden"));
+                     QStringLiteral("Diese Tabelle konnte nicht gelesen werden."));
             QCOMPARE(static_cast<int>(damaged.errors.shown.size()), c.told);
         }
+    }
+
+    // A query that fails leaves the steel without tables: each page says in its language that they
+    // could not be read, and the failure reaches the error window once, however often pages show.
+    void propertiesViewOfAFailedQueryTellsOnceAndSaysSo() {
+        SampleProgram damaged;
+        test_support::runScript(damaged.folder() / "Datenbank" / "Graukant.MDB",
+                                "DROP TABLE tabEigenschaftskennung;");
+        const auto material = damaged.material("1.4301");
+        QVERIFY(material != nullptr);
+        const auto routed = routeErrors(damaged, *material);
+        display::uctlPropertiesView panel;
+        showPanel(panel, damaged, material);
+        const std::pair<Language, QString> languages[] = {
+            {Language::German, QStringLiteral("Diese Tabelle konnte nicht gelesen werden.")},
+            {Language::French, QStringLiteral("Ce tableau n'a pas pu être lu.")},
+            {Language::English, QStringLiteral("This table could not be read.")},
+        };
+        for (const auto& [language, notice] : languages) {
+            damaged.switchLanguage(language);
+            for (const auto& [first, second] : {std::pair{1, 4}, std::pair{2, 0}, std::pair{3, 5}}) {
+                panel.setTitle(first - 1);
+                panel.setFirstPropertyType(first);
+                panel.setSecondPropertyType(second);
+                panel.Show();
+                QCOMPARE(panel.tables().grid().TextMatrix(0, 0), notice);
+            }
+        }
+        QCOMPARE(static_cast<int>(damaged.errors.shown.size()), 1);
+        QVERIFY2(damaged.errors.shown.front().description.contains(QStringLiteral("tabEigenschaftskennung")),
+                 qPrintable(damaged.errors.shown.front().description));
     }
 
     void infoPanelShowsTheText() {

@@ -9,13 +9,16 @@
 #include "objects/CombinationResultBuilder.h"
 #include "objects/GlobalFunctions.h"
 #include "objects/List.h"
+#include "objects/Material.h"
 #include "platform/UserNotifier.h"
 #include "platform/UserSettings.h"
 #include "platform/db/Dao.h"
 #include "shell/contract/DialogLanguage.h"
 #include "test_support/TestEnvironment.h"
 
+#include <QDate>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -128,6 +131,15 @@ struct Loaded {
     PanelLog log;
     std::unique_ptr<shell::frmMain> window;
 };
+
+QStringList countryNames(orvik::objects::Application& application) {
+    QStringList names;
+    const auto countries = application.List()->Countries();
+    for (const auto& entry : *countries) {
+        names << QString::fromStdString(entry.item);
+    }
+    return names;
+}
 
 QStringList favouriteKeys(const controls::ListBar& bar) {
     QStringList keys;
@@ -471,6 +483,48 @@ private slots:
         window.ChangeLanguage(language);
         QCOMPARE(main.log.recaptions, recaptioned);
         QVERIFY(window.menuItem(u"mnuSprache"_qs, language)->isChecked());
+    }
+
+    // The program folder installed read-only and a per-user store that takes nothing either: the
+    // object model and Qt still follow the language the windows switch to.
+    void aSwitchNoSettingsFileKeepsReachesTheObjectModelAndQt() {
+        Loaded main;
+        const auto store = platform::userSettingsFile("Graukant2007");
+        QVERIFY(store.has_value());
+        const test_support::ScopedReadOnlyFolder readOnlyProgram(main.folder.program());
+        const test_support::ScopedReadOnlyFolder readOnlyStore(store->parent_path());
+        if (!readOnlyProgram.effective() || !readOnlyStore.effective()) {
+            QSKIP("the folders cannot be made read-only here");
+        }
+        const platform::ScopedUserNotifier notifier(
+            std::make_shared<shell::MessageBoxNotifier>(&main.fakes.messageBoxes));
+        auto& window = *main.window;
+        window.ChangeLanguage(1);
+        QCOMPARE(static_cast<int>(ProgrammSettings().CurrentLanguage()), 0);
+        QCOMPARE(window.menuItem(u"mnuZeile"_qs, 0)->text(), u"&Fichier"_qs);
+        const auto steel = steel14301(*window.Application());
+        const auto material =
+            window.Application()->Material(steel.SteelId.toStdString(), steel.DesignationId.toStdString(),
+                                           platform::Variant(steel.DesignationCountryId.toStdString()));
+        QVERIFY(material != nullptr);
+        QCOMPARE(QString::fromStdString(material->Steelgroup()), u"Aciers inoxydables austénitiques"_qs);
+        QCOMPARE(QString::fromStdString(material->Country()), u"Europe (EN)"_qs);
+        QVERIFY(countryNames(*window.Application()).contains(u"Allemagne (D)"_qs));
+        QCOMPARE(QLocale().language(), QLocale::French);
+        window.ChangeLanguage(0);
+        QVERIFY(countryNames(*window.Application()).contains(u"Deutschland (D)"_qs));
+        QCOMPARE(QLocale().language(), QLocale::German);
+    }
+
+    void qtsDefaultLocaleFollowsTheLanguage() {
+        Loaded main;
+        const QDate date(2026, 12, 11);
+        QCOMPARE(QLocale().language(), QLocale::German);
+        QCOMPARE(QLocale().toString(date, u"MMMM"_qs), u"Dezember"_qs);
+        main.window->ChangeLanguage(1);
+        QCOMPARE(QLocale().toString(date, u"MMMM"_qs), u"décembre"_qs);
+        main.window->ChangeLanguage(2);
+        QCOMPARE(QLocale().toString(date, u"MMMM"_qs), u"December"_qs);
     }
 
     void secondCompositionPanelTakesTheCaptionsOfItsType() {

@@ -6,13 +6,16 @@
 #include "ShellFakes.h"
 #include "StartCounter.h"
 #include "common/ProgrammSettings.h"
+#include "common/cls_Language.h"
 #include "frmSplash.h"
 #include "objects/Application.h"
 #include "platform/UserNotifier.h"
+#include "shell/contract/DialogLanguage.h"
 #include "test_support/Files.h"
 #include "test_support/TestEnvironment.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QProcess>
 #include <QTest>
 #include <fstream>
@@ -148,6 +151,30 @@ private slots:
             QCOMPARE(fakes.messageBoxes.texts(), QStringList{u"Fehler beim Schreiben der Datei: "_qs + ini});
         }
         QCOMPARE(ProgrammSettings().AppCounter(), 11);
+    }
+
+    void aLanguageTheProgramFolderCannotKeepShowsAtTheNextStart() {
+        const ProgramFolder folder(ProgramFolder::Ini::WithDatabase);
+        const test_support::ScopedReadOnlyFolder readOnly(folder.program());
+        if (!readOnly.effective()) {
+            QSKIP("the folder cannot be made read-only here");
+        }
+        {
+            shelltest::Services fakes;
+            const platform::ScopedUserNotifier notifier(
+                std::make_shared<shell::MessageBoxNotifier>(&fakes.messageBoxes));
+            const auto window = shell::StartUp::run(folder.program(), fakes.services(), {}, false);
+            window->ChangeLanguage(1);
+            QCOMPARE(window->menuItem(u"mnuZeile"_qs, 0)->text(), u"&Fichier"_qs);
+        }
+        shelltest::Services fakes;
+        const platform::ScopedUserNotifier notifier(
+            std::make_shared<shell::MessageBoxNotifier>(&fakes.messageBoxes));
+        const auto window = shell::StartUp::run(folder.program(), fakes.services(), {}, false);
+        QCOMPARE(window->menuItem(u"mnuZeile"_qs, 0)->text(), u"&Fichier"_qs);
+        QCOMPARE(window->dialogLanguage().Language(), 1);
+        QCOMPARE(window->languageClass()->Language(), 1);
+        QCOMPARE(QLocale().language(), QLocale::French);
     }
 
     void anUnreadableTextDatabaseIsToldAtStart_data() {

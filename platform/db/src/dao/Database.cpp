@@ -140,7 +140,8 @@ std::shared_ptr<Recordset> Database::openRecordset(std::string_view sourceText, 
     }
     const std::optional<SchemaObject> object = findTableOrView(db, name);
     if (!object) {
-        throw jet::makeError(jet::InputTableNotFound, source, name);
+        const char* file = sqlite3_db_filename(db, "main");
+        throw jet::makeMissingTableError(source, name, file != nullptr ? file : "");
     }
     if (type == RecordsetType::Table) {
         if (object->type != "table") {

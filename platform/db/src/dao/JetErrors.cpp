@@ -167,6 +167,15 @@ CallError makeReadOnlyError(std::string_view source, std::string_view file) {
     return CallError(ReadOnly, std::string(source), text + ": '" + std::string(file) + "'.");
 }
 
+CallError makeMissingTableError(std::string_view source, std::string_view table, std::string_view file) {
+    std::string text = errorText(InputTableNotFound, table);
+    const std::string quoted = "'" + std::string(table) + "'.";
+    if (const auto at = text.find(quoted); !file.empty() && at != std::string::npos) {
+        text.insert(at + quoted.size() - 1, " in the database '" + std::string(file) + "'");
+    }
+    return CallError(InputTableNotFound, std::string(source), text);
+}
+
 CallError makeCriteriaError(ExpressionFault fault, std::string_view source) {
     return CallError(SyntaxErrorInCriteria, std::string(source),
                      errorText(SyntaxErrorInCriteria, {faultText(fault)}));

@@ -167,7 +167,7 @@ void throwSqliteError(sqlite3* db, int rc, std::string_view source, SqlContext c
             if (const auto dot = table.find('.'); dot != std::string::npos) {
                 table.erase(0, dot + 1);
             }
-            throw jet::makeError(jet::InputTableNotFound, source, table);
+            throw jet::makeMissingTableError(source, table, file != nullptr ? file : "");
         }
         if (std::string column = afterPrefix(message, "ambiguous column name: "); !column.empty()) {
             throw jet::makeError(jet::AmbiguousField, source, column);

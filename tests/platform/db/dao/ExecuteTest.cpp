@@ -1,6 +1,8 @@
 #include "DaoTestSupport.h"
 
 #include <filesystem>
+#include <functional>
+#include <vector>
 
 using daotest::errorNumber;
 using namespace platform::db;
@@ -54,15 +56,25 @@ TEST_F(Execute, FailuresCarryTheEngineNumbers) {
         EXPECT_EQ(errorNumber([&] { m_db->execute(c.statement); }), c.number) << c.statement;
     }
     EXPECT_EQ(count(), 2); // none of the refused statements was run
-    try {
-        m_db->execute("SELECT * FROM missing_table");
-        FAIL();
-    } catch (const platform::CallError& e) {
-        EXPECT_EQ(e.number(), jet::InputTableNotFound);
-        EXPECT_EQ(e.description(),
-                  "The database engine cannot find the input table or query 'missing_table'. "
-                  "Make sure it exists and that its name is spelled correctly.");
-        EXPECT_EQ(e.source(), "DAO.Database");
+    // A missing table names the database it was looked for in, by statement and by table name.
+    const auto file = std::filesystem::absolute(m_db->name()).string();
+    for (const auto& open : std::vector<std::function<void()>>{
+             [&] { m_db->execute("SELECT * FROM missing_table"); },
+             [&] {
+                 static_cast<void>(m_db->openRecordset("missing_table", RecordsetType::Table));
+             }}) {
+        try {
+            open();
+            ADD_FAILURE() << "no error";
+        } catch (const platform::CallError& e) {
+            EXPECT_EQ(e.number(), jet::InputTableNotFound);
+            EXPECT_EQ(e.description(), "The database engine cannot find the input table or query "
+                                       "'missing_table' in the database '" +
+                                           file +
+                                           "'. Make sure it exists and that its name is spelled "
+                                           "correctly.");
+            EXPECT_EQ(e.source(), "DAO.Database");
+        }
     }
     m_db->execute("CREATE TABLE u(id INTEGER, name TEXT)");
     EXPECT_EQ(errorNumber([&] { static_cast<void>(m_db->openRecordset("SELECT name FROM t, u")); }),

@@ -106,5 +106,9 @@ enum class ExpressionFault {
 /// 3027 naming the database file that cannot be written, so the user knows where to look; Jet's bare
 /// text when `file` is empty.
 [[nodiscard]] CallError makeReadOnlyError(std::string_view source, std::string_view file);
+/// 3078 naming the database file in which the table or query was looked for; Jet's bare text when
+/// `file` is empty.
+[[nodiscard]] CallError makeMissingTableError(std::string_view source, std::string_view table,
+                                              std::string_view file);
 
 } // namespace platform::db::jet
