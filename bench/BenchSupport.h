@@ -108,6 +108,7 @@ void addMaterialCases();
 void addPrintCases();
 void addRecordsetCases();
 void addSearchCases();
+void addSearchWindowCases();
 void addStartUpCases();
 void addTextCases();
 

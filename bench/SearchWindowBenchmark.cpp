@@ -1,0 +1,236 @@
+// The composition search pages as the user waits on them: from the click on the search button to the
+// hits on screen and the window idle (the hit list filled and laid out, the first hit's analysis
+// beside the criteria, the status text set), each on a fresh panel. "_first" cases open the database
+// anew before their search (a new connection, its caches empty, the files in the page cache), as the
+// first search after start-up; the others repeat the search on the same connection.
+// The floor of each is the same search in the object model plus a plain Qt item model filled with
+// the hit rows the list shows.
+
+#include "AnalysisFile.h"
+#include "BenchSupport.h"
+#include "DlgFuzzyPara.h"
+#include "ObjectModelBench.h"
+#include "common/CompositionSearchItems.h"
+#include "common/Enums.h"
+#include "common/Helper.h"
+#include "common/cls_Language.h"
+#include "objects/Application.h"
+#include "platform/db/Dao.h"
+#include "shell/contract/DialogLanguage.h"
+#include "uctlCompositionGrid.h"
+#include "uctlCompositionSearch.h"
+#include "uctlMaterialList.h"
+
+#include <QApplication>
+#include <QStandardItemModel>
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace bench {
+namespace {
+
+using composition::AnalysisRow;
+using composition::uctlCompositionSearch;
+using orvik::common::CompositionSearchMethod;
+
+struct Range {
+    const char* element;
+    const char* low; // inside: the steel's range holds low..high; outside: it lies within wideLow..wideHigh
+    const char* high;
+    const char* wideLow;
+    const char* wideHigh;
+};
+
+// The ranges of the object-model cases (SearchBenchmark.cpp): a stainless steel of the generated
+// data and its usual companions.
+constexpr Range kRanges[] = {{"Cr", "19", "19.1", "10", "26"}, {"Ni", "9.8", "9.9", "0", "30"},
+                             {"Mo", "3.1", "3.2", "0", "5"},   {"C", "0.9", "0.9", "0", "1"},
+                             {"Si", "0.2", "0.3", "0", "2"},   {"Mn", "1.2", "1.3", "0", "3"},
+                             {"P", "0", "0", "0", "0.1"},      {"S", "0", "0", "0", "0.1"}};
+
+struct Shape {
+    const char* name;
+    bool advanced;
+    std::size_t count;
+    CompositionSearchMethod method;
+    bool fuzzy;
+    std::int64_t rows;
+};
+
+constexpr int kFuzzyWanted = 20;
+constexpr int kFuzzyMaxTolerance = 50;
+
+/// The rows as the user types them into the grid.
+std::vector<AnalysisRow> gridRows(const Shape& shape) {
+    std::vector<AnalysisRow> rows;
+    const bool inside = shape.method == CompositionSearchMethod::Inside;
+    for (std::size_t i = 0; i < shape.count; ++i) {
+        const Range& r = kRanges[i];
+        rows.push_back({r.element, inside ? r.low : r.wideLow, inside ? r.high : r.wideHigh, "", "", "",
+                        inside ? "inside" : "outside"});
+    }
+    return rows;
+}
+
+/// The same criteria as the object model takes them.
+std::shared_ptr<orvik::common::CompositionSearchItems> searchItems(const Shape& shape) {
+    auto set = std::make_shared<orvik::common::CompositionSearchItems>();
+    const bool inside = shape.method == CompositionSearchMethod::Inside;
+    for (std::size_t i = 0; i < shape.count; ++i) {
+        const Range& r = kRanges[i];
+        set->Add(r.element, inside ? r.low : r.wideLow, inside ? r.high : r.wideHigh, "", "", "",
+                 shape.method, "");
+    }
+    return set;
+}
+
+/// Runs posted events and paints until nothing is left to do.
+void settle() {
+    for (int round = 0; round < 3; ++round) {
+        QCoreApplication::sendPostedEvents();
+        QApplication::processEvents(QEventLoop::AllEvents);
+    }
+}
+
+/// A connection of its own, as after start-up; the run's program folder set up first.
+std::shared_ptr<orvik::objects::Application> freshApplication(benchmark::State& state) {
+    if (!application(state)) {
+        return nullptr;
+    }
+    auto made = orvik::objects::Application::create();
+    made->OpenConnection();
+    return made->LoggedIn() ? made : nullptr;
+}
+
+/// One panel as the main window sets it up, shown, with the criteria typed in.
+class Page {
+public:
+    Page(const std::shared_ptr<orvik::objects::Application>& app, const Shape& shape)
+        : m_panel(shape.advanced ? QStringLiteral("uctlAdvancedCompositionSearch")
+                                 : QStringLiteral("uctlCompositionSearch")) {
+        m_language.setLanguageClass(app->LanguageObject());
+        m_language.setLanguage(orvik::common::cls_Language::German);
+        m_panel.setDialogLanguage(&m_language);
+        m_panel.setIsAdvanced(shape.advanced);
+        m_panel.setApplication(app);
+        m_panel.setList(app->List());
+        m_language.ExecAfterLanguageChange();
+        m_panel.resize(1100, 760);
+        m_panel.show();
+        composition::Analysis analysis;
+        analysis.Rows = gridRows(shape);
+        m_panel.compositionGrid().LoadRows(analysis);
+        if (shape.fuzzy) {
+            m_panel.setDialogRunner([](composition::DlgFuzzyPara& dialog) {
+                dialog.setCountText(QString::number(kFuzzyWanted));
+                dialog.setMaxToleranceText(QString::number(kFuzzyMaxTolerance));
+                dialog.Confirmed = true;
+            });
+        }
+        settle();
+    }
+
+    /// The click on the button and what the window does until it waits for the user again.
+    void search(bool fuzzy) {
+        if (fuzzy) {
+            m_panel.FuzzySearch();
+        } else {
+            m_panel.Search();
+        }
+        settle();
+    }
+
+    [[nodiscard]] std::int64_t hits() const { return m_panel.materialList().Count(); }
+
+private:
+    shell::contract::DialogLanguage m_language;
+    uctlCompositionSearch m_panel;
+};
+
+void windowSearch(benchmark::State& state, const Shape& shape, bool first) {
+    auto app = application(state);
+    if (!app) {
+        return;
+    }
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (first) {
+            app = freshApplication(state);
+            if (!app) {
+                state.SkipWithError("the application could not open the generated databases");
+                return;
+            }
+        }
+        auto page = std::make_unique<Page>(app, shape);
+        state.ResumeTiming();
+        page->search(shape.fuzzy);
+        rows = page->hits();
+        state.PauseTiming();
+        page.reset();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
+/// The object-model search, its rows read into a plain item model as the list shows them.
+void windowSearchFloor(benchmark::State& state, const Shape& shape, bool first) {
+    auto app = application(state);
+    if (!app) {
+        return;
+    }
+    const auto criteria = searchItems(shape);
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        if (first) {
+            state.PauseTiming();
+            app = freshApplication(state);
+            state.ResumeTiming();
+            if (!app) {
+                state.SkipWithError("the application could not open the generated databases");
+                return;
+            }
+        }
+        const auto rs = shape.fuzzy
+                            ? app->CompositionFuzzySearch(0, criteria, kFuzzyWanted, kFuzzyMaxTolerance)
+                            : app->CompositionSearch(0, criteria);
+        QStandardItemModel model;
+        for (; rs && !rs->eof(); rs->moveNext()) {
+            QList<QStandardItem*> cells;
+            for (const char* field :
+                 {"Bezeichnung", "Id_Stahl", "Id_Stahlbez", "Id_StahlbezVorkommen", "Kennung"}) {
+                cells.append(new QStandardItem(
+                    QString::fromStdString(orvik::common::Helper::CVarStr(rs->field(field)))));
+            }
+            model.appendRow(cells);
+        }
+        rows = model.rowCount();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
+} // namespace
+
+void addSearchWindowCases() {
+    static const Shape shapes[] = {
+        {"window_composition_3_outside", false, 3, CompositionSearchMethod::Outside, false, 5632},
+        {"window_composition_3_inside", true, 3, CompositionSearchMethod::Inside, false, 17},
+        {"window_composition_8_outside", true, 8, CompositionSearchMethod::Outside, false, 4342},
+        {"window_composition_fuzzy_20_hits", true, 3, CompositionSearchMethod::Inside, true, 22}};
+    for (const Shape& shape : shapes) {
+        const double target = shape.fuzzy ? 500 : 150;
+        for (const bool first : {false, true}) {
+            const std::string name = std::string(shape.name) + (first ? "_first" : "");
+            addCase(
+                name, [&shape, first](benchmark::State& s) { windowSearch(s, shape, first); },
+                Target{first ? std::max(target, 300.0) : target, std::nullopt, true, 10}, shape.rows);
+            addCase(
+                name + "_floor", [&shape, first](benchmark::State& s) { windowSearchFloor(s, shape, first); },
+                std::nullopt, shape.rows, 10);
+        }
+    }
+}
+
+} // namespace bench
