@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     bench::addListWindowCases();
     bench::addMaterialCases();
     bench::addPrintCases();
+    bench::addPropertyWindowCases();
     bench::addRecordsetCases();
     bench::addSearchCases();
     bench::addSearchWindowCases();

@@ -106,6 +106,7 @@ void addDesignationSearchCases();
 void addListWindowCases();
 void addMaterialCases();
 void addPrintCases();
+void addPropertyWindowCases();
 void addRecordsetCases();
 void addSearchCases();
 void addSearchWindowCases();
