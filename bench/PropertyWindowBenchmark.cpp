@@ -10,7 +10,7 @@
 #include "CombinationResults.h"
 #include "Grid.h"
 #include "NumEntry.h"
-#include "ObjectModelBench.h"
+#include "WindowBench.h"
 #include "common/cls_Language.h"
 #include "frmErgebniskombination.h"
 #include "objects/Application.h"
@@ -55,31 +55,6 @@ constexpr Filter kFilters[] = {
     {"(tabEigenschaftswerte.SID_Eigenschaft=107) and (tabEigenschaftswerte.Eigenschaft_min>=500)",
      "(E=107) and (n>=500)"}};
 
-void settle() {
-    for (int round = 0; round < 3; ++round) {
-        QCoreApplication::sendPostedEvents();
-        QApplication::processEvents(QEventLoop::AllEvents);
-    }
-}
-
-std::shared_ptr<orvik::objects::Application> freshApplication(benchmark::State& state) {
-    if (!application(state)) {
-        return nullptr;
-    }
-    auto made = orvik::objects::Application::create();
-    made->OpenConnection();
-    return made->LoggedIn() ? made : nullptr;
-}
-
-/// Hands the case its application: the run's, or with `first` one newly connected.
-std::shared_ptr<orvik::objects::Application> applicationFor(benchmark::State& state, bool first) {
-    auto app = first ? freshApplication(state) : application(state);
-    if (!app) {
-        state.SkipWithError("the application could not open the generated databases");
-    }
-    return app;
-}
-
 /// The property page as the main window sets it up, shown, with the criteria typed in.
 class PropertyPage {
 public:
@@ -93,7 +68,7 @@ public:
         m_panel.setList(list);
         m_panel.resize(1100, 720);
         m_panel.show();
-        settle();
+        settleWindow();
         m_panel.InitGrids();
         m_panel.Init();
         (void)list->PropertyCountries();
@@ -105,14 +80,14 @@ public:
             nextRow();
             ++row;
         }
-        settle();
+        settleWindow();
     }
 
     [[nodiscard]] bool typed() const { return m_typed; }
 
     void search() {
         m_panel.Search();
-        settle();
+        settleWindow();
     }
 
     [[nodiscard]] std::int64_t hits() const { return grid("grdMechTrefferliste").Rows(); }
@@ -173,7 +148,7 @@ void propertyWindow(benchmark::State& state, bool first) {
     std::int64_t rows = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const auto app = applicationFor(state, first);
+        const auto app = windowApplication(state, first);
         if (!app) {
             return;
         }
@@ -208,7 +183,7 @@ void propertyWindowFloor(benchmark::State& state, bool first) {
     std::int64_t rows = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const auto app = applicationFor(state, first);
+        const auto app = windowApplication(state, first);
         if (!app) {
             return;
         }
@@ -235,16 +210,16 @@ public:
         m_window.setApplication(app);
         m_window.setCombinationResultBuilder(builder);
         m_window.show();
-        settle();
+        settleWindow();
         for (auto* box : m_window.findChildren<QCheckBox*>()) {
             box->setChecked(true);
         }
-        settle();
+        settleWindow();
     }
 
     void combine() {
         m_window.findChild<QPushButton*>(QStringLiteral("cmdCombine"))->click();
-        settle();
+        settleWindow();
     }
 
     [[nodiscard]] std::int64_t rows() const {
@@ -274,7 +249,7 @@ void combinationWindow(benchmark::State& state, bool first) {
     std::int64_t rows = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const auto app = applicationFor(state, first);
+        const auto app = windowApplication(state, first);
         if (!app) {
             return;
         }
@@ -297,7 +272,7 @@ void combinationWindowFloor(benchmark::State& state, bool first) {
     std::int64_t rows = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const auto app = applicationFor(state, first);
+        const auto app = windowApplication(state, first);
         if (!app) {
             return;
         }

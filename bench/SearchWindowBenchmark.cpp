@@ -8,8 +8,9 @@
 
 #include "AnalysisFile.h"
 #include "BenchSupport.h"
+#include "CompositionRanges.h"
 #include "DlgFuzzyPara.h"
-#include "ObjectModelBench.h"
+#include "WindowBench.h"
 #include "common/CompositionSearchItems.h"
 #include "common/Enums.h"
 #include "common/Helper.h"
@@ -34,21 +35,6 @@ namespace {
 using composition::AnalysisRow;
 using composition::uctlCompositionSearch;
 using orvik::common::CompositionSearchMethod;
-
-struct Range {
-    const char* element;
-    const char* low; // inside: the steel's range holds low..high; outside: it lies within wideLow..wideHigh
-    const char* high;
-    const char* wideLow;
-    const char* wideHigh;
-};
-
-// The ranges of the object-model cases (SearchBenchmark.cpp): a stainless steel of the generated
-// data and its usual companions.
-constexpr Range kRanges[] = {{"Cr", "19", "19.1", "10", "26"}, {"Ni", "9.8", "9.9", "0", "30"},
-                             {"Mo", "3.1", "3.2", "0", "5"},   {"C", "0.9", "0.9", "0", "1"},
-                             {"Si", "0.2", "0.3", "0", "2"},   {"Mn", "1.2", "1.3", "0", "3"},
-                             {"P", "0", "0", "0", "0.1"},      {"S", "0", "0", "0", "0.1"}};
 
 struct Shape {
     const char* name;
@@ -86,24 +72,6 @@ std::shared_ptr<orvik::common::CompositionSearchItems> searchItems(const Shape& 
     return set;
 }
 
-/// Runs posted events and paints until nothing is left to do.
-void settle() {
-    for (int round = 0; round < 3; ++round) {
-        QCoreApplication::sendPostedEvents();
-        QApplication::processEvents(QEventLoop::AllEvents);
-    }
-}
-
-/// A connection of its own, as after start-up; the run's program folder set up first.
-std::shared_ptr<orvik::objects::Application> freshApplication(benchmark::State& state) {
-    if (!application(state)) {
-        return nullptr;
-    }
-    auto made = orvik::objects::Application::create();
-    made->OpenConnection();
-    return made->LoggedIn() ? made : nullptr;
-}
-
 /// One panel as the main window sets it up, shown, with the criteria typed in.
 class Page {
 public:
@@ -129,7 +97,7 @@ public:
                 dialog.Confirmed = true;
             });
         }
-        settle();
+        settleWindow();
     }
 
     /// The click on the button and what the window does until it waits for the user again.
@@ -139,7 +107,7 @@ public:
         } else {
             m_panel.Search();
         }
-        settle();
+        settleWindow();
     }
 
     [[nodiscard]] std::int64_t hits() const { return m_panel.materialList().Count(); }
@@ -154,19 +122,12 @@ private:
 };
 
 void windowSearch(benchmark::State& state, const Shape& shape, bool first) {
-    auto app = application(state);
-    if (!app) {
-        return;
-    }
     std::int64_t rows = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        if (first) {
-            app = freshApplication(state);
-            if (!app) {
-                state.SkipWithError("the application could not open the generated databases");
-                return;
-            }
+        const auto app = windowApplication(state, first);
+        if (!app) {
+            return;
         }
         auto page = std::make_unique<Page>(app, shape);
         state.ResumeTiming();
@@ -187,22 +148,15 @@ void windowSearch(benchmark::State& state, const Shape& shape, bool first) {
 
 /// The object-model search, its rows read into a plain item model as the list shows them.
 void windowSearchFloor(benchmark::State& state, const Shape& shape, bool first) {
-    auto app = application(state);
-    if (!app) {
-        return;
-    }
     const auto criteria = searchItems(shape);
     std::int64_t rows = 0;
     for (auto _ : state) {
-        if (first) {
-            state.PauseTiming();
-            app = freshApplication(state);
-            state.ResumeTiming();
-            if (!app) {
-                state.SkipWithError("the application could not open the generated databases");
-                return;
-            }
+        state.PauseTiming();
+        const auto app = windowApplication(state, first);
+        if (!app) {
+            return;
         }
+        state.ResumeTiming();
         const auto rs = shape.fuzzy
                             ? app->CompositionFuzzySearch(0, criteria, kFuzzyWanted, kFuzzyMaxTolerance)
                             : app->CompositionSearch(0, criteria);
