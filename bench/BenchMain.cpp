@@ -4,20 +4,26 @@
 #include "BenchSupport.h"
 #include "platform/HeapTuning.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 int main(int argc, char** argv) {
     // As the program does: the cases measure its heap, not the C library's default.
     platform::keepFreedHeap();
-    // The list window's cases run the events the material list posts to itself.
-    QCoreApplication app(argc, argv);
+    // The list window's cases run the events the material list posts to itself; the search windows'
+    // cases show their panels, offscreen unless told otherwise.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
     bench::addCombinationCases();
     bench::addDesignationSearchCases();
     bench::addListWindowCases();
     bench::addMaterialCases();
     bench::addPrintCases();
+    bench::addPropertyWindowCases();
     bench::addRecordsetCases();
     bench::addSearchCases();
+    bench::addSearchWindowCases();
     bench::addStartUpCases();
     bench::addTextCases();
     benchmark::Initialize(&argc, argv);

@@ -111,8 +111,10 @@ void addDesignationSearchCases();
 void addListWindowCases();
 void addMaterialCases();
 void addPrintCases();
+void addPropertyWindowCases();
 void addRecordsetCases();
 void addSearchCases();
+void addSearchWindowCases();
 void addStartUpCases();
 void addTextCases();
 

@@ -3,6 +3,7 @@
 // intersected by CombinationResultBuilder and read to the end of the combined list.
 
 #include "BenchSupport.h"
+#include "CombinationResults.h"
 #include "objects/CombinationResultBuilder.h"
 #include "objects/MaterialItems.h"
 #include "platform/VbConvert.h"
@@ -11,10 +12,6 @@
 #include <string>
 
 namespace bench {
-namespace {
-
-constexpr std::int64_t kEntries = 10'000;
-constexpr std::int64_t kShift = 1'000; // each result starts this many occurrences after the one before
 
 std::shared_ptr<platform::db::Recordset> result(platform::db::Database& db, std::int64_t first) {
     return db.openRecordset("SELECT Id_StahlbezVorkommen, Id_Stahl, Id_Stahlbez, Bezeichnung, IndexSort, "
@@ -38,6 +35,8 @@ std::shared_ptr<orvik::objects::MaterialItems> propertyResult(platform::db::Reco
     }
     return items;
 }
+
+namespace {
 
 void combineFour(benchmark::State& state) {
     const auto db = openGenerated(state, "Filter.mdb");

@@ -3,6 +3,7 @@
 // statement, translated) prepared once on SQLite.
 
 #include "BenchSupport.h"
+#include "CompositionRanges.h"
 #include "ObjectModelBench.h"
 #include "common/CompositionSearchItems.h"
 #include "dataservice/CompSearchSqlBuilder.h"
@@ -26,21 +27,6 @@ namespace {
 
 using orvik::common::CompositionSearchItems;
 using orvik::common::CompositionSearchMethod;
-
-struct Range {
-    const char* element;
-    const char* low; // inside: the steel's range holds low..high; outside: it lies within wideLow..wideHigh
-    const char* high;
-    const char* wideLow;
-    const char* wideHigh;
-};
-
-// A stainless steel of the generated data, then its usual companions: each "inside" range lies within
-// that steel's ranges, so that every inside search finds it (and the few steels like it).
-constexpr Range kRanges[] = {{"Cr", "19", "19.1", "10", "26"}, {"Ni", "9.8", "9.9", "0", "30"},
-                             {"Mo", "3.1", "3.2", "0", "5"},   {"C", "0.9", "0.9", "0", "1"},
-                             {"Si", "0.2", "0.3", "0", "2"},   {"Mn", "1.2", "1.3", "0", "3"},
-                             {"P", "0", "0", "0", "0.1"},      {"S", "0", "0", "0", "0.1"}};
 
 /// The criteria, each with `tolerance` (whole percent) as its tolerances; none when empty.
 std::shared_ptr<CompositionSearchItems> items(std::size_t count, CompositionSearchMethod method,
