@@ -65,15 +65,6 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-/// Moves to the last hit, reading every hit on the way. The list shows the hits whole, and they are
-/// read far more quickly on than counted by a second run of the search, which costs as much as the
-/// search itself.
-void countByReading(platform::db::Recordset& hits) {
-    for (hits.moveFirst(); !hits.eof(); hits.moveNext()) {
-    }
-    hits.moveLast();
-}
-
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -448,7 +439,7 @@ void uctlCompositionSearch::SearchComposition(bool isFuzzy, int reqCompositions,
             emit DisplayStatusBarText(statusBarText());
             return;
         }
-        countByReading(*m_rsHits);
+        m_rsHits->moveLast();
         setStatusBarText(QString::number(m_rsHits->recordCount()) + QStringLiteral(" ") +
                          text(TextID::Analysen_gefunden));
         emit DisplayStatusBarText(statusBarText());
