@@ -4,7 +4,7 @@
 
 #include "ObjectsTestSupport.h"
 #include "common/Enums.h"
-#include "common/ProgrammSettings.h"
+#include "common/cls_Language.h"
 #include "objects/Application.h"
 #include "objects/Connection.h"
 #include "objects/ListItem.h"
@@ -169,7 +169,7 @@ TEST_F(MaterialProperties, TheStandardListNamesTheKindOfStandardInTheLanguageRea
                  {Language::French, "Norme EN 10088-2"},
                  {Language::English, "Standard EN 10088-2"}};
     for (const auto& c : cases) {
-        orvik::common::ProgrammSettings().CurrentLanguage(c.language);
+        app->LanguageObject()->setLanguage(c.language); // as the program switches
         // A steel of its own: a steel keeps its tables in the language they were read in.
         const auto steel = app->Material("69", "340", Variant(482));
         expectList(*steel->GetPropertyStandardList(), {{"9", c.designation}});

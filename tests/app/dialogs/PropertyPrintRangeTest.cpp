@@ -5,7 +5,7 @@
 #include "SampleSteel.h"
 #include "WindowFakes.h"
 #include "common/Enums.h"
-#include "common/ProgrammSettings.h"
+#include "common/cls_Language.h"
 #include "frmPropertyPrintRange.h"
 #include "objects/Application.h"
 #include "objects/Material.h"
@@ -49,7 +49,8 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, standard);
         apptest::SampleSteel steel;
-        orvik::common::ProgrammSettings().CurrentLanguage(static_cast<orvik::common::Language>(language));
+        // As the program switches: the windows and the object model read the running language.
+        steel.application()->LanguageObject()->setLanguage(static_cast<orvik::common::Language>(language));
         // The steel as the main window makes it current in that language.
         const auto material = steel.application()->Material("1", "2", platform::Variant(2));
         frmPropertyPrintRange::Items items;
