@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-translations-l10n libgl-dev xdg-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     poppler-utils
+    python3
     "$@"
 )
 

@@ -3,6 +3,7 @@
 // reported once per call.
 
 #include "ObjectsTestSupport.h"
+#include "PrintRangeText.h"
 #include "common/Enums.h"
 #include "common/cls_Language.h"
 #include "objects/Application.h"
@@ -11,6 +12,7 @@
 #include "objects/Material.h"
 #include "objects/PropertyBags.h"
 #include "platform/VbConvert.h"
+#include "test_support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -40,6 +42,7 @@ struct Value {
     std::optional<double> valueMax;
     std::string unit;
     std::optional<double> tempMin;
+    std::optional<double> tempMax;
 };
 
 void expectValues(const orvik::objects::PropertyBag& bag, const std::vector<Value>& expected) {
@@ -56,6 +59,7 @@ void expectValues(const orvik::objects::PropertyBag& bag, const std::vector<Valu
         EXPECT_EQ(number(p->Value_max), e.valueMax) << e.name;
         EXPECT_EQ(p->unit, e.unit) << e.name;
         EXPECT_EQ(number(p->Temp_min), e.tempMin) << e.name;
+        EXPECT_EQ(number(p->Temp_max), e.tempMax) << e.name;
     }
 }
 
@@ -108,37 +112,38 @@ TEST_F(MaterialProperties, TheTablesOfASteelComeByStandardThenKindWithTheirValue
     const std::string strip = "kaltgewalztes Band (C)";
     const std::string hotStrip = "warmgewalztes Band (H)";
     const std::string plate = "warmgewalztes Blech (P)";
-    expectValues(*bags->Item(Variant(1)), {{4, "0,2 %-Dehngrenze", strip, 8, 230, {}, "MPa", 20},
-                                           {5, "1 %-Dehngrenze", strip, 8, 260, {}, "MPa", 20},
-                                           {1, "Zugfestigkeit", strip, 8, 540, 750, "MPa", 20},
-                                           {6, "Bruchdehnung", strip, 8, 45, {}, "%", 20},
-                                           {4, "0,2 %-Dehngrenze", hotStrip, 13.5, 210, {}, "MPa", 20},
-                                           {5, "1 %-Dehngrenze", hotStrip, 13.5, 250, {}, "MPa", 20},
-                                           {1, "Zugfestigkeit", hotStrip, 13.5, 520, 720, "MPa", 20},
-                                           {6, "Bruchdehnung", hotStrip, 13.5, 45, {}, "%", 20},
-                                           {4, "0,2 %-Dehngrenze", plate, 75, 210, {}, "MPa", 20},
-                                           {5, "1 %-Dehngrenze", plate, 75, 250, {}, "MPa", 20},
-                                           {1, "Zugfestigkeit", plate, 75, 520, 720, "MPa", 20},
-                                           {6, "Bruchdehnung", plate, 75, 45, {}, "%", 20}});
+    expectValues(*bags->Item(Variant(1)), {{4, "0,2 %-Dehngrenze", strip, 8, 230, {}, "MPa", 20, 20},
+                                           {5, "1 %-Dehngrenze", strip, 8, 260, {}, "MPa", 20, 20},
+                                           {1, "Zugfestigkeit", strip, 8, 540, 750, "MPa", 20, 20},
+                                           {6, "Bruchdehnung", strip, 8, 45, {}, "%", 20, 20},
+                                           {4, "0,2 %-Dehngrenze", hotStrip, 13.5, 210, {}, "MPa", 20, 20},
+                                           {5, "1 %-Dehngrenze", hotStrip, 13.5, 250, {}, "MPa", 20, 20},
+                                           {1, "Zugfestigkeit", hotStrip, 13.5, 520, 720, "MPa", 20, 20},
+                                           {6, "Bruchdehnung", hotStrip, 13.5, 45, {}, "%", 20, 20},
+                                           {4, "0,2 %-Dehngrenze", plate, 75, 210, {}, "MPa", 20, 20},
+                                           {5, "1 %-Dehngrenze", plate, 75, 250, {}, "MPa", 20, 20},
+                                           {1, "Zugfestigkeit", plate, 75, 520, 720, "MPa", 20, 20},
+                                           {6, "Bruchdehnung", plate, 75, 45, {}, "%", 20, 20}});
     const std::string all = "alle Erzeugnisformen";
     const std::string expansion = "Mittlerer Wärmeausdehnungskoeffizient";
+    // Guide values are figures to go by, read as equal bounds; the expansion covers a span.
     expectValues(*bags->Item(Variant(2)),
-                 {{11, "Dichte", all, {}, 7.9, {}, "kg/dm³", 20},
-                  {12, "Elastizitätsmodul", all, {}, 200, {}, "GPa", 20},
-                  {12, "Elastizitätsmodul", all, {}, 194, {}, "GPa", 100},
-                  {12, "Elastizitätsmodul", all, {}, 186, {}, "GPa", 200},
-                  {12, "Elastizitätsmodul", all, {}, 179, {}, "GPa", 300},
-                  {12, "Elastizitätsmodul", all, {}, 172, {}, "GPa", 400},
-                  {12, "Elastizitätsmodul", all, {}, 165, {}, "GPa", 500},
-                  {13, expansion, all, {}, 16, {}, "10⁻⁶/K", 20},
-                  {13, expansion, all, {}, 16.5, {}, "10⁻⁶/K", 20},
-                  {13, expansion, all, {}, 17, {}, "10⁻⁶/K", 20},
-                  {13, expansion, all, {}, 17.5, {}, "10⁻⁶/K", 20},
-                  {13, expansion, all, {}, 18, {}, "10⁻⁶/K", 20},
-                  {14, "Wärmeleitfähigkeit", all, {}, 15, {}, "W/(m·K)", 20},
-                  {15, "Spezifische Wärmekapazität", all, {}, 500, {}, "J/(kg·K)", 20},
-                  {16, "Spezifischer elektrischer Widerstand", all, {}, 0.73, {}, "Ω·mm²/m", 20}});
-    expectValues(*bags->Item(Variant(3)), {{17, "Lösungsglühen", all, {}, 1000, 1100, "°C", {}}});
+                 {{11, "Dichte", all, {}, 7.9, 7.9, "kg/dm³", 20, 20},
+                  {12, "Elastizitätsmodul", all, {}, 200, 200, "GPa", 20, 20},
+                  {12, "Elastizitätsmodul", all, {}, 194, 194, "GPa", 100, 100},
+                  {12, "Elastizitätsmodul", all, {}, 186, 186, "GPa", 200, 200},
+                  {12, "Elastizitätsmodul", all, {}, 179, 179, "GPa", 300, 300},
+                  {12, "Elastizitätsmodul", all, {}, 172, 172, "GPa", 400, 400},
+                  {12, "Elastizitätsmodul", all, {}, 165, 165, "GPa", 500, 500},
+                  {13, expansion, all, {}, 16, 16, "10⁻⁶/K", 20, 100},
+                  {13, expansion, all, {}, 16.5, 16.5, "10⁻⁶/K", 20, 200},
+                  {13, expansion, all, {}, 17, 17, "10⁻⁶/K", 20, 300},
+                  {13, expansion, all, {}, 17.5, 17.5, "10⁻⁶/K", 20, 400},
+                  {13, expansion, all, {}, 18, 18, "10⁻⁶/K", 20, 500},
+                  {14, "Wärmeleitfähigkeit", all, {}, 15, 15, "W/(m·K)", 20, 20},
+                  {15, "Spezifische Wärmekapazität", all, {}, 500, 500, "J/(kg·K)", 20, 20},
+                  {16, "Spezifischer elektrischer Widerstand", all, {}, 0.73, 0.73, "Ω·mm²/m", 20, 20}});
+    expectValues(*bags->Item(Variant(3)), {{17, "Lösungsglühen", all, {}, 1000, 1100, "°C", {}, {}}});
 
     std::vector<std::string> notes;
     for (const auto& note : *bags->Item(Variant(1))->Footnotes) {
@@ -149,6 +154,34 @@ TEST_F(MaterialProperties, TheTablesOfASteelComeByStandardThenKindWithTheirValue
                                         "2 Für Dicken unter 3 mm gilt die Bruchdehnung A80 (L0 = 80 mm)."}));
 
     EXPECT_EQ(material->PropertyBags(), bags); // kept
+    EXPECT_EQ(errors.count(), 0U);
+}
+
+// As the data sheet and the property pages show them: a guide value and a single test temperature
+// read as themselves ("~"), a specified minimum and a range of the standard stay what they are.
+TEST_F(MaterialProperties, ValuesAndTemperaturesReadAsTheirStandardsGiveThem) {
+    const test_support::ScopedEnv separator("GK_DECIMAL_SEPARATOR", std::string(","));
+    const auto bags = material->PropertyBags();
+    ASSERT_NE(bags, nullptr);
+    const struct {
+        std::int32_t bag, position;
+        const char *value, *temperature;
+    } cases[] = {
+        {1, 1, ">=230 MPa", "~ 20 °C"},       // 0.2 % proof strength, cold rolled strip
+        {1, 3, "540 - 750 MPa", "~ 20 °C"},   // tensile strength, cold rolled strip
+        {2, 1, "~ 7,9 kg/dm³", "~ 20 °C"},    // density
+        {2, 3, "~ 194 GPa", "~ 100 °C"},      // modulus of elasticity
+        {2, 8, "~ 16 10⁻⁶/K", "20 - 100 °C"}, // mean coefficient of thermal expansion
+        {2, 15, "~ 0,73 Ω·mm²/m", "~ 20 °C"}, // electrical resistivity
+        {3, 1, "1000 - 1100 °C", ""},         // solution annealing
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.bag) + "/" + std::to_string(c.position));
+        const auto p = bags->Item(Variant(c.bag))->Properties->Item(Variant(c.position));
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(orvik::objects::rangeText(p->Value_min, p->Value_max, p->unit), c.value);
+        EXPECT_EQ(orvik::objects::rangeText(p->Temp_min, p->Temp_max, "°C"), c.temperature);
+    }
     EXPECT_EQ(errors.count(), 0U);
 }
 

@@ -49,8 +49,69 @@ ORPHANS = [
      "Abmasse_min > Abmasse_max"),
 ]
 
+# A guide value ("Anhaltswert") is a figure to go by, so a single one has equal bounds; a minimum
+# alone would read as ">=7.9 kg/dm³". A test or state temperature is the temperature itself, or
+# the span a mean value covers, never a lower bound alone.
+GUIDE = "Anhaltswert"
+HALF_BOUNDS = [
+    ("guide value stored as a bare minimum",
+     "w.Eigenschaft_min IS NOT NULL AND w.Eigenschaft_max IS NULL AND w.ID_Klassifizierung IN "
+     "(SELECT ID_Klassifizierung FROM tabKlassifizierung WHERE Klassifizierung_D = '%s')"
+     % GUIDE),
+    ("test temperature stored as a bare minimum", "w.Temp_min IS NOT NULL AND w.Temp_max IS NULL"),
+    ("state temperature stored as a bare minimum",
+     "w.ZuTemp_Min IS NOT NULL AND w.ZuTemp_Max IS NULL"),
+]
+
+# The attributes of a matrix value that hold numbers, with the columns of its value row.
+NUMBERS = [("E", "ID_Eigenschaft"), ("n", "Eigenschaft_min"), ("x", "Eigenschaft_max"),
+           ("An", "Abmasse_min"), ("Ax", "Abmasse_max"), ("Tn", "Temp_min"), ("Tx", "Temp_max"),
+           ("ZTn", "ZuTemp_Min"), ("ZTx", "ZuTemp_Max")]
+XML_HALF_BOUNDS = [("n", "x"), ("Tn", "Tx"), ("ZTn", "ZTx")]
+
 VIEWS = ["Normliste", "Stahlbez_Gruppe_Land", "Stahlbez_Gruppe_Land_Norm",
          "Stahlbez_Gruppe_Land_Firma", "Stahlbez_Gruppe_Land_Norm_Firma"]
+
+
+def number(text):
+    return None if text is None or not text.strip() else float(text)
+
+
+def half_bounds(db):
+    """Each value row whose bounds break the rules of HALF_BOUNDS, named by steel and property."""
+    problems = []
+    for what, condition in HALF_BOUNDS:
+        for value, steel, name in db.execute(
+                "SELECT w.ID_Eigenschaftswert, z.Werkstoffnummer, e.Eigenschaft_D FROM "
+                "tabEigenschaftswerte w JOIN zuoStahl_Eigenschaftsmatrix z ON "
+                "z.ID_Eigenschaftswertmatrix = w.ID_Eigenschaftswertmatrix JOIN tabEigenschaft e "
+                "ON e.ID_Eigenschaft = w.ID_Eigenschaft WHERE " + condition +
+                " ORDER BY w.ID_Eigenschaftswert"):
+            problems.append("%s: value %d (%s, %s)" % (what, value, steel, name))
+    return problems
+
+
+def matrix_values(db, matrix, kind, root, guide_names):
+    """The values of one matrix text against its value rows: the same numbers in the same order,
+    and no half bound where the rows may not have one."""
+    problems = []
+    where = "matrix %d/%d" % (matrix, kind)
+    rows = db.execute("SELECT %s FROM tabEigenschaftswerte w JOIN tabEigenschaft e ON "
+                      "e.ID_Eigenschaft = w.ID_Eigenschaft WHERE w.ID_Eigenschaftswertmatrix = ? "
+                      "AND e.ID_Eigenschaftskennung = ? ORDER BY w.ID_Eigenschaftswert"
+                      % ", ".join("w." + c for _, c in NUMBERS), (matrix, kind)).fetchall()
+    for i, (v, row) in enumerate(zip(root.findall("Wert"), rows), 1):
+        numbers = tuple(number(v.get(a)) for a, _ in NUMBERS)
+        if numbers != tuple(None if c is None else float(c) for c in row):
+            problems.append("%s value %d: XML %s, table row %s" % (where, i, numbers, row))
+        for low, high in XML_HALF_BOUNDS:
+            if number(v.get(low)) is None or number(v.get(high)) is not None:
+                continue
+            if low != "n":
+                problems.append("%s value %d: %s without %s" % (where, i, low, high))
+            elif v.get("K") in guide_names:
+                problems.append("%s value %d: guide value %s without %s" % (where, i, low, high))
+    return problems
 
 
 def main(path):
@@ -62,6 +123,12 @@ def main(path):
         n = db.execute(sql).fetchone()[0]
         if n:
             problems.append("%s: %d" % (what, n))
+    problems += half_bounds(db)
+    guide_names = set(db.execute("SELECT Klassifizierung_D, Klassifizierung_F, Klassifizierung_E "
+                                 "FROM tabKlassifizierung WHERE Klassifizierung_D = ?",
+                                 (GUIDE,)).fetchone() or ())
+    if not guide_names:
+        problems.append("no classification %s" % GUIDE)
     for view in VIEWS:
         if not db.execute("SELECT count(*) FROM %s" % view).fetchone()[0]:
             problems.append("stored query %s returns no rows" % view)
@@ -92,6 +159,7 @@ def main(path):
                 continue
             values = root.findall("Wert")
             counts.add(len(values))
+            problems += matrix_values(db, matrix, kind, root, guide_names)
             symbols = {n.get("FZ") for n in root.findall("Fussnoten/Fussnote")}
             for v in values:
                 for s in (v.get("FZ") or "").split("\n"):

@@ -177,12 +177,28 @@ SEARCH_MASK = [
 ]
 
 
-def V(p, n=None, x=None, an=None, ax=None, z=None, f=None, pl=None, k="spec", tn=None,
-      tx=None, a=None, ztn=None, ztx=None, fn=()):
+def V(p, n=None, x=None, an=None, ax=None, z=None, f=None, pl=None, k="spec", t=None, tn=None,
+      tx=None, a=None, zt=None, fn=()):
     """One property value: property key, value range, dimension range, state, form, specimen
-    position, classification, test temperature, cooling, state temperature, remarks."""
+    position, classification, test temperature, cooling, state temperature, remarks.
+
+    A value given by n alone is a minimum, by x alone a maximum. A guide value is a figure to go
+    by, not a bound: a single one is given as n = x. A test temperature (t) and a state
+    temperature (zt) are single temperatures, stored as equal bounds; tn and tx give a range of
+    test temperatures, such as the span of a mean coefficient of expansion."""
+    assert not (k == "guide" and n is not None and x is None), ("guide value as a minimum", p, n)
+    assert t is None or (tn is None and tx is None), ("temperature given twice", p)
+    assert (tn is None) == (tx is None), ("test temperature as a bound", p, tn, tx)
+    if t is not None:
+        tn = tx = t
+    ztn = ztx = zt
     return dict(p=p, n=n, x=x, an=an, ax=ax, z=z, f=f, pl=pl, k=k, tn=tn, tx=tx, a=a, ztn=ztn,
                 ztx=ztx, fn=list(fn))
+
+
+def guide(p, v, **kw):
+    """A single guide value for all product forms, with the remark that it is one."""
+    return V(p, v, v, f="all", k="guide", fn=["guide"], **kw)
 
 
 # --- EN 10025-2:2019 non-alloy structural steels ---------------------------------------------
@@ -204,14 +220,14 @@ IMPACT = {"JR": (20, 27), "J0": (0, 27), "J2": (-20, 27), "K2": (-20, 40)}
 def structural(level, quality):
     vals = []
     for (an, ax), v in zip(THICK_REH, REH[level]):
-        vals.append(V("ReH", v, an=an, ax=ax, z="ARN", f="flatlong", tn=20))
+        vals.append(V("ReH", v, an=an, ax=ax, z="ARN", f="flatlong", t=20))
     for (an, ax), (lo, hi) in zip(THICK_RM, RM[level]):
-        vals.append(V("Rm", lo, hi, an=an, ax=ax, z="ARN", f="flatlong", tn=20))
+        vals.append(V("Rm", lo, hi, an=an, ax=ax, z="ARN", f="flatlong", t=20))
     for (an, ax), v in zip(THICK_A, ELONG[level]):
-        vals.append(V("A", v, an=an, ax=ax, z="ARN", f="flatlong", pl="long", tn=20,
+        vals.append(V("A", v, an=an, ax=ax, z="ARN", f="flatlong", pl="long", t=20,
                       fn=["A_L0"]))
     t, j = IMPACT[quality]
-    vals.append(V("KV", j, z="ARN", f="flatlong", pl="long", tn=t, fn=["KV3"]))
+    vals.append(V("KV", j, z="ARN", f="flatlong", pl="long", t=t, fn=["KV3"]))
     return vals
 
 
@@ -226,18 +242,18 @@ def qt(rows, soft_hb=None, hard=None, temper=None, cooling=None, normal=None):
         if row is None:
             continue
         re, rmn, rmx, a, z, kv = row
-        vals.append(V("Re", re, an=an, ax=ax, z="QT", f="bar", tn=20, fn=["d_t", "Re_def"]))
-        vals.append(V("Rm", rmn, rmx, an=an, ax=ax, z="QT", f="bar", tn=20, fn=["d_t"]))
-        vals.append(V("A", a, an=an, ax=ax, z="QT", f="bar", pl="long", tn=20,
+        vals.append(V("Re", re, an=an, ax=ax, z="QT", f="bar", t=20, fn=["d_t", "Re_def"]))
+        vals.append(V("Rm", rmn, rmx, an=an, ax=ax, z="QT", f="bar", t=20, fn=["d_t"]))
+        vals.append(V("A", a, an=an, ax=ax, z="QT", f="bar", pl="long", t=20,
                       fn=["d_t", "A_L0"]))
         if z is not None:
-            vals.append(V("Z", z, an=an, ax=ax, z="QT", f="bar", pl="long", tn=20,
+            vals.append(V("Z", z, an=an, ax=ax, z="QT", f="bar", pl="long", t=20,
                           fn=["d_t"]))
         if kv is not None:
-            vals.append(V("KV", kv, an=an, ax=ax, z="QT", f="bar", pl="long", tn=20,
+            vals.append(V("KV", kv, an=an, ax=ax, z="QT", f="bar", pl="long", t=20,
                           fn=["d_t", "KV3"]))
     if soft_hb is not None:
-        vals.append(V("HB", None, soft_hb, z="A", f="bar", tn=20, fn=["soft_max"]))
+        vals.append(V("HB", None, soft_hb, z="A", f="bar", t=20, fn=["soft_max"]))
     heat = []
     if hard:
         heat.append(V("T_hard", hard[0], hard[1], z="QT", f="all", k="guide", a=cooling,
@@ -253,7 +269,7 @@ def qt(rows, soft_hb=None, hard=None, temper=None, cooling=None, normal=None):
 
 # --- EN 10084 case-hardening steels ----------------------------------------------------------
 def case(soft_hb, core):
-    mech = [V("HB", None, soft_hb, z="A", f="bar", tn=20, fn=["soft_max"])]
+    mech = [V("HB", None, soft_hb, z="A", f="bar", t=20, fn=["soft_max"])]
     heat = [V("T_carb", 880, 980, f="all", k="guide", fn=["guide"]),
             V("T_core", core[0], core[1], f="all", k="guide", a="oil", fn=["guide", "core"]),
             V("T_case", 780, 820, f="all", k="guide", a="oil", fn=["guide"]),
@@ -263,10 +279,9 @@ def case(soft_hb, core):
 
 # --- EN ISO 4957 tool steels -----------------------------------------------------------------
 def tool(soft_hb, hard_t, cooling, temper_t, hrc):
-    mech = [V("HB", None, soft_hb, z="A", f="all", tn=20, fn=["soft_max"]),
-            V("HRC", hrc, z="HT", f="all", tn=20, ztn=temper_t, fn=["HT_ISO"])]
-    heat = [V("T_hard", hard_t, z="HT", f="all", k="guide", a=cooling, fn=["guide"]),
-            V("T_temp", temper_t, z="HT", f="all", k="guide", fn=["guide"])]
+    mech = [V("HB", None, soft_hb, z="A", f="all", t=20, fn=["soft_max"]),
+            V("HRC", hrc, z="HT", f="all", t=20, zt=temper_t, fn=["HT_ISO"])]
+    heat = [guide("T_hard", hard_t, z="HT", a=cooling), guide("T_temp", temper_t, z="HT")]
     return mech, heat
 
 
@@ -279,24 +294,24 @@ def stainless(state, c, h, p):
         if row is None:
             continue
         t, rp02, rp10, rmn, rmx, a = row
-        vals.append(V("Rp02", rp02, ax=t, z=state, f=form, pl="trans", tn=20))
+        vals.append(V("Rp02", rp02, ax=t, z=state, f=form, pl="trans", t=20))
         if rp10 is not None:
-            vals.append(V("Rp10", rp10, ax=t, z=state, f=form, pl="trans", tn=20))
-        vals.append(V("Rm", rmn, rmx, ax=t, z=state, f=form, pl="trans", tn=20))
-        vals.append(V("A", a, ax=t, z=state, f=form, pl="trans", tn=20, fn=["A_L0", "A80"]))
+            vals.append(V("Rp10", rp10, ax=t, z=state, f=form, pl="trans", t=20))
+        vals.append(V("Rm", rmn, rmx, ax=t, z=state, f=form, pl="trans", t=20))
+        vals.append(V("A", a, ax=t, z=state, f=form, pl="trans", t=20, fn=["A_L0", "A80"]))
     return vals
 
 
 def physical(rho, e, alpha, lam, c, rhoel):
     """e: moduli at 20, 100, 200 ... °C; alpha: mean coefficients from 20 °C to 100, 200 ..."""
-    vals = [V("rho", rho, f="all", k="guide", tn=20, fn=["guide"])]
+    vals = [guide("rho", rho, t=20)]
     for t, v in zip((20, 100, 200, 300, 400, 500), e):
-        vals.append(V("E", v, f="all", k="guide", tn=t, fn=["guide"]))
+        vals.append(guide("E", v, t=t))
     for t, v in zip((100, 200, 300, 400, 500), alpha):
-        vals.append(V("alpha", v, f="all", k="guide", tn=20, tx=t, fn=["guide"]))
-    vals.append(V("lambda", lam, f="all", k="guide", tn=20, fn=["guide"]))
-    vals.append(V("c", c, f="all", k="guide", tn=20, fn=["guide"]))
-    vals.append(V("rhoel", rhoel, f="all", k="guide", tn=20, fn=["guide"]))
+        vals.append(guide("alpha", v, tn=20, tx=t))
+    vals.append(guide("lambda", lam, t=20))
+    vals.append(guide("c", c, t=20))
+    vals.append(guide("rhoel", rhoel, t=20))
     return vals
 
 
@@ -339,15 +354,15 @@ for no, sym, level, quality in [
 _m, _h = qt([(490, 700, 850, 14, 35, None), (430, 650, 800, 16, 40, None),
              (370, 630, 780, 17, 45, None), None, None],
             hard=(820, 860), temper=(550, 660), cooling="water_oil", normal=(840, 880))
-_m += [V("ReH", 340, an=None, ax=16, z="N", f="bar", tn=20, fn=["d_t"]),
-       V("Rm", 620, an=None, ax=16, z="N", f="bar", tn=20, fn=["d_t"]),
-       V("A", 14, an=None, ax=16, z="N", f="bar", pl="long", tn=20, fn=["d_t", "A_L0"]),
-       V("ReH", 305, an=16, ax=100, z="N", f="bar", tn=20, fn=["d_t"]),
-       V("Rm", 580, an=16, ax=100, z="N", f="bar", tn=20, fn=["d_t"]),
-       V("A", 16, an=16, ax=100, z="N", f="bar", pl="long", tn=20, fn=["d_t", "A_L0"]),
-       V("ReH", 275, an=100, ax=250, z="N", f="bar", tn=20, fn=["d_t"]),
-       V("Rm", 560, an=100, ax=250, z="N", f="bar", tn=20, fn=["d_t"]),
-       V("A", 16, an=100, ax=250, z="N", f="bar", pl="long", tn=20, fn=["d_t", "A_L0"])]
+_m += [V("ReH", 340, an=None, ax=16, z="N", f="bar", t=20, fn=["d_t"]),
+       V("Rm", 620, an=None, ax=16, z="N", f="bar", t=20, fn=["d_t"]),
+       V("A", 14, an=None, ax=16, z="N", f="bar", pl="long", t=20, fn=["d_t", "A_L0"]),
+       V("ReH", 305, an=16, ax=100, z="N", f="bar", t=20, fn=["d_t"]),
+       V("Rm", 580, an=16, ax=100, z="N", f="bar", t=20, fn=["d_t"]),
+       V("A", 16, an=16, ax=100, z="N", f="bar", pl="long", t=20, fn=["d_t", "A_L0"]),
+       V("ReH", 275, an=100, ax=250, z="N", f="bar", t=20, fn=["d_t"]),
+       V("Rm", 560, an=100, ax=250, z="N", f="bar", t=20, fn=["d_t"]),
+       V("A", 16, an=100, ax=250, z="N", f="bar", pl="long", t=20, fn=["d_t", "A_L0"])]
 table("1.0503", "EU", "EN10083-2", "C45", mech=_m, heat=_h)
 
 _m, _h = qt([(430, 630, 780, 17, None, None), (380, 600, 750, 19, None, None),
@@ -458,9 +473,9 @@ table("1.4462", "EU", "EN10088-2", "X2CrNiMoN22-5-3",
 
 
 def astm(rm, rp, a, hb):
-    return [V("Rm", rm, z="AT", f="plate", tn=20), V("Rp02", rp, z="AT", f="plate", tn=20),
-            V("A", a, z="AT", f="plate", tn=20, fn=["A_2in"]),
-            V("HB", None, hb, z="AT", f="plate", tn=20)]
+    return [V("Rm", rm, z="AT", f="plate", t=20), V("Rp02", rp, z="AT", f="plate", t=20),
+            V("A", a, z="AT", f="plate", t=20, fn=["A_2in"]),
+            V("HB", None, hb, z="AT", f="plate", t=20)]
 
 
 table("1.4301", "USA", "ASTM-A240", "304", mech=astm(515, 205, 40, 201))
@@ -472,8 +487,8 @@ table("1.4462", "USA", "ASTM-A240", "2205", mech=astm(655, 450, 25, 293))
 
 
 def jis(rp, rm, a, hb, state="AT"):
-    return [V("Rp02", rp, z=state, f="plate", tn=20), V("Rm", rm, z=state, f="plate", tn=20),
-            V("A", a, z=state, f="plate", tn=20), V("HB", None, hb, z=state, f="plate", tn=20)]
+    return [V("Rp02", rp, z=state, f="plate", t=20), V("Rm", rm, z=state, f="plate", t=20),
+            V("A", a, z=state, f="plate", t=20), V("HB", None, hb, z=state, f="plate", t=20)]
 
 
 table("1.4301", "J", "JIS-G4304", "SUS304", mech=jis(205, 520, 40, 187))
