@@ -647,7 +647,8 @@ void uctlCompositionSearch::showEvent(QShowEvent* event) {
     CompositionSearchPanel::showEvent(event);
     relay();
     // The list sizes its columns by its view, which has its final width only once it is shown.
-    QTimer::singleShot(0, m_materialList, [list = m_materialList] { list->setListType(list->ListType()); });
+    // Only the columns: the hit the user went to stays marked.
+    QTimer::singleShot(0, m_materialList, &display::uctlMaterialList::layoutColumns);
 }
 
 bool uctlCompositionSearch::eventFilter(QObject* watched, QEvent* event) {
