@@ -331,7 +331,8 @@ void uctlCompositionSearch::Show() {
     }
     m_cboSuchenAnalyse->clear();
     try {
-        if (material()) {
+        // The analyses are read from the open database; after a logout there is none to read.
+        if (material() && application() && application()->LoggedIn()) {
             if (const auto compositions = material()->ChemicalCompositions(0)) {
                 for (const auto& composition : *compositions) {
                     m_cboSuchenAnalyse->addItem(qs(composition->CompositonDesignation));

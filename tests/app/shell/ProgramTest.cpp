@@ -373,6 +373,42 @@ private slots:
         window.resize(window.width() - 1, window.height());
         QCOMPARE(window.listBar().width(), listWidth);
     }
+
+    // The hits came from the database that the logout closed: they go with it, and a language switch
+    // while logged out reads nothing.
+    void afterALogoutTheLanguageSwitchesWithoutReadingTheDatabase() {
+        Program program;
+        auto& window = *program.window;
+        program.searchDesignation(QStringLiteral("1.4301"));
+        QTest::keyClick(program.selection().materialList().grid(), Qt::Key_Return);
+        QVERIFY(window.currentMaterial() != nullptr);
+        window.listBar().clickItem(QStringLiteral("SUCHEN_MECH_EIGENSCHAFTEN"));
+        auto& properties = program.page<property::uctlPropertySearch>("uctlPropertySearch");
+        QVERIFY(chooseProperty(properties, 2, 1));
+        QVERIFY(typeValue(properties, 2, 2, QStringLiteral("450")));
+        QVERIFY(typeValue(properties, 2, 3, QStringLiteral("600")));
+        window.ToolbarClick(QStringLiteral("FIND"));
+        auto& hits = *properties.findChild<controls::Grid*>(QStringLiteral("grdMechTrefferliste"));
+        QVERIFY(hits.Rows() > 0);
+        auto& details = *properties.findChild<display::uctlPropertyViewGrid*>();
+        QVERIFY(details.grid().Rows() > 1);
+
+        window.Disconnect();
+        QCOMPARE(hits.Rows(), 0);
+        QVERIFY(details.grid().Rows() <= 1);
+        for (const int language : {2, 1, 0}) {
+            window.ChangeLanguage(language);
+        }
+        QVERIFY2(program.fakes.errorWindow.shown.empty(),
+                 qPrintable(program.fakes.errorWindow.texts().join(u'\n')));
+
+        window.Connect();
+        QVERIFY(window.Application()->LoggedIn());
+        window.listBar().clickItem(QStringLiteral("SUCHEN_MECH_EIGENSCHAFTEN"));
+        window.ToolbarClick(QStringLiteral("FIND"));
+        QVERIFY(hits.Rows() > 0);
+        QCOMPARE(program.fakes.errorWindow.texts(), QStringList());
+    }
 };
 
 #include "ProgramTest.moc"
