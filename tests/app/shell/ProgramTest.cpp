@@ -27,12 +27,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <set>
 
@@ -372,6 +375,39 @@ private slots:
         window.resize(window.width() + 1, window.height());
         window.resize(window.width() - 1, window.height());
         QCOMPARE(window.listBar().width(), listWidth);
+    }
+
+    // The ids of the remembered steel and the search name rows of the old folder's database: the
+    // window starts on the new one with an empty search and without a steel, as it says.
+    void aNewDatabaseFolderStartsWithoutTheOldSteelAndSearch() {
+        Program program;
+        auto& window = *program.window;
+        program.searchDesignation(QStringLiteral("1.4301"));
+        QTest::keyClick(program.selection().materialList().grid(), Qt::Key_Return);
+        QCOMPARE(window.currentSteel().text(), QStringLiteral("1.4301 "));
+        QTemporaryDir other;
+        for (const char* file : {"Graukant.MDB", "Filter.mdb"}) {
+            QVERIFY(QFile::copy(QDir(program.folder.databases()).filePath(QLatin1String(file)),
+                                QDir(other.path()).filePath(QLatin1String(file))));
+        }
+        program.fakes.dialogs.onOptions = [&other] {
+            ProgrammSettings settings;
+            settings.Datenbankpfad((other.path() + u'/').toStdString());
+            settings.FilterDbPath((other.path() + u'/').toStdString());
+            shell::contract::ShellDialogs::OptionsOutcome outcome;
+            outcome.databasePathChanged = true;
+            return outcome;
+        };
+        window.ShowOptions();
+        QVERIFY(window.Application()->LoggedIn());
+        QCOMPARE(window.currentPage(), 1);
+        QVERIFY(program.selection().Count() > 0);
+        QCOMPARE(program.selection().searchBox().text(), QString());
+        QVERIFY(!window.materialSelected());
+        QVERIFY(window.currentMaterial() == nullptr);
+        QCOMPARE(window.currentSteel().text(), QString());
+        QVERIFY(ProgrammSettings().ID_Stahl().empty());
+        QCOMPARE(program.fakes.errorWindow.texts(), QStringList());
     }
 
     // The hits came from the database that the logout closed: they go with it, and a language switch
