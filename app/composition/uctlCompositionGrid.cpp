@@ -363,12 +363,6 @@ void uctlCompositionGrid::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_grid->setGeometry(rect());
     layoutColumns();
-    // The open editor stays over its cell, whose width follows the grid's.
-    for (auto* editor : editors()) {
-        if (editor->isVisible()) {
-            editor->setGeometry(currentCell());
-        }
-    }
 }
 
 QRect uctlCompositionGrid::currentCell() const {
@@ -389,6 +383,14 @@ void uctlCompositionGrid::layoutColumns() {
     const int usable = controls::pixelsToTwips(width()) - 110;
     for (int col = 0; col < ColCount; ++col) {
         m_grid->setColWidth(col, static_cast<int>(usable * factors[static_cast<std::size_t>(col)]));
+    }
+    // The open editor stays over its cell, whose width follows the grid's. It may have been opened
+    // while the panel was hidden (behind the other tab), before the columns had their widths: open
+    // is "not hidden", as a hidden parent leaves it invisible.
+    for (auto* editor : editors()) {
+        if (!editor->isHidden()) {
+            editor->setGeometry(currentCell());
+        }
     }
 }
 

@@ -331,7 +331,8 @@ void uctlCompositionSearch::Show() {
     }
     m_cboSuchenAnalyse->clear();
     try {
-        if (material()) {
+        // The analyses are read from the open database; after a logout there is none to read.
+        if (material() && application() && application()->LoggedIn()) {
             if (const auto compositions = material()->ChemicalCompositions(0)) {
                 for (const auto& composition : *compositions) {
                     m_cboSuchenAnalyse->addItem(qs(composition->CompositonDesignation));
@@ -647,7 +648,8 @@ void uctlCompositionSearch::showEvent(QShowEvent* event) {
     CompositionSearchPanel::showEvent(event);
     relay();
     // The list sizes its columns by its view, which has its final width only once it is shown.
-    QTimer::singleShot(0, m_materialList, [list = m_materialList] { list->setListType(list->ListType()); });
+    // Only the columns: the hit the user went to stays marked.
+    QTimer::singleShot(0, m_materialList, &display::uctlMaterialList::layoutColumns);
 }
 
 bool uctlCompositionSearch::eventFilter(QObject* watched, QEvent* event) {

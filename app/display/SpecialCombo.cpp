@@ -26,10 +26,12 @@ SpecialCombo::SpecialCombo(QComboBox& combo) : QObject(&combo), m_combo(combo) {
 }
 
 bool SpecialCombo::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_combo.lineEdit()) {
+    // Asked by its type, not through the combo: while a combo box is destroyed, its last events (the
+    // focus leaving it, its children going) reach this filter from a widget that is no longer one.
+    if (watched->parent() == &m_combo && qobject_cast<QLineEdit*>(watched) != nullptr) {
         return clickOnText(*event);
     }
-    if (watched != &m_combo) {
+    if (qobject_cast<QComboBox*>(watched) != &m_combo) {
         return false;
     }
     if (event->type() == QEvent::FocusIn) {
@@ -51,6 +53,11 @@ bool SpecialCombo::eventFilter(QObject* watched, QEvent* event) {
         return false;
     case Qt::Key_Backspace:
         return false;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        // The text field would take them for its cursor; on the list they choose its first or last entry.
+        chooseEnd(key->key() == Qt::Key_Home ? 0 : m_combo.count() - 1);
+        return true;
     default:
         break;
     }
@@ -94,6 +101,16 @@ void SpecialCombo::findAndSelect(const QString& text) {
     }
     m_combo.lineEdit()->setSelection(m_matched, static_cast<int>(m_combo.currentText().size()) - m_matched);
     emit chosen(index);
+}
+
+void SpecialCombo::chooseEnd(int index) {
+    if (index < 0) {
+        return;
+    }
+    forget();
+    m_combo.setCurrentIndex(index);
+    // A pick by key, as the arrow keys make it.
+    emit m_combo.activated(index);
 }
 
 void SpecialCombo::forget() {

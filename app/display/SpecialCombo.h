@@ -12,7 +12,8 @@ namespace display {
 /// tail shown selected, so that typing on narrows the match. A character that continues no entry changes
 /// nothing but is remembered; the next one is appended to the part that matched. What was typed is forgotten
 /// when the user picks an entry by mouse or arrow keys and when the list gets the focus. Delete is swallowed;
-/// Enter repeats the last match, and does nothing when nothing was typed.
+/// Enter repeats the last match, and does nothing when nothing was typed. Home and End choose the first
+/// and the last entry.
 ///
 /// Attached to one combo box, whose child it becomes (it lives as long as the combo). The combo gets
 /// a read-only text field to show the selected tail; a click on it opens the list.
@@ -34,6 +35,7 @@ protected:
 private:
     bool clickOnText(const QEvent& event);
     void findAndSelect(const QString& text);
+    void chooseEnd(int index);
     void forget();
 
     QComboBox& m_combo;

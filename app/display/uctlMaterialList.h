@@ -43,8 +43,11 @@ public:
     /// Not shown until Show.
     void setItems(std::shared_ptr<platform::db::Recordset> items) { m_items = std::move(items); }
     [[nodiscard]] const std::shared_ptr<platform::db::Recordset>& Items() const noexcept { return m_items; }
+    /// Lays the columns out for the type and starts unhighlighted.
     void setListType(int listType);
     [[nodiscard]] int ListType() const noexcept { return m_listType; }
+    /// Lays the columns out again for the list's present width; rows and highlight stay as they are.
+    void layoutColumns();
     /// Rows in the list.
     [[nodiscard]] int Count() const;
     /// The current row; -1 without one.
@@ -79,7 +82,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void layoutColumns();
     void setHighlight(bool on);
     void moveTo(int row);
     void select();

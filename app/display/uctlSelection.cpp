@@ -191,6 +191,7 @@ int uctlSelection::FilterCount() const {
 
 void uctlSelection::ClearMaterialList() {
     m_list->ClearList();
+    m_search->clear(); // what was searched went with the list
 }
 
 void uctlSelection::ReloadMaterialList() {
@@ -224,6 +225,8 @@ void uctlSelection::Show() {
     syncList();
     m_applied = readFilters();
     m_patternResult = nullptr;
+    // The whole list comes anew from its top: the text searched in the old one no longer applies.
+    m_search->clear();
     const auto& a = m_applied;
     m_currentDesignationList = list()->Materials(a.steelgroup, a.standard, a.standardType, a.supplier,
                                                  a.country, a.materialNumbers, a.symbols, a.tradenames, "");

@@ -284,10 +284,20 @@ void uctlPropertySearch::InitGrids() {
 }
 
 void uctlPropertySearch::Init() {
-    // After a new connection the layout is read again from its database.
+    // After a new connection the layout is read again from its database; the hits of the one before
+    // go with it, also when there is no connection now.
+    dropHits();
     m_mask.reset();
     m_fields.reset();
     InitSearchGrid();
+}
+
+void uctlPropertySearch::dropHits() {
+    m_items.reset();
+    m_search.reset();
+    m_searchErrors = {};
+    m_grdMechTrefferliste->setRows(0);
+    m_grdResultDetails->Init();
 }
 
 void uctlPropertySearch::InitSearchGrid() {
@@ -684,14 +694,11 @@ void uctlPropertySearch::enableSearch(bool enabled) {
 void uctlPropertySearch::Search() {
     const display::WaitCursor wait;
     emit DisplayStatusBarText(text(TextID::Suche_laeuft));
-    m_items.reset();
-    m_search.reset();
+    dropHits();
     enableSearch(false);
     hideEditors();
     try {
         removeEmptyRows();
-        m_grdMechTrefferliste->setRows(0);
-        m_grdResultDetails->Init();
         if (checkData() && m_grdMechSuchen->Rows() > criteria::FixedRows) {
             runSearch();
         } else {
@@ -787,6 +794,10 @@ void uctlPropertySearch::fillHits() {
 void uctlPropertySearch::ShowProperties() {
     const auto& hits = *m_grdMechTrefferliste;
     if (m_busy || !hits.isEnabled() || hits.Rows() == 0 || !m_items || !m_search || hits.Row() < 0) {
+        return;
+    }
+    // The tables are read from the open database; after a logout there is none.
+    if (!application() || !application()->LoggedIn()) {
         return;
     }
     const display::WaitCursor wait;

@@ -104,6 +104,8 @@ private:
     // Hits
     void runSearch();
     void fillHits();
+    /// Forgets the last search with its hits and empties the hit list and the details.
+    void dropHits();
     void ShowProperties();
     void openHit();
     void hitMouseMove();

@@ -115,7 +115,7 @@ INSERT INTO tab_controls (id_form, id_control, german, france, english, selfdefi
     ('dlgSteuerdatei', 'dlgSteuerdatei', 'Firmenadresse in Steuerdatei speichern', 'Enregistrer les adresses des fournisseurs dans un fichier de publipostage', 'Save supplier addresses to a mail merge file', NULL),
     ('dlgSteuerdatei', 'lblSteuerdatei(0)', 'Datei', 'Fichier', 'File', NULL),
     ('dlgSteuerdatei', 'lblSteuerdatei(1)', 'Trennzeichen', 'Séparateur', 'Separator', NULL),
-    ('dlgSteuerdatei', 'lblSteuerdatei(2)', 'Erste Zeile enthält Spaltenbezeichnung', 'La première ligne contient les noms des colonnes', 'First line holds the column names', NULL),
+    ('dlgSteuerdatei', 'chkHeader', 'Erste Zeile enthält Spaltenbezeichnung', 'La première ligne contient les noms des colonnes', 'First line holds the column names', NULL),
     ('dlgSteuerdatei', 'cmdOk', '&Ok', '&OK', '&OK', NULL),
     ('dlgSteuerdatei', 'cmdAbbrechen', '&Abbrechen', 'A&nnuler', '&Cancel', NULL);
 

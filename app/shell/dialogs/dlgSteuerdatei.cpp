@@ -6,6 +6,7 @@
 #include "shell/contract/DialogLanguage.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,21 +54,21 @@ dlgSteuerdatei::dlgSteuerdatei(QWidget* parent, contract::DialogLanguage* langua
     m_splitter = new QLineEdit(storedSetting(Section, "Separator", QStringLiteral(";")), this);
     nameControl(*m_splitter, "txtSplitter");
     layout->addWidget(m_splitter, 1, 1);
-    m_header = new QCheckBox(this);
+    // The box owns its text: a click on the text ticks it.
+    m_header = new QCheckBox(QStringLiteral("Erste Zeile enthält Spaltenbezeichnung"), this);
     nameControl(*m_header, "chkHeader");
     m_header->setChecked(storedSetting(Section, "Header", QStringLiteral("0")) == QStringLiteral("1"));
-    auto* headerLabel = new QLabel(QStringLiteral("Erste Zeile enthält Spaltenbezeichnung"), this);
-    nameControl(*headerLabel, "lblSteuerdatei", 2);
-    headerLabel->setBuddy(m_header);
-    layout->addWidget(m_header, 2, 0, Qt::AlignRight);
-    layout->addWidget(headerLabel, 2, 1, 1, 2);
+    layout->addWidget(m_header, 2, 1, 1, 2);
     auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
     nameControl(*ok, "cmdOk");
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("&Abbrechen"), this);
     nameControl(*cancel, "cmdAbbrechen");
-    layout->addWidget(ok, 3, 1);
-    layout->addWidget(cancel, 3, 2);
+    // The desktop's order and sizes of the two buttons; Ok checks the fields before it closes.
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons, 3, 0, 1, 3);
     connect(ok, &QPushButton::clicked, this, &dlgSteuerdatei::cmdOk_Click);
     connect(cancel, &QPushButton::clicked, this, &dlgSteuerdatei::cmdAbbrechen_Click);
     adjustCaptions(m_language, *this);

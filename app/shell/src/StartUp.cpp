@@ -60,7 +60,7 @@ std::unique_ptr<frmMain> StartUp::run(const std::filesystem::path& programFolder
         splash = std::make_unique<frmSplash>(services.messageBoxes);
         splash->show();
         splash->repaint();
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::processEvents();
     }
     auto window = std::make_unique<frmMain>(services, std::move(factory), files);
     if (splash) {
@@ -68,7 +68,7 @@ std::unique_ptr<frmMain> StartUp::run(const std::filesystem::path& programFolder
     }
     window->Load();
     window->show();
-    splash.reset();
+    frmSplash::closeInTime(std::move(splash), *window);
 
     if (!window->Application()->LoggedIn() && services.messageBoxes != nullptr) {
         const auto answer = services.messageBoxes->show(

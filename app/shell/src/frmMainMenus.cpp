@@ -300,6 +300,7 @@ void frmMain::ShowOptions() {
         // Connect to the new folder at once; if it holds no database either, say again what was looked for.
         m_application->CloseConnection();
         ForgetResults(); // the results came from the old folder's database
+        NewSearch();     // so did the remembered steel: its ids name rows of that database
         Connect();
         if (!m_application->LoggedIn()) {
             ConnectionRefresh();

@@ -9,7 +9,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace shell {
 
@@ -82,15 +84,39 @@ void frmSplash::lblURL_Click() {
     }
 }
 
+void frmSplash::closeInTime(std::unique_ptr<frmSplash> splash, QObject& owner) {
+    if (!splash) {
+        return;
+    }
+    const auto elapsed = std::chrono::milliseconds(splash->m_shown.isValid() ? splash->m_shown.elapsed() : 0);
+    const auto rest = std::max(ShownAtLeast - elapsed, std::chrono::milliseconds(0));
+    // From here Qt owns the window: closed, it deletes itself; the owner's end deletes it sooner.
+    frmSplash* window = splash.release();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // The owner's later steps (a reconnect) are no start-up: they must not let input through here.
+    disconnect(&owner, nullptr, window, nullptr);
+    connect(&owner, &QObject::destroyed, window, [window] { delete window; });
+    QTimer::singleShot(rest, window, &QWidget::close);
+}
+
+void frmSplash::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_shown.isValid()) {
+        m_shown.start();
+    }
+}
+
 int frmSplash::progress() const {
     return m_progress->Value();
 }
 
 void frmSplash::InitializeStep() {
     // The bar repaints itself where its chunk grows; the rest of the window was painted when shown.
+    // The user's input is let through: while the main window loads, hidden, this window is the only
+    // one on screen, and a click on its address must open it.
     m_progress->step();
     if (isVisible()) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::processEvents();
     }
 }
 

@@ -17,10 +17,12 @@
 #include "uctlSelection.h"
 
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <fstream>
@@ -160,6 +162,71 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(p.get()));
         QTest::qWait(50);
         QVERIFY(!displaytest::savePicture(*p, QStringLiteral("composition_search_advanced")).isEmpty());
+    }
+
+    // Leaving the page and coming back, or the other tab and back, shows the panel again: the hit the
+    // user went to stays marked.
+    void theCurrentHitStaysMarkedWhenThePanelIsShownAgain() {
+        auto p = panel(false);
+        selectEu(*p);
+        p->compositionGrid().LoadRows(analysisOf(
+            {{"Mo", "2", "2,5", "", "", "", "outside"}, {"Ni", "10", "13", "", "", "", "outside"}}));
+        p->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.get()));
+        p->Search();
+        auto& list = p->materialList();
+        QVERIFY(list.Count() > 2);
+        QTest::keyClick(list.grid(), Qt::Key_Down);
+        QTest::keyClick(list.grid(), Qt::Key_Down);
+        QCOMPARE(list.CurrentPos(), 2);
+        const auto marked = [&list] {
+            const auto rows = list.grid()->selectionModel()->selectedRows();
+            return rows.size() == 1 && rows.front().row() == list.CurrentPos() && list.highlighted();
+        };
+        QVERIFY(marked());
+        for (int again = 0; again < 2; ++again) {
+            p->hide();
+            p->show();
+            QVERIFY(QTest::qWaitForWindowExposed(p.get()));
+            QTest::qWait(20);
+            QCOMPARE(list.CurrentPos(), 2);
+            QVERIFY(marked());
+        }
+    }
+
+    // The grid opens its editor over the element cell while the panel is still hidden behind the
+    // other tab, before the columns have their widths: shown, the editor covers its cell whole.
+    void theEditorOpenedBehindTheOtherTabCoversItsCellWhenShown_data() {
+        QTest::addColumn<bool>("advanced");
+        QTest::addRow("simple") << false;
+        QTest::addRow("advanced") << true;
+    }
+    void theEditorOpenedBehindTheOtherTabCoversItsCellWhenShown() {
+        QFETCH(bool, advanced);
+        QWidget tabs;
+        tabs.resize(1100, 760);
+        auto p = panel(advanced);
+        p->setParent(&tabs);
+        p->hide();
+        auto& criteria = p->compositionGrid();
+        const auto editor = [&criteria]() -> QWidget* {
+            for (auto* w : criteria.findChildren<QWidget*>()) {
+                if (w->property("tag").isValid() && w->isVisibleTo(&criteria)) {
+                    return w;
+                }
+            }
+            return nullptr;
+        };
+        criteria.editCell(1, composition::uctlCompositionGrid::ColElement);
+        QVERIFY(editor() != nullptr);
+        tabs.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+        p->show();
+        QTest::qWait(20);
+        QVERIFY(editor() != nullptr && editor()->isVisible());
+        const QRect cell = criteria.grid().cellRect().translated(criteria.grid().pos());
+        QVERIFY(cell.width() > 40);
+        QCOMPARE(editor()->geometry(), cell);
     }
 
     // Mo 2,00-2,50, six rows wanted: at 50 % and 25 % too many, at 13 % also 1.4521, at 7 % just

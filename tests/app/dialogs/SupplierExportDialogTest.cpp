@@ -2,11 +2,16 @@
 // the steel's export; the choices kept for the next export; an empty separator or file refused;
 // "Abbrechen" writing nothing.
 
+#include "CutCaptions.h"
 #include "SampleSteel.h"
 #include "WindowFakes.h"
+#include "common/cls_Language.h"
 #include "dlgSteuerdatei.h"
+#include "objects/Application.h"
+#include "shell/contract/DialogLanguage.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,6 +86,58 @@ private slots:
         QCOMPARE(messages.shown.size(), std::size_t{1});
         QVERIFY(dialog.result() != QDialog::Accepted);
         QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    // The box owns its text, so a click on the text ticks it as a click on the box does; Ok and
+    // Abbrechen stand in Qt's button box, each as wide as its text asks.
+    void theHeaderTextTicksItsBoxAndTheButtonsStandSideBySide_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("cancel");
+        QTest::addRow("German") << 0 << "Erste Zeile enthält Spaltenbezeichnung"
+                                << "&Abbrechen";
+        QTest::addRow("French") << 1 << "La première ligne contient les noms des colonnes"
+                                << "A&nnuler";
+        QTest::addRow("English") << 2 << "First line holds the column names"
+                                 << "&Cancel";
+    }
+    void theHeaderTextTicksItsBoxAndTheButtonsStandSideBySide() {
+        QFETCH(int, language);
+        QFETCH(QString, caption);
+        QFETCH(QString, cancel);
+        apptest::SampleSteel steel;
+        shell::contract::DialogLanguage relay;
+        relay.setLanguageClass(steel.application()->LanguageObject());
+        steel.application()->LanguageObject()->setLanguage(language);
+        relay.setLanguage(language);
+        QTemporaryDir dir;
+        dlgSteuerdatei dialog(nullptr, &relay, nullptr, steel.material(),
+                              dir.filePath(QStringLiteral("f.txt")));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto& box = dialog.header();
+        QCOMPARE(box.text(), caption);
+        QVERIFY(box.width() >= box.sizeHint().width());
+        const bool before = box.isChecked();
+        // Near the end of the text, well right of the square.
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(box.sizeHint().width() - 6, box.height() / 2));
+        QCOMPARE(box.isChecked(), !before);
+
+        const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        QVERIFY(buttons != nullptr);
+        auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("cmdOk"));
+        auto* abort = dialog.findChild<QPushButton*>(QStringLiteral("cmdAbbrechen"));
+        QVERIFY(ok != nullptr && abort != nullptr);
+        QCOMPARE(buttons->buttonRole(ok), QDialogButtonBox::AcceptRole);
+        QCOMPARE(buttons->buttonRole(abort), QDialogButtonBox::RejectRole);
+        QCOMPARE(abort->text(), cancel);
+        QCOMPARE(apptest::cutCaptions(dialog), QString());
+        // Neither button is stretched to several times the other.
+        QVERIFY2(ok->width() < 2 * abort->width() && abort->width() < 2 * ok->width(),
+                 qPrintable(QStringLiteral("%1 %2").arg(ok->width()).arg(abort->width())));
+        abort->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("f.txt"))));
     }
 
     void cancelWritesNothing() {

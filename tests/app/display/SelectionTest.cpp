@@ -399,6 +399,60 @@ private slots:
         QVERIFY(combo.currentText().startsWith(u'A', Qt::CaseInsensitive));
     }
 
+    // As on a drop-down list without a text field: Home chooses "alle", End the last entry, and a
+    // pick by key starts a new prefix.
+    void homeAndEndChooseTheFirstAndTheLastEntry_data() {
+        QTest::addColumn<int>("filter");
+        for (int i = 0; i < uctlSelection::FilterCount_; ++i) {
+            QTest::addRow("filter %d", i) << i;
+        }
+    }
+    void homeAndEndChooseTheFirstAndTheLastEntry() {
+        QFETCH(int, filter);
+        auto& combo = m_page->filter(static_cast<uctlSelection::Filter>(filter));
+        QVERIFY(combo.count() > 2);
+        combo.setFocus();
+        QSignalSpy picked(&combo, &QComboBox::activated);
+        QTest::keyClick(&combo, Qt::Key_End);
+        QCOMPARE(combo.currentIndex(), combo.count() - 1);
+        QCOMPARE(picked.count(), 1);
+        QTest::keyClick(&combo, Qt::Key_Home);
+        QCOMPARE(combo.currentIndex(), 0);
+        QCOMPARE(combo.currentText(), QStringLiteral("alle"));
+        QCOMPARE(picked.count(), 2);
+        // The first letter of an entry that "alle" does not begin with too.
+        QString first;
+        for (int i = 1; i < combo.count() && first.isEmpty(); ++i) {
+            if (combo.findText(combo.itemText(i).left(1), Qt::MatchStartsWith) == i) {
+                first = combo.itemText(i).left(1);
+            }
+        }
+        QVERIFY(!first.isEmpty());
+        QTest::keyClicks(&combo, first);
+        QVERIFY(combo.currentIndex() > 0);
+        QTest::keyClick(&combo, Qt::Key_Home);
+        QTest::keyClicks(&combo, first);
+        QCOMPARE(combo.lineEdit()->selectedText(), combo.currentText().mid(1));
+        QTest::keyClick(&combo, Qt::Key_Home);
+        m_page->searchBox().setFocus();
+    }
+
+    // A filter list destroyed while it has the focus and its window lives: the type-ahead hears the
+    // last events of a combo box that is no longer one.
+    void aFocusedListWithTypeAheadCanBeDestroyed() {
+        auto* combo = new QComboBox(m_page.get());
+        combo->addItems({QStringLiteral("alle"), QStringLiteral("Europa"), QStringLiteral("USA")});
+        new display::SpecialCombo(*combo);
+        combo->show();
+        combo->setFocus();
+        QTRY_VERIFY(combo->hasFocus());
+        QTest::keyClick(combo, Qt::Key_E);
+        QCOMPARE(combo->currentText(), QStringLiteral("Europa"));
+        delete combo;
+        QVERIFY(m_page->isVisible());
+        m_page->searchBox().setFocus();
+    }
+
     void aClickOnTheTextOfAFilterListOpensIt() {
         auto& combo = m_page->filter(uctlSelection::Country);
         QVERIFY(combo.lineEdit() != nullptr && combo.lineEdit()->isReadOnly());

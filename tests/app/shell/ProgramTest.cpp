@@ -27,12 +27,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <set>
 
@@ -372,6 +375,75 @@ private slots:
         window.resize(window.width() + 1, window.height());
         window.resize(window.width() - 1, window.height());
         QCOMPARE(window.listBar().width(), listWidth);
+    }
+
+    // The ids of the remembered steel and the search name rows of the old folder's database: the
+    // window starts on the new one with an empty search and without a steel, as it says.
+    void aNewDatabaseFolderStartsWithoutTheOldSteelAndSearch() {
+        Program program;
+        auto& window = *program.window;
+        program.searchDesignation(QStringLiteral("1.4301"));
+        QTest::keyClick(program.selection().materialList().grid(), Qt::Key_Return);
+        QCOMPARE(window.currentSteel().text(), QStringLiteral("1.4301 "));
+        QTemporaryDir other;
+        for (const char* file : {"Graukant.MDB", "Filter.mdb"}) {
+            QVERIFY(QFile::copy(QDir(program.folder.databases()).filePath(QLatin1String(file)),
+                                QDir(other.path()).filePath(QLatin1String(file))));
+        }
+        program.fakes.dialogs.onOptions = [&other] {
+            ProgrammSettings settings;
+            settings.Datenbankpfad((other.path() + u'/').toStdString());
+            settings.FilterDbPath((other.path() + u'/').toStdString());
+            shell::contract::ShellDialogs::OptionsOutcome outcome;
+            outcome.databasePathChanged = true;
+            return outcome;
+        };
+        window.ShowOptions();
+        QVERIFY(window.Application()->LoggedIn());
+        QCOMPARE(window.currentPage(), 1);
+        QVERIFY(program.selection().Count() > 0);
+        QCOMPARE(program.selection().searchBox().text(), QString());
+        QVERIFY(!window.materialSelected());
+        QVERIFY(window.currentMaterial() == nullptr);
+        QCOMPARE(window.currentSteel().text(), QString());
+        QVERIFY(ProgrammSettings().ID_Stahl().empty());
+        QCOMPARE(program.fakes.errorWindow.texts(), QStringList());
+    }
+
+    // The hits came from the database that the logout closed: they go with it, and a language switch
+    // while logged out reads nothing.
+    void afterALogoutTheLanguageSwitchesWithoutReadingTheDatabase() {
+        Program program;
+        auto& window = *program.window;
+        program.searchDesignation(QStringLiteral("1.4301"));
+        QTest::keyClick(program.selection().materialList().grid(), Qt::Key_Return);
+        QVERIFY(window.currentMaterial() != nullptr);
+        window.listBar().clickItem(QStringLiteral("SUCHEN_MECH_EIGENSCHAFTEN"));
+        auto& properties = program.page<property::uctlPropertySearch>("uctlPropertySearch");
+        QVERIFY(chooseProperty(properties, 2, 1));
+        QVERIFY(typeValue(properties, 2, 2, QStringLiteral("450")));
+        QVERIFY(typeValue(properties, 2, 3, QStringLiteral("600")));
+        window.ToolbarClick(QStringLiteral("FIND"));
+        auto& hits = *properties.findChild<controls::Grid*>(QStringLiteral("grdMechTrefferliste"));
+        QVERIFY(hits.Rows() > 0);
+        auto& details = *properties.findChild<display::uctlPropertyViewGrid*>();
+        QVERIFY(details.grid().Rows() > 1);
+
+        window.Disconnect();
+        QCOMPARE(hits.Rows(), 0);
+        QVERIFY(details.grid().Rows() <= 1);
+        for (const int language : {2, 1, 0}) {
+            window.ChangeLanguage(language);
+        }
+        QVERIFY2(program.fakes.errorWindow.shown.empty(),
+                 qPrintable(program.fakes.errorWindow.texts().join(u'\n')));
+
+        window.Connect();
+        QVERIFY(window.Application()->LoggedIn());
+        window.listBar().clickItem(QStringLiteral("SUCHEN_MECH_EIGENSCHAFTEN"));
+        window.ToolbarClick(QStringLiteral("FIND"));
+        QVERIFY(hits.Rows() > 0);
+        QCOMPARE(program.fakes.errorWindow.texts(), QStringList());
     }
 };
 

@@ -14,6 +14,8 @@
 #include "test_support/Files.h"
 #include "test_support/TestEnvironment.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLocale>
 #include <QProcess>
@@ -102,6 +104,41 @@ private slots:
         emit url->linkActivated(splash.webAddress());
         QCOMPARE(opened, std::vector<QString>{splash.webAddress()});
         QVERIFY(messages.shown.empty());
+    }
+
+    // Long enough on screen to read and click the address, also when the main window loads fast; it
+    // goes by itself, and with the main window at the latest.
+    void theSplashStaysAWhileAfterTheMainWindowShows() {
+        const auto splashShown = [] {
+            for (auto* widget : QApplication::topLevelWidgets()) {
+                if (auto* splash = qobject_cast<shell::frmSplash*>(widget); splash && splash->isVisible()) {
+                    return splash;
+                }
+            }
+            return static_cast<shell::frmSplash*>(nullptr);
+        };
+        const ProgramFolder folder;
+        ProgrammSettings().ApplicationPath(folder.program().string());
+        shelltest::Services fakes;
+        QElapsedTimer started;
+        started.start();
+        auto window = shell::StartUp::run(folder.program(), fakes.services(), {}, true);
+        QVERIFY(window->isVisible());
+        auto* splash = splashShown();
+        QVERIFY(splash != nullptr);
+        QVERIFY(splash->findChild<QLabel*>(u"lblURL"_qs)->isVisible());
+        QVERIFY(splash->progress() > 0);
+        // A reconnect is no start-up: the splash does not follow its steps.
+        const int progress = splash->progress();
+        window->Disconnect();
+        QCOMPARE(splash->progress(), progress);
+        QTRY_VERIFY_WITH_TIMEOUT(splashShown() == nullptr, 10000);
+        QVERIFY(started.elapsed() >= shell::frmSplash::ShownAtLeast.count() - 50);
+
+        window = shell::StartUp::run(folder.program(), fakes.services(), {}, true);
+        QVERIFY(splashShown() != nullptr);
+        window.reset();
+        QVERIFY(splashShown() == nullptr);
     }
 
     void startRemovesLeftOverPrintDatabaseAndCountsTheStart() {
